@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: the default build and
+# the AddressSanitizer + UndefinedBehaviorSanitizer build. No display or hardware needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+for preset in default asan; do
+  echo "== $preset build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  echo "== $preset tests"
+  ctest --preset "$preset"
+done

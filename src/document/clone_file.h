@@ -1,0 +1,29 @@
+// The clone file (.dat): one settings record, byte for byte.
+#pragma once
+
+#include <string>
+
+#include "clone/clone_result.h"
+#include "document/model_config.h"
+#include "model/radio_settings.h"
+
+namespace qx {
+
+// Looks only at the channel table: every in-use entry needs a 2- or 3-character name and
+// frequencies inside 136..174 MHz (a Tx of 0.0001 or less marks a receive-only entry).
+bool CheckCloneRecord(const RadioSettings& record);
+
+// Reads a clone file into `document` after checking it: 0, 0x20002 (cannot open) or
+// 0x20005 (too short or failing the check). On failure nothing changes. On success the
+// modified flag is cleared, the read-only file flag set from the write-access test and
+// the path stored in `config`.
+CloneResult LoadCloneFile(const std::string& path, RadioSettings& document, ModelConfig& config);
+
+// Reads and checks a clone file without touching any document state.
+CloneResult ReadCloneRecord(const std::string& path, RadioSettings& record);
+
+// Saves atomically: 0 and the modified flag cleared, or 0x20004 with the old file intact
+// and `config` unchanged.
+CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config);
+
+}  // namespace qx
