@@ -1,0 +1,59 @@
+// The clone adaptor link: the first HID interface with the wanted vendor and product id,
+// one report at a time in each direction, every wait bounded.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "clone/hid_backend.h"
+
+namespace qx {
+
+inline constexpr uint32_t kAdaptorVendorId = 0x0483;
+inline constexpr uint32_t kAdaptorProductId = 0x5750;
+inline constexpr int kReportBufferSize = 256;
+inline constexpr int kMinReportPayload = 32;
+
+class CHidAdaptor {
+public:
+    explicit CHidAdaptor(HidBackend& backend, uint32_t vendorId = kAdaptorVendorId,
+                         uint32_t productId = kAdaptorProductId);
+    virtual ~CHidAdaptor();
+    CHidAdaptor(const CHidAdaptor&) = delete;
+    CHidAdaptor& operator=(const CHidAdaptor&) = delete;
+
+    // Closes whatever is open and opens the first matching interface.
+    bool Discover();
+    // The attributes can still be read through the open device.
+    bool IsPresent();
+    // Sends one output report: report ID 0, the payload, zeros up to the output report length.
+    // A payload over 255 bytes is refused without touching the link.
+    bool WriteReport(const uint8_t* payload, std::size_t length, int timeoutMs);
+    // Receives one input report; `destination` gets `length` bytes: the payload after the
+    // report-ID byte, zero-filled. On failure the link is closed.
+    bool ReadReport(uint8_t* destination, std::size_t length, int timeoutMs);
+    void CloseAll();
+
+    // The last Discover found a matching interface that could not be opened for lack of
+    // permission (the fix is the udev rule).
+    bool PermissionDenied() const;
+
+private:
+    mutable std::mutex mutex_;  // held for the whole of each operation
+    HidBackend& backend_;
+    uint32_t vendorId_;
+    uint32_t productId_;
+    bool found_ = false;
+    bool permissionDenied_ = false;
+    std::unique_ptr<HidDevice> device_;
+    HidReportLengths lengths_;
+    std::array<uint8_t, kReportBufferSize> input_{};
+    std::array<uint8_t, kReportBufferSize> output_{};
+
+    void CloseLocked();
+};
+
+}  // namespace qx

@@ -1,0 +1,48 @@
+// The seam under the adaptor link: enumerating, opening and driving HID interfaces.
+// The real backend sits on hidapi; tests and the command line's virtual radio use sim/.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qx {
+
+struct HidInterfaceInfo {
+    std::string path;
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+};
+
+// Report lengths in bytes, the report-ID byte included (as the capabilities give them).
+struct HidReportLengths {
+    int input = 0;
+    int output = 0;
+};
+
+enum class HidIo { Done, TimedOut, Failed };
+
+class HidDevice {
+public:
+    virtual ~HidDevice() = default;
+    // The presence test: false once the device is gone.
+    virtual bool ReadAttributes(uint16_t& vendorId, uint16_t& productId) = 0;
+    virtual HidReportLengths ReportLengths() = 0;
+    // `report` starts with the report-ID byte and is exactly the output report length.
+    virtual HidIo WriteReport(const uint8_t* report, std::size_t length, int timeoutMs) = 0;
+    // Fills `report` (report-ID byte first) with up to `length` bytes.
+    virtual HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) = 0;
+};
+
+class HidBackend {
+public:
+    virtual ~HidBackend() = default;
+    // Every HID interface present, in enumeration order.
+    virtual std::vector<HidInterfaceInfo> Enumerate() = 0;
+    // Null when the path cannot be opened. `permissionDenied` tells why, where known.
+    virtual std::unique_ptr<HidDevice> Open(const std::string& path, bool* permissionDenied = nullptr) = 0;
+};
+
+}  // namespace qx

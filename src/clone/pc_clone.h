@@ -1,0 +1,93 @@
+// One clone run: HandShake, block and range transfers, Write to Radio and Read from Radio.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "clone/clock.h"
+#include "clone/clone_event.h"
+#include "clone/clone_result.h"
+#include "clone/hid_adaptor.h"
+#include "clone/progress_sink.h"
+#include "document/model_config.h"
+#include "model/radio_image.h"
+#include "model/radio_settings.h"
+
+namespace qx {
+
+// The protocol's waits. Tests may shorten them; the program uses the defaults.
+struct CloneTiming {
+    int sendTimeoutMs = 100;
+    int stopCheckMs = 20;
+    int receiveTimeoutMs = 100;
+};
+
+// The program-wide objects every clone run shares: one of each in the program.
+struct CloneEnvironment {
+    CHidAdaptor& adaptor;
+    ManualResetEvent& stopEvent;
+    RadioImage& writeImage;
+    RadioImage& readImage;
+    const int32_t& adjustMode;  // the service option that reaches byte 0x2FF
+    Clock clock = SystemLocalTime;
+    CloneTiming timing = {};
+};
+
+enum class CommandKind { HandShake, Write, Read };
+enum class ReplyTest { Prefix, Checksum, WriteEcho };
+
+inline constexpr int kSentenceSize = 32;
+inline constexpr int kBlockSize = 20;
+inline constexpr int kAttempts = 3;
+inline constexpr int kLogRecordSize = 176;
+
+class CPcClone {
+public:
+    explicit CPcClone(CloneEnvironment& environment);
+    virtual ~CPcClone();
+    CPcClone(const CPcClone&) = delete;
+    CPcClone& operator=(const CPcClone&) = delete;
+
+    // Bound by the caller directly after construction.
+    RadioSettings* settings = nullptr;
+    ModelConfig* options = nullptr;
+    ProgressSink* progress = nullptr;
+    std::string directory;
+
+    CloneResult HandShake();
+    CloneResult WriteBlock(int address, int count);
+    CloneResult ReadBlock(int address, int count);
+    CloneResult WriteRange(int first, int count);
+    CloneResult ReadRange(int first, int count);
+    CloneResult WriteRadio();
+    CloneResult ReadRadio();
+    bool IsBound() const;
+
+    void OpenCommLog();
+    void LogExchange();
+    void CloseCommLog();
+    enum class RomMap { Write, Read };
+    void WriteRomMapFile(RomMap which);
+
+    // Sentence helpers.
+    static void BuildCommand(uint8_t* command, CommandKind kind);
+    static uint8_t XorSum(const uint8_t* bytes, int count);
+    bool CheckReply(const uint8_t* reply, ReplyTest test) const;
+    // The 16-byte "T%d:%d:%d:%u" timestamp field of a log record.
+    static std::array<char, 16> LogTimestamp(const LocalTime& time);
+
+    const uint8_t* CommandBuffer() const { return command_.data(); }
+    const uint8_t* ReplyBuffer() const { return reply_.data(); }
+
+private:
+    CloneEnvironment& env_;
+    std::FILE* log_ = nullptr;
+    std::array<uint8_t, 256> reply_{};
+    std::array<uint8_t, 128> command_{};
+
+    CloneResult Exchange(bool writeEcho);
+};
+
+}  // namespace qx
