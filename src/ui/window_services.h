@@ -1,0 +1,51 @@
+// What the window, the dialogs and the clone workers need from the desktop: message boxes,
+// file choosers, a text viewer, the keyboard state, the wait cursor and a few process facts.
+// The program uses the Qt implementation; tests use a scripted double that records every box.
+#pragma once
+
+#include <QString>
+
+#include "clone/clock.h"
+
+class QWidget;
+
+namespace qx {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Question, Warning, Information, Stop };
+enum class MsgAnswer { Ok, Yes, No };
+
+struct FileDialogRequest {
+    QString directory;        // where the chooser starts
+    QString pattern;          // the wildcard of the initial name, e.g. "*.dat"
+    QString filter;           // e.g. "QX720 Clone files (*.dat)"
+    QString defaultSuffix;    // added when the user types none, e.g. "dat"
+};
+
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+
+    virtual MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                 MsgButtons buttons, MsgIcon icon) = 0;
+    // An existing file to open, or an empty string when cancelled.
+    virtual QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    // A file to save to, with the confirmation before replacing one; empty when cancelled.
+    virtual QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Shows a text file in the system's viewer without waiting; failures are ignored.
+    virtual void OpenTextFile(const QString& path) = 0;
+    virtual bool CtrlHeld() = 0;
+    virtual void ShowWaitCursor() = 0;
+    virtual void HideWaitCursor() = 0;
+    virtual QString CurrentDirectory() = 0;
+    virtual bool MayWriteFile(const QString& path) = 0;
+    virtual LocalTime Now() = 0;
+
+    // Yes/No box with the question icon; true on Yes.
+    bool AskYesNo(QWidget* parent, const QString& text, const QString& caption)
+    {
+        return MessageBox(parent, text, caption, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+    }
+};
+
+}  // namespace qx
