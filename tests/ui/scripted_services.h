@@ -1,0 +1,82 @@
+// A WindowServices double for the GUI tests: records every message box and answers every
+// prompt from a script, so no test ever blocks on a modal box.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "document/atomic_file.h"
+#include "ui/window_services.h"
+
+namespace qx::test {
+
+struct RecordedBox {
+    QString text;
+    QString caption;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+class ScriptedServices : public WindowServices {
+public:
+    std::vector<RecordedBox> boxes;
+    std::deque<MsgAnswer> answers;        // for Yes/No boxes; "No" when the script runs dry
+    std::deque<QString> openAnswers;      // paths for ChooseOpenFile; "" (cancel) when dry
+    std::deque<QString> saveAnswers;      // paths for ChooseSaveFile; "" (cancel) when dry
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    QStringList openedTextFiles;
+    bool ctrl = false;
+    int waitCursorDepth = 0;
+    QString currentDirectory;
+    LocalTime now{2026, 12, 7, 9, 5, 3, 120};
+
+    MsgAnswer MessageBox(QWidget*, const QString& text, const QString& caption, MsgButtons buttons,
+                         MsgIcon icon) override
+    {
+        boxes.push_back({text, caption, buttons, icon});
+        if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+        if (answers.empty()) return MsgAnswer::No;
+        MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString ChooseOpenFile(QWidget*, const FileDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return Pop(openAnswers);
+    }
+    QString ChooseSaveFile(QWidget*, const FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return Pop(saveAnswers);
+    }
+    void OpenTextFile(const QString& path) override { openedTextFiles << path; }
+    bool CtrlHeld() override { return ctrl; }
+    void ShowWaitCursor() override { ++waitCursorDepth; }
+    void HideWaitCursor() override { --waitCursorDepth; }
+    QString CurrentDirectory() override { return currentDirectory; }
+    bool MayWriteFile(const QString& path) override { return qx::MayWriteFile(path.toStdString()); }
+    LocalTime Now() override { return now; }
+
+    // The texts of all boxes so far, for compact assertions.
+    QStringList Texts() const
+    {
+        QStringList texts;
+        for (const auto& b : boxes) texts << b.text;
+        return texts;
+    }
+
+private:
+    static QString Pop(std::deque<QString>& q)
+    {
+        if (q.empty()) return {};
+        QString s = q.front();
+        q.pop_front();
+        return s;
+    }
+};
+
+}  // namespace qx::test
