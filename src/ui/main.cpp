@@ -1,0 +1,45 @@
+// QX720 Clone: the desktop program. One window, run modally until it closes.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <clocale>
+#include <memory>
+
+#include "clone/clone_event.h"
+#include "clone/hid_adaptor.h"
+#include "clone/hidapi_backend.h"
+#include "clone/pc_clone.h"
+#include "model/radio_image.h"
+#include "ui/app_context.h"
+#include "ui/main_window.h"
+#include "ui/qt_window_services.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // Frequencies are read and written with a decimal point whatever the desktop's language.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName("QX720Clone");
+
+    // The program-wide objects, alive from here to exit.
+    qx::HidapiBackend backend;
+    qx::CHidAdaptor adaptor(backend);
+    qx::ManualResetEvent stopEvent;
+    qx::ManualResetEvent busyEvent;
+    auto writeImage = std::make_unique<qx::RadioImage>();
+    auto readImage = std::make_unique<qx::RadioImage>();
+    writeImage->fill(0);
+    readImage->fill(0);
+    int32_t adjustMode = 0;
+    qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    qx::QtWindowServices services;
+
+    const QString startDirectory = services.CurrentDirectory();
+    const QString baseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+    const QString stateFile = QDir(startDirectory).filePath(baseName + ".Bin");
+    qx::AppContext app{services, clone, busyEvent, adjustMode, startDirectory, stateFile};
+
+    qx::MainWindow window(app);
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,133 @@
+// The File commands, the save offers and the close steps.
+#include <QDir>
+#include <QFileInfo>
+
+#include "clone/clone_result.h"
+#include "dialogs/model_wizard_dialog.h"
+#include "document/clone_file.h"
+#include "ui/main_window.h"
+#include "ui/qt_window_services.h"
+
+namespace qx {
+
+FileDialogRequest MainWindow::CloneFileRequest() const
+{
+    FileDialogRequest request;
+    request.directory = startDirectory_;
+    request.pattern = "*.dat";
+    request.filter = "*.dat";
+    request.defaultSuffix = "dat";
+    return request;
+}
+
+bool MainWindow::SaveDocumentTo(const QString& path)
+{
+    // Saving replaces the file through a temporary one, which would also replace a file the
+    // user has made read-only; such a file counts as one that cannot be written.
+    if (QFileInfo::exists(path) && !services_.MayWriteFile(path)) return false;
+    return WriteCloneFile(ToNativePath(path), document_, config_) == kResultOk;
+}
+
+MainWindow::SaveAsOutcome MainWindow::SaveAsFlow()
+{
+    GatherControls();
+    const QString path = services_.ChooseSaveFile(this, CloneFileRequest());
+    if (path.isEmpty()) return SaveAsOutcome::Cancelled;
+    if (!SaveDocumentTo(path)) return SaveAsOutcome::WriteFailed;
+    config_.readOnlyFile = 0;
+    SetClonePath(config_, ToNativePath(path));
+    return SaveAsOutcome::Written;
+}
+
+void MainWindow::SaveOffer()
+{
+    if (config_.readOnlyFile == 1) {
+        SaveAsFlow();
+        return;
+    }
+    GatherControls();
+    SaveDocumentTo(QString::fromLocal8Bit(ClonePath(config_).c_str()));
+}
+
+void MainWindow::OnOpen()
+{
+    if (config_.untitled == 0 && config_.modified == 1) {
+        if (services_.AskYesNo(this, "Do you want to save?", "WARNING")) SaveOffer();
+    }
+    const QString path = services_.ChooseOpenFile(this, CloneFileRequest());
+    if (path.isEmpty()) return;
+
+    CloneResult result = LoadCloneFile(ToNativePath(path), document_, config_);
+    if (result != kResultOk) {
+        char text[288];
+        DescribeResult(text, sizeof text, result);
+        const QString message = QString::fromLatin1(text);
+        SetStatusText(message);
+        services_.MessageBox(this, message, "Error", MsgButtons::Ok, MsgIcon::None);
+        statusCountdown_ = 10;
+        return;
+    }
+    SetStatus("Open file OK.");
+    SetUntitled(0);
+    ShowDocument();
+    UpdateTitle();
+}
+
+void MainWindow::OnSave()
+{
+    if (config_.untitled == 1) return;
+    GatherControls();
+    if (SaveDocumentTo(QString::fromLocal8Bit(ClonePath(config_).c_str()))) {
+        UpdateTitle();
+        SetStatus("Save file OK.");
+    } else {
+        SetStatus("Save file error.");
+    }
+}
+
+void MainWindow::OnSaveAs()
+{
+    switch (SaveAsFlow()) {
+    case SaveAsOutcome::Written:
+        SetStatus("Save as file OK.");
+        SetUntitled(0);
+        UpdateTitle();
+        break;
+    case SaveAsOutcome::WriteFailed:
+        SetStatus("Save as file error.");
+        break;
+    case SaveAsOutcome::Cancelled:
+        break;
+    }
+}
+
+void MainWindow::OnLoadDefault()
+{
+    // The wizard fills a record of its own; the document changes only after its OK.
+    auto scratch = std::make_unique<RadioSettings>();
+    ModelWizardDialog wizard(services_, scratch.get(), &config_, this);
+    if (dialogs_.run(wizard) != QDialog::Accepted) return;
+
+    if (config_.untitled == 0 && config_.modified == 1) {
+        if (services_.AskYesNo(this, "File is modified. Do you want to save?", "WARNING")) SaveOffer();
+    }
+    document_ = *scratch;
+    config_.modified = 0;
+    SetUntitled(1);
+    UpdateTitle();
+    ShowDocument();
+}
+
+void MainWindow::RunCloseSteps()
+{
+    StoreBandSelection();
+    WriteStateFile(ToNativePath(app_.stateFilePath), config_);
+    if (config_.untitled == 0) {
+        GatherControls();
+        if (config_.modified == 1) {
+            if (services_.AskYesNo(this, "File is Modify. Do you want to save?", "WARNING")) SaveOffer();
+        }
+    }
+}
+
+}  // namespace qx
