@@ -18,9 +18,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_window_services.h"
 
-#if __has_include("reports/verify_report.h")
 #include "reports/verify_report.h"
-#endif
 
 namespace qx {
 
@@ -199,11 +197,9 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
     int comparison = 0;
     QString reportPath;
     if (kind == CloneKind::Verify && result == kResultOk) {
-        reportPath = QDir(QString::fromLocal8Bit(directory.c_str())).filePath("Verify.txt");
-#if __has_include("reports/verify_report.h")
+        reportPath = QDir(FromNativePath(directory)).filePath(kVerifyReportFileName);
         comparison = WriteVerifyReport(ToNativePath(reportPath), *pcRecord, *record,
                                        options->modelType != 0, app_.clone.clock());
-#endif
     }
 
     runOnUi([&] {

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -32,9 +34,16 @@
 #include "ui/app_version.h"
 #include "ui/qt_window_services.h"
 
-#if __has_include("reports/freq_table.h")
 #include "reports/freq_table.h"
+
+// The icon resource lives in a static library: make sure the linker keeps it.
+// (Q_INIT_RESOURCE must be used outside any namespace.)
+static void InitIconResource()
+{
+#ifdef QX_HAVE_ICON_RESOURCE
+    Q_INIT_RESOURCE(app_icons);
 #endif
+}
 
 namespace qx {
 
@@ -55,10 +64,16 @@ namespace {
 constexpr int kStatusTicks = 10;
 constexpr int kTimerIntervalMs = 1000;
 
-// A small handset drawn at run time, so the program needs no image files.
+// The desktop icon built into the program; a handset drawn at run time where it is missing.
 QIcon AppIcon()
 {
+    InitIconResource();
     QIcon icon;
+    for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128"}) {
+        const QString file = QString(":/icons/%1/qx720-clone.png").arg(size);
+        if (QFile::exists(file)) icon.addFile(file);
+    }
+    if (!icon.isNull()) return icon;
     for (int size : {16, 32, 48, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
@@ -212,12 +227,6 @@ void MainWindow::BuildControls()
     root->setMenuBar(ui_.menuBar);
     root->setSpacing(8);
 
-    ui_.optionLine = new QLabel;
-    ui_.optionLine->setObjectName("optionLine");
-    ui_.optionLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ui_.optionLine->setMinimumHeight(ui_.optionLine->fontMetrics().height());
-    root->addWidget(ui_.optionLine);
-
     // Identities.
     ui_.identityBox = new QGroupBox;
     ui_.identityBox->setObjectName("identityBox");
@@ -350,9 +359,16 @@ void MainWindow::BuildControls()
     // Status, progress and the two clone buttons.
     auto* statusBox = new QGroupBox("Status");
     auto* statusLayout = new QVBoxLayout(statusBox);
+    // The service options sit at the right of the status line: empty unless one is on.
+    auto* statusRow = new QHBoxLayout;
     ui_.status = new QLabel("Ready");
     ui_.status->setObjectName("status");
-    statusLayout->addWidget(ui_.status);
+    ui_.optionLine = new QLabel;
+    ui_.optionLine->setObjectName("optionLine");
+    ui_.optionLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusRow->addWidget(ui_.status, 1);
+    statusRow->addWidget(ui_.optionLine);
+    statusLayout->addLayout(statusRow);
     ui_.progress = new QProgressBar;
     ui_.progress->setObjectName("progress");
     ui_.progress->setRange(0, 100);
@@ -499,7 +515,7 @@ void MainWindow::UpdateTitle()
 
 QString MainWindow::ShownPath() const
 {
-    const QString path = QString::fromLocal8Bit(ClonePath(config_).c_str());
+    const QString path = FromNativePath(ClonePath(config_));
     if (startDirectory_.isEmpty()) return path;
     int at = path.lastIndexOf(startDirectory_, -1, Qt::CaseSensitive);
     if (at < 0) return path;
@@ -591,15 +607,13 @@ void MainWindow::OnTimerTick()
 
 void MainWindow::OnExportFreqTable()
 {
-#if __has_include("reports/freq_table.h")
-    const QString path = services_.CurrentDirectory() + "/FreqTabl.txt";
+    const QString path = QDir(services_.CurrentDirectory()).filePath(kFreqTableFileName);
     if (!WriteFreqTable(ToNativePath(path), document_, services_.Now())) {
         services_.MessageBox(this, QString("Can't Create file:\n%1").arg(path), "Error", MsgButtons::Ok,
                              MsgIcon::Stop);
         return;
     }
     services_.OpenTextFile(path);
-#endif
 }
 
 void MainWindow::OnViewCheckSum()

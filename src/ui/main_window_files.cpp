@@ -10,6 +10,12 @@
 
 namespace qx {
 
+namespace {
+
+bool PathFits(const QString& path) { return ToNativePath(path).size() <= kMaxPathChars; }
+
+}  // namespace
+
 FileDialogRequest MainWindow::CloneFileRequest() const
 {
     FileDialogRequest request;
@@ -33,7 +39,9 @@ MainWindow::SaveAsOutcome MainWindow::SaveAsFlow()
     GatherControls();
     const QString path = services_.ChooseSaveFile(this, CloneFileRequest());
     if (path.isEmpty()) return SaveAsOutcome::Cancelled;
-    if (!SaveDocumentTo(path)) return SaveAsOutcome::WriteFailed;
+    // The state record keeps at most 259 characters of a path; a longer one would later
+    // save to a cut-off name.
+    if (!PathFits(path) || !SaveDocumentTo(path)) return SaveAsOutcome::WriteFailed;
     config_.readOnlyFile = 0;
     SetClonePath(config_, ToNativePath(path));
     return SaveAsOutcome::Written;
@@ -46,7 +54,7 @@ void MainWindow::SaveOffer()
         return;
     }
     GatherControls();
-    SaveDocumentTo(QString::fromLocal8Bit(ClonePath(config_).c_str()));
+    SaveDocumentTo(FromNativePath(ClonePath(config_)));
 }
 
 void MainWindow::OnOpen()
@@ -57,7 +65,8 @@ void MainWindow::OnOpen()
     const QString path = services_.ChooseOpenFile(this, CloneFileRequest());
     if (path.isEmpty()) return;
 
-    CloneResult result = LoadCloneFile(ToNativePath(path), document_, config_);
+    CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), document_, config_)
+                                        : kResultOpenFileError;
     if (result != kResultOk) {
         char text[288];
         DescribeResult(text, sizeof text, result);
@@ -77,7 +86,7 @@ void MainWindow::OnSave()
 {
     if (config_.untitled == 1) return;
     GatherControls();
-    if (SaveDocumentTo(QString::fromLocal8Bit(ClonePath(config_).c_str()))) {
+    if (SaveDocumentTo(FromNativePath(ClonePath(config_)))) {
         UpdateTitle();
         SetStatus("Save file OK.");
     } else {

@@ -14,6 +14,8 @@ namespace qx {
 
 std::string ToNativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+QString FromNativePath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
 namespace {
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon)

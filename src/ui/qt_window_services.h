@@ -22,5 +22,6 @@ public:
 
 // A file path as the core's std::string functions expect it (the file system's encoding).
 std::string ToNativePath(const QString& path);
+QString FromNativePath(const std::string& path);
 
 }  // namespace qx

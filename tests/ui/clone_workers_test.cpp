@@ -1,0 +1,284 @@
+// The clone commands end to end against the virtual radio.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "model/radio_image.h"
+#include "window_rig.h"
+
+namespace qx {
+namespace {
+
+using test::WindowRig;
+
+// After every worker the clone controls read idle.
+void ExpectIdle(WindowRig& rig)
+{
+    const auto& c = rig.C();
+    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_EQ(rig.W().RunningKind(), CloneKind::None);
+    EXPECT_EQ(c.writeButton->text(), "Write to Radio");
+    EXPECT_TRUE(c.writeButton->isEnabled());
+    EXPECT_TRUE(c.readButton->isEnabled());
+    const std::pair<QAction*, const char*> items[] = {{c.readFromRadio, "Read from Radio"},
+                                                      {c.writeToRadio, "Write to Radio"},
+                                                      {c.verify, "Verify"},
+                                                      {c.handShake, "HandShake"}};
+    for (const auto& [action, text] : items) {
+        EXPECT_EQ(action->text(), text);
+        EXPECT_TRUE(action->isEnabled()) << text;
+    }
+    EXPECT_EQ(rig.services.waitCursorDepth, 0);
+    EXPECT_EQ(c.progress->value(), 0);
+}
+
+// The window's document as a Europe record with three private channels on the 6.25 kHz raster.
+void LoadEuropeDocument(WindowRig& rig)
+{
+    RadioSettings record;
+    ResetSettings(record, 1);
+    const char* names[] = {"L1", "F2", "A5"};
+    const double tx[] = {155.5, 155.775, 157.55};
+    for (int i = 0; i < 3; ++i) {
+        ChannelEntry& e = record.channels[kPrivateBlock + i];
+        SetChannelName(e, names[i]);
+        e.txMHz = e.rxMHz = tx[i];
+        e.usageCode = 34;
+        e.rxAtis = 1;  // what a read-back of an ATIS channel gives
+        e.inUse = 1;
+    }
+    rig.services.openAnswers = {rig.SaveRecord(record, "eur.dat")};
+    rig.W().OnOpen();
+}
+
+TEST(CloneWorkers, WriteThenVerifyIsOk)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.C().mmsi->setText("211234567");
+    rig.C().mmsiByUser->click();  // off: the MMSI is programmed
+    rig.W().OnWriteToRadio();
+    EXPECT_TRUE(rig.W().IsCloneRunning());
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().StatusCountdown(), 10);
+    EXPECT_TRUE(rig.services.boxes.empty());
+    ExpectIdle(rig);
+    const EepromBytes eeprom = rig.radio.Contents();
+    EXPECT_EQ(eeprom[kAddrMmsiPresent] != 0, true);
+
+    rig.W().OnVerify();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Verify OK.");
+    EXPECT_TRUE(rig.services.boxes.empty());
+    EXPECT_TRUE(rig.services.openedTextFiles.isEmpty());
+    EXPECT_TRUE(QFile::exists(rig.File("Verify.txt")));
+    ExpectIdle(rig);
+
+    rig.W().OnHandShake();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "HandShake OK.");
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, VerifyDifferenceOpensTheReport)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().OnWriteToRadio();
+    rig.W().WaitForCloneWorker();
+    rig.C().usaNarrow->click();  // the PC now differs from the radio
+    rig.W().OnVerify();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Verify Error.");
+    EXPECT_EQ(rig.services.openedTextFiles, QStringList({rig.File("Verify.txt")}));
+    EXPECT_TRUE(rig.services.boxes.empty());
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, ReadReplacesTheDocumentAndStatusReturnsAfterTenTicks)
+{
+    WindowRig rig;
+    rig.Open();
+    LoadEuropeDocument(rig);
+    rig.W().OnWriteToRadio();
+    rig.W().WaitForCloneWorker();
+    ASSERT_EQ(rig.C().status->text(), "Write OK.");
+
+    // Back to the defaults, then read the radio's channels back.
+    rig.services.openAnswers = {};
+    rig.W().Document().channels[kPrivateBlock].inUse = 0;
+    rig.W().Config().modified = 0;
+    rig.W().OnReadFromRadio();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().windowTitle(), "/eur.dat* - QX720USA V1.10");
+    EXPECT_EQ(PrivateChannelCount(rig.W().Document()), 3);
+    EXPECT_EQ(ChannelName(rig.W().Document().channels[kPrivateBlock + 2]), "A5");
+    rig.SelectBand("Private");
+    EXPECT_EQ(rig.Lines().size(), 3);
+    ExpectIdle(rig);
+
+    rig.Ticks(9);
+    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().status->text(), "Ready.");
+}
+
+TEST(CloneWorkers, WriteSendsTheDocumentAsItWasWhenItStarted)
+{
+    WindowRig rig;
+    rig.Open();
+    LoadEuropeDocument(rig);
+    rig.W().OnWriteToRadio();
+    // Once "Writing..." shows, the worker has taken its copy: edits made now are too late.
+    while (rig.C().status->text() != "Writing...") QCoreApplication::processEvents();
+    ChannelEntry& late = rig.W().Document().channels[kPrivateBlock + 3];
+    late = rig.W().Document().channels[kPrivateBlock];
+    SetChannelName(late, "M2");
+    rig.W().WaitForCloneWorker();
+    ASSERT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.radio.Contents()[kAddrChannelCount], 3);
+}
+
+TEST(CloneWorkers, SecondClickOnWriteStopsIt)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.C().writeButton->click();
+    rig.C().writeButton->click();  // reads "Stop" by now
+    rig.W().WaitForCloneWorker();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text, "User Cancel.");
+    EXPECT_EQ(rig.services.boxes[0].caption, "Write Error");
+    EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(rig.C().status->text(), "Ready.");
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, ControlsWhileRunning)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().OnReadFromRadio();
+    // Let the worker's first call (the busy state of the controls) through, then look.
+    while (rig.C().readFromRadio->text() != "Stop Read") QCoreApplication::processEvents();
+    EXPECT_FALSE(rig.C().writeButton->isEnabled());
+    EXPECT_FALSE(rig.C().readButton->isEnabled());
+    EXPECT_FALSE(rig.C().writeToRadio->isEnabled());
+    EXPECT_FALSE(rig.C().verify->isEnabled());
+    EXPECT_FALSE(rig.C().handShake->isEnabled());
+    EXPECT_TRUE(rig.C().readFromRadio->isEnabled());
+    rig.W().OnReadFromRadio();  // the Stop command
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.services.Texts(), QStringList({"User Cancel."}));
+    EXPECT_EQ(rig.C().status->text(), "Read Error.");
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, StoppedVerifyAndHandShake)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().OnVerify();
+    rig.W().OnVerify();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
+    EXPECT_TRUE(rig.services.boxes.empty());
+    ExpectIdle(rig);
+
+    rig.W().OnHandShake();
+    rig.W().OnHandShake();
+    rig.W().WaitForCloneWorker();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].caption, "HandShake Error.");
+    EXPECT_EQ(rig.C().status->text(), "Readt.");
+    EXPECT_EQ(rig.W().StatusCountdown(), 0);
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, NoAdaptorLeavesTheDocumentUnchanged)
+{
+    WindowRig rig;
+    rig.radio.Unplug();
+    rig.Open();
+    const RadioSettings before = rig.W().Document();
+    rig.W().OnReadFromRadio();
+    rig.W().WaitForCloneWorker();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text, "Radio is not detected!");
+    EXPECT_EQ(rig.services.boxes[0].caption, "Read Error");
+    EXPECT_EQ(rig.C().status->text(), "Read Error.");
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+    EXPECT_EQ(rig.W().Config().modified, 0);
+    ExpectIdle(rig);
+
+    rig.W().OnVerify();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.services.boxes.back().caption, "Verify Error");
+    EXPECT_EQ(rig.C().status->text(), "Verify Error.");
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, InvalidMmsiNeitherStartsNorStopsAWrite)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.C().mmsiByUser->click();
+    rig.C().mmsi->setText("12345");
+    rig.W().OnWriteToRadio();
+    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_EQ(rig.services.Texts(), QStringList({"Invalid MMIS ID:12345\nMake sure 9 digitals."}));
+
+    rig.C().mmsi->setText("");
+    rig.W().OnWriteToRadio();
+    ASSERT_TRUE(rig.W().IsCloneRunning());
+    rig.C().mmsi->setText("12345");
+    rig.W().OnWriteToRadio();  // refused again; the write goes on
+    EXPECT_FALSE(rig.stopEvent.IsSet());
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.services.boxes.size(), 2u);
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, ClosingDuringAWriteEndsCleanly)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    rig.services.openAnswers = {rig.SaveRecord(record, "w.dat")};
+    rig.W().OnOpen();
+    rig.C().can->click();
+    rig.services.answers = {MsgAnswer::No};
+    rig.W().OnWriteToRadio();
+    rig.W().reject();
+    EXPECT_TRUE(rig.W().HasClosed());
+    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_FALSE(rig.busyEvent.IsSet());
+    // No outcome box for a window the user has left; the close question still comes.
+    EXPECT_EQ(rig.services.Texts(), QStringList({"File is Modify. Do you want to save?"}));
+    EXPECT_TRUE(QFile::exists(rig.app.stateFilePath));
+    EXPECT_EQ(rig.services.waitCursorDepth, 0);
+}
+
+TEST(CloneWorkers, AdjustModeReachesTheRadio)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.adjustMode = 1;
+    rig.W().OnWriteToRadio();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.radio.Contents()[kAddrAdjustMode], 1);
+    rig.adjustMode = 0;
+    rig.W().OnWriteToRadio();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.radio.Contents()[kAddrAdjustMode], 0);
+}
+
+}  // namespace
+}  // namespace qx

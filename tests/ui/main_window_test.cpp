@@ -1,0 +1,703 @@
+// The main window: start-up, title, channel list, identity entry, File commands, tools.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "dialogs/channel_setup_dialog.h"
+#include "dialogs/model_wizard_dialog.h"
+#include "document/clone_file.h"
+#include "document/model_config.h"
+#include "model/channel_plan.h"
+#include "window_rig.h"
+
+namespace qx {
+namespace {
+
+using test::WindowRig;
+
+ChannelEntry Private(const char* name, double tx, double rx, int usage = 13)
+{
+    ChannelEntry e{};
+    SetChannelName(e, name);
+    e.txMHz = tx;
+    e.rxMHz = rx;
+    e.usageCode = static_cast<int8_t>(usage);
+    e.inUse = 1;
+    return e;
+}
+
+// A Europe document holding the named private channels.
+RadioSettings EuropeRecord(std::initializer_list<const char*> names)
+{
+    RadioSettings r;
+    ResetSettings(r, 1);
+    int i = 0;
+    for (const char* n : names) {
+        const double mhz = 156.025 + i * 0.025;
+        r.channels[kPrivateBlock + i++] = Private(n, mhz, mhz);
+    }
+    return r;
+}
+
+// Opens a clone file through the File menu's "Open".
+void OpenFile(WindowRig& rig, const QString& path)
+{
+    rig.services.openAnswers.push_back(path);
+    rig.W().OnOpen();
+}
+
+void ShowPrivate(WindowRig& rig, std::initializer_list<const char*> names)
+{
+    OpenFile(rig, rig.SaveRecord(EuropeRecord(names), "private.dat"));
+    rig.SelectBand("Private");
+}
+
+// Answers the channel setup dialog: optional Tx text and name, then OK (or Cancel).
+std::function<int(QDialog&)> AnswerChannel(const char* tx, const char* first = nullptr, bool ok = true,
+                                           int* opened = nullptr)
+{
+    return [=](QDialog& d) {
+        auto& dialog = dynamic_cast<ChannelSetupDialog&>(d);
+        if (opened) ++*opened;
+        if (tx) dialog.TxField()->setText(tx);
+        if (first) dialog.NameFirst()->setCurrentText(first);
+        if (ok) dialog.accept(); else dialog.reject();
+        return dialog.result();
+    };
+}
+
+// --- Start-up and title ---------------------------------------------------------------------
+
+TEST(MainWindowStart, FirstRunShowsTheUsaDefaultsUntitled)
+{
+    WindowRig rig;
+    rig.Open();
+    EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
+    EXPECT_EQ(rig.C().identityBox->title(), "QX720");
+    EXPECT_FALSE(rig.C().save->isEnabled());
+    EXPECT_TRUE(rig.C().modelUsa->isChecked());
+    EXPECT_TRUE(rig.C().wx->isChecked());
+    EXPECT_FALSE(rig.C().privateGroup->isChecked());
+    EXPECT_FALSE(rig.C().wx->isEnabled());
+    EXPECT_FALSE(rig.C().privateGroup->isEnabled());
+    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+    EXPECT_EQ(rig.C().status->text(), "Ready");
+    EXPECT_EQ(rig.C().optionLine->text(), "");
+    EXPECT_EQ(rig.C().txStep->currentText(), "6.25KHz");
+    EXPECT_EQ(rig.C().rxStep->currentText(), "12.5KHz");
+    EXPECT_EQ(rig.W().Config().modified, 0);
+
+    // The first tick finds the virtual adaptor.
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "Detected");
+    rig.radio.Unplug();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+}
+
+TEST(MainWindowStart, StateFileChoosesTheModelAndIsWrittenFirstAtClose)
+{
+    WindowRig rig;
+    ModelConfig stored;
+    ResetModelConfig(stored);
+    stored.modelType = 2;
+    stored.logoFlag = 1;
+    ASSERT_TRUE(WriteStateFile(rig.app.stateFilePath.toStdString(), stored));
+    rig.Open();
+    EXPECT_TRUE(rig.C().modelEurope->isChecked());
+    EXPECT_TRUE(rig.C().privateGroup->isChecked());
+    EXPECT_TRUE(rig.C().can->isChecked());
+    EXPECT_EQ(rig.C().optionLine->text(), "");  // service options start off at every run
+
+    rig.W().reject();
+    EXPECT_TRUE(rig.W().HasClosed());
+    ModelConfig written;
+    ASSERT_TRUE(ReadStateFile(rig.app.stateFilePath.toStdString(), written));
+    EXPECT_EQ(written.modelType, 2);
+    EXPECT_EQ(written.logoFlag, 0);
+    EXPECT_TRUE(rig.services.boxes.empty());
+}
+
+TEST(MainWindowTitle, ShowsShortenedPathReadOnlyModifiedAndModel)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    OpenFile(rig, rig.SaveRecord(record, "boat.dat"));
+    EXPECT_EQ(rig.W().windowTitle(), "/boat.dat - QX720USA V1.10");
+    EXPECT_EQ(rig.C().identityBox->title(), "");
+    EXPECT_TRUE(rig.C().save->isEnabled());
+
+    rig.C().intl->click();
+    EXPECT_EQ(rig.W().windowTitle(), "/boat.dat* - QX720USA V1.10");
+
+    // Read only file, and the model type of the state record rather than the document's.
+    std::filesystem::permissions(rig.folder.File("boat.dat"), std::filesystem::perms::owner_read |
+                                                                 std::filesystem::perms::group_read);
+    rig.W().Config().modelType = 1;
+    OpenFile(rig, rig.File("boat.dat"));
+    EXPECT_EQ(rig.W().windowTitle(), "/boat.dat(Read only) - QX720EUR V1.10");
+}
+
+TEST(MainWindowTitle, PathOutsideTheStartDirectoryIsShownWhole)
+{
+    WindowRig rig;
+    test::TempDir other;
+    RadioSettings record;
+    ResetSettings(record, 0);
+    test::WriteAll(other.File("far.dat"), &record, sizeof record);
+    // A start directory that differs only in letter case does not shorten the path either.
+    rig.app.startDirectory = rig.app.startDirectory.toUpper();
+    rig.Open();
+    const QString far = QString::fromStdString(other.File("far.dat"));
+    OpenFile(rig, far);
+    EXPECT_EQ(rig.W().windowTitle(), far + " - QX720USA V1.10");
+    const QString near = rig.SaveRecord(record, "near.dat");
+    OpenFile(rig, near);
+    EXPECT_EQ(rig.W().windowTitle(), near + " - QX720USA V1.10");
+}
+
+TEST(MainWindowTitle, StatusCountdownReturnsToReadyAndRestarts)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().SetStatus("Open file OK.");
+    rig.Ticks(9);
+    EXPECT_EQ(rig.C().status->text(), "Open file OK.");
+    rig.W().SetStatus("Save file OK.");
+    rig.Ticks(9);
+    EXPECT_EQ(rig.C().status->text(), "Save file OK.");
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().status->text(), "Ready.");
+}
+
+// --- Showing and gathering ------------------------------------------------------------------
+
+TEST(MainWindowDocument, KeepsA25KHzStepAndMapsOddStepsTo625)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    record.txStep = 2;
+    record.rxStep = 7;
+    OpenFile(rig, rig.SaveRecord(record, "steps.dat"));
+    EXPECT_EQ(rig.C().txStep->currentText(), "25KHz");
+    EXPECT_EQ(rig.C().rxStep->currentText(), "6.25KHz");
+    EXPECT_EQ(rig.W().Document().txStep, 2);
+    EXPECT_EQ(rig.W().Document().rxStep, 0);
+    EXPECT_EQ(rig.W().Config().modified, 0);
+
+    // Changing a list marks the document at once.
+    rig.C().txStep->setCurrentIndex(1);
+    EXPECT_EQ(rig.W().windowTitle(), "/steps.dat* - QX720USA V1.10");
+    rig.W().GatherControls();
+    EXPECT_EQ(rig.W().Document().txStep, 1);
+}
+
+TEST(MainWindowDocument, ModelType2ShowsEuropeAndGathersAs1)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 2);
+    record.wxEnabled = 1;  // not consulted
+    OpenFile(rig, rig.SaveRecord(record, "eur.dat"));
+    EXPECT_TRUE(rig.C().modelEurope->isChecked());
+    EXPECT_FALSE(rig.C().wx->isChecked());
+    rig.W().GatherControls();
+    EXPECT_EQ(rig.W().Document().modelType, 1);
+    EXPECT_EQ(rig.W().Document().wxEnabled, 0);
+    EXPECT_EQ(rig.W().Document().privateEnabled, 1);
+}
+
+TEST(MainWindowDocument, IdentitiesMoveOnlyWhenValid)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    SetMmsiText(record, "123456789");
+    SetAtisText(record, "12345");  // not a valid identity: the field keeps its text
+    record.mmsiByUser = 1;
+    rig.C().atis->setText("987654321");
+    OpenFile(rig, rig.SaveRecord(record, "ids.dat"));
+    EXPECT_EQ(rig.C().mmsi->text(), "123456789");
+    EXPECT_EQ(rig.C().atis->text(), "987654321");
+    EXPECT_TRUE(rig.C().mmsiByUser->isChecked());
+    EXPECT_TRUE(rig.C().mmsi->isEnabled());  // only a click applies the enable rule
+
+    rig.C().mmsi->setText("");  // an emptied field keeps the stored identity
+    rig.W().GatherControls();
+    EXPECT_EQ(MmsiText(rig.W().Document()), "123456789");
+    EXPECT_EQ(AtisText(rig.W().Document()), "987654321");
+
+    rig.C().mmsiByUser->click();
+    EXPECT_TRUE(rig.C().mmsi->isEnabled());
+    rig.C().mmsiByUser->click();
+    EXPECT_FALSE(rig.C().mmsi->isEnabled());
+}
+
+TEST(MainWindowDocument, LeavingAnIdentityFieldMarksModified)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    OpenFile(rig, rig.SaveRecord(record, "tab.dat"));
+    QFocusEvent deactivate(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(rig.C().atis, &deactivate);
+    EXPECT_EQ(rig.W().Config().modified, 0);
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(rig.C().atis, &tab);
+    EXPECT_EQ(rig.W().windowTitle(), "/tab.dat* - QX720USA V1.10");
+}
+
+// --- Identity check -------------------------------------------------------------------------
+
+TEST(IdentityCheck, RefusesInMmsiThenAtisOrder)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.C().mmsiByUser->setChecked(false);
+    rig.C().mmsi->setText("12345");
+    rig.C().atis->setText("012345678");
+    EXPECT_FALSE(rig.W().CheckIdentities());
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text, "Invalid MMIS ID:12345\nMake sure 9 digitals.");
+    EXPECT_EQ(rig.services.boxes[0].caption, "Error");
+    EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Stop);
+
+    rig.C().mmsi->setText("");  // empty passes
+    EXPECT_FALSE(rig.W().CheckIdentities());
+    EXPECT_EQ(rig.services.boxes.back().text, "Invalid ATIS ID:012345678\nMake sure 9 digitals.");
+
+    rig.C().atisByUser->setChecked(true);  // a field entered by the user is not looked at
+    rig.C().mmsi->setText("12345678A");
+    rig.C().mmsiByUser->setChecked(true);
+    EXPECT_TRUE(rig.W().CheckIdentities());
+    rig.C().mmsiByUser->setChecked(false);
+    rig.C().mmsi->setText("123456789");
+    EXPECT_TRUE(rig.W().CheckIdentities());
+    EXPECT_EQ(rig.services.boxes.size(), 2u);
+}
+
+// --- Channel list ---------------------------------------------------------------------------
+
+TEST(ChannelList, BandOrderIsFixedAndFollowsTheBoxes)
+{
+    WindowRig rig;
+    rig.Open();
+    for (QCheckBox* box : {rig.C().canNarrow, rig.C().usaNarrow, rig.C().intNarrow}) box->click();
+    rig.C().privateGroup->setChecked(true);
+    rig.W().FillBandList();
+    EXPECT_EQ(rig.Bands(), QStringList({"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "WX",
+                                        "Private"}));
+
+    rig.C().intl->click();
+    EXPECT_EQ(rig.Bands().first(), "USA");
+    EXPECT_EQ(rig.C().band->currentIndex(), 0);
+    EXPECT_EQ(rig.W().CurrentGroup(), kGroupUsa);
+    EXPECT_EQ(rig.Lines().size(), static_cast<int>(PlanRows(kGroupUsa).size()));
+
+    // Europe swaps WX for Private.
+    rig.C().modelEurope->click();
+    EXPECT_FALSE(rig.Bands().contains("WX"));
+    EXPECT_TRUE(rig.Bands().contains("Private"));
+    EXPECT_TRUE(rig.C().privateGroup->isChecked());
+
+    for (QCheckBox* box : {rig.C().usa, rig.C().can, rig.C().usaNarrow, rig.C().intNarrow, rig.C().canNarrow})
+        box->click();
+    rig.C().privateGroup->setChecked(false);
+    rig.W().FillBandList();
+    rig.W().FillChannelList();
+    EXPECT_TRUE(rig.Bands().isEmpty());
+    EXPECT_TRUE(rig.Lines().isEmpty());
+}
+
+TEST(ChannelList, IntShows57LinesInPlanFormat)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.SelectBand("INT");
+    const QStringList lines = rig.Lines();
+    ASSERT_EQ(lines.size(), 57);
+    const QString sixteen = QString("16, TX:156.8000  RX:156.8000,") + UsageName(17);
+    EXPECT_TRUE(lines.contains(sixteen)) << sixteen.toStdString();
+    EXPECT_EQ(rig.W().Config().bandIndex, kGroupInt);
+    EXPECT_EQ(rig.W().SelectedChannel(), -1);
+}
+
+TEST(ChannelList, PrivateLinesStopAtAThreeCharacterNameAndBlankOddUsage)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record = EuropeRecord({"L1", "F2", "C3", "A4"});
+    record.channels[kPrivateBlock].txMHz = record.channels[kPrivateBlock].rxMHz = 156.025;
+    record.channels[kPrivateBlock + 1].usageCode = -5;
+    std::memcpy(record.channels[kPrivateBlock + 2].name, "ABC", 3);
+    OpenFile(rig, rig.SaveRecord(record, "odd.dat"));
+    rig.SelectBand("Private");
+    const QStringList lines = rig.Lines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QString(" L1,TX:156.0250  RX:156.0250 ") + UsageName(13));
+    EXPECT_TRUE(lines[1].endsWith(" ")) << lines[1].toStdString();  // code -5: no usage text
+}
+
+TEST(ChannelList, AddInsertsAtTheEndOrAfterTheSelectedLine)
+{
+    WindowRig rig;
+    rig.Open();
+    ShowPrivate(rig, {"L1", "L2", "L3", "L4", "L5"});
+    rig.W().Dialogs().run = AnswerChannel("157.85", "M");
+    rig.W().OnAdd();
+    ASSERT_EQ(rig.Lines().size(), 6);
+    EXPECT_EQ(ChannelName(rig.W().Document().channels[kPrivateBlock + 5]), "M0");
+    EXPECT_EQ(rig.W().Document().channels[kPrivateBlock + 5].inUse, 1);
+
+    rig.SelectLine(1);
+    rig.W().Dialogs().run = AnswerChannel("156.8", "A");
+    rig.W().OnAdd();
+    const ChannelEntry* p = &rig.W().Document().channels[kPrivateBlock];
+    EXPECT_EQ(ChannelName(p[2]), "A0");
+    EXPECT_EQ(ChannelName(p[3]), "L3");
+    EXPECT_EQ(ChannelName(p[6]), "M0");
+    EXPECT_EQ(rig.Lines().size(), 7);
+    EXPECT_EQ(rig.W().Config().modified, 1);
+
+    // Cancel adds nothing.
+    rig.W().Dialogs().run = AnswerChannel(nullptr, nullptr, false);
+    rig.W().OnAdd();
+    EXPECT_EQ(rig.Lines().size(), 7);
+}
+
+TEST(ChannelList, AddStopsAt99Channels)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 1);
+    for (int i = 0; i < 98; ++i) record.channels[kPrivateBlock + i] = Private("C1", 156.8, 156.8);
+    OpenFile(rig, rig.SaveRecord(record, "full.dat"));
+    rig.SelectBand("Private");
+    rig.W().Dialogs().run = AnswerChannel(nullptr);
+    rig.W().OnAdd();
+    EXPECT_EQ(rig.Lines().size(), 99);
+    EXPECT_TRUE(rig.services.boxes.empty());
+    rig.W().OnAdd();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text, "Channel Number Limit!");
+    EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::None);
+    EXPECT_EQ(rig.Lines().size(), 99);
+}
+
+TEST(ChannelList, HundredStoredChannelsAreAllListed)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 1);
+    for (int i = 0; i < 100; ++i) record.channels[kPrivateBlock + i] = Private("F1", 155.625, 155.625);
+    OpenFile(rig, rig.SaveRecord(record, "hundred.dat"));
+    rig.SelectBand("Private");
+    EXPECT_EQ(rig.Lines().size(), 100);
+}
+
+TEST(ChannelList, RemoveKeepsOneUnbrokenRun)
+{
+    WindowRig rig;
+    rig.Open();
+    ShowPrivate(rig, {"L1"});
+    rig.W().OnRemove();
+    EXPECT_EQ(rig.services.boxes.back().text, "Please Select a Channel!");
+    rig.SelectLine(0);
+    rig.W().OnRemove();
+    EXPECT_TRUE(rig.Lines().isEmpty());
+    rig.W().OnRemove();
+    EXPECT_EQ(rig.services.boxes.back().text, "NO Channel!");
+
+    ShowPrivate(rig, {"L1", "L2", "L3"});
+    rig.SelectLine(0);
+    rig.W().OnRemove();
+    const ChannelEntry* p = &rig.W().Document().channels[kPrivateBlock];
+    EXPECT_EQ(ChannelName(p[0]), "L2");
+    EXPECT_EQ(ChannelName(p[1]), "L3");
+    EXPECT_EQ(p[2].inUse, 0);
+    EXPECT_EQ(ChannelName(p[2]), "L3");  // only the in-use flag of the freed entry is cleared
+    EXPECT_EQ(rig.Lines().size(), 2);
+}
+
+TEST(ChannelList, OnlyPrivateChannelsCanBeChangedAndReadOnlyBlocksDoubleClick)
+{
+    WindowRig rig;
+    rig.Open();
+    int opened = 0;
+    rig.W().Dialogs().run = AnswerChannel(nullptr, nullptr, true, &opened);
+    rig.SelectBand("INT");
+    rig.SelectLine(3);
+    rig.W().OnChannelDoubleClicked();
+    rig.W().OnEdit();
+    rig.W().OnAdd();
+    rig.W().OnRemove();
+    EXPECT_EQ(rig.services.Texts(), QStringList(4, "Only Private Channel Can be Modified!"));
+    EXPECT_EQ(opened, 0);
+
+    ShowPrivate(rig, {"L1", "L2"});
+    rig.services.boxes.clear();
+    rig.W().OnEdit();
+    EXPECT_EQ(rig.services.Texts(), QStringList({"Please Select a Channel First!"}));
+    rig.W().OnChannelDoubleClicked();  // no selection: silent
+    EXPECT_EQ(rig.services.boxes.size(), 1u);
+
+    rig.W().Config().uiReadOnly = 1;
+    rig.SelectLine(1);
+    rig.W().OnChannelDoubleClicked();
+    EXPECT_EQ(rig.services.boxes.back().text, "UI Read Only!");
+    EXPECT_EQ(opened, 0);
+    rig.W().OnEdit();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(rig.W().Config().listPosition, 1);
+    EXPECT_EQ(rig.W().Config().bandIndex, kGroupPrivate);
+    EXPECT_EQ(rig.W().Config().modified, 1);
+}
+
+// --- File commands --------------------------------------------------------------------------
+
+TEST(FileCommands, OpenFailuresShowTheirTextInStatusAndBox)
+{
+    WindowRig rig;
+    rig.Open();
+    const std::vector<char> before(reinterpret_cast<const char*>(&rig.W().Document()),
+                                   reinterpret_cast<const char*>(&rig.W().Document()) + sizeof(RadioSettings));
+    OpenFile(rig, rig.File("missing.dat"));
+    EXPECT_EQ(rig.C().status->text(), "Open File Error.");
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text, "Open File Error.");
+    EXPECT_EQ(rig.services.boxes[0].caption, "Error");
+    EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::None);
+
+    RadioSettings bad = EuropeRecord({"L1"});
+    bad.channels[kPrivateBlock].rxMHz = 174.1;
+    OpenFile(rig, rig.SaveRecord(bad, "bad.dat"));
+    EXPECT_EQ(rig.C().status->text(), "Unknown File Format.");
+    EXPECT_EQ(rig.W().StatusCountdown(), 10);
+    EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
+    EXPECT_EQ(std::memcmp(before.data(), &rig.W().Document(), sizeof(RadioSettings)), 0);
+
+    // The chooser starts in the start directory listing clone files.
+    ASSERT_FALSE(rig.services.openRequests.empty());
+    EXPECT_EQ(rig.services.openRequests[0].directory, rig.app.startDirectory);
+    EXPECT_EQ(rig.services.openRequests[0].pattern, "*.dat");
+    EXPECT_EQ(rig.services.openRequests[0].defaultSuffix, "dat");
+}
+
+TEST(FileCommands, SaveOnAReadOnlyFileFailsAndLeavesItAlone)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    const QString path = rig.SaveRecord(record, "locked.dat");
+    std::filesystem::permissions(path.toStdString(), std::filesystem::perms::owner_read);
+    OpenFile(rig, path);
+    rig.C().can->click();
+    rig.W().OnSave();
+    EXPECT_EQ(rig.C().status->text(), "Save file error.");
+    EXPECT_EQ(rig.W().Config().modified, 1);
+    RadioSettings onDisk;
+    ASSERT_EQ(ReadCloneRecord(path.toStdString(), onDisk), kResultOk);
+    EXPECT_EQ(onDisk.canEnabled, 1);
+
+    // A save offer on a read-only file asks for a new name instead.
+    rig.services.answers = {MsgAnswer::Yes};
+    rig.services.saveAnswers = {rig.File("copy.dat")};
+    rig.W().reject();
+    ASSERT_EQ(rig.services.saveRequests.size(), 1u);
+    ASSERT_EQ(ReadCloneRecord(rig.folder.File("copy.dat"), onDisk), kResultOk);
+    EXPECT_EQ(onDisk.canEnabled, 0);
+}
+
+TEST(FileCommands, SaveAndSaveAs)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().OnSave();  // untitled: nothing
+    EXPECT_EQ(rig.C().status->text(), "Ready");
+
+    rig.W().OnSaveAs();  // cancelled: nothing changes
+    EXPECT_EQ(rig.C().status->text(), "Ready");
+    EXPECT_FALSE(rig.C().save->isEnabled());
+
+    rig.C().mmsi->setText("211234567");
+    rig.services.saveAnswers = {rig.File("new.dat")};
+    rig.W().OnSaveAs();
+    EXPECT_EQ(rig.C().status->text(), "Save as file OK.");
+    EXPECT_TRUE(rig.C().save->isEnabled());
+    EXPECT_EQ(rig.W().windowTitle(), "/new.dat - QX720USA V1.10");
+    RadioSettings onDisk;
+    ASSERT_EQ(ReadCloneRecord(rig.folder.File("new.dat"), onDisk), kResultOk);
+    EXPECT_EQ(MmsiText(onDisk), "211234567");
+    EXPECT_EQ(std::memcmp(&onDisk, &rig.W().Document(), sizeof onDisk), 0);
+
+    rig.C().usaNarrow->click();
+    rig.W().OnSave();
+    EXPECT_EQ(rig.C().status->text(), "Save file OK.");
+    EXPECT_EQ(rig.W().windowTitle(), "/new.dat - QX720USA V1.10");
+    ASSERT_EQ(ReadCloneRecord(rig.folder.File("new.dat"), onDisk), kResultOk);
+    EXPECT_EQ(onDisk.usaNarrowEnabled, 1);
+
+    rig.services.saveAnswers = {rig.File("no-such-folder/x.dat")};
+    rig.W().OnSaveAs();
+    EXPECT_EQ(rig.C().status->text(), "Save as file error.");
+}
+
+TEST(FileCommands, SaveOffersOnlyForATitledModifiedDocument)
+{
+    {
+        WindowRig rig;  // untitled and edited: no question at open or at close
+        rig.Open();
+        rig.C().can->click();
+        rig.W().OnOpen();
+        rig.W().reject();
+        EXPECT_TRUE(rig.services.boxes.empty());
+    }
+    {
+        WindowRig rig;  // titled, unchanged: no question
+        rig.Open();
+        RadioSettings record;
+        ResetSettings(record, 0);
+        OpenFile(rig, rig.SaveRecord(record, "a.dat"));
+        rig.W().reject();
+        EXPECT_TRUE(rig.services.boxes.empty());
+    }
+    {
+        WindowRig rig;  // titled and modified: asked at open and at close; Yes saves
+        rig.Open();
+        RadioSettings record;
+        ResetSettings(record, 0);
+        const QString path = rig.SaveRecord(record, "b.dat");
+        OpenFile(rig, path);
+        rig.C().can->click();
+        rig.W().OnOpen();  // answered No, chooser cancelled
+        EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
+        EXPECT_EQ(rig.services.boxes[0].caption, "WARNING");
+        EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Question);
+        rig.services.answers = {MsgAnswer::Yes};
+        rig.W().reject();
+        EXPECT_EQ(rig.services.Texts().last(), "File is Modify. Do you want to save?");
+        RadioSettings onDisk;
+        ASSERT_EQ(ReadCloneRecord(path.toStdString(), onDisk), kResultOk);
+        EXPECT_EQ(onDisk.canEnabled, 0);
+    }
+}
+
+TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    OpenFile(rig, rig.SaveRecord(record, "c.dat"));
+    rig.C().can->click();
+
+    rig.W().Dialogs().run = [](QDialog& d) { d.reject(); return d.result(); };
+    rig.W().OnLoadDefault();
+    EXPECT_TRUE(rig.services.boxes.empty());
+    EXPECT_EQ(rig.W().windowTitle(), "/c.dat* - QX720USA V1.10");
+
+    rig.W().Dialogs().run = [](QDialog& d) {
+        auto& wizard = dynamic_cast<ModelWizardDialog&>(d);
+        wizard.EurIntButton()->click();
+        wizard.SetList()->setCurrentIndex(1);  // UK
+        wizard.accept();
+        return wizard.result();
+    };
+    rig.W().OnLoadDefault();
+    EXPECT_EQ(rig.services.Texts(), QStringList({"File is modified. Do you want to save?"}));
+    EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
+    EXPECT_FALSE(rig.C().save->isEnabled());
+    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(rig.W().Config().modelType, 1);
+    EXPECT_TRUE(rig.C().modelEurope->isChecked());
+    rig.SelectBand("Private");
+    EXPECT_EQ(rig.Lines().size(), 2);
+
+    rig.W().OnLoadDefault();  // untitled now: no question
+    EXPECT_EQ(rig.services.boxes.size(), 1u);
+}
+
+// --- Tools and Help -------------------------------------------------------------------------
+
+TEST(ToolsMenu, CheckSumAndFrequencyTable)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().OnViewCheckSum();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text, "CheckSum=0x000005DD");
+    EXPECT_EQ(rig.services.boxes[0].caption, "CheckSum");
+    EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::None);
+
+    rig.W().OnExportFreqTable();
+    const QString table = rig.File("FreqTabl.txt");
+    EXPECT_EQ(rig.services.openedTextFiles, QStringList({table}));
+    const std::vector<char> text = test::ReadAll(table.toStdString());
+    EXPECT_EQ(std::string(text.begin(), text.begin() + 24), "Date:2026.12.7\t\tTime:9:5");
+
+    rig.services.currentDirectory = rig.File("no-such-folder");
+    rig.W().OnExportFreqTable();
+    EXPECT_EQ(rig.services.boxes.back().text, "Can't Create file:\n" + rig.File("no-such-folder/FreqTabl.txt"));
+    EXPECT_EQ(rig.services.boxes.back().icon, MsgIcon::Stop);
+    EXPECT_EQ(rig.services.openedTextFiles.size(), 1);
+}
+
+TEST(HelpMenu, CtrlOpensTheUserDialogWhoseOkRefreshesTheOptionLine)
+{
+    WindowRig rig;
+    rig.Open();
+    int about = 0, user = 0;
+    rig.W().Dialogs().about = [&](QWidget*, AppContext&) { ++about; return int(QDialog::Accepted); };
+    rig.W().Dialogs().user = [&](QWidget*, AppContext&, ModelConfig& config) {
+        ++user;
+        config.logoFlag = 1;
+        config.romMapFlag = 1;
+        return int(QDialog::Accepted);
+    };
+    rig.W().OnAbout();
+    EXPECT_EQ(about, 1);
+    rig.services.ctrl = true;
+    rig.W().OnSystemAbout();
+    EXPECT_EQ(about, 2);
+    rig.W().OnAbout();
+    EXPECT_EQ(user, 1);
+    EXPECT_EQ(rig.C().optionLine->text(), "Logo;Save RomMap;");
+
+    rig.W().Dialogs().featureSetup = [](QWidget*, AppContext&, ModelConfig&, RadioSettings& doc) {
+        std::strcpy(doc.modelName, "QX720X");
+        return int(QDialog::Accepted);
+    };
+    rig.W().OnFeatureSetup();
+    EXPECT_EQ(rig.W().Config().modified, 1);
+}
+
+TEST(MainWindowMenus, TextsAndOrderAreExact)
+{
+    WindowRig rig;
+    rig.Open();
+    QStringList menus;
+    for (QAction* a : rig.C().menuBar->actions()) menus << a->text();
+    EXPECT_EQ(menus, QStringList({"File", "Clone", "Tools", "Service", "Help"}));
+    QStringList items;
+    for (QAction* a : rig.C().menuBar->actions()[0]->menu()->actions())
+        if (!a->isSeparator()) items << a->text();
+    EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Exit"}));
+    EXPECT_TRUE(rig.C().writeButton->isDefault());
+}
+
+}  // namespace
+}  // namespace qx

@@ -1,0 +1,106 @@
+// A main window over a virtual radio, scripted window services and a temporary start
+// directory; its timer is stopped so tests drive the ticks themselves.
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <clocale>
+#include <memory>
+
+#include "../support/temp_dir.h"
+#include "clone/hid_adaptor.h"
+#include "clone/pc_clone.h"
+#include "scripted_services.h"
+#include "sim/virtual_adaptor.h"
+#include "sim/virtual_radio.h"
+#include "ui/main_window.h"
+
+namespace qx::test {
+
+struct WindowRig {
+    VirtualRadio radio;
+    VirtualHidBackend backend{radio};
+    CHidAdaptor adaptor{backend};
+    ManualResetEvent stopEvent;
+    ManualResetEvent busyEvent;
+    std::unique_ptr<RadioImage> writeImage = std::make_unique<RadioImage>();
+    std::unique_ptr<RadioImage> readImage = std::make_unique<RadioImage>();
+    int32_t adjustMode = 0;
+    CloneEnvironment environment{adaptor, stopEvent, *writeImage, *readImage, adjustMode, SystemLocalTime,
+                                 CloneTiming{50, 0, 20}};
+    TempDir folder;
+    ScriptedServices services;
+    AppContext app{services, environment, busyEvent, adjustMode, QString::fromStdString(folder.Path()),
+                   QString::fromStdString(folder.File("QX720Clone.Bin"))};
+    std::unique_ptr<MainWindow> window;
+
+    WindowRig()
+    {
+        // As the program does: numbers with a decimal point whatever the test machine's locale.
+        std::setlocale(LC_NUMERIC, "C");
+        services.currentDirectory = app.startDirectory;
+        services.now = LocalTime{2026, 12, 7, 9, 5, 3, 120};
+    }
+    ~WindowRig()
+    {
+        if (window && !window->HasClosed()) window->reject();
+    }
+
+    MainWindow& Open()
+    {
+        window = std::make_unique<MainWindow>(app);
+        window->Timer()->stop();
+        return *window;
+    }
+    MainWindow& W() { return *window; }
+    const MainWindowControls& C() { return window->Controls(); }
+    QString File(const char* name) const { return QString::fromStdString(folder.File(name)); }
+
+    void Ticks(int n)
+    {
+        for (int i = 0; i < n; ++i) window->OnTimerTick();
+    }
+    void SelectBand(const QString& text)
+    {
+        int at = C().band->findText(text);
+        ASSERT_GE(at, 0) << text.toStdString();
+        C().band->setCurrentIndex(at);
+    }
+    void SelectLine(int row)
+    {
+        if (row < 0) {
+            C().channels->clearSelection();
+            return;
+        }
+        C().channels->item(row)->setSelected(true);
+    }
+    QStringList Lines()
+    {
+        QStringList lines;
+        for (int i = 0; i < C().channels->count(); ++i) lines << C().channels->item(i)->text();
+        return lines;
+    }
+    QStringList Bands()
+    {
+        QStringList bands;
+        for (int i = 0; i < C().band->count(); ++i) bands << C().band->itemText(i);
+        return bands;
+    }
+    // Saves a record as a clone file in the start directory.
+    QString SaveRecord(const RadioSettings& record, const char* name)
+    {
+        WriteAll(folder.File(name), &record, sizeof record);
+        return File(name);
+    }
+};
+
+}  // namespace qx::test
