@@ -1,0 +1,177 @@
+// The desktop program's start-up and channel list costs, on Qt's offscreen platform:
+// - time from process start to the main window shown, and the resident memory then, measured
+//   by starting this program again as a child that builds the window exactly as the program
+//   does (with a virtual adaptor) and reports once the window is exposed;
+// - FillChannelList for every group (Private with its full 100 channels).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clone/hid_adaptor.h"
+#include "clone/pc_clone.h"
+#include "document/clone_file.h"
+#include "model/channel_plan.h"
+#include "sim/virtual_adaptor.h"
+#include "sim/virtual_radio.h"
+#include "ui/main_window.h"
+#include "ui/qt_window_services.h"
+
+using namespace qx;
+
+namespace {
+
+constexpr const char* kChildFlag = "--startup-child";
+constexpr int kStartupRuns = 10;
+
+long StatusKb(const char* key)
+{
+    std::ifstream in("/proc/self/status");
+    std::string line;
+    const std::size_t n = std::strlen(key);
+    while (std::getline(in, line))
+        if (line.compare(0, n, key) == 0) return std::atol(line.c_str() + n);
+    return -1;
+}
+
+// The program-wide objects of the desktop program, over a virtual radio.
+struct Program {
+    VirtualRadio radio;
+    VirtualHidBackend backend{radio};
+    CHidAdaptor adaptor{backend};
+    ManualResetEvent stopEvent, busyEvent;
+    std::unique_ptr<RadioImage> writeImage = std::make_unique<RadioImage>();
+    std::unique_ptr<RadioImage> readImage = std::make_unique<RadioImage>();
+    int32_t adjustMode = 0;
+    CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    QtWindowServices services;
+    QTemporaryDir start;
+    AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin")};
+};
+
+int RunStartupChild(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    Program program;
+    MainWindow window(program.app);
+    window.show();
+    while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents();  // the first paint
+    std::printf("shown %ld %ld\n", StatusKb("VmRSS:"), StatusKb("VmHWM:"));
+    std::fflush(stdout);
+    return 0;
+}
+
+void MeasureStartup(const char* self)
+{
+    std::vector<double> ms;
+    std::vector<long> rss, peak;
+    for (int i = 0; i < kStartupRuns; ++i) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        child.setProcessEnvironment(env);
+        const auto t0 = std::chrono::steady_clock::now();
+        child.start(QString::fromLocal8Bit(self), {kChildFlag});
+        if (!child.waitForReadyRead(30000)) {
+            std::fprintf(stderr, "start-up child did not report\n");
+            child.kill();
+            child.waitForFinished(5000);
+            return;
+        }
+        const auto t1 = std::chrono::steady_clock::now();
+        long r = 0, p = 0;
+        std::sscanf(child.readAll().constData(), "shown %ld %ld", &r, &p);
+        child.waitForFinished(30000);
+        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+        rss.push_back(r);
+        peak.push_back(p);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("Start-up to main window shown (offscreen, %d runs): median %.1f ms, min %.1f ms, max %.1f ms\n",
+                kStartupRuns, ms[ms.size() / 2], ms.front(), ms.back());
+    std::printf("Resident memory when shown: %.1f MB (peak %.1f MB)\n\n",
+                *std::max_element(rss.begin(), rss.end()) / 1024.0,
+                *std::max_element(peak.begin(), peak.end()) / 1024.0);
+}
+
+Program* gProgram = nullptr;
+MainWindow* gWindow = nullptr;
+
+void BM_FillChannelList(benchmark::State& state, const char* band)
+{
+    QComboBox* bands = gWindow->Controls().band;
+    bands->setCurrentIndex(bands->findText(band));
+    if (bands->currentText() != band) {
+        state.SkipWithError("band not offered");
+        return;
+    }
+    for (auto _ : state) gWindow->FillChannelList();
+    state.counters["lines"] = gWindow->Controls().channels->count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], kChildFlag) == 0) return RunStartupChild(argc, argv);
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    MeasureStartup(argv[0]);
+
+    // A Europe window with every group on and a full Private block, then USA for WX.
+    Program program;
+    gProgram = &program;
+    MainWindow window(program.app);
+    window.Timer()->stop();
+    gWindow = &window;
+    RadioSettings& doc = window.Document();
+    ResetSettings(doc, 1);
+    doc.canEnabled = doc.usaNarrowEnabled = doc.intNarrowEnabled = doc.canNarrowEnabled = 1;
+    for (int i = 0; i < kChannelsPerBlock; ++i) {
+        ChannelEntry& e = doc.channels[kPrivateBlock + i];
+        SetChannelName(e, "C5");
+        e.txMHz = 156.0 + 0.025 * i;
+        e.rxMHz = e.txMHz + 4.6;
+        e.usageCode = static_cast<int8_t>(11 + i % 25);
+        e.inUse = 1;
+    }
+    window.ShowDocument();
+
+    for (const char* band : {"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "Private"})
+        benchmark::RegisterBenchmark((std::string("FillChannelList/") + band).c_str(), BM_FillChannelList, band)
+            ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("FillChannelList/WX", [](benchmark::State& state) {
+        static bool usa = false;
+        if (!usa) {
+            gWindow->Document().modelType = 0;
+            gWindow->ShowDocument();
+            usa = true;
+        }
+        BM_FillChannelList(state, "WX");
+    })->Unit(benchmark::kMicrosecond);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

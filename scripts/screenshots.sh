@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders the pictures in docs/ against the virtual radio: under Xvfb when it is installed,
+# otherwise on Qt's offscreen platform.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset default >/dev/null
+cmake --build --preset default --target qx720_screenshots >/dev/null
+tool=build/default/src/ui/qx720_screenshots
+if command -v xvfb-run >/dev/null; then
+  xvfb-run -a -s "-screen 0 1280x800x24" "$tool" docs
+else
+  QT_QPA_PLATFORM=offscreen "$tool" docs
+fi
