@@ -40,6 +40,7 @@ int main(int argc, char* argv[])
     qx::AppContext app{services, clone, busyEvent, adjustMode, startDirectory, stateFile};
 
     qx::MainWindow window(app);
+    QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too
     window.exec();
     return 0;
 }

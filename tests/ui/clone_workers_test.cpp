@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 
 #include "model/radio_image.h"
 #include "window_rig.h"
@@ -264,6 +265,25 @@ TEST(CloneWorkers, ClosingDuringAWriteEndsCleanly)
     EXPECT_EQ(rig.services.Texts(), QStringList({"File is Modify. Do you want to save?"}));
     EXPECT_TRUE(QFile::exists(rig.app.stateFilePath));
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
+}
+
+TEST(CloneWorkers, EnterInATextFieldStartsAWriteAfterTheIdentityCheck)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().show();
+    rig.C().mmsiByUser->click();
+    rig.C().mmsi->setText("1234");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(rig.C().mmsi, &enter);
+    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_EQ(rig.services.Texts(), QStringList({"Invalid MMIS ID:1234\nMake sure 9 digitals."}));
+    rig.C().mmsi->setText("211234567");
+    QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(rig.C().mmsi, &again);
+    EXPECT_TRUE(rig.W().IsCloneRunning());
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
 }
 
 TEST(CloneWorkers, AdjustModeReachesTheRadio)
