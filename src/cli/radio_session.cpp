@@ -16,6 +16,8 @@ std::unique_ptr<RadioSession> RadioSession::Open(const RadioSpec& spec, std::str
         session->radio_ = std::make_unique<VirtualRadio>();
         CloneResult loaded = session->radio_->Load(spec.file);
         if (loaded != kResultOk) {
+            // Nothing was loaded, so nothing may be saved over the file.
+            session->closed_ = true;
             error = loaded == kResultUnknownFormat
                         ? "virtual radio file " + spec.file + " must hold exactly 8192 bytes"
                         : "cannot read the virtual radio file " + spec.file;
