@@ -285,9 +285,10 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::
         CloneResult result = ReadEepromToFile(MakeTransfer(*session, config, bar), path);
         bar.End();
         if (result != kResultOk) {
+            int status = Finish(ctx, *session, result);
             if (result == kResultOpenFileError) ctx.err << path << ": the backup could not be written\n";
             ctx.err << "Nothing was written to the radio.\n";
-            return Finish(ctx, *session, result);
+            return status;
         }
         ctx.out << "Backup " << path << "\n";
     }
@@ -321,8 +322,8 @@ int CmdEepromRead(Context& ctx, const std::string& file)
     bar.Begin("Reading", kEepromBlocks);
     CloneResult result = ReadEepromToFile(MakeTransfer(*session, config, bar), file);
     bar.End();
-    if (result == kResultOpenFileError) ctx.err << file << ": the EEPROM file could not be written\n";
     int status = Finish(ctx, *session, result);
+    if (result == kResultOpenFileError) ctx.err << file << ": the EEPROM file could not be written\n";
     if (status == kExitOk) ctx.out << "Read OK!\nSaved " << file << "\n";
     return status;
 }
@@ -351,7 +352,7 @@ int CmdEepromVerify(Context& ctx, const std::string& file)
     if (!session) return kExitUsage;
     ModelConfig config;
     TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Verifing", kEepromBlocks);
+    bar.Begin("Verifying", kEepromBlocks);
     int differences = 0;
     CloneResult result = VerifyEeprom(MakeTransfer(*session, config, bar), bytes, differences);
     bar.End();

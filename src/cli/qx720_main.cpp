@@ -90,7 +90,12 @@ int Run(int argc, char** argv)
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "qx720: " << e.what() << "\nRun \"qx720 --help\" for the commands and their arguments.\n";
+        std::vector<std::string> left = app.remaining();
+        if (app.get_subcommands().empty() && !left.empty() && left.front().rfind("-", 0) != 0)
+            std::cerr << "qx720: unknown command \"" << left.front() << "\"\n";
+        else
+            std::cerr << "qx720: " << e.what() << "\n";
+        std::cerr << "Run \"qx720 --help\" for the commands and their arguments.\n";
         return kExitUsage;
     }
 

@@ -185,7 +185,9 @@ TEST_F(FileCommands, DiffListsFieldDifferences)
 TEST_F(FileCommands, BadArgumentsAndFilesExitWithStatus2)
 {
     EXPECT_EQ(Qx("").status, 2);
-    EXPECT_EQ(Qx("launch").status, 2);
+    ToolRun unknown = Qx("launch");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err.rfind("qx720: unknown command \"launch\"\n", 0), 0u) << unknown.err;
     EXPECT_EQ(Qx("read").status, 2);
     EXPECT_EQ(Qx("show").status, 2);
     EXPECT_EQ(Qx("--radio serial handshake").status, 2);
