@@ -494,7 +494,8 @@ int CmdDemo(Context& ctx)
     if (int status = CmdVerify(demo, readFile, JoinPath(dir, kVerifyReportFileName)); status != kExitOk)
         return status;
 
-    ctx.out << "\nThe desktop program is QX720Clone: it reads, edits and writes the same records in a window.\n";
+    ctx.out << "\nThe desktop program QX720Clone does all this in a window: start it (or ./scripts/run.sh) where a "
+               "display is available.\n";
     return kExitOk;
 }
 
