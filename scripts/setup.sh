@@ -11,7 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libbenchmark-dev
   xvfb xauth imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream librsvg2-bin
   dpkg-dev file
 )
 

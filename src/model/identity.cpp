@@ -12,7 +12,7 @@ long long AtoiValue(std::string_view text)
         ++i;
     }
     long long value = 0;
-    constexpr long long kLimit = 1000000000000000000LL;
+    constexpr long long kLimit = 100000000000000000LL;  // far above any identity, far below overflow
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         if (value < kLimit) value = value * 10 + (text[i] - '0');
     }
