@@ -280,7 +280,7 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::
         // The radio's whole EEPROM first, so that the write can always be undone.
         ModelConfig config;
         TerminalProgress bar(stderr, ctx.progress);
-        bar.Begin("Backup", kEepromBlocks);
+        bar.Begin("Backup", kEepromTransferBlocks);
         const std::string path = BackupPath(backupDir);
         CloneResult result = ReadEepromToFile(MakeTransfer(*session, config, bar), path);
         bar.End();
@@ -319,7 +319,7 @@ int CmdEepromRead(Context& ctx, const std::string& file)
     if (!session) return kExitUsage;
     ModelConfig config;
     TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Reading", kEepromBlocks);
+    bar.Begin("Reading", kEepromTransferBlocks);
     CloneResult result = ReadEepromToFile(MakeTransfer(*session, config, bar), file);
     bar.End();
     int status = Finish(ctx, *session, result);
@@ -336,7 +336,7 @@ int CmdEepromWrite(Context& ctx, const std::string& file)
     if (!session) return kExitUsage;
     ModelConfig config;
     TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Writing", kEepromBlocks);
+    bar.Begin("Writing", kEepromTransferBlocks);
     CloneResult result = WriteEeprom(MakeTransfer(*session, config, bar), bytes);
     bar.End();
     int status = Finish(ctx, *session, result);
@@ -352,7 +352,7 @@ int CmdEepromVerify(Context& ctx, const std::string& file)
     if (!session) return kExitUsage;
     ModelConfig config;
     TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Verifying", kEepromBlocks);
+    bar.Begin("Verifying", kEepromTransferBlocks);
     int differences = 0;
     CloneResult result = VerifyEeprom(MakeTransfer(*session, config, bar), bytes, differences);
     bar.End();

@@ -12,7 +12,7 @@ namespace {
 void PrepareProgress(ProgressSink* progress)
 {
     if (progress == nullptr) return;
-    progress->SetRange(0, kEepromBlocks);
+    progress->SetRange(0, kEepromTransferBlocks);
     progress->SetStep(1);
     progress->SetPosition(0);
 }

@@ -14,7 +14,7 @@
 
 namespace qx {
 
-inline constexpr int kEepromBlocks = 410;  // 409 blocks of 20 bytes and one of 12
+inline constexpr int kEepromTransferBlocks = 410;  // 409 blocks of 20 bytes and one of 12
 
 struct EepromTransfer {
     CloneEnvironment& env;
