@@ -1,0 +1,44 @@
+// The qx720 commands. Each returns the program's exit status.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/radio_spec.h"
+
+namespace qx::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;     // the operation failed or the radio differs
+inline constexpr int kExitUsage = 2;      // a usage error or an invalid input file
+inline constexpr int kExitCancelled = 130;
+
+struct Context {
+    RadioSpec radio;
+    std::ostream& out;
+    std::ostream& err;
+    bool progress = false;  // draw progress bars on stderr
+};
+
+int CmdHandShake(Context& ctx);
+int CmdRead(Context& ctx, const std::string& output);
+int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::string& backupDir);
+int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPath);
+int CmdEepromRead(Context& ctx, const std::string& file);
+int CmdEepromWrite(Context& ctx, const std::string& file);
+int CmdEepromVerify(Context& ctx, const std::string& file);
+int CmdDefaults(Context& ctx, const std::string& output, const std::string& model, const std::string& set);
+int CmdChecksum(Context& ctx, const std::string& file);
+int CmdExport(Context& ctx, const std::string& file, const std::string& output);
+int CmdShow(Context& ctx, const std::string& file, bool json);
+int CmdPlan(Context& ctx, const std::string& group);
+int CmdDemo(Context& ctx);
+int CmdDiff(Context& ctx, const std::string& fileA, const std::string& fileB, bool json);
+int CmdDoctor(Context& ctx);
+
+// Names accepted by defaults and plan.
+int ModelTypeFromName(const std::string& name);   // -1 when unknown
+int PrivateSetFromName(const std::string& name);  // -1 when unknown
+int PlanGroupFromName(const std::string& name);   // -1 when unknown
+
+}  // namespace qx::cli

@@ -1,0 +1,49 @@
+// Everything one radio command needs: the adaptor (real or virtual), the two images, the
+// stop event wired to Ctrl-C, and the clone environment the core operations take.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "cli/interrupt_watch.h"
+#include "cli/radio_spec.h"
+#include "clone/hid_adaptor.h"
+#include "clone/pc_clone.h"
+#include "sim/virtual_radio.h"
+
+namespace qx::cli {
+
+class RadioSession {
+public:
+    // Null with a message when a virtual radio's file is unusable.
+    static std::unique_ptr<RadioSession> Open(const RadioSpec& spec, std::string& error);
+    ~RadioSession();
+
+    CloneEnvironment& Environment() { return *env_; }
+    int32_t& AdjustMode() { return adjustMode_; }
+    bool Interrupted() const { return watch_ && watch_->Interrupted(); }
+    // The real adaptor was found but could not be opened for lack of permission.
+    bool PermissionDenied() const { return adaptor_ && adaptor_->PermissionDenied(); }
+    bool IsVirtual() const { return radio_ != nullptr; }
+    VirtualRadio* Virtual() { return radio_.get(); }
+
+    // Saves a virtual radio's EEPROM (atomically). False with a message when it failed.
+    bool Close(std::string& error);
+
+private:
+    RadioSession() = default;
+
+    RadioSpec spec_;
+    ManualResetEvent stopEvent_;
+    std::unique_ptr<InterruptWatch> watch_;
+    std::unique_ptr<VirtualRadio> radio_;
+    std::unique_ptr<HidBackend> backend_;
+    std::unique_ptr<CHidAdaptor> adaptor_;
+    RadioImage writeImage_{};
+    RadioImage readImage_{};
+    int32_t adjustMode_ = 0;
+    std::unique_ptr<CloneEnvironment> env_;
+    bool closed_ = false;
+};
+
+}  // namespace qx::cli

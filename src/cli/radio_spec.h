@@ -1,0 +1,21 @@
+// The --radio argument: the real clone adaptor, or a virtual radio kept in an EEPROM file.
+#pragma once
+
+#include <string>
+
+namespace qx::cli {
+
+struct RadioSpec {
+    enum class Kind { Usb, Virtual };
+    Kind kind = Kind::Usb;
+    std::string file;      // the virtual radio's EEPROM (8192 bytes)
+    int unplugAfter = -1;  // answers this many sentences, then the adaptor is gone
+    int corruptEvery = 0;  // every Nth reply carries a wrong checksum
+    bool silent = false;   // never answers
+};
+
+// "usb" or "virtual:FILE[,unplug-after=N|corrupt=N|silent...]". False with a message that
+// says what is wrong.
+bool ParseRadioSpec(const std::string& text, RadioSpec& spec, std::string& error);
+
+}  // namespace qx::cli

@@ -1,0 +1,113 @@
+#include "clone/eeprom_transfer.h"
+
+#include <algorithm>
+
+#include "document/atomic_file.h"
+#include "model/radio_image.h"
+
+namespace qx {
+
+namespace {
+
+void PrepareProgress(ProgressSink* progress)
+{
+    if (progress == nullptr) return;
+    progress->SetRange(0, kEepromTransferBlocks);
+    progress->SetStep(1);
+    progress->SetPosition(0);
+}
+
+void EmptyProgress(ProgressSink* progress)
+{
+    if (progress != nullptr) progress->SetPosition(0);
+}
+
+// One clone object per operation, bound as the EEPROM tools bind it: no log, no ROM maps.
+CloneResult HandShakeThen(const EepromTransfer& run, CPcClone& clone)
+{
+    clone.options = run.options;
+    clone.progress = run.progress;
+    CloneResult result = clone.HandShake();
+    PrepareProgress(run.progress);
+    if (result == kResultOk && run.onHandShake) run.onHandShake();
+    return result;
+}
+
+CloneResult ReadWhole(const EepromTransfer& run)
+{
+    CPcClone clone(run.env);
+    CloneResult result = HandShakeThen(run, clone);
+    run.env.readImage.fill(0);
+    if (result == kResultOk) result = clone.ReadRange(0, kEepromSize);
+    EmptyProgress(run.progress);
+    return result;
+}
+
+}  // namespace
+
+CloneResult LoadEepromFile(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    std::vector<uint8_t> loaded;
+    if (!ReadFileBytes(path, loaded, kEepromSize)) return kResultOpenFileError;
+    if (loaded.size() < static_cast<std::size_t>(kEepromSize)) return kResultUnknownFormat;
+    bytes = std::move(loaded);
+    return kResultOk;
+}
+
+CloneResult WriteEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes)
+{
+    if (bytes.size() < static_cast<std::size_t>(kEepromSize)) return kResultParameterError;
+    std::copy_n(bytes.begin(), kEepromSize, run.env.writeImage.begin());
+    CPcClone clone(run.env);
+    CloneResult result = HandShakeThen(run, clone);
+    if (result == kResultOk) result = clone.WriteRange(0, kEepromSize);
+    EmptyProgress(run.progress);
+    return result;
+}
+
+CloneResult ReadEeprom(const EepromTransfer& run, std::vector<uint8_t>& bytes)
+{
+    CloneResult result = ReadWhole(run);
+    if (result == kResultOk) bytes.assign(run.env.readImage.begin(), run.env.readImage.begin() + kEepromSize);
+    return result;
+}
+
+CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences)
+{
+    differences = 0;
+    if (bytes.size() < static_cast<std::size_t>(kEepromSize)) return kResultParameterError;
+    // The image being compared against sits in the write image, as the tools have always kept it.
+    std::copy_n(bytes.begin(), kEepromSize, run.env.writeImage.begin());
+    CloneResult result = ReadWhole(run);
+    if (result != kResultOk) return result;
+    for (int i = 0; i < kEepromSize; ++i)
+        if (run.env.readImage[i] != run.env.writeImage[i]) ++differences;
+    return kResultOk;
+}
+
+CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& path)
+{
+    std::vector<uint8_t> bytes;
+    CloneResult result = LoadEepromFile(path, bytes);
+    if (result != kResultOk) return result;
+    return WriteEeprom(run, bytes);
+}
+
+CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path)
+{
+    std::vector<uint8_t> bytes;
+    CloneResult result = ReadEeprom(run, bytes);
+    if (result != kResultOk) return result;
+    return WriteFileAtomically(path, bytes.data(), bytes.size()) ? kResultOk : kResultOpenFileError;
+}
+
+CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences)
+{
+    differences = 0;
+    std::vector<uint8_t> bytes;
+    CloneResult result = LoadEepromFile(path, bytes);
+    if (result != kResultOk) return result;
+    return VerifyEeprom(run, bytes, differences);
+}
+
+}  // namespace qx

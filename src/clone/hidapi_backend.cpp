@@ -1,0 +1,134 @@
+#include "clone/hidapi_backend.h"
+
+#include <hidapi.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include "clone/report_descriptor.h"
+
+namespace qx {
+
+namespace {
+
+constexpr char kHidrawPrefix[] = "/dev/hidraw";
+
+// Assumed when the descriptor cannot be read or parsed: 64-byte payloads each way, the size
+// full-speed HID adaptors commonly use, plus the report-ID byte.
+constexpr HidReportLengths kAssumedLengths{65, 65};
+
+bool IsHidrawPath(const std::string& path)
+{
+    return path.rfind(kHidrawPrefix, 0) == 0 && path.size() > sizeof(kHidrawPrefix) - 1;
+}
+
+class HidapiDevice : public HidDevice {
+public:
+    // `queryFd` is our own descriptor for the presence test and the report descriptor, which
+    // hidapi 0.13 does not offer. It is never read, so it takes nothing from the transfers.
+    HidapiDevice(hid_device* device, int queryFd) : device_(device), queryFd_(queryFd) {}
+
+    ~HidapiDevice() override
+    {
+        hid_close(device_);
+        if (queryFd_ >= 0) ::close(queryFd_);
+    }
+
+    bool ReadAttributes(uint16_t& vendorId, uint16_t& productId) override
+    {
+        // Fails with ENODEV once the device is unplugged, even though our handles stay open.
+        hidraw_devinfo info{};
+        if (queryFd_ < 0 || ::ioctl(queryFd_, HIDIOCGRAWINFO, &info) < 0) return false;
+        vendorId = static_cast<uint16_t>(info.vendor);
+        productId = static_cast<uint16_t>(info.product);
+        return true;
+    }
+
+    HidReportLengths ReportLengths() override
+    {
+        int size = 0;
+        if (queryFd_ < 0 || ::ioctl(queryFd_, HIDIOCGRDESCSIZE, &size) < 0 || size <= 0 ||
+            size > HID_MAX_DESCRIPTOR_SIZE)
+            return kAssumedLengths;
+        hidraw_report_descriptor descriptor{};
+        descriptor.size = static_cast<uint32_t>(size);
+        if (::ioctl(queryFd_, HIDIOCGRDESC, &descriptor) < 0) return kAssumedLengths;
+        auto lengths = ParseReportDescriptor(descriptor.value, descriptor.size);
+        return lengths ? *lengths : kAssumedLengths;
+    }
+
+    HidIo WriteReport(const uint8_t* report, std::size_t length, int timeoutMs) override
+    {
+        // hidraw writes block until the kernel's own USB time-out at worst (a few seconds);
+        // hidapi offers no shorter bound, so an over-long write counts as timed out.
+        const auto start = std::chrono::steady_clock::now();
+        const int written = hid_write(device_, report, length);
+        if (written < 0) return HidIo::Failed;
+        if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(timeoutMs))
+            return HidIo::TimedOut;
+        return HidIo::Done;
+    }
+
+    HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) override
+    {
+        if (length < 2) return HidIo::Failed;
+        // Unnumbered reports arrive without their report-ID byte.
+        report[0] = 0;
+        const int got = hid_read_timeout(device_, report + 1, length - 1, timeoutMs);
+        if (got < 0) return HidIo::Failed;
+        return got == 0 ? HidIo::TimedOut : HidIo::Done;
+    }
+
+private:
+    hid_device* device_;
+    int queryFd_;
+};
+
+}  // namespace
+
+HidapiBackend::HidapiBackend() : initialised_(hid_init() == 0) {}
+
+HidapiBackend::~HidapiBackend()
+{
+    if (initialised_) hid_exit();
+}
+
+std::vector<HidInterfaceInfo> HidapiBackend::Enumerate()
+{
+    std::vector<HidInterfaceInfo> result;
+    if (!initialised_) return result;
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (hid_device_info* info = list; info != nullptr; info = info->next) {
+        if (info->path == nullptr || !IsHidrawPath(info->path)) continue;
+        result.push_back({info->path, info->vendor_id, info->product_id});
+    }
+    hid_free_enumeration(list);
+    return result;
+}
+
+std::unique_ptr<HidDevice> HidapiBackend::Open(const std::string& path, bool* permissionDenied)
+{
+    if (permissionDenied != nullptr) *permissionDenied = false;
+    // hidapi is only safe with real hidraw nodes.
+    if (!initialised_ || !IsHidrawPath(path)) return nullptr;
+
+    hid_device* device = hid_open_path(path.c_str());
+    if (device == nullptr) {
+        // hidapi does not keep errno; ask again the cheap way.
+        if (permissionDenied != nullptr && ::access(path.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
+            *permissionDenied = true;
+        return nullptr;
+    }
+    const int queryFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (queryFd < 0) {
+        hid_close(device);
+        return nullptr;
+    }
+    return std::make_unique<HidapiDevice>(device, queryFd);
+}
+
+}  // namespace qx

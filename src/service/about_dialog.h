@@ -1,0 +1,16 @@
+// The about box: the product name and the program version in the caption.
+#pragma once
+
+#include <QDialog>
+
+namespace qx {
+
+inline constexpr const char* kProgramVersion = "V1.10";
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+};
+
+}  // namespace qx

@@ -1,0 +1,130 @@
+#include "sim/virtual_adaptor.h"
+
+#include <algorithm>
+#include <cstring>
+#include <thread>
+
+namespace qx {
+
+class VirtualHidDevice : public HidDevice {
+public:
+    VirtualHidDevice(VirtualHidBackend& backend, const VirtualInterface& interface, uint64_t generation)
+        : backend_(backend), interface_(interface), generation_(generation)
+    {
+    }
+
+    bool ReadAttributes(uint16_t& vendorId, uint16_t& productId) override
+    {
+        if (!Alive()) return false;
+        vendorId = interface_.vendorId;
+        productId = interface_.productId;
+        return true;
+    }
+
+    HidReportLengths ReportLengths() override { return interface_.lengths; }
+
+    HidIo WriteReport(const uint8_t* report, std::size_t length, int) override
+    {
+        if (!Alive()) return HidIo::Failed;
+        // The platform refuses a report of any other length than the device's.
+        if (length != static_cast<std::size_t>(interface_.lengths.output) || length < 1) return HidIo::Failed;
+        backend_.RecordOutput(report, length);
+        if (interface_.radio == nullptr) return HidIo::Done;
+        return interface_.radio->Receive(report + 1, length - 1, generation_) ? HidIo::Done : HidIo::Failed;
+    }
+
+    HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) override
+    {
+        if (interface_.radio == nullptr) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::max(timeoutMs, 0)));
+            return HidIo::TimedOut;
+        }
+        SentenceBytes reply{};
+        const HidIo io = interface_.radio->AwaitReply(reply, timeoutMs, generation_);
+        if (io != HidIo::Done) return io;
+        const std::size_t reportLength =
+            std::min(length, static_cast<std::size_t>(std::max(interface_.lengths.input, 1)));
+        std::memset(report, interface_.inputFill, reportLength);
+        report[0] = 0;
+        std::memcpy(report + 1, reply.data(), std::min(reply.size(), reportLength - 1));
+        return HidIo::Done;
+    }
+
+private:
+    VirtualHidBackend& backend_;
+    VirtualInterface interface_;
+    uint64_t generation_;
+
+    bool Alive() const
+    {
+        return interface_.radio == nullptr ||
+               (interface_.radio->IsPlugged() && interface_.radio->Generation() == generation_);
+    }
+};
+
+VirtualHidBackend::VirtualHidBackend(VirtualRadio& radio, HidReportLengths lengths)
+{
+    VirtualInterface adaptor;
+    adaptor.path = "/dev/hidraw-virtual0";
+    adaptor.lengths = lengths;
+    adaptor.radio = &radio;
+    interfaces_.push_back(adaptor);
+}
+
+void VirtualHidBackend::AddInterface(const VirtualInterface& interface)
+{
+    std::lock_guard lock(mutex_);
+    interfaces_.push_back(interface);
+}
+
+std::vector<HidInterfaceInfo> VirtualHidBackend::Enumerate()
+{
+    std::lock_guard lock(mutex_);
+    std::vector<HidInterfaceInfo> result;
+    for (const VirtualInterface& i : interfaces_) {
+        if (i.radio != nullptr && !i.radio->IsPlugged()) continue;
+        result.push_back({i.path, i.vendorId, i.productId});
+    }
+    return result;
+}
+
+std::unique_ptr<HidDevice> VirtualHidBackend::Open(const std::string& path, bool* permissionDenied)
+{
+    if (permissionDenied != nullptr) *permissionDenied = false;
+    std::lock_guard lock(mutex_);
+    auto it = std::find_if(interfaces_.begin(), interfaces_.end(),
+                           [&](const VirtualInterface& i) { return i.path == path; });
+    if (it == interfaces_.end()) return nullptr;
+    if (it->permissionDenied) {
+        if (permissionDenied != nullptr) *permissionDenied = true;
+        return nullptr;
+    }
+    if (it->radio != nullptr && !it->radio->IsPlugged()) return nullptr;
+    ++openCount_;
+    uint64_t generation = 0;
+    if (it->radio != nullptr) {
+        it->radio->DiscardReplies();
+        generation = it->radio->Generation();
+    }
+    return std::make_unique<VirtualHidDevice>(*this, *it, generation);
+}
+
+std::vector<uint8_t> VirtualHidBackend::LastOutputReport() const
+{
+    std::lock_guard lock(mutex_);
+    return lastOutput_;
+}
+
+int VirtualHidBackend::OpenCount() const
+{
+    std::lock_guard lock(mutex_);
+    return openCount_;
+}
+
+void VirtualHidBackend::RecordOutput(const uint8_t* report, std::size_t length)
+{
+    std::lock_guard lock(mutex_);
+    lastOutput_.assign(report, report + length);
+}
+
+}  // namespace qx

@@ -1,0 +1,44 @@
+// Runs the built qx720 in a scratch folder of its own and collects what it printed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/radio_settings.h"
+
+namespace qx::clitest {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+    std::string all() const { return out + err; }
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs `qx720 ARGS` with the scratch folder as current folder; stdin is empty.
+    ToolRun Qx(const std::string& args);
+    // "--radio virtual:<scratch>/radio.bin[,OPTIONS]"
+    std::string Radio(const std::string& options = "") const;
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::vector<uint8_t> Bytes(const std::string& name) const;
+    std::string Text(const std::string& name) const;
+    void Put(const std::string& name, const std::vector<uint8_t>& bytes) const;
+    void PutRecord(const std::string& name, const RadioSettings& record) const;
+    RadioSettings Record(const std::string& name) const;
+
+    std::filesystem::path dir_;
+};
+
+// Shell quoting for a path.
+std::string Quote(const std::string& text);
+
+}  // namespace qx::clitest

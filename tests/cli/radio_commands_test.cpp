@@ -1,0 +1,332 @@
+// qx720's radio commands end to end, each against a virtual radio kept in a file.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <regex>
+#include <thread>
+
+#include "cli_harness.h"
+#include "model/radio_image.h"
+
+extern char** environ;
+
+namespace qx::clitest {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> RandomBytes(std::size_t n, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::vector<uint8_t> bytes(n);
+    for (auto& b : bytes) b = static_cast<uint8_t>(gen());
+    return bytes;
+}
+
+// Everything after the date line, which comes from the real clock.
+std::string AfterDateLine(const std::string& text)
+{
+    static const std::regex date("^Date:\\d{4}\\.\\d{1,2}\\.\\d{1,2}\\t\\tTime:\\d{1,2}:\\d{1,2}\\r\\n");
+    std::smatch match;
+    if (!std::regex_search(text, match, date)) return "<no date line> " + text;
+    return match.suffix().str();
+}
+
+const char* const kUkGroupLines =
+    "\r\n\r\nRadio,\t\tPC\r\nUSA=1,\t\t1\r\nINT=1,\t\t1\r\nCAN=0,\t\t0\r\nPRI=1,\t\t1\r\nUSANAR=0,\t0\r\n"
+    "INTNAR=0,\t0\r\nCANNAR=0,\t0\r\nWX=0,\t\t0\r\nTxFreqStep=0,\t0\r\nRxFreqStep=1,\t1";
+
+using RadioCommands = CliTest;
+
+TEST_F(RadioCommands, WriteThenReadGivesBackWhatTheRadioKeeps)
+{
+    ASSERT_EQ(Qx("defaults -o uk.dat --model eur-int --set uk").status, 0);
+    RadioSettings sent = Record("uk.dat");
+    sent.mmsiByUser = 0;
+    SetMmsiText(sent, "123456789");
+    sent.atisByUser = 0;
+    SetAtisText(sent, "987654321");
+    sent.txStep = 2;
+    sent.rxStep = 2;
+    sent.usaNarrowEnabled = 1;
+    PutRecord("edited.dat", sent);
+
+    ToolRun write = Qx(Radio() + " write edited.dat");
+    EXPECT_EQ(write.status, 0) << write.all();
+    EXPECT_EQ(write.out, "Write OK.\n");
+    EXPECT_EQ(write.err, "");  // stderr is not a terminal: no progress bar
+    ToolRun read = Qx(Radio() + " read -o back.dat");
+    EXPECT_EQ(read.status, 0) << read.all();
+    EXPECT_EQ(read.err, "");
+
+    RadioSettings back = Record("back.dat");
+    EXPECT_EQ(back.modelType, 1);
+    EXPECT_EQ(back.mmsiByUser, 0);
+    EXPECT_EQ(MmsiText(back), "123456789");
+    EXPECT_EQ(back.atisByUser, 0);
+    EXPECT_EQ(AtisText(back), "987654321");
+    EXPECT_EQ(back.txStep, 2);
+    EXPECT_EQ(back.rxStep, 2);
+    EXPECT_EQ(back.usaEnabled, sent.usaEnabled);
+    EXPECT_EQ(back.usaNarrowEnabled, 1);
+    EXPECT_EQ(back.intEnabled, sent.intEnabled);
+    EXPECT_EQ(back.canEnabled, sent.canEnabled);
+    EXPECT_EQ(back.privateEnabled, sent.privateEnabled);
+    EXPECT_EQ(back.wxEnabled, sent.wxEnabled);
+    ASSERT_EQ(PrivateChannelCount(back), 2);
+    for (int i = 0; i < 2; ++i) {
+        const ChannelEntry& a = sent.channels[kPrivateBlock + i];
+        const ChannelEntry& b = back.channels[kPrivateBlock + i];
+        EXPECT_EQ(ChannelName(b), ChannelName(a));
+        EXPECT_NEAR(b.txMHz, a.txMHz, 0.0001);
+        EXPECT_NEAR(b.rxMHz, a.rxMHz, 0.0001);
+        EXPECT_EQ(b.usageCode, a.usageCode);
+        EXPECT_EQ(b.rxAtis, 1);  // the encoder always turns ATIS reception on
+    }
+}
+
+TEST_F(RadioCommands, UsaRecordAndReadBackBothVerifyOk)
+{
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    ASSERT_EQ(Qx(Radio() + " write us.dat").status, 0);
+
+    ToolRun verify = Qx(Radio() + " verify us.dat");
+    EXPECT_EQ(verify.status, 0) << verify.all();
+    EXPECT_EQ(verify.out, "Verify OK.\nReport: " + Path("Verify.txt") + "\n");
+    // The report stays on disk in the current folder.
+    EXPECT_EQ(AfterDateLine(Text("Verify.txt")),
+              "\r\n\r\nRadio,\t\tPC\r\nUSA=1,\t\t1\r\nINT=1,\t\t1\r\nCAN=1,\t\t1\r\nPRI=1,\t\t1\r\nUSANAR=0,\t0\r\n"
+              "INTNAR=0,\t0\r\nCANNAR=0,\t0\r\nWX=1,\t\t1\r\nTxFreqStep=0,\t0\r\nRxFreqStep=1,\t1");
+
+    ASSERT_EQ(Qx(Radio() + " read -o back.dat").status, 0);
+    ToolRun again = Qx(Radio() + " verify back.dat --report " + Quote(Path("again.txt")));
+    EXPECT_EQ(again.status, 0) << again.all();
+    EXPECT_TRUE(fs::exists(Path("again.txt")));
+}
+
+TEST_F(RadioCommands, EuropeRecordVerifiesWithAtisReceptionDifference)
+{
+    ASSERT_EQ(Qx("defaults -o uk.dat --model eur-int --set uk").status, 0);
+    ASSERT_EQ(Qx(Radio() + " write uk.dat").status, 0);
+
+    ToolRun verify = Qx(Radio() + " verify uk.dat");
+    EXPECT_EQ(verify.status, 1);
+    EXPECT_EQ(verify.err, "Verify Error.\nReport: " + Path("Verify.txt") + "\n");
+    const std::string channels = "M1,33,157.8500,157.8500,00000001\r\nM2,33,161.4250,161.4250,00000001\r\n";
+    EXPECT_EQ(AfterDateLine(Text("Verify.txt")), "\r\nPrivate Band is different\r\nRadio Private channel:\r\n" +
+                                                     channels + "\r\nPC Private channel:\r\n" + channels +
+                                                     kUkGroupLines);
+}
+
+TEST_F(RadioCommands, ChangedChannelFailsVerifyWithPrivateSection)
+{
+    ASSERT_EQ(Qx("defaults -o uk.dat --model eur-int --set uk").status, 0);
+    ASSERT_EQ(Qx(Radio() + " write uk.dat").status, 0);
+    ASSERT_EQ(Qx(Radio() + " read -o back.dat").status, 0);
+    RadioSettings changed = Record("back.dat");
+    changed.channels[kPrivateBlock + 1].txMHz = 161.45;
+    changed.channels[kPrivateBlock + 1].rxMHz = 161.45;
+    PutRecord("changed.dat", changed);
+
+    ToolRun verify = Qx(Radio() + " verify changed.dat --report report.txt");
+    EXPECT_EQ(verify.status, 1);
+    EXPECT_EQ(verify.err, "Verify Error.\nReport: " + Path("report.txt") + "\n");
+    EXPECT_EQ(AfterDateLine(Text("report.txt")),
+              std::string("\r\nPrivate Band is different\r\nRadio Private channel:\r\n"
+                          "M1,33,157.8500,157.8500,00000001\r\nM2,33,161.4250,161.4250,00000001\r\n"
+                          "\r\nPC Private channel:\r\n"
+                          "M1,33,157.8500,157.8500,00000001\r\nM2,33,161.4500,161.4500,00000001\r\n") +
+                  kUkGroupLines);
+}
+
+TEST_F(RadioCommands, RadioThatStopsAnsweringEndsWriteNotDetected)
+{
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    ToolRun write = Qx(Radio("unplug-after=30") + " write us.dat");
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(write.err, "Radio is not detected!\n");
+    EXPECT_EQ(write.out, "");
+    EXPECT_EQ(Bytes("radio.bin").size(), 8192u);
+
+    ToolRun silent = Qx(Radio("silent") + " handshake");
+    EXPECT_EQ(silent.status, 1);
+    EXPECT_EQ(silent.err, "Radio is not detected!\n");
+    ToolRun corrupt = Qx(Radio("corrupt=1") + " handshake");
+    EXPECT_EQ(corrupt.status, 1);
+    EXPECT_EQ(corrupt.err, "CheckSum Error\n");
+    // Every second reply bad: each sentence succeeds at its second attempt.
+    ToolRun retried = Qx(Radio("corrupt=2") + " read -o back.dat");
+    EXPECT_EQ(retried.status, 0) << retried.all();
+}
+
+TEST_F(RadioCommands, InvalidIdentityWritesNothing)
+{
+    const std::vector<uint8_t> before = RandomBytes(8192, 7);
+    Put("radio.bin", before);
+    RadioSettings record;
+    ResetSettings(record, 0);
+    record.mmsiByUser = 0;
+    SetMmsiText(record, "12345");
+    record.atisByUser = 0;
+    SetAtisText(record, "012345678");
+    PutRecord("bad.dat", record);
+
+    ToolRun write = Qx(Radio() + " write bad.dat");
+    EXPECT_EQ(write.status, 2);
+    EXPECT_EQ(write.err, "Invalid MMIS ID:12345\nMake sure 9 digitals.\n");
+    EXPECT_EQ(Bytes("radio.bin"), before);
+
+    SetMmsiText(record, "");  // an empty MMSI passes
+    PutRecord("bad.dat", record);
+    write = Qx(Radio() + " write bad.dat");
+    EXPECT_EQ(write.status, 2);
+    EXPECT_EQ(write.err, "Invalid ATIS ID:012345678\nMake sure 9 digitals.\n");
+    EXPECT_EQ(Bytes("radio.bin"), before);
+
+    // Identities the radio's user enters are not looked at.
+    record.mmsiByUser = 1;
+    SetMmsiText(record, "12345");
+    record.atisByUser = 1;
+    PutRecord("byuser.dat", record);
+    EXPECT_EQ(Qx(Radio() + " write byuser.dat").status, 0);
+}
+
+TEST_F(RadioCommands, AdjustModeReachesByte2FF)
+{
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    ASSERT_EQ(Qx(Radio() + " write us.dat --adjust-mode").status, 0);
+    EXPECT_EQ(Bytes("radio.bin").at(kAddrAdjustMode), 1);
+    ASSERT_EQ(Qx(Radio() + " write us.dat").status, 0);
+    EXPECT_EQ(Bytes("radio.bin").at(kAddrAdjustMode), 0);
+}
+
+TEST_F(RadioCommands, EepromReadThenVerifyAgreeAndCountDifferences)
+{
+    const std::vector<uint8_t> contents = RandomBytes(8192, 11);
+    Put("radio.bin", contents);
+    ToolRun read = Qx(Radio() + " eeprom read dump.bin");
+    EXPECT_EQ(read.status, 0) << read.all();
+    EXPECT_EQ(Bytes("dump.bin"), contents);
+
+    ToolRun verify = Qx(Radio() + " eeprom verify dump.bin");
+    EXPECT_EQ(verify.status, 0) << verify.all();
+    EXPECT_EQ(verify.out, "Verify OK!\n");
+
+    std::vector<uint8_t> changed = contents;
+    for (int at : {0, 0x0700, 8191}) changed[at] ^= 0x5A;
+    Put("changed.bin", changed);
+    verify = Qx(Radio() + " eeprom verify changed.bin");
+    EXPECT_EQ(verify.status, 1);
+    EXPECT_EQ(verify.err, "Difference = 3\nVerify Error!\n");
+    EXPECT_EQ(Bytes("radio.bin"), contents);
+}
+
+TEST_F(RadioCommands, EepromWriteRefusesShortFileAndUsesFirst8192Bytes)
+{
+    const std::vector<uint8_t> before = RandomBytes(8192, 3);
+    Put("radio.bin", before);
+    Put("short.bin", RandomBytes(8191, 4));
+    ToolRun write = Qx(Radio() + " eeprom write short.bin");
+    EXPECT_EQ(write.status, 2);
+    EXPECT_EQ(write.err.rfind("Unknown File Format.\n", 0), 0u) << write.err;
+    EXPECT_EQ(Qx(Radio() + " eeprom verify short.bin").status, 2);
+    EXPECT_EQ(Bytes("radio.bin"), before);
+
+    std::vector<uint8_t> longer = RandomBytes(8192 + 100, 5);
+    Put("long.bin", longer);
+    write = Qx(Radio() + " eeprom write long.bin");
+    EXPECT_EQ(write.status, 0) << write.all();
+    longer.resize(8192);
+    EXPECT_EQ(Bytes("radio.bin"), longer);
+}
+
+TEST_F(RadioCommands, EepromReadFailureLeavesNoFile)
+{
+    ToolRun read = Qx(Radio("unplug-after=100") + " eeprom read dump.bin");
+    EXPECT_EQ(read.status, 1);
+    EXPECT_EQ(read.err, "Radio is not detected!\n");
+    EXPECT_FALSE(fs::exists(Path("dump.bin")));
+
+    read = Qx(Radio() + " eeprom read " + Quote(Path("no/such/folder/dump.bin")));
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find("Open File Error."), std::string::npos) << read.err;
+}
+
+TEST_F(RadioCommands, WriteBackupKeepsThePreviousEeprom)
+{
+    const std::vector<uint8_t> before = RandomBytes(8192, 21);
+    Put("radio.bin", before);
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    fs::create_directories(Path("backups"));
+
+    ToolRun write = Qx(Radio() + " write us.dat --backup backups");
+    EXPECT_EQ(write.status, 0) << write.all();
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(Path("backups"))) files.push_back(entry.path());
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_TRUE(std::regex_match(files[0].filename().string(), std::regex("qx720-backup-\\d{8}-\\d{6}\\.bin")));
+    EXPECT_EQ(Bytes("backups/" + files[0].filename().string()), before);
+    EXPECT_NE(Bytes("radio.bin"), before);
+    EXPECT_NE(write.out.find("Write OK."), std::string::npos);
+
+    Put("radio.bin", before);
+    write = Qx(Radio() + " write us.dat --backup missing");
+    EXPECT_EQ(write.status, 2);
+    EXPECT_EQ(Bytes("radio.bin"), before);
+}
+
+TEST_F(RadioCommands, CtrlCCancelsAndSavesTheRadio)
+{
+    const std::vector<uint8_t> before(8192, 0);
+    const std::vector<uint8_t> image = RandomBytes(8192, 99);
+    Put("radio.bin", before);
+    Put("image.bin", image);
+
+    const std::string radio = "virtual:" + Path("radio.bin");
+    const std::string file = Path("image.bin");
+    const std::string errPath = Path(".stderr");
+    std::vector<char*> argv = {const_cast<char*>(QX720_PATH), const_cast<char*>("--radio"),
+                               const_cast<char*>(radio.c_str()), const_cast<char*>("eeprom"),
+                               const_cast<char*>("write"), const_cast<char*>(file.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, QX720_PATH, &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+
+    // Ctrl-C is caught once the radio session has blocked it; wait for that (bounded).
+    const std::string status = "/proc/" + std::to_string(pid) + "/status";
+    bool blocked = false;
+    for (int i = 0; i < 3000 && !blocked; ++i) {
+        std::ifstream in(status);
+        std::string line;
+        while (std::getline(in, line))
+            if (line.rfind("SigBlk:", 0) == 0) blocked = (std::stoull(line.substr(7), nullptr, 16) & 0x2) != 0;
+        if (!blocked) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_TRUE(blocked);
+    ::kill(pid, SIGINT);
+    int raw = 0;
+    ASSERT_EQ(::waitpid(pid, &raw, 0), pid);
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 130);
+    EXPECT_EQ(Text(".stderr"), "User Cancel.\n");
+
+    // The radio holds the blocks written before the stop and its old bytes after them.
+    const std::vector<uint8_t> after = Bytes("radio.bin");
+    ASSERT_EQ(after.size(), 8192u);
+    std::size_t k = 0;
+    while (k < after.size() && after[k] == image[k]) ++k;
+    EXPECT_LT(k, after.size());
+    EXPECT_TRUE(std::equal(after.begin() + k, after.end(), before.begin() + k));
+}
+
+}  // namespace
+}  // namespace qx::clitest

@@ -1,0 +1,96 @@
+// A clone run against the virtual radio, with short waits so that the suite stays quick.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clone/pc_clone.h"
+#include "sim/virtual_adaptor.h"
+#include "sim/virtual_radio.h"
+
+namespace qx::testing {
+
+// Records every progress call as text: "range 0 76", "step 1", "+", "pos 0".
+struct ProgressRecorder : ProgressSink {
+    std::vector<std::string> calls;
+    std::function<void(int)> onStep;  // sees the number of steps so far
+    int steps = 0;
+    void SetRange(int lo, int hi) override { calls.push_back("range " + std::to_string(lo) + " " + std::to_string(hi)); }
+    void SetStep(int step) override { calls.push_back("step " + std::to_string(step)); }
+    void Step() override
+    {
+        calls.push_back("+");
+        if (onStep) onStep(++steps);
+    }
+    void SetPosition(int position) override { calls.push_back("pos " + std::to_string(position)); }
+};
+
+// A private folder for the service files, removed afterwards.
+struct ScratchFolder {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 (std::string("qx720-") + test->test_suite_name() + "-" + test->name());
+    ScratchFolder() { std::filesystem::create_directories(path); }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
+    std::string File(const std::string& name) const { return (path / name).string(); }
+};
+
+struct CloneRig {
+    explicit CloneRig(HidReportLengths lengths = {33, 33}, CloneTiming timing = {50, 0, 20})
+        : backend(radio, lengths), adaptor(backend),
+          environment{adaptor, stopEvent, writeImage, readImage, adjustMode, FixedClock, timing}
+    {
+    }
+    static LocalTime FixedClock()
+    {
+        LocalTime t;
+        t.hour = 12, t.minute = 4, t.second = 56, t.millisecond = 7;
+        return t;
+    }
+    // A clone run bound to the rig's own records.
+    std::unique_ptr<CPcClone> Clone(const std::string& directory = "")
+    {
+        auto clone = std::make_unique<CPcClone>(environment);
+        clone->settings = &settings;
+        clone->options = &options;
+        clone->progress = &progress;
+        clone->directory = directory;
+        return clone;
+    }
+    std::vector<SentenceBytes> Sent() const { return radio.SentenceLog(); }
+
+    VirtualRadio radio;
+    VirtualHidBackend backend;
+    CHidAdaptor adaptor;
+    ManualResetEvent stopEvent;
+    RadioImage writeImage{};
+    RadioImage readImage{};
+    int32_t adjustMode = 0;
+    CloneEnvironment environment;
+    RadioSettings settings{};
+    ModelConfig options{};
+    ProgressRecorder progress;
+};
+
+inline int SentenceAddress(const SentenceBytes& s) { return s[9] | (s[10] << 8); }
+
+template <typename Range>
+bool AllEqual(const Range& range, std::size_t from, std::size_t to, uint8_t value)
+{
+    return std::all_of(range.begin() + from, range.begin() + to, [value](uint8_t b) { return b == value; });
+}
+
+// The encoded image over [from, to) is what the radio holds there.
+template <typename Range>
+bool Holds(const Range& eeprom, const RadioImage& image, std::size_t from, std::size_t to)
+{
+    return std::equal(eeprom.begin() + from, eeprom.begin() + to, image.begin() + from);
+}
+
+}  // namespace qx::testing

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "clone/eeprom_transfer.h"
+#include "clone/clone_fixture.h"
+#include "document/atomic_file.h"
+
+namespace qx::testing {
+namespace {
+
+EepromBytes RandomEeprom(unsigned seed)
+{
+    std::mt19937 gen(seed);
+    EepromBytes bytes;
+    for (auto& b : bytes) b = static_cast<uint8_t>(gen());
+    return bytes;
+}
+
+std::vector<uint8_t> AsVector(const EepromBytes& bytes) { return {bytes.begin(), bytes.end()}; }
+
+struct EepromRig : CloneRig {
+    EepromTransfer Transfer() { return EepromTransfer{environment, &options, &progress, [this] { ++handshakes; }}; }
+    int handshakes = 0;
+};
+
+TEST(EepromTransfer, WriteSendsHandShakeAnd410BlocksWithProgress)
+{
+    EepromRig rig;
+    const EepromBytes image = RandomEeprom(1);
+    ASSERT_EQ(WriteEeprom(rig.Transfer(), AsVector(image)), kResultOk);
+    EXPECT_EQ(rig.radio.Contents(), image);
+    EXPECT_EQ(rig.handshakes, 1);
+
+    std::vector<SentenceBytes> sent = rig.Sent();
+    ASSERT_EQ(sent.size(), 411u);
+    EXPECT_EQ(sent[0][7], 'A');
+    EXPECT_EQ(sent[410][7], 'W');
+    EXPECT_EQ(sent[410][8], 12);
+    EXPECT_EQ(SentenceAddress(sent[410]), 0x1FF4);
+
+    const std::vector<std::string>& calls = rig.progress.calls;
+    ASSERT_EQ(calls.size(), 3u + 410u + 1u);
+    EXPECT_EQ(calls[0], "range 0 410");
+    EXPECT_EQ(calls[1], "step 1");
+    EXPECT_EQ(calls[2], "pos 0");
+    EXPECT_EQ(calls.back(), "pos 0");
+}
+
+TEST(EepromTransfer, ReadAndVerifyCountDifferingBytes)
+{
+    EepromRig rig;
+    const EepromBytes image = RandomEeprom(2);
+    rig.radio.SetContents(image);
+
+    std::vector<uint8_t> read;
+    ASSERT_EQ(ReadEeprom(rig.Transfer(), read), kResultOk);
+    EXPECT_EQ(read, AsVector(image));
+
+    int differences = -1;
+    ASSERT_EQ(VerifyEeprom(rig.Transfer(), read, differences), kResultOk);
+    EXPECT_EQ(differences, 0);
+    read[5] ^= 1;
+    read[4000] ^= 0x80;
+    read[8191] ^= 0xFF;
+    ASSERT_EQ(VerifyEeprom(rig.Transfer(), read, differences), kResultOk);
+    EXPECT_EQ(differences, 3);
+}
+
+TEST(EepromTransfer, FailuresSendNothingOrWriteNoFile)
+{
+    ScratchFolder folder;
+    EepromRig rig;
+    const EepromBytes image = RandomEeprom(3);
+    rig.radio.SetContents(image);
+
+    std::vector<uint8_t> shortFile(8191, 0x11);
+    ASSERT_TRUE(WriteFileAtomically(folder.File("short.bin"), shortFile.data(), shortFile.size()));
+    int differences = 0;
+    EXPECT_EQ(WriteEepromFromFile(rig.Transfer(), folder.File("short.bin")), kResultUnknownFormat);
+    EXPECT_EQ(VerifyEepromWithFile(rig.Transfer(), folder.File("short.bin"), differences), kResultUnknownFormat);
+    EXPECT_EQ(WriteEepromFromFile(rig.Transfer(), folder.File("missing.bin")), kResultOpenFileError);
+    EXPECT_EQ(rig.radio.SentenceCount(), 0);
+    EXPECT_EQ(rig.radio.Contents(), image);
+
+    // A radio that goes away part way: no dump file at all.
+    RadioFaults faults;
+    faults.unplugAfter = 50;
+    rig.radio.SetFaults(faults);
+    EXPECT_EQ(ReadEepromToFile(rig.Transfer(), folder.File("dump.bin")), kResultRadioNotDetected);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("dump.bin")));
+    rig.radio.Plug();
+
+    EXPECT_EQ(ReadEepromToFile(rig.Transfer(), folder.File("no/such/dump.bin")), kResultOpenFileError);
+    ASSERT_EQ(ReadEepromToFile(rig.Transfer(), folder.File("dump.bin")), kResultOk);
+    std::vector<uint8_t> dump;
+    ASSERT_TRUE(ReadFileBytes(folder.File("dump.bin"), dump, 10000));
+    EXPECT_EQ(dump, AsVector(image));
+}
+
+TEST(EepromTransfer, LongerFileUsesItsFirst8192Bytes)
+{
+    ScratchFolder folder;
+    EepromRig rig;
+    std::vector<uint8_t> bytes = AsVector(RandomEeprom(4));
+    bytes.resize(9000, 0xEE);
+    ASSERT_TRUE(WriteFileAtomically(folder.File("long.bin"), bytes.data(), bytes.size()));
+    ASSERT_EQ(WriteEepromFromFile(rig.Transfer(), folder.File("long.bin")), kResultOk);
+    bytes.resize(8192);
+    EXPECT_EQ(AsVector(rig.radio.Contents()), bytes);
+    int differences = -1;
+    EXPECT_EQ(VerifyEepromWithFile(rig.Transfer(), folder.File("long.bin"), differences), kResultOk);
+    EXPECT_EQ(differences, 0);
+}
+
+TEST(EepromTransfer, StopEventCancelsWithBlocksWrittenSoFar)
+{
+    EepromRig rig;
+    const EepromBytes image = RandomEeprom(5);
+    rig.progress.onStep = [&](int steps) {
+        if (steps == 100) rig.stopEvent.Set();
+    };
+    EXPECT_EQ(WriteEeprom(rig.Transfer(), AsVector(image)), kResultUserCancel);
+    const EepromBytes after = rig.radio.Contents();
+    EXPECT_TRUE(std::equal(after.begin(), after.begin() + 2000, image.begin()));
+    EXPECT_TRUE(AllEqual(after, 2020, after.size(), 0));
+    EXPECT_EQ(rig.progress.calls.back(), "pos 0");
+}
+
+}  // namespace
+}  // namespace qx::testing

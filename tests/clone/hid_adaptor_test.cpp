@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "clone_fixture.h"
+
+namespace qx::testing {
+namespace {
+
+// A valid HandShake sentence, so that a virtual radio answers it.
+const std::vector<uint8_t> kHello = [] {
+    std::vector<uint8_t> s = {'$', 'T', 'E', 'K', 'P', 'C', ',', 'A', 0x14, 0xFF, 0xFF};
+    s.resize(31, 0xAA);
+    s.push_back(0x55);
+    return s;
+}();
+
+VirtualInterface Interface(const std::string& path, VirtualRadio* radio, HidReportLengths lengths = {33, 33})
+{
+    VirtualInterface i;
+    i.path = path, i.radio = radio, i.lengths = lengths;
+    return i;
+}
+
+TEST(HidAdaptorTest, NothingPluggedIn)
+{
+    VirtualHidBackend backend;
+    CHidAdaptor adaptor(backend);
+    uint8_t buffer[32] = {};
+    EXPECT_FALSE(adaptor.Discover() || adaptor.IsPresent() || adaptor.PermissionDenied());
+    EXPECT_FALSE(adaptor.WriteReport(buffer, 32, 10) || adaptor.ReadReport(buffer, 32, 10));
+}
+
+TEST(HidAdaptorTest, FirstUsableMatchInEnumerationOrderIsOpened)
+{
+    VirtualRadio skipped, first, second;
+    VirtualHidBackend backend;
+    VirtualInterface otherProduct = Interface("/dev/hidraw-other", &skipped);
+    otherProduct.productId = 0x5740;
+    backend.AddInterface(otherProduct);
+    backend.AddInterface(Interface("/dev/hidraw-narrow", &skipped, {32, 33}));  // 31-byte input payload
+    backend.AddInterface(Interface("/dev/hidraw-huge", &skipped, {65, 257}));   // past the buffers
+    backend.AddInterface(Interface("/dev/hidraw-first", &first));
+    backend.AddInterface(Interface("/dev/hidraw-second", &second));
+    CHidAdaptor adaptor(backend);
+
+    ASSERT_TRUE(adaptor.Discover());
+    ASSERT_TRUE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    EXPECT_EQ(first.SentenceCount(), 1);
+    EXPECT_EQ(second.SentenceCount() + skipped.SentenceCount(), 0);
+}
+
+TEST(HidAdaptorTest, PermissionDeniedOnTheFirstMatchIsRemembered)
+{
+    VirtualRadio radio, other;
+    VirtualHidBackend backend;
+    VirtualInterface locked = Interface("/dev/hidraw-locked", &radio);
+    locked.permissionDenied = true;
+    backend.AddInterface(locked);
+    CHidAdaptor adaptor(backend);
+    EXPECT_FALSE(adaptor.Discover());
+    EXPECT_TRUE(adaptor.PermissionDenied());
+
+    // Once another adaptor can be opened, the refusal is no news.
+    backend.AddInterface(Interface("/dev/hidraw-open", &other));
+    EXPECT_TRUE(adaptor.Discover());
+    EXPECT_FALSE(adaptor.PermissionDenied());
+}
+
+TEST(HidAdaptorTest, OversizePayloadRefusedWithoutTouchingTheLink)
+{
+    VirtualRadio radio;
+    VirtualHidBackend backend(radio, {33, 256});
+    CHidAdaptor adaptor(backend);
+    ASSERT_TRUE(adaptor.Discover());
+    std::vector<uint8_t> payload(256, 0x11);
+    EXPECT_FALSE(adaptor.WriteReport(payload.data(), 256, 100));
+    EXPECT_TRUE(backend.LastOutputReport().empty());
+    EXPECT_TRUE(adaptor.IsPresent());
+
+    EXPECT_TRUE(adaptor.WriteReport(payload.data(), 255, 100));
+    const auto report = backend.LastOutputReport();
+    EXPECT_TRUE(report.size() == 256 && report[0] == 0 && AllEqual(report, 1, 256, 0x11));
+}
+
+TEST(HidAdaptorTest, LongInputReportYieldsOnlyWhatTheDestinationHolds)
+{
+    VirtualRadio radio;
+    VirtualHidBackend backend;
+    VirtualInterface wide = Interface("/dev/hidraw-wide", &radio, {65, 65});
+    wide.inputFill = 0xEE;
+    backend.AddInterface(wide);
+    CHidAdaptor adaptor(backend);
+    ASSERT_TRUE(adaptor.Discover());
+
+    ASSERT_TRUE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    std::vector<uint8_t> destination(48, 0x99);
+    ASSERT_TRUE(adaptor.ReadReport(destination.data(), 32, 1000));
+    EXPECT_TRUE(std::equal(kHello.begin(), kHello.begin() + 7, destination.begin()));
+    EXPECT_TRUE(AllEqual(destination, 32, 48, 0x99));
+
+    // A destination longer than the payload gets zeros after it.
+    ASSERT_TRUE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    std::vector<uint8_t> large(100, 0x99);
+    ASSERT_TRUE(adaptor.ReadReport(large.data(), large.size(), 1000));
+    EXPECT_TRUE(large[63] == 0xEE && AllEqual(large, 64, 100, 0));
+}
+
+TEST(HidAdaptorTest, FailedTransferClosesTheLinkUntilRediscovered)
+{
+    VirtualRadio radio;
+    VirtualHidBackend backend(radio);
+    CHidAdaptor adaptor(backend);
+    ASSERT_TRUE(adaptor.Discover());
+    uint8_t reply[32];
+    EXPECT_FALSE(adaptor.ReadReport(reply, sizeof reply, 5));  // nothing was asked
+    EXPECT_FALSE(adaptor.IsPresent());
+    EXPECT_FALSE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    EXPECT_EQ(radio.SentenceCount(), 0);
+    ASSERT_TRUE(adaptor.Discover());
+    EXPECT_TRUE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    EXPECT_TRUE(adaptor.ReadReport(reply, sizeof reply, 1000));
+
+    radio.Unplug();
+    EXPECT_FALSE(adaptor.IsPresent());
+    EXPECT_FALSE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    EXPECT_FALSE(adaptor.Discover());
+    radio.Plug();
+    EXPECT_TRUE(adaptor.Discover() && adaptor.IsPresent());
+}
+
+}  // namespace
+}  // namespace qx::testing
