@@ -80,8 +80,7 @@ int Finish(Context& ctx, RadioSession& session, CloneResult result)
     if (result != kResultOk) {
         ctx.err << DescribeResult(result) << "\n";
         if (result == kResultRadioNotDetected && session.PermissionDenied())
-            ctx.err << "The clone adaptor is connected but this user may not open it. Install the udev rule "
-                       "70-qx720-clone.rules (see \"qx720 doctor\"), then unplug and replug the adaptor.\n";
+            ctx.err << kPermissionDeniedHint << " (See \"qx720 doctor\".)\n";
         if (!saved) ctx.err << saveError << "\n";
         return kExitFailed;
     }

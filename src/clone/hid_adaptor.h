@@ -17,6 +17,11 @@ inline constexpr uint32_t kAdaptorProductId = 0x5750;
 inline constexpr int kReportBufferSize = 256;
 inline constexpr int kMinReportPayload = 32;
 
+// What to tell a user whose adaptor is plugged in but may not be opened.
+inline constexpr const char* kPermissionDeniedHint =
+    "The clone adaptor is connected but this user may not open it. Install the udev rule "
+    "70-qx720-clone.rules, then unplug and replug the adaptor.";
+
 class CHidAdaptor {
 public:
     explicit CHidAdaptor(HidBackend& backend, uint32_t vendorId = kAdaptorVendorId,

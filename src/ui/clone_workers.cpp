@@ -137,6 +137,9 @@ void MainWindow::UpdateCloneUi()
         item.action->setText(own ? item.stop : item.idle);
         item.action->setEnabled(running == CloneKind::None || own);
     }
+    // The service tools talk to the radio too: one user of the adaptor at a time.
+    ui_.configDialog->setEnabled(running == CloneKind::None);
+    ui_.epromTools->setEnabled(running == CloneKind::None);
 }
 
 void MainWindow::WaitForCloneWorker()
@@ -206,9 +209,12 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
         // A window that is closing shows no boxes and opens no viewer: the user has left.
         const bool quiet = closing_;
         auto box = [&](const char* caption) {
-            if (!quiet)
-                services_.MessageBox(this, QString::fromStdString(DescribeResult(result)), caption,
-                                     MsgButtons::Ok, MsgIcon::Warning);
+            if (quiet) return;
+            QString text = QString::fromStdString(DescribeResult(result));
+            // "Radio is not detected!" alone would send the user looking for a cable fault.
+            if (result == kResultRadioNotDetected && app_.clone.adaptor.PermissionDenied())
+                text += QString("\n") + kPermissionDeniedHint;
+            services_.MessageBox(this, text, caption, MsgButtons::Ok, MsgIcon::Warning);
         };
         switch (kind) {
         case CloneKind::HandShake:

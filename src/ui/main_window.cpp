@@ -363,6 +363,7 @@ void MainWindow::BuildControls()
     auto* statusRow = new QHBoxLayout;
     ui_.status = new QLabel("Ready");
     ui_.status->setObjectName("status");
+    ui_.status->setWordWrap(true);  // long hints wrap instead of widening the window
     ui_.optionLine = new QLabel;
     ui_.optionLine->setObjectName("optionLine");
     ui_.optionLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -599,7 +600,10 @@ void MainWindow::OnTimerTick()
     }
     CHidAdaptor& adaptor = app_.clone.adaptor;
     if (!adaptor.IsPresent()) adaptor.Discover();
-    ui_.usbStatus->setText(adaptor.IsPresent() ? "Detected" : "--------");
+    const bool present = adaptor.IsPresent();
+    ui_.usbStatus->setText(present ? "Detected" : "--------");
+    // An adaptor this user may not open looks absent; say why, for as long as it lasts.
+    if (!present && !IsCloneRunning() && adaptor.PermissionDenied()) SetStatus(kPermissionDeniedHint);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -31,6 +31,8 @@ void ExpectIdle(WindowRig& rig)
         EXPECT_EQ(action->text(), text);
         EXPECT_TRUE(action->isEnabled()) << text;
     }
+    EXPECT_TRUE(c.configDialog->isEnabled());
+    EXPECT_TRUE(c.epromTools->isEnabled());
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
     EXPECT_EQ(c.progress->value(), 0);
 }
@@ -173,6 +175,10 @@ TEST(CloneWorkers, ControlsWhileRunning)
     EXPECT_FALSE(rig.C().verify->isEnabled());
     EXPECT_FALSE(rig.C().handShake->isEnabled());
     EXPECT_TRUE(rig.C().readFromRadio->isEnabled());
+    // The service tools that talk to the radio wait for the adaptor to be free.
+    EXPECT_FALSE(rig.C().configDialog->isEnabled());
+    EXPECT_FALSE(rig.C().epromTools->isEnabled());
+    EXPECT_TRUE(rig.C().featureSetup->isEnabled());
     rig.W().OnReadFromRadio();  // the Stop command
     rig.W().WaitForCloneWorker();
     EXPECT_EQ(rig.services.Texts(), QStringList({"User Cancel."}));
@@ -221,6 +227,21 @@ TEST(CloneWorkers, NoAdaptorLeavesTheDocumentUnchanged)
     rig.W().WaitForCloneWorker();
     EXPECT_EQ(rig.services.boxes.back().caption, "Verify Error");
     EXPECT_EQ(rig.C().status->text(), "Verify Error.");
+    ExpectIdle(rig);
+}
+
+TEST(CloneWorkers, RefusedAdaptorNamesTheFix)
+{
+    WindowRig rig(/*adaptorRefused=*/true);
+    rig.Open();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+    EXPECT_TRUE(rig.C().status->text().contains("70-qx720-clone.rules"));
+    rig.W().OnReadFromRadio();
+    rig.W().WaitForCloneWorker();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_TRUE(rig.services.boxes[0].text.startsWith("Radio is not detected!\n"));
+    EXPECT_TRUE(rig.services.boxes[0].text.contains("udev rule 70-qx720-clone.rules"));
     ExpectIdle(rig);
 }
 

@@ -28,7 +28,7 @@ namespace qx::test {
 
 struct WindowRig {
     VirtualRadio radio;
-    VirtualHidBackend backend{radio};
+    VirtualHidBackend backend;
     CHidAdaptor adaptor{backend};
     ManualResetEvent stopEvent;
     ManualResetEvent busyEvent;
@@ -43,8 +43,14 @@ struct WindowRig {
                    QString::fromStdString(folder.File("QX720Clone.Bin"))};
     std::unique_ptr<MainWindow> window;
 
-    WindowRig()
+    // `adaptorRefused`: the adaptor is plugged in but this user may not open it.
+    explicit WindowRig(bool adaptorRefused = false)
     {
+        VirtualInterface adaptorInterface;
+        adaptorInterface.path = "/dev/hidraw-virtual0";
+        adaptorInterface.radio = &radio;
+        adaptorInterface.permissionDenied = adaptorRefused;
+        backend.AddInterface(adaptorInterface);
         // As the program does: numbers with a decimal point whatever the test machine's locale.
         std::setlocale(LC_NUMERIC, "C");
         services.currentDirectory = app.startDirectory;

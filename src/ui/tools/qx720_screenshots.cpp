@@ -1,5 +1,6 @@
 // Renders the pictures in docs/: the main window, a write to the virtual radio in progress,
-// and the channel setup dialog. Usage: qx720_screenshots <output folder>
+// the editing dialogs, the service tools and the refused-adaptor hint.
+// Usage: qx720_screenshots <output folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +23,10 @@
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 #include "ui/main_window.h"
+#include "service/about_dialog.h"
+#include "service/config_dialog.h"
+#include "service/eprom_tools_dialog.h"
+#include "service/user_dialog.h"
 #include "ui/qt_window_services.h"
 
 namespace {
@@ -41,6 +46,18 @@ void Settle()
 {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
+
+// The real services, but file choosers answer at once and boxes never block the run.
+class ToolServices : public qx::QtWindowServices {
+public:
+    QString dumpFile;
+    qx::MsgAnswer MessageBox(QWidget*, const QString&, const QString&, qx::MsgButtons, qx::MsgIcon) override
+    {
+        return qx::MsgAnswer::Ok;
+    }
+    QString ChooseSaveFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
+    QString ChooseOpenFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
+};
 
 }  // namespace
 
@@ -68,7 +85,8 @@ int main(int argc, char* argv[])
     auto readImage = std::make_unique<qx::RadioImage>();
     int32_t adjustMode = 0;
     qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
-    qx::QtWindowServices services;
+    ToolServices services;
+    services.dumpFile = start.filePath("dump.Bin");
     qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin")};
 
     // A Europe document with the full set of European private channels, saved and opened.
@@ -124,5 +142,57 @@ int main(int argc, char* argv[])
     wizard.show();
     Settle();
     ok = Save(wizard, out, "model-wizard-dialog.png") && ok;
+
+    // The EEPROM tools half way through reading the radio into a dump file.
+    radio.SetFaults(qx::RadioFaults{});
+    qx::EpromToolsDialog eprom(nullptr, app, window.Config());
+    eprom.show();
+    Settle();
+    bool epromShot = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!epromShot && eprom.progressBar()->value() >= qx::kEepromBlocks / 2) {
+            epromShot = true;
+            ok = Save(eprom, out, "eprom-tools.png") && ok;
+        }
+    });
+    poll.start(10);
+    eprom.DoRead();
+    poll.stop();
+    ok = epromShot && ok;
+
+    qx::ConfigDialog configDialog(nullptr, app, window.Config(), window.Document());
+    configDialog.show();
+    Settle();
+    ok = Save(configDialog, out, "config-dialog.png") && ok;
+
+    qx::UserDialog user(nullptr, window.Config(), adjustMode);
+    user.show();
+    Settle();
+    ok = Save(user, out, "user-dialog.png") && ok;
+
+    qx::AboutDialog about;
+    about.show();
+    Settle();
+    ok = Save(about, out, "about-dialog.png") && ok;
+
+    // An adaptor that is plugged in but refused to this user: the status names the fix.
+    qx::VirtualHidBackend refusedBackend;
+    qx::VirtualInterface refused;
+    refused.path = "/dev/hidraw-virtual0";
+    refused.radio = &radio;
+    refused.permissionDenied = true;
+    refusedBackend.AddInterface(refused);
+    qx::CHidAdaptor refusedAdaptor(refusedBackend);
+    qx::CloneEnvironment refusedClone{refusedAdaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    qx::AppContext refusedApp{services, refusedClone, busyEvent, adjustMode, start.path(),
+                              start.filePath("QX720Clone.Bin")};
+    qx::MainWindow refusedWindow(refusedApp);
+    refusedWindow.Timer()->stop();
+    refusedWindow.OnTimerTick();
+    refusedWindow.show();
+    Settle();
+    ok = Save(refusedWindow, out, "adaptor-refused.png") && ok;
+    refusedWindow.reject();
     return ok ? 0 : 1;
 }
