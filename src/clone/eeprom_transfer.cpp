@@ -17,9 +17,9 @@ void PrepareProgress(ProgressSink* progress)
     progress->SetPosition(0);
 }
 
-void EmptyProgress(ProgressSink* progress)
+void EmptyProgress(const EepromTransfer& run)
 {
-    if (progress != nullptr) progress->SetPosition(0);
+    if (run.progress != nullptr && !run.keepProgress) run.progress->SetPosition(0);
 }
 
 // One clone object per operation, bound as the EEPROM tools bind it: no log, no ROM maps.
@@ -39,7 +39,7 @@ CloneResult ReadWhole(const EepromTransfer& run)
     CloneResult result = HandShakeThen(run, clone);
     run.env.readImage.fill(0);
     if (result == kResultOk) result = clone.ReadRange(0, kEepromSize);
-    EmptyProgress(run.progress);
+    EmptyProgress(run);
     return result;
 }
 
@@ -61,7 +61,7 @@ CloneResult WriteEeprom(const EepromTransfer& run, const std::vector<uint8_t>& b
     CPcClone clone(run.env);
     CloneResult result = HandShakeThen(run, clone);
     if (result == kResultOk) result = clone.WriteRange(0, kEepromSize);
-    EmptyProgress(run.progress);
+    EmptyProgress(run);
     return result;
 }
 

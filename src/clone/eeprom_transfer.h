@@ -21,6 +21,9 @@ struct EepromTransfer {
     ModelConfig* options = nullptr;
     ProgressSink* progress = nullptr;    // stepped once per block; may be absent
     std::function<void()> onHandShake;   // after a successful HandShake, before the blocks
+    // Leaves the progress where the transfer ended, for a caller that empties it only after
+    // showing the outcome.
+    bool keepProgress = false;
 };
 
 // Loads a dump: its first 8192 bytes. 0x20002 when it cannot be opened, 0x20005 when it is

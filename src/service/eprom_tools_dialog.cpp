@@ -10,10 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <vector>
-
-#include "document/atomic_file.h"
+#include <string>
 
 namespace qx {
 
@@ -37,7 +34,7 @@ EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig
     status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance(QStringLiteral("Verify Error!")) * 2);
 
     progress_ = new QProgressBar(this);
-    progress_->setRange(0, kEepromBlocks);
+    progress_->setRange(0, kEepromTransferBlocks);
     progress_->setValue(0);
     progress_->setTextVisible(false);
     progress_->setMinimumWidth(320);
@@ -113,16 +110,29 @@ void EpromToolsDialog::SetBusy(bool busy)
     }
 }
 
-CloneResult EpromToolsDialog::Run(CPcClone& clone, const std::function<CloneResult(CPcClone&)>& step)
+// One whole-EEPROM operation on a worker thread, with the controls locked meanwhile.
+// `afterHandShake` is the status shown once the radio has answered the HandShake.
+CloneResult EpromToolsDialog::Run(const QString& afterHandShake,
+                                  const std::function<CloneResult(const EepromTransfer&)>& operation)
 {
-    return RunOffUiThread([&] { return step(clone); });
-}
+    EepromTransfer run{app_.clone, &config_, &sink_, {}};
+    // The bar empties only after the outcome has been shown.
+    run.keepProgress = true;
+    if (!afterHandShake.isEmpty()) {
+        // Called on the worker: the label changes on its own thread, ahead of the run's end.
+        QLabel* label = status_;
+        run.onHandShake = [label, afterHandShake] {
+            QMetaObject::invokeMethod(label, [label, afterHandShake] { label->setText(afterHandShake); },
+                                      Qt::QueuedConnection);
+        };
+    }
+    // A stop left over from an earlier run must not cancel this one before it starts.
+    app_.clone.stopEvent.Reset();
 
-void EpromToolsDialog::PrepareProgress()
-{
-    progress_->setRange(0, kEepromBlocks);
-    sink_.SetStep(1);
-    progress_->setValue(0);
+    SetBusy(true);
+    const CloneResult code = RunOffUiThread([&] { return operation(run); });
+    SetBusy(false);
+    return code;
 }
 
 void EpromToolsDialog::EmptyProgress()
@@ -142,22 +152,18 @@ void EpromToolsDialog::ShowFailure(const QString& caption, CloneResult code)
                              MsgIcon::Information);
 }
 
-// Loads a dump into the write image. A file shorter than the EEPROM is refused: its missing
-// tail would otherwise be whatever an earlier operation left in the image.
-bool EpromToolsDialog::LoadDumpFile(const QString& path)
+// A file shorter than the EEPROM is refused: its missing tail would otherwise be whatever an
+// earlier operation left in the write image.
+bool EpromToolsDialog::LoadDumpFile(const QString& path, std::vector<uint8_t>& bytes)
 {
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path.toStdString(), bytes, kEepromSize)) {
+    const CloneResult code = LoadEepromFile(path.toStdString(), bytes);
+    if (code == kResultOpenFileError) {
         ShowOpenFileError(path);
-        return false;
-    }
-    if (bytes.size() < static_cast<std::size_t>(kEepromSize)) {
-        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(kResultUnknownFormat)),
+    } else if (code != kResultOk) {
+        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
                                  QStringLiteral("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
-        return false;
     }
-    std::copy(bytes.begin(), bytes.end(), app_.clone.writeImage.begin());
-    return true;
+    return code == kResultOk;
 }
 
 void EpromToolsDialog::DoWrite()
@@ -165,24 +171,11 @@ void EpromToolsDialog::DoWrite()
     if (busy_) return;
     const QString path = app_.services.ChooseOpenFile(this, DumpFileRequest());
     if (path.isEmpty()) return;
-    if (!LoadDumpFile(path)) return;
+    std::vector<uint8_t> bytes;
+    if (!LoadDumpFile(path, bytes)) return;
 
-    CPcClone clone(app_.clone);
-    clone.options = &config_;
-    clone.progress = &sink_;
-    clone.directory = app_.startDirectory.toStdString();
-    // A stop left over from an earlier run must not cancel this one before it starts.
-    app_.clone.stopEvent.Reset();
-
-    SetBusy(true);
-    CloneResult code = Run(clone, [](CPcClone& c) { return c.HandShake(); });
-    PrepareProgress();
-    if (code == kResultOk) {
-        SetStatus(QStringLiteral("Writing..."));
-        code = Run(clone, [](CPcClone& c) { return c.WriteRange(0, kEepromSize); });
-    }
-    SetBusy(false);
-
+    const CloneResult code = Run(QStringLiteral("Writing..."),
+                                 [&](const EepromTransfer& run) { return WriteEeprom(run, bytes); });
     if (code != kResultOk) {
         SetStatus(QStringLiteral("Write Error!"));
         ShowFailure(QStringLiteral("Write Error"), code);
@@ -199,30 +192,17 @@ void EpromToolsDialog::DoRead()
     if (path.isEmpty()) return;
     SetStatus(QStringLiteral("Reading..."));
 
-    CPcClone clone(app_.clone);
-    clone.options = &config_;
-    clone.progress = &sink_;
-    clone.directory = app_.startDirectory.toStdString();
-    app_.clone.stopEvent.Reset();
-
-    SetBusy(true);
-    CloneResult code = Run(clone, [](CPcClone& c) { return c.HandShake(); });
-    PrepareProgress();
-    app_.clone.readImage.fill(0);
-    if (code == kResultOk) code = Run(clone, [](CPcClone& c) { return c.ReadRange(0, kEepromSize); });
-    SetBusy(false);
-
-    if (code == kResultOk) {
-        if (WriteFileAtomically(path.toStdString(), app_.clone.readImage.data(), kEepromSize)) {
-            SetStatus(QStringLiteral("Read OK!"));
-        } else {
-            ShowOpenFileError(path);
-            code = kResultOpenFileError;
-        }
-    }
+    // The file is written atomically and only after a complete read; a read never fails with
+    // the file's own code, so that code means the file could not be written.
+    const std::string target = path.toStdString();
+    const CloneResult code =
+        Run(QString(), [&](const EepromTransfer& run) { return ReadEepromToFile(run, target); });
+    if (code == kResultOpenFileError) ShowOpenFileError(path);
     if (code != kResultOk) {
         SetStatus(QStringLiteral("Read Error!"));
         ShowFailure(QStringLiteral("Read Error"), code);
+    } else {
+        SetStatus(QStringLiteral("Read OK!"));
     }
     EmptyProgress();
 }
@@ -232,40 +212,22 @@ void EpromToolsDialog::DoVerify()
     if (busy_) return;
     const QString path = app_.services.ChooseOpenFile(this, DumpFileRequest());
     if (path.isEmpty()) return;
-    if (!LoadDumpFile(path)) return;
+    std::vector<uint8_t> bytes;
+    if (!LoadDumpFile(path, bytes)) return;
 
-    CPcClone clone(app_.clone);
-    clone.options = &config_;
-    clone.progress = &sink_;
-    clone.directory = app_.startDirectory.toStdString();
-    app_.clone.stopEvent.Reset();
-
-    SetBusy(true);
-    CloneResult code = Run(clone, [](CPcClone& c) { return c.HandShake(); });
-    PrepareProgress();
-    if (code == kResultOk) {
-        SetStatus(QStringLiteral("Verifing..."));
-        app_.clone.readImage.fill(0);
-        code = Run(clone, [](CPcClone& c) { return c.ReadRange(0, kEepromSize); });
-    }
-    SetBusy(false);
-
+    int differences = 0;
+    const CloneResult code = Run(QStringLiteral("Verifing..."), [&](const EepromTransfer& run) {
+        return VerifyEeprom(run, bytes, differences);
+    });
     if (code != kResultOk) {
         SetStatus(QStringLiteral("Verify Error!"));
         ShowFailure(QStringLiteral("Verify Error"), code);
+    } else if (differences != 0) {
+        app_.services.MessageBox(this, QStringLiteral("Difference = %1").arg(differences),
+                                 QStringLiteral("Verify Error"), MsgButtons::Ok, MsgIcon::Information);
+        SetStatus(QStringLiteral("Verify Error!"));
     } else {
-        const auto& written = app_.clone.writeImage;
-        const auto& read = app_.clone.readImage;
-        int differences = 0;
-        for (int i = 0; i < kEepromSize; ++i)
-            if (written[i] != read[i]) ++differences;
-        if (differences != 0) {
-            app_.services.MessageBox(this, QStringLiteral("Difference = %1").arg(differences),
-                                     QStringLiteral("Verify Error"), MsgButtons::Ok, MsgIcon::Information);
-            SetStatus(QStringLiteral("Verify Error!"));
-        } else {
-            SetStatus(QStringLiteral("Verify OK!"));
-        }
+        SetStatus(QStringLiteral("Verify OK!"));
     }
     EmptyProgress();
 }

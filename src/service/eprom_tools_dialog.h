@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
-#include "clone/pc_clone.h"
+#include "clone/eeprom_transfer.h"
 #include "service/radio_exchange.h"
 #include "ui/app_context.h"
 
@@ -16,8 +18,6 @@ class QProgressBar;
 class QPushButton;
 
 namespace qx {
-
-inline constexpr int kEepromBlocks = (kEepromSize + kBlockSize - 1) / kBlockSize;  // 410
 
 class EpromToolsDialog : public QDialog {
     Q_OBJECT
@@ -57,11 +57,11 @@ private:
     bool busy_ = false;
 
     FileDialogRequest DumpFileRequest();
-    bool LoadDumpFile(const QString& path);
+    bool LoadDumpFile(const QString& path, std::vector<uint8_t>& bytes);
     void SetStatus(const QString& text);
     void SetBusy(bool busy);
-    CloneResult Run(CPcClone& clone, const std::function<CloneResult(CPcClone&)>& step);
-    void PrepareProgress();
+    CloneResult Run(const QString& afterHandShake,
+                    const std::function<CloneResult(const EepromTransfer&)>& operation);
     void EmptyProgress();
     void ShowOpenFileError(const QString& path);
     void ShowFailure(const QString& caption, CloneResult code);

@@ -127,5 +127,16 @@ TEST(EepromTransfer, StopEventCancelsWithBlocksWrittenSoFar)
     EXPECT_EQ(rig.progress.calls.back(), "pos 0");
 }
 
+TEST(EepromTransfer, KeepProgressLeavesTheBarWhereTheTransferEnded)
+{
+    EepromRig rig;
+    EepromTransfer run = rig.Transfer();
+    run.keepProgress = true;
+    std::vector<uint8_t> read;
+    ASSERT_EQ(ReadEeprom(run, read), kResultOk);
+    EXPECT_EQ(rig.progress.calls.size(), 3u + 410u);
+    EXPECT_EQ(rig.progress.calls.back(), "+");
+}
+
 }  // namespace
 }  // namespace qx::testing

@@ -106,7 +106,7 @@ TEST(EpromToolsDialog, ReadThenVerifyAgainstTheSameFileIsOk)
     EXPECT_TRUE(during.dialogBusy);
     EXPECT_FALSE(during.controlsEnabled);
     EXPECT_TRUE(during.busyEvent);
-    EXPECT_EQ(highest, kEepromBlocks);
+    EXPECT_EQ(highest, kEepromTransferBlocks);
     EXPECT_EQ(dialog.progressBar()->value(), 0);
     EXPECT_FALSE(rig.busyEvent.IsSet());
     EXPECT_FALSE(dialog.isBusy());
@@ -150,6 +150,12 @@ TEST(EpromToolsDialog, WriteSendsTheFirst8192BytesOfALongerFile)
     test::WriteAll(dump.toStdString(), file.data(), file.size());
 
     EpromToolsDialog dialog(nullptr, rig.app, rig.config);
+    // The status while the blocks move: the HandShake's answer reaches the window before the
+    // first step does.
+    QStringList whileMoving;
+    QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, [&](int v) {
+        if (v == 1) whileMoving << dialog.statusText();
+    });
     rig.services.openAnswers = {dump};
     dialog.DoWrite();
     EXPECT_EQ(dialog.statusText(), "Write OK!");
@@ -160,6 +166,7 @@ TEST(EpromToolsDialog, WriteSendsTheFirst8192BytesOfALongerFile)
     rig.services.openAnswers = {dump};
     dialog.DoVerify();
     EXPECT_EQ(dialog.statusText(), "Verify OK!");
+    EXPECT_EQ(whileMoving, QStringList({"Writing...", "Verifing..."}));
 }
 
 TEST(EpromToolsDialog, ShortOrMissingFileIsRefusedBeforeAnythingIsSent)

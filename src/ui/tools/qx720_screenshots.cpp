@@ -151,7 +151,7 @@ int main(int argc, char* argv[])
     bool epromShot = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!epromShot && eprom.progressBar()->value() >= qx::kEepromBlocks / 2) {
+        if (!epromShot && eprom.progressBar()->value() >= qx::kEepromTransferBlocks / 2) {
             epromShot = true;
             ok = Save(eprom, out, "eprom-tools.png") && ok;
         }
