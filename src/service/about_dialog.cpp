@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/app_version.h"
+
 namespace qx {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Dialog") + QLatin1Char(' ') + QLatin1String(kProgramVersion));
+    setWindowTitle(QStringLiteral("About Dialog") + QLatin1Char(' ') + QLatin1String(kVersionText));
 
     auto* row = new QHBoxLayout;
     const QIcon icon = QApplication::windowIcon();

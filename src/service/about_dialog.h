@@ -5,8 +5,6 @@
 
 namespace qx {
 
-inline constexpr const char* kProgramVersion = "V1.10";
-
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:

@@ -13,6 +13,7 @@
 
 #include "../support/temp_dir.h"
 #include "scripted_services.h"
+#include "service/about_dialog.h"
 #include "service/config_dialog.h"
 #include "service/eprom_tools_dialog.h"
 #include "service/feature_setup_dialog.h"
@@ -446,6 +447,12 @@ TEST(FeatureSetupDialog, ReadOnlyKeepsEvenALongNameWhole)
     EXPECT_EQ(dialog.modelEdit()->text(), "FIFTEEN-CHARS-X");
     dialog.accept();
     EXPECT_EQ(std::memcmp(&before, &rig.document, sizeof before), 0);
+}
+
+TEST(AboutDialog, CaptionCarriesTheProgramVersion)
+{
+    AboutDialog about;
+    EXPECT_EQ(about.windowTitle(), "About Dialog V1.10");
 }
 
 }  // namespace
