@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <system_error>
 #include <vector>
@@ -168,10 +169,17 @@ bool IdentityCheck(Context& ctx, const RadioSettings& record)
     return true;
 }
 
-EepromTransfer MakeTransfer(RadioSession& session, ModelConfig& config, TerminalProgress& bar)
+// One whole-EEPROM transfer with its own bar on stderr, ended before anything else is printed.
+CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,
+                              const std::function<CloneResult(const EepromTransfer&)>& operation)
 {
+    ModelConfig config;
     ResetModelConfig(config);
-    return EepromTransfer{session.Environment(), &config, &bar, {}};
+    TerminalProgress bar(stderr, ctx.progress);
+    bar.Begin(label, kEepromTransferBlocks);
+    const CloneResult result = operation(EepromTransfer{session.Environment(), &config, &bar, {}});
+    bar.End();
+    return result;
 }
 
 // A name in DIR that does not exist yet: qx720-backup-YYYYMMDD-HHMMSS[-N].bin.
@@ -277,12 +285,9 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::
 
     if (!backupDir.empty()) {
         // The radio's whole EEPROM first, so that the write can always be undone.
-        ModelConfig config;
-        TerminalProgress bar(stderr, ctx.progress);
-        bar.Begin("Backup", kEepromTransferBlocks);
         const std::string path = BackupPath(backupDir);
-        CloneResult result = ReadEepromToFile(MakeTransfer(*session, config, bar), path);
-        bar.End();
+        CloneResult result = RunEepromTransfer(ctx, *session, "Backup",
+                                               [&](const EepromTransfer& run) { return ReadEepromToFile(run, path); });
         if (result != kResultOk) {
             int status = Finish(ctx, *session, result);
             if (result == kResultOpenFileError) ctx.err << path << ": the backup could not be written\n";
@@ -316,11 +321,8 @@ int CmdEepromRead(Context& ctx, const std::string& file)
 {
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    ModelConfig config;
-    TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Reading", kEepromTransferBlocks);
-    CloneResult result = ReadEepromToFile(MakeTransfer(*session, config, bar), file);
-    bar.End();
+    CloneResult result = RunEepromTransfer(ctx, *session, "Reading",
+                                           [&](const EepromTransfer& run) { return ReadEepromToFile(run, file); });
     int status = Finish(ctx, *session, result);
     if (result == kResultOpenFileError) ctx.err << file << ": the EEPROM file could not be written\n";
     if (status == kExitOk) ctx.out << "Read OK!\nSaved " << file << "\n";
@@ -333,11 +335,8 @@ int CmdEepromWrite(Context& ctx, const std::string& file)
     if (!LoadEepromArgument(ctx, file, bytes)) return kExitUsage;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    ModelConfig config;
-    TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Writing", kEepromTransferBlocks);
-    CloneResult result = WriteEeprom(MakeTransfer(*session, config, bar), bytes);
-    bar.End();
+    CloneResult result = RunEepromTransfer(ctx, *session, "Writing",
+                                           [&](const EepromTransfer& run) { return WriteEeprom(run, bytes); });
     int status = Finish(ctx, *session, result);
     if (status == kExitOk) ctx.out << "Write OK!\n";
     return status;
@@ -349,12 +348,10 @@ int CmdEepromVerify(Context& ctx, const std::string& file)
     if (!LoadEepromArgument(ctx, file, bytes)) return kExitUsage;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    ModelConfig config;
-    TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Verifying", kEepromTransferBlocks);
     int differences = 0;
-    CloneResult result = VerifyEeprom(MakeTransfer(*session, config, bar), bytes, differences);
-    bar.End();
+    CloneResult result = RunEepromTransfer(ctx, *session, "Verifying", [&](const EepromTransfer& run) {
+        return VerifyEeprom(run, bytes, differences);
+    });
     int status = Finish(ctx, *session, result);
     if (status != kExitOk) return status;
     if (differences != 0) {

@@ -152,10 +152,12 @@ void EpromToolsDialog::ShowFailure(const QString& caption, CloneResult code)
                              MsgIcon::Information);
 }
 
-// A file shorter than the EEPROM is refused: its missing tail would otherwise be whatever an
-// earlier operation left in the write image.
-bool EpromToolsDialog::LoadDumpFile(const QString& path, std::vector<uint8_t>& bytes)
+// The dump that "Write" and "Verify" work from. A file shorter than the EEPROM is refused: its
+// missing tail would otherwise be whatever an earlier operation left in the write image.
+bool EpromToolsDialog::ChooseDumpFile(std::vector<uint8_t>& bytes)
 {
+    const QString path = app_.services.ChooseOpenFile(this, DumpFileRequest());
+    if (path.isEmpty()) return false;
     const CloneResult code = LoadEepromFile(path.toStdString(), bytes);
     if (code == kResultOpenFileError) {
         ShowOpenFileError(path);
@@ -169,10 +171,8 @@ bool EpromToolsDialog::LoadDumpFile(const QString& path, std::vector<uint8_t>& b
 void EpromToolsDialog::DoWrite()
 {
     if (busy_) return;
-    const QString path = app_.services.ChooseOpenFile(this, DumpFileRequest());
-    if (path.isEmpty()) return;
     std::vector<uint8_t> bytes;
-    if (!LoadDumpFile(path, bytes)) return;
+    if (!ChooseDumpFile(bytes)) return;
 
     const CloneResult code = Run(QStringLiteral("Writing..."),
                                  [&](const EepromTransfer& run) { return WriteEeprom(run, bytes); });
@@ -210,10 +210,8 @@ void EpromToolsDialog::DoRead()
 void EpromToolsDialog::DoVerify()
 {
     if (busy_) return;
-    const QString path = app_.services.ChooseOpenFile(this, DumpFileRequest());
-    if (path.isEmpty()) return;
     std::vector<uint8_t> bytes;
-    if (!LoadDumpFile(path, bytes)) return;
+    if (!ChooseDumpFile(bytes)) return;
 
     int differences = 0;
     const CloneResult code = Run(QStringLiteral("Verifing..."), [&](const EepromTransfer& run) {

@@ -57,7 +57,7 @@ private:
     bool busy_ = false;
 
     FileDialogRequest DumpFileRequest();
-    bool LoadDumpFile(const QString& path, std::vector<uint8_t>& bytes);
+    bool ChooseDumpFile(std::vector<uint8_t>& bytes);
     void SetStatus(const QString& text);
     void SetBusy(bool busy);
     CloneResult Run(const QString& afterHandShake,
