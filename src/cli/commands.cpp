@@ -469,8 +469,8 @@ int CmdDemo(Context& ctx)
 
     const std::string defaultsFile = JoinPath(dir, "defaults.dat");
     const std::string readFile = JoinPath(dir, "readback.dat");
-    Context demo{RadioSpec{}, ctx.out, ctx.err, ctx.progress};
-    demo.radio.kind = RadioSpec::Kind::Virtual;
+    Context demo{RadioOption{}, ctx.out, ctx.err, ctx.progress};
+    demo.radio.kind = RadioOption::Kind::Virtual;
     demo.radio.file = JoinPath(dir, "radio.bin");
 
     ctx.out << "QX720 demo: a virtual radio in " << demo.radio.file << "\n\n";

@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "cli/radio_spec.h"
+#include "cli/radio_option.h"
 
 namespace qx::cli {
 
@@ -14,7 +14,7 @@ inline constexpr int kExitUsage = 2;      // a usage error or an invalid input f
 inline constexpr int kExitCancelled = 130;
 
 struct Context {
-    RadioSpec radio;
+    RadioOption radio;
     std::ostream& out;
     std::ostream& err;
     bool progress = false;  // draw progress bars on stderr

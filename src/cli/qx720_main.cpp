@@ -99,9 +99,9 @@ int Run(int argc, char** argv)
         return kExitUsage;
     }
 
-    Context ctx{RadioSpec{}, std::cout, std::cerr, TerminalProgress::StreamIsTerminal(stderr)};
+    Context ctx{RadioOption{}, std::cout, std::cerr, TerminalProgress::StreamIsTerminal(stderr)};
     std::string error;
-    if (!ParseRadioSpec(radioText, ctx.radio, error)) {
+    if (!ParseRadioOption(radioText, ctx.radio, error)) {
         std::cerr << "qx720: " << error << "\n";
         return kExitUsage;
     }

@@ -5,28 +5,28 @@
 
 namespace qx::cli {
 
-std::unique_ptr<RadioSession> RadioSession::Open(const RadioSpec& spec, std::string& error)
+std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std::string& error)
 {
     std::unique_ptr<RadioSession> session(new RadioSession());
-    session->spec_ = spec;
+    session->option_ = option;
     // Before any other thread exists, so that every thread inherits the blocked Ctrl-C.
     session->watch_ = std::make_unique<InterruptWatch>(session->stopEvent_);
 
-    if (spec.kind == RadioSpec::Kind::Virtual) {
+    if (option.kind == RadioOption::Kind::Virtual) {
         session->radio_ = std::make_unique<VirtualRadio>();
-        CloneResult loaded = session->radio_->Load(spec.file);
+        CloneResult loaded = session->radio_->Load(option.file);
         if (loaded != kResultOk) {
             // Nothing was loaded, so nothing may be saved over the file.
             session->closed_ = true;
             error = loaded == kResultUnknownFormat
-                        ? "virtual radio file " + spec.file + " must hold exactly 8192 bytes"
-                        : "cannot read the virtual radio file " + spec.file;
+                        ? "virtual radio file " + option.file + " must hold exactly 8192 bytes"
+                        : "cannot read the virtual radio file " + option.file;
             return nullptr;
         }
         RadioFaults faults;
-        faults.unplugAfter = spec.unplugAfter;
-        faults.badChecksum.every = spec.corruptEvery;
-        if (spec.silent) faults.silentAfter = 0;
+        faults.unplugAfter = option.unplugAfter;
+        faults.badChecksum.every = option.corruptEvery;
+        if (option.silent) faults.silentAfter = 0;
         session->radio_->SetFaults(faults);
         session->backend_ = std::make_unique<VirtualHidBackend>(*session->radio_);
     } else {
@@ -52,9 +52,9 @@ bool RadioSession::Close(std::string& error)
     bool ok = true;
     if (radio_) {
         // Whatever the outcome, the radio keeps what it received, as a real one would.
-        CloneResult saved = radio_->Save(spec_.file);
+        CloneResult saved = radio_->Save(option_.file);
         if (saved != kResultOk) {
-            error = "cannot save the virtual radio file " + spec_.file + ": " + DescribeResult(saved);
+            error = "cannot save the virtual radio file " + option_.file + ": " + DescribeResult(saved);
             ok = false;
         }
     }

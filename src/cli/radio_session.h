@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/interrupt_watch.h"
-#include "cli/radio_spec.h"
+#include "cli/radio_option.h"
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
 #include "sim/virtual_radio.h"
@@ -16,7 +16,7 @@ namespace qx::cli {
 class RadioSession {
 public:
     // Null with a message when a virtual radio's file is unusable.
-    static std::unique_ptr<RadioSession> Open(const RadioSpec& spec, std::string& error);
+    static std::unique_ptr<RadioSession> Open(const RadioOption& option, std::string& error);
     ~RadioSession();
 
     CloneEnvironment& Environment() { return *env_; }
@@ -33,7 +33,7 @@ public:
 private:
     RadioSession() = default;
 
-    RadioSpec spec_;
+    RadioOption option_;
     ManualResetEvent stopEvent_;
     std::unique_ptr<InterruptWatch> watch_;
     std::unique_ptr<VirtualRadio> radio_;

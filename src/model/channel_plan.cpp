@@ -73,7 +73,8 @@ constexpr uint16_t RxWordOfUnits(int units)
     return static_cast<uint16_t>(units / 2 - static_cast<int>(kPlanRxOffsetSteps));
 }
 
-struct RowSpec {
+// One row as the tables above write it: "21S/26#21" is channel 21, kind S, usage 26, attribute 0x21.
+struct CodedRow {
     int channel = 0;
     char kind = 0;
     int usage = 0;
@@ -81,7 +82,7 @@ struct RowSpec {
 };
 
 template <typename Emit>
-constexpr void ForEachSpec(std::string_view text, Emit emit)
+constexpr void ForEachCodedRow(std::string_view text, Emit emit)
 {
     std::size_t i = 0;
     auto number = [&](int base) {
@@ -104,26 +105,26 @@ constexpr void ForEachSpec(std::string_view text, Emit emit)
             ++i;
             continue;
         }
-        RowSpec spec;
-        spec.channel = number(10);
+        CodedRow row;
+        row.channel = number(10);
         if (i >= text.size()) throw "kind expected";
-        spec.kind = text[i++];
+        row.kind = text[i++];
         if (i < text.size() && text[i] == '/') {
             ++i;
-            spec.usage = number(10);
+            row.usage = number(10);
         }
         if (i < text.size() && text[i] == '#') {
             ++i;
-            spec.attribute = number(16);
+            row.attribute = number(16);
         }
-        emit(spec);
+        emit(row);
     }
 }
 
 enum class Family { kInt, kUsa, kCan };
 
 // Attribute word of a wide row repeated as 2xx in a narrow table.
-constexpr int RepeatedAttribute(Family family, const RowSpec& wide)
+constexpr int RepeatedAttribute(Family family, const CodedRow& wide)
 {
     switch (family) {
     case Family::kUsa:
@@ -155,14 +156,14 @@ struct PlanStore {
                                       static_cast<uint8_t>(usage), 0};
     }
 
-    constexpr void Add(Family family, int position, const RowSpec& spec)
+    constexpr void Add(Family family, int position, const CodedRow& row)
     {
-        const bool narrow = spec.channel >= 400;
-        const int n = spec.channel % 200;  // 4xx and 2xx stand for channel n
+        const bool narrow = row.channel >= 400;
+        const int n = row.channel % 200;  // 4xx and 2xx stand for channel n
         const int units = BaseUnits(n) + (narrow ? kNarrowOffsetUnits : 0);
         int tx = units;
         int rx = RxWordOfUnits(units);
-        switch (spec.kind) {
+        switch (row.kind) {
         case 'D': rx = RxWordOfUnits(units + kDuplexShiftUnits); break;
         case 'S': break;
         case 'R':
@@ -172,18 +173,18 @@ struct PlanStore {
             break;
         default: throw "unknown row kind";
         }
-        if (family == Family::kUsa && spec.channel == 410) {
+        if (family == Family::kUsa && row.channel == 410) {
             tx = 25060;  // stored on 156.6250 MHz, off the narrow raster
             rx = 9422;
         }
-        Push(position, spec.channel, tx, rx, spec.usage, spec.attribute);
+        Push(position, row.channel, tx, rx, row.usage, row.attribute);
     }
 
     constexpr void AddWide(int group, Family family, std::string_view text)
     {
         start[group] = size;
         int position = 0;
-        ForEachSpec(text, [&](const RowSpec& spec) { Add(family, position++, spec); });
+        ForEachCodedRow(text, [&](const CodedRow& row) { Add(family, position++, row); });
     }
 
     // A narrow table: its own 4xx rows, then the wide table again as channels 2xx.
@@ -192,9 +193,9 @@ struct PlanStore {
     {
         start[group] = size;
         int position = 0;
-        ForEachSpec(narrowText, [&](const RowSpec& spec) { Add(family, position++, spec); });
-        ForEachSpec(wideText, [&](const RowSpec& wide) {
-            RowSpec repeated = wide;
+        ForEachCodedRow(narrowText, [&](const CodedRow& row) { Add(family, position++, row); });
+        ForEachCodedRow(wideText, [&](const CodedRow& wide) {
+            CodedRow repeated = wide;
             repeated.channel = 200 + wide.channel;
             repeated.attribute = RepeatedAttribute(family, wide);
             Add(family, position++, repeated);

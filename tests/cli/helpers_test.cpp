@@ -1,42 +1,42 @@
 // The tool's own helpers, in process.
 #include <gtest/gtest.h>
 
-#include "cli/radio_spec.h"
+#include "cli/radio_option.h"
 #include "cli/record_view.h"
 
 namespace qx::cli {
 namespace {
 
-TEST(RadioSpec, ParsesUsbAndVirtualOptions)
+TEST(RadioOption, ParsesUsbAndVirtualOptions)
 {
-    RadioSpec spec;
+    RadioOption radio;
     std::string error;
-    ASSERT_TRUE(ParseRadioSpec("usb", spec, error));
-    EXPECT_EQ(spec.kind, RadioSpec::Kind::Usb);
+    ASSERT_TRUE(ParseRadioOption("usb", radio, error));
+    EXPECT_EQ(radio.kind, RadioOption::Kind::Usb);
 
-    ASSERT_TRUE(ParseRadioSpec("virtual:/tmp/r.bin,unplug-after=30,corrupt=4,silent", spec, error));
-    EXPECT_EQ(spec.kind, RadioSpec::Kind::Virtual);
-    EXPECT_EQ(spec.file, "/tmp/r.bin");
-    EXPECT_EQ(spec.unplugAfter, 30);
-    EXPECT_EQ(spec.corruptEvery, 4);
-    EXPECT_TRUE(spec.silent);
+    ASSERT_TRUE(ParseRadioOption("virtual:/tmp/r.bin,unplug-after=30,corrupt=4,silent", radio, error));
+    EXPECT_EQ(radio.kind, RadioOption::Kind::Virtual);
+    EXPECT_EQ(radio.file, "/tmp/r.bin");
+    EXPECT_EQ(radio.unplugAfter, 30);
+    EXPECT_EQ(radio.corruptEvery, 4);
+    EXPECT_TRUE(radio.silent);
 
-    ASSERT_TRUE(ParseRadioSpec("virtual:r.bin", spec, error));
-    EXPECT_EQ(spec.unplugAfter, -1);
-    EXPECT_EQ(spec.corruptEvery, 0);
-    EXPECT_FALSE(spec.silent);
+    ASSERT_TRUE(ParseRadioOption("virtual:r.bin", radio, error));
+    EXPECT_EQ(radio.unplugAfter, -1);
+    EXPECT_EQ(radio.corruptEvery, 0);
+    EXPECT_FALSE(radio.silent);
 }
 
-TEST(RadioSpec, RefusesWhatItDoesNotKnow)
+TEST(RadioOption, RefusesWhatItDoesNotKnow)
 {
-    RadioSpec spec;
+    RadioOption radio;
     std::string error;
     for (const char* text : {"", "USB", "hid", "virtual:", "virtual:r.bin,", "virtual:r.bin,silent=1",
                              "virtual:r.bin,unplug-after", "virtual:r.bin,unplug-after=-1",
                              "virtual:r.bin,unplug-after=3x", "virtual:r.bin,corrupt=0",
                              "virtual:r.bin,corrupt=99999999999"}) {
         error.clear();
-        EXPECT_FALSE(ParseRadioSpec(text, spec, error)) << text;
+        EXPECT_FALSE(ParseRadioOption(text, radio, error)) << text;
         EXPECT_FALSE(error.empty()) << text;
     }
 }

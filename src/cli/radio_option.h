@@ -5,7 +5,7 @@
 
 namespace qx::cli {
 
-struct RadioSpec {
+struct RadioOption {
     enum class Kind { Usb, Virtual };
     Kind kind = Kind::Usb;
     std::string file;      // the virtual radio's EEPROM (8192 bytes)
@@ -16,6 +16,6 @@ struct RadioSpec {
 
 // "usb" or "virtual:FILE[,unplug-after=N|corrupt=N|silent...]". False with a message that
 // says what is wrong.
-bool ParseRadioSpec(const std::string& text, RadioSpec& spec, std::string& error);
+bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& error);
 
 }  // namespace qx::cli

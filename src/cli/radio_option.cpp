@@ -1,4 +1,4 @@
-#include "cli/radio_spec.h"
+#include "cli/radio_option.h"
 
 #include <charconv>
 #include <vector>
@@ -28,9 +28,9 @@ bool ParseCount(const std::string& text, int minimum, int& value)
 
 }  // namespace
 
-bool ParseRadioSpec(const std::string& text, RadioSpec& spec, std::string& error)
+bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& error)
 {
-    spec = RadioSpec{};
+    radio = RadioOption{};
     if (text == "usb") return true;
 
     static const std::string prefix = "virtual:";
@@ -39,9 +39,9 @@ bool ParseRadioSpec(const std::string& text, RadioSpec& spec, std::string& error
         return false;
     }
     std::vector<std::string> parts = SplitCommas(text.substr(prefix.size()));
-    spec.kind = RadioSpec::Kind::Virtual;
-    spec.file = parts[0];
-    if (spec.file.empty()) {
+    radio.kind = RadioOption::Kind::Virtual;
+    radio.file = parts[0];
+    if (radio.file.empty()) {
         error = "--radio virtual: needs the EEPROM file of the virtual radio";
         return false;
     }
@@ -51,14 +51,14 @@ bool ParseRadioSpec(const std::string& text, RadioSpec& spec, std::string& error
         std::string name = option.substr(0, equals);
         std::string value = equals == std::string::npos ? std::string() : option.substr(equals + 1);
         if (name == "silent" && equals == std::string::npos) {
-            spec.silent = true;
+            radio.silent = true;
         } else if (name == "unplug-after" && equals != std::string::npos) {
-            if (!ParseCount(value, 0, spec.unplugAfter)) {
+            if (!ParseCount(value, 0, radio.unplugAfter)) {
                 error = "unplug-after needs a number of sentences (0 or more), not \"" + value + "\"";
                 return false;
             }
         } else if (name == "corrupt" && equals != std::string::npos) {
-            if (!ParseCount(value, 1, spec.corruptEvery)) {
+            if (!ParseCount(value, 1, radio.corruptEvery)) {
                 error = "corrupt needs a positive number N (every Nth reply), not \"" + value + "\"";
                 return false;
             }
