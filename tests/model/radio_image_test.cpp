@@ -3,21 +3,13 @@
 #include <cstring>
 
 #include "model/radio_image.h"
+#include "support/records.h"
 
 using namespace qx;
 
 namespace {
 
-ChannelEntry Channel(const char* name, double tx, double rx, int usage = 0)
-{
-    ChannelEntry e{};
-    SetChannelName(e, name);
-    e.txMHz = tx;
-    e.rxMHz = rx;
-    e.usageCode = static_cast<int8_t>(usage);
-    e.inUse = 1;
-    return e;
-}
+using qx::test::InUseChannel;
 
 RadioSettings Europe()
 {
@@ -67,17 +59,17 @@ TEST(EncodeSettings, PrivateChannelsOnlyForEuropeModels)
 {
     RadioSettings usa;
     ResetSettings(usa, 0);
-    usa.channels[300] = Channel("16", 156.8, 156.8);
+    usa.channels[300] = InUseChannel("16", 156.8, 156.8);
     RadioImage img;
     EncodeSettings(usa, 0, img);
     EXPECT_EQ(img[kAddrChannelCount], 0);
     for (int a = 0x0300; a <= 0x06E7; ++a) ASSERT_EQ(img[a], 0) << a;
 
     RadioSettings eu = Europe();
-    eu.channels[300] = Channel("16", 156.8, 156.8, 17);
-    eu.channels[301] = Channel("A5", 157.55, 157.55);
-    eu.channels[302] = Channel("L2", 155.525, 155.525);
-    eu.channels[304] = Channel("C1", 155.5, 155.5);  // after the free entry 303: not sent
+    eu.channels[300] = InUseChannel("16", 156.8, 156.8, 17);
+    eu.channels[301] = InUseChannel("A5", 157.55, 157.55);
+    eu.channels[302] = InUseChannel("L2", 155.525, 155.525);
+    eu.channels[304] = InUseChannel("C1", 155.5, 155.5);  // after the free entry 303: not sent
     EncodeSettings(eu, 0, img);
     EXPECT_EQ(img[kAddrChannelCount], 3);
     EXPECT_EQ(img[kAddrEuropeModel], 1);
@@ -92,10 +84,10 @@ TEST(EncodeSettings, PrivateChannelsOnlyForEuropeModels)
 TEST(EncodeSettings, StopsAtAThreeCharacterName)
 {
     RadioSettings eu = Europe();
-    eu.channels[300] = Channel("16", 156.8, 156.8);
-    eu.channels[301] = Channel("16", 156.8, 156.8);
+    eu.channels[300] = InUseChannel("16", 156.8, 156.8);
+    eu.channels[301] = InUseChannel("16", 156.8, 156.8);
     std::memcpy(eu.channels[301].name, "123", 3);
-    eu.channels[302] = Channel("17", 156.85, 156.85);
+    eu.channels[302] = InUseChannel("17", 156.85, 156.85);
     RadioImage img;
     EncodeSettings(eu, 0, img);
     EXPECT_EQ(img[kAddrChannelCount], 1);
@@ -111,9 +103,9 @@ TEST(ImageCodec, RoundTripKeepsRadioVisibleFields)
     eu.mmsiByUser = 0;
     eu.txStep = 1;
     eu.rxStep = 1;
-    eu.channels[300] = Channel("F1", 155.625, 155.625, 35);
+    eu.channels[300] = InUseChannel("F1", 155.625, 155.625, 35);
     eu.channels[300].oneWattAtis = 1;  // the encoder never sends it
-    eu.channels[301] = Channel("M2", 161.425, 161.425, 33);
+    eu.channels[301] = InUseChannel("M2", 161.425, 161.425, 33);
     SetUsageText(eu.channels[301], "MARINA");
     RadioImage img;
     EncodeSettings(eu, 0, img);

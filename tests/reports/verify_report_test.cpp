@@ -6,6 +6,7 @@
 
 #include "document/atomic_file.h"
 #include "reports/verify_report.h"
+#include "support/records.h"
 
 namespace qx {
 namespace {
@@ -27,16 +28,7 @@ const char* const kGroupLines =
     "\nTxFreqStep=0,\t0"
     "\nRxFreqStep=1,\t1";
 
-ChannelEntry Channel(const char* name, double tx, double rx, int usage = 0)
-{
-    ChannelEntry e{};
-    SetChannelName(e, name);
-    e.txMHz = tx;
-    e.rxMHz = rx;
-    e.usageCode = static_cast<int8_t>(usage);
-    e.inUse = 1;
-    return e;
-}
+using test::InUseChannel;
 
 class VerifyTest : public ::testing::Test {
 protected:
@@ -63,8 +55,8 @@ TEST_F(VerifyTest, EmptyPrivateBlocksAreEqual)
 
 TEST_F(VerifyTest, MissingRadioChannelListsBothBlocks)
 {
-    for (int i = 0; i < 4; ++i) pc_.channels[kPrivateBlock + i] = Channel("C1", 155.5, 155.5, 28);
-    for (int i = 0; i < 3; ++i) radio_.channels[kPrivateBlock + i] = Channel("C1", 155.5, 155.5, 28);
+    for (int i = 0; i < 4; ++i) pc_.channels[kPrivateBlock + i] = InUseChannel("C1", 155.5, 155.5, 28);
+    for (int i = 0; i < 3; ++i) radio_.channels[kPrivateBlock + i] = InUseChannel("C1", 155.5, 155.5, 28);
     EXPECT_EQ(ChannelDifference(radio_.channels[kPrivateBlock + 3], pc_.channels[kPrivateBlock + 3], false), 8);
     EXPECT_EQ(Compare(), 0x8000);
     const std::string line = "C1,28,155.5000,155.5000,00000001\n";
@@ -77,15 +69,15 @@ TEST_F(VerifyTest, MissingRadioChannelListsBothBlocks)
 
 TEST_F(VerifyTest, NamesAndUsageAreNotCompared)
 {
-    pc_.channels[kPrivateBlock] = Channel("A5", 157.55, 157.55, 28);
-    radio_.channels[kPrivateBlock] = Channel("L2", 157.55, 157.55, 34);
+    pc_.channels[kPrivateBlock] = InUseChannel("A5", 157.55, 157.55, 28);
+    radio_.channels[kPrivateBlock] = InUseChannel("L2", 157.55, 157.55, 34);
     EXPECT_EQ(Compare(), 0);
 }
 
 TEST_F(VerifyTest, FrequencyTolerance)
 {
-    pc_.channels[kPrivateBlock] = Channel("16", 156.8, 156.8);
-    radio_.channels[kPrivateBlock] = Channel("16", 156.80005, 156.8);
+    pc_.channels[kPrivateBlock] = InUseChannel("16", 156.8, 156.8);
+    radio_.channels[kPrivateBlock] = InUseChannel("16", 156.80005, 156.8);
     EXPECT_EQ(Compare(), 0);
     radio_.channels[kPrivateBlock].txMHz = 156.8002;
     EXPECT_EQ(ChannelDifference(radio_.channels[kPrivateBlock], pc_.channels[kPrivateBlock], false), 2);
@@ -93,14 +85,14 @@ TEST_F(VerifyTest, FrequencyTolerance)
     radio_.channels[kPrivateBlock].rxMHz = 156.8002;
     EXPECT_EQ(ChannelDifference(radio_.channels[kPrivateBlock], pc_.channels[kPrivateBlock], false), 3);
     // A damaged frequency never counts as equal.
-    radio_.channels[kPrivateBlock] = Channel("16", 156.8, 156.8);
+    radio_.channels[kPrivateBlock] = InUseChannel("16", 156.8, 156.8);
     pc_.channels[kPrivateBlock].txMHz = std::nan("");
     EXPECT_EQ(ChannelDifference(radio_.channels[kPrivateBlock], pc_.channels[kPrivateBlock], false), 2);
 }
 
 TEST(ChannelDifference, FlagRules)
 {
-    ChannelEntry r = Channel("16", 156.8, 156.8);
+    ChannelEntry r = InUseChannel("16", 156.8, 156.8);
     ChannelEntry p = r;
     ChannelEntry freeEntry{};
     EXPECT_EQ(ChannelDifference(freeEntry, freeEntry, true), 0);
@@ -136,7 +128,7 @@ TEST(ChannelDifference, FlagRules)
 
 TEST_F(VerifyTest, EuropeReadBackWithAtisReceptionIsCode7)
 {
-    pc_.channels[kPrivateBlock] = Channel("M1", 157.85, 157.85, 33);
+    pc_.channels[kPrivateBlock] = InUseChannel("M1", 157.85, 157.85, 33);
     radio_.channels[kPrivateBlock] = pc_.channels[kPrivateBlock];
     radio_.channels[kPrivateBlock].rxAtis = 1;
     EXPECT_EQ(Compare(false), 0);
@@ -156,7 +148,7 @@ TEST_F(VerifyTest, GroupAndStepDifferences)
     EXPECT_EQ(Compare(), 0x4000);
     EXPECT_NE(text_.find("\nRxFreqStep=2,\t1"), std::string::npos);
 
-    pc_.channels[kPrivateBlock] = Channel("16", 156.8, 156.8);
+    pc_.channels[kPrivateBlock] = InUseChannel("16", 156.8, 156.8);
     EXPECT_EQ(Compare(), 0x8000 | 0x4000);
 }
 

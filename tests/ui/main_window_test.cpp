@@ -12,6 +12,7 @@
 #include "document/model_config.h"
 #include "model/channel_plan.h"
 #include "window_rig.h"
+#include "../support/records.h"
 
 namespace qx {
 namespace {
@@ -20,13 +21,7 @@ using test::WindowRig;
 
 ChannelEntry Private(const char* name, double tx, double rx, int usage = 13)
 {
-    ChannelEntry e{};
-    SetChannelName(e, name);
-    e.txMHz = tx;
-    e.rxMHz = rx;
-    e.usageCode = static_cast<int8_t>(usage);
-    e.inUse = 1;
-    return e;
+    return test::InUseChannel(name, tx, rx, usage);
 }
 
 // A Europe document holding the named private channels.
