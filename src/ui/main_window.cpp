@@ -659,8 +659,14 @@ void MainWindow::reject()
         WaitForCloneWorker();
     }
     if (worker_.joinable()) worker_.join();
+    const bool ticking = timer_->isActive();
     timer_->stop();
-    RunCloseSteps();
+    if (!RunCloseSteps()) {
+        // The offered save failed: stay open so the edits can still be saved elsewhere.
+        closing_ = false;
+        if (ticking) timer_->start();
+        return;
+    }
     closed_ = true;
     QDialog::reject();
 }

@@ -130,8 +130,11 @@ public:
     void OnSave();
     void OnSaveAs();
     SaveAsOutcome SaveAsFlow();
-    void SaveOffer();
-    void RunCloseSteps();
+    // After a Yes to a save question. False when the write failed: the failure has been shown
+    // and the command that asked must not go on and discard the edits.
+    bool SaveOffer();
+    // False when the window must stay open because the offered save failed.
+    bool RunCloseSteps();
 
     // Clone commands: each starts its worker when idle, or asks the running one to stop.
     void OnWriteToRadio();
@@ -213,8 +216,6 @@ private:
 
     void StartOrStop(CloneKind kind);
     void CloneWorkerMain(CloneKind kind);
-    void ReportOutcome(CloneKind kind, uint32_t result, const RadioSettings* radio,
-                       const RadioSettings* pc, bool europeModel);
     // Runs a control change from the worker on the UI thread and waits for it.
     void RunOnUi(const std::function<void()>& call);
 };

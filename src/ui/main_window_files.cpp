@@ -47,20 +47,34 @@ MainWindow::SaveAsOutcome MainWindow::SaveAsFlow()
     return SaveAsOutcome::Written;
 }
 
-void MainWindow::SaveOffer()
+bool MainWindow::SaveOffer()
 {
+    const char* failure = nullptr;
     if (config_.readOnlyFile == 1) {
-        SaveAsFlow();
-        return;
+        // A cancelled chooser is the user's answer; only a failed write holds the command up.
+        switch (SaveAsFlow()) {
+        case SaveAsOutcome::Cancelled: return true;
+        case SaveAsOutcome::Written: UpdateTitle(); return true;  // the title follows the new file
+        case SaveAsOutcome::WriteFailed: failure = "Save as file error."; break;
+        }
+    } else {
+        GatherControls();
+        if (SaveDocumentTo(FromNativePath(ClonePath(config_)))) {
+            UpdateTitle();  // the modified mark goes, even if the command is cancelled next
+            return true;
+        }
+        failure = "Save file error.";
     }
-    GatherControls();
-    SaveDocumentTo(FromNativePath(ClonePath(config_)));
+    // The user asked for the edits to be kept: going on silently would throw them away.
+    SetStatus(failure);
+    services_.MessageBox(this, failure, "Error", MsgButtons::Ok, MsgIcon::Stop);
+    return false;
 }
 
 void MainWindow::OnOpen()
 {
     if (config_.untitled == 0 && config_.modified == 1) {
-        if (services_.AskYesNo(this, "Do you want to save?", "WARNING")) SaveOffer();
+        if (services_.AskYesNo(this, "Do you want to save?", "WARNING") && !SaveOffer()) return;
     }
     const QString path = services_.ChooseOpenFile(this, CloneFileRequest());
     if (path.isEmpty()) return;
@@ -114,11 +128,18 @@ void MainWindow::OnLoadDefault()
 {
     // The wizard fills a record of its own; the document changes only after its OK.
     auto scratch = std::make_unique<RadioSettings>();
+    const int32_t modelType = config_.modelType;
+    const int32_t europeanSet = config_.europeanSet;
     ModelWizardDialog wizard(services_, scratch.get(), &config_, this);
     if (dialogs_.run(wizard) != QDialog::Accepted) return;
 
     if (config_.untitled == 0 && config_.modified == 1) {
-        if (services_.AskYesNo(this, "File is modified. Do you want to save?", "WARNING")) SaveOffer();
+        if (services_.AskYesNo(this, "File is modified. Do you want to save?", "WARNING") && !SaveOffer()) {
+            // The unsaved document stays; so does the model it was made for.
+            config_.modelType = modelType;
+            config_.europeanSet = europeanSet;
+            return;
+        }
     }
     document_ = *scratch;
     config_.modified = 0;
@@ -127,16 +148,17 @@ void MainWindow::OnLoadDefault()
     ShowDocument();
 }
 
-void MainWindow::RunCloseSteps()
+bool MainWindow::RunCloseSteps()
 {
     StoreBandSelection();
     WriteStateFile(ToNativePath(app_.stateFilePath), config_);
     if (config_.untitled == 0) {
         GatherControls();
         if (config_.modified == 1) {
-            if (services_.AskYesNo(this, "File is Modify. Do you want to save?", "WARNING")) SaveOffer();
+            if (services_.AskYesNo(this, "File is Modify. Do you want to save?", "WARNING")) return SaveOffer();
         }
     }
+    return true;
 }
 
 }  // namespace qx

@@ -591,6 +591,58 @@ TEST(FileCommands, SaveOffersOnlyForATitledModifiedDocument)
     }
 }
 
+TEST(FileCommands, AFailedSaveOfferKeepsTheEdits)
+{
+    WindowRig rig;
+    rig.Open();
+    // A file whose folder disappears after it was opened: it can no longer be written.
+    std::filesystem::create_directory(rig.folder.File("gone"));
+    RadioSettings record;
+    ResetSettings(record, 0);
+    test::WriteAll(rig.folder.File("gone/d.dat"), &record, sizeof record);
+    OpenFile(rig, rig.File("gone/d.dat"));
+    std::filesystem::remove_all(rig.folder.File("gone"));
+    rig.C().can->click();
+    ASSERT_EQ(rig.W().Config().modified, 1);
+    const int edited = rig.C().can->isChecked() ? 1 : 0;
+    ASSERT_NE(edited, record.canEnabled);
+
+    // Open: Yes to save, the save fails: the failure shows and no file is chosen.
+    rig.services.answers = {MsgAnswer::Yes};
+    rig.services.openAnswers = {rig.SaveRecord(record, "other.dat")};
+    rig.W().OnOpen();
+    EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?", "Save file error."}));
+    EXPECT_EQ(rig.services.boxes[1].caption, "Error");
+    EXPECT_EQ(rig.services.openRequests.size(), 1u);  // only the first open above
+    EXPECT_EQ(rig.C().status->text(), "Save file error.");
+    EXPECT_EQ(rig.W().Document().canEnabled, edited);
+
+    // Load Default: the wizard's OK, Yes to save, the save fails: the document stays.
+    rig.W().Dialogs().run = [](QDialog& d) {
+        auto& wizard = dynamic_cast<ModelWizardDialog&>(d);
+        wizard.EurIntButton()->click();
+        wizard.accept();
+        return wizard.result();
+    };
+    rig.services.boxes.clear();
+    rig.services.answers = {MsgAnswer::Yes};
+    rig.W().OnLoadDefault();
+    EXPECT_EQ(rig.services.Texts(), QStringList({"File is modified. Do you want to save?", "Save file error."}));
+    EXPECT_EQ(rig.W().Document().canEnabled, edited);
+    EXPECT_EQ(rig.W().Config().modelType, 0);
+    EXPECT_EQ(rig.W().windowTitle(), "/gone/d.dat* - QX720USA V1.10");
+
+    // Close: Yes to save, the save fails: the window stays open; No then closes it.
+    rig.services.boxes.clear();
+    rig.services.answers = {MsgAnswer::Yes};
+    rig.W().reject();
+    EXPECT_EQ(rig.services.Texts(), QStringList({"File is Modify. Do you want to save?", "Save file error."}));
+    EXPECT_FALSE(rig.W().HasClosed());
+    rig.services.answers = {MsgAnswer::No};
+    rig.W().reject();
+    EXPECT_TRUE(rig.W().HasClosed());
+}
+
 TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
 {
     WindowRig rig;
