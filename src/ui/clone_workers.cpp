@@ -153,7 +153,13 @@ void MainWindow::WaitForCloneWorker()
 void MainWindow::CloneWorkerMain(CloneKind kind)
 {
     auto runOnUi = [this](const std::function<void()>& call) { RunOnUi(call); };
-    auto clone = std::make_unique<CPcClone>(app_.clone);
+    // The User dialog may change the adjust mode on the UI thread during a run: the run uses
+    // the value it started with, read on the UI thread, never the live flag.
+    int32_t adjustMode = 0;
+    CloneEnvironment environment{app_.clone.adaptor,    app_.clone.stopEvent, app_.clone.writeImage,
+                                 app_.clone.readImage, adjustMode,           app_.clone.clock,
+                                 app_.clone.timing};
+    auto clone = std::make_unique<CPcClone>(environment);
     // The worker's own copies: Write sends what the document held when it started, Read and
     // Verify fill a cleared record, and edits made meanwhile cannot reach the run.
     auto record = std::make_unique<RadioSettings>();
@@ -168,6 +174,7 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
         if (kind == CloneKind::Write || kind == CloneKind::HandShake) *record = document_;
         *pcRecord = document_;
         *options = config_;
+        adjustMode = app_.adjustMode;
         directory = ToNativePath(startDirectory_);
     });
 
