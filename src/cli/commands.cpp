@@ -54,7 +54,7 @@ bool LoadRecord(Context& ctx, const std::string& path, RadioSettings& record)
     ctx.err << DescribeResult(result) << "\n";
     if (result == kResultUnknownFormat)
         ctx.err << path << ": not a clone file (a clone file holds one 43816-byte record whose channels "
-                           "have 2-character names and frequencies within 136..174 MHz)\n";
+                           "have 2- or 3-character names and frequencies within 136..174 MHz)\n";
     else
         ctx.err << path << ": cannot open the file\n";
     return false;
@@ -136,7 +136,8 @@ int VerifyRecord(Context& ctx, RadioSession& session, const RadioSettings& pc, c
     RadioSettings radio{};
     result = ReadRecord(ctx, session, pc.modelType, radio);
     if (result != kResultOk) return -2;
-    return WriteVerifyReport(reportPath, pc, radio, IsEuropeModel(pc), SystemLocalTime());
+    const bool europe = IsEuropeModel(pc);
+    return WriteVerifyReport(reportPath, AsTheRadioHoldsIt(pc, europe), radio, europe, SystemLocalTime());
 }
 
 void PrintVerifyOutcome(Context& ctx, int flags, const std::string& reportPath)
@@ -263,6 +264,13 @@ int CmdRead(Context& ctx, const std::string& output)
         return kExitFailed;
     }
     ctx.out << "Read OK.\nSaved " << output << "\n";
+    // The radio's data are the user's, so they are saved; but say at once that this file will
+    // not open again, while the radio is still at hand for a complete dump.
+    const std::string problem = CloneRecordProblem(record);
+    if (!problem.empty())
+        ctx.err << "Warning: what the radio holds fails the clone file check (" << problem
+                << "), so this program will not open " << output
+                << " again. Make a complete backup of the radio with \"qx720 eeprom read FILE\".\n";
     return kExitOk;
 }
 

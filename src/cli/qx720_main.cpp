@@ -2,7 +2,9 @@
 // desktop program, plus conversions and a demo on a virtual radio.
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -129,6 +131,11 @@ int Run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     int status = Run(argc, argv);
+    // Output that never reached its file (a full disk, a closed pipe) is a failure, not success.
     std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "qx720: cannot write the output: " << std::strerror(errno) << "\n";
+        return status == kExitOk ? kExitFailed : status;
+    }
     return status;
 }

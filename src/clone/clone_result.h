@@ -21,6 +21,7 @@ inline constexpr CloneResult kResultOpenFileError = 0x20002;
 inline constexpr CloneResult kResultReadFileError = 0x20003;
 inline constexpr CloneResult kResultWriteFileError = 0x20004;
 inline constexpr CloneResult kResultUnknownFormat = 0x20005;
+inline constexpr CloneResult kResultReadOnly = 0x20006;
 inline constexpr CloneResult kResultParameterError = 0x40001;
 
 // Writes the message of a code into the buffer, always NUL-terminated within its capacity.

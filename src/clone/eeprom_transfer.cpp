@@ -98,7 +98,8 @@ CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path)
     std::vector<uint8_t> bytes;
     CloneResult result = ReadEeprom(run, bytes);
     if (result != kResultOk) return result;
-    return WriteFileAtomically(path, bytes.data(), bytes.size()) ? kResultOk : kResultOpenFileError;
+    const CloneResult saved = SaveFileAtomically(path, bytes.data(), bytes.size());
+    return saved == kResultOk || saved == kResultReadOnly ? saved : kResultOpenFileError;
 }
 
 CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences)

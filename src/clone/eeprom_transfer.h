@@ -39,7 +39,8 @@ CloneResult ReadEeprom(const EepromTransfer& run, std::vector<uint8_t>& bytes);
 CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences);
 
 // The same with files. Nothing is sent when the file cannot be loaded. The read file is
-// written atomically and only after a complete read; 0x20002 when it cannot be written.
+// written atomically and only after a complete read; 0x20002 when it cannot be written,
+// 0x20006 when it is a file the user may not write.
 CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& path);
 CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path);
 CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences);

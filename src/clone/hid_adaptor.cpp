@@ -91,6 +91,8 @@ bool CHidAdaptor::WriteReport(const uint8_t* payload, std::size_t length, int ti
     // keeps the lock free for the timer's re-discovery.
     if (!device_) return false;
 
+    // Every exchange starts from an empty input queue: a stale reply is never taken for ours.
+    device_->DiscardInput();
     output_.fill(0);
     if (length > 0) std::memcpy(output_.data() + 1, payload, length);
     const HidIo io = device_->WriteReport(output_.data(), static_cast<std::size_t>(lengths_.output), timeoutMs);

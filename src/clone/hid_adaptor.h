@@ -34,7 +34,8 @@ public:
     bool Discover();
     // The attributes can still be read through the open device.
     bool IsPresent();
-    // Sends one output report: report ID 0, the payload, zeros up to the output report length.
+    // Sends one output report: report ID 0, the payload, zeros up to the output report length,
+    // after discarding every input report still waiting from earlier commands.
     // A payload over 255 bytes is refused without touching the link.
     bool WriteReport(const uint8_t* payload, std::size_t length, int timeoutMs);
     // Receives one input report; `destination` gets `length` bytes: the payload after the

@@ -34,6 +34,17 @@ public:
     virtual HidIo WriteReport(const uint8_t* report, std::size_t length, int timeoutMs) = 0;
     // Fills `report` (report-ID byte first) with up to `length` bytes.
     virtual HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) = 0;
+    // Drops every input report already waiting. A command abandoned by a stop leaves its reply
+    // queued; taken by the next exchange, it would put every later reply one behind.
+    virtual void DiscardInput()
+    {
+        uint8_t scratch[256];
+        // Bounded, so that a device that never stops sending cannot hold the link.
+        for (int i = 0; i < kMaxDiscardedReports; ++i)
+            if (ReadReport(scratch, sizeof scratch, 0) != HidIo::Done) return;
+    }
+
+    static constexpr int kMaxDiscardedReports = 64;
 };
 
 class HidBackend {

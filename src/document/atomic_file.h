@@ -1,5 +1,7 @@
-// Saving without ever destroying the old file: write a temporary file beside the target,
-// check every write and the close, then rename it over the target.
+// Saving without ever destroying the old file: write a hidden temporary file beside the
+// target, check every write, sync and close, then rename it over the target. A symbolic link
+// is saved through (the link stays, its target gets the data), the new file keeps the replaced
+// file's permissions (and owner, as root), and a file the user may not write is left alone.
 #pragma once
 
 #include <cstddef>
@@ -8,11 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "clone/clone_result.h"
+
 namespace qx {
 
+// 0 when saved; 0x20006 for a file the user may not write (nothing changed); 0x20004 for
+// any other failure (the old file intact).
+CloneResult SaveFileAtomically(const std::string& path, const void* data, std::size_t size);
+// The same as a yes or no.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
-// Reads at most `maxBytes` of a file. False when it cannot be opened or read.
+// Reads at most `maxBytes` of a regular file (links followed). False when it cannot be opened
+// or read, or is not a regular file: a pipe or a device is refused, never waited on.
 bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxBytes);
 
 // The platform's write-access test for an existing file: false for a file whose
@@ -25,5 +34,7 @@ std::string JoinPath(const std::string& directory, const std::string& name);
 // Tests may make the next writes fail, as a full disk would: the hook sees each chunk's
 // size and answers whether the write succeeds. Empty in the program.
 void SetWriteFaultHookForTesting(std::function<bool(std::size_t)> hook);
+// The same for the sync that follows the writes (a full disk may only show there).
+void SetSyncFaultHookForTesting(std::function<bool()> hook);
 
 }  // namespace qx

@@ -1,6 +1,7 @@
 #include "document/clone_file.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -15,20 +16,38 @@ bool InsideBand(double mhz) { return mhz >= 136.0 && mhz <= 174.0; }
 
 }  // namespace
 
-bool CheckCloneRecord(const RadioSettings& record)
+std::string CloneRecordProblem(const RadioSettings& record)
 {
-    for (const ChannelEntry& e : record.channels) {
+    for (int i = 0; i < kChannelCount; ++i) {
+        const ChannelEntry& e = record.channels[i];
         if (e.inUse == 0) continue;
         // A name without its NUL runs on into the reserved byte after it; four or more
         // characters fail either way, so looking at those four bytes is enough.
         const char* nameBytes = reinterpret_cast<const char*>(&e) + offsetof(ChannelEntry, name);
-        std::size_t nameLength = FieldText(nameBytes, sizeof e.name + 1).size();
-        if (nameLength != 2 && nameLength != 3) return false;
-        if (!(e.txMHz <= 0.0001) && !InsideBand(e.txMHz)) return false;
-        if (!InsideBand(e.rxMHz)) return false;
+        const std::size_t nameLength = FieldText(nameBytes, sizeof e.name + 1).size();
+        const bool nameBad = nameLength != 2 && nameLength != 3;
+        const bool txBad = !(e.txMHz <= 0.0001) && !InsideBand(e.txMHz);
+        if (!nameBad && !txBad && InsideBand(e.rxMHz)) continue;
+
+        char where[48];
+        if (i >= kPrivateBlock)
+            std::snprintf(where, sizeof where, "private channel %d", i - kPrivateBlock + 1);
+        else
+            std::snprintf(where, sizeof where, "channel entry %d", i);
+        char problem[160];
+        if (nameBad)
+            std::snprintf(problem, sizeof problem, "%s has a name of %zu characters (2 or 3 needed)", where,
+                          nameLength);
+        else if (txBad)
+            std::snprintf(problem, sizeof problem, "%s transmits on %.5f MHz, outside 136..174 MHz", where, e.txMHz);
+        else
+            std::snprintf(problem, sizeof problem, "%s receives on %.5f MHz, outside 136..174 MHz", where, e.rxMHz);
+        return problem;
     }
-    return true;
+    return {};
 }
+
+bool CheckCloneRecord(const RadioSettings& record) { return CloneRecordProblem(record).empty(); }
 
 CloneResult ReadCloneRecord(const std::string& path, RadioSettings& record)
 {
@@ -57,7 +76,8 @@ CloneResult LoadCloneFile(const std::string& path, RadioSettings& document, Mode
 
 CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config)
 {
-    if (!WriteFileAtomically(path, &document, sizeof document)) return kResultWriteFileError;
+    const CloneResult result = SaveFileAtomically(path, &document, sizeof document);
+    if (result != kResultOk) return result;
     config.modified = 0;
     return kResultOk;
 }

@@ -12,6 +12,9 @@ namespace qx {
 // Looks only at the channel table: every in-use entry needs a 2- or 3-character name and
 // frequencies inside 136..174 MHz (a Tx of 0.0001 or less marks a receive-only entry).
 bool CheckCloneRecord(const RadioSettings& record);
+// The same check, telling which entry fails it and why ("" when the record passes), for a
+// warning that points the user at the problem.
+std::string CloneRecordProblem(const RadioSettings& record);
 
 // Reads a clone file into `document` after checking it: 0, 0x20002 (cannot open) or
 // 0x20005 (too short or failing the check). On failure nothing changes. On success the
@@ -22,8 +25,8 @@ CloneResult LoadCloneFile(const std::string& path, RadioSettings& document, Mode
 // Reads and checks a clone file without touching any document state.
 CloneResult ReadCloneRecord(const std::string& path, RadioSettings& record);
 
-// Saves atomically: 0 and the modified flag cleared, or 0x20004 with the old file intact
-// and `config` unchanged.
+// Saves atomically: 0 and the modified flag cleared, or 0x20006 (a file the user may not
+// write) or 0x20004 with the old file intact and `config` unchanged.
 CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config);
 
 }  // namespace qx

@@ -1,7 +1,9 @@
 #include "reports/verify_report.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "model/radio_image.h"
 #include "reports/report_text.h"
 
 namespace qx {
@@ -55,6 +57,17 @@ int ChannelDifference(const ChannelEntry& radio, const ChannelEntry& pc, bool eu
     if (radio.oneWattAtis != 0) return code;
     if (europeModel && radio.rxAtis != pc.rxAtis) return 7;
     return code;
+}
+
+RadioSettings AsTheRadioHoldsIt(const RadioSettings& pc, bool europeModel)
+{
+    RadioImage image{};
+    EncodeSettings(pc, 0, image);
+    RadioSettings decoded;
+    DecodeSettings(image, europeModel ? 1 : 0, decoded);
+    RadioSettings held = pc;
+    std::copy_n(decoded.channels + kPrivateBlock, kChannelsPerBlock, held.channels + kPrivateBlock);
+    return held;
 }
 
 std::string VerifyReportText(const RadioSettings& pc, const RadioSettings& radio, bool europeModel,

@@ -18,6 +18,11 @@ inline constexpr int kVerifyReportFailed = -1;
 // 5 low-power flag; 6 ATIS at 1 W (Europe); 7 ATIS reception (Europe); 8 radio free, PC in use.
 int ChannelDifference(const ChannelEntry& radio, const ChannelEntry& pc, bool europeModel);
 
+// The PC record with its private channels as the radio would give them back after a write:
+// encoded into an image and decoded again. What Verify compares the radio with: a radio that
+// holds exactly what was written must verify, though it cannot store "ATIS reception off".
+RadioSettings AsTheRadioHoldsIt(const RadioSettings& pc, bool europeModel);
+
 // The report text with "\n" line ends (the last line has none); `result` receives the
 // comparison flags when not null.
 std::string VerifyReportText(const RadioSettings& pc, const RadioSettings& radio, bool europeModel,

@@ -50,6 +50,13 @@ public:
         return HidIo::Done;
     }
 
+    // A reply still on its way counts as arrived: by the time a program sends its next command
+    // after a stop, a real radio's late reply would be waiting in the adaptor.
+    void DiscardInput() override
+    {
+        if (interface_.radio != nullptr && Alive()) interface_.radio->DiscardReplies();
+    }
+
 private:
     VirtualHidBackend& backend_;
     VirtualInterface interface_;

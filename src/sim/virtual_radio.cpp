@@ -81,7 +81,7 @@ CloneResult VirtualRadio::Load(const std::string& path)
 CloneResult VirtualRadio::Save(const std::string& path) const
 {
     const EepromBytes contents = Contents();
-    return WriteFileAtomically(path, contents.data(), contents.size()) ? kResultOk : kResultWriteFileError;
+    return SaveFileAtomically(path, contents.data(), contents.size());
 }
 
 void VirtualRadio::SetFaults(const RadioFaults& faults)

@@ -51,7 +51,7 @@ public:
     // A missing file gives an all-zero EEPROM; a file of any size but 8192 bytes is refused
     // (0x20005) and one that cannot be read gives 0x20002, the EEPROM unchanged either way.
     CloneResult Load(const std::string& path);
-    // Atomic: a failed save (0x20004) leaves the old file as it was.
+    // Atomic: a failed save (0x20004, or 0x20006 for a read-only file) leaves the old file as it was.
     CloneResult Save(const std::string& path) const;
 
     void SetFaults(const RadioFaults& faults);

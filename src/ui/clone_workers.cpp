@@ -15,6 +15,7 @@
 
 #include "clone/pc_clone.h"
 #include "clone/progress_sink.h"
+#include "document/clone_file.h"
 #include "ui/main_window.h"
 #include "ui/qt_window_services.h"
 
@@ -208,8 +209,9 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
     QString reportPath;
     if (kind == CloneKind::Verify && result == kResultOk) {
         reportPath = QDir(FromNativePath(directory)).filePath(kVerifyReportFileName);
-        comparison = WriteVerifyReport(ToNativePath(reportPath), *pcRecord, *record,
-                                       options->modelType != 0, app_.clone.clock());
+        const bool europe = options->modelType != 0;
+        comparison = WriteVerifyReport(ToNativePath(reportPath), AsTheRadioHoldsIt(*pcRecord, europe), *record,
+                                       europe, app_.clone.clock());
     }
 
     runOnUi([&] {
@@ -247,6 +249,16 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
                 config_.modified = 1;
                 ShowDocument();
                 UpdateTitle();
+                // The user's data, kept; but a file saved from it would not open again.
+                const std::string problem = CloneRecordProblem(*record);
+                if (!problem.empty() && !quiet)
+                    services_.MessageBox(
+                        this,
+                        QString::fromStdString("Warning: what the radio holds fails the clone file check (" +
+                                               problem +
+                                               "), so a clone file saved from it will not open again. Make a "
+                                               "complete backup of the radio with Service / Eprom Tools... (Read)."),
+                        "Read OK.", MsgButtons::Ok, MsgIcon::Warning);
             } else {
                 box("Read Error");
                 SetStatus("Read Error.");

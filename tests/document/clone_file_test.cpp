@@ -7,6 +7,7 @@
 
 #include "document/atomic_file.h"
 #include "document/clone_file.h"
+#include "model/radio_image.h"
 #include "support/temp_dir.h"
 
 using namespace qx;
@@ -198,4 +199,27 @@ TEST(StateFile, RoundTripAndDamagedFiles)
 
     std::memset(cfg.clonePath, 'x', sizeof cfg.clonePath);  // no NUL in the path field
     EXPECT_EQ(ClonePath(cfg).size(), sizeof cfg.clonePath);
+}
+
+TEST(CheckCloneRecord, ProblemNamesTheEntryAndTheCheck)
+{
+    RadioSettings r = EuropeWithChannel();
+    EXPECT_EQ(CloneRecordProblem(r), "");
+
+    // What an erased radio decodes to: in-use private channels with no name and no frequency.
+    RadioImage erased;
+    erased.fill(0xFF);
+    RadioSettings read;
+    DecodeSettings(erased, 1, read);
+    EXPECT_FALSE(CheckCloneRecord(read));
+    EXPECT_EQ(CloneRecordProblem(read).rfind("private channel 1 has a name of 0 characters", 0), 0u)
+        << CloneRecordProblem(read);
+
+    r.channels[301] = r.channels[300];
+    r.channels[301].rxMHz = 180.0;
+    EXPECT_EQ(CloneRecordProblem(r), "private channel 2 receives on 180.00000 MHz, outside 136..174 MHz");
+    r.channels[301].txMHz = 100.0;
+    EXPECT_EQ(CloneRecordProblem(r), "private channel 2 transmits on 100.00000 MHz, outside 136..174 MHz");
+    r.channels[7].inUse = 1;
+    EXPECT_EQ(CloneRecordProblem(r).rfind("channel entry 7 has a name", 0), 0u);
 }

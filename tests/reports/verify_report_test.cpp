@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "document/atomic_file.h"
+#include "model/private_sets.h"
+#include "model/radio_image.h"
 #include "reports/verify_report.h"
 #include "support/records.h"
 
@@ -169,6 +173,49 @@ TEST_F(VerifyTest, ReportFileUsesCrLfAndEndsWithoutLineBreak)
 
     EXPECT_EQ(WriteVerifyReport((dir / "no" / "such" / "Verify.txt").string(), pc_, radio_, false, kClock), -1);
     fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace qx
+
+namespace qx {
+namespace {
+
+// What a radio holds after a write of `pc`, as a read gives it back.
+RadioSettings WrittenAndReadBack(const RadioSettings& pc, uint8_t noAtisReceptionFirstChannel = 0)
+{
+    RadioImage image{};
+    EncodeSettings(pc, 0, image);
+    image[0x0300 + 3] |= noAtisReceptionFirstChannel;
+    RadioSettings radio;
+    DecodeSettings(image, pc.modelType, radio);
+    return radio;
+}
+
+TEST(VerifyWhatWasWritten, ARadioHoldingTheWrittenRecordVerifies)
+{
+    // The wizard's UK record holds ATIS reception off, which the radio cannot store.
+    RadioSettings uk;
+    ResetSettings(uk, 1);
+    LoadPrivateSet(1, uk);
+    ASSERT_EQ(uk.channels[kPrivateBlock].rxAtis, 0);
+    const RadioSettings radio = WrittenAndReadBack(uk);
+
+    int flags = -1;
+    VerifyReportText(uk, radio, true, kClock, &flags);
+    EXPECT_EQ(flags, kVerifyPrivateDiffers);  // the raw record never matches
+    VerifyReportText(AsTheRadioHoldsIt(uk, true), radio, true, kClock, &flags);
+    EXPECT_EQ(flags, 0);
+
+    // A radio that really differs still fails with the reception code.
+    const RadioSettings odd = WrittenAndReadBack(uk, 0x80);
+    const RadioSettings held = AsTheRadioHoldsIt(uk, true);
+    VerifyReportText(held, odd, true, kClock, &flags);
+    EXPECT_EQ(flags, kVerifyPrivateDiffers);
+    EXPECT_EQ(ChannelDifference(odd.channels[kPrivateBlock], held.channels[kPrivateBlock], true), 7);
+
+    // Only the private channels are taken from the image: the rest is the PC's own.
+    EXPECT_EQ(std::memcmp(&held, &uk, offsetof(RadioSettings, channels)), 0);
 }
 
 }  // namespace

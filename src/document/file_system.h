@@ -1,0 +1,44 @@
+// The few file-system calls that differ between platforms, behind plain functions. Everything
+// above them (the atomic save, the file readers) is portable; another platform replaces the
+// one file that implements these.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qx::fsys {
+
+// Follows symbolic links to the path they finally name, which need not exist yet (a dangling
+// link names the file a save should create). Empty when the links loop.
+std::string ResolveLinks(const std::string& path);
+
+struct FileFacts {
+    bool exists = false;
+    bool regular = false;
+    bool writable = false;  // the user may write it; never true without any write bit
+    unsigned mode = 0;      // permission bits
+    unsigned owner = 0;
+    unsigned group = 0;
+};
+FileFacts Inspect(const std::string& path);
+
+// A new, hidden file with an unpredictable name beside `target`, created exclusively (never
+// through an existing name or link). -1 when it cannot be made.
+int CreateBeside(const std::string& target, bool privateMode, std::string& createdPath);
+bool WriteAll(int handle, const void* data, std::size_t size);
+bool Sync(int handle);
+// Gives a new file what the file it replaces had: its permission bits and, where the user may
+// (root), its owner and group. Best effort: a file system that stores neither keeps its own.
+void Adopt(int handle, const FileFacts& replaced);
+bool Close(int handle);
+// Renames over the target in one step, then makes the rename itself durable.
+bool Replace(const std::string& from, const std::string& to);
+void Remove(const std::string& path);
+
+// Reads at most `maxBytes` of a regular file; anything else (a folder, a pipe, a device) is
+// refused without waiting on it.
+bool ReadRegularFile(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxBytes);
+
+}  // namespace qx::fsys

@@ -1,0 +1,149 @@
+#include "document/file_system.h"
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qx::fsys {
+
+namespace {
+
+constexpr int kMaxLinkHops = 40;  // as the kernel's own limit
+constexpr int kNameAttempts = 100;
+
+std::string DirectoryOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string RandomSuffix()
+{
+    static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
+    std::string suffix(10, 'x');
+    for (char& c : suffix) c = kAlphabet[pick(generator)];
+    return suffix;
+}
+
+}  // namespace
+
+std::string ResolveLinks(const std::string& path)
+{
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat facts {};
+        if (::lstat(current.c_str(), &facts) != 0 || !S_ISLNK(facts.st_mode)) return current;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(current.c_str(), target, sizeof target - 1);
+        if (length <= 0) return current;
+        std::string next(target, static_cast<std::size_t>(length));
+        current = next[0] == '/' ? next : DirectoryOf(current) + "/" + next;
+    }
+    return {};
+}
+
+FileFacts Inspect(const std::string& path)
+{
+    FileFacts facts;
+    struct stat s {};
+    if (::stat(path.c_str(), &s) != 0) return facts;
+    facts.exists = true;
+    facts.regular = S_ISREG(s.st_mode);
+    facts.mode = s.st_mode & 07777;
+    facts.owner = s.st_uid;
+    facts.group = s.st_gid;
+    // No write bit means read-only even for root, who would pass the access test.
+    facts.writable = (s.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+    return facts;
+}
+
+int CreateBeside(const std::string& target, bool privateMode, std::string& createdPath)
+{
+    const std::string stem = DirectoryOf(target) + "/." + BaseOf(target) + ".";
+    const mode_t mode = privateMode ? 0600 : 0666;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        std::string candidate = stem + RandomSuffix();
+        const int handle = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (handle >= 0) {
+            createdPath = std::move(candidate);
+            return handle;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+bool WriteAll(int handle, const void* data, std::size_t size)
+{
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t written = ::write(handle, bytes, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool Sync(int handle) { return ::fsync(handle) == 0; }
+
+void Adopt(int handle, const FileFacts& replaced)
+{
+    // Owner first: a change of owner may clear the set-id bits that the mode then puts back.
+    if (::geteuid() == 0) (void)::fchown(handle, replaced.owner, replaced.group);
+    (void)::fchmod(handle, replaced.mode);
+}
+
+bool Close(int handle) { return ::close(handle) == 0; }
+
+bool Replace(const std::string& from, const std::string& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    const int folder = ::open(DirectoryOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        (void)::fsync(folder);
+        ::close(folder);
+    }
+    return true;
+}
+
+void Remove(const std::string& path) { ::unlink(path.c_str()); }
+
+bool ReadRegularFile(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxBytes)
+{
+    bytes.clear();
+    // Non-blocking, so that opening a pipe with no writer returns at once to be refused.
+    const int handle = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) return false;
+    struct stat facts {};
+    bool ok = ::fstat(handle, &facts) == 0 && S_ISREG(facts.st_mode);
+    std::size_t got = 0;
+    if (ok) {
+        bytes.resize(maxBytes);
+        while (got < maxBytes) {
+            const ssize_t n = ::read(handle, bytes.data() + got, maxBytes - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(handle);
+    bytes.resize(ok ? got : 0);
+    return ok;
+}
+
+}  // namespace qx::fsys

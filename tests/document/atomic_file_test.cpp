@@ -1,0 +1,185 @@
+// The one atomic save and the file readers: what they do to the files around them.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "clone/eeprom_transfer.h"
+#include "document/atomic_file.h"
+#include "document/clone_file.h"
+#include "sim/virtual_radio.h"
+#include "support/temp_dir.h"
+
+namespace qx {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+std::string Content(const std::string& path)
+{
+    std::vector<char> bytes = test::ReadAll(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+CloneResult Save(const std::string& path, const std::string& text)
+{
+    return SaveFileAtomically(path, text.data(), text.size());
+}
+
+unsigned ModeOf(const std::string& path)
+{
+    struct stat s {};
+    EXPECT_EQ(::stat(path.c_str(), &s), 0);
+    return s.st_mode & 07777;
+}
+
+// Only the named files are in the folder: no temporary file was left behind.
+void ExpectOnly(const TempDir& dir, std::vector<std::string> names)
+{
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(dir.Path())) found.push_back(entry.path().filename().string());
+    std::sort(found.begin(), found.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(found, names);
+}
+
+TEST(AtomicSave, SavesThroughLinksAndKeepsThemLinks)
+{
+    TempDir dir;
+    fs::create_directory(dir.File("real"));
+    test::WriteAll(dir.File("real/file.dat"), "old", 3);
+    fs::create_symlink("real/file.dat", dir.File("link.dat"));
+    fs::create_symlink("link.dat", dir.File("chain.dat"));
+
+    ASSERT_EQ(Save(dir.File("chain.dat"), "new"), kResultOk);
+    EXPECT_TRUE(fs::is_symlink(dir.File("chain.dat")));
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.dat")));
+    EXPECT_EQ(Content(dir.File("real/file.dat")), "new");
+
+    // A dangling link names the file to create.
+    fs::create_symlink("real/later.dat", dir.File("dangling.dat"));
+    ASSERT_EQ(Save(dir.File("dangling.dat"), "made"), kResultOk);
+    EXPECT_TRUE(fs::is_symlink(dir.File("dangling.dat")));
+    EXPECT_EQ(Content(dir.File("real/later.dat")), "made");
+
+    // Links that loop are refused, not followed for ever.
+    fs::create_symlink("loopB", dir.File("loopA"));
+    fs::create_symlink("loopA", dir.File("loopB"));
+    EXPECT_EQ(Save(dir.File("loopA"), "x"), kResultWriteFileError);
+    ExpectOnly(dir, {"real", "link.dat", "chain.dat", "dangling.dat", "loopA", "loopB"});
+}
+
+TEST(AtomicSave, KeepsTheReplacedFilesModeAndOwner)
+{
+    TempDir dir;
+    const std::string path = dir.File("private.dat");
+    test::WriteAll(path, "old", 3);
+    ::chmod(path.c_str(), 0600);
+    ASSERT_EQ(Save(path, "new"), kResultOk);
+    EXPECT_EQ(ModeOf(path), 0600u);
+    ::chmod(path.c_str(), 0664);
+    ASSERT_EQ(Save(path, "newer"), kResultOk);
+    EXPECT_EQ(ModeOf(path), 0664u);
+
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), 1234, 5678), 0);
+        ASSERT_EQ(Save(path, "as root"), kResultOk);
+        struct stat s {};
+        ASSERT_EQ(::stat(path.c_str(), &s), 0);
+        EXPECT_EQ(s.st_uid, 1234u);
+        EXPECT_EQ(s.st_gid, 5678u);
+    }
+    ExpectOnly(dir, {"private.dat"});
+}
+
+TEST(AtomicSave, RefusesWhatTheUserMayNotReplace)
+{
+    TempDir dir;
+    const std::string readOnly = dir.File("ro.dat");
+    test::WriteAll(readOnly, "keep", 4);
+    ::chmod(readOnly.c_str(), 0444);
+    // No write bit is read-only even for root.
+    EXPECT_EQ(Save(readOnly, "lost"), kResultReadOnly);
+    EXPECT_EQ(Content(readOnly), "keep");
+    EXPECT_EQ(DescribeResult(kResultReadOnly), "File Read Only.");
+
+    // Through a link too; and clone files report the same code.
+    fs::create_symlink("ro.dat", dir.File("to-ro.dat"));
+    EXPECT_EQ(Save(dir.File("to-ro.dat"), "lost"), kResultReadOnly);
+    RadioSettings record;
+    ResetSettings(record, 0);
+    ModelConfig config{};
+    config.modified = 1;
+    EXPECT_EQ(WriteCloneFile(readOnly, record, config), kResultReadOnly);
+    EXPECT_EQ(config.modified, 1);
+    EXPECT_EQ(Content(readOnly), "keep");
+
+    // A folder or a pipe is never replaced by a file.
+    fs::create_directory(dir.File("folder"));
+    EXPECT_EQ(Save(dir.File("folder"), "x"), kResultWriteFileError);
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(Save(dir.File("pipe"), "x"), kResultWriteFileError);
+    EXPECT_TRUE(fs::is_fifo(dir.File("pipe")));
+    ExpectOnly(dir, {"ro.dat", "to-ro.dat", "folder", "pipe"});
+}
+
+TEST(AtomicSave, AFailedSyncKeepsTheOldFileAndLeavesNoTemporary)
+{
+    TempDir dir;
+    const std::string path = dir.File("file.dat");
+    test::WriteAll(path, "old", 3);
+    SetSyncFaultHookForTesting([] { return false; });
+    const CloneResult result = Save(path, "new");
+    SetSyncFaultHookForTesting(nullptr);
+    EXPECT_EQ(result, kResultWriteFileError);
+    EXPECT_EQ(Content(path), "old");
+    ExpectOnly(dir, {"file.dat"});
+}
+
+TEST(AtomicSave, LeavesOtherFilesWithSimilarNamesAlone)
+{
+    // Whatever a temporary name turns out to be, a file or link already there is not opened.
+    TempDir dir;
+    const std::string victim = dir.File("victim");
+    test::WriteAll(victim, "safe", 4);
+    for (const char* name : {".file.dat.tmp", "file.dat.tmp0.0", ".file.dat.XXXXXX"})
+        fs::create_symlink(victim, dir.File(name));
+    ASSERT_EQ(Save(dir.File("file.dat"), "data"), kResultOk);
+    EXPECT_EQ(Content(victim), "safe");
+    EXPECT_EQ(Content(dir.File("file.dat")), "data");
+}
+
+TEST(FileReaders, RefuseAnythingButRegularFilesAtOnce)
+{
+    TempDir dir;
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink("pipe", dir.File("to-pipe"));
+    fs::create_directory(dir.File("folder"));
+
+    for (const std::string& path : {pipe, dir.File("to-pipe"), dir.File("folder")}) {
+        SCOPED_TRACE(path);
+        std::vector<uint8_t> bytes;
+        EXPECT_FALSE(ReadFileBytes(path, bytes, 100));
+        RadioSettings record;
+        EXPECT_EQ(ReadCloneRecord(path, record), kResultOpenFileError);
+        EXPECT_EQ(LoadEepromFile(path, bytes), kResultOpenFileError);
+        VirtualRadio radio;
+        EXPECT_EQ(radio.Load(path), kResultOpenFileError);
+    }
+
+    // A regular file behind a link reads as itself.
+    test::WriteAll(dir.File("plain"), "abc", 3);
+    fs::create_symlink("plain", dir.File("to-plain"));
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(ReadFileBytes(dir.File("to-plain"), bytes, 100));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{'a', 'b', 'c'}));
+}
+
+}  // namespace
+}  // namespace qx
