@@ -73,20 +73,5 @@ TEST_F(SafeFiles, ReadOfAnErasedRadioSavesItAndWarns)
     EXPECT_NE(show.err.find("2- or 3-character names"), std::string::npos) << show.err;
 }
 
-TEST_F(SafeFiles, AEuropeRecordVerifiesRightAfterItsWrite)
-{
-    ASSERT_EQ(Qx("defaults -o uk.dat --model eur-int --set uk").status, 0);
-    ASSERT_EQ(Qx(Radio() + " write uk.dat").status, 0);
-    ToolRun verify = Qx(Radio() + " verify uk.dat");
-    EXPECT_EQ(verify.status, 0) << verify.all();
-    EXPECT_NE(verify.out.find("Verify OK."), std::string::npos);
-
-    // A radio that holds ATIS reception off where the record cannot say so is still a difference.
-    std::vector<uint8_t> radio = Bytes("radio.bin");
-    radio[0x0300 + 3] |= 0x80;
-    Put("radio.bin", radio);
-    EXPECT_EQ(Qx(Radio() + " verify uk.dat").status, 1);
-}
-
 }  // namespace
 }  // namespace qx::clitest
