@@ -323,3 +323,25 @@ TEST(CloneWorkers, AdjustModeReachesTheRadio)
 
 }  // namespace
 }  // namespace qx
+
+namespace qx {
+namespace {
+
+TEST(CloneWorkers, ReadOfAnErasedRadioKeepsItAndWarnsAfterReadOk)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.radio.Fill(0xFF);
+    rig.W().OnReadFromRadio();
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    EXPECT_EQ(rig.W().Config().modified, 1);
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].caption, "Read OK.");
+    EXPECT_TRUE(rig.services.boxes[0].text.startsWith("Warning: what the radio holds fails the clone file check"))
+        << rig.services.boxes[0].text.toStdString();
+    EXPECT_TRUE(rig.services.boxes[0].text.contains("Eprom Tools"));
+}
+
+}  // namespace
+}  // namespace qx
