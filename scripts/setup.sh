@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages this project needs, and only those that are missing.
+# Installs the Debian packages this project needs, and only those that are missing;
+# packages named as arguments are added to the list.
 # Quiet and quick when everything is already there.
 set -euo pipefail
 
@@ -14,6 +15,8 @@ packages=(
   desktop-file-utils appstream librsvg2-bin
   dpkg-dev file
 )
+# Extra packages for one script's own needs (the fuzzers' clang, for one).
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

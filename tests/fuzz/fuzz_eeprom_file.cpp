@@ -1,0 +1,17 @@
+// EEPROM dumps as the tools and the virtual radio load them.
+#include <vector>
+
+#include "clone/eeprom_transfer.h"
+#include "fuzz_input.h"
+#include "sim/virtual_radio.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    using namespace qx;
+    const std::string& path = fuzz::WriteScratch(data, size);
+    std::vector<uint8_t> bytes;
+    LoadEepromFile(path, bytes);
+    VirtualRadio radio;
+    radio.Load(path);
+    return 0;
+}
