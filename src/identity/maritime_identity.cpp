@@ -14,7 +14,10 @@ bool AllDigits(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-const char* Article(const char* noun) { return std::string_view("aeiouAEIOU").find(noun[0]) != std::string_view::npos ? "an " : "a "; }
+const char* Article(const char* noun)
+{
+    return std::string_view("aeiouAEIOU").find(noun[0]) != std::string_view::npos ? "an " : "a ";
+}
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
