@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "backups/backup_name.h"
+#include "cli/identity_commands.h"
 #include "cli/radio_session.h"
 #include "cli/record_view.h"
 #include "cli/terminal_progress.h"
@@ -186,14 +188,7 @@ CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* l
 // A name in DIR that does not exist yet: qx720-backup-YYYYMMDD-HHMMSS[-N].bin.
 std::string BackupPath(const std::string& directory)
 {
-    LocalTime t = SystemLocalTime();
-    char stamp[64];
-    std::snprintf(stamp, sizeof stamp, "qx720-backup-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour,
-                  t.minute, t.second);
-    std::string path = JoinPath(directory, std::string(stamp) + ".bin");
-    std::error_code ec;
-    for (int n = 2; fs::exists(path, ec); ++n) path = JoinPath(directory, std::string(stamp) + "-" + std::to_string(n) + ".bin");
-    return path;
+    return TimestampedBackupPath(directory, "qx720-backup", SystemLocalTime());
 }
 
 bool LoadEepromArgument(Context& ctx, const std::string& path, std::vector<uint8_t>& bytes)
@@ -279,6 +274,7 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (!IdentityCheck(ctx, record)) return kExitUsage;
+    PrintIdentityWarnings(ctx, record);
     if (!backupDir.empty()) {
         std::error_code ec;
         if (!fs::is_directory(backupDir, ec)) {
@@ -419,6 +415,7 @@ int CmdShow(Context& ctx, const std::string& file, bool json)
 {
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
+    PrintIdentityWarnings(ctx, record);
     if (json)
         // Texts from files need not be UTF-8: replace what is not rather than fail.
         ctx.out << RecordJson(record).dump(2, ' ', false, Json::error_handler_t::replace) << "\n";

@@ -8,6 +8,8 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/fleet_command.h"
+#include "cli/identity_commands.h"
 #include "cli/terminal_progress.h"
 
 namespace {
@@ -82,6 +84,24 @@ int Run(int argc, char** argv)
     diff->add_option("b", fileB, "second clone file")->required()->type_name("B.dat");
     diff->add_flag("--json", json, "one JSON object");
     auto* doctor = app.add_subcommand("doctor", "check the clone adaptor, its permissions and the udev rule");
+    std::string number;
+    auto* mmsi = app.add_subcommand("mmsi", "what kind of station an MMSI belongs to, and its country");
+    auto* atis = app.add_subcommand("atis", "the country of an ATIS ID");
+    for (auto* sub : {mmsi, atis}) {
+        sub->add_option("number", number, "the number")->required()->type_name("NUMBER");
+        sub->add_flag("--json", json, "one JSON object");
+    }
+    FleetArguments fleetArgs;
+    auto* fleet = app.add_subcommand("fleet", "write one template to many radios, each with its own MMSI and ATIS ID");
+    fleet->add_option("template", fleetArgs.templateFile, "clone file")->required()->type_name("TEMPLATE.dat");
+    fleet->add_option("units", fleetArgs.unitsFile, "CSV file with the columns unit, mmsi and optionally atis")
+        ->required()
+        ->type_name("UNITS.csv");
+    fleet->add_option("--log", fleetArgs.logFile, "outcome of each unit (default ./fleet-log.csv)")->type_name("LOG.csv");
+    fleet->add_option("--backup", fleetArgs.backupDir, "folder for each radio's EEPROM backup (default ./fleet-backups)")
+        ->type_name("DIR");
+    fleet->add_flag("--yes", fleetArgs.yes, "do not ask before each unit");
+    fleet->add_flag("--force", fleetArgs.force, "write over a radio that holds another MMSI");
 
     try {
         app.parse(argc, argv);
@@ -123,6 +143,9 @@ int Run(int argc, char** argv)
     if (*demo) return CmdDemo(ctx);
     if (*diff) return CmdDiff(ctx, file, fileB, json);
     if (*doctor) return CmdDoctor(ctx);
+    if (*mmsi) return CmdMmsi(ctx, number, json);
+    if (*atis) return CmdAtis(ctx, number, json);
+    if (*fleet) return CmdFleet(ctx, fleetArgs, std::cin);
     return kExitUsage;
 }
 

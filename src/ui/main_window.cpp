@@ -32,6 +32,7 @@
 #include "model/identity.h"
 #include "service/service_dialogs.h"
 #include "ui/app_version.h"
+#include "ui/identity_hint.h"
 #include "ui/qt_window_services.h"
 
 #include "reports/freq_table.h"
@@ -247,13 +248,22 @@ void MainWindow::BuildControls()
     ident->addWidget(ui_.mmsiByUser, 0, 0);
     ident->addWidget(ui_.mmsi, 0, 1);
     ident->addWidget(Hint("Please enter the 9 digital MMSI number."), 0, 2);
-    ident->addWidget(ui_.atisByUser, 1, 0);
-    ident->addWidget(ui_.atis, 1, 1);
+    // Under each field, the administration its number belongs to, or why it looks wrong.
+    ident->addWidget(new IdentityHint(ui_.mmsi, IdentityField::Mmsi), 1, 1, 1, 2);
+    ident->addWidget(ui_.atisByUser, 2, 0);
+    auto* atisRow = new QHBoxLayout;
+    atisRow->addWidget(ui_.atis);
+    auto* fromMmsi = new AtisFromMmsiButton(ui_.mmsi, ui_.atis);
+    connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] { MarkModified(); });
+    atisRow->addWidget(fromMmsi);
+    atisRow->addStretch();
+    ident->addLayout(atisRow, 2, 1);
     auto* atisHints = new QVBoxLayout;
     atisHints->setSpacing(0);
     atisHints->addWidget(Hint("Please enter the last 9 numbers of the 10 digit ATIS ID."));
     atisHints->addWidget(Hint("The initial \"9\" is entered automatically."));
-    ident->addLayout(atisHints, 1, 2, 2, 1);
+    ident->addLayout(atisHints, 2, 2);
+    ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
     ident->setColumnStretch(2, 1);
     root->addWidget(ui_.identityBox);
 

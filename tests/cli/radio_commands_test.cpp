@@ -49,9 +49,9 @@ TEST_F(RadioCommands, WriteThenReadGivesBackWhatTheRadioKeeps)
     ASSERT_EQ(Qx("defaults -o uk.dat --model eur-int --set uk").status, 0);
     RadioSettings sent = Record("uk.dat");
     sent.mmsiByUser = 0;
-    SetMmsiText(sent, "123456789");
+    SetMmsiText(sent, "235012345");
     sent.atisByUser = 0;
-    SetAtisText(sent, "987654321");
+    SetAtisText(sent, "211234567");
     sent.txStep = 2;
     sent.rxStep = 2;
     sent.usaNarrowEnabled = 1;
@@ -68,9 +68,9 @@ TEST_F(RadioCommands, WriteThenReadGivesBackWhatTheRadioKeeps)
     RadioSettings back = Record("back.dat");
     EXPECT_EQ(back.modelType, 1);
     EXPECT_EQ(back.mmsiByUser, 0);
-    EXPECT_EQ(MmsiText(back), "123456789");
+    EXPECT_EQ(MmsiText(back), "235012345");
     EXPECT_EQ(back.atisByUser, 0);
-    EXPECT_EQ(AtisText(back), "987654321");
+    EXPECT_EQ(AtisText(back), "211234567");
     EXPECT_EQ(back.txStep, 2);
     EXPECT_EQ(back.rxStep, 2);
     EXPECT_EQ(back.usaEnabled, sent.usaEnabled);

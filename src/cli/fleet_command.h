@@ -1,0 +1,23 @@
+// qx720 fleet: one template written to many radios, each with its own identities.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/commands.h"
+
+namespace qx::cli {
+
+struct FleetArguments {
+    std::string templateFile;
+    std::string unitsFile;
+    std::string logFile = "fleet-log.csv";
+    std::string backupDir = "fleet-backups";
+    bool yes = false;    // no question before each unit
+    bool force = false;  // write over a radio that holds another MMSI
+};
+
+// Questions are read from `in` (Enter goes on, s skips the unit, q stops the run).
+int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in);
+
+}  // namespace qx::cli

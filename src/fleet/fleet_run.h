@@ -1,0 +1,76 @@
+// A fleet run: one template record written to many radios, each with its own identities,
+// each backed up first, verified after and logged at once. The terminal (or any other front
+// end) comes in through FleetHooks; this file holds every decision.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "clone/clock.h"
+#include "clone/pc_clone.h"
+#include "clone/progress_sink.h"
+#include "fleet/fleet_units.h"
+#include "model/radio_settings.h"
+
+namespace qx {
+
+enum class FleetAnswer { Go, Skip, Quit };
+
+// One unit's radio, open for the time of that unit.
+class FleetRadio {
+public:
+    virtual ~FleetRadio() = default;
+    virtual CloneEnvironment& Environment() = 0;
+    // Ctrl-C arrived while this radio was open.
+    virtual bool Interrupted() const = 0;
+    // Lets the radio go (a virtual radio is saved). False with a message when that failed.
+    virtual bool Close(std::string& error) = 0;
+};
+
+struct FleetOptions {
+    std::string logPath = "fleet-log.csv";
+    std::string backupDir = "fleet-backups";
+    bool force = false;  // write over a radio that holds another MMSI
+};
+
+struct FleetHooks {
+    // Asked before each unit; empty when every unit goes on without asking.
+    std::function<FleetAnswer(const FleetUnit&)> ask;
+    // Null with a message when the unit's radio cannot be opened.
+    std::function<std::unique_ptr<FleetRadio>(const FleetUnit&, std::string& error)> connect;
+    // "UNIT: OK" and the like, one line each, and the summary.
+    std::function<void(const std::string&)> report;
+    // A transfer of `blocks` blocks is about to step `progress`.
+    std::function<void(const char* label, int blocks)> stage;
+    ProgressSink* progress = nullptr;
+    Clock clock = SystemLocalTime;
+};
+
+struct FleetSummary {
+    int ok = 0, failed = 0, refused = 0, skipped = 0;
+    int notReached = 0;        // units after a "q" or a Ctrl-C
+    bool interrupted = false;  // Ctrl-C
+    std::string logError;      // the log could not be written: the run stopped there
+
+    // "N ok, N failed, N refused, N skipped"
+    std::string Line() const;
+    bool AllOk() const { return failed == 0 && refused == 0 && skipped == 0 && notReached == 0 && logError.empty(); }
+};
+
+// The template with one unit's identities: a given MMSI or ATIS ID clears its "entry by
+// user" flag, an empty one sets it.
+RadioSettings UnitRecord(const RadioSettings& templ, const FleetUnit& unit);
+
+// The MMSI a radio holds in its EEPROM (8192 bytes); empty when it is left to the user or
+// is not a number the radio would take.
+std::string EepromMmsi(const std::vector<uint8_t>& eeprom);
+
+// Runs the units in order. Units in `loggedOk` are counted as OK without touching a radio.
+// The backup folder must exist.
+FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units,
+                      const std::set<std::string>& loggedOk, const FleetOptions& options, FleetHooks& hooks);
+
+}  // namespace qx

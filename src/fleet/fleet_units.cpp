@@ -1,0 +1,123 @@
+#include "fleet/fleet_units.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+#include "csv/csv.h"
+#include "identity/maritime_identity.h"
+#include "model/identity.h"
+
+namespace qx {
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string Trim(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string LinePrefix(int line) { return "line " + std::to_string(line) + ": "; }
+
+// Unit names become file names (backups, "{unit}" in a virtual radio's path).
+std::string NameProblem(const std::string& name)
+{
+    if (name.empty()) return "the unit has no name";
+    if (name == "." || name == "..") return "\"" + name + "\" cannot be a unit name";
+    for (char c : name)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20)
+            return "the unit name \"" + name + "\" holds a character a file name cannot hold";
+    return {};
+}
+
+}  // namespace
+
+std::string AtisForDisplay(const FleetUnit& unit) { return unit.atis.empty() ? std::string() : "9" + unit.atis; }
+
+std::vector<std::string> ParseFleetUnits(std::string_view csvText, std::vector<FleetUnit>& units)
+{
+    units.clear();
+    std::vector<std::string> problems;
+    std::vector<CsvRecord> records;
+    CsvError error;
+    if (!ParseCsv(csvText, records, error)) {
+        problems.push_back(LinePrefix(error.line) + error.message);
+        return problems;
+    }
+    if (records.empty()) {
+        problems.push_back("line 1: the file is empty; it needs a header with the columns unit and mmsi");
+        return problems;
+    }
+
+    const CsvRecord& header = records.front();
+    int unitColumn = -1, mmsiColumn = -1, atisColumn = -1;
+    for (int i = 0; i < static_cast<int>(header.fields.size()); ++i) {
+        const std::string name = Lower(Trim(header.fields[i]));
+        int* column = name == "unit" ? &unitColumn : name == "mmsi" ? &mmsiColumn : name == "atis" ? &atisColumn : nullptr;
+        if (!column) continue;
+        if (*column >= 0)
+            problems.push_back(LinePrefix(header.line) + "the column " + name + " appears twice");
+        *column = i;
+    }
+    if (unitColumn < 0) problems.push_back(LinePrefix(header.line) + "the header has no column unit");
+    if (mmsiColumn < 0) problems.push_back(LinePrefix(header.line) + "the header has no column mmsi");
+    if (!problems.empty()) return problems;
+
+    std::map<std::string, int> nameLines, mmsiLines, atisLines;
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const CsvRecord& record = records[r];
+        const std::string at = LinePrefix(record.line);
+        auto field = [&](int column) {
+            return column >= 0 && column < static_cast<int>(record.fields.size()) ? Trim(record.fields[column])
+                                                                                  : std::string();
+        };
+        if (record.fields.size() != header.fields.size()) {
+            problems.push_back(at + std::to_string(record.fields.size()) + " fields where the header has " +
+                               std::to_string(header.fields.size()));
+            continue;
+        }
+        FleetUnit unit;
+        unit.line = record.line;
+        unit.name = field(unitColumn);
+        unit.mmsi = field(mmsiColumn);
+        const std::string atis = field(atisColumn);
+
+        if (std::string problem = NameProblem(unit.name); !problem.empty()) {
+            problems.push_back(at + problem);
+        } else if (auto [it, fresh] = nameLines.emplace(unit.name, record.line); !fresh) {
+            problems.push_back(at + "the unit " + unit.name + " is already on line " + std::to_string(it->second));
+        }
+
+        if (!unit.mmsi.empty()) {
+            if (!IsValidId(unit.mmsi)) {
+                problems.push_back(at + "MMSI " + unit.mmsi + ": the radio takes 9 digits, the first not 0");
+            } else if (auto [it, fresh] = mmsiLines.emplace(unit.mmsi, record.line); !fresh) {
+                problems.push_back(at + "MMSI " + unit.mmsi + " is already given to the unit on line " +
+                                   std::to_string(it->second));
+            }
+        }
+        if (!atis.empty()) {
+            unit.atis = StoredAtisDigits(atis);
+            if (unit.atis.empty() || !IsValidId(unit.atis)) {
+                problems.push_back(at + "ATIS ID " + atis +
+                                   ": the radio takes 10 digits starting with 9 (or their last 9), not 90");
+            } else if (auto [it, fresh] = atisLines.emplace(unit.atis, record.line); !fresh) {
+                problems.push_back(at + "ATIS ID " + atis + " is already given to the unit on line " +
+                                   std::to_string(it->second));
+            }
+        }
+        units.push_back(std::move(unit));
+    }
+    if (problems.empty() && units.empty()) problems.push_back("line 2: the file lists no units");
+    return problems;
+}
+
+}  // namespace qx
