@@ -13,7 +13,8 @@ template=$2
 # and puts its description after two or more spaces, or on the next line when the name is long.
 entries() {
   awk '
-    /^[A-Z][A-Za-z]*:$/ { section = substr($0, 1, length($0) - 1); next }
+    # Option groups get headings of their own ("Radio options:"): options all the same.
+    /^[A-Z][A-Za-z ]*:$/ { section = substr($0, 1, length($0) - 1); if (section ~ / options$/) section = "Options"; next }
     /^$/ { flush(); section = ""; next }
     section == "" { next }
     /^  [^ ]/ {

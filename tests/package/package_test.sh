@@ -7,6 +7,7 @@
 #   package_test.sh lintian BUILD_DIR              the .deb passes lintian (errors and warnings)
 #   package_test.sh manual BUILD_DIR               qx720(1) covers every command and option
 #   package_test.sh completion BUILD_DIR SOURCE_DIR  bash completion of qx720
+#   package_test.sh help-shapes BUILD_DIR SOURCE_DIR  both, for a later qx720 with more commands
 # The installing check for a throwaway machine is scripts/package-check.sh.
 set -euo pipefail
 mode=$1
@@ -54,7 +55,7 @@ same_list() {
 build_deb() {
   (cd "$scratch" && cpack --config "$dir/CPackConfig.cmake" -G DEB -B "$scratch/cpack" >/dev/null)
   local debs=("$scratch"/cpack/*.deb)
-  [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb"
+  if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then fail "cpack made no single .deb"; fi
   deb=${debs[0]}
 }
 
@@ -63,11 +64,85 @@ command_paths() {
   local qx720=$1
   shift
   local name
-  for name in $("$qx720" "$@" --help | awk '/^[A-Z][A-Za-z]*:$/ { s = $0; next } /^$/ { s = "" }
+  for name in $("$qx720" "$@" --help | awk '/^[A-Z][A-Za-z ]*:$/ { s = $0; next } /^$/ { s = "" }
                                           s == "Subcommands:" && /^  [^ ]/ { print $1 }'); do
     echo "$* $name" | sed 's/^ //'
-    command_paths "$qx720" "$@" $name
+    command_paths "$qx720" "$@" "$name"
   done
+}
+
+# qx720(1) in PAGE has a subsection for every command of QX720 that describes each of the
+# command's long options, and describes the global ones under OPTIONS.
+page_covers_every_command() {
+  local qx720=$1 page paths path section option options
+  # The long options of `qx720 [COMMAND...]`, from its help's Options sections.
+  long_options() {
+    "$qx720" "$@" --help | awk '/^[A-Z][A-Za-z ]*:$/ { s = $0 ~ /[Oo]ptions:$/ ? "Options:" : $0; next } /^$/ { s = "" }
+                                s == "Options:" && /^  -/ { print $1 }' | tr ',' '\n' | grep '^--' | { grep -vx -- --help || true; }
+  }
+  # The page's text without roff's font changes and escaped hyphens.
+  page=$(zcat "$2" | sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g')
+  paths=$(command_paths "$qx720")
+  [ -n "$paths" ] || fail "no commands found in qx720 --help"
+  while IFS= read -r path; do
+    # The command's subsection, up to the next one (a group's also holds its members').
+    section=$(awk -v head=".SS \"qx720 $path" '
+      index($0, head " ") == 1 || index($0, head "\"") == 1 { on = 1; print; next }
+      /^\.S[SH] / { on = 0 } on' <<<"$page")
+    [ -n "$section" ] || fail "qx720.1 has no section for 'qx720 $path'"
+    # shellcheck disable=SC2086
+    for option in $(long_options $path); do
+      grep -qF -- "$option" <<<"$section" || fail "qx720.1 does not describe 'qx720 $path $option'"
+    done
+  done <<<"$paths"
+  options=$(awk '/^\.SH OPTIONS/ { on = 1; next } /^\.SH / { on = 0 } on' <<<"$page")
+  for option in $(long_options); do
+    grep -qF -- "$option" <<<"$options" || fail "qx720.1 does not describe $option under OPTIONS"
+  done
+  grep -q "^\.TH QX720 1 \"[0-9-]*\" \"qx720 $("$qx720" --version | awk '{ print $2 }')\"" <<<"$page" ||
+    fail "qx720.1 carries another version than the program"
+}
+
+# The completion checks run in the scratch folder, where a few files are laid out; they use
+# $qx720 and $completion.
+completion_scratch() {
+  cd "$scratch"
+  touch boat.dat radio.bin "my boat.dat"
+  mkdir backups
+}
+
+# What the completion offers for a command line that ends at the cursor, one per line, sorted.
+offers() {
+  bash --norc --noprofile -c '
+    source "$1"
+    COMP_WORDS=("$2"); COMP_LINE="$2 $3"; COMP_POINT=${#COMP_LINE}
+    _qx720
+    printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$qx720" "$1" | sed '/^$/d' | sort
+}
+
+expect() {
+  local line=$1 expected
+  expected=$(printf '%s\n' "${@:2}" | sort)
+  [ "$(offers "$line")" = "$expected" ] ||
+    fail "completing 'qx720 $line' offers [$(offers "$line" | tr '\n' ' ')], expected [${*:2}]"
+}
+
+offers_include() {
+  local line=$1 word got
+  got=$(offers "$line")
+  for word in "${@:2}"; do
+    grep -qx -- "$word" <<<"$got" || fail "completing 'qx720 $line' does not offer $word (offers: $(tr '\n' ' ' <<<"$got"))"
+  done
+}
+
+# Every command, and every member of a command group, as the program's help lists them.
+completion_offers_every_command() {
+  local path parent
+  while IFS= read -r path; do
+    parent=${path% *}
+    [ "$parent" != "$path" ] || parent=""
+    offers_include "${parent:+$parent }" "${path##* }"
+  done < <(command_paths "$qx720")
 }
 
 case "$mode" in
@@ -134,7 +209,8 @@ deb)
   said=$(QT_QPA_PLATFORM=offscreen timeout 60 "$scratch/root/usr/bin/QX720Clone" --self-test) ||
     fail "QX720Clone --self-test exits with $?: $said"
   [ "$said" = "QX720Clone self-test: window shown" ] || fail "QX720Clone --self-test says '$said'"
-  [ -z "$(ls -A "$scratch/home" | grep -v '^\.')" ] || fail "the self-test left files: $(ls "$scratch/home")"
+  left=("$scratch/home"/*)
+  [ ! -e "${left[0]}" ] || fail "the self-test left files: ${left[*]}"
 
   # The changelog's newest entry is this version.
   head -n 1 < <(zcat "$scratch/root/usr/share/doc/qx720-clone/changelog.gz") |
@@ -159,73 +235,17 @@ lintian)
   ;;
 
 manual)
-  qx720=$dir/src/cli/qx720
-  # The long options of `qx720 [COMMAND...]`, from its help's Options section.
-  long_options() {
-    "$qx720" "$@" --help | awk '/^[A-Z][A-Za-z]*:$/ { s = $0; next } /^$/ { s = "" }
-                                s == "Options:" && /^  -/ { print $1 }' | tr ',' '\n' | grep '^--' | { grep -vx -- --help || true; }
-  }
-  # The page's text without roff's font changes and escaped hyphens.
-  page=$(zcat "$dir/packaging/qx720.1.gz" | sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g')
-  paths=$(command_paths "$qx720")
-  [ "$(wc -l <<<"$paths")" -ge 10 ] || fail "too few commands found in qx720 --help: $paths"
-  while IFS= read -r path; do
-    # The command's subsection, up to the next one (a group's also holds its members').
-    section=$(awk -v head=".SS \"qx720 $path" '
-      index($0, head " ") == 1 || index($0, head "\"") == 1 { on = 1; print; next }
-      /^\.S[SH] / { on = 0 } on' <<<"$page")
-    [ -n "$section" ] || fail "qx720.1 has no section for 'qx720 $path'"
-    # shellcheck disable=SC2086
-    for option in $(long_options $path); do
-      grep -qF -- "$option" <<<"$section" || fail "qx720.1 does not describe 'qx720 $path $option'"
-    done
-  done <<<"$paths"
-  options=$(awk '/^\.SH OPTIONS/ { on = 1; next } /^\.SH / { on = 0 } on' <<<"$page")
-  for option in $(long_options); do
-    grep -qF -- "$option" <<<"$options" || fail "qx720.1 does not describe $option under OPTIONS"
-  done
-  grep -q "^\.TH QX720 1 \"[0-9-]*\" \"qx720 $("$qx720" --version | awk '{ print $2 }')\"" <<<"$page" ||
-    fail "qx720.1 carries another version than the program"
+  page_covers_every_command "$dir/src/cli/qx720" "$dir/packaging/qx720.1.gz"
   ;;
 
 completion)
   qx720=$dir/src/cli/qx720
   completion=$3/packaging/bash-completion/qx720
-  # What the completion offers for a command line that ends at the cursor, one per line,
-  # sorted; run in the scratch folder, where a few files are laid out.
-  cd "$scratch"
-  touch boat.dat radio.bin
-  mkdir backups
-  offers() {
-    bash --norc --noprofile -c '
-      source "$1"
-      COMP_WORDS=("$2"); COMP_LINE="$2 $3"; COMP_POINT=${#COMP_LINE}
-      _qx720
-      printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$qx720" "$1" | sed '/^$/d' | sort
-  }
-  expect() {
-    local line=$1 expected
-    expected=$(printf '%s\n' "${@:2}" | sort)
-    [ "$(offers "$line")" = "$expected" ] ||
-      fail "completing 'qx720 $line' offers [$(offers "$line" | tr '\n' ' ')], expected [${*:2}]"
-  }
-  offers_include() {
-    local line=$1 word got
-    got=$(offers "$line")
-    for word in "${@:2}"; do
-      grep -qx -- "$word" <<<"$got" || fail "completing 'qx720 $line' does not offer $word (offers: $(tr '\n' ' ' <<<"$got"))"
-    done
-  }
-
-  # Every command, and every member of a command group, as the program's help lists them.
-  while IFS= read -r path; do
-    parent=${path% *}
-    [ "$parent" = "$path" ] && parent=""
-    offers_include "${parent:+$parent }" "${path##* }"
-  done < <(command_paths "$qx720")
+  completion_scratch
+  completion_offers_every_command
   expect "de" defaults demo
   expect "--radio " usb virtual:
-  expect "--radio virtual:" boat.dat radio.bin backups
+  expect "--radio virtual:" boat.dat radio.bin backups "my boat.dat"
   expect "--radio virtual:ra" radio.bin
   expect "--radio virtual:radio.bin wr" write
   expect "--radio usb eeprom v" verify
@@ -233,10 +253,26 @@ completion)
   expect "defaults -o uk.dat --set b" belgium
   expect "plan " int usa can int-narrow usa-narrow can-narrow wx
   expect "write b" backups boat.dat
+  expect "diff boat.dat my" "my boat.dat"
   expect "write boat.dat --backup " backups
   expect "write --b" --backup
   offers_include "show boat.dat --" --json --radio --help
   expect "--ra" --radio
+  ;;
+
+help-shapes)
+  # A stand-in for a later qx720: new commands, a nested group, a long name, an option group.
+  qx720=$3/tests/package/later_qx720.sh
+  completion=$3/packaging/bash-completion/qx720
+  "$3/packaging/man/qx720-man.sh" "$qx720" "$dir/packaging/qx720.1.in" | gzip -9n >"$scratch/qx720.1.gz"
+  page_covers_every_command "$qx720" "$scratch/qx720.1.gz"
+  grep -q 'fleet run' <<<"$(command_paths "$qx720")" || fail "the nested group was not found"
+  completion_scratch
+  completion_offers_every_command
+  expect "mmsi --format " text json
+  expect "mmsi --q" --quiet
+  expect "fleet run --log " backups
+  expect "a-very" a-very-long-command-name-beyond-the-column
   ;;
 
 *)
