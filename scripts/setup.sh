@@ -13,7 +13,7 @@ packages=(
   xvfb xauth imagemagick
   desktop-file-utils appstream librsvg2-bin
   dpkg-dev file
-  help2man lintian
+  lintian
 )
 
 missing=()
