@@ -14,6 +14,7 @@ packages=(
   xvfb xauth imagemagick
   desktop-file-utils appstream librsvg2-bin
   dpkg-dev file
+  lintian
 )
 # Extra packages for one script's own needs (the fuzzers' clang, for one).
 packages+=("$@")
