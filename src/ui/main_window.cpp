@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +27,7 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
 #include "clone/hid_adaptor.h"
@@ -112,6 +115,15 @@ QLabel* Hint(const QString& text)
 
 std::string ToStd(const QString& text) { return text.toLatin1().toStdString(); }
 
+// The platform's keys for a standard command, or the common one where the platform has none.
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const char* fallback)
+{
+    if (QKeySequence::keyBindings(key).isEmpty())
+        action->setShortcut(QKeySequence(QString::fromLatin1(fallback)));
+    else
+        action->setShortcuts(key);
+}
+
 // Stores a valid 9-digit identity as the window always has: the first 10 bytes cleared,
 // the digits and their NUL.
 void StoreIdentity(char* field, const std::string& digits)
@@ -186,32 +198,40 @@ void MainWindow::BuildMenus()
     auto* bar = new QMenuBar(this);
     ui_.menuBar = bar;
 
-    QMenu* file = bar->addMenu("File");
-    ui_.loadDefault = file->addAction("Load Default", this, &MainWindow::OnLoadDefault);
-    ui_.open = file->addAction("Open", this, &MainWindow::OnOpen);
-    ui_.save = file->addAction("Save", this, &MainWindow::OnSave);
-    ui_.saveAs = file->addAction("Save as", this, &MainWindow::OnSaveAs);
+    // Mnemonics and shortcuts for the keyboard; the texts stay those of the classic menus.
+    QMenu* file = bar->addMenu("&File");
+    ui_.loadDefault = file->addAction("&Load Default", this, &MainWindow::OnLoadDefault);
+    ui_.open = file->addAction("&Open", this, &MainWindow::OnOpen);
+    ui_.save = file->addAction("&Save", this, &MainWindow::OnSave);
+    ui_.saveAs = file->addAction("Save &as", this, &MainWindow::OnSaveAs);
     file->addSeparator();
-    ui_.exit = file->addAction("Exit", this, &MainWindow::reject);
+    ui_.exit = file->addAction("E&xit", this, &MainWindow::reject);
+    SetStandardShortcut(ui_.open, QKeySequence::Open, "Ctrl+O");
+    SetStandardShortcut(ui_.save, QKeySequence::Save, "Ctrl+S");
+    SetStandardShortcut(ui_.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
+    SetStandardShortcut(ui_.exit, QKeySequence::Quit, "Ctrl+Q");
 
-    QMenu* clone = bar->addMenu("Clone");
-    ui_.writeToRadio = clone->addAction("Write to Radio", this, &MainWindow::OnWriteToRadio);
-    ui_.readFromRadio = clone->addAction("Read from Radio", this, &MainWindow::OnReadFromRadio);
-    ui_.verify = clone->addAction("Verify", this, &MainWindow::OnVerify);
-    ui_.handShake = clone->addAction("HandShake", this, &MainWindow::OnHandShake);
+    QMenu* clone = bar->addMenu("&Clone");
+    ui_.writeToRadio = clone->addAction("&Write to Radio", this, &MainWindow::OnWriteToRadio);
+    ui_.readFromRadio = clone->addAction("&Read from Radio", this, &MainWindow::OnReadFromRadio);
+    ui_.verify = clone->addAction("&Verify", this, &MainWindow::OnVerify);
+    ui_.handShake = clone->addAction("&HandShake", this, &MainWindow::OnHandShake);
+    // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
+    ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
+    ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
 
-    QMenu* tools = bar->addMenu("Tools");
-    ui_.exportFreqTable = tools->addAction("Export Freq Table", this, &MainWindow::OnExportFreqTable);
-    ui_.viewCheckSum = tools->addAction("View CheckSum", this, &MainWindow::OnViewCheckSum);
+    QMenu* tools = bar->addMenu("&Tools");
+    ui_.exportFreqTable = tools->addAction("&Export Freq Table", this, &MainWindow::OnExportFreqTable);
+    ui_.viewCheckSum = tools->addAction("View &CheckSum", this, &MainWindow::OnViewCheckSum);
 
     // The service commands have no place in the classic menus; they get their own.
-    QMenu* service = bar->addMenu("Service");
-    ui_.featureSetup = service->addAction("Feature Setup...", this, &MainWindow::OnFeatureSetup);
-    ui_.configDialog = service->addAction("Config...", this, &MainWindow::OnConfig);
-    ui_.epromTools = service->addAction("Eprom Tools...", this, &MainWindow::OnEpromTools);
+    QMenu* service = bar->addMenu("&Service");
+    ui_.featureSetup = service->addAction("&Feature Setup...", this, &MainWindow::OnFeatureSetup);
+    ui_.configDialog = service->addAction("&Config...", this, &MainWindow::OnConfig);
+    ui_.epromTools = service->addAction("&Eprom Tools...", this, &MainWindow::OnEpromTools);
 
-    QMenu* help = bar->addMenu("Help");
-    ui_.about = help->addAction("About", this, &MainWindow::OnAbout);
+    QMenu* help = bar->addMenu("&Help");
+    ui_.about = help->addAction("&About", this, &MainWindow::OnAbout);
 
     ui_.writeToRadio->setObjectName("menuWriteToRadio");
     ui_.readFromRadio->setObjectName("menuReadFromRadio");
@@ -256,6 +276,12 @@ void MainWindow::BuildControls()
     ident->addLayout(atisHints, 1, 2, 2, 1);
     ident->setColumnStretch(2, 1);
     root->addWidget(ui_.identityBox);
+    // How much room the box's caption takes, so that an empty caption can keep it.
+    identityMargins_ = ident->contentsMargins();
+    ui_.identityBox->setTitle("QX720");
+    const int captionTop = ui_.identityBox->contentsMargins().top();
+    ui_.identityBox->setTitle(QString());
+    identityCaptionHeight_ = std::max(0, captionTop - ui_.identityBox->contentsMargins().top());
 
     // Channel list on the left, model, adaptor and groups on the right.
     auto* middle = new QHBoxLayout;
@@ -291,8 +317,9 @@ void MainWindow::BuildControls()
     ui_.edit->setObjectName("edit");
     ui_.add->setObjectName("add");
     ui_.remove->setObjectName("remove");
+    // Enter on a focused button presses that button, not the window's default "Write to Radio".
     for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) {
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);
         listButtons->addWidget(b);
     }
     listButtons->addStretch(1);
@@ -389,7 +416,7 @@ void MainWindow::BuildControls()
     ui_.writeButton->setMinimumWidth(width);
     ui_.readButton->setMinimumWidth(width);
     ui_.writeButton->setDefault(true);
-    ui_.readButton->setAutoDefault(false);
+    ui_.readButton->setAutoDefault(true);
     buttons->addWidget(ui_.writeButton);
     buttons->addWidget(ui_.readButton);
     root->addLayout(buttons);
@@ -411,6 +438,12 @@ void MainWindow::ConnectControls()
     connect(ui_.rxStep, &QComboBox::currentIndexChanged, this, &MainWindow::OnStepChanged);
     connect(ui_.mmsiByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
     connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
+    // Typing is an edit at once: Esc or a close with the cursor still in the field must not
+    // pass for an unchanged document.
+    connect(ui_.mmsi, &QLineEdit::textEdited, this, &MainWindow::MarkModified);
+    connect(ui_.atis, &QLineEdit::textEdited, this, &MainWindow::MarkModified);
+    // Enter on the channel list edits the channel, as a double click does (see eventFilter).
+    ui_.channels->installEventFilter(this);
     connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);
     connect(ui_.readButton, &QPushButton::clicked, this, &MainWindow::OnReadFromRadio);
 }
@@ -489,6 +522,7 @@ void MainWindow::ShowDocument()
 
     FillBandList();
     FillChannelList();
+    UpdateEditControls();  // the identity fields follow the boxes just set
 }
 
 void MainWindow::UpdateTitle()
@@ -497,9 +531,9 @@ void MainWindow::UpdateTitle()
     if (config_.untitled == 1) {
         QString model = QString::fromLatin1(FieldText(document_.modelName).c_str());
         setWindowTitle(model + " " + version);
-        ui_.identityBox->setTitle(model);
+        SetIdentityCaption(model);
     } else {
-        ui_.identityBox->setTitle(QString());
+        SetIdentityCaption(QString());
         QString title = ShownPath();
         if (config_.readOnlyFile == 1) title += "(Read only)";
         if (config_.modified == 1) title += "*";
@@ -521,6 +555,15 @@ QString MainWindow::ShownPath() const
     int at = path.lastIndexOf(startDirectory_, -1, Qt::CaseSensitive);
     if (at < 0) return path;
     return path.mid(at + startDirectory_.size());
+}
+
+void MainWindow::SetIdentityCaption(const QString& caption)
+{
+    ui_.identityBox->setTitle(caption);
+    // The window has a fixed size: a box that gave up its caption's line would move the fields.
+    QMargins margins = identityMargins_;
+    if (caption.isEmpty()) margins.setTop(margins.top() + identityCaptionHeight_);
+    ui_.identityBox->layout()->setContentsMargins(margins);
 }
 
 void MainWindow::MarkModified()
@@ -573,8 +616,21 @@ bool MainWindow::CheckIdentities()
 void MainWindow::OnIdentityBoxClicked()
 {
     MarkModified();
-    ui_.mmsi->setEnabled(!ui_.mmsiByUser->isChecked());
-    ui_.atis->setEnabled(!ui_.atisByUser->isChecked());
+    UpdateEditControls();
+}
+
+bool MainWindow::IsReading() const { return app_.busyEvent.IsSet() && cloneKind_ == CloneKind::Read; }
+
+void MainWindow::UpdateEditControls()
+{
+    const bool editable = !IsReading();
+    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup}) action->setEnabled(editable);
+    const std::initializer_list<QWidget*> editors = {
+        ui_.edit,  ui_.add,       ui_.remove,    ui_.mmsiByUser, ui_.atisByUser, ui_.usa,    ui_.intl, ui_.can,
+        ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.modelUsa, ui_.modelEurope, ui_.txStep, ui_.rxStep};
+    for (QWidget* control : editors) control->setEnabled(editable);
+    ui_.mmsi->setEnabled(editable && !ui_.mmsiByUser->isChecked());
+    ui_.atis->setEnabled(editable && !ui_.atisByUser->isChecked());
 }
 
 void MainWindow::OnIdentityFieldLeft() { MarkModified(); }
@@ -585,6 +641,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         // Leaving the field counts; the window losing activation (a box, another program) does not.
         auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) OnIdentityFieldLeft();
+    }
+    if (event->type() == QEvent::KeyPress && watched == ui_.channels) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Left to the list, Enter would reach the default button and write the radio.
+            OnChannelDoubleClicked();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -617,7 +681,19 @@ void MainWindow::OnExportFreqTable()
                              MsgIcon::Stop);
         return;
     }
-    services_.OpenTextFile(path);
+    ShowReport(path, QString(), "Export Freq Table");
+}
+
+void MainWindow::ShowReport(const QString& path, const QString& outcome, const char* caption)
+{
+    if (services_.OpenTextFile(path)) return;
+    // Without a viewer the report would go unseen: say where it is.
+    QString status = "Report: " + path;
+    if (!outcome.isEmpty()) status = outcome + " " + status;
+    SetStatus(status);
+    services_.MessageBoxWithInfo(this, QString("The report is saved as:\n%1").arg(path),
+                                 "No program opened it; open the file with any text editor.", caption,
+                                 MsgButtons::Ok, MsgIcon::Information);
 }
 
 void MainWindow::OnViewCheckSum()
@@ -639,6 +715,7 @@ void MainWindow::OnSystemAbout() { dialogs_.about(this, app_); }
 
 void MainWindow::OnFeatureSetup()
 {
+    if (IsReading()) return;  // the read's end would drop the change
     if (dialogs_.featureSetup(this, app_, config_, document_) == QDialog::Accepted) MarkModified();
 }
 
