@@ -51,10 +51,12 @@ private:
     int step_ = 1;  // only the worker touches it
 };
 
-// Under the message of a failed or stopped write: the radio was being overwritten.
+// Under the message of a failed or stopped write: the radio was being overwritten. The menu
+// paths keep together (no-break spaces) when the box wraps the line.
 constexpr const char* kPartlyWrittenInfo =
     "The radio may now hold part of the new settings. Write again, or write back a saved copy: "
-    "a clone file through File / Open, or an EEPROM dump through Service / Eprom Tools.";
+    "a clone file through File\u00A0/\u00A0Open, or an EEPROM dump through "
+    "Service\u00A0/\u00A0Eprom\u00A0Tools.";
 
 const char* StartText(CloneKind kind)
 {
