@@ -728,7 +728,18 @@ void MainWindow::OnEpromTools() { dialogs_.epromTools(this, app_, config_); }
 
 void MainWindow::reject()
 {
-    if (closing_ || closed_) return;
+    if (closing_ || closed_ || askingToClose_) return;
+    const bool ticking = timer_->isActive();
+    timer_->stop();
+    // The question comes before a running clone run is stopped: a Cancel leaves it alone.
+    askingToClose_ = true;
+    const bool mayClose = RunCloseSteps();
+    askingToClose_ = false;
+    if (!mayClose) {
+        // Cancelled, or the offered save failed: stay open so the work can still be saved.
+        if (ticking) timer_->start();
+        return;
+    }
     closing_ = true;
     if (workerActive_) {
         // The worker uses this window until it ends: ask it to stop and let it finish.
@@ -736,16 +747,19 @@ void MainWindow::reject()
         WaitForCloneWorker();
     }
     if (worker_.joinable()) worker_.join();
-    const bool ticking = timer_->isActive();
-    timer_->stop();
-    if (!RunCloseSteps()) {
-        // The offered save failed: stay open so the edits can still be saved elsewhere.
-        closing_ = false;
-        if (ticking) timer_->start();
-        return;
-    }
     closed_ = true;
     QDialog::reject();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc would close the window and so stop the run: a write would be left half done.
+    // Stop and the close box stay for that.
+    if (event->key() == Qt::Key_Escape && IsCloneRunning()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace qx

@@ -16,6 +16,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -195,11 +196,13 @@ public:
     bool HasClosed() const { return closed_; }
 
 public slots:
-    // Close box, Esc and File "Exit": close steps, then the window ends.
+    // Close box, Esc and File "Exit": close steps, then a running clone run is stopped and the
+    // window ends. Esc does nothing while a clone run goes.
     void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     AppContext& app_;
@@ -216,6 +219,7 @@ private:
     std::thread worker_;
     bool workerActive_ = false;  // UI thread only: cleared by the worker's last call
     bool closing_ = false;
+    bool askingToClose_ = false;  // the close steps' save question is open
     bool closed_ = false;
 
     QMargins identityMargins_;    // the identity box's layout margins under a caption

@@ -91,6 +91,30 @@ TEST(SaveQuestion, EscAfterAReadAsksAndCancelKeepsEverything)
     EXPECT_TRUE(rig.services.saveRequests.empty());
 }
 
+TEST(SaveQuestion, CancelWhileAWriteRunsLetsItFinishAndEscCannotStopIt)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.W().show();
+    rig.C().canNarrow->click();
+    rig.W().OnWriteToRadio();
+    ASSERT_TRUE(rig.W().IsCloneRunning());
+    PressKey(&rig.W(), Qt::Key_Escape);  // ignored while the write runs
+    EXPECT_TRUE(rig.services.boxes.empty());
+    rig.services.answers = {MsgAnswer::Cancel};
+    rig.W().reject();  // the close box: asked first, cancelled
+    EXPECT_FALSE(rig.W().HasClosed());
+    EXPECT_FALSE(rig.stopEvent.IsSet());
+    rig.W().WaitForCloneWorker();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
+
+    // Esc works again once the write is over.
+    rig.services.answers = {MsgAnswer::No};
+    PressKey(&rig.W(), Qt::Key_Escape);
+    EXPECT_TRUE(rig.W().HasClosed());
+}
+
 TEST(SaveQuestion, YesOnUntitledWorkRunsSaveAsAndACancelledChooserKeepsTheWindow)
 {
     WindowRig rig;
