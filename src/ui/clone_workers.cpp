@@ -52,6 +52,13 @@ private:
     int step_ = 1;  // only the worker touches it
 };
 
+// Under the message of a failed or stopped write: the radio was being overwritten. The menu
+// paths keep together (no-break spaces) when the box wraps the line.
+constexpr const char* kPartlyWrittenInfo =
+    "The radio may now hold part of the new settings. Write again, or write back a saved copy: "
+    "a clone file through File\u00A0/\u00A0Open, or an EEPROM dump through "
+    "Service\u00A0/\u00A0Eprom\u00A0Tools.";
+
 const char* StartText(CloneKind kind)
 {
     switch (kind) {
@@ -101,12 +108,15 @@ void MainWindow::StartOrStop(CloneKind kind)
     cloneKind_ = kind;
     app_.busyEvent.Set();
     workerActive_ = true;
+    // At once, not at the worker's first call: no edit may slip in before a read takes over.
+    UpdateCloneUi();
     try {
         worker_ = std::thread([this, kind] { CloneWorkerMain(kind); });
     } catch (const std::system_error&) {
         app_.busyEvent.Reset();
         cloneKind_ = CloneKind::None;
         workerActive_ = false;
+        UpdateCloneUi();
     }
 }
 
@@ -128,10 +138,10 @@ void MainWindow::UpdateCloneUi()
         const char* stop;
     };
     const Item items[] = {
-        {ui_.readFromRadio, CloneKind::Read, "Read from Radio", "Stop Read"},
-        {ui_.writeToRadio, CloneKind::Write, "Write to Radio", "Stop Write"},
-        {ui_.verify, CloneKind::Verify, "Verify", "Stop Verify"},
-        {ui_.handShake, CloneKind::HandShake, "HandShake", "Stop HandShake"},
+        {ui_.readFromRadio, CloneKind::Read, "&Read from Radio", "Stop &Read"},
+        {ui_.writeToRadio, CloneKind::Write, "&Write to Radio", "Stop &Write"},
+        {ui_.verify, CloneKind::Verify, "&Verify", "Stop &Verify"},
+        {ui_.handShake, CloneKind::HandShake, "&HandShake", "Stop &HandShake"},
     };
     for (const Item& item : items) {
         const bool own = running == item.kind;
@@ -141,6 +151,7 @@ void MainWindow::UpdateCloneUi()
     // The service tools talk to the radio too: one user of the adaptor at a time.
     ui_.configDialog->setEnabled(running == CloneKind::None);
     ui_.epromTools->setEnabled(running == CloneKind::None);
+    UpdateEditControls();
 }
 
 void MainWindow::WaitForCloneWorker()
@@ -217,13 +228,13 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
     runOnUi([&] {
         // A window that is closing shows no boxes and opens no viewer: the user has left.
         const bool quiet = closing_;
-        auto box = [&](const char* caption) {
+        auto box = [&](const char* caption, const char* informative = "") {
             if (quiet) return;
             QString text = QString::fromStdString(DescribeResult(result));
             // "Radio is not detected!" alone would send the user looking for a cable fault.
             if (result == kResultRadioNotDetected && app_.clone.adaptor.PermissionDenied())
                 text += QString("\n") + kPermissionDeniedHint;
-            services_.MessageBox(this, text, caption, MsgButtons::Ok, MsgIcon::Warning);
+            services_.MessageBoxWithInfo(this, text, informative, caption, MsgButtons::Ok, MsgIcon::Warning);
         };
         switch (kind) {
         case CloneKind::HandShake:
@@ -238,7 +249,7 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
             if (result == kResultOk) {
                 SetStatus("Write OK.");
             } else {
-                box("Write Error");
+                box("Write Error", kPartlyWrittenInfo);
                 SetStatus("Ready.");
             }
             break;
@@ -274,7 +285,7 @@ void MainWindow::CloneWorkerMain(CloneKind kind)
                                              MsgButtons::Ok, MsgIcon::Stop);
                     SetStatus("Verify Error.");
                     // A report that could not be created is not worth a viewer.
-                    if (comparison != -1 && !quiet) services_.OpenTextFile(reportPath);
+                    if (comparison != -1 && !quiet) ShowReport(reportPath, "Verify Error.", "Verify Error");
                 }
             } else if (result == kResultUserCancel) {
                 SetStatus("User Cancel.");

@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +27,7 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
 #include "clone/hid_adaptor.h"
@@ -113,6 +116,15 @@ QLabel* Hint(const QString& text)
 
 std::string ToStd(const QString& text) { return text.toLatin1().toStdString(); }
 
+// The platform's keys for a standard command, or the common one where the platform has none.
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const char* fallback)
+{
+    if (QKeySequence::keyBindings(key).isEmpty())
+        action->setShortcut(QKeySequence(QString::fromLatin1(fallback)));
+    else
+        action->setShortcuts(key);
+}
+
 // Stores a valid 9-digit identity as the window always has: the first 10 bytes cleared,
 // the digits and their NUL.
 void StoreIdentity(char* field, const std::string& digits)
@@ -187,32 +199,40 @@ void MainWindow::BuildMenus()
     auto* bar = new QMenuBar(this);
     ui_.menuBar = bar;
 
-    QMenu* file = bar->addMenu("File");
-    ui_.loadDefault = file->addAction("Load Default", this, &MainWindow::OnLoadDefault);
-    ui_.open = file->addAction("Open", this, &MainWindow::OnOpen);
-    ui_.save = file->addAction("Save", this, &MainWindow::OnSave);
-    ui_.saveAs = file->addAction("Save as", this, &MainWindow::OnSaveAs);
+    // Mnemonics and shortcuts for the keyboard; the texts stay those of the classic menus.
+    QMenu* file = bar->addMenu("&File");
+    ui_.loadDefault = file->addAction("&Load Default", this, &MainWindow::OnLoadDefault);
+    ui_.open = file->addAction("&Open", this, &MainWindow::OnOpen);
+    ui_.save = file->addAction("&Save", this, &MainWindow::OnSave);
+    ui_.saveAs = file->addAction("Save &as", this, &MainWindow::OnSaveAs);
     file->addSeparator();
-    ui_.exit = file->addAction("Exit", this, &MainWindow::reject);
+    ui_.exit = file->addAction("E&xit", this, &MainWindow::reject);
+    SetStandardShortcut(ui_.open, QKeySequence::Open, "Ctrl+O");
+    SetStandardShortcut(ui_.save, QKeySequence::Save, "Ctrl+S");
+    SetStandardShortcut(ui_.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
+    SetStandardShortcut(ui_.exit, QKeySequence::Quit, "Ctrl+Q");
 
-    QMenu* clone = bar->addMenu("Clone");
-    ui_.writeToRadio = clone->addAction("Write to Radio", this, &MainWindow::OnWriteToRadio);
-    ui_.readFromRadio = clone->addAction("Read from Radio", this, &MainWindow::OnReadFromRadio);
-    ui_.verify = clone->addAction("Verify", this, &MainWindow::OnVerify);
-    ui_.handShake = clone->addAction("HandShake", this, &MainWindow::OnHandShake);
+    QMenu* clone = bar->addMenu("&Clone");
+    ui_.writeToRadio = clone->addAction("&Write to Radio", this, &MainWindow::OnWriteToRadio);
+    ui_.readFromRadio = clone->addAction("&Read from Radio", this, &MainWindow::OnReadFromRadio);
+    ui_.verify = clone->addAction("&Verify", this, &MainWindow::OnVerify);
+    ui_.handShake = clone->addAction("&HandShake", this, &MainWindow::OnHandShake);
+    // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
+    ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
+    ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
 
-    QMenu* tools = bar->addMenu("Tools");
-    ui_.exportFreqTable = tools->addAction("Export Freq Table", this, &MainWindow::OnExportFreqTable);
-    ui_.viewCheckSum = tools->addAction("View CheckSum", this, &MainWindow::OnViewCheckSum);
+    QMenu* tools = bar->addMenu("&Tools");
+    ui_.exportFreqTable = tools->addAction("&Export Freq Table", this, &MainWindow::OnExportFreqTable);
+    ui_.viewCheckSum = tools->addAction("View &CheckSum", this, &MainWindow::OnViewCheckSum);
 
     // The service commands have no place in the classic menus; they get their own.
-    QMenu* service = bar->addMenu("Service");
-    ui_.featureSetup = service->addAction("Feature Setup...", this, &MainWindow::OnFeatureSetup);
-    ui_.configDialog = service->addAction("Config...", this, &MainWindow::OnConfig);
-    ui_.epromTools = service->addAction("Eprom Tools...", this, &MainWindow::OnEpromTools);
+    QMenu* service = bar->addMenu("&Service");
+    ui_.featureSetup = service->addAction("&Feature Setup...", this, &MainWindow::OnFeatureSetup);
+    ui_.configDialog = service->addAction("&Config...", this, &MainWindow::OnConfig);
+    ui_.epromTools = service->addAction("&Eprom Tools...", this, &MainWindow::OnEpromTools);
 
-    QMenu* help = bar->addMenu("Help");
-    ui_.about = help->addAction("About", this, &MainWindow::OnAbout);
+    QMenu* help = bar->addMenu("&Help");
+    ui_.about = help->addAction("&About", this, &MainWindow::OnAbout);
 
     ui_.writeToRadio->setObjectName("menuWriteToRadio");
     ui_.readFromRadio->setObjectName("menuReadFromRadio");
@@ -266,6 +286,12 @@ void MainWindow::BuildControls()
     ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
     ident->setColumnStretch(2, 1);
     root->addWidget(ui_.identityBox);
+    // How much room the box's caption takes, so that an empty caption can keep it.
+    identityMargins_ = ident->contentsMargins();
+    ui_.identityBox->setTitle("QX720");
+    const int captionTop = ui_.identityBox->contentsMargins().top();
+    ui_.identityBox->setTitle(QString());
+    identityCaptionHeight_ = std::max(0, captionTop - ui_.identityBox->contentsMargins().top());
 
     // Channel list on the left, model, adaptor and groups on the right.
     auto* middle = new QHBoxLayout;
@@ -301,8 +327,9 @@ void MainWindow::BuildControls()
     ui_.edit->setObjectName("edit");
     ui_.add->setObjectName("add");
     ui_.remove->setObjectName("remove");
+    // Enter on a focused button presses that button, not the window's default "Write to Radio".
     for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) {
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);
         listButtons->addWidget(b);
     }
     listButtons->addStretch(1);
@@ -399,7 +426,7 @@ void MainWindow::BuildControls()
     ui_.writeButton->setMinimumWidth(width);
     ui_.readButton->setMinimumWidth(width);
     ui_.writeButton->setDefault(true);
-    ui_.readButton->setAutoDefault(false);
+    ui_.readButton->setAutoDefault(true);
     buttons->addWidget(ui_.writeButton);
     buttons->addWidget(ui_.readButton);
     root->addLayout(buttons);
@@ -421,6 +448,12 @@ void MainWindow::ConnectControls()
     connect(ui_.rxStep, &QComboBox::currentIndexChanged, this, &MainWindow::OnStepChanged);
     connect(ui_.mmsiByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
     connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
+    // Typing is an edit at once: Esc or a close with the cursor still in the field must not
+    // pass for an unchanged document.
+    connect(ui_.mmsi, &QLineEdit::textEdited, this, &MainWindow::MarkModified);
+    connect(ui_.atis, &QLineEdit::textEdited, this, &MainWindow::MarkModified);
+    // Enter on the channel list edits the channel, as a double click does (see eventFilter).
+    ui_.channels->installEventFilter(this);
     connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);
     connect(ui_.readButton, &QPushButton::clicked, this, &MainWindow::OnReadFromRadio);
 }
@@ -499,6 +532,7 @@ void MainWindow::ShowDocument()
 
     FillBandList();
     FillChannelList();
+    UpdateEditControls();  // the identity fields follow the boxes just set
 }
 
 void MainWindow::UpdateTitle()
@@ -507,9 +541,9 @@ void MainWindow::UpdateTitle()
     if (config_.untitled == 1) {
         QString model = QString::fromLatin1(FieldText(document_.modelName).c_str());
         setWindowTitle(model + " " + version);
-        ui_.identityBox->setTitle(model);
+        SetIdentityCaption(model);
     } else {
-        ui_.identityBox->setTitle(QString());
+        SetIdentityCaption(QString());
         QString title = ShownPath();
         if (config_.readOnlyFile == 1) title += "(Read only)";
         if (config_.modified == 1) title += "*";
@@ -531,6 +565,15 @@ QString MainWindow::ShownPath() const
     int at = path.lastIndexOf(startDirectory_, -1, Qt::CaseSensitive);
     if (at < 0) return path;
     return path.mid(at + startDirectory_.size());
+}
+
+void MainWindow::SetIdentityCaption(const QString& caption)
+{
+    ui_.identityBox->setTitle(caption);
+    // The window has a fixed size: a box that gave up its caption's line would move the fields.
+    QMargins margins = identityMargins_;
+    if (caption.isEmpty()) margins.setTop(margins.top() + identityCaptionHeight_);
+    ui_.identityBox->layout()->setContentsMargins(margins);
 }
 
 void MainWindow::MarkModified()
@@ -583,8 +626,21 @@ bool MainWindow::CheckIdentities()
 void MainWindow::OnIdentityBoxClicked()
 {
     MarkModified();
-    ui_.mmsi->setEnabled(!ui_.mmsiByUser->isChecked());
-    ui_.atis->setEnabled(!ui_.atisByUser->isChecked());
+    UpdateEditControls();
+}
+
+bool MainWindow::IsReading() const { return app_.busyEvent.IsSet() && cloneKind_ == CloneKind::Read; }
+
+void MainWindow::UpdateEditControls()
+{
+    const bool editable = !IsReading();
+    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup}) action->setEnabled(editable);
+    const std::initializer_list<QWidget*> editors = {
+        ui_.edit,  ui_.add,       ui_.remove,    ui_.mmsiByUser, ui_.atisByUser, ui_.usa,    ui_.intl, ui_.can,
+        ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.modelUsa, ui_.modelEurope, ui_.txStep, ui_.rxStep};
+    for (QWidget* control : editors) control->setEnabled(editable);
+    ui_.mmsi->setEnabled(editable && !ui_.mmsiByUser->isChecked());
+    ui_.atis->setEnabled(editable && !ui_.atisByUser->isChecked());
 }
 
 void MainWindow::OnIdentityFieldLeft() { MarkModified(); }
@@ -595,6 +651,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         // Leaving the field counts; the window losing activation (a box, another program) does not.
         auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) OnIdentityFieldLeft();
+    }
+    if (event->type() == QEvent::KeyPress && watched == ui_.channels) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Left to the list, Enter would reach the default button and write the radio.
+            OnChannelDoubleClicked();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -627,7 +691,19 @@ void MainWindow::OnExportFreqTable()
                              MsgIcon::Stop);
         return;
     }
-    services_.OpenTextFile(path);
+    ShowReport(path, QString(), "Export Freq Table");
+}
+
+void MainWindow::ShowReport(const QString& path, const QString& outcome, const char* caption)
+{
+    if (services_.OpenTextFile(path)) return;
+    // Without a viewer the report would go unseen: say where it is.
+    QString status = "Report: " + path;
+    if (!outcome.isEmpty()) status = outcome + " " + status;
+    SetStatus(status);
+    services_.MessageBoxWithInfo(this, QString("The report is saved as:\n%1").arg(path),
+                                 "No program opened it; open the file with any text editor.", caption,
+                                 MsgButtons::Ok, MsgIcon::Information);
 }
 
 void MainWindow::OnViewCheckSum()
@@ -649,6 +725,7 @@ void MainWindow::OnSystemAbout() { dialogs_.about(this, app_); }
 
 void MainWindow::OnFeatureSetup()
 {
+    if (IsReading()) return;  // the read's end would drop the change
     if (dialogs_.featureSetup(this, app_, config_, document_) == QDialog::Accepted) MarkModified();
 }
 
@@ -661,7 +738,18 @@ void MainWindow::OnEpromTools() { dialogs_.epromTools(this, app_, config_); }
 
 void MainWindow::reject()
 {
-    if (closing_ || closed_) return;
+    if (closing_ || closed_ || askingToClose_) return;
+    const bool ticking = timer_->isActive();
+    timer_->stop();
+    // The question comes before a running clone run is stopped: a Cancel leaves it alone.
+    askingToClose_ = true;
+    const bool mayClose = RunCloseSteps();
+    askingToClose_ = false;
+    if (!mayClose) {
+        // Cancelled, or the offered save failed: stay open so the work can still be saved.
+        if (ticking) timer_->start();
+        return;
+    }
     closing_ = true;
     if (workerActive_) {
         // The worker uses this window until it ends: ask it to stop and let it finish.
@@ -669,16 +757,19 @@ void MainWindow::reject()
         WaitForCloneWorker();
     }
     if (worker_.joinable()) worker_.join();
-    const bool ticking = timer_->isActive();
-    timer_->stop();
-    if (!RunCloseSteps()) {
-        // The offered save failed: stay open so the edits can still be saved elsewhere.
-        closing_ = false;
-        if (ticking) timer_->start();
-        return;
-    }
     closed_ = true;
     QDialog::reject();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc would close the window and so stop the run: a write would be left half done.
+    // Stop and the close box stay for that.
+    if (event->key() == Qt::Key_Escape && IsCloneRunning()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace qx

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -130,10 +132,14 @@ public:
     void OnSave();
     void OnSaveAs();
     SaveAsOutcome SaveAsFlow();
-    // After a Yes to a save question. False when the write failed: the failure has been shown
-    // and the command that asked must not go on and discard the edits.
+    // After a Yes to a save question: saves in place, or through Save as for a read-only file or
+    // an untitled document. False when nothing was saved (a failure has been shown, or the
+    // chooser was cancelled): the command that asked must not go on and discard the edits.
     bool SaveOffer();
-    // False when the window must stay open because the offered save failed.
+    // The save question before work not yet in a file is replaced or dropped: Yes/No/Cancel.
+    // True when the command may go on (nothing unsaved, No, or Yes and saved).
+    bool AskToSave(const char* titledQuestion);
+    // False when the window must stay open: the save question was cancelled or the save failed.
     bool RunCloseSteps();
 
     // Clone commands: each starts its worker when idle, or asks the running one to stop.
@@ -142,12 +148,20 @@ public:
     void OnVerify();
     void OnHandShake();
     void UpdateCloneUi();
+    // Open, Load Default, the channel commands and the identity and group controls are
+    // unavailable while a Read runs (its end replaces the document); the identity fields also
+    // follow their "entry by user" boxes.
+    void UpdateEditControls();
+    bool IsReading() const;
     bool IsCloneRunning() const { return workerActive_; }
     // Turns the event loop (user input held back) until the worker has ended.
     void WaitForCloneWorker();
 
     // Tools, Help and Service.
     void OnExportFreqTable();
+    // Opens a report in the desktop's viewer; without one, the status line (after `outcome`)
+    // and a box captioned `caption` name the report's full path.
+    void ShowReport(const QString& path, const QString& outcome, const char* caption);
     void OnViewCheckSum();
     void OnAbout();
     void OnSystemAbout();
@@ -182,11 +196,13 @@ public:
     bool HasClosed() const { return closed_; }
 
 public slots:
-    // Close box, Esc and File "Exit": close steps, then the window ends.
+    // Close box, Esc and File "Exit": close steps, then a running clone run is stopped and the
+    // window ends. Esc does nothing while a clone run goes.
     void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     AppContext& app_;
@@ -203,9 +219,14 @@ private:
     std::thread worker_;
     bool workerActive_ = false;  // UI thread only: cleared by the worker's last call
     bool closing_ = false;
+    bool askingToClose_ = false;  // the close steps' save question is open
     bool closed_ = false;
 
+    QMargins identityMargins_;    // the identity box's layout margins under a caption
+    int identityCaptionHeight_ = 0;  // the room a caption takes in the identity box
+
     void BuildMenus();
+    void SetIdentityCaption(const QString& caption);
     void BuildControls();
     void ConnectControls();
     void FillStepLists();

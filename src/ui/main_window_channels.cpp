@@ -115,6 +115,7 @@ void MainWindow::OnStepChanged() { MarkModified(); }
 
 void MainWindow::OpenPrivateChannel(bool fromEditButton)
 {
+    if (IsReading()) return;  // the dialog's result would land in the document the read brings
     if (CurrentGroup() != kGroupPrivate) {
         Refuse(services_, this, "Only Private Channel Can be Modified!");
         return;
@@ -143,6 +144,7 @@ void MainWindow::OnEdit() { OpenPrivateChannel(true); }
 
 void MainWindow::OnAdd()
 {
+    if (IsReading()) return;
     if (CurrentGroup() != kGroupPrivate) {
         Refuse(services_, this, "Only Private Channel Can be Modified!");
         return;
@@ -174,6 +176,7 @@ void MainWindow::OnAdd()
 
 void MainWindow::OnRemove()
 {
+    if (IsReading()) return;
     if (CurrentGroup() != kGroupPrivate) {
         Refuse(services_, this, "Only Private Channel Can be Modified!");
         return;

@@ -50,11 +50,14 @@ MainWindow::SaveAsOutcome MainWindow::SaveAsFlow()
 bool MainWindow::SaveOffer()
 {
     const char* failure = nullptr;
-    if (config_.readOnlyFile == 1) {
-        // A cancelled chooser is the user's answer; only a failed write holds the command up.
+    if (config_.readOnlyFile == 1 || config_.untitled == 1) {
+        // Yes asked for the work to be kept: a cancelled chooser holds the command up too.
         switch (SaveAsFlow()) {
-        case SaveAsOutcome::Cancelled: return true;
-        case SaveAsOutcome::Written: UpdateTitle(); return true;  // the title follows the new file
+        case SaveAsOutcome::Cancelled: return false;
+        case SaveAsOutcome::Written:
+            SetUntitled(0);
+            UpdateTitle();  // the title follows the new file
+            return true;
         case SaveAsOutcome::WriteFailed: failure = "Save as file error."; break;
         }
     } else {
@@ -71,11 +74,23 @@ bool MainWindow::SaveOffer()
     return false;
 }
 
+bool MainWindow::AskToSave(const char* titledQuestion)
+{
+    if (config_.modified != 1) return true;
+    // A titled document keeps the question of its command; work never saved to a file gets
+    // the plain one.
+    const QString question = config_.untitled == 1 ? QString("Do you want to save?") : QString(titledQuestion);
+    switch (services_.AskYesNoCancel(this, question, "WARNING")) {
+    case MsgAnswer::Yes: return SaveOffer();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
 void MainWindow::OnOpen()
 {
-    if (config_.untitled == 0 && config_.modified == 1) {
-        if (services_.AskYesNo(this, "Do you want to save?", "WARNING") && !SaveOffer()) return;
-    }
+    if (IsReading()) return;  // the read would replace the opened file's contents
+    if (!AskToSave("Do you want to save?")) return;
     const QString path = services_.ChooseOpenFile(this, CloneFileRequest());
     if (path.isEmpty()) return;
 
@@ -126,6 +141,7 @@ void MainWindow::OnSaveAs()
 
 void MainWindow::OnLoadDefault()
 {
+    if (IsReading()) return;
     // The wizard fills a record of its own; the document changes only after its OK.
     auto scratch = std::make_unique<RadioSettings>();
     const int32_t modelType = config_.modelType;
@@ -133,16 +149,15 @@ void MainWindow::OnLoadDefault()
     ModelWizardDialog wizard(services_, scratch.get(), &config_, this);
     if (dialogs_.run(wizard) != QDialog::Accepted) return;
 
-    if (config_.untitled == 0 && config_.modified == 1) {
-        if (services_.AskYesNo(this, "File is modified. Do you want to save?", "WARNING") && !SaveOffer()) {
-            // The unsaved document stays; so does the model it was made for.
-            config_.modelType = modelType;
-            config_.europeanSet = europeanSet;
-            return;
-        }
+    if (!AskToSave("File is modified. Do you want to save?")) {
+        // The unsaved document stays; so does the model it was made for.
+        config_.modelType = modelType;
+        config_.europeanSet = europeanSet;
+        return;
     }
     document_ = *scratch;
-    config_.modified = 0;
+    // The defaults exist in no file yet: closing or opening another file offers to save them.
+    config_.modified = 1;
     SetUntitled(1);
     UpdateTitle();
     ShowDocument();
@@ -152,13 +167,8 @@ bool MainWindow::RunCloseSteps()
 {
     StoreBandSelection();
     WriteStateFile(ToNativePath(app_.stateFilePath), config_);
-    if (config_.untitled == 0) {
-        GatherControls();
-        if (config_.modified == 1) {
-            if (services_.AskYesNo(this, "File is Modify. Do you want to save?", "WARNING")) return SaveOffer();
-        }
-    }
-    return true;
+    if (config_.untitled == 0) GatherControls();
+    return AskToSave("File is Modify. Do you want to save?");
 }
 
 }  // namespace qx

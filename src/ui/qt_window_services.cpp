@@ -46,12 +46,28 @@ void PrepareChooser(QFileDialog& dialog, const FileDialogRequest& request)
 MsgAnswer QtWindowServices::MessageBox(QWidget* parent, const QString& text, const QString& caption,
                                        MsgButtons buttons, MsgIcon icon)
 {
-    QMessageBox box(ToQtIcon(icon), caption, text,
-                    buttons == MsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                    parent);
-    int pressed = box.exec();
-    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-    return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    return MessageBoxWithInfo(parent, text, QString(), caption, buttons, icon);
+}
+
+MsgAnswer QtWindowServices::MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
+                                               const QString& caption, MsgButtons buttons, MsgIcon icon)
+{
+    QMessageBox::StandardButtons set = QMessageBox::Ok;
+    if (buttons == MsgButtons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == MsgButtons::YesNoCancel) set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(ToQtIcon(icon), caption, text, set, parent);
+    box.setInformativeText(informative);
+    // Esc and the close button answer Cancel where there is one; the box picks it itself.
+    if (buttons == MsgButtons::YesNoCancel) box.setDefaultButton(QMessageBox::Yes);
+    const int pressed = box.exec();
+    switch (buttons) {
+    case MsgButtons::Ok: return MsgAnswer::Ok;
+    case MsgButtons::YesNo: return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    case MsgButtons::YesNoCancel: break;
+    }
+    if (pressed == QMessageBox::Yes) return MsgAnswer::Yes;
+    if (pressed == QMessageBox::No) return MsgAnswer::No;
+    return MsgAnswer::Cancel;
 }
 
 QString QtWindowServices::ChooseOpenFile(QWidget* parent, const FileDialogRequest& request)
@@ -75,9 +91,9 @@ QString QtWindowServices::ChooseSaveFile(QWidget* parent, const FileDialogReques
     return dialog.selectedFiles().value(0);
 }
 
-void QtWindowServices::OpenTextFile(const QString& path)
+bool QtWindowServices::OpenTextFile(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 bool QtWindowServices::CtrlHeld()

@@ -9,9 +9,11 @@ class QtWindowServices : public WindowServices {
 public:
     MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption,
                          MsgButtons buttons, MsgIcon icon) override;
+    MsgAnswer MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
+                                 const QString& caption, MsgButtons buttons, MsgIcon icon) override;
     QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
-    void OpenTextFile(const QString& path) override;
+    bool OpenTextFile(const QString& path) override;
     bool CtrlHeld() override;
     void ShowWaitCursor() override;
     void HideWaitCursor() override;

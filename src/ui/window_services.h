@@ -11,9 +11,10 @@ class QWidget;
 
 namespace qx {
 
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Question, Warning, Information, Stop };
-enum class MsgAnswer { Ok, Yes, No };
+// Cancel also stands for a box closed with Esc or its close button.
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
     QString directory;        // where the chooser starts
@@ -28,12 +29,15 @@ public:
 
     virtual MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption,
                                  MsgButtons buttons, MsgIcon icon) = 0;
+    // The same box with a second, informative paragraph under its text.
+    virtual MsgAnswer MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
+                                         const QString& caption, MsgButtons buttons, MsgIcon icon) = 0;
     // An existing file to open, or an empty string when cancelled.
     virtual QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
     // A file to save to, with the confirmation before replacing one; empty when cancelled.
     virtual QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
-    // Shows a text file in the system's viewer without waiting; failures are ignored.
-    virtual void OpenTextFile(const QString& path) = 0;
+    // Shows a text file in the system's viewer without waiting; false when no viewer took it.
+    virtual bool OpenTextFile(const QString& path) = 0;
     virtual bool CtrlHeld() = 0;
     virtual void ShowWaitCursor() = 0;
     virtual void HideWaitCursor() = 0;
@@ -45,6 +49,11 @@ public:
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption)
     {
         return MessageBox(parent, text, caption, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+    }
+    // Yes/No/Cancel box with the question icon.
+    MsgAnswer AskYesNoCancel(QWidget* parent, const QString& text, const QString& caption)
+    {
+        return MessageBox(parent, text, caption, MsgButtons::YesNoCancel, MsgIcon::Question);
     }
 };
 

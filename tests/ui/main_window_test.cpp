@@ -224,7 +224,7 @@ TEST(MainWindowDocument, IdentitiesMoveOnlyWhenValid)
     EXPECT_EQ(rig.C().mmsi->text(), "123456789");
     EXPECT_EQ(rig.C().atis->text(), "987654321");
     EXPECT_TRUE(rig.C().mmsiByUser->isChecked());
-    EXPECT_TRUE(rig.C().mmsi->isEnabled());  // only a click applies the enable rule
+    EXPECT_FALSE(rig.C().mmsi->isEnabled());  // the field follows its box from the start
 
     rig.C().mmsi->setText("");  // an emptied field keeps the stored identity
     rig.W().GatherControls();
@@ -550,16 +550,8 @@ TEST(FileCommands, SaveAndSaveAs)
     EXPECT_EQ(rig.C().status->text(), "Save as file error.");
 }
 
-TEST(FileCommands, SaveOffersOnlyForATitledModifiedDocument)
+TEST(FileCommands, TitledDocumentsKeepTheirQuestionsWithACancel)
 {
-    {
-        WindowRig rig;  // untitled and edited: no question at open or at close
-        rig.Open();
-        rig.C().can->click();
-        rig.W().OnOpen();
-        rig.W().reject();
-        EXPECT_TRUE(rig.services.boxes.empty());
-    }
     {
         WindowRig rig;  // titled, unchanged: no question
         rig.Open();
@@ -580,11 +572,12 @@ TEST(FileCommands, SaveOffersOnlyForATitledModifiedDocument)
         rig.W().OnOpen();  // answered No, chooser cancelled
         EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
         EXPECT_EQ(rig.services.boxes[0].caption, "WARNING");
-        EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNoCancel);
         EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Question);
         rig.services.answers = {MsgAnswer::Yes};
         rig.W().reject();
         EXPECT_EQ(rig.services.Texts().last(), "File is Modify. Do you want to save?");
+        EXPECT_EQ(rig.services.boxes.back().buttons, MsgButtons::YesNoCancel);
         RadioSettings onDisk;
         ASSERT_EQ(ReadCloneRecord(path.toStdString(), onDisk), kResultOk);
         EXPECT_EQ(onDisk.canEnabled, 0);
@@ -668,14 +661,15 @@ TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
     EXPECT_EQ(rig.services.Texts(), QStringList({"File is modified. Do you want to save?"}));
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
     EXPECT_FALSE(rig.C().save->isEnabled());
-    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(rig.W().Config().modified, 1);  // the defaults are in no file yet
     EXPECT_EQ(rig.W().Config().modelType, 1);
     EXPECT_TRUE(rig.C().modelEurope->isChecked());
     rig.SelectBand("Private");
     EXPECT_EQ(rig.Lines().size(), 2);
 
-    rig.W().OnLoadDefault();  // untitled now: no question
-    EXPECT_EQ(rig.services.boxes.size(), 1u);
+    rig.W().OnLoadDefault();  // untitled now: the plain question
+    EXPECT_EQ(rig.services.Texts().last(), "Do you want to save?");
+    EXPECT_EQ(rig.services.boxes.size(), 2u);
 }
 
 // --- Tools and Help -------------------------------------------------------------------------
@@ -737,11 +731,11 @@ TEST(MainWindowMenus, TextsAndOrderAreExact)
     WindowRig rig;
     rig.Open();
     QStringList menus;
-    for (QAction* a : rig.C().menuBar->actions()) menus << a->text();
+    for (QAction* a : rig.C().menuBar->actions()) menus << test::Shown(a);
     EXPECT_EQ(menus, QStringList({"File", "Clone", "Tools", "Service", "Help"}));
     QStringList items;
     for (QAction* a : rig.C().menuBar->actions()[0]->menu()->actions())
-        if (!a->isSeparator()) items << a->text();
+        if (!a->isSeparator()) items << test::Shown(a);
     EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Exit"}));
     EXPECT_TRUE(rig.C().writeButton->isDefault());
 }

@@ -17,26 +17,33 @@ struct RecordedBox {
     QString caption;
     MsgButtons buttons;
     MsgIcon icon;
+    QString informative;  // the second paragraph, empty for a plain box
 };
 
 class ScriptedServices : public WindowServices {
 public:
     std::vector<RecordedBox> boxes;
-    std::deque<MsgAnswer> answers;        // for Yes/No boxes; "No" when the script runs dry
+    std::deque<MsgAnswer> answers;        // for Yes/No(/Cancel) boxes; "No" when the script runs dry
     std::deque<QString> openAnswers;      // paths for ChooseOpenFile; "" (cancel) when dry
     std::deque<QString> saveAnswers;      // paths for ChooseSaveFile; "" (cancel) when dry
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     QStringList openedTextFiles;
+    bool viewerWorks = true;              // false: no program takes a text file
     bool ctrl = false;
     int waitCursorDepth = 0;
     QString currentDirectory;
     LocalTime now{2026, 12, 7, 9, 5, 3, 120};
 
-    MsgAnswer MessageBox(QWidget*, const QString& text, const QString& caption, MsgButtons buttons,
+    MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgButtons buttons,
                          MsgIcon icon) override
     {
-        boxes.push_back({text, caption, buttons, icon});
+        return MessageBoxWithInfo(parent, text, QString(), caption, buttons, icon);
+    }
+    MsgAnswer MessageBoxWithInfo(QWidget*, const QString& text, const QString& informative, const QString& caption,
+                                 MsgButtons buttons, MsgIcon icon) override
+    {
+        boxes.push_back({text, caption, buttons, icon, informative});
         if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
         if (answers.empty()) return MsgAnswer::No;
         MsgAnswer a = answers.front();
@@ -53,7 +60,11 @@ public:
         saveRequests.push_back(request);
         return Pop(saveAnswers);
     }
-    void OpenTextFile(const QString& path) override { openedTextFiles << path; }
+    bool OpenTextFile(const QString& path) override
+    {
+        if (viewerWorks) openedTextFiles << path;
+        return viewerWorks;
+    }
     bool CtrlHeld() override { return ctrl; }
     void ShowWaitCursor() override { ++waitCursorDepth; }
     void HideWaitCursor() override { --waitCursorDepth; }

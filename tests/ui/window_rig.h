@@ -26,6 +26,13 @@
 
 namespace qx::test {
 
+// A menu item's text as the user reads it: without the mnemonic marks.
+inline QString Shown(const QAction* action)
+{
+    QString text = action->text();
+    return text.remove(QLatin1Char('&'));
+}
+
 struct WindowRig {
     VirtualRadio radio;
     VirtualHidBackend backend;

@@ -55,6 +55,11 @@ public:
     {
         return qx::MsgAnswer::Ok;
     }
+    qx::MsgAnswer MessageBoxWithInfo(QWidget*, const QString&, const QString&, const QString&, qx::MsgButtons,
+                                     qx::MsgIcon) override
+    {
+        return qx::MsgAnswer::Ok;
+    }
     QString ChooseSaveFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
     QString ChooseOpenFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
 };
