@@ -33,7 +33,7 @@ int Run(int argc, char** argv)
 
     std::string radioText = "usb";
     app.add_option("--radio", radioText,
-                   "usb (default) or virtual:FILE[,unplug-after=N|corrupt=N|silent]: a virtual radio whose "
+                   "usb (default) or virtual:FILE[,unplug-after=N|corrupt=N|silent|fast]: a virtual radio whose "
                    "8192-byte EEPROM lives in FILE")
         ->type_name("RADIO");
 

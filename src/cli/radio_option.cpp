@@ -52,6 +52,8 @@ bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& 
         std::string value = equals == std::string::npos ? std::string() : option.substr(equals + 1);
         if (name == "silent" && equals == std::string::npos) {
             radio.silent = true;
+        } else if (name == "fast" && equals == std::string::npos) {
+            radio.fast = true;
         } else if (name == "unplug-after" && equals != std::string::npos) {
             if (!ParseCount(value, 0, radio.unplugAfter)) {
                 error = "unplug-after needs a number of sentences (0 or more), not \"" + value + "\"";
@@ -64,7 +66,7 @@ bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& 
             }
         } else {
             error = "unknown virtual radio option \"" + option +
-                    "\" (known: unplug-after=N, corrupt=N, silent)";
+                    "\" (known: unplug-after=N, corrupt=N, silent, fast)";
             return false;
         }
     }

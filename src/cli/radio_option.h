@@ -12,9 +12,10 @@ struct RadioOption {
     int unplugAfter = -1;  // answers this many sentences, then the adaptor is gone
     int corruptEvery = 0;  // every Nth reply carries a wrong checksum
     bool silent = false;   // never answers
+    bool fast = false;     // no pause between command and reply (quick tests)
 };
 
-// "usb" or "virtual:FILE[,unplug-after=N|corrupt=N|silent...]". False with a message that
+// "usb" or "virtual:FILE[,unplug-after=N|corrupt=N|silent|fast...]". False with a message that
 // says what is wrong.
 bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& error);
 

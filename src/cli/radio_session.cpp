@@ -35,6 +35,9 @@ std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std:
     session->adaptor_ = std::make_unique<CHidAdaptor>(*session->backend_);
     session->env_.reset(new CloneEnvironment{*session->adaptor_, session->stopEvent_, session->writeImage_,
                                              session->readImage_, session->adjustMode_});
+    // The virtual radio answers as soon as it is asked; the time-outs stay, so a silent or
+    // unplugged radio is noticed as late as a real one.
+    if (option.kind == RadioOption::Kind::Virtual && option.fast) session->env_->timing.stopCheckMs = 0;
     return session;
 }
 

@@ -20,17 +20,11 @@ std::string Quote(const std::string& text)
 
 void CliTest::SetUp()
 {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("qx720_cli_" + std::string(info->test_suite_name()) + "_" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    scratch_ = std::make_unique<test::TempDir>("cli");
+    dir_ = scratch_->Root();
 }
 
-void CliTest::TearDown()
-{
-    if (!HasFailure()) fs::remove_all(dir_);
-}
+void CliTest::TearDown() { scratch_.reset(); }
 
 ToolRun CliTest::Qx(const std::string& args)
 {
@@ -47,6 +41,11 @@ ToolRun CliTest::Qx(const std::string& args)
 }
 
 std::string CliTest::Radio(const std::string& options) const
+{
+    return RealTimedRadio(options.empty() ? "fast" : "fast," + options);
+}
+
+std::string CliTest::RealTimedRadio(const std::string& options) const
 {
     return "--radio " + Quote("virtual:" + Path("radio.bin") + (options.empty() ? "" : "," + options));
 }

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/radio_settings.h"
+#include "../support/temp_dir.h"
 
 namespace qx::clitest {
 
@@ -25,8 +27,11 @@ protected:
 
     // Runs `qx720 ARGS` with the scratch folder as current folder; stdin is empty.
     ToolRun Qx(const std::string& args);
-    // "--radio virtual:<scratch>/radio.bin[,OPTIONS]"
+    // "--radio virtual:<scratch>/radio.bin,fast[,OPTIONS]": no pause between command and
+    // reply, so that a test waits only where the radio is silent.
     std::string Radio(const std::string& options = "") const;
+    // The same at the real protocol timings, for the few runs that keep them.
+    std::string RealTimedRadio(const std::string& options = "") const;
 
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
     std::vector<uint8_t> Bytes(const std::string& name) const;
@@ -35,6 +40,7 @@ protected:
     void PutRecord(const std::string& name, const RadioSettings& record) const;
     RadioSettings Record(const std::string& name) const;
 
+    std::unique_ptr<test::TempDir> scratch_;
     std::filesystem::path dir_;
 };
 

@@ -43,6 +43,11 @@ TEST_F(FileCommands, DefaultsBuildTheWizardRecords)
     EXPECT_EQ(Record("eu.dat").modelType, 2);
     EXPECT_EQ(Record("eu.dat").canEnabled, 1);
     EXPECT_EQ(PrivateChannelCount(Record("eu.dat")), 0);
+    ASSERT_EQ(Qx("defaults -o nl.dat --model eur-int-usa --set holland").status, 0);
+    RadioSettings nl = Record("nl.dat");
+    EXPECT_EQ(nl.modelType, 2);
+    ASSERT_EQ(PrivateChannelCount(nl), 2);
+    EXPECT_EQ(ChannelName(nl.channels[kPrivateBlock + 1]), "37");
 
     RadioSettings expected;
     ResetSettings(expected, 0);

@@ -1,15 +1,15 @@
 // qx720's radio commands end to end, each against a virtual radio kept in a file.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <fstream>
+#include <functional>
 #include <random>
 #include <regex>
-#include <thread>
 
 #include "cli_harness.h"
 #include "model/radio_image.h"
@@ -57,11 +57,12 @@ TEST_F(RadioCommands, WriteThenReadGivesBackWhatTheRadioKeeps)
     sent.usaNarrowEnabled = 1;
     PutRecord("edited.dat", sent);
 
-    ToolRun write = Qx(Radio() + " write edited.dat");
+    // At the real protocol timings, as the few runs that keep them.
+    ToolRun write = Qx(RealTimedRadio() + " write edited.dat");
     EXPECT_EQ(write.status, 0) << write.all();
     EXPECT_EQ(write.out, "Write OK.\n");
     EXPECT_EQ(write.err, "");  // stderr is not a terminal: no progress bar
-    ToolRun read = Qx(Radio() + " read -o back.dat");
+    ToolRun read = Qx(RealTimedRadio() + " read -o back.dat");
     EXPECT_EQ(read.status, 0) << read.all();
     EXPECT_EQ(read.err, "");
 
@@ -219,7 +220,7 @@ TEST_F(RadioCommands, EepromReadThenVerifyAgreeAndCountDifferences)
 {
     const std::vector<uint8_t> contents = RandomBytes(8192, 11);
     Put("radio.bin", contents);
-    ToolRun read = Qx(Radio() + " eeprom read dump.bin");
+    ToolRun read = Qx(RealTimedRadio() + " eeprom read dump.bin");
     EXPECT_EQ(read.status, 0) << read.all();
     EXPECT_EQ(Bytes("dump.bin"), contents);
 
@@ -290,49 +291,126 @@ TEST_F(RadioCommands, WriteBackupKeepsThePreviousEeprom)
     EXPECT_EQ(Bytes("radio.bin"), before);
 }
 
+TEST_F(RadioCommands, SaveFailureOfTheVirtualRadioFailsTheCommand)
+{
+    // The radio answers, but its file's folder does not exist: the transfer succeeds and only
+    // the save fails, which must not pass for success.
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    const std::string file = Path("gone/radio.bin");
+    const std::string radio = "--radio " + Quote("virtual:" + file + ",fast");
+    const std::string message = "cannot save the virtual radio file " + file + ": ";
+
+    ToolRun write = Qx(radio + " write us.dat");
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(write.out, "");
+    EXPECT_EQ(write.err.rfind(message, 0), 0u) << write.err;
+
+    ToolRun read = Qx(radio + " read -o back.dat");
+    EXPECT_EQ(read.status, 1);
+    EXPECT_EQ(read.err.rfind(message, 0), 0u) << read.err;
+    EXPECT_FALSE(fs::exists(Path("back.dat")));
+
+    ToolRun handshake = Qx(radio + " handshake");
+    EXPECT_EQ(handshake.status, 1);
+    EXPECT_EQ(handshake.out, "");
+    EXPECT_FALSE(fs::exists(Path("gone")));
+}
+
+// Block counts the progress bar drew, in order.
+std::vector<int> DrawnBlockCounts(const std::string& terminal)
+{
+    static const std::regex bar(R"(\s(\d+)/410 blocks)");
+    std::vector<int> counts;
+    for (auto it = std::sregex_iterator(terminal.begin(), terminal.end(), bar); it != std::sregex_iterator(); ++it)
+        counts.push_back(std::stoi((*it)[1].str()));
+    return counts;
+}
+
 TEST_F(RadioCommands, CtrlCCancelsAndSavesTheRadio)
 {
-    const std::vector<uint8_t> before(8192, 0);
     const std::vector<uint8_t> image = RandomBytes(8192, 99);
+    std::vector<uint8_t> before = image;
+    for (uint8_t& b : before) b ^= 0xFF;  // differs from the image in every byte
     Put("radio.bin", before);
     Put("image.bin", image);
 
+    // stderr on a terminal, so that the progress bar tells how far the write has got; at the
+    // real timings, so that the 410 blocks take seconds and the stop lands in the middle.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{master};
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    const std::string terminal = ::ptsname(master);
+    // Held open here too, so that the terminal never hangs up under the reader.
+    const int slave = ::open(terminal.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(slave, 0);
+    Closer slaveCloser{slave};
+
     const std::string radio = "virtual:" + Path("radio.bin");
     const std::string file = Path("image.bin");
-    const std::string errPath = Path(".stderr");
     std::vector<char*> argv = {const_cast<char*>(QX720_PATH), const_cast<char*>("--radio"),
                                const_cast<char*>(radio.c_str()), const_cast<char*>("eeprom"),
                                const_cast<char*>("write"), const_cast<char*>(file.c_str()), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&actions, slave, 2);
+    posix_spawn_file_actions_addclose(&actions, slave);
+    posix_spawn_file_actions_addclose(&actions, master);
     pid_t pid = 0;
     ASSERT_EQ(posix_spawn(&pid, QX720_PATH, &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
 
-    // Ctrl-C is caught once the radio session has blocked it; wait for that (bounded).
-    const std::string status = "/proc/" + std::to_string(pid) + "/status";
-    bool blocked = false;
-    for (int i = 0; i < 3000 && !blocked; ++i) {
-        std::ifstream in(status);
-        std::string line;
-        while (std::getline(in, line))
-            if (line.rfind("SigBlk:", 0) == 0) blocked = (std::stoull(line.substr(7), nullptr, 16) & 0x2) != 0;
-        if (!blocked) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ASSERT_TRUE(blocked);
-    ::kill(pid, SIGINT);
+    // Collects what the tool draws until `done` says so or the tool has exited and all it drew
+    // is read. Every wait is bounded; the bound only ends a hung run, it does not time the tool.
+    std::string drawn;
     int raw = 0;
-    ASSERT_EQ(::waitpid(pid, &raw, 0), pid);
+    bool exited = false;
+    auto readUntil = [&](const std::function<bool()>& done) {
+        for (int i = 0; i < 1200 && !done(); ++i) {
+            pollfd p{master, POLLIN, 0};
+            if (::poll(&p, 1, exited ? 0 : 100) > 0) {
+                char chunk[512];
+                const ssize_t n = ::read(master, chunk, sizeof chunk);
+                if (n > 0) drawn.append(chunk, static_cast<std::size_t>(n));
+                continue;
+            }
+            if (exited) return;
+            exited = ::waitpid(pid, &raw, WNOHANG) == pid;
+        }
+    };
+    // Once a block is drawn the session has blocked Ctrl-C and the radio holds that block.
+    readUntil([&] {
+        std::vector<int> counts = DrawnBlockCounts(drawn);
+        return exited || (!counts.empty() && counts.back() >= 1);
+    });
+    ASSERT_FALSE(exited) << drawn;
+    ::kill(pid, SIGINT);
+    readUntil([] { return false; });
+    if (!exited) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &raw, 0);
+        FAIL() << "the tool did not stop: " << drawn;
+    }
     ASSERT_TRUE(WIFEXITED(raw));
-    EXPECT_EQ(WEXITSTATUS(raw), 130);
-    EXPECT_EQ(Text(".stderr"), "User Cancel.\n");
+    EXPECT_EQ(WEXITSTATUS(raw), 130) << drawn;
+    // The bar is ended on its own line before the message (the terminal turns \n into \r\n).
+    EXPECT_TRUE(drawn.size() >= 16 && drawn.compare(drawn.size() - 16, 16, "\r\nUser Cancel.\r\n") == 0) << drawn;
 
-    // The radio holds the blocks written before the stop and its old bytes after them.
+    // The radio holds every block the bar counted, at most the one the stop interrupted after
+    // its send, and its old bytes after them.
+    const std::vector<int> counts = DrawnBlockCounts(drawn);
+    ASSERT_FALSE(counts.empty()) << drawn;
+    const std::size_t counted = static_cast<std::size_t>(counts.back()) * 20;
+    ASSERT_GE(counted, 20u);
     const std::vector<uint8_t> after = Bytes("radio.bin");
     ASSERT_EQ(after.size(), 8192u);
     std::size_t k = 0;
     while (k < after.size() && after[k] == image[k]) ++k;
+    EXPECT_TRUE(k == counted || k == counted + 20) << k << " bytes written, " << counted << " counted";
     EXPECT_LT(k, after.size());
     EXPECT_TRUE(std::equal(after.begin() + k, after.end(), before.begin() + k));
 }

@@ -13,6 +13,7 @@
 #include "clone/pc_clone.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
+#include "support/temp_dir.h"
 
 namespace qx::testing {
 
@@ -31,14 +32,11 @@ struct ProgressRecorder : ProgressSink {
     void SetPosition(int position) override { calls.push_back("pos " + std::to_string(position)); }
 };
 
-// A private folder for the service files, removed afterwards.
+// A private folder for the service files, unique to the run and removed afterwards.
 struct ScratchFolder {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 (std::string("qx720-") + test->test_suite_name() + "-" + test->name());
-    ScratchFolder() { std::filesystem::create_directories(path); }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-    std::string File(const std::string& name) const { return (path / name).string(); }
+    test::TempDir scratch{"clone"};
+    const std::filesystem::path& path = scratch.Root();
+    std::string File(const std::string& name) const { return scratch.File(name); }
 };
 
 struct CloneRig {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "clone/clone_result.h"
@@ -49,5 +50,12 @@ TEST(DescribeResult, RespectsTheBufferCapacity)
     EXPECT_STREQ(buffer, "");
     DescribeResult(buffer, 3, 0x30000);
     EXPECT_STREQ(buffer, "Un");
-    DescribeResult(nullptr, 0, 1);  // no buffer: nothing happens
+
+    // No room or no buffer: nothing is written (a crash fails the test).
+    std::memset(buffer, 'x', sizeof buffer);
+    DescribeResult(buffer, 0, 1);
+    EXPECT_EQ(buffer[0], 'x');
+    DescribeResult(nullptr, sizeof buffer, 1);
+    DescribeResult(nullptr, 0, 1);
+    EXPECT_EQ(std::count(buffer, buffer + sizeof buffer, 'x'), static_cast<long>(sizeof buffer));
 }

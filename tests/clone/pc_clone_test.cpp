@@ -257,7 +257,7 @@ TEST_F(PcCloneTest, FailedReadStillWritesRomMapAndKeepsTheRecord)
 TEST_F(PcCloneTest, UnwritableFolderDoesNotFailTheRun)
 {
     rig.options.romMapFlag = rig.options.logoFlag = 1;
-    auto clone = rig.Clone("/nonexistent-qx720-folder");
+    auto clone = rig.Clone(folder.File("missing"));
     clone->OpenCommLog();
     EXPECT_EQ(clone->WriteRadio(), kResultOk);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/radio_image.h"
@@ -79,6 +80,31 @@ TEST(EncodeSettings, PrivateChannelsOnlyForEuropeModels)
     EXPECT_EQ(img[0x030B], 135);
     EXPECT_EQ(img[0x0315], 112);
     EXPECT_EQ(img[0x031E], 0);
+}
+
+TEST(EncodeSettings, FillsEveryOneOfTheHundredPrivateSlots)
+{
+    RadioSettings eu = Europe();
+    for (int s = 0; s < kChannelsPerBlock; ++s) {
+        const char name[3] = {static_cast<char>('0' + s / 10), static_cast<char>('0' + s % 10), '\0'};
+        eu.channels[kPrivateBlock + s] = InUseChannel(name, 156.0 + 0.025 * s, 160.0 + 0.025 * s, s % 32);
+    }
+    RadioImage img;
+    EncodeSettings(eu, 0, img);
+    EXPECT_EQ(img[kAddrChannelCount], 100);
+    const int last = kAddrChannelSlots + 10 * 99;
+    EXPECT_EQ(img[last], 99);      // slot number
+    EXPECT_EQ(img[last + 1], 99);  // name code of "99"
+    EXPECT_TRUE(std::any_of(img.begin() + last + 2, img.begin() + last + 10, [](uint8_t b) { return b != 0; }));
+
+    RadioSettings back;
+    DecodeSettings(img, 1, back);
+    ASSERT_EQ(PrivateChannelCount(back), 100);
+    const ChannelEntry& e = back.channels[kPrivateBlock + 99];
+    EXPECT_EQ(ChannelName(e), "99");
+    EXPECT_NEAR(e.txMHz, 156.0 + 0.025 * 99, 0.0001);
+    EXPECT_NEAR(e.rxMHz, 160.0 + 0.025 * 99, 0.0001);
+    EXPECT_EQ(e.usageCode, 99 % 32);
 }
 
 TEST(EncodeSettings, StopsAtAThreeCharacterName)

@@ -6,6 +6,7 @@
 
 #include "document/atomic_file.h"
 #include "reports/freq_table.h"
+#include "support/temp_dir.h"
 
 namespace qx {
 namespace {
@@ -144,25 +145,15 @@ TEST(FreqTableText, WxSectionShowsTheTailOfAFullPrivateBlock)
 
 class ReportFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() /
-               ("qx720_report_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override
-    {
-        SetWriteFaultHookForTesting({});
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { SetWriteFaultHookForTesting({}); }
     std::string Read(const fs::path& path)
     {
         std::vector<uint8_t> bytes;
         EXPECT_TRUE(ReadFileBytes(path.string(), bytes, 1 << 20));
         return std::string(bytes.begin(), bytes.end());
     }
-    fs::path dir_;
+    test::TempDir scratch_{"report"};
+    fs::path dir_ = scratch_.Root();
 };
 
 TEST_F(ReportFileTest, FreqTableFileHasCrLfLineEnds)

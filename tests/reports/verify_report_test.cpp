@@ -11,6 +11,7 @@
 #include "model/radio_image.h"
 #include "reports/verify_report.h"
 #include "support/records.h"
+#include "support/temp_dir.h"
 
 namespace qx {
 namespace {
@@ -158,9 +159,8 @@ TEST_F(VerifyTest, GroupAndStepDifferences)
 
 TEST_F(VerifyTest, ReportFileUsesCrLfAndEndsWithoutLineBreak)
 {
-    fs::path dir = fs::temp_directory_path() / "qx720_verify_report_test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::TempDir scratch("report");
+    const fs::path& dir = scratch.Root();
     fs::path path = dir / kVerifyReportFileName;
 
     EXPECT_EQ(WriteVerifyReport(path.string(), pc_, radio_, false, kClock), 0);
@@ -172,7 +172,6 @@ TEST_F(VerifyTest, ReportFileUsesCrLfAndEndsWithoutLineBreak)
               "WX=1,\t\t1\r\nTxFreqStep=0,\t0\r\nRxFreqStep=1,\t1");
 
     EXPECT_EQ(WriteVerifyReport((dir / "no" / "such" / "Verify.txt").string(), pc_, radio_, false, kClock), -1);
-    fs::remove_all(dir);
 }
 
 }  // namespace

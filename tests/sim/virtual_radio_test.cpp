@@ -7,6 +7,7 @@
 #include "document/atomic_file.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
+#include "support/temp_dir.h"
 
 namespace qx {
 namespace {
@@ -111,9 +112,8 @@ TEST(VirtualRadioTest, UnplugEndsOldHandles)
 
 TEST(VirtualRadioTest, EepromFiles)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "qx720-virtual-radio-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const test::TempDir scratch;
+    const std::filesystem::path& folder = scratch.Root();
     const std::string path = (folder / "radio.bin").string();
 
     VirtualRadio radio;
@@ -135,7 +135,6 @@ TEST(VirtualRadioTest, EepromFiles)
     EXPECT_EQ(other.Load(folder.string()), kResultOpenFileError);
     EXPECT_EQ(other.Contents(), pattern);
     EXPECT_EQ(other.Save((folder / "missing" / "radio.bin").string()), kResultWriteFileError);
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
-// A temporary folder per test, removed afterwards.
+// A temporary folder per test, unique to the run and removed afterwards.
 #pragma once
+
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,14 +13,18 @@ namespace qx::test {
 
 class TempDir {
 public:
-    TempDir()
+    // mkdtemp creates the folder itself, so two runs at once never share one.
+    explicit TempDir(const std::string& label = "test")
     {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("qx720-test-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / ("qx720-" + label + "-XXXXXX")).string();
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        if (::mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("cannot create a folder from " + pattern);
+        path_ = buffer.data();
     }
     ~TempDir()
     {
+        // A test may have taken the write bit away; put it back so that everything goes.
         std::error_code ec;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
@@ -26,6 +32,7 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
+    const std::filesystem::path& Root() const { return path_; }
     std::string Path() const { return path_.string(); }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 

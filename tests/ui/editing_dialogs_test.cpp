@@ -208,6 +208,19 @@ TEST(ModelWizardDialog, OkBuildsTheRecordOfTheChosenModel)
     }
     {
         WizardRig rig;
+        ModelWizardDialog wizard(rig.services, &rig.scratch, &rig.config);
+        wizard.EurIntUsaButton()->click();
+        wizard.SetList()->setCurrentText("Holland");
+        wizard.accept();
+        EXPECT_EQ(rig.config.modelType, 2);
+        EXPECT_EQ(rig.config.europeanSet, 6);
+        ASSERT_EQ(PrivateChannelCount(rig.scratch), 2);
+        EXPECT_EQ(ChannelName(rig.scratch.channels[300]), "31");
+        EXPECT_EQ(ChannelName(rig.scratch.channels[301]), "37");
+        EXPECT_EQ(rig.scratch.canEnabled, 1);
+    }
+    {
+        WizardRig rig;
         rig.config.modelType = 1;
         rig.config.europeanSet = 5;
         ModelWizardDialog wizard(rig.services, &rig.scratch, &rig.config);
