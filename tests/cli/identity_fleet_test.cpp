@@ -61,7 +61,7 @@ protected:
         std::copy(e.begin() + kAddrMmsi, e.begin() + kAddrMmsi + 5, bytes.begin());
         return UnpackMmsi(bytes);
     }
-    std::string FleetRadio() const { return "--radio " + Quoted("virtual:" + dir.File("radio-{unit}.bin")); }
+    std::string FleetRadio() const { return "--radio " + Quoted("virtual:" + dir.File("radio-{unit}.bin") + ",fast"); }
 
     test::TempDir dir;
 };
@@ -134,7 +134,7 @@ TEST_F(IdentityFleet, ShowAndWriteWarnButNeverRefuse)
     EXPECT_NO_THROW(parsed = nlohmann::json::parse(json.out));
     EXPECT_EQ(parsed["mmsiText"], "111235001");
 
-    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin")) + " write odd.dat");
+    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin") + ",fast") + " write odd.dat");
     EXPECT_EQ(write.status, 0) << write.err;
     EXPECT_EQ(write.out, "Write OK.\n");
     EXPECT_EQ(write.err, warnings);
