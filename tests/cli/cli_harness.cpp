@@ -25,6 +25,8 @@ void CliTest::SetUp()
            ("qx720_cli_" + std::string(info->test_suite_name()) + "_" + info->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
+    // qx720 write keeps a backup in the user's data folder: the scratch folder stands in for it.
+    ::setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
 }
 
 void CliTest::TearDown()
