@@ -64,9 +64,7 @@ std::string Flag(int32_t value) { return value != 0 ? "1" : "0"; }
 
 std::string TrimmedUsageName(int code) { return std::string(TrimBlanks(UsageName(code))); }
 
-// A frequency as the record stores it, from text of plain decimal digits: taken to the five
-// decimals the CSV carries. Whole 100 Hz values are computed as the built-in European channel
-// sets compute theirs, so an exported set comes back bit for bit.
+// The value of text made of plain decimal digits (no sign, no exponent, no "nan").
 std::optional<double> ParseFrequency(std::string_view text)
 {
     text = TrimBlanks(text);
@@ -84,12 +82,23 @@ std::optional<double> ParseFrequency(std::string_view text)
     double value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (ec != std::errc() || end != text.data() + text.size() || !(value < 1.0e6)) return std::nullopt;
-    const long long fifths = std::llround(value * 100000.0);
-    if (fifths % 10 == 0) return static_cast<double>(fifths / 10) * 0.0001;
-    const std::string rounded = FiveDecimals(value);
-    double stored = 0;
-    std::from_chars(rounded.data(), rounded.data() + rounded.size(), stored, std::chars_format::fixed);
-    return stored;
+    return value;
+}
+
+// A checked frequency as the record stores it: taken to the five decimals the CSV carries.
+// Whole 100 Hz values are computed as the built-in European channel sets compute theirs, so an
+// exported set comes back bit for bit, unless that would move the value across a band edge.
+double StoredFrequency(double value)
+{
+    const std::string text = FiveDecimals(value);
+    double nearest = value;
+    std::from_chars(text.data(), text.data() + text.size(), nearest, std::chars_format::fixed);
+    const long long fifths = std::llround(nearest * 100000.0);
+    if (fifths % 10 != 0) return nearest;
+    const double setStyle = static_cast<double>(fifths / 10) * 0.0001;
+    for (double edge : {kBandLowMHz, kTxHighMHz, kRxHighMHz})
+        if ((setStyle < edge) != (nearest < edge) || (setStyle > edge) != (nearest > edge)) return nearest;
+    return setStyle;
 }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -173,19 +182,24 @@ public:
 
         const std::string_view txText = cell(kTx);
         std::optional<double> tx = ParseFrequency(txText);
-        if (!tx || (*tx != 0.0 && !IsPrivateTxMHz(*tx)))
+        const bool txOk = tx && (*tx == 0.0 || IsPrivateTxMHz(*tx));
+        if (!txOk)
             Problem(record.line, "TX MHz " + Quoted(TrimBlanks(txText)) +
                                      " is neither 0 (receive only) nor 136 to 174 MHz in steps of 6.25 kHz");
 
-        const std::string_view rxText = TrimBlanks(cell(kRx)).empty() ? txText : cell(kRx);
+        const bool rxGiven = !TrimBlanks(cell(kRx)).empty();
+        const std::string_view rxText = rxGiven ? cell(kRx) : txText;
         std::optional<double> rx = ParseFrequency(rxText);
-        if (!rx || !IsPrivateRxMHz(*rx))
-            Problem(record.line, "RX MHz " + Quoted(TrimBlanks(rxText)) +
-                                     " is not 136 to 178.6 MHz in steps of 6.25 kHz" +
-                                     (TrimBlanks(cell(kRx)).empty() ? " (RX is TX when not given)" : ""));
-        else if (*rx > kCloneFileHighMHz)
-            Problem(record.line, "RX MHz " + FiveDecimals(*rx) +
-                                     " lies above 174 MHz, and a clone file holding it would not open again");
+        // Without an RX of its own a bad TX is told once, not again as the RX.
+        if (rxGiven || txOk) {
+            if (!rx || !IsPrivateRxMHz(*rx))
+                Problem(record.line, "RX MHz " + Quoted(TrimBlanks(rxText)) +
+                                         " is not 136 to 178.6 MHz in steps of 6.25 kHz" +
+                                         (rxGiven ? "" : " (RX is TX when not given)"));
+            else if (*rx > kCloneFileHighMHz)
+                Problem(record.line, "RX MHz " + FiveDecimals(*rx) +
+                                         " lies above 174 MHz, and a clone file holding it would not open again");
+        }
 
         for (std::size_t f = 0; f < kFlagColumns.size(); ++f) {
             const std::string_view text = TrimBlanks(cell(kFlagColumns[f]));
@@ -196,11 +210,13 @@ public:
         }
 
         row.usageText = std::string(cell(kUsageText));
-        if (row.usageText.size() > kUsageTextMax || row.usageText.find('\0') != std::string::npos)
+        if (row.usageText.size() > kUsageTextMax)
             Problem(record.line, "Usage text " + Quoted(row.usageText) + " is longer than 12 characters");
+        else if (row.usageText.find('\0') != std::string::npos)
+            Problem(record.line, "Usage text holds a NUL character");
 
-        if (tx) row.tx = *tx;
-        if (rx) row.rx = *rx;
+        if (tx) row.tx = StoredFrequency(*tx);
+        if (rx) row.rx = StoredFrequency(*rx);
         return problems_.size() == before;
     }
 
