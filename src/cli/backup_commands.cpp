@@ -30,6 +30,10 @@ std::string IsoTime(const LocalTime& t)
 bool ResolveBackupFolder(Context& ctx, const BackupChoice& choice, std::string& folder)
 {
     folder.clear();
+    if (choice.skip && !choice.folder.empty()) {
+        ctx.err << "qx720: --backup and --no-backup exclude each other\n";
+        return false;
+    }
     if (choice.skip) return true;
     if (!choice.folder.empty()) {
         std::error_code ec;

@@ -45,15 +45,14 @@ int Run(int argc, char** argv)
     auto* handshake = app.add_subcommand("handshake", "HandShake with the radio");
     auto* read = app.add_subcommand("read", "Read from Radio, save the record as a clone file");
     read->add_option("-o,--output", output, "clone file to write")->required()->type_name("FILE.dat");
-    auto* write = app.add_subcommand("write", "Write to Radio from a clone file");
+    auto* write = app.add_subcommand("write", "back the radio up, then Write to Radio from a clone file");
     write->add_option("file", file, "clone file")->required()->type_name("FILE.dat");
     write->add_flag("--adjust-mode", adjust, "set the adjust mode flag (EEPROM byte 0x2FF = 1)");
-    auto* backupOption =
-        write->add_option("--backup", backup,
-                          "keep the backup of the radio's EEPROM taken before the write in DIR (default "
-                          "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
-            ->type_name("DIR");
-    write->add_flag("--no-backup", noBackup, "write without first backing up the radio")->excludes(backupOption);
+    write->add_option("--backup", backup,
+                      "keep the backup of the radio's EEPROM taken before the write in DIR (default "
+                      "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
+        ->type_name("DIR");
+    write->add_flag("--no-backup", noBackup, "write without first backing up the radio");
     auto* verify = app.add_subcommand("verify", "Verify the radio against a clone file");
     verify->add_option("file", file, "clone file")->required()->type_name("FILE.dat");
     verify->add_option("--report", report, "verify report (default ./Verify.txt)")->type_name("PATH");

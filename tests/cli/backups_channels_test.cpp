@@ -73,8 +73,10 @@ TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
     EXPECT_TRUE(std::regex_match(parsed[0]["time"].get<std::string>(),
                                  std::regex("\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d")));
 
-    // Without --backup DIR and --no-backup together, and without a backup at all.
-    EXPECT_EQ(Qx(Radio() + " write us.dat --no-backup --backup data").status, 2);
+    // Not --backup DIR and --no-backup together; and a write without a backup.
+    ToolRun both = Qx(Radio() + " write us.dat --no-backup --backup data");
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err, "qx720: --backup and --no-backup exclude each other\n");
     const std::vector<uint8_t> written = Bytes("radio.bin");
     Put("radio.bin", before);
     ToolRun skipped = Qx(Radio() + " write us.dat --no-backup");
