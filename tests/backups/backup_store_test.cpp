@@ -90,6 +90,14 @@ TEST(BackUpRadio, KeepsTheWholeEepromInANewFileAndNeverReplacesOne)
     EXPECT_NE(refused.problem.find("cannot create the folder"), std::string::npos);
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
 
+    // A full disk: the backup is reported lost, and leaves nothing behind.
+    SetWriteFaultHookForTesting([](std::size_t) { return false; });
+    BackupResult full = BackUpRadio(run, folder, At(7, 9, 5, 3));
+    SetWriteFaultHookForTesting({});
+    EXPECT_NE(full.result, kResultOk);
+    EXPECT_EQ(full.problem, folder + "/qx720-backup-20261207-090503.bin: the backup could not be written");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+
     // A radio that goes away: no file at all.
     RadioFaults faults;
     faults.unplugAfter = 30;

@@ -136,7 +136,7 @@ TEST_F(IdentityFleet, ShowAndWriteWarnButNeverRefuse)
     EXPECT_NO_THROW(parsed = nlohmann::json::parse(json.out));
     EXPECT_EQ(parsed["mmsiText"], "111235001");
 
-    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin")) + " write odd.dat");
+    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin")) + " write odd.dat --no-backup");
     EXPECT_EQ(write.status, 0) << write.err;
     EXPECT_EQ(write.out, "Write OK.\n");
     EXPECT_EQ(write.err, warnings);

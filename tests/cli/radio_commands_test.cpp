@@ -57,7 +57,7 @@ TEST_F(RadioCommands, WriteThenReadGivesBackWhatTheRadioKeeps)
     sent.usaNarrowEnabled = 1;
     PutRecord("edited.dat", sent);
 
-    ToolRun write = Qx(Radio() + " write edited.dat");
+    ToolRun write = Qx(Radio() + " write edited.dat --no-backup");
     EXPECT_EQ(write.status, 0) << write.all();
     EXPECT_EQ(write.out, "Write OK.\n");
     EXPECT_EQ(write.err, "");  // stderr is not a terminal: no progress bar
@@ -157,7 +157,7 @@ TEST_F(RadioCommands, ChangedChannelFailsVerifyWithPrivateSection)
 TEST_F(RadioCommands, RadioThatStopsAnsweringEndsWriteNotDetected)
 {
     ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
-    ToolRun write = Qx(Radio("unplug-after=30") + " write us.dat");
+    ToolRun write = Qx(Radio("unplug-after=30") + " write us.dat --no-backup");
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(write.err, "Radio is not detected!\n");
     EXPECT_EQ(write.out, "");
