@@ -7,10 +7,8 @@
 #include "cli/radio_option.h"
 
 namespace qx::cli {
-struct BackupChoice;
-}
 
-namespace qx::cli {
+struct BackupChoice;  // cli/backup_commands.h
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;     // the operation failed or the radio differs

@@ -108,22 +108,6 @@ TEST(BackUpRadio, KeepsTheWholeEepromInANewFileAndNeverReplacesOne)
     EXPECT_FALSE(fs::exists(folder + "/qx720-backup-20261207-090600.bin"));
 }
 
-TEST(ParseBackupName, ReadsTheTimeAndTheSuffix)
-{
-    LocalTime t;
-    int sequence = 0;
-    ASSERT_TRUE(ParseBackupName("qx720-backup-20261207-235959.bin", t, sequence));
-    EXPECT_EQ(BackupTimeText(t), "2026-12-07 23:59:59");
-    EXPECT_EQ(sequence, 1);
-    ASSERT_TRUE(ParseBackupName("qx720-backup-20261207-235959-12.bin", t, sequence));
-    EXPECT_EQ(sequence, 12);
-    for (const char* other : {"qx720-backup-20261207-235959.BIN", "qx720-backup-2026127-235959.bin",
-                              "qx720-backup-20261207_235959.bin", "qx720-backup-20261207-235959-.bin",
-                              "qx720-backup-20261207-235959x.bin", "boat-20261207-235959.bin",
-                              "qx720-backup-20261207-2359a9.bin", ".qx720-backup-20261207-235959.bin"})
-        EXPECT_FALSE(ParseBackupName(other, t, sequence)) << other;
-}
-
 TEST(ListBackups, NewestFirstWithTheMmsiOfEachDump)
 {
     test::TempDir dir;

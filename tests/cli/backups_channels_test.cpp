@@ -86,27 +86,19 @@ TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
     EXPECT_EQ(BackupFiles("data/qx720/backups").size(), 1u);
 }
 
-TEST_F(Backups, FolderFollowsHomeWhenTheDataHomeIsUnset)
+TEST_F(Backups, WithoutAnyFolderForTheBackupTheRadioIsLeftAlone)
 {
     const char* home = std::getenv("HOME");
     const std::string savedHome = home != nullptr ? home : "";
     ::unsetenv("XDG_DATA_HOME");
-    ::setenv("HOME", Path("home").c_str(), 1);
-    fs::create_directories(Path("home/.local/share/qx720/backups"));
-    Put("home/.local/share/qx720/backups/qx720-backup-20261207-101112.bin", std::vector<uint8_t>(8192, 0));
-    ToolRun list = Qx("backups");
-    EXPECT_EQ(list.out, "2026-12-07 10:11:12  -            8192  " +
-                            Path("home/.local/share/qx720/backups/qx720-backup-20261207-101112.bin") + "\n");
-
-    // With neither, a write names its choices and leaves the radio alone.
     ::unsetenv("HOME");
     Put("radio.bin", std::vector<uint8_t>(8192, 0x33));
     ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
     ToolRun write = Qx(Radio() + " write us.dat");
+    if (home != nullptr) ::setenv("HOME", savedHome.c_str(), 1);
     EXPECT_EQ(write.status, 2);
     EXPECT_NE(write.err.find("--backup DIR"), std::string::npos) << write.err;
     EXPECT_EQ(Bytes("radio.bin"), std::vector<uint8_t>(8192, 0x33));
-    if (home != nullptr) ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST_F(Backups, NothingIsWrittenWhenTheBackupFails)
@@ -188,8 +180,6 @@ TEST_F(Channels, RefusalsExitTwoAndWriteNothing)
         EXPECT_EQ(usa.err, "us.dat: a USA-model record has no private channels\n") << command;
     }
     EXPECT_EQ(Qx("channels import eu.dat missing.csv").err, "missing.csv: cannot open the file\n");
-    EXPECT_EQ(Qx("channels export bad.csv").status, 2);
-    EXPECT_EQ(Qx("channels").status, 2);
     EXPECT_EQ(Bytes("eu.dat"), eu);
 }
 
