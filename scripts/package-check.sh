@@ -30,6 +30,8 @@ step "programs"
 cd "$scratch"
 mkdir -m 700 runtime
 export XDG_RUNTIME_DIR=$scratch/runtime
+# The backup before the write goes into the scratch folder, not the user's data folder.
+export XDG_DATA_HOME=$scratch/data
 [ "$(command -v qx720)" = /usr/bin/qx720 ]
 qx720 --help >/dev/null
 qx720 --radio "virtual:$scratch/radio.bin" defaults -o "$scratch/uk.dat" --model eur-int --set uk >/dev/null

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <vector>
 
-#include "backups/backup_name.h"
+#include "cli/backup_commands.h"
 #include "cli/identity_commands.h"
 #include "cli/radio_session.h"
 #include "cli/record_view.h"
@@ -185,12 +185,6 @@ CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* l
     return result;
 }
 
-// A name in DIR that does not exist yet: qx720-backup-YYYYMMDD-HHMMSS[-N].bin.
-std::string BackupPath(const std::string& directory)
-{
-    return TimestampedBackupPath(directory, "qx720-backup", SystemLocalTime());
-}
-
 bool LoadEepromArgument(Context& ctx, const std::string& path, std::vector<uint8_t>& bytes)
 {
     CloneResult result = LoadEepromFile(path, bytes);
@@ -269,19 +263,14 @@ int CmdRead(Context& ctx, const std::string& output)
     return kExitOk;
 }
 
-int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::string& backupDir)
+int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup)
 {
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (!IdentityCheck(ctx, record)) return kExitUsage;
     PrintIdentityWarnings(ctx, record);
-    if (!backupDir.empty()) {
-        std::error_code ec;
-        if (!fs::is_directory(backupDir, ec)) {
-            ctx.err << "--backup " << backupDir << ": no such folder\n";
-            return kExitUsage;
-        }
-    }
+    std::string backupDir;
+    if (!ResolveBackupFolder(ctx, backup, backupDir)) return kExitUsage;
 
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
@@ -289,16 +278,14 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::
 
     if (!backupDir.empty()) {
         // The radio's whole EEPROM first, so that the write can always be undone.
-        const std::string path = BackupPath(backupDir);
-        CloneResult result = RunEepromTransfer(ctx, *session, "Backup",
-                                               [&](const EepromTransfer& run) { return ReadEepromToFile(run, path); });
-        if (result != kResultOk) {
-            int status = Finish(ctx, *session, result);
-            if (result == kResultOpenFileError) ctx.err << path << ": the backup could not be written\n";
+        const BackupResult made = RunBackupStage(ctx, *session, backupDir);
+        if (made.result != kResultOk) {
+            int status = Finish(ctx, *session, made.result);
+            if (!made.problem.empty()) ctx.err << made.problem << "\n";
             ctx.err << "Nothing was written to the radio.\n";
             return status;
         }
-        ctx.out << "Backup " << path << "\n";
+        ctx.out << "Backup " << made.path << "\n";
     }
 
     int status = Finish(ctx, *session, WriteRecord(ctx, *session, record));
@@ -483,7 +470,8 @@ int CmdDemo(Context& ctx)
     if (int status = CmdDefaults(demo, defaultsFile, "eur-int", "all"); status != kExitOk) return status;
 
     ctx.out << "\n2. Write to Radio:\n";
-    if (int status = CmdWrite(demo, defaultsFile, false, ""); status != kExitOk) return status;
+    // The virtual radio goes with the demo's folder; a backup of it would be kept for nothing.
+    if (int status = CmdWrite(demo, defaultsFile, false, BackupChoice{true, ""}); status != kExitOk) return status;
 
     ctx.out << "\n3. Read from Radio into a second clone file:\n";
     if (int status = CmdRead(demo, readFile); status != kExitOk) return status;

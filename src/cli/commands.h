@@ -8,6 +8,8 @@
 
 namespace qx::cli {
 
+struct BackupChoice;  // cli/backup_commands.h
+
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;     // the operation failed or the radio differs
 inline constexpr int kExitUsage = 2;      // a usage error or an invalid input file
@@ -22,7 +24,8 @@ struct Context {
 
 int CmdHandShake(Context& ctx);
 int CmdRead(Context& ctx, const std::string& output);
-int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const std::string& backupDir);
+// Backs the radio up first unless the choice skips it; nothing is written when that fails.
+int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup);
 int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPath);
 int CmdEepromRead(Context& ctx, const std::string& file);
 int CmdEepromWrite(Context& ctx, const std::string& file);

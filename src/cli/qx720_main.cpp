@@ -7,6 +7,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "cli/backup_commands.h"
+#include "cli/channel_commands.h"
 #include "cli/commands.h"
 #include "cli/fleet_command.h"
 #include "cli/identity_commands.h"
@@ -38,16 +40,19 @@ int Run(int argc, char** argv)
         ->type_name("RADIO");
 
     std::string file, output, report, model = "usa", set = "none", group, backup, fileB;
-    bool adjust = false, json = false;
+    bool adjust = false, json = false, noBackup = false;
 
     auto* handshake = app.add_subcommand("handshake", "HandShake with the radio");
     auto* read = app.add_subcommand("read", "Read from Radio, save the record as a clone file");
     read->add_option("-o,--output", output, "clone file to write")->required()->type_name("FILE.dat");
-    auto* write = app.add_subcommand("write", "Write to Radio from a clone file");
+    auto* write = app.add_subcommand("write", "back the radio up, then Write to Radio from a clone file");
     write->add_option("file", file, "clone file")->required()->type_name("FILE.dat");
     write->add_flag("--adjust-mode", adjust, "set the adjust mode flag (EEPROM byte 0x2FF = 1)");
-    write->add_option("--backup", backup, "first read the radio's whole EEPROM into a timestamped file in DIR")
+    write->add_option("--backup", backup,
+                      "keep the backup of the radio's EEPROM taken before the write in DIR (default "
+                      "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
         ->type_name("DIR");
+    write->add_flag("--no-backup", noBackup, "write without first backing up the radio");
     auto* verify = app.add_subcommand("verify", "Verify the radio against a clone file");
     verify->add_option("file", file, "clone file")->required()->type_name("FILE.dat");
     verify->add_option("--report", report, "verify report (default ./Verify.txt)")->type_name("PATH");
@@ -91,6 +96,10 @@ int Run(int argc, char** argv)
         sub->add_option("number", number, "the number")->required()->type_name("NUMBER");
         sub->add_flag("--json", json, "one JSON object");
     }
+    BackupsCommand backupsArgs;
+    AddBackupsCommand(app, backupsArgs);
+    ChannelsCommand channelsArgs;
+    AddChannelsCommand(app, channelsArgs);
     FleetArguments fleetArgs;
     auto* fleet = app.add_subcommand("fleet", "write one template to many radios, each with its own MMSI and ATIS ID");
     fleet->add_option("template", fleetArgs.templateFile, "clone file")->required()->type_name("TEMPLATE.dat");
@@ -130,7 +139,7 @@ int Run(int argc, char** argv)
 
     if (*handshake) return CmdHandShake(ctx);
     if (*read) return CmdRead(ctx, output);
-    if (*write) return CmdWrite(ctx, file, adjust, backup);
+    if (*write) return CmdWrite(ctx, file, adjust, BackupChoice{noBackup, backup});
     if (*verify) return CmdVerify(ctx, file, report);
     if (*eRead) return CmdEepromRead(ctx, file);
     if (*eWrite) return CmdEepromWrite(ctx, file);
@@ -146,6 +155,8 @@ int Run(int argc, char** argv)
     if (*mmsi) return CmdMmsi(ctx, number, json);
     if (*atis) return CmdAtis(ctx, number, json);
     if (*fleet) return CmdFleet(ctx, fleetArgs, std::cin);
+    if (*backupsArgs.command) return CmdBackups(ctx, backupsArgs.folder, backupsArgs.json);
+    if (int status = RunChannelsCommand(ctx, channelsArgs); status >= 0) return status;
     return kExitUsage;
 }
 

@@ -85,14 +85,15 @@ std::string CsvField(std::string_view text)
     return out + "\"";
 }
 
-std::string CsvLine(const std::vector<std::string>& fields)
+std::string CsvLine(const std::vector<std::string>& fields, std::string_view lineEnd)
 {
     std::string out;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i) out += ',';
         out += CsvField(fields[i]);
     }
-    return out + "\n";
+    out += lineEnd;
+    return out;
 }
 
 }  // namespace qx

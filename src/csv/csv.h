@@ -26,7 +26,7 @@ bool ParseCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& 
 // A field as it must be written: quoted when it holds a comma, a quote, CR or LF, or
 // starts or ends with a blank.
 std::string CsvField(std::string_view text);
-// The fields joined by commas, with the LF line end.
-std::string CsvLine(const std::vector<std::string>& fields);
+// The fields joined by commas, with the given line end (LF unless told otherwise).
+std::string CsvLine(const std::vector<std::string>& fields, std::string_view lineEnd = "\n");
 
 }  // namespace qx

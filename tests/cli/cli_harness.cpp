@@ -22,6 +22,8 @@ void CliTest::SetUp()
 {
     scratch_ = std::make_unique<test::TempDir>("cli");
     dir_ = scratch_->Root();
+    // qx720 write keeps a backup in the user's data folder: the scratch folder stands in for it.
+    ::setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
 }
 
 void CliTest::TearDown() { scratch_.reset(); }

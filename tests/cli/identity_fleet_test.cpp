@@ -34,7 +34,9 @@ class IdentityFleet : public ::testing::Test {
 protected:
     ToolOutput Qx(const std::string& args)
     {
-        const std::string command = "cd " + Quoted(dir.Path()) + " && " + Quoted(QX720_PATH) + " " + args +
+        // Backups before a write go into the scratch folder, never the user's data folder.
+        const std::string command = "cd " + Quoted(dir.Path()) + " && XDG_DATA_HOME=" + Quoted(dir.File("data")) +
+                                    " " + Quoted(QX720_PATH) + " " + args +
                                     " >.stdout 2>.stderr </dev/null";
         ToolOutput run;
         const int raw = std::system(command.c_str());
@@ -134,7 +136,7 @@ TEST_F(IdentityFleet, ShowAndWriteWarnButNeverRefuse)
     EXPECT_NO_THROW(parsed = nlohmann::json::parse(json.out));
     EXPECT_EQ(parsed["mmsiText"], "111235001");
 
-    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin") + ",fast") + " write odd.dat");
+    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin") + ",fast") + " write odd.dat --no-backup");
     EXPECT_EQ(write.status, 0) << write.err;
     EXPECT_EQ(write.out, "Write OK.\n");
     EXPECT_EQ(write.err, warnings);

@@ -58,7 +58,7 @@ TEST_F(RadioCommands, WriteThenReadGivesBackWhatTheRadioKeeps)
     PutRecord("edited.dat", sent);
 
     // At the real protocol timings, as the few runs that keep them.
-    ToolRun write = Qx(RealTimedRadio() + " write edited.dat");
+    ToolRun write = Qx(RealTimedRadio() + " write edited.dat --no-backup");
     EXPECT_EQ(write.status, 0) << write.all();
     EXPECT_EQ(write.out, "Write OK.\n");
     EXPECT_EQ(write.err, "");  // stderr is not a terminal: no progress bar
@@ -158,7 +158,7 @@ TEST_F(RadioCommands, ChangedChannelFailsVerifyWithPrivateSection)
 TEST_F(RadioCommands, RadioThatStopsAnsweringEndsWriteNotDetected)
 {
     ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
-    ToolRun write = Qx(Radio("unplug-after=30") + " write us.dat");
+    ToolRun write = Qx(Radio("unplug-after=30") + " write us.dat --no-backup");
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(write.err, "Radio is not detected!\n");
     EXPECT_EQ(write.out, "");

@@ -1,0 +1,163 @@
+#include "backups/backup_store.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <tuple>
+
+#include "backups/backup_name.h"
+#include "document/atomic_file.h"
+#include "model/radio_image.h"
+
+namespace qx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool AllDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int Number(std::string_view digits)
+{
+    int n = 0;
+    for (char c : digits) n = n * 10 + (c - '0');
+    return n;
+}
+
+}  // namespace
+
+std::string DefaultBackupFolder(const char* xdgDataHome, const char* home)
+{
+    // Relative values are to be ignored, as if unset.
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return (fs::path(xdgDataHome) / "qx720" / "backups").string();
+    if (home != nullptr && home[0] != '\0')
+        return (fs::path(home) / ".local" / "share" / "qx720" / "backups").string();
+    return {};
+}
+
+bool MakeBackupFolder(const std::string& folder, std::string& error)
+{
+    std::error_code ec;
+    const fs::path target = fs::absolute(folder, ec);
+    if (ec) {
+        error = folder + ": " + ec.message();
+        return false;
+    }
+    // Each missing folder from the top down, readable by the user alone.
+    std::vector<fs::path> missing;
+    for (fs::path p = target; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
+        missing.push_back(p);
+        if (p == p.parent_path()) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (!fs::create_directory(*it, ec) && ec) {
+            error = "cannot create the folder " + it->string() + ": " + ec.message();
+            return false;
+        }
+        fs::permissions(*it, fs::perms::owner_all, fs::perm_options::replace, ec);
+    }
+    if (!fs::is_directory(target, ec)) {
+        error = folder + " is not a folder";
+        return false;
+    }
+    return true;
+}
+
+BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, const LocalTime& time)
+{
+    BackupResult out;
+    if (!MakeBackupFolder(folder, out.problem)) {
+        out.result = kResultOpenFileError;
+        return out;
+    }
+    std::vector<uint8_t> bytes;
+    out.result = ReadEeprom(run, bytes);
+    if (out.result != kResultOk) return out;
+    const std::string path = TimestampedBackupPath(folder, kBackupBaseName, time);
+    out.result = SaveFileAtomically(path, bytes.data(), bytes.size());
+    if (out.result != kResultOk) {
+        out.problem = path + ": the backup could not be written";
+        return out;
+    }
+    out.path = path;
+    return out;
+}
+
+bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence)
+{
+    // qx720-backup-YYYYMMDD-HHMMSS[-N].bin
+    const std::string prefix = std::string(kBackupBaseName) + "-";
+    std::string_view name = fileName;
+    if (name.size() < prefix.size() + 15 + 4 || name.substr(0, prefix.size()) != prefix ||
+        name.substr(name.size() - 4) != ".bin")
+        return false;
+    name = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+    const std::string_view date = name.substr(0, 8), clock = name.substr(9, 6);
+    if (!AllDigits(date) || name[8] != '-' || !AllDigits(clock)) return false;
+    sequence = 1;
+    if (name.size() > 15) {
+        const std::string_view suffix = name.substr(15);
+        if (suffix.size() < 2 || suffix.size() > 10 || suffix[0] != '-' || !AllDigits(suffix.substr(1))) return false;
+        sequence = Number(suffix.substr(1));
+    }
+    time = LocalTime{Number(date.substr(0, 4)), Number(date.substr(4, 2)), Number(date.substr(6, 2)),
+                     Number(clock.substr(0, 2)), Number(clock.substr(2, 2)), Number(clock.substr(4, 2)), 0};
+    return true;
+}
+
+std::string DumpMmsi(const std::vector<uint8_t>& dump)
+{
+    if (dump.size() < static_cast<std::size_t>(kEepromSize)) return {};
+    RadioImage image{};
+    std::copy(dump.begin(), dump.begin() + kEepromSize, image.begin());
+    RadioSettings record;
+    DecodeSettings(image, 1, record);
+    if (record.mmsiByUser != 0) return {};
+    const std::string mmsi = MmsiText(record);
+    // An erased or damaged identity decodes to something that is not an MMSI.
+    return AllDigits(mmsi) ? mmsi : std::string();
+}
+
+std::vector<BackupEntry> ListBackups(const std::string& folder)
+{
+    struct Found {
+        BackupEntry entry;
+        int sequence;
+    };
+    std::vector<Found> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        Found f;
+        if (!ParseBackupName(it->path().filename().string(), f.entry.time, f.sequence)) continue;
+        std::error_code sizeError;
+        if (!fs::is_regular_file(it->path(), sizeError)) continue;
+        f.entry.size = fs::file_size(it->path(), sizeError);
+        if (sizeError) continue;
+        f.entry.path = it->path().string();
+        std::vector<uint8_t> bytes;
+        if (ReadFileBytes(f.entry.path, bytes, kEepromSize)) f.entry.mmsi = DumpMmsi(bytes);
+        found.push_back(std::move(f));
+    }
+    auto key = [](const Found& f) {
+        const LocalTime& t = f.entry.time;
+        return std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second, f.sequence, f.entry.path);
+    };
+    std::sort(found.begin(), found.end(), [&](const Found& a, const Found& b) { return key(a) > key(b); });
+    std::vector<BackupEntry> list;
+    for (Found& f : found) list.push_back(std::move(f.entry));
+    return list;
+}
+
+std::string BackupTimeText(const LocalTime& t)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+}  // namespace qx

@@ -1,0 +1,57 @@
+// The backups of the radio taken before every write: where they live, how one is made, and
+// the list of those kept. Shared by the command line and the window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "clone/clock.h"
+#include "clone/clone_result.h"
+#include "clone/eeprom_transfer.h"
+
+namespace qx {
+
+inline constexpr const char* kBackupBaseName = "qx720-backup";
+
+// $XDG_DATA_HOME/qx720/backups, or ~/.local/share/qx720/backups when the variable is unset,
+// empty or not an absolute path. Either argument may be null (unset). "" when neither gives
+// a folder.
+std::string DefaultBackupFolder(const char* xdgDataHome, const char* home);
+
+// Creates the folder and any folder above it that is missing (the new ones private to the
+// user). False with the reason when it cannot be made or is not a folder.
+bool MakeBackupFolder(const std::string& folder, std::string& error);
+
+struct BackupResult {
+    CloneResult result = kResultOk;
+    std::string path;     // the backup's file, when it was made
+    std::string problem;  // what went wrong with the file or the folder, for the user
+};
+
+// Reads the radio's whole EEPROM into a new qx720-backup-YYYYMMDD-HHMMSS.bin in `folder`,
+// creating the folder on first use. A backup that is not complete on disk is no backup:
+// result is non-zero and the caller must not write to the radio.
+BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, const LocalTime& time);
+
+struct BackupEntry {
+    LocalTime time;       // from the file name
+    std::string mmsi;     // the MMSI in the dump's clone range; "" when none
+    std::uintmax_t size = 0;
+    std::string path;
+};
+
+// The backups in `folder` (regular files named as BackUpRadio names them), newest first;
+// empty when the folder does not exist.
+std::vector<BackupEntry> ListBackups(const std::string& folder);
+
+// Reads the file name's time: false for a name that is not a backup's.
+bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence);
+
+// The MMSI that the clone range of a dump holds; "" when the dump is short or holds none.
+std::string DumpMmsi(const std::vector<uint8_t>& dump);
+
+// "YYYY-MM-DD HH:MM:SS".
+std::string BackupTimeText(const LocalTime& time);
+
+}  // namespace qx

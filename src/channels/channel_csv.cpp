@@ -1,0 +1,341 @@
+#include "channels/channel_csv.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "csv/csv.h"
+#include "model/channel_plan.h"
+
+namespace qx {
+
+namespace {
+
+constexpr int kFirstUsageCode = 11;
+constexpr int kLastUsageCode = 35;
+constexpr double kBandLowMHz = 136.0;
+constexpr double kTxHighMHz = 174.0;
+constexpr double kRxHighMHz = 178.6;
+// What a clone file may hold: a record with a receive frequency above it would not open again.
+constexpr double kCloneFileHighMHz = 174.0;
+constexpr std::size_t kUsageTextMax = 12;
+
+enum Column { kName, kUsage, kTx, kRx, kLowPower, kRxOnly, kOneWattAtis, kRxAtis, kPttHigh, kUsageText, kColumns };
+constexpr std::array<std::string_view, kColumns> kColumnNames = {
+    "Name", "Usage", "TX MHz", "RX MHz", "1W", "RxOnly", "1WATIS", "RxATIS", "PTTHI", "Usage text"};
+constexpr std::array<Column, 5> kFlagColumns = {kLowPower, kRxOnly, kOneWattAtis, kRxAtis, kPttHigh};
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+bool OnRaster(double mhz)
+{
+    // The channel setup dialog's test: a whole number of 6.25 kHz steps, within its tolerances.
+    const double x = mhz * 160.0;
+    const double d = std::fabs(x - std::floor(x));
+    return d > 0.9999 || d < 0.00001;
+}
+
+// Five decimals, whatever the locale.
+std::string FiveDecimals(double mhz)
+{
+    char text[400];
+    auto [end, ec] = std::to_chars(text, text + sizeof text, mhz, std::chars_format::fixed, 5);
+    return ec == std::errc() ? std::string(text, end) : std::string("?");
+}
+
+std::string Flag(int32_t value) { return value != 0 ? "1" : "0"; }
+
+std::string TrimmedUsageName(int code) { return std::string(TrimBlanks(UsageName(code))); }
+
+// The value of text made of plain decimal digits (no sign, no exponent, no "nan").
+std::optional<double> ParseFrequency(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (text.empty()) return std::nullopt;
+    std::size_t dots = 0, digits = 0;
+    for (char c : text) {
+        if (c == '.')
+            ++dots;
+        else if (c >= '0' && c <= '9')
+            ++digits;
+        else
+            return std::nullopt;
+    }
+    if (dots > 1 || digits == 0 || digits > 30) return std::nullopt;
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (ec != std::errc() || end != text.data() + text.size() || !(value < 1.0e6)) return std::nullopt;
+    return value;
+}
+
+// A checked frequency as the record stores it: taken to the five decimals the CSV carries.
+// Whole 100 Hz values are computed as the built-in European channel sets compute theirs, so an
+// exported set comes back bit for bit, unless that would move the value across a band edge.
+double StoredFrequency(double value)
+{
+    const std::string text = FiveDecimals(value);
+    double nearest = value;
+    std::from_chars(text.data(), text.data() + text.size(), nearest, std::chars_format::fixed);
+    const long long fifths = std::llround(nearest * 100000.0);
+    if (fifths % 10 != 0) return nearest;
+    const double setStyle = static_cast<double>(fifths / 10) * 0.0001;
+    for (double edge : {kBandLowMHz, kTxHighMHz, kRxHighMHz})
+        if ((setStyle < edge) != (nearest < edge) || (setStyle > edge) != (nearest > edge)) return nearest;
+    return setStyle;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string UsageNameList()
+{
+    std::string list;
+    for (int code = kFirstUsageCode; code <= kLastUsageCode; ++code) {
+        if (!list.empty()) list += ", ";
+        list += TrimmedUsageName(code);
+    }
+    return list;
+}
+
+struct Row {
+    int line = 0;
+    std::string name;
+    int usageCode = 0;
+    double tx = 0, rx = 0;
+    std::array<int32_t, kFlagColumns.size()> flags{};
+    std::string usageText;
+};
+
+int32_t ChannelEntry::*const kFlagFields[] = {&ChannelEntry::lowPowerOnly, &ChannelEntry::rxOnly,
+                                              &ChannelEntry::oneWattAtis, &ChannelEntry::rxAtis,
+                                              &ChannelEntry::pttHigh};
+
+class RowReader {
+public:
+    RowReader(std::vector<std::string>& problems) : problems_(problems) {}
+
+    // Finds the columns; false when a required one is missing or one appears twice.
+    bool ReadHeader(const CsvRecord& header)
+    {
+        columns_.fill(-1);
+        width_ = header.fields.size();
+        bool ok = true;
+        for (std::size_t i = 0; i < header.fields.size(); ++i) {
+            const std::string_view name = TrimBlanks(header.fields[i]);
+            for (int c = 0; c < kColumns; ++c) {
+                if (!SameIgnoringCase(name, kColumnNames[c])) continue;
+                if (columns_[c] >= 0) {
+                    Problem(header.line, "the column " + std::string(kColumnNames[c]) + " appears twice");
+                    ok = false;
+                }
+                columns_[c] = static_cast<int>(i);
+            }
+        }
+        for (Column c : {kName, kUsage, kTx})
+            if (columns_[c] < 0) {
+                Problem(header.line, "no " + std::string(kColumnNames[c]) + " column (the header needs Name, Usage and "
+                                                                             "TX MHz)");
+                ok = false;
+            }
+        return ok;
+    }
+
+    // False with its problems listed when the row is not a channel the radio can take.
+    bool ReadRow(const CsvRecord& record, Row& row)
+    {
+        const std::size_t before = problems_.size();
+        row.line = record.line;
+        if (record.fields.size() != width_) {
+            Problem(record.line, std::to_string(record.fields.size()) + " fields where the header has " +
+                                     std::to_string(width_));
+            return false;
+        }
+        auto cell = [&](Column c) -> std::string_view {
+            return columns_[c] < 0 ? std::string_view() : std::string_view(record.fields[columns_[c]]);
+        };
+
+        row.name = std::string(TrimBlanks(cell(kName)));
+        if (row.name.size() != 2 || kPrivateNameChars.find(row.name[0]) == std::string_view::npos ||
+            row.name[1] < '0' || row.name[1] > '9')
+            Problem(record.line, "Name " + Quoted(row.name) + " is not one of 0123456789ACFLM followed by a digit");
+
+        row.usageCode = UsageCodeFromName(cell(kUsage));
+        if (row.usageCode < 0)
+            Problem(record.line, "Usage " + Quoted(TrimBlanks(cell(kUsage))) + " is not a usage name (" +
+                                     UsageNameList() + ")");
+
+        const std::string_view txText = cell(kTx);
+        std::optional<double> tx = ParseFrequency(txText);
+        const bool txOk = tx && (*tx == 0.0 || IsPrivateTxMHz(*tx));
+        if (!txOk)
+            Problem(record.line, "TX MHz " + Quoted(TrimBlanks(txText)) +
+                                     " is neither 0 (receive only) nor 136 to 174 MHz in steps of 6.25 kHz");
+
+        const bool rxGiven = !TrimBlanks(cell(kRx)).empty();
+        const std::string_view rxText = rxGiven ? cell(kRx) : txText;
+        std::optional<double> rx = ParseFrequency(rxText);
+        // Without an RX of its own a bad TX is told once, not again as the RX.
+        if (rxGiven || txOk) {
+            if (!rx || !IsPrivateRxMHz(*rx))
+                Problem(record.line, "RX MHz " + Quoted(TrimBlanks(rxText)) +
+                                         " is not 136 to 178.6 MHz in steps of 6.25 kHz" +
+                                         (rxGiven ? "" : " (RX is TX when not given)"));
+            else if (*rx > kCloneFileHighMHz)
+                Problem(record.line, "RX MHz " + FiveDecimals(*rx) +
+                                         " lies above 174 MHz, and a clone file holding it would not open again");
+        }
+
+        for (std::size_t f = 0; f < kFlagColumns.size(); ++f) {
+            const std::string_view text = TrimBlanks(cell(kFlagColumns[f]));
+            if (text.empty() || text == "0" || text == "1")
+                row.flags[f] = text == "1" ? 1 : 0;
+            else
+                Problem(record.line, std::string(kColumnNames[kFlagColumns[f]]) + " " + Quoted(text) + " is not 0 or 1");
+        }
+
+        row.usageText = std::string(cell(kUsageText));
+        if (row.usageText.size() > kUsageTextMax)
+            Problem(record.line, "Usage text " + Quoted(row.usageText) + " is longer than 12 characters");
+        else if (row.usageText.find('\0') != std::string::npos)
+            Problem(record.line, "Usage text holds a NUL character");
+
+        if (tx) row.tx = StoredFrequency(*tx);
+        if (rx) row.rx = StoredFrequency(*rx);
+        return problems_.size() == before;
+    }
+
+    void Problem(int line, const std::string& text) { problems_.push_back("line " + std::to_string(line) + ": " + text); }
+
+private:
+    std::vector<std::string>& problems_;
+    std::array<int, kColumns> columns_{};
+    std::size_t width_ = 0;
+};
+
+bool AllBlank(const CsvRecord& record)
+{
+    for (const std::string& field : record.fields)
+        if (!TrimBlanks(field).empty()) return false;
+    return true;
+}
+
+// Stores a row into an entry, leaving every field whose exported text would not change as it is.
+void StoreRow(const Row& row, ChannelEntry& e)
+{
+    if (ChannelName(e) != row.name) SetChannelName(e, row.name);
+    if (e.usageCode != row.usageCode) e.usageCode = static_cast<int8_t>(row.usageCode);
+    if (FiveDecimals(e.txMHz) != FiveDecimals(row.tx)) e.txMHz = row.tx;
+    if (FiveDecimals(e.rxMHz) != FiveDecimals(row.rx)) e.rxMHz = row.rx;
+    if (e.inUse == 0) e.inUse = 1;
+    for (std::size_t f = 0; f < kFlagColumns.size(); ++f) {
+        int32_t& field = e.*kFlagFields[f];
+        if ((field != 0) != (row.flags[f] != 0)) field = row.flags[f];
+    }
+    if (UsageText(e) != row.usageText) SetUsageText(e, row.usageText);
+}
+
+}  // namespace
+
+int PrivateListLength(const RadioSettings& record)
+{
+    int n = 0;
+    while (n < kChannelsPerBlock) {
+        const ChannelEntry& e = record.channels[kPrivateBlock + n];
+        if (e.inUse == 0 || e.name[2] != '\0') break;
+        ++n;
+    }
+    return n;
+}
+
+bool IsPrivateTxMHz(double mhz) { return mhz >= kBandLowMHz && mhz <= kTxHighMHz && OnRaster(mhz); }
+
+bool IsPrivateRxMHz(double mhz) { return mhz >= kBandLowMHz && mhz <= kRxHighMHz && OnRaster(mhz); }
+
+int UsageCodeFromName(std::string_view text)
+{
+    text = TrimBlanks(text);
+    for (int code = kFirstUsageCode; code <= kLastUsageCode; ++code)
+        if (SameIgnoringCase(text, TrimBlanks(UsageName(code)))) return code;
+    return -1;
+}
+
+std::string ExportChannelsCsv(const RadioSettings& record)
+{
+    std::string out(kChannelCsvHeader);
+    out += "\r\n";
+    const int n = PrivateListLength(record);
+    for (int p = 0; p < n; ++p) {
+        const ChannelEntry& e = record.channels[kPrivateBlock + p];
+        std::vector<std::string> fields = {ChannelName(e), TrimmedUsageName(e.usageCode), FiveDecimals(e.txMHz),
+                                           FiveDecimals(e.rxMHz)};
+        for (int32_t ChannelEntry::*flag : kFlagFields) fields.push_back(Flag(e.*flag));
+        fields.push_back(UsageText(e));
+        out += CsvLine(fields, "\r\n");
+    }
+    return out;
+}
+
+bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems)
+{
+    problems.clear();
+    if (!IsEuropeModel(record)) {
+        problems.emplace_back(kUsaModelHasNoPrivateChannels);
+        return false;
+    }
+    std::vector<CsvRecord> records;
+    CsvError error;
+    if (!ParseCsv(csv, records, error)) {
+        problems.push_back("line " + std::to_string(error.line) + ": " + error.message);
+        return false;
+    }
+    RowReader reader(problems);
+    if (records.empty()) {
+        reader.Problem(1, "no header line (" + std::string(kChannelCsvHeader) + ")");
+        return false;
+    }
+    if (!reader.ReadHeader(records.front())) return false;
+
+    std::vector<Row> rows;
+    int counted = 0;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        // Spreadsheets leave rows of empty cells behind; they hold no channel.
+        if (AllBlank(records[i])) continue;
+        if (++counted == kChannelCsvMaxRows + 1)
+            reader.Problem(records[i].line, "more than 100 channels (the private block holds 100)");
+        Row row;
+        if (reader.ReadRow(records[i], row)) rows.push_back(row);
+    }
+    if (!problems.empty()) return false;
+
+    // The list of n rows replaces the old list of m: rows over old entries keep what they
+    // share with them; entries past the old list start blank, as added channels do; entries
+    // the old list held beyond the new one are freed as the channel list frees them.
+    const int m = PrivateListLength(record);
+    const int n = static_cast<int>(rows.size());
+    ChannelEntry* block = &record.channels[kPrivateBlock];
+    for (int p = 0; p < n; ++p) {
+        if (p >= m) block[p] = ChannelEntry{};
+        StoreRow(rows[p], block[p]);
+    }
+    for (int p = n; p < m; ++p) block[p].inUse = 0;
+    if (n > m && n < kChannelsPerBlock) block[n].inUse = 0;
+    return true;
+}
+
+}  // namespace qx

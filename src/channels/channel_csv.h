@@ -1,0 +1,41 @@
+// The private channels of a record as CSV, for editing in a spreadsheet and exchange between
+// records. Shared by the command line and the window.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/radio_settings.h"
+
+namespace qx {
+
+inline constexpr std::string_view kChannelCsvHeader =
+    "Name,Usage,TX MHz,RX MHz,1W,RxOnly,1WATIS,RxATIS,PTTHI,Usage text";
+inline constexpr int kChannelCsvMaxRows = 100;
+// Why a USA-model record takes no part.
+inline constexpr std::string_view kUsaModelHasNoPrivateChannels = "a USA-model record has no private channels";
+
+// The frequency checks of private channels: TX as the channel setup dialog accepts it (136 to
+// 174 MHz on the 6.25 kHz raster), RX within 136 to 178.6 MHz on the same raster.
+bool IsPrivateTxMHz(double mhz);
+bool IsPrivateRxMHz(double mhz);
+
+// The usage code (11..35) whose usage name matches `text` ignoring case and surrounding blanks;
+// -1 for none.
+int UsageCodeFromName(std::string_view text);
+
+// The private channels as the channel list shows them: the run from entry 300 up to the
+// first free entry or the first with a three-character name.
+int PrivateListLength(const RadioSettings& record);
+
+// The private channels in list order as CSV: the header, then one line per channel, CR LF.
+std::string ExportChannelsCsv(const RadioSettings& record);
+
+// Replaces the record's private channels by the rows of `csv`, in order. On any problem the
+// record is unchanged and `problems` lists every one as "line N: ...". A field whose text is
+// what the export writes for the channel already at that position keeps the record's bytes,
+// so an export imported into the same record changes nothing.
+bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems);
+
+}  // namespace qx

@@ -1,0 +1,125 @@
+#include "cli/channel_commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+#include <vector>
+
+#include "channels/channel_csv.h"
+#include "document/atomic_file.h"
+#include "document/clone_file.h"
+#include "document/model_config.h"
+
+namespace qx::cli {
+
+namespace {
+
+// Larger than any CSV of 100 channels a spreadsheet makes; more is not a channel list.
+constexpr std::size_t kCsvMaxBytes = 4u << 20;
+
+bool LoadCloneArgument(Context& ctx, const std::string& path, RadioSettings& record)
+{
+    const CloneResult result = ReadCloneRecord(path, record);
+    if (result == kResultOk) return true;
+    ctx.err << DescribeResult(result) << "\n";
+    if (result == kResultUnknownFormat)
+        ctx.err << path << ": not a clone file (a clone file holds one 43816-byte record whose channels "
+                           "have 2- or 3-character names and frequencies within 136..174 MHz)\n";
+    else
+        ctx.err << path << ": cannot open the file\n";
+    return false;
+}
+
+bool RefuseUsaModel(Context& ctx, const std::string& path, const RadioSettings& record)
+{
+    if (IsEuropeModel(record)) return false;
+    ctx.err << path << ": " << kUsaModelHasNoPrivateChannels << "\n";
+    return true;
+}
+
+}  // namespace
+
+void AddChannelsCommand(CLI::App& app, ChannelsCommand& channels)
+{
+    auto* group = app.add_subcommand("channels", "a clone file's private channels as CSV");
+    group->require_subcommand(1);
+    channels.exportCommand = group->add_subcommand("export", "write the private channels as CSV");
+    channels.exportCommand->add_option("file", channels.file, "clone file")->required()->type_name("FILE.dat");
+    channels.exportCommand->add_option("-o,--output", channels.output, "CSV file (default standard output)")
+        ->type_name("OUT.csv");
+    channels.importCommand = group->add_subcommand("import", "replace the private channels by a CSV file's rows");
+    channels.importCommand->add_option("base", channels.file, "clone file")->required()->type_name("BASE.dat");
+    channels.importCommand->add_option("csv", channels.csv, "CSV file")->required()->type_name("IN.csv");
+    channels.importCommand->add_option("-o,--output", channels.output, "clone file to write (default BASE itself)")
+        ->type_name("OUT.dat");
+}
+
+int RunChannelsCommand(Context& ctx, const ChannelsCommand& channels)
+{
+    if (channels.exportCommand != nullptr && *channels.exportCommand)
+        return CmdChannelsExport(ctx, channels.file, channels.output);
+    if (channels.importCommand != nullptr && *channels.importCommand)
+        return CmdChannelsImport(ctx, channels.file, channels.csv, channels.output);
+    return -1;
+}
+
+int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& output)
+{
+    RadioSettings record;
+    if (!LoadCloneArgument(ctx, file, record)) return kExitUsage;
+    if (RefuseUsaModel(ctx, file, record)) return kExitUsage;
+    const std::string csv = ExportChannelsCsv(record);
+    if (output.empty()) {
+        ctx.out << csv;
+        return kExitOk;
+    }
+    const CloneResult saved = SaveFileAtomically(output, csv.data(), csv.size());
+    if (saved != kResultOk) {
+        ctx.err << DescribeResult(saved) << "\n" << output << ": the CSV file could not be written\n";
+        return kExitFailed;
+    }
+    ctx.out << "Exported " << PrivateListLength(record) << " private channels to " << output << "\n";
+    return kExitOk;
+}
+
+int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& csv, const std::string& output)
+{
+    RadioSettings record;
+    if (!LoadCloneArgument(ctx, file, record)) return kExitUsage;
+    if (RefuseUsaModel(ctx, file, record)) return kExitUsage;
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(csv, bytes, kCsvMaxBytes + 1)) {
+        ctx.err << csv << ": cannot open the file\n";
+        return kExitUsage;
+    }
+    if (bytes.size() > kCsvMaxBytes) {
+        ctx.err << csv << ": larger than 4 MiB, which no list of 100 channels is\n";
+        return kExitUsage;
+    }
+    std::vector<std::string> problems;
+    RadioSettings imported = record;
+    if (!ImportChannelsCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), imported,
+                           problems)) {
+        for (const std::string& problem : problems) ctx.err << problem << "\n";
+        ctx.err << "Nothing was written.\n";
+        return kExitUsage;
+    }
+    // The rows were checked one by one; this guards the file as a whole.
+    const std::string problem = CloneRecordProblem(imported);
+    if (!problem.empty()) {
+        ctx.err << "the record would fail the clone file check (" << problem << ")\nNothing was written.\n";
+        return kExitUsage;
+    }
+    const std::string target = output.empty() ? file : output;
+    ModelConfig config;
+    ResetModelConfig(config);
+    const CloneResult saved = WriteCloneFile(target, imported, config);
+    if (saved != kResultOk) {
+        ctx.err << DescribeResult(saved) << "\n" << target << ": the clone file could not be written\n";
+        return kExitFailed;
+    }
+    ctx.out << "Imported " << PrivateListLength(imported) << " private channels into " << target << "\n";
+    return kExitOk;
+}
+
+}  // namespace qx::cli

@@ -1,0 +1,31 @@
+// qx720 channels export / import: a record's private channels as CSV.
+#pragma once
+
+#include <string>
+
+#include "cli/commands.h"
+
+namespace CLI {
+class App;
+}
+
+namespace qx::cli {
+
+struct ChannelsCommand {
+    CLI::App* exportCommand = nullptr;
+    CLI::App* importCommand = nullptr;
+    std::string file;    // the clone file exported from, or imported into
+    std::string csv;     // the CSV imported
+    std::string output;  // -o: the CSV written, or the clone file written
+};
+void AddChannelsCommand(CLI::App& app, ChannelsCommand& channels);
+// -1 when neither subcommand was chosen.
+int RunChannelsCommand(Context& ctx, const ChannelsCommand& channels);
+
+// The private channels as CSV on standard output or into `output`.
+int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& output);
+// The CSV's rows replace the private channels of `file`; saved to `output`, or to `file` itself.
+// Exit 2 with "line N: ..." for every problem, and nothing written.
+int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& csv, const std::string& output);
+
+}  // namespace qx::cli

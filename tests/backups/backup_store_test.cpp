@@ -1,0 +1,149 @@
+// The backups folder, a backup of a virtual radio, and the list of backups.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "backups/backup_store.h"
+#include "clone/clone_fixture.h"
+#include "document/atomic_file.h"
+#include "model/identity.h"
+#include "model/radio_image.h"
+#include "support/temp_dir.h"
+
+namespace qx {
+namespace {
+
+namespace fs = std::filesystem;
+
+LocalTime At(int day, int hour, int minute, int second)
+{
+    return LocalTime{2026, 12, day, hour, minute, second, 0};
+}
+
+EepromBytes HoldingMmsi(const std::string& mmsi)
+{
+    EepromBytes bytes{};
+    bytes.fill(0xA5);
+    bytes[kAddrMmsiPresent] = 1;
+    IdentityBytes packed = *PackMmsi(mmsi);
+    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
+    return bytes;
+}
+
+TEST(BackupFolder, FollowsTheDataHomeOrTheHomeFolder)
+{
+    EXPECT_EQ(DefaultBackupFolder("/data", "/home/u"), "/data/qx720/backups");
+    EXPECT_EQ(DefaultBackupFolder(nullptr, "/home/u"), "/home/u/.local/share/qx720/backups");
+    // Empty and relative values count as unset.
+    EXPECT_EQ(DefaultBackupFolder("", "/home/u"), "/home/u/.local/share/qx720/backups");
+    EXPECT_EQ(DefaultBackupFolder("data", "/home/u"), "/home/u/.local/share/qx720/backups");
+    EXPECT_EQ(DefaultBackupFolder(nullptr, nullptr), "");
+    EXPECT_EQ(DefaultBackupFolder("", ""), "");
+}
+
+TEST(BackupFolder, IsCreatedOnFirstUsePrivateToTheUser)
+{
+    test::TempDir dir;
+    const std::string folder = dir.File("share/qx720/backups");
+    std::string error;
+    ASSERT_TRUE(MakeBackupFolder(folder, error)) << error;
+    EXPECT_TRUE(MakeBackupFolder(folder, error)) << "an existing folder is fine";
+    for (const char* made : {"share", "share/qx720", "share/qx720/backups"})
+        EXPECT_EQ(fs::status(dir.File(made)).permissions(), fs::perms::owner_all) << made;
+    EXPECT_NE(fs::status(dir.Path()).permissions(), fs::perms::owner_all) << "folders that were there stay as they are";
+
+    test::WriteAll(dir.File("file"), "x", 1);
+    EXPECT_FALSE(MakeBackupFolder(dir.File("file"), error));
+    EXPECT_EQ(error, dir.File("file") + " is not a folder");
+    EXPECT_FALSE(MakeBackupFolder(dir.File("file/backups"), error));
+    EXPECT_NE(error.find("cannot create the folder " + dir.File("file/backups")), std::string::npos) << error;
+}
+
+TEST(BackUpRadio, KeepsTheWholeEepromInANewFileAndNeverReplacesOne)
+{
+    test::TempDir dir;
+    testing::CloneRig rig;
+    const EepromBytes contents = HoldingMmsi("235012345");
+    rig.radio.SetContents(contents);
+    ModelConfig config{};
+    const EepromTransfer run{rig.environment, &config, &rig.progress, {}};
+    const std::string folder = dir.File("new/backups");
+
+    BackupResult first = BackUpRadio(run, folder, At(7, 9, 5, 1));
+    ASSERT_EQ(first.result, kResultOk) << first.problem;
+    EXPECT_EQ(first.path, folder + "/qx720-backup-20261207-090501.bin");
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(ReadFileBytes(first.path, kept, 1 << 16));
+    EXPECT_EQ(kept, std::vector<uint8_t>(contents.begin(), contents.end()));
+
+    BackupResult second = BackUpRadio(run, folder, At(7, 9, 5, 1));
+    ASSERT_EQ(second.result, kResultOk);
+    EXPECT_EQ(second.path, folder + "/qx720-backup-20261207-090501-2.bin");
+
+    // A folder that cannot be made: the radio is not even asked.
+    rig.radio.ClearLog();
+    test::WriteAll(dir.File("file"), "x", 1);
+    BackupResult refused = BackUpRadio(run, dir.File("file/backups"), At(7, 9, 5, 2));
+    EXPECT_EQ(refused.result, kResultOpenFileError);
+    EXPECT_NE(refused.problem.find("cannot create the folder"), std::string::npos);
+    EXPECT_EQ(rig.radio.SentenceCount(), 0);
+
+    // A full disk: the backup is reported lost, and leaves nothing behind.
+    SetWriteFaultHookForTesting([](std::size_t) { return false; });
+    BackupResult full = BackUpRadio(run, folder, At(7, 9, 5, 3));
+    SetWriteFaultHookForTesting({});
+    EXPECT_NE(full.result, kResultOk);
+    EXPECT_EQ(full.problem, folder + "/qx720-backup-20261207-090503.bin: the backup could not be written");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+
+    // A radio that goes away: no file at all.
+    RadioFaults faults;
+    faults.unplugAfter = 30;
+    rig.radio.SetFaults(faults);
+    BackupResult lost = BackUpRadio(run, folder, At(7, 9, 6, 0));
+    EXPECT_NE(lost.result, kResultOk);
+    EXPECT_TRUE(lost.path.empty());
+    EXPECT_FALSE(fs::exists(folder + "/qx720-backup-20261207-090600.bin"));
+}
+
+TEST(ListBackups, NewestFirstWithTheMmsiOfEachDump)
+{
+    test::TempDir dir;
+    EXPECT_TRUE(ListBackups(dir.File("missing")).empty());
+
+    const EepromBytes withMmsi = HoldingMmsi("235012345");
+    EepromBytes without = withMmsi;
+    without[kAddrMmsiPresent] = 0;
+    EepromBytes erased;
+    erased.fill(0xFF);
+    auto put = [&](const std::string& name, const void* data, std::size_t size) {
+        test::WriteAll(dir.File(name), data, size);
+    };
+    put("qx720-backup-20261207-090501.bin", withMmsi.data(), withMmsi.size());
+    put("qx720-backup-20261207-090501-2.bin", without.data(), without.size());
+    put("qx720-backup-20261207-090501-10.bin", erased.data(), erased.size());
+    put("qx720-backup-20261130-235959.bin", withMmsi.data(), 100);  // short: no MMSI to find
+    put("qx720-backup-20261208-000000.bin", withMmsi.data(), withMmsi.size());
+    put("boat-20261209-000000.bin", withMmsi.data(), withMmsi.size());
+    put("notes.txt", "x", 1);
+    fs::create_directory(dir.File("qx720-backup-20261210-000000.bin"));
+
+    const std::vector<BackupEntry> list = ListBackups(dir.Path());
+    std::vector<std::string> seen;
+    for (const BackupEntry& b : list)
+        seen.push_back(fs::path(b.path).filename().string() + " " + (b.mmsi.empty() ? "-" : b.mmsi) + " " +
+                       std::to_string(b.size));
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "qx720-backup-20261208-000000.bin 235012345 8192",
+                        "qx720-backup-20261207-090501-10.bin - 8192",
+                        "qx720-backup-20261207-090501-2.bin - 8192",
+                        "qx720-backup-20261207-090501.bin 235012345 8192",
+                        "qx720-backup-20261130-235959.bin - 100",
+                    }));
+    EXPECT_EQ(BackupTimeText(list[0].time), "2026-12-08 00:00:00");
+}
+
+}  // namespace
+}  // namespace qx

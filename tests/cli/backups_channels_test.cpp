@@ -1,0 +1,187 @@
+// qx720 write's backup, qx720 backups and qx720 channels end to end, against virtual radios.
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <random>
+#include <regex>
+
+#include "cli_harness.h"
+#include "model/identity.h"
+#include "model/radio_image.h"
+
+namespace qx::clitest {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Random EEPROM contents that hold an MMSI where the clone range keeps it.
+std::vector<uint8_t> EepromWithMmsi(const std::string& mmsi, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::vector<uint8_t> bytes(kEepromSize);
+    for (auto& b : bytes) b = static_cast<uint8_t>(gen());
+    bytes[kAddrMmsiPresent] = 1;
+    const IdentityBytes packed = *PackMmsi(mmsi);
+    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
+    return bytes;
+}
+
+class Backups : public CliTest {
+protected:
+    std::vector<fs::path> BackupFiles(const std::string& folder) const
+    {
+        std::vector<fs::path> files;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(Path(folder), ec)) files.push_back(entry.path());
+        return files;
+    }
+};
+
+TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
+{
+    const std::vector<uint8_t> before = EepromWithMmsi("235012345", 7);
+    Put("radio.bin", before);
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    ToolRun empty = Qx("backups");
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_EQ(empty.err, "No backups in " + Path("data/qx720/backups") + "\n");
+
+    ToolRun write = Qx(Radio() + " write us.dat");
+    ASSERT_EQ(write.status, 0) << write.all();
+    const std::vector<fs::path> files = BackupFiles("data/qx720/backups");
+    ASSERT_EQ(files.size(), 1u);
+    const std::string path = files[0].string();
+    EXPECT_TRUE(std::regex_match(files[0].filename().string(), std::regex("qx720-backup-\\d{8}-\\d{6}\\.bin")));
+    EXPECT_EQ(Bytes("data/qx720/backups/" + files[0].filename().string()), before);
+    EXPECT_NE(Bytes("radio.bin"), before);
+    EXPECT_EQ(write.out, "Backup " + path + "\nWrite OK.\n");
+
+    ToolRun list = Qx("backups");
+    EXPECT_EQ(list.status, 0);
+    EXPECT_TRUE(std::regex_match(list.out, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  235012345    8192  " +
+                                                      std::regex_replace(path, std::regex("[.^$|()\\[\\]{}*+?\\\\]"),
+                                                                         "\\$&") +
+                                                      "\n")))
+        << list.out;
+    ToolRun json = Qx("backups --json");
+    const nlohmann::json parsed = nlohmann::json::parse(json.out);
+    ASSERT_EQ(parsed.size(), 1u);
+    EXPECT_EQ(parsed[0]["mmsi"], "235012345");
+    EXPECT_EQ(parsed[0]["size"], 8192);
+    EXPECT_EQ(parsed[0]["path"], path);
+    EXPECT_TRUE(std::regex_match(parsed[0]["time"].get<std::string>(),
+                                 std::regex("\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d")));
+
+    // Not --backup DIR and --no-backup together; and a write without a backup.
+    ToolRun both = Qx(Radio() + " write us.dat --no-backup --backup data");
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err, "qx720: --backup and --no-backup exclude each other\n");
+    const std::vector<uint8_t> written = Bytes("radio.bin");
+    Put("radio.bin", before);
+    ToolRun skipped = Qx(Radio() + " write us.dat --no-backup");
+    EXPECT_EQ(skipped.status, 0) << skipped.all();
+    EXPECT_EQ(skipped.out, "Write OK.\n");
+    EXPECT_EQ(Bytes("radio.bin"), written);
+    EXPECT_EQ(BackupFiles("data/qx720/backups").size(), 1u);
+}
+
+TEST_F(Backups, WithoutAnyFolderForTheBackupTheRadioIsLeftAlone)
+{
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "";
+    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("HOME");
+    Put("radio.bin", std::vector<uint8_t>(8192, 0x33));
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    ToolRun write = Qx(Radio() + " write us.dat");
+    if (home != nullptr) ::setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_EQ(write.status, 2);
+    EXPECT_NE(write.err.find("--backup DIR"), std::string::npos) << write.err;
+    EXPECT_EQ(Bytes("radio.bin"), std::vector<uint8_t>(8192, 0x33));
+}
+
+TEST_F(Backups, NothingIsWrittenWhenTheBackupFails)
+{
+    const std::vector<uint8_t> before = EepromWithMmsi("235012345", 8);
+    Put("radio.bin", before);
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+
+    // The radio goes away during the backup.
+    ToolRun lost = Qx(Radio("unplug-after=50") + " write us.dat");
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_EQ(lost.err, "Radio is not detected!\nNothing was written to the radio.\n");
+    EXPECT_EQ(lost.out, "");
+    EXPECT_EQ(Bytes("radio.bin"), before);
+    EXPECT_TRUE(BackupFiles("data/qx720/backups").empty());
+
+    // The folder cannot be made (a file stands where a folder must be).
+    Put("file", {1});
+    ::setenv("XDG_DATA_HOME", Path("file").c_str(), 1);
+    ToolRun noFolder = Qx(Radio() + " write us.dat");
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_NE(noFolder.err.find("cannot create the folder " + Path("file/qx720")), std::string::npos) << noFolder.err;
+    EXPECT_NE(noFolder.err.find("Nothing was written to the radio.\n"), std::string::npos);
+    EXPECT_EQ(Bytes("radio.bin"), before);
+}
+
+using Channels = CliTest;
+
+TEST_F(Channels, ExportThenImportChangesNothingAndFillsAnEmptyRecord)
+{
+    ASSERT_EQ(Qx("defaults -o all.dat --model eur-int --set all").status, 0);
+    ASSERT_EQ(Qx("defaults -o none.dat --model eur-int --set none").status, 0);
+    const std::vector<uint8_t> all = Bytes("all.dat"), none = Bytes("none.dat");
+
+    ToolRun shown = Qx("channels export all.dat");
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out.substr(0, 70), "Name,Usage,TX MHz,RX MHz,1W,RxOnly,1WATIS,RxATIS,PTTHI,Usage text\r\n31,");
+    ToolRun saved = Qx("channels export all.dat -o c.csv");
+    EXPECT_EQ(saved.out, "Exported 28 private channels to c.csv\n");
+    EXPECT_EQ(Text("c.csv"), shown.out);
+
+    ToolRun same = Qx("channels import all.dat c.csv");
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out, "Imported 28 private channels into all.dat\n");
+    EXPECT_EQ(Bytes("all.dat"), all);
+
+    ToolRun filled = Qx("channels import none.dat c.csv -o filled.dat");
+    EXPECT_EQ(filled.status, 0) << filled.err;
+    EXPECT_EQ(Bytes("none.dat"), none);
+    ToolRun diff = Qx("diff all.dat filled.dat");
+    EXPECT_EQ(diff.status, 0) << diff.out;
+}
+
+TEST_F(Channels, RefusalsExitTwoAndWriteNothing)
+{
+    ASSERT_EQ(Qx("defaults -o eu.dat --model eur-int --set uk").status, 0);
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
+    const std::vector<uint8_t> eu = Bytes("eu.dat");
+    Put("bad.csv", [] {
+        std::string text = "Name,Usage,TX MHz\nL1,PLEASURE,156.8\nX1,PLEASURE,156.8\nL2,SAILING,180\n";
+        return std::vector<uint8_t>(text.begin(), text.end());
+    }());
+
+    ToolRun bad = Qx("channels import eu.dat bad.csv -o out.dat");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err.substr(0, bad.err.find('\n')),
+              "line 3: Name \"X1\" is not one of 0123456789ACFLM followed by a digit");
+    EXPECT_NE(bad.err.find("\nline 4: Usage \"SAILING\""), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("\nline 4: TX MHz \"180\""), std::string::npos) << bad.err;
+    EXPECT_EQ(bad.err.substr(bad.err.size() - 21), "Nothing was written.\n");
+    EXPECT_FALSE(fs::exists(Path("out.dat")));
+    EXPECT_EQ(Qx("channels import eu.dat bad.csv").status, 2);
+    EXPECT_EQ(Bytes("eu.dat"), eu);
+
+    for (const char* command : {"channels export us.dat", "channels import us.dat bad.csv"}) {
+        ToolRun usa = Qx(command);
+        EXPECT_EQ(usa.status, 2) << command;
+        EXPECT_EQ(usa.err, "us.dat: a USA-model record has no private channels\n") << command;
+    }
+    EXPECT_EQ(Qx("channels import eu.dat missing.csv").err, "missing.csv: cannot open the file\n");
+    EXPECT_EQ(Bytes("eu.dat"), eu);
+}
+
+}  // namespace
+}  // namespace qx::clitest
