@@ -46,6 +46,7 @@ TEST(BackupFolder, FollowsTheDataHomeOrTheHomeFolder)
 TEST(BackupFolder, IsCreatedOnFirstUsePrivateToTheUser)
 {
     test::TempDir dir;
+    fs::permissions(dir.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
     const std::string folder = dir.File("share/qx720/backups");
     std::string error;
     ASSERT_TRUE(MakeBackupFolder(folder, error)) << error;

@@ -300,7 +300,7 @@ TEST_F(RadioCommands, SaveFailureOfTheVirtualRadioFailsTheCommand)
     const std::string radio = "--radio " + Quote("virtual:" + file + ",fast");
     const std::string message = "cannot save the virtual radio file " + file + ": ";
 
-    ToolRun write = Qx(radio + " write us.dat");
+    ToolRun write = Qx(radio + " write us.dat --no-backup");
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(write.out, "");
     EXPECT_EQ(write.err.rfind(message, 0), 0u) << write.err;
