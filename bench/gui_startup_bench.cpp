@@ -28,8 +28,8 @@
 #include "model/channel_plan.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
-#include "ui/main_window.h"
-#include "ui/qt_window_services.h"
+#include "gui/window/main_window.h"
+#include "gui/base/qt_window_services.h"
 
 using namespace qx;
 

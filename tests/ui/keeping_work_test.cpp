@@ -10,7 +10,7 @@
 #include <QMenuBar>
 #include <QSet>
 
-#include "dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
 #include "document/clone_file.h"
 #include "model/channel_plan.h"
 #include "window_rig.h"

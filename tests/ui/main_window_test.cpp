@@ -6,8 +6,8 @@
 #include <QMenuBar>
 #include <filesystem>
 
-#include "dialogs/channel_setup_dialog.h"
-#include "dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
 #include "document/clone_file.h"
 #include "document/model_config.h"
 #include "model/channel_plan.h"

@@ -13,11 +13,11 @@
 
 #include "../support/temp_dir.h"
 #include "scripted_services.h"
-#include "service/about_dialog.h"
-#include "service/config_dialog.h"
-#include "service/eprom_tools_dialog.h"
-#include "service/feature_setup_dialog.h"
-#include "service/user_dialog.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/config_dialog.h"
+#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/feature_setup_dialog.h"
+#include "gui/dialogs/user_dialog.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 

@@ -22,7 +22,7 @@
 #include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
-#include "ui/main_window.h"
+#include "gui/window/main_window.h"
 
 namespace qx::test {
 
