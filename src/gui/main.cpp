@@ -17,6 +17,7 @@
 #include "gui/base/app_context.h"
 #include "gui/window/main_window.h"
 #include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
 
 int main(int argc, char* argv[])
 {
@@ -38,10 +39,12 @@ int main(int argc, char* argv[])
     qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
     qx::QtWindowServices services;
 
+    qx::RadioJobRunner radioJobs(stopEvent);
+
     const QString startDirectory = services.CurrentDirectory();
     const QString baseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     const QString stateFile = QDir(startDirectory).filePath(baseName + ".Bin");
-    qx::AppContext app{services, clone, busyEvent, adjustMode, startDirectory, stateFile};
+    qx::AppContext app{services, clone, busyEvent, adjustMode, startDirectory, stateFile, radioJobs};
 
     qx::MainWindow window(app);
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too

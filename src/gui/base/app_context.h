@@ -11,6 +11,8 @@
 
 namespace qx {
 
+class RadioJobRunner;
+
 struct AppContext {
     WindowServices& services;
     CloneEnvironment& clone;       // adaptor, stop event, write and read images, timings, clock
@@ -18,6 +20,7 @@ struct AppContext {
     int32_t& adjustMode;           // the User dialog's "Adjust Mode.", off at every start
     QString startDirectory;        // the current directory when the main window was created
     QString stateFilePath;         // the executable's base name plus ".Bin" in the start directory
+    RadioJobRunner& radioJobs;     // runs every exchange with the radio, one at a time
 };
 
 }  // namespace qx

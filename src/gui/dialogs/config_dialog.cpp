@@ -30,7 +30,6 @@ ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
-    sink_.Attach(progress_);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
@@ -57,13 +56,19 @@ ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config
     clone_ = std::make_unique<CPcClone>(app_.clone);
     clone_->settings = &document;
     clone_->options = &config;
-    clone_->progress = &sink_;
     clone_->directory = app_.startDirectory.toStdString();
     app_.clone.stopEvent.Reset();
     if (config.logoFlag != 0) clone_->OpenCommLog();
 }
 
-ConfigDialog::~ConfigDialog() = default;
+ConfigDialog::~ConfigDialog()
+{
+    // The run uses this dialog's clone object: let it end first.
+    ending_ = true;
+    if (!busy_) return;
+    app_.radioJobs.StopAndWait();
+    app_.services.HideWaitCursor();
+}
 
 void ConfigDialog::reject()
 {
@@ -96,24 +101,35 @@ void ConfigDialog::SetBusy(bool busy)
         app_.services.HideWaitCursor();
 }
 
-CloneResult ConfigDialog::RunHandShake()
+void ConfigDialog::RunHandShake(std::function<void(CloneResult)> then)
 {
     SetBusy(true);
-    CPcClone& clone = *clone_;
-    const CloneResult code = RunOffUiThread([&clone] { return clone.HandShake(); });
-    SetBusy(false);
-    return code;
+    CPcClone* clone = clone_.get();
+    auto work = [clone](RadioJobContext& context) {
+        clone->progress = &context.Progress();
+        const CloneResult code = clone->HandShake();
+        clone->progress = nullptr;
+        return code;
+    };
+    auto done = [this, then = std::move(then)](CloneResult code) {
+        if (ending_) return;
+        SetBusy(false);
+        then(code);
+        emit idle();
+    };
+    if (!app_.radioJobs.Start(this, progress_, std::move(work), std::move(done))) SetBusy(false);
 }
 
 void ConfigDialog::TestModeHandShake(const QString& successText)
 {
     if (busy_) return;
-    const CloneResult code = RunHandShake();
-    if (code == kResultOk)
-        app_.services.MessageBox(this, successText, QStringLiteral("Write OK"), MsgButtons::Ok, MsgIcon::None);
-    else
-        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Write Error"),
-                                 MsgButtons::Ok, MsgIcon::Warning);
+    RunHandShake([this, successText](CloneResult code) {
+        if (code == kResultOk)
+            app_.services.MessageBox(this, successText, QStringLiteral("Write OK"), MsgButtons::Ok, MsgIcon::None);
+        else
+            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
+                                     QStringLiteral("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
+    });
 }
 
 void ConfigDialog::DoEnable()
@@ -131,11 +147,12 @@ void ConfigDialog::DoCheck()
     if (busy_) return;
     app_.clone.stopEvent.Reset();
     app_.busyEvent.Set();
-    const CloneResult code = RunHandShake();
-    app_.busyEvent.Reset();
-    if (code != kResultOk)
-        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Read Error"),
-                                 MsgButtons::Ok, MsgIcon::Warning);
+    RunHandShake([this](CloneResult code) {
+        app_.busyEvent.Reset();
+        if (code != kResultOk)
+            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
+                                     QStringLiteral("Read Error"), MsgButtons::Ok, MsgIcon::Warning);
+    });
 }
 
 }  // namespace qx

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "clone/pc_clone.h"
-#include "gui/dialogs/radio_exchange.h"
+#include "gui/base/radio_job_runner.h"
 #include "gui/base/app_context.h"
 
 class QProgressBar;
@@ -19,7 +20,8 @@ public:
     ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
     ~ConfigDialog() override;
 
-    // The three buttons' operations (the buttons call these).
+    // The three buttons' operations (the buttons call these). Each runs one HandShake as a
+    // radio job: the outcome shows, and `idle` is signalled, when it comes back.
     void DoEnable();
     void DoDisable();
     void DoCheck();
@@ -34,6 +36,9 @@ public slots:
     void reject() override;
     void accept() override;
 
+signals:
+    void idle();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -45,11 +50,11 @@ private:
     QPushButton* ok_;
     QPushButton* cancel_;
     QProgressBar* progress_;
-    ProgressBarSink sink_;
     std::unique_ptr<CPcClone> clone_;  // lives as long as the dialog, with its log
     bool busy_ = false;
+    bool ending_ = false;  // destroyed while a HandShake runs: its outcome is not shown
 
-    CloneResult RunHandShake();
+    void RunHandShake(std::function<void(CloneResult)> then);
     void SetBusy(bool busy);
     void TestModeHandShake(const QString& successText);
 };

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 #include <string>
 
 namespace qx {
@@ -38,7 +39,10 @@ EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig
     progress_->setValue(0);
     progress_->setTextVisible(false);
     progress_->setMinimumWidth(320);
-    sink_.Attach(progress_);
+    // The HandShake's answer reaches the status while the blocks still move.
+    connect(&app_.radioJobs, &RadioJobRunner::noted, this, [this](const QString& text) {
+        if (busy_) SetStatus(text);
+    });
 
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     connect(cancel_, &QPushButton::clicked, this, &EpromToolsDialog::reject);
@@ -110,29 +114,30 @@ void EpromToolsDialog::SetBusy(bool busy)
     }
 }
 
-// One whole-EEPROM operation on a worker thread, with the controls locked meanwhile.
-// `afterHandShake` is the status shown once the radio has answered the HandShake.
-CloneResult EpromToolsDialog::Run(const QString& afterHandShake,
-                                  const std::function<CloneResult(const EepromTransfer&)>& operation)
+// One whole-EEPROM operation as a radio job, with the controls locked meanwhile.
+// `afterHandShake` is the status shown once the radio has answered the HandShake; `then`
+// shows the outcome.
+void EpromToolsDialog::Run(const QString& afterHandShake, Operation operation, std::function<void(CloneResult)> then)
 {
-    EepromTransfer run{app_.clone, &config_, &sink_, {}};
-    // The bar empties only after the outcome has been shown.
-    run.keepProgress = true;
-    if (!afterHandShake.isEmpty()) {
-        // Called on the worker: the label changes on its own thread, ahead of the run's end.
-        QLabel* label = status_;
-        run.onHandShake = [label, afterHandShake] {
-            QMetaObject::invokeMethod(label, [label, afterHandShake] { label->setText(afterHandShake); },
-                                      Qt::QueuedConnection);
-        };
-    }
     // A stop left over from an earlier run must not cancel this one before it starts.
     app_.clone.stopEvent.Reset();
-
     SetBusy(true);
-    const CloneResult code = RunOffUiThread([&] { return operation(run); });
-    SetBusy(false);
-    return code;
+    CloneEnvironment& environment = app_.clone;
+    auto work = [&environment, options = config_, afterHandShake,
+                 operation = std::move(operation)](RadioJobContext& context) mutable {
+        EepromTransfer run{environment, &options, &context.Progress(), {}};
+        // The bar empties only after the outcome has been shown.
+        run.keepProgress = true;
+        if (!afterHandShake.isEmpty()) run.onHandShake = [&context, afterHandShake] { context.Note(afterHandShake); };
+        return operation(run);
+    };
+    auto done = [this, then = std::move(then)](CloneResult code) {
+        SetBusy(false);
+        then(code);
+        EmptyProgress();
+        emit idle();
+    };
+    if (!app_.radioJobs.Start(this, progress_, std::move(work), std::move(done))) SetBusy(false);
 }
 
 void EpromToolsDialog::EmptyProgress()
@@ -174,15 +179,17 @@ void EpromToolsDialog::DoWrite()
     std::vector<uint8_t> bytes;
     if (!ChooseDumpFile(bytes)) return;
 
-    const CloneResult code = Run(QStringLiteral("Writing..."),
-                                 [&](const EepromTransfer& run) { return WriteEeprom(run, bytes); });
-    if (code != kResultOk) {
-        SetStatus(QStringLiteral("Write Error!"));
-        ShowFailure(QStringLiteral("Write Error"), code);
-    } else {
-        SetStatus(QStringLiteral("Write OK!"));
-    }
-    EmptyProgress();
+    Run(
+        QStringLiteral("Writing..."),
+        [bytes = std::move(bytes)](const EepromTransfer& run) { return WriteEeprom(run, bytes); },
+        [this](CloneResult code) {
+            if (code != kResultOk) {
+                SetStatus(QStringLiteral("Write Error!"));
+                ShowFailure(QStringLiteral("Write Error"), code);
+            } else {
+                SetStatus(QStringLiteral("Write OK!"));
+            }
+        });
 }
 
 void EpromToolsDialog::DoRead()
@@ -195,16 +202,17 @@ void EpromToolsDialog::DoRead()
     // The file is written atomically and only after a complete read; a read never fails with
     // the file's own code, so that code means the file could not be written.
     const std::string target = path.toStdString();
-    const CloneResult code =
-        Run(QString(), [&](const EepromTransfer& run) { return ReadEepromToFile(run, target); });
-    if (code == kResultOpenFileError) ShowOpenFileError(path);
-    if (code != kResultOk) {
-        SetStatus(QStringLiteral("Read Error!"));
-        ShowFailure(QStringLiteral("Read Error"), code);
-    } else {
-        SetStatus(QStringLiteral("Read OK!"));
-    }
-    EmptyProgress();
+    Run(
+        QString(), [target](const EepromTransfer& run) { return ReadEepromToFile(run, target); },
+        [this, path](CloneResult code) {
+            if (code == kResultOpenFileError) ShowOpenFileError(path);
+            if (code != kResultOk) {
+                SetStatus(QStringLiteral("Read Error!"));
+                ShowFailure(QStringLiteral("Read Error"), code);
+            } else {
+                SetStatus(QStringLiteral("Read OK!"));
+            }
+        });
 }
 
 void EpromToolsDialog::DoVerify()
@@ -213,21 +221,25 @@ void EpromToolsDialog::DoVerify()
     std::vector<uint8_t> bytes;
     if (!ChooseDumpFile(bytes)) return;
 
-    int differences = 0;
-    const CloneResult code = Run(QStringLiteral("Verifing..."), [&](const EepromTransfer& run) {
-        return VerifyEeprom(run, bytes, differences);
-    });
-    if (code != kResultOk) {
-        SetStatus(QStringLiteral("Verify Error!"));
-        ShowFailure(QStringLiteral("Verify Error"), code);
-    } else if (differences != 0) {
-        app_.services.MessageBox(this, QStringLiteral("Difference = %1").arg(differences),
-                                 QStringLiteral("Verify Error"), MsgButtons::Ok, MsgIcon::Information);
-        SetStatus(QStringLiteral("Verify Error!"));
-    } else {
-        SetStatus(QStringLiteral("Verify OK!"));
-    }
-    EmptyProgress();
+    // Written by the job, read by the outcome after the job has ended.
+    auto differences = std::make_shared<int>(0);
+    Run(
+        QStringLiteral("Verifing..."),
+        [bytes = std::move(bytes), differences](const EepromTransfer& run) {
+            return VerifyEeprom(run, bytes, *differences);
+        },
+        [this, differences](CloneResult code) {
+            if (code != kResultOk) {
+                SetStatus(QStringLiteral("Verify Error!"));
+                ShowFailure(QStringLiteral("Verify Error"), code);
+            } else if (*differences != 0) {
+                app_.services.MessageBox(this, QStringLiteral("Difference = %1").arg(*differences),
+                                         QStringLiteral("Verify Error"), MsgButtons::Ok, MsgIcon::Information);
+                SetStatus(QStringLiteral("Verify Error!"));
+            } else {
+                SetStatus(QStringLiteral("Verify OK!"));
+            }
+        });
 }
 
 }  // namespace qx

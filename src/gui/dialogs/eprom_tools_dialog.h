@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "clone/eeprom_transfer.h"
-#include "gui/dialogs/radio_exchange.h"
+#include "gui/base/radio_job_runner.h"
 #include "gui/base/app_context.h"
 
 class QAction;
@@ -24,7 +24,8 @@ class EpromToolsDialog : public QDialog {
 public:
     EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config);
 
-    // The three Clone menu commands, each complete in itself (the menu calls these).
+    // The three Clone menu commands (the menu calls these). Each runs as a radio job: the
+    // outcome shows, and `idle` is signalled, when it comes back.
     void DoWrite();
     void DoRead();
     void DoVerify();
@@ -40,6 +41,9 @@ public:
 public slots:
     void reject() override;
 
+signals:
+    void idle();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -53,15 +57,14 @@ private:
     QLabel* status_;
     QProgressBar* progress_;
     QPushButton* cancel_;
-    ProgressBarSink sink_;
     bool busy_ = false;
 
     FileDialogRequest DumpFileRequest();
     bool ChooseDumpFile(std::vector<uint8_t>& bytes);
     void SetStatus(const QString& text);
     void SetBusy(bool busy);
-    CloneResult Run(const QString& afterHandShake,
-                    const std::function<CloneResult(const EepromTransfer&)>& operation);
+    using Operation = std::function<CloneResult(const EepromTransfer&)>;
+    void Run(const QString& afterHandShake, Operation operation, std::function<void(CloneResult)> then);
     void EmptyProgress();
     void ShowOpenFileError(const QString& path);
     void ShowFailure(const QString& caption, CloneResult code);

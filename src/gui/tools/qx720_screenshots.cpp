@@ -28,6 +28,7 @@
 #include "gui/dialogs/eprom_tools_dialog.h"
 #include "gui/dialogs/user_dialog.h"
 #include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
 
 namespace {
 
@@ -91,8 +92,9 @@ int main(int argc, char* argv[])
     int32_t adjustMode = 0;
     qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
     ToolServices services;
+    qx::RadioJobRunner radioJobs(stopEvent);
     services.dumpFile = start.filePath("dump.Bin");
-    qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin")};
+    qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
 
     // A Europe document with the full set of European private channels, saved and opened.
     auto record = std::make_unique<qx::RadioSettings>();
@@ -163,6 +165,7 @@ int main(int argc, char* argv[])
     });
     poll.start(10);
     eprom.DoRead();
+    while (eprom.isBusy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     poll.stop();
     ok = epromShot && ok;
 
@@ -191,7 +194,7 @@ int main(int argc, char* argv[])
     qx::CHidAdaptor refusedAdaptor(refusedBackend);
     qx::CloneEnvironment refusedClone{refusedAdaptor, stopEvent, *writeImage, *readImage, adjustMode};
     qx::AppContext refusedApp{services, refusedClone, busyEvent, adjustMode, start.path(),
-                              start.filePath("QX720Clone.Bin")};
+                              start.filePath("QX720Clone.Bin"), radioJobs};
     qx::MainWindow refusedWindow(refusedApp);
     refusedWindow.Timer()->stop();
     refusedWindow.OnTimerTick();

@@ -31,6 +31,7 @@
 #include <cstring>
 
 #include "clone/hid_adaptor.h"
+#include "gui/base/radio_job_runner.h"
 #include "model/checksum.h"
 #include "model/identity.h"
 #include "gui/dialogs/service_dialogs.h"
@@ -185,13 +186,9 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    // Normally the close steps have already waited for the worker; this covers a window
+    // Normally the close steps have already waited for the run; this covers a window
     // destroyed without being closed.
-    if (workerActive_) {
-        app_.clone.stopEvent.Set();
-        WaitForCloneWorker();
-    }
-    if (worker_.joinable()) worker_.join();
+    if (IsCloneRunning()) app_.radioJobs.StopAndWait();
 }
 
 void MainWindow::BuildMenus()
@@ -751,12 +748,8 @@ void MainWindow::reject()
         return;
     }
     closing_ = true;
-    if (workerActive_) {
-        // The worker uses this window until it ends: ask it to stop and let it finish.
-        app_.clone.stopEvent.Set();
-        WaitForCloneWorker();
-    }
-    if (worker_.joinable()) worker_.join();
+    // A running clone run is asked to stop; its outcome arrives before the window ends.
+    if (IsCloneRunning()) app_.radioJobs.StopAndWait();
     closed_ = true;
     QDialog::reject();
 }

@@ -7,10 +7,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include <thread>
 
 #include "document/model_config.h"
 #include "model/radio_settings.h"
+#include "clone/clone_result.h"
 #include "gui/base/app_context.h"
 
 class QAction;
@@ -27,6 +27,10 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+
+namespace qx {
+class RadioJobContext;
+}
 
 namespace qx {
 
@@ -153,9 +157,7 @@ public:
     // follow their "entry by user" boxes.
     void UpdateEditControls();
     bool IsReading() const;
-    bool IsCloneRunning() const { return workerActive_; }
-    // Turns the event loop (user input held back) until the worker has ended.
-    void WaitForCloneWorker();
+    bool IsCloneRunning() const { return cloneKind_ != CloneKind::None; }
 
     // Tools, Help and Service.
     void OnExportFreqTable();
@@ -216,8 +218,6 @@ private:
     WindowDialogs dialogs_;
     QTimer* timer_ = nullptr;
 
-    std::thread worker_;
-    bool workerActive_ = false;  // UI thread only: cleared by the worker's last call
     bool closing_ = false;
     bool askingToClose_ = false;  // the close steps' save question is open
     bool closed_ = false;
@@ -235,10 +235,13 @@ private:
     QString ShownPath() const;
     FileDialogRequest CloneFileRequest() const;
 
+    struct CloneRun;
     void StartOrStop(CloneKind kind);
-    void CloneWorkerMain(CloneKind kind);
-    // Runs a control change from the worker on the UI thread and waits for it.
-    void RunOnUi(const std::function<void()>& call);
+    static CloneResult RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
+    void FinishClone(const CloneRun& run, CloneResult result);
+    void FinishRead(const CloneRun& run, CloneResult result);
+    void FinishVerify(const CloneRun& run, CloneResult result);
+    void ShowCloneFailure(CloneResult result, const char* caption, const char* informative = "");
 };
 
 }  // namespace qx
