@@ -93,6 +93,18 @@ TEST(MainWindowStart, FirstRunShowsTheUsaDefaultsUntitled)
     EXPECT_EQ(rig.C().usbStatus->text(), "--------");
 }
 
+TEST(MainWindowStart, AVirtualRadioSaysSoInTheUsbPortStatus)
+{
+    WindowRig rig;
+    rig.app.virtualRadio = true;  // QX720Clone --radio virtual:FILE
+    rig.Open();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "Virtual");
+    rig.radio.Unplug();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+}
+
 TEST(MainWindowStart, StateFileChoosesTheModelAndIsWrittenFirstAtClose)
 {
     WindowRig rig;

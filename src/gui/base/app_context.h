@@ -21,6 +21,7 @@ struct AppContext {
     QString startDirectory;        // the current directory when the main window was created
     QString stateFilePath;         // the executable's base name plus ".Bin" in the start directory
     RadioJobRunner& radioJobs;     // runs every exchange with the radio, one at a time
+    bool virtualRadio = false;     // the adaptor is a virtual radio (--radio virtual:FILE)
 };
 
 }  // namespace qx
