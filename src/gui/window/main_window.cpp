@@ -239,13 +239,33 @@ void MainWindow::BuildMenus()
 
 void MainWindow::BuildControls()
 {
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-
     auto* root = new QVBoxLayout(this);
     root->setMenuBar(ui_.menuBar);
     root->setSpacing(8);
 
-    // Identities.
+    root->addWidget(BuildIdentityBox());
+    // How much room the box's caption takes, so that an empty caption can keep it.
+    identityMargins_ = ui_.identityBox->layout()->contentsMargins();
+    ui_.identityBox->setTitle("QX720");
+    const int captionTop = ui_.identityBox->contentsMargins().top();
+    ui_.identityBox->setTitle(QString());
+    identityCaptionHeight_ = std::max(0, captionTop - ui_.identityBox->contentsMargins().top());
+
+    // Channel list on the left, model, adaptor and groups on the right.
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(8);
+    middle->addWidget(BuildChannelListBox(), 1);
+    middle->addLayout(BuildRightColumn());
+    root->addLayout(middle, 1);
+
+    // Status, progress and the two clone buttons.
+    root->addWidget(BuildStatusBox());
+    root->addLayout(BuildCloneButtons());
+}
+
+QGroupBox* MainWindow::BuildIdentityBox()
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     ui_.identityBox = new QGroupBox;
     ui_.identityBox->setObjectName("identityBox");
     auto* ident = new QGridLayout(ui_.identityBox);
@@ -282,18 +302,12 @@ void MainWindow::BuildControls()
     ident->addLayout(atisHints, 2, 2);
     ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
     ident->setColumnStretch(2, 1);
-    root->addWidget(ui_.identityBox);
-    // How much room the box's caption takes, so that an empty caption can keep it.
-    identityMargins_ = ident->contentsMargins();
-    ui_.identityBox->setTitle("QX720");
-    const int captionTop = ui_.identityBox->contentsMargins().top();
-    ui_.identityBox->setTitle(QString());
-    identityCaptionHeight_ = std::max(0, captionTop - ui_.identityBox->contentsMargins().top());
+    return ui_.identityBox;
+}
 
-    // Channel list on the left, model, adaptor and groups on the right.
-    auto* middle = new QHBoxLayout;
-    middle->setSpacing(8);
-
+QGroupBox* MainWindow::BuildChannelListBox()
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* listBox = new QGroupBox("Channel List");
     auto* listLayout = new QVBoxLayout(listBox);
     auto* bandRow = new QHBoxLayout;
@@ -331,8 +345,12 @@ void MainWindow::BuildControls()
     }
     listButtons->addStretch(1);
     listLayout->addLayout(listButtons);
-    middle->addWidget(listBox, 1);
+    return listBox;
+}
 
+QLayout* MainWindow::BuildRightColumn()
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
     auto* modelBox = new QGroupBox("Model");
@@ -387,10 +405,11 @@ void MainWindow::BuildControls()
     featureLayout->addLayout(steps, 4, 0, 1, 2);
     right->addWidget(featureBox);
     right->addStretch(1);
-    middle->addLayout(right);
-    root->addLayout(middle, 1);
+    return right;
+}
 
-    // Status, progress and the two clone buttons.
+QGroupBox* MainWindow::BuildStatusBox()
+{
     auto* statusBox = new QGroupBox("Status");
     auto* statusLayout = new QVBoxLayout(statusBox);
     // The service options sit at the right of the status line: empty unless one is on.
@@ -410,8 +429,11 @@ void MainWindow::BuildControls()
     ui_.progress->setValue(0);
     ui_.progress->setTextVisible(false);
     statusLayout->addWidget(ui_.progress);
-    root->addWidget(statusBox);
+    return statusBox;
+}
 
+QLayout* MainWindow::BuildCloneButtons()
+{
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     ui_.writeButton = new QPushButton("Write to Radio");
@@ -426,7 +448,7 @@ void MainWindow::BuildControls()
     ui_.readButton->setAutoDefault(true);
     buttons->addWidget(ui_.writeButton);
     buttons->addWidget(ui_.readButton);
-    root->addLayout(buttons);
+    return buttons;
 }
 
 void MainWindow::ConnectControls()
