@@ -28,8 +28,9 @@
 #include "model/channel_plan.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
-#include "ui/main_window.h"
-#include "ui/qt_window_services.h"
+#include "gui/window/main_window.h"
+#include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
 
 using namespace qx;
 
@@ -60,7 +61,8 @@ struct Program {
     CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
     QtWindowServices services;
     QTemporaryDir start;
-    AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin")};
+    RadioJobRunner radioJobs{stopEvent};
+    AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
 };
 
 int RunStartupChild(int argc, char** argv)

@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 cmake --preset default >/dev/null
 cmake --build --preset default >/dev/null
 bin=build/default
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$bin/src/ui/QX720Clone" ]; then
-  exec "$bin/src/ui/QX720Clone" "$@"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$bin/src/gui/QX720Clone" ]; then
+  exec "$bin/src/gui/QX720Clone" "$@"
 elif [ -x "$bin/src/cli/qx720" ]; then
   [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || echo "No display found: running the command-line demo." >&2
   exec "$bin/src/cli/qx720" demo

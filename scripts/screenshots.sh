@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset default >/dev/null
 cmake --build --preset default --target qx720_screenshots >/dev/null
-tool=build/default/src/ui/qx720_screenshots
+tool=build/default/src/gui/qx720_screenshots
 if command -v xvfb-run >/dev/null; then
   xvfb-run -a -s "-screen 0 1280x800x24" "$tool" docs
 else

@@ -68,7 +68,7 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
     rig.C().mmsiByUser->click();  // off: the MMSI is programmed
     rig.W().OnWriteToRadio();
     EXPECT_TRUE(rig.W().IsCloneRunning());
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
     EXPECT_EQ(rig.W().StatusCountdown(), 10);
     EXPECT_TRUE(rig.services.boxes.empty());
@@ -77,7 +77,7 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
     EXPECT_EQ(eeprom[kAddrMmsiPresent] != 0, true);
 
     rig.W().OnVerify();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Verify OK.");
     EXPECT_TRUE(rig.services.boxes.empty());
     EXPECT_TRUE(rig.services.openedTextFiles.isEmpty());
@@ -85,7 +85,7 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
     ExpectIdle(rig);
 
     rig.W().OnHandShake();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "HandShake OK.");
     ExpectIdle(rig);
 }
@@ -95,10 +95,10 @@ TEST(CloneWorkers, VerifyDifferenceOpensTheReport)
     WindowRig rig;
     rig.Open();
     rig.W().OnWriteToRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     rig.C().usaNarrow->click();  // the PC now differs from the radio
     rig.W().OnVerify();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Verify Error.");
     EXPECT_EQ(rig.services.openedTextFiles, QStringList({rig.File("Verify.txt")}));
     EXPECT_TRUE(rig.services.boxes.empty());
@@ -111,7 +111,7 @@ TEST(CloneWorkers, ReadReplacesTheDocumentAndStatusReturnsAfterTenTicks)
     rig.Open();
     LoadEuropeDocument(rig);
     rig.W().OnWriteToRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.C().status->text(), "Write OK.");
 
     // Back to the defaults, then read the radio's channels back.
@@ -119,7 +119,7 @@ TEST(CloneWorkers, ReadReplacesTheDocumentAndStatusReturnsAfterTenTicks)
     rig.W().Document().channels[kPrivateBlock].inUse = 0;
     rig.W().Config().modified = 0;
     rig.W().OnReadFromRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Read OK.");
     EXPECT_EQ(rig.W().Config().modified, 1);
     EXPECT_EQ(rig.W().windowTitle(), "/eur.dat* - QX720USA V1.10");
@@ -146,7 +146,7 @@ TEST(CloneWorkers, WriteSendsTheDocumentAsItWasWhenItStarted)
     ChannelEntry& late = rig.W().Document().channels[kPrivateBlock + 3];
     late = rig.W().Document().channels[kPrivateBlock];
     SetChannelName(late, "M2");
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.C().status->text(), "Write OK.");
     EXPECT_EQ(rig.radio.Contents()[kAddrChannelCount], 3);
 }
@@ -157,7 +157,7 @@ TEST(CloneWorkers, SecondClickOnWriteStopsIt)
     rig.Open();
     rig.C().writeButton->click();
     rig.C().writeButton->click();  // reads "Stop" by now
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "User Cancel.");
     EXPECT_EQ(rig.services.boxes[0].caption, "Write Error");
@@ -185,7 +185,7 @@ TEST(CloneWorkers, ControlsWhileRunning)
     // Feature Setup edits the document, which the read's end replaces.
     EXPECT_FALSE(rig.C().featureSetup->isEnabled());
     rig.W().OnReadFromRadio();  // the Stop command
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.services.Texts(), QStringList({"User Cancel."}));
     EXPECT_EQ(rig.C().status->text(), "Read Error.");
     ExpectIdle(rig);
@@ -197,14 +197,14 @@ TEST(CloneWorkers, StoppedVerifyAndHandShake)
     rig.Open();
     rig.W().OnVerify();
     rig.W().OnVerify();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "User Cancel.");
     EXPECT_TRUE(rig.services.boxes.empty());
     ExpectIdle(rig);
 
     rig.W().OnHandShake();
     rig.W().OnHandShake();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].caption, "HandShake Error.");
     EXPECT_EQ(rig.C().status->text(), "Readt.");
@@ -219,7 +219,7 @@ TEST(CloneWorkers, NoAdaptorLeavesTheDocumentUnchanged)
     rig.Open();
     const RadioSettings before = rig.W().Document();
     rig.W().OnReadFromRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Radio is not detected!");
     EXPECT_EQ(rig.services.boxes[0].caption, "Read Error");
@@ -229,7 +229,7 @@ TEST(CloneWorkers, NoAdaptorLeavesTheDocumentUnchanged)
     ExpectIdle(rig);
 
     rig.W().OnVerify();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.services.boxes.back().caption, "Verify Error");
     EXPECT_EQ(rig.C().status->text(), "Verify Error.");
     ExpectIdle(rig);
@@ -243,7 +243,7 @@ TEST(CloneWorkers, RefusedAdaptorNamesTheFix)
     EXPECT_EQ(rig.C().usbStatus->text(), "--------");
     EXPECT_TRUE(rig.C().status->text().contains("70-qx720-clone.rules"));
     rig.W().OnReadFromRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_TRUE(rig.services.boxes[0].text.startsWith("Radio is not detected!\n"));
     EXPECT_TRUE(rig.services.boxes[0].text.contains("udev rule 70-qx720-clone.rules"));
@@ -266,7 +266,7 @@ TEST(CloneWorkers, InvalidMmsiNeitherStartsNorStopsAWrite)
     rig.C().mmsi->setText("12345");
     rig.W().OnWriteToRadio();  // refused again; the write goes on
     EXPECT_FALSE(rig.stopEvent.IsSet());
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
     EXPECT_EQ(rig.services.boxes.size(), 2u);
     ExpectIdle(rig);
@@ -308,7 +308,7 @@ TEST(CloneWorkers, EnterInATextFieldStartsAWriteAfterTheIdentityCheck)
     QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(rig.C().mmsi, &again);
     EXPECT_TRUE(rig.W().IsCloneRunning());
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
 }
 
@@ -318,11 +318,11 @@ TEST(CloneWorkers, AdjustModeReachesTheRadio)
     rig.Open();
     rig.adjustMode = 1;
     rig.W().OnWriteToRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.radio.Contents()[kAddrAdjustMode], 1);
     rig.adjustMode = 0;
     rig.W().OnWriteToRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.radio.Contents()[kAddrAdjustMode], 0);
 }
 
@@ -338,7 +338,7 @@ TEST(CloneWorkers, ReadOfAnErasedRadioKeepsItAndWarnsAfterReadOk)
     rig.Open();
     rig.radio.Fill(0xFF);
     rig.W().OnReadFromRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Read OK.");
     EXPECT_EQ(rig.W().Config().modified, 1);
     ASSERT_EQ(rig.services.boxes.size(), 1u);

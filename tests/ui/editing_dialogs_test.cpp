@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <clocale>
 
-#include "dialogs/channel_setup_dialog.h"
-#include "dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
 #include "model/channel_plan.h"
 #include "scripted_services.h"
 

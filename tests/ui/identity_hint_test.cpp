@@ -3,7 +3,7 @@
 
 #include <QToolButton>
 
-#include "ui/identity_hint.h"
+#include "gui/window/identity_hint.h"
 #include "window_rig.h"
 
 namespace qx {

@@ -10,7 +10,7 @@
 #include <QMenuBar>
 #include <QSet>
 
-#include "dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
 #include "document/clone_file.h"
 #include "model/channel_plan.h"
 #include "window_rig.h"
@@ -69,7 +69,7 @@ TEST(SaveQuestion, EscAfterAReadAsksAndCancelKeepsEverything)
     rig.Open();
     rig.W().show();
     rig.W().OnReadFromRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.C().status->text(), "Read OK.");
     const RadioSettings read = rig.W().Document();
 
@@ -104,7 +104,7 @@ TEST(SaveQuestion, CancelWhileAWriteRunsLetsItFinishAndEscCannotStopIt)
     rig.W().reject();  // the close box: asked first, cancelled
     EXPECT_FALSE(rig.W().HasClosed());
     EXPECT_FALSE(rig.stopEvent.IsSet());
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
     EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
 
@@ -231,7 +231,7 @@ TEST(PartlyWritten, AFailedOrStoppedWriteSaysWhatTheRadioMayHold)
     faults.unplugAfter = 20;
     rig.radio.SetFaults(faults);
     rig.W().OnWriteToRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Radio is not detected!");  // the described message stays
     EXPECT_EQ(rig.services.boxes[0].caption, "Write Error");
@@ -245,7 +245,7 @@ TEST(PartlyWritten, AFailedOrStoppedWriteSaysWhatTheRadioMayHold)
     rig.Ticks(1);
     rig.C().writeButton->click();
     rig.C().writeButton->click();  // Stop
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_EQ(rig.services.boxes[1].text, "User Cancel.");
     EXPECT_EQ(rig.services.boxes[1].informative, info);
@@ -253,7 +253,7 @@ TEST(PartlyWritten, AFailedOrStoppedWriteSaysWhatTheRadioMayHold)
     // A failed read leaves the radio alone and says nothing of the kind.
     rig.radio.Unplug();
     rig.W().OnReadFromRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 3u);
     EXPECT_EQ(rig.services.boxes[2].caption, "Read Error");
     EXPECT_TRUE(rig.services.boxes[2].informative.isEmpty());
@@ -318,10 +318,10 @@ TEST(ReportWithoutViewer, VerifyAndFreqTableNameTheFullPath)
     rig.Open();
     rig.services.viewerWorks = false;
     rig.W().OnWriteToRadio();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     rig.C().usaNarrow->click();  // the PC now differs from the radio
     rig.W().OnVerify();
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     const QString report = rig.File("Verify.txt");
     EXPECT_EQ(rig.C().status->text(), "Verify Error. Report: " + report);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
@@ -433,7 +433,7 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
     EXPECT_EQ(rig.services.openRequests.size(), 1u);  // the open before the read
     EXPECT_TRUE(rig.services.boxes.empty());
 
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
     ASSERT_EQ(c.status->text(), "Read OK.");
     EXPECT_EQ(rig.W().windowTitle(), "/mine.dat* - QX720USA V1.10");
     for (QAction* action : {c.open, c.loadDefault, c.featureSetup}) EXPECT_TRUE(action->isEnabled());
@@ -449,7 +449,7 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
     EXPECT_TRUE(c.open->isEnabled());
     EXPECT_TRUE(c.add->isEnabled());
     EXPECT_TRUE(c.mmsiByUser->isEnabled());
-    rig.W().WaitForCloneWorker();
+    rig.WaitForRun();
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 #include <filesystem>
 
-#include "dialogs/channel_setup_dialog.h"
-#include "dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
 #include "document/clone_file.h"
 #include "document/model_config.h"
 #include "model/channel_plan.h"
@@ -88,6 +88,18 @@ TEST(MainWindowStart, FirstRunShowsTheUsaDefaultsUntitled)
     // The first tick finds the virtual adaptor.
     rig.Ticks(1);
     EXPECT_EQ(rig.C().usbStatus->text(), "Detected");
+    rig.radio.Unplug();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+}
+
+TEST(MainWindowStart, AVirtualRadioSaysSoInTheUsbPortStatus)
+{
+    WindowRig rig;
+    rig.app.virtualRadio = true;  // QX720Clone --radio virtual:FILE
+    rig.Open();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "Virtual");
     rig.radio.Unplug();
     rig.Ticks(1);
     EXPECT_EQ(rig.C().usbStatus->text(), "--------");

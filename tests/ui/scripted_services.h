@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/atomic_file.h"
-#include "ui/window_services.h"
+#include "gui/base/window_services.h"
 
 namespace qx::test {
 

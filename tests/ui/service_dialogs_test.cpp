@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -13,11 +14,11 @@
 
 #include "../support/temp_dir.h"
 #include "scripted_services.h"
-#include "service/about_dialog.h"
-#include "service/config_dialog.h"
-#include "service/eprom_tools_dialog.h"
-#include "service/feature_setup_dialog.h"
-#include "service/user_dialog.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/config_dialog.h"
+#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/feature_setup_dialog.h"
+#include "gui/dialogs/user_dialog.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 
@@ -39,9 +40,10 @@ struct ServiceRig {
     CloneEnvironment environment{adaptor, stopEvent, writeImage, readImage, adjustMode, SystemLocalTime,
                                  CloneTiming{50, 0, 20}};
     TempDir folder;
+    RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;
     AppContext app{services, environment, busyEvent, adjustMode, QString::fromStdString(folder.Path()),
-                   QString::fromStdString(folder.File("QX720Clone.Bin"))};
+                   QString::fromStdString(folder.File("QX720Clone.Bin")), radioJobs};
     ModelConfig config{};
     RadioSettings document{};
 
@@ -60,6 +62,13 @@ struct ServiceRig {
         return bytes;
     }
 };
+
+// Turns the event loop until the dialog's radio job has come back.
+template <class Dialog>
+void Finish(Dialog& dialog)
+{
+    while (dialog.isBusy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 std::vector<char> Bytes(const EepromBytes& e)
 {
@@ -93,6 +102,7 @@ TEST(EpromToolsDialog, ReadThenVerifyAgainstTheSameFileIsOk)
     const QString dump = rig.File("radio.Bin");
     rig.services.saveAnswers = {dump};
     dialog.DoRead();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Read OK!");
     EXPECT_TRUE(rig.services.boxes.empty());
     EXPECT_EQ(test::ReadAll(dump.toStdString()), Bytes(rig.radio.Contents()));
@@ -116,6 +126,7 @@ TEST(EpromToolsDialog, ReadThenVerifyAgainstTheSameFileIsOk)
 
     rig.services.openAnswers = {dump};
     dialog.DoVerify();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Verify OK!");
     EXPECT_TRUE(rig.services.boxes.empty());
 }
@@ -134,6 +145,7 @@ TEST(EpromToolsDialog, VerifyCountsTheDifferingBytes)
     EpromToolsDialog dialog(nullptr, rig.app, rig.config);
     rig.services.openAnswers = {dump};
     dialog.DoVerify();
+    Finish(dialog);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Difference = 3");
     EXPECT_EQ(rig.services.boxes[0].caption, "Verify Error");
@@ -159,6 +171,7 @@ TEST(EpromToolsDialog, WriteSendsTheFirst8192BytesOfALongerFile)
     });
     rig.services.openAnswers = {dump};
     dialog.DoWrite();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Write OK!");
     EXPECT_TRUE(rig.services.boxes.empty());
     EXPECT_EQ(rig.radio.Contents(), pattern);
@@ -166,6 +179,7 @@ TEST(EpromToolsDialog, WriteSendsTheFirst8192BytesOfALongerFile)
 
     rig.services.openAnswers = {dump};
     dialog.DoVerify();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Verify OK!");
     EXPECT_EQ(whileMoving, QStringList({"Writing...", "Verifing..."}));
 }
@@ -182,8 +196,11 @@ TEST(EpromToolsDialog, ShortOrMissingFileIsRefusedBeforeAnythingIsSent)
     EpromToolsDialog dialog(nullptr, rig.app, rig.config);
     rig.services.openAnswers = {dump, dump, missing};
     dialog.DoWrite();
+    Finish(dialog);
     dialog.DoVerify();
+    Finish(dialog);
     dialog.DoWrite();
+    Finish(dialog);
     ASSERT_EQ(rig.services.boxes.size(), 3u);
     EXPECT_EQ(rig.services.boxes[0].text, "Unknown File Format.");
     EXPECT_EQ(rig.services.boxes[1].text, "Unknown File Format.");
@@ -202,8 +219,11 @@ TEST(EpromToolsDialog, CancelledChooserChangesNothing)
     ServiceRig rig;
     EpromToolsDialog dialog(nullptr, rig.app, rig.config);
     dialog.DoWrite();
+    Finish(dialog);
     dialog.DoRead();
+    Finish(dialog);
     dialog.DoVerify();
+    Finish(dialog);
     EXPECT_EQ(rig.services.openRequests.size(), 2u);
     EXPECT_EQ(rig.services.saveRequests.size(), 1u);
     EXPECT_TRUE(rig.services.boxes.empty());
@@ -225,11 +245,14 @@ TEST(EpromToolsDialog, NoAdaptorFailsEachOperationAtTheHandShake)
     rig.services.saveAnswers = {target};
 
     dialog.DoWrite();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Write Error!");
     dialog.DoRead();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Read Error!");
     EXPECT_FALSE(std::filesystem::exists(target.toStdString()));
     dialog.DoVerify();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Verify Error!");
 
     ASSERT_EQ(rig.services.boxes.size(), 3u);
@@ -250,6 +273,7 @@ TEST(EpromToolsDialog, ReadIntoAnUncreatableFileReportsBothBoxes)
     const QString target = rig.File("no-such-folder/radio.Bin");
     rig.services.saveAnswers = {target};
     dialog.DoRead();
+    Finish(dialog);
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_EQ(rig.services.boxes[0].text, "Open File Error:\n" + target);
     EXPECT_EQ(rig.services.boxes[0].caption, "Open File Error");
@@ -271,6 +295,7 @@ TEST(EpromToolsDialog, ReadReplacesAnExistingFileWhole)
     rig.stopEvent.Set();
     rig.services.saveAnswers = {dump};
     dialog.DoRead();
+    Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Read OK!");
     EXPECT_EQ(test::ReadAll(dump.toStdString()), Bytes(ServiceRig::Pattern()));
 }
@@ -286,13 +311,16 @@ TEST(ConfigDialog, EachButtonMakesOneHandShakeAndShowsItsBox)
         during = {true, dialog.isBusy(), dialog.enableButton()->isEnabled(), rig.busyEvent.IsSet()};
     });
     dialog.DoCheck();
+    Finish(dialog);
     EXPECT_TRUE(during.seen);
     EXPECT_TRUE(during.busyEvent);
     EXPECT_FALSE(during.controlsEnabled);
     EXPECT_FALSE(rig.busyEvent.IsSet());
 
     dialog.DoEnable();
+    Finish(dialog);
     dialog.DoDisable();
+    Finish(dialog);
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_EQ(rig.services.boxes[0].text, "Enable Handset Test Mode OK.");
     EXPECT_EQ(rig.services.boxes[1].text, "Disable Handset Test Mode OK.");
@@ -313,8 +341,11 @@ TEST(ConfigDialog, NoAdaptorShowsOneFailureBoxPerButton)
     rig.radio.Unplug();
     ConfigDialog dialog(nullptr, rig.app, rig.config, rig.document);
     dialog.DoEnable();
+    Finish(dialog);
     dialog.DoDisable();
+    Finish(dialog);
     dialog.DoCheck();
+    Finish(dialog);
     ASSERT_EQ(rig.services.boxes.size(), 3u);
     const char* captions[] = {"Write Error", "Write Error", "Read Error"};
     for (int i = 0; i < 3; ++i) {
@@ -333,6 +364,7 @@ TEST(ConfigDialog, KeepsTheCommLogForItsLifetimeWhenTheLogoFlagIsSet)
     {
         ConfigDialog quiet(nullptr, rig.app, rig.config, rig.document);
         quiet.DoCheck();
+        Finish(quiet);
     }
     EXPECT_FALSE(std::filesystem::exists(log));
 
@@ -340,7 +372,9 @@ TEST(ConfigDialog, KeepsTheCommLogForItsLifetimeWhenTheLogoFlagIsSet)
     {
         ConfigDialog dialog(nullptr, rig.app, rig.config, rig.document);
         dialog.DoCheck();
+        Finish(dialog);
         dialog.DoEnable();
+        Finish(dialog);
     }
     EXPECT_EQ(std::filesystem::file_size(log), 2u * kLogRecordSize);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,9 +23,58 @@
 #include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
-#include "ui/main_window.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/window/main_window.h"
 
 namespace qx::test {
+
+// The adaptor link of the rig: the virtual radio's, except that the radio job sends nothing
+// until the test turns the event loop for it (WaitForRun) or the run is stopped. What a test
+// does right after starting a run therefore comes before any exchange, however busy the
+// machine is.
+class GatedBackend : public HidBackend {
+public:
+    GatedBackend(HidBackend& inner, ManualResetEvent& stop) : inner_(inner), stop_(stop) {}
+    ManualResetEvent open;
+
+    std::vector<HidInterfaceInfo> Enumerate() override { return inner_.Enumerate(); }
+    std::unique_ptr<HidDevice> Open(const std::string& path, bool* permissionDenied = nullptr) override
+    {
+        std::unique_ptr<HidDevice> device = inner_.Open(path, permissionDenied);
+        if (!device) return device;
+        return std::make_unique<Device>(std::move(device), *this);
+    }
+
+private:
+    class Device : public HidDevice {
+    public:
+        Device(std::unique_ptr<HidDevice> inner, GatedBackend& gate) : inner_(std::move(inner)), gate_(gate) {}
+        bool ReadAttributes(uint16_t& vendorId, uint16_t& productId) override
+        {
+            return inner_->ReadAttributes(vendorId, productId);
+        }
+        HidReportLengths ReportLengths() override { return inner_->ReportLengths(); }
+        HidIo WriteReport(const uint8_t* report, std::size_t length, int timeoutMs) override
+        {
+            // Bounded: a test that never lets the run go fails instead of hanging.
+            for (int waited = 0; waited < 10000 && !gate_.open.IsSet() && !gate_.stop_.IsSet(); waited += 5)
+                gate_.open.Wait(5);
+            return inner_->WriteReport(report, length, timeoutMs);
+        }
+        HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) override
+        {
+            return inner_->ReadReport(report, length, timeoutMs);
+        }
+        void DiscardInput() override { inner_->DiscardInput(); }
+
+    private:
+        std::unique_ptr<HidDevice> inner_;
+        GatedBackend& gate_;
+    };
+
+    HidBackend& inner_;
+    ManualResetEvent& stop_;
+};
 
 // A menu item's text as the user reads it: without the mnemonic marks.
 inline QString Shown(const QAction* action)
@@ -36,8 +86,9 @@ inline QString Shown(const QAction* action)
 struct WindowRig {
     VirtualRadio radio;
     VirtualHidBackend backend;
-    CHidAdaptor adaptor{backend};
     ManualResetEvent stopEvent;
+    GatedBackend gate{backend, stopEvent};
+    CHidAdaptor adaptor{gate};
     ManualResetEvent busyEvent;
     std::unique_ptr<RadioImage> writeImage = std::make_unique<RadioImage>();
     std::unique_ptr<RadioImage> readImage = std::make_unique<RadioImage>();
@@ -45,9 +96,10 @@ struct WindowRig {
     CloneEnvironment environment{adaptor, stopEvent, *writeImage, *readImage, adjustMode, SystemLocalTime,
                                  CloneTiming{50, 0, 20}};
     TempDir folder;
+    RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;
     AppContext app{services, environment, busyEvent, adjustMode, QString::fromStdString(folder.Path()),
-                   QString::fromStdString(folder.File("QX720Clone.Bin"))};
+                   QString::fromStdString(folder.File("QX720Clone.Bin")), radioJobs};
     std::unique_ptr<MainWindow> window;
 
     // `adaptorRefused`: the adaptor is plugged in but this user may not open it.
@@ -75,6 +127,13 @@ struct WindowRig {
         return *window;
     }
     MainWindow& W() { return *window; }
+    // Turns the event loop until the window's clone run has come back.
+    void WaitForRun()
+    {
+        gate.open.Set();
+        while (window->IsCloneRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        gate.open.Reset();
+    }
     const MainWindowControls& C() { return window->Controls(); }
     QString File(const char* name) const { return QString::fromStdString(folder.File(name)); }
 

@@ -1,0 +1,215 @@
+#include "gui/dialogs/channel_setup_dialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "model/channel_plan.h"
+
+namespace qx {
+
+namespace {
+
+constexpr double kDuplexOffsetMHz = 4.6;
+constexpr double kTxLowMHz = 136.0;
+constexpr double kTxHighMHz = 174.0;
+constexpr int kFirstUsageCode = 11;
+constexpr int kLastUsageCode = 35;
+constexpr const char* kSecondNameChars = "0123456789";
+
+}  // namespace
+
+double AtofText(const QString& text)
+{
+    // The program runs with the "C" numeric locale, so strtod reads exactly as atof does.
+    const QByteArray bytes = text.left(31).toLatin1();
+    return std::strtod(bytes.constData(), nullptr);
+}
+
+QString FrequencyText(double mhz)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%8.5f", mhz);
+    return QString::fromLatin1(text);
+}
+
+ChannelSetupDialog::ChannelSetupDialog(WindowServices& services, RadioSettings& document,
+                                       const ModelConfig& config, bool newEntry, QWidget* parent)
+    : QDialog(parent), services_(services)
+{
+    setWindowTitle("Channel Setup Dialog");
+    setObjectName("ChannelSetupDialog");
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+
+    auto* root = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+
+    auto* nameBox = new QGroupBox("Name");
+    auto* nameLayout = new QHBoxLayout(nameBox);
+    nameFirst_ = new QComboBox;
+    nameSecond_ = new QComboBox;
+    for (char c : kPrivateNameChars) nameFirst_->addItem(QString(QChar::fromLatin1(c)));
+    for (const char* c = kSecondNameChars; *c; ++c) nameSecond_->addItem(QString(QChar::fromLatin1(*c)));
+    nameLayout->addWidget(nameFirst_);
+    nameLayout->addWidget(nameSecond_);
+    top->addWidget(nameBox);
+
+    auto* usageBox = new QGroupBox("Usage");
+    auto* usageLayout = new QHBoxLayout(usageBox);
+    usage_ = new QComboBox;
+    usage_->setFont(fixed);
+    for (int code = kFirstUsageCode; code <= kLastUsageCode; ++code)
+        usage_->addItem(QString::fromLatin1(UsageName(code)));
+    usageLayout->addWidget(usage_);
+    top->addWidget(usageBox, 1);
+    root->addLayout(top);
+
+    auto* freq = new QGridLayout;
+    tx_ = new QLineEdit;
+    rx_ = new QLineEdit;
+    rx_->setReadOnly(true);
+    rx_->setFocusPolicy(Qt::NoFocus);
+    for (QLineEdit* field : {tx_, rx_}) {
+        field->setFont(fixed);
+        field->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance("0000.000000") + 16);
+    }
+    tx_->setObjectName("txFreq");
+    rx_->setObjectName("rxFreq");
+    tx_->installEventFilter(this);
+    freq->addWidget(new QLabel("Tx Freq"), 0, 0);
+    freq->addWidget(tx_, 0, 1);
+    freq->addWidget(new QLabel("MHz"), 0, 2);
+    freq->addWidget(new QLabel("Rx Freq"), 1, 0);
+    freq->addWidget(rx_, 1, 1);
+    freq->addWidget(new QLabel("MHz"), 1, 2);
+
+    auto* modeBox = new QGroupBox("Mode");
+    auto* modeLayout = new QVBoxLayout(modeBox);
+    duplex_ = new QRadioButton("Duplex");
+    simplex_ = new QRadioButton("Simplex");
+    modeLayout->addWidget(duplex_);
+    modeLayout->addWidget(simplex_);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(freq);
+    middle->addWidget(modeBox);
+    root->addLayout(middle);
+
+    auto* buttons = new QDialogButtonBox;
+    ok_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    cancel_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    ok_->setDefault(true);
+    root->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ChannelSetupDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ChannelSetupDialog::reject);
+    connect(duplex_, &QRadioButton::clicked, this, &ChannelSetupDialog::OnDuplexClicked);
+    connect(simplex_, &QRadioButton::clicked, this, &ChannelSetupDialog::OnSimplexClicked);
+
+    // The blank of a new entry: simplex on 157.85 MHz, in use, everything else zero.
+    blank_ = ChannelEntry{};
+    blank_.txMHz = 157.85;
+    blank_.rxMHz = 157.85;
+    blank_.inUse = 1;
+
+    if (newEntry) {
+        entry_ = &blank_;
+    } else {
+        const int band = config.bandIndex;
+        const long index = (band >= 0 && band <= 3) ? long(config.listPosition) + 100L * band
+                                                    : long(config.listPosition);
+        entry_ = (index >= 0 && index < kChannelCount) ? &document.channels[index] : nullptr;
+    }
+    if (entry_ == nullptr) {
+        // Nothing to show: empty controls, and OK refuses the empty frequency.
+        nameFirst_->setCurrentIndex(-1);
+        nameSecond_->setCurrentIndex(-1);
+        usage_->setCurrentIndex(-1);
+        return;
+    }
+
+    tx_->setText(FrequencyText(entry_->txMHz));
+    rx_->setText(FrequencyText(entry_->rxMHz));
+    if (std::fabs(entry_->rxMHz - entry_->txMHz) > 0.00001)
+        duplex_->setChecked(true);
+    else
+        simplex_->setChecked(true);
+
+    int first = nameFirst_->findText(QString(QChar::fromLatin1(entry_->name[0])));
+    nameFirst_->setCurrentIndex(entry_->name[0] != '\0' && first >= 0 ? first : 0);
+    int second = nameSecond_->findText(QString(QChar::fromLatin1(entry_->name[1])));
+    nameSecond_->setCurrentIndex(entry_->name[1] != '\0' && second >= 0 ? second : 0);
+    const int code = entry_->usageCode;
+    usage_->setCurrentIndex(code >= kFirstUsageCode && code <= kLastUsageCode ? code - kFirstUsageCode : 0);
+}
+
+double ChannelSetupDialog::TxValue() const { return AtofText(tx_->text()); }
+
+bool ChannelSetupDialog::ValidateTx()
+{
+    const double v = TxValue();
+    bool valid = v >= kTxLowMHz && v <= kTxHighMHz;
+    if (valid) {
+        const double x = v * 160.0;
+        const double d = std::fabs(x - std::floor(x));
+        valid = d > 0.9999 || d < 0.00001;
+    }
+    if (!valid) {
+        char text[160];
+        std::snprintf(text, sizeof text, "Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=%3.4f - %3.4f",
+                      kTxLowMHz, kTxHighMHz);
+        services_.MessageBox(this, QString::fromLatin1(text), "Error", MsgButtons::Ok, MsgIcon::None);
+    }
+    return valid;
+}
+
+void ChannelSetupDialog::OnTxLeft()
+{
+    if (!ValidateTx()) return;
+    const double tx = TxValue();
+    rx_->setText(FrequencyText(duplex_->isChecked() ? tx + kDuplexOffsetMHz : tx));
+}
+
+void ChannelSetupDialog::OnDuplexClicked() { rx_->setText(FrequencyText(TxValue() + kDuplexOffsetMHz)); }
+
+void ChannelSetupDialog::OnSimplexClicked() { rx_->setText(tx_->text()); }
+
+void ChannelSetupDialog::accept()
+{
+    if (!ValidateTx()) return;
+    if (entry_ != nullptr) {
+        entry_->txMHz = TxValue();
+        entry_->rxMHz = duplex_->isChecked() ? entry_->txMHz + kDuplexOffsetMHz : entry_->txMHz;
+        if (nameFirst_->currentIndex() >= 0) entry_->name[0] = nameFirst_->currentText().at(0).toLatin1();
+        if (nameSecond_->currentIndex() >= 0) entry_->name[1] = nameSecond_->currentText().at(0).toLatin1();
+        entry_->usageCode = static_cast<int8_t>(usage_->currentIndex() + kFirstUsageCode);
+    }
+    QDialog::accept();
+}
+
+bool ChannelSetupDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tx_ && event->type() == QEvent::FocusOut) {
+        // Check when the user moves on to another control; OK checks for itself, Cancel
+        // needs no check, and a window losing activation is not leaving the field.
+        auto reason = static_cast<QFocusEvent*>(event)->reason();
+        QWidget* next = QApplication::focusWidget();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != ok_ &&
+            next != cancel_ && isVisible())
+            OnTxLeft();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace qx

@@ -1,0 +1,158 @@
+#include "gui/dialogs/config_dialog.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qx {
+
+ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document)
+    : QDialog(parent), app_(app)
+{
+    setWindowTitle(QStringLiteral("Config Dialog"));
+
+    auto* group = new QGroupBox(QStringLiteral("HandSet Test Mode"), this);
+    enable_ = new QPushButton(QStringLiteral("Enable"), group);
+    disable_ = new QPushButton(QStringLiteral("Disable"), group);
+    check_ = new QPushButton(QStringLiteral("Check"), group);
+    auto* groupLayout = new QHBoxLayout(group);
+    groupLayout->addWidget(enable_);
+    groupLayout->addWidget(disable_);
+    groupLayout->addWidget(check_);
+    connect(enable_, &QPushButton::clicked, this, &ConfigDialog::DoEnable);
+    connect(disable_, &QPushButton::clicked, this, &ConfigDialog::DoDisable);
+    connect(check_, &QPushButton::clicked, this, &ConfigDialog::DoCheck);
+
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    ok_->setAutoDefault(false);
+    cancel_->setAutoDefault(false);
+    connect(ok_, &QPushButton::clicked, this, &ConfigDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &ConfigDialog::reject);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    buttons->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(group);
+    left->addWidget(progress_);
+    left->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addSpacing(16);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    clone_ = std::make_unique<CPcClone>(app_.clone);
+    clone_->settings = &document;
+    clone_->options = &config;
+    clone_->directory = app_.startDirectory.toStdString();
+    app_.clone.stopEvent.Reset();
+    if (config.logoFlag != 0) clone_->OpenCommLog();
+}
+
+ConfigDialog::~ConfigDialog()
+{
+    // The run uses this dialog's clone object: let it end first.
+    ending_ = true;
+    if (!busy_) return;
+    app_.radioJobs.StopAndWait();
+    app_.services.HideWaitCursor();
+}
+
+void ConfigDialog::reject()
+{
+    if (busy_) return;
+    QDialog::reject();
+}
+
+void ConfigDialog::accept()
+{
+    if (busy_) return;
+    QDialog::accept();
+}
+
+void ConfigDialog::closeEvent(QCloseEvent* event)
+{
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void ConfigDialog::SetBusy(bool busy)
+{
+    busy_ = busy;
+    for (QPushButton* button : {enable_, disable_, check_, ok_, cancel_}) button->setEnabled(!busy);
+    if (busy)
+        app_.services.ShowWaitCursor();
+    else
+        app_.services.HideWaitCursor();
+}
+
+void ConfigDialog::RunHandShake(std::function<void(CloneResult)> then)
+{
+    SetBusy(true);
+    CPcClone* clone = clone_.get();
+    auto work = [clone](RadioJobContext& context) {
+        clone->progress = &context.Progress();
+        const CloneResult code = clone->HandShake();
+        clone->progress = nullptr;
+        return code;
+    };
+    auto done = [this, then = std::move(then)](CloneResult code) {
+        if (ending_) return;
+        SetBusy(false);
+        then(code);
+        emit idle();
+    };
+    if (!app_.radioJobs.Start(this, progress_, std::move(work), std::move(done))) SetBusy(false);
+}
+
+void ConfigDialog::TestModeHandShake(const QString& successText)
+{
+    if (busy_) return;
+    RunHandShake([this, successText](CloneResult code) {
+        if (code == kResultOk)
+            app_.services.MessageBox(this, successText, QStringLiteral("Write OK"), MsgButtons::Ok, MsgIcon::None);
+        else
+            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
+                                     QStringLiteral("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
+    });
+}
+
+void ConfigDialog::DoEnable()
+{
+    TestModeHandShake(QStringLiteral("Enable Handset Test Mode OK."));
+}
+
+void ConfigDialog::DoDisable()
+{
+    TestModeHandShake(QStringLiteral("Disable Handset Test Mode OK."));
+}
+
+void ConfigDialog::DoCheck()
+{
+    if (busy_) return;
+    app_.clone.stopEvent.Reset();
+    app_.busyEvent.Set();
+    RunHandShake([this](CloneResult code) {
+        app_.busyEvent.Reset();
+        if (code != kResultOk)
+            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
+                                     QStringLiteral("Read Error"), MsgButtons::Ok, MsgIcon::Warning);
+    });
+}
+
+}  // namespace qx

@@ -1,0 +1,62 @@
+// Handset test mode: "Enable", "Disable" and "Check", each one HandShake with the radio.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "clone/pc_clone.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/base/app_context.h"
+
+class QProgressBar;
+class QPushButton;
+
+namespace qx {
+
+class ConfigDialog : public QDialog {
+    Q_OBJECT
+public:
+    ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
+    ~ConfigDialog() override;
+
+    // The three buttons' operations (the buttons call these). Each runs one HandShake as a
+    // radio job: the outcome shows, and `idle` is signalled, when it comes back.
+    void DoEnable();
+    void DoDisable();
+    void DoCheck();
+
+    QPushButton* enableButton() const { return enable_; }
+    QPushButton* disableButton() const { return disable_; }
+    QPushButton* checkButton() const { return check_; }
+    QProgressBar* progressBar() const { return progress_; }
+    bool isBusy() const { return busy_; }
+
+public slots:
+    void reject() override;
+    void accept() override;
+
+signals:
+    void idle();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext& app_;
+    QPushButton* enable_;
+    QPushButton* disable_;
+    QPushButton* check_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    QProgressBar* progress_;
+    std::unique_ptr<CPcClone> clone_;  // lives as long as the dialog, with its log
+    bool busy_ = false;
+    bool ending_ = false;  // destroyed while a HandShake runs: its outcome is not shown
+
+    void RunHandShake(std::function<void(CloneResult)> then);
+    void SetBusy(bool busy);
+    void TestModeHandShake(const QString& successText);
+};
+
+}  // namespace qx

@@ -1,0 +1,245 @@
+#include "gui/dialogs/eprom_tools_dialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+#include <string>
+
+namespace qx {
+
+EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config)
+    : QDialog(parent), app_(app), config_(config)
+{
+    setWindowTitle(QStringLiteral("Eprom Tools Dialog"));
+
+    menuBar_ = new QMenuBar(this);
+    QMenu* clone = menuBar_->addMenu(QStringLiteral("Clone"));
+    write_ = clone->addAction(QStringLiteral("Write"));
+    read_ = clone->addAction(QStringLiteral("Read"));
+    verify_ = clone->addAction(QStringLiteral("Verify"));
+    connect(write_, &QAction::triggered, this, &EpromToolsDialog::DoWrite);
+    connect(read_, &QAction::triggered, this, &EpromToolsDialog::DoRead);
+    connect(verify_, &QAction::triggered, this, &EpromToolsDialog::DoVerify);
+
+    auto* statusLabel = new QLabel(QStringLiteral("Status:"), this);
+    status_ = new QLabel(QStringLiteral("Ready."), this);
+    status_->setObjectName(QStringLiteral("statusText"));
+    status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance(QStringLiteral("Verify Error!")) * 2);
+
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, kEepromTransferBlocks);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->setMinimumWidth(320);
+    // The HandShake's answer reaches the status while the blocks still move.
+    connect(&app_.radioJobs, &RadioJobRunner::noted, this, [this](const QString& text) {
+        if (busy_) SetStatus(text);
+    });
+
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(cancel_, &QPushButton::clicked, this, &EpromToolsDialog::reject);
+
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(statusLabel);
+    statusRow->addWidget(status_, 1);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar_);
+    layout->addLayout(statusRow);
+    layout->addWidget(progress_);
+    layout->addSpacing(8);
+    layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString EpromToolsDialog::statusText() const
+{
+    return status_->text();
+}
+
+void EpromToolsDialog::reject()
+{
+    // A transfer ends by itself; the dialog closes only between operations.
+    if (busy_) return;
+    QDialog::reject();
+}
+
+void EpromToolsDialog::closeEvent(QCloseEvent* event)
+{
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+FileDialogRequest EpromToolsDialog::DumpFileRequest()
+{
+    FileDialogRequest request;
+    request.directory = app_.services.CurrentDirectory();
+    request.pattern = QStringLiteral("*.Bin");
+    request.filter = QStringLiteral("EEPROM files (*.Bin)");
+    request.defaultSuffix = QStringLiteral("Bin");
+    return request;
+}
+
+void EpromToolsDialog::SetStatus(const QString& text)
+{
+    status_->setText(text);
+}
+
+void EpromToolsDialog::SetBusy(bool busy)
+{
+    busy_ = busy;
+    menuBar_->setEnabled(!busy);
+    cancel_->setEnabled(!busy);
+    if (busy) {
+        app_.busyEvent.Set();
+        app_.services.ShowWaitCursor();
+    } else {
+        app_.services.HideWaitCursor();
+        app_.busyEvent.Reset();
+    }
+}
+
+// One whole-EEPROM operation as a radio job, with the controls locked meanwhile.
+// `afterHandShake` is the status shown once the radio has answered the HandShake; `then`
+// shows the outcome.
+void EpromToolsDialog::Run(const QString& afterHandShake, Operation operation, std::function<void(CloneResult)> then)
+{
+    // A stop left over from an earlier run must not cancel this one before it starts.
+    app_.clone.stopEvent.Reset();
+    SetBusy(true);
+    CloneEnvironment& environment = app_.clone;
+    auto work = [&environment, options = config_, afterHandShake,
+                 operation = std::move(operation)](RadioJobContext& context) mutable {
+        EepromTransfer run{environment, &options, &context.Progress(), {}};
+        // The bar empties only after the outcome has been shown.
+        run.keepProgress = true;
+        if (!afterHandShake.isEmpty()) run.onHandShake = [&context, afterHandShake] { context.Note(afterHandShake); };
+        return operation(run);
+    };
+    auto done = [this, then = std::move(then)](CloneResult code) {
+        SetBusy(false);
+        then(code);
+        EmptyProgress();
+        emit idle();
+    };
+    if (!app_.radioJobs.Start(this, progress_, std::move(work), std::move(done))) SetBusy(false);
+}
+
+void EpromToolsDialog::EmptyProgress()
+{
+    progress_->setValue(0);
+}
+
+void EpromToolsDialog::ShowOpenFileError(const QString& path)
+{
+    app_.services.MessageBox(this, QStringLiteral("Open File Error:\n%1").arg(QDir::toNativeSeparators(path)),
+                             QStringLiteral("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
+}
+
+void EpromToolsDialog::ShowFailure(const QString& caption, CloneResult code)
+{
+    app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), caption, MsgButtons::Ok,
+                             MsgIcon::Information);
+}
+
+// The dump that "Write" and "Verify" work from. A file shorter than the EEPROM is refused: its
+// missing tail would otherwise be whatever an earlier operation left in the write image.
+bool EpromToolsDialog::ChooseDumpFile(std::vector<uint8_t>& bytes)
+{
+    const QString path = app_.services.ChooseOpenFile(this, DumpFileRequest());
+    if (path.isEmpty()) return false;
+    const CloneResult code = LoadEepromFile(path.toStdString(), bytes);
+    if (code == kResultOpenFileError) {
+        ShowOpenFileError(path);
+    } else if (code != kResultOk) {
+        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
+                                 QStringLiteral("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
+    }
+    return code == kResultOk;
+}
+
+void EpromToolsDialog::DoWrite()
+{
+    if (busy_) return;
+    std::vector<uint8_t> bytes;
+    if (!ChooseDumpFile(bytes)) return;
+
+    Run(
+        QStringLiteral("Writing..."),
+        [bytes = std::move(bytes)](const EepromTransfer& run) { return WriteEeprom(run, bytes); },
+        [this](CloneResult code) {
+            if (code != kResultOk) {
+                SetStatus(QStringLiteral("Write Error!"));
+                ShowFailure(QStringLiteral("Write Error"), code);
+            } else {
+                SetStatus(QStringLiteral("Write OK!"));
+            }
+        });
+}
+
+void EpromToolsDialog::DoRead()
+{
+    if (busy_) return;
+    const QString path = app_.services.ChooseSaveFile(this, DumpFileRequest());
+    if (path.isEmpty()) return;
+    SetStatus(QStringLiteral("Reading..."));
+
+    // The file is written atomically and only after a complete read; a read never fails with
+    // the file's own code, so that code means the file could not be written.
+    const std::string target = path.toStdString();
+    Run(
+        QString(), [target](const EepromTransfer& run) { return ReadEepromToFile(run, target); },
+        [this, path](CloneResult code) {
+            if (code == kResultOpenFileError) ShowOpenFileError(path);
+            if (code != kResultOk) {
+                SetStatus(QStringLiteral("Read Error!"));
+                ShowFailure(QStringLiteral("Read Error"), code);
+            } else {
+                SetStatus(QStringLiteral("Read OK!"));
+            }
+        });
+}
+
+void EpromToolsDialog::DoVerify()
+{
+    if (busy_) return;
+    std::vector<uint8_t> bytes;
+    if (!ChooseDumpFile(bytes)) return;
+
+    // Written by the job, read by the outcome after the job has ended.
+    auto differences = std::make_shared<int>(0);
+    Run(
+        QStringLiteral("Verifing..."),
+        [bytes = std::move(bytes), differences](const EepromTransfer& run) {
+            return VerifyEeprom(run, bytes, *differences);
+        },
+        [this, differences](CloneResult code) {
+            if (code != kResultOk) {
+                SetStatus(QStringLiteral("Verify Error!"));
+                ShowFailure(QStringLiteral("Verify Error"), code);
+            } else if (*differences != 0) {
+                app_.services.MessageBox(this, QStringLiteral("Difference = %1").arg(*differences),
+                                         QStringLiteral("Verify Error"), MsgButtons::Ok, MsgIcon::Information);
+                SetStatus(QStringLiteral("Verify Error!"));
+            } else {
+                SetStatus(QStringLiteral("Verify OK!"));
+            }
+        });
+}
+
+}  // namespace qx

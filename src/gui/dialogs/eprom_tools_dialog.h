@@ -1,0 +1,73 @@
+// The EEPROM tools: the radio's whole 8192-byte EEPROM written from, read into and verified
+// against raw ".Bin" dump files, with no decoding and nothing changed in the document.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "clone/eeprom_transfer.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/base/app_context.h"
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+
+namespace qx {
+
+class EpromToolsDialog : public QDialog {
+    Q_OBJECT
+public:
+    EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config);
+
+    // The three Clone menu commands (the menu calls these). Each runs as a radio job: the
+    // outcome shows, and `idle` is signalled, when it comes back.
+    void DoWrite();
+    void DoRead();
+    void DoVerify();
+
+    QString statusText() const;
+    QProgressBar* progressBar() const { return progress_; }
+    QAction* writeAction() const { return write_; }
+    QAction* readAction() const { return read_; }
+    QAction* verifyAction() const { return verify_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    bool isBusy() const { return busy_; }
+
+public slots:
+    void reject() override;
+
+signals:
+    void idle();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext& app_;
+    ModelConfig& config_;
+    QMenuBar* menuBar_;
+    QAction* write_;
+    QAction* read_;
+    QAction* verify_;
+    QLabel* status_;
+    QProgressBar* progress_;
+    QPushButton* cancel_;
+    bool busy_ = false;
+
+    FileDialogRequest DumpFileRequest();
+    bool ChooseDumpFile(std::vector<uint8_t>& bytes);
+    void SetStatus(const QString& text);
+    void SetBusy(bool busy);
+    using Operation = std::function<CloneResult(const EepromTransfer&)>;
+    void Run(const QString& afterHandShake, Operation operation, std::function<void(CloneResult)> then);
+    void EmptyProgress();
+    void ShowOpenFileError(const QString& path);
+    void ShowFailure(const QString& caption, CloneResult code);
+};
+
+}  // namespace qx

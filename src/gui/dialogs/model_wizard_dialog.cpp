@@ -1,0 +1,128 @@
+#include "gui/dialogs/model_wizard_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "model/private_sets.h"
+#include "gui/base/app_version.h"
+
+namespace qx {
+
+namespace {
+
+constexpr int kPreviewLines = 30;
+
+}  // namespace
+
+ModelWizardDialog::ModelWizardDialog(WindowServices& services, RadioSettings* scratch, ModelConfig* config,
+                                     QWidget* parent)
+    : QDialog(parent), services_(services), scratch_(scratch), config_(config)
+{
+    setObjectName("ModelWizardDialog");
+    setWindowTitle(QString("Model Wizard Dialog ") + kVersionText);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+
+    auto* root = new QVBoxLayout(this);
+    auto* modelBox = new QGroupBox("Model Type");
+    auto* modelLayout = new QHBoxLayout(modelBox);
+    usa_ = new QRadioButton("USA");
+    eurInt_ = new QRadioButton("EUR (INT)");
+    eurIntUsa_ = new QRadioButton("EUR (INT,USA)");
+    for (QRadioButton* b : {usa_, eurInt_, eurIntUsa_}) {
+        modelLayout->addWidget(b);
+        connect(b, &QRadioButton::clicked, this, &ModelWizardDialog::OnModelClicked);
+    }
+    modelLayout->addStretch(1);
+    root->addWidget(modelBox);
+
+    auto* setBox = new QGroupBox("European Private Channels");
+    auto* setLayout = new QVBoxLayout(setBox);
+    auto* setRow = new QHBoxLayout;
+    setRow->addWidget(new QLabel("Private Channel"));
+    sets_ = new QComboBox;
+    for (int i = 0; i < kPrivateSetCount; ++i) sets_->addItem(QString::fromLatin1(PrivateSetName(i)));
+    setRow->addWidget(sets_);
+    setRow->addStretch(1);
+    setLayout->addLayout(setRow);
+    preview_ = new QListWidget;
+    preview_->setFont(fixed);
+    preview_->setSelectionMode(QAbstractItemView::SingleSelection);
+    {
+        QFontMetrics fm(fixed);
+        preview_->setMinimumWidth(fm.horizontalAdvance(QString(48, QChar('0'))) + 40);
+        preview_->setMinimumHeight(fm.lineSpacing() * 14);
+    }
+    setLayout->addWidget(preview_, 1);
+    root->addWidget(setBox, 1);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ModelWizardDialog::accept);
+    root->addWidget(buttons);
+
+    const int stored = config_ != nullptr ? config_->modelType : 0;
+    (stored == 0 ? usa_ : stored == 1 ? eurInt_ : eurIntUsa_)->setChecked(true);
+    {
+        QSignalBlocker block(sets_);
+        sets_->setCurrentIndex(kPrivateSetNone);
+    }
+    connect(sets_, &QComboBox::currentIndexChanged, this, &ModelWizardDialog::OnSetSelected);
+    OnSetSelected();
+    UpdateSetControls();
+}
+
+int ModelWizardDialog::ChosenModelType() const
+{
+    if (usa_->isChecked()) return 0;
+    if (eurInt_->isChecked()) return 1;
+    return 2;
+}
+
+void ModelWizardDialog::UpdateSetControls()
+{
+    const bool europe = !usa_->isChecked();
+    sets_->setEnabled(europe);
+    preview_->setEnabled(europe);
+}
+
+void ModelWizardDialog::OnModelClicked() { UpdateSetControls(); }
+
+void ModelWizardDialog::OnSetSelected()
+{
+    preview_->clear();
+    if (scratch_ == nullptr) return;
+    LoadPrivateSet(sets_->currentIndex(), *scratch_);
+    for (int i = 0; i < kPreviewLines && i < kChannelsPerBlock; ++i) {
+        const ChannelEntry& entry = scratch_->channels[kPrivateBlock + i];
+        if (entry.inUse == 0) break;
+        preview_->addItem(QString::fromLatin1(FormatWizardLine(entry).c_str()));
+    }
+}
+
+void ModelWizardDialog::accept()
+{
+    if (scratch_ == nullptr || config_ == nullptr) {
+        services_.MessageBox(this, "Parameter is not ready.", "Error", MsgButtons::Ok, MsgIcon::None);
+        QDialog::reject();
+        return;
+    }
+    const int modelType = ChosenModelType();
+    config_->modelType = modelType;
+    ResetSettings(*scratch_, modelType);
+    if (modelType == 1 || modelType == 2) {
+        config_->europeanSet = sets_->currentIndex();
+        LoadPrivateSet(config_->europeanSet, *scratch_);
+    }
+    QDialog::accept();
+}
+
+}  // namespace qx

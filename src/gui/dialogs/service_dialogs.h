@@ -1,0 +1,21 @@
+// The service tools the main window opens: about, user options, feature setup, EEPROM tools
+// and handset test mode. Each runs modally and returns QDialog::Accepted or Rejected.
+#pragma once
+
+#include "document/model_config.h"
+#include "model/radio_settings.h"
+#include "gui/base/app_context.h"
+
+class QWidget;
+
+namespace qx {
+
+int RunAboutDialog(QWidget* parent, AppContext& app);
+// OK stores the four options (adjust mode, logo, ROM map, UI read-only).
+int RunUserDialog(QWidget* parent, AppContext& app, ModelConfig& config);
+// OK stores the brand and model names into the document.
+int RunFeatureSetupDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
+int RunEpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config);
+int RunConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
+
+}  // namespace qx

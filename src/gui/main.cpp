@@ -1,0 +1,135 @@
+// QX720 Clone: the desktop program. One window, run modally until it closes.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QWindow>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "clone/clone_event.h"
+#include "clone/hid_adaptor.h"
+#include "cli/radio_option.h"
+#include "clone/hidapi_backend.h"
+#include "clone/pc_clone.h"
+#include "model/radio_image.h"
+#include "gui/base/app_context.h"
+#include "gui/window/main_window.h"
+#include "sim/virtual_adaptor.h"
+#include "sim/virtual_radio.h"
+#include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
+
+namespace {
+
+// The radio the program talks to: the clone adaptor, or a virtual radio kept in a file
+// (the command-line tool's --radio option).
+struct RadioChoice {
+    qx::cli::RadioOption option;
+    std::unique_ptr<qx::VirtualRadio> radio;
+    std::unique_ptr<qx::HidBackend> backend;
+};
+
+// "--radio VALUE" or "--radio=VALUE"; "usb" when absent.
+std::string RadioArgument(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--radio") == 0 && i + 1 < argc) return argv[i + 1];
+        if (std::strncmp(argv[i], "--radio=", 8) == 0) return argv[i] + 8;
+    }
+    return "usb";
+}
+
+bool ChooseRadio(const std::string& text, RadioChoice& choice, std::string& error)
+{
+    if (!qx::cli::ParseRadioOption(text, choice.option, error)) return false;
+    if (choice.option.kind == qx::cli::RadioOption::Kind::Usb) {
+        choice.backend = std::make_unique<qx::HidapiBackend>();
+        return true;
+    }
+    choice.radio = std::make_unique<qx::VirtualRadio>();
+    const qx::CloneResult loaded = choice.radio->Load(choice.option.file);
+    if (loaded != qx::kResultOk) {
+        error = loaded == qx::kResultUnknownFormat
+                    ? "virtual radio file " + choice.option.file + " must hold exactly 8192 bytes"
+                    : "cannot read the virtual radio file " + choice.option.file;
+        return false;
+    }
+    qx::RadioFaults faults;
+    faults.unplugAfter = choice.option.unplugAfter;
+    faults.badChecksum.every = choice.option.corruptEvery;
+    if (choice.option.silent) faults.silentAfter = 0;
+    choice.radio->SetFaults(faults);
+    choice.backend = std::make_unique<qx::VirtualHidBackend>(*choice.radio);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // Frequencies are read and written with a decimal point whatever the desktop's language.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName("QX720Clone");
+
+    RadioChoice radio;
+    std::string error;
+    if (!ChooseRadio(RadioArgument(argc, argv), radio, error)) {
+        std::fprintf(stderr, "QX720Clone: %s\n", error.c_str());
+        return 2;
+    }
+
+    // The program-wide objects, alive from here to exit.
+    qx::CHidAdaptor adaptor(*radio.backend);
+    qx::ManualResetEvent stopEvent;
+    qx::ManualResetEvent busyEvent;
+    auto writeImage = std::make_unique<qx::RadioImage>();
+    auto readImage = std::make_unique<qx::RadioImage>();
+    writeImage->fill(0);
+    readImage->fill(0);
+    int32_t adjustMode = 0;
+    qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    qx::QtWindowServices services;
+
+    qx::RadioJobRunner radioJobs(stopEvent);
+
+    const QString startDirectory = services.CurrentDirectory();
+    const QString baseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+    const QString stateFile = QDir(startDirectory).filePath(baseName + ".Bin");
+    qx::AppContext app{services, clone, busyEvent, adjustMode, startDirectory, stateFile, radioJobs,
+                       radio.radio != nullptr};
+
+    qx::MainWindow window(app);
+    QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too
+
+    // For the package check: build and show the window, then leave without the close steps
+    // (so nothing is written).
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--self-test") != 0) continue;
+        window.show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        const bool shown = window.windowHandle() && window.windowHandle()->isExposed();
+        std::printf("QX720Clone self-test: %s\n", shown ? "window shown" : "window not shown");
+        return shown ? 0 : 1;
+    }
+
+    window.exec();
+    if (radio.radio) {
+        // The virtual radio keeps what it received, as a real one would.
+        adaptor.CloseAll();
+        const qx::CloneResult saved = radio.radio->Save(radio.option.file);
+        if (saved != qx::kResultOk) {
+            std::fprintf(stderr, "QX720Clone: cannot save the virtual radio file %s: %s\n",
+                         radio.option.file.c_str(), qx::DescribeResult(saved).c_str());
+            return 1;
+        }
+    }
+    return 0;
+}

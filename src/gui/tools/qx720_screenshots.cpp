@@ -1,0 +1,206 @@
+// Renders the pictures in docs/: the main window, a write to the virtual radio in progress,
+// the editing dialogs, the service tools and the refused-adaptor hint.
+// Usage: qx720_screenshots <output folder>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "clone/hid_adaptor.h"
+#include "clone/pc_clone.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
+#include "document/clone_file.h"
+#include "model/private_sets.h"
+#include "sim/virtual_adaptor.h"
+#include "sim/virtual_radio.h"
+#include "gui/window/main_window.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/config_dialog.h"
+#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/user_dialog.h"
+#include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
+
+namespace {
+
+bool Save(QWidget& widget, const QDir& folder, const char* name)
+{
+    const QString path = folder.filePath(name);
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+// The real services, but file choosers answer at once and boxes never block the run.
+class ToolServices : public qx::QtWindowServices {
+public:
+    QString dumpFile;
+    qx::MsgAnswer MessageBox(QWidget*, const QString&, const QString&, qx::MsgButtons, qx::MsgIcon) override
+    {
+        return qx::MsgAnswer::Ok;
+    }
+    qx::MsgAnswer MessageBoxWithInfo(QWidget*, const QString&, const QString&, const QString&, qx::MsgButtons,
+                                     qx::MsgIcon) override
+    {
+        return qx::MsgAnswer::Ok;
+    }
+    QString ChooseSaveFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
+    QString ChooseOpenFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: qx720_screenshots <output folder>\n");
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.exists() && !QDir().mkpath(out.path())) return 1;
+    QTemporaryDir start;
+    if (!start.isValid()) return 1;
+
+    qx::VirtualRadio radio;
+    qx::RadioFaults slow;
+    slow.replyDelayMs = 25;  // slow enough to catch the progress bar half way
+    radio.SetFaults(slow);
+    qx::VirtualHidBackend backend(radio);
+    qx::CHidAdaptor adaptor(backend);
+    qx::ManualResetEvent stopEvent, busyEvent;
+    auto writeImage = std::make_unique<qx::RadioImage>();
+    auto readImage = std::make_unique<qx::RadioImage>();
+    int32_t adjustMode = 0;
+    qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    ToolServices services;
+    qx::RadioJobRunner radioJobs(stopEvent);
+    services.dumpFile = start.filePath("dump.Bin");
+    qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
+
+    // A Europe document with the full set of European private channels, saved and opened.
+    auto record = std::make_unique<qx::RadioSettings>();
+    qx::ResetSettings(*record, 1);
+    qx::LoadPrivateSet(0, *record);
+    qx::SetMmsiText(*record, "235012345");
+    record->mmsiByUser = 0;
+    qx::ModelConfig scratchConfig{};
+    const QString boat = start.filePath("boat.dat");
+    qx::WriteCloneFile(qx::ToNativePath(boat), *record, scratchConfig);
+
+    qx::MainWindow window(app);
+    window.Timer()->stop();
+    window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
+    window.Config().modelType = 1;
+    window.Config().logoFlag = 0;
+    {
+        qx::CloneResult loaded = qx::LoadCloneFile(qx::ToNativePath(boat), window.Document(), window.Config());
+        if (loaded != qx::kResultOk) return 1;
+        window.SetUntitled(0);
+        window.ShowDocument();
+        window.UpdateTitle();
+    }
+    const auto& c = window.Controls();
+    c.band->setCurrentIndex(c.band->findText("Private"));
+    c.channels->item(9)->setSelected(true);
+    window.OnTimerTick();
+    window.show();
+    Settle();
+    bool ok = Save(window, out, "main-window.png");
+
+    // A write in progress.
+    window.OnWriteToRadio();
+    while (window.IsCloneRunning() && c.progress->value() < 40) QCoreApplication::processEvents();
+    Settle();
+    ok = Save(window, out, "clone-progress.png") && ok;
+    window.reject();
+
+    // The channel setup dialog on the selected channel.
+    qx::ModelConfig config{};
+    config.bandIndex = 3;
+    config.listPosition = 9;
+    qx::ChannelSetupDialog channel(services, *record, config, false);
+    channel.show();
+    Settle();
+    ok = Save(channel, out, "channel-setup-dialog.png") && ok;
+
+    auto scratch = std::make_unique<qx::RadioSettings>();
+    config.modelType = 1;
+    qx::ModelWizardDialog wizard(services, scratch.get(), &config);
+    wizard.SetList()->setCurrentIndex(0);
+    wizard.show();
+    Settle();
+    ok = Save(wizard, out, "model-wizard-dialog.png") && ok;
+
+    // The EEPROM tools half way through reading the radio into a dump file.
+    radio.SetFaults(qx::RadioFaults{});
+    qx::EpromToolsDialog eprom(nullptr, app, window.Config());
+    eprom.show();
+    Settle();
+    bool epromShot = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!epromShot && eprom.progressBar()->value() >= qx::kEepromTransferBlocks / 2) {
+            epromShot = true;
+            ok = Save(eprom, out, "eprom-tools.png") && ok;
+        }
+    });
+    poll.start(10);
+    eprom.DoRead();
+    while (eprom.isBusy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    poll.stop();
+    ok = epromShot && ok;
+
+    qx::ConfigDialog configDialog(nullptr, app, window.Config(), window.Document());
+    configDialog.show();
+    Settle();
+    ok = Save(configDialog, out, "config-dialog.png") && ok;
+
+    qx::UserDialog user(nullptr, window.Config(), adjustMode);
+    user.show();
+    Settle();
+    ok = Save(user, out, "user-dialog.png") && ok;
+
+    qx::AboutDialog about;
+    about.show();
+    Settle();
+    ok = Save(about, out, "about-dialog.png") && ok;
+
+    // An adaptor that is plugged in but refused to this user: the status names the fix.
+    qx::VirtualHidBackend refusedBackend;
+    qx::VirtualInterface refused;
+    refused.path = "/dev/hidraw-virtual0";
+    refused.radio = &radio;
+    refused.permissionDenied = true;
+    refusedBackend.AddInterface(refused);
+    qx::CHidAdaptor refusedAdaptor(refusedBackend);
+    qx::CloneEnvironment refusedClone{refusedAdaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    qx::AppContext refusedApp{services, refusedClone, busyEvent, adjustMode, start.path(),
+                              start.filePath("QX720Clone.Bin"), radioJobs};
+    qx::MainWindow refusedWindow(refusedApp);
+    refusedWindow.Timer()->stop();
+    refusedWindow.OnTimerTick();
+    refusedWindow.show();
+    Settle();
+    ok = Save(refusedWindow, out, "adaptor-refused.png") && ok;
+    refusedWindow.reject();
+    return ok ? 0 : 1;
+}

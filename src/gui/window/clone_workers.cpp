@@ -1,0 +1,246 @@
+// The four clone commands. Each runs as one job on the program's radio job runner: the window
+// copies what the run needs before it starts, and shows its outcome when it comes back.
+#include <QAction>
+#include <QDir>
+#include <QProgressBar>
+#include <QPushButton>
+#include <memory>
+
+#include "clone/pc_clone.h"
+#include "document/clone_file.h"
+#include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/window/main_window.h"
+#include "reports/verify_report.h"
+
+namespace qx {
+
+namespace {
+
+// Under the message of a failed or stopped write: the radio was being overwritten. The menu
+// paths keep together (no-break spaces) when the box wraps the line.
+constexpr const char* kPartlyWrittenInfo =
+    "The radio may now hold part of the new settings. Write again, or write back a saved copy: "
+    "a clone file through File\u00A0/\u00A0Open, or an EEPROM dump through "
+    "Service\u00A0/\u00A0Eprom\u00A0Tools.";
+
+const char* StartText(CloneKind kind)
+{
+    switch (kind) {
+    case CloneKind::Write: return "Writing...";
+    case CloneKind::Read: return "Reading...";
+    case CloneKind::Verify: return "Verifying...";
+    default: return "HandShaking...";
+    }
+}
+
+}  // namespace
+
+// The run's own copies, made on the UI thread before it starts: Write sends what the document
+// held then, Read and Verify fill a cleared record, and edits made meanwhile cannot reach it.
+struct MainWindow::CloneRun {
+    CloneKind kind = CloneKind::None;
+    RadioSettings record{};
+    RadioSettings pcRecord{};
+    ModelConfig options{};
+    // The User dialog may change the adjust mode during a run: the run keeps the value it
+    // started with.
+    int32_t adjustMode = 0;
+    std::string directory;
+    // What the worker found.
+    int comparison = 0;  // the verify report's outcome
+    QString reportPath;
+};
+
+void MainWindow::OnWriteToRadio()
+{
+    // The identity check comes first, also while a write runs: a failing check stops nothing.
+    if (!CheckIdentities()) return;
+    StartOrStop(CloneKind::Write);
+}
+
+void MainWindow::OnReadFromRadio() { StartOrStop(CloneKind::Read); }
+
+void MainWindow::OnVerify() { StartOrStop(CloneKind::Verify); }
+
+void MainWindow::OnHandShake() { StartOrStop(CloneKind::HandShake); }
+
+void MainWindow::StartOrStop(CloneKind kind)
+{
+    if (app_.busyEvent.IsSet()) {
+        app_.clone.stopEvent.Set();
+        return;
+    }
+    if (closing_ || closed_ || app_.radioJobs.IsRunning()) return;
+
+    app_.clone.stopEvent.Reset();
+    cloneKind_ = kind;
+    app_.busyEvent.Set();
+    // At once: no edit may slip in before a read takes over.
+    UpdateCloneUi();
+
+    auto run = std::make_shared<CloneRun>();
+    run->kind = kind;
+    StoreBandSelection();
+    if (kind != CloneKind::HandShake && config_.modified) GatherControls();
+    if (kind == CloneKind::Write || kind == CloneKind::HandShake) run->record = document_;
+    run->pcRecord = document_;
+    run->options = config_;
+    run->adjustMode = app_.adjustMode;
+    run->directory = ToNativePath(startDirectory_);
+
+    services_.ShowWaitCursor();
+    SetStatusText(StartText(kind));
+    // A countdown left from an earlier message must not put "Ready." over a running job.
+    statusCountdown_ = 0;
+    CloneEnvironment& shared = app_.clone;
+    app_.radioJobs.Start(
+        this, ui_.progress, [run, &shared](RadioJobContext& context) { return RunClone(*run, shared, context); },
+        [this, run](CloneResult result) { FinishClone(*run, result); });
+}
+
+// On the worker thread: the run itself, then the verify report (file work, kept off the window).
+CloneResult MainWindow::RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
+{
+    CloneEnvironment environment{shared.adaptor, shared.stopEvent, shared.writeImage, shared.readImage,
+                                 run.adjustMode,  shared.clock,     shared.timing};
+    CloneResult result = kResultOk;
+    {
+        CPcClone clone(environment);
+        clone.settings = &run.record;
+        clone.options = &run.options;
+        clone.progress = &context.Progress();
+        clone.directory = run.directory;
+        clone.OpenCommLog();
+        switch (run.kind) {
+        case CloneKind::Write: result = clone.WriteRadio(); break;
+        case CloneKind::Read:
+        case CloneKind::Verify: result = clone.ReadRadio(); break;
+        default: result = clone.HandShake(); break;
+        }
+    }  // closes the communication log
+    if (run.kind == CloneKind::Verify && result == kResultOk) {
+        run.reportPath = QDir(FromNativePath(run.directory)).filePath(kVerifyReportFileName);
+        const bool europe = run.options.modelType != 0;
+        run.comparison = WriteVerifyReport(ToNativePath(run.reportPath), AsTheRadioHoldsIt(run.pcRecord, europe),
+                                           run.record, europe, shared.clock());
+    }
+    return result;
+}
+
+void MainWindow::ShowCloneFailure(CloneResult result, const char* caption, const char* informative)
+{
+    // A window that is closing shows no boxes: the user has left.
+    if (closing_) return;
+    QString text = QString::fromStdString(DescribeResult(result));
+    // "Radio is not detected!" alone would send the user looking for a cable fault.
+    if (result == kResultRadioNotDetected && app_.clone.adaptor.PermissionDenied())
+        text += QString("\n") + kPermissionDeniedHint;
+    services_.MessageBoxWithInfo(this, text, informative, caption, MsgButtons::Ok, MsgIcon::Warning);
+}
+
+void MainWindow::FinishRead(const CloneRun& run, CloneResult result)
+{
+    if (result != kResultOk) {
+        ShowCloneFailure(result, "Read Error");
+        SetStatus("Read Error.");
+        return;
+    }
+    SetStatus("Read OK.");
+    document_ = run.record;
+    config_.modified = 1;
+    ShowDocument();
+    UpdateTitle();
+    // The user's data, kept; but a file saved from it would not open again.
+    const std::string problem = CloneRecordProblem(run.record);
+    if (problem.empty() || closing_) return;
+    services_.MessageBox(this,
+                         QString::fromStdString("Warning: what the radio holds fails the clone file check (" + problem +
+                                                "), so a clone file saved from it will not open again. Make a "
+                                                "complete backup of the radio with Service / Eprom Tools... (Read)."),
+                         "Read OK.", MsgButtons::Ok, MsgIcon::Warning);
+}
+
+void MainWindow::FinishVerify(const CloneRun& run, CloneResult result)
+{
+    if (result == kResultUserCancel) {
+        SetStatus("User Cancel.");
+    } else if (result != kResultOk) {
+        SetStatus("Verify Error.");
+        ShowCloneFailure(result, "Verify Error");
+    } else if (run.comparison == 0) {
+        SetStatus("Verify OK.");
+    } else {
+        if (run.comparison == -1 && !closing_)
+            services_.MessageBox(this, QString("Can't Create file:\n%1").arg(run.reportPath), "Error", MsgButtons::Ok,
+                                 MsgIcon::Stop);
+        SetStatus("Verify Error.");
+        // A report that could not be created is not worth a viewer.
+        if (run.comparison != -1 && !closing_) ShowReport(run.reportPath, "Verify Error.", "Verify Error");
+    }
+}
+
+void MainWindow::FinishClone(const CloneRun& run, CloneResult result)
+{
+    services_.HideWaitCursor();
+    switch (run.kind) {
+    case CloneKind::HandShake:
+        if (result == kResultOk) {
+            SetStatusText("HandShake OK.");
+        } else {
+            ShowCloneFailure(result, "HandShake Error.");
+            SetStatusText("Readt.");
+        }
+        break;
+    case CloneKind::Write:
+        if (result == kResultOk) {
+            SetStatus("Write OK.");
+        } else {
+            ShowCloneFailure(result, "Write Error", kPartlyWrittenInfo);
+            SetStatus("Ready.");
+        }
+        break;
+    case CloneKind::Read: FinishRead(run, result); break;
+    case CloneKind::Verify: FinishVerify(run, result); break;
+    case CloneKind::None: break;
+    }
+    app_.busyEvent.Reset();
+    cloneKind_ = CloneKind::None;
+    UpdateCloneUi();
+}
+
+void MainWindow::UpdateCloneUi()
+{
+    const bool busy = app_.busyEvent.IsSet();
+    CloneKind running = busy ? cloneKind_ : CloneKind::None;
+    if (busy && running != CloneKind::Write && running != CloneKind::Read && running != CloneKind::Verify)
+        running = CloneKind::HandShake;
+
+    ui_.writeButton->setText(running == CloneKind::Write ? "Stop" : "Write to Radio");
+    ui_.writeButton->setEnabled(running == CloneKind::None || running == CloneKind::Write);
+    ui_.readButton->setEnabled(running == CloneKind::None);
+
+    struct Item {
+        QAction* action;
+        CloneKind kind;
+        const char* idle;
+        const char* stop;
+    };
+    const Item items[] = {
+        {ui_.readFromRadio, CloneKind::Read, "&Read from Radio", "Stop &Read"},
+        {ui_.writeToRadio, CloneKind::Write, "&Write to Radio", "Stop &Write"},
+        {ui_.verify, CloneKind::Verify, "&Verify", "Stop &Verify"},
+        {ui_.handShake, CloneKind::HandShake, "&HandShake", "Stop &HandShake"},
+    };
+    for (const Item& item : items) {
+        const bool own = running == item.kind;
+        item.action->setText(own ? item.stop : item.idle);
+        item.action->setEnabled(running == CloneKind::None || own);
+    }
+    // The service tools talk to the radio too: one user of the adaptor at a time.
+    ui_.configDialog->setEnabled(running == CloneKind::None);
+    ui_.epromTools->setEnabled(running == CloneKind::None);
+    UpdateEditControls();
+}
+
+}  // namespace qx

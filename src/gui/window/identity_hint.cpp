@@ -1,0 +1,107 @@
+#include "gui/window/identity_hint.h"
+
+#include <QEvent>
+
+#include "identity/maritime_identity.h"
+
+namespace qx {
+
+namespace {
+
+IdentityAdvice FromInfo(bool complete, const std::string& administration, const std::vector<std::string>& warnings)
+{
+    IdentityAdvice advice;
+    if (!complete) return advice;
+    QStringList lines;
+    for (const std::string& w : warnings) lines << QString::fromStdString(w);
+    advice.warning = !lines.isEmpty();
+    advice.text = advice.warning ? lines.front() : QString::fromStdString(administration);
+    advice.toolTip = advice.warning ? lines.join('\n') : advice.text;
+    return advice;
+}
+
+bool NineDigits(const QString& text)
+{
+    if (text.size() != 9) return false;
+    for (QChar c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+}  // namespace
+
+IdentityAdvice AdviseIdentity(IdentityField field, const QString& text)
+{
+    // An incomplete number says nothing yet; the window's check speaks when it matters.
+    if (!NineDigits(text)) return {};
+    const std::string digits = text.toStdString();
+    if (field == IdentityField::Mmsi) {
+        MmsiInfo info = ClassifyMmsi(digits);
+        return FromInfo(true, info.administration, info.warnings);
+    }
+    AtisInfo info = ClassifyAtis(digits);
+    return FromInfo(true, info.administration, info.warnings);
+}
+
+IdentityHint::IdentityHint(QLineEdit* field, IdentityField kind, QWidget* parent)
+    : QLabel(parent), field_(field), kind_(kind)
+{
+    setObjectName(field->objectName() + "Hint");
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    setFont(small);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    connect(field, &QLineEdit::textChanged, this, [this] { Update(); });
+    Update();
+}
+
+void IdentityHint::Update()
+{
+    const IdentityAdvice advice = AdviseIdentity(kind_, field_->text());
+    warning_ = advice.warning;
+    fullText_ = advice.text;
+    Elide();
+    setToolTip(advice.toolTip);
+    // A warning colour that stays readable in light and dark themes.
+    setStyleSheet(warning_ ? "color: #c05000;" : "");
+}
+
+void IdentityHint::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    Elide();
+}
+
+void IdentityHint::Elide() { setText(fontMetrics().elidedText(fullText_, Qt::ElideRight, width())); }
+
+AtisFromMmsiButton::AtisFromMmsiButton(QLineEdit* mmsi, QLineEdit* atis, QWidget* parent)
+    : QToolButton(parent), mmsi_(mmsi), atis_(atis)
+{
+    setObjectName("atisFromMmsi");
+    setText("from MMSI");
+    setToolTip("Fill the ATIS ID with \"9\" followed by the MMSI");
+    connect(mmsi, &QLineEdit::textChanged, this, [this] { UpdateEnabled(); });
+    atis->installEventFilter(this);
+    connect(this, &QToolButton::clicked, this, [this] {
+        const std::string digits = AtisFromMmsi(mmsi_->text().toStdString());
+        if (digits.empty() || !atis_->isEnabled()) return;
+        // Through the field's editing, so that its undo takes the fill back.
+        atis_->selectAll();
+        atis_->insert(QString::fromStdString(digits));
+        emit filled();
+    });
+    UpdateEnabled();
+}
+
+bool AtisFromMmsiButton::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == atis_ && event->type() == QEvent::EnabledChange) UpdateEnabled();
+    return QToolButton::eventFilter(watched, event);
+}
+
+void AtisFromMmsiButton::UpdateEnabled()
+{
+    setEnabled(atis_->isEnabled() && !AtisFromMmsi(mmsi_->text().toStdString()).empty());
+}
+
+}  // namespace qx

@@ -1,0 +1,203 @@
+// The channel groups, the band and channel lists, and the private channel commands.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "model/channel_plan.h"
+#include "gui/window/main_window.h"
+
+namespace qx {
+
+namespace {
+
+constexpr int kMaxPrivateLines = 99;  // "Add" stops one short of the block's 100 entries
+
+void Refuse(WindowServices& services, QWidget* parent, const char* text)
+{
+    services.MessageBox(parent, QString::fromLatin1(text), "Error", MsgButtons::Ok, MsgIcon::None);
+}
+
+}  // namespace
+
+void MainWindow::FillBandList()
+{
+    QSignalBlocker block(ui_.band);
+    ui_.band->clear();
+    const std::pair<QCheckBox*, const char*> order[] = {
+        {ui_.intl, "INT"},        {ui_.usa, "USA"},         {ui_.can, "CAN"},
+        {ui_.intNarrow, "INT_Narrow"}, {ui_.usaNarrow, "USA_Narrow"}, {ui_.canNarrow, "CAN_Narrow"},
+        {ui_.wx, "WX"},           {ui_.privateGroup, "Private"},
+    };
+    for (const auto& [box, text] : order)
+        if (box->isChecked()) ui_.band->addItem(text);
+    ui_.band->setCurrentIndex(ui_.band->count() > 0 ? 0 : -1);
+}
+
+int MainWindow::CurrentGroup() const
+{
+    if (ui_.band->currentIndex() < 0) return kGroupInt;
+    const QString text = ui_.band->currentText();
+    const std::pair<const char*, int> keys[] = {
+        {"INT_N", kGroupIntNarrow}, {"USA_N", kGroupUsaNarrow}, {"CAN_N", kGroupCanNarrow},
+        {"INT", kGroupInt},         {"USA", kGroupUsa},         {"CAN", kGroupCan},
+        {"Pri", kGroupPrivate},     {"WX", kGroupWx},
+    };
+    for (const auto& [key, group] : keys)
+        if (text.contains(QLatin1String(key))) return group;
+    return kGroupInt;
+}
+
+void MainWindow::FillChannelList()
+{
+    ui_.channels->clear();
+    const int group = CurrentGroup();
+    config_.bandIndex = group;
+
+    QStringList lines;
+    if (group == kGroupPrivate) {
+        if (ui_.privateGroup->isChecked()) {
+            for (int p = 0; p < kChannelsPerBlock; ++p) {
+                const ChannelEntry& entry = document_.channels[kPrivateBlock + p];
+                if (entry.inUse == 0 || entry.name[2] != '\0') break;
+                lines << QString::fromLatin1(FormatPrivateLine(entry).c_str());
+            }
+        }
+    } else {
+        QCheckBox* box = nullptr;
+        switch (group) {
+        case kGroupInt: box = ui_.intl; break;
+        case kGroupUsa: box = ui_.usa; break;
+        case kGroupCan: box = ui_.can; break;
+        case kGroupIntNarrow: box = ui_.intNarrow; break;
+        case kGroupUsaNarrow: box = ui_.usaNarrow; break;
+        case kGroupCanNarrow: box = ui_.canNarrow; break;
+        case kGroupWx: box = ui_.wx; break;
+        default: break;
+        }
+        if (box != nullptr && box->isChecked()) {
+            for (const ChannelPlanRow& row : PlanRows(group, kChannelListMaxRows))
+                lines << QString::fromLatin1(FormatPlanLine(row).c_str());
+        }
+    }
+    ui_.channels->addItems(lines);
+    ui_.channels->clearSelection();
+    ui_.channels->setCurrentRow(-1);
+}
+
+int MainWindow::SelectedChannel() const
+{
+    const QList<QListWidgetItem*> selected = ui_.channels->selectedItems();
+    if (selected.isEmpty()) return -1;
+    return ui_.channels->row(selected.first());
+}
+
+void MainWindow::OnGroupClicked()
+{
+    MarkModified();
+    FillBandList();
+    FillChannelList();
+}
+
+void MainWindow::OnModelClicked()
+{
+    MarkModified();
+    const bool usaModel = ui_.modelUsa->isChecked();
+    ui_.wx->setChecked(usaModel);
+    ui_.privateGroup->setChecked(!usaModel);
+    FillBandList();
+    FillChannelList();
+}
+
+void MainWindow::OnStepChanged() { MarkModified(); }
+
+void MainWindow::OpenPrivateChannel(bool fromEditButton)
+{
+    if (IsReading()) return;  // the dialog's result would land in the document the read brings
+    if (CurrentGroup() != kGroupPrivate) {
+        Refuse(services_, this, "Only Private Channel Can be Modified!");
+        return;
+    }
+    if (!fromEditButton && config_.uiReadOnly != 0) {
+        Refuse(services_, this, "UI Read Only!");
+        return;
+    }
+    const int selected = SelectedChannel();
+    if (selected < 0 || selected >= kChannelsPerBlock) {
+        if (fromEditButton) Refuse(services_, this, "Please Select a Channel First!");
+        return;
+    }
+    config_.listPosition = selected;
+    config_.bandIndex = kGroupPrivate;
+    ChannelSetupDialog dialog(services_, document_, config_, false, this);
+    if (dialogs_.run(dialog) == QDialog::Accepted) {
+        MarkModified();
+        FillChannelList();
+    }
+}
+
+void MainWindow::OnChannelDoubleClicked() { OpenPrivateChannel(false); }
+
+void MainWindow::OnEdit() { OpenPrivateChannel(true); }
+
+void MainWindow::OnAdd()
+{
+    if (IsReading()) return;
+    if (CurrentGroup() != kGroupPrivate) {
+        Refuse(services_, this, "Only Private Channel Can be Modified!");
+        return;
+    }
+    const int n = ui_.channels->count();
+    if (n >= kMaxPrivateLines) {
+        Refuse(services_, this, "Channel Number Limit!");
+        return;
+    }
+    int s = SelectedChannel();
+    if (s < 0 || s >= n) s = n - 1;
+
+    config_.bandIndex = kGroupPrivate;
+    ChannelSetupDialog dialog(services_, document_, config_, true, this);
+    if (dialogs_.run(dialog) != QDialog::Accepted) return;
+
+    ChannelEntry* block = &document_.channels[kPrivateBlock];
+    if (n == 0) {
+        block[0] = dialog.Entry();
+    } else if (s == n - 1) {
+        block[n] = dialog.Entry();
+    } else {
+        for (int i = n - 1; i >= s + 1; --i) block[i + 1] = block[i];
+        block[s + 1] = dialog.Entry();
+    }
+    MarkModified();
+    FillChannelList();
+}
+
+void MainWindow::OnRemove()
+{
+    if (IsReading()) return;
+    if (CurrentGroup() != kGroupPrivate) {
+        Refuse(services_, this, "Only Private Channel Can be Modified!");
+        return;
+    }
+    const int n = ui_.channels->count();
+    if (n == 0) {
+        Refuse(services_, this, "NO Channel!");
+        return;
+    }
+    const int s = SelectedChannel();
+    if (s < 0) {
+        Refuse(services_, this, "Please Select a Channel!");
+        return;
+    }
+    ChannelEntry* block = &document_.channels[kPrivateBlock];
+    if (s < n - 1) {
+        for (int i = s + 1; i <= n - 1; ++i) block[i - 1] = block[i];
+    }
+    block[n - 1].inUse = 0;
+    MarkModified();
+    FillChannelList();
+}
+
+}  // namespace qx
