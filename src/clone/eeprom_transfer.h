@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "clone/pc_clone.h"
 #include "clone/progress_sink.h"
 #include "document/model_config.h"

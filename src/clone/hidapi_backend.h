@@ -1,22 +1,5 @@
-// The real adaptor backend: hidapi over Linux hidraw.
+// Old home of the hidapi backend, kept only while the window's sources still include it;
+// new code includes "backends/hidapi/hidapi_backend.h" (and links qx720::hidapi).
 #pragma once
 
-#include "clone/hid_backend.h"
-
-namespace qx {
-
-class HidapiBackend : public HidBackend {
-public:
-    HidapiBackend();
-    ~HidapiBackend() override;
-    HidapiBackend(const HidapiBackend&) = delete;
-    HidapiBackend& operator=(const HidapiBackend&) = delete;
-
-    std::vector<HidInterfaceInfo> Enumerate() override;
-    std::unique_ptr<HidDevice> Open(const std::string& path, bool* permissionDenied = nullptr) override;
-
-private:
-    bool initialised_ = false;
-};
-
-}  // namespace qx
+#include "backends/hidapi/hidapi_backend.h"

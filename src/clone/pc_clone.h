@@ -8,7 +8,7 @@
 
 #include "clone/clock.h"
 #include "clone/clone_event.h"
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "clone/hid_adaptor.h"
 #include "clone/progress_sink.h"
 #include "document/model_config.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 
 namespace qx {
 

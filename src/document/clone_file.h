@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "document/model_config.h"
 #include "model/radio_settings.h"
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "clone/hid_backend.h"
 #include "model/radio_image.h"
 

@@ -1,4 +1,4 @@
-#include "clone/hidapi_backend.h"
+#include "backends/hidapi/hidapi_backend.h"
 
 #include <hidapi.h>
 

@@ -1,4 +1,4 @@
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 
 #include <cstring>
 

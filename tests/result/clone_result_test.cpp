@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 
 using namespace qx;
 

@@ -1,0 +1,22 @@
+// The real adaptor backend: hidapi over Linux hidraw.
+#pragma once
+
+#include "clone/hid_backend.h"
+
+namespace qx {
+
+class HidapiBackend : public HidBackend {
+public:
+    HidapiBackend();
+    ~HidapiBackend() override;
+    HidapiBackend(const HidapiBackend&) = delete;
+    HidapiBackend& operator=(const HidapiBackend&) = delete;
+
+    std::vector<HidInterfaceInfo> Enumerate() override;
+    std::unique_ptr<HidDevice> Open(const std::string& path, bool* permissionDenied = nullptr) override;
+
+private:
+    bool initialised_ = false;
+};
+
+}  // namespace qx
