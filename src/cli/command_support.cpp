@@ -59,6 +59,7 @@ int Finish(Context& ctx, RadioSession& session, CloneResult result)
     }
     if (result != kResultOk) {
         ctx.err << DescribeResult(result) << "\n";
+        if (const std::string reason = session.AdaptorError(); !reason.empty()) ctx.err << "Reason: " << reason << "\n";
         if (result == kResultRadioNotDetected && session.PermissionDenied())
             ctx.err << kPermissionDeniedHint << " (See \"qx720 doctor\".)\n";
         if (!saved) ctx.err << saveError << "\n";

@@ -74,6 +74,7 @@ int CmdDoctor(Context& ctx)
         } else {
             ctx.out << "Permission: the node could not be opened\n";
         }
+        if (!device && !backend.LastError().empty()) ctx.out << "Reason: " << backend.LastError() << "\n";
     }
 
     std::string rule;
