@@ -18,7 +18,7 @@ using namespace qx::cli;
 int ParseFailure(CLI::App& app, const CLI::ParseError& e)
 {
     std::vector<std::string> left = app.remaining();
-    if (app.get_subcommands().empty() && !left.empty() && left.front().rfind("-", 0) != 0)
+    if (app.get_subcommands().empty() && !left.empty() && left.front().rfind('-', 0) != 0)
         std::cerr << "qx720: unknown command \"" << left.front() << "\"\n";
     else
         std::cerr << "qx720: " << e.what() << "\n";
@@ -77,7 +77,14 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    int status = Run(argc, argv);
+    int status = kExitFailed;
+    try {
+        status = Run(argc, argv);
+    } catch (const std::exception& e) {
+        // Nothing should get here; if something does, say what rather than abort.
+        std::cerr << "qx720: " << e.what() << "\n";
+        return kExitFailed;
+    }
     // Output that never reached its file (a full disk, a closed pipe) is a failure, not success.
     std::cout.flush();
     if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {

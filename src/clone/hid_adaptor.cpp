@@ -123,7 +123,7 @@ bool CHidAdaptor::ReadReport(uint8_t* destination, std::size_t length, int timeo
         CloseLocked();
         return false;
     }
-    const std::size_t payload = static_cast<std::size_t>(lengths_.input - 1);
+    const auto payload = static_cast<std::size_t>(lengths_.input - 1);
     std::memcpy(destination, input_.data() + 1, std::min(length, payload));
     return true;
 }
