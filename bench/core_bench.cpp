@@ -57,7 +57,10 @@ void BM_WriteAndLoadCloneFile(benchmark::State& state)
     ResetModelConfig(cfg);
     const std::string path = (std::filesystem::temp_directory_path() / "qx720-bench.dat").string();
     for (auto _ : state) {
-        WriteCloneFile(path, r, cfg);
+        if (WriteCloneFile(path, r, cfg) != kResultOk) {
+            state.SkipWithError("cannot write the clone file");
+            break;
+        }
         benchmark::DoNotOptimize(LoadCloneFile(path, loaded, cfg));
     }
     std::filesystem::remove(path);

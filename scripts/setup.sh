@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream librsvg2-bin
   dpkg-dev file
   lintian
+  clang-format
 )
 # Extra packages for one script's own needs (the fuzzers' clang, for one).
 packages+=("$@")

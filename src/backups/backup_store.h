@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "clone/clock.h"
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "clone/eeprom_transfer.h"
 
 namespace qx {

@@ -1,7 +1,5 @@
 #include "cli/backup_commands.h"
 
-#include <CLI/CLI.hpp>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -62,14 +60,6 @@ BackupResult RunBackupStage(Context& ctx, RadioSession& session, const std::stri
     BackupResult made = BackUpRadio(EepromTransfer{session.Environment(), &config, &bar, {}}, folder, SystemLocalTime());
     bar.End();
     return made;
-}
-
-void AddBackupsCommand(CLI::App& app, BackupsCommand& backups)
-{
-    backups.command = app.add_subcommand("backups", "list the backups taken before each write, newest first");
-    backups.command->add_option("--backup", backups.folder, "list the backups in DIR instead of the default folder")
-        ->type_name("DIR");
-    backups.command->add_flag("--json", backups.json, "one JSON array");
 }
 
 int CmdBackups(Context& ctx, const std::string& chosen, bool json)

@@ -7,10 +7,6 @@
 #include "cli/commands.h"
 #include "cli/radio_session.h"
 
-namespace CLI {
-class App;
-}
-
 namespace qx::cli {
 
 // --backup DIR / --no-backup of qx720 write.
@@ -27,12 +23,6 @@ bool ResolveBackupFolder(Context& ctx, const BackupChoice& choice, std::string& 
 // progress bar on stderr.
 BackupResult RunBackupStage(Context& ctx, RadioSession& session, const std::string& folder);
 
-struct BackupsCommand {
-    CLI::App* command = nullptr;
-    std::string folder;
-    bool json = false;
-};
-void AddBackupsCommand(CLI::App& app, BackupsCommand& backups);
 // The backups, newest first: time, MMSI or "-", size, path; or one JSON array.
 int CmdBackups(Context& ctx, const std::string& folder, bool json);
 

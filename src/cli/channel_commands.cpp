@@ -1,7 +1,5 @@
 #include "cli/channel_commands.h"
 
-#include <CLI/CLI.hpp>
-
 #include <ostream>
 #include <vector>
 
@@ -38,30 +36,6 @@ bool RefuseUsaModel(Context& ctx, const std::string& path, const RadioSettings& 
 }
 
 }  // namespace
-
-void AddChannelsCommand(CLI::App& app, ChannelsCommand& channels)
-{
-    auto* group = app.add_subcommand("channels", "a clone file's private channels as CSV");
-    group->require_subcommand(1);
-    channels.exportCommand = group->add_subcommand("export", "write the private channels as CSV");
-    channels.exportCommand->add_option("file", channels.file, "clone file")->required()->type_name("FILE.dat");
-    channels.exportCommand->add_option("-o,--output", channels.output, "CSV file (default standard output)")
-        ->type_name("OUT.csv");
-    channels.importCommand = group->add_subcommand("import", "replace the private channels by a CSV file's rows");
-    channels.importCommand->add_option("base", channels.file, "clone file")->required()->type_name("BASE.dat");
-    channels.importCommand->add_option("csv", channels.csv, "CSV file")->required()->type_name("IN.csv");
-    channels.importCommand->add_option("-o,--output", channels.output, "clone file to write (default BASE itself)")
-        ->type_name("OUT.dat");
-}
-
-int RunChannelsCommand(Context& ctx, const ChannelsCommand& channels)
-{
-    if (channels.exportCommand != nullptr && *channels.exportCommand)
-        return CmdChannelsExport(ctx, channels.file, channels.output);
-    if (channels.importCommand != nullptr && *channels.importCommand)
-        return CmdChannelsImport(ctx, channels.file, channels.csv, channels.output);
-    return -1;
-}
 
 int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& output)
 {

@@ -5,22 +5,7 @@
 
 #include "cli/commands.h"
 
-namespace CLI {
-class App;
-}
-
 namespace qx::cli {
-
-struct ChannelsCommand {
-    CLI::App* exportCommand = nullptr;
-    CLI::App* importCommand = nullptr;
-    std::string file;    // the clone file exported from, or imported into
-    std::string csv;     // the CSV imported
-    std::string output;  // -o: the CSV written, or the clone file written
-};
-void AddChannelsCommand(CLI::App& app, ChannelsCommand& channels);
-// -1 when neither subcommand was chosen.
-int RunChannelsCommand(Context& ctx, const ChannelsCommand& channels);
 
 // The private channels as CSV on standard output or into `output`.
 int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& output);

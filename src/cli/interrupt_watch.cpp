@@ -24,7 +24,7 @@ InterruptWatch::InterruptWatch(ManualResetEvent& stopEvent) : stopEvent_(stopEve
     pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
     thread_ = std::thread([this] {
         sigset_t wanted = InterruptSet();
-        const timespec poll{0, 50 * 1000 * 1000};
+        const timespec poll{0, 50L * 1000 * 1000};
         while (!done_) {
             if (sigtimedwait(&wanted, nullptr, &poll) == SIGINT) {
                 interrupted_ = true;

@@ -1,6 +1,6 @@
 #include "cli/radio_session.h"
 
-#include "clone/hidapi_backend.h"
+#include "backends/hidapi/hidapi_backend.h"
 #include "sim/virtual_adaptor.h"
 
 namespace qx::cli {

@@ -24,6 +24,8 @@ public:
     bool Interrupted() const { return watch_ && watch_->Interrupted(); }
     // The real adaptor was found but could not be opened for lack of permission.
     bool PermissionDenied() const { return adaptor_ && adaptor_->PermissionDenied(); }
+    // The operating system's reason for the adaptor's last failure ("" when it gave none).
+    std::string AdaptorError() const { return adaptor_ ? adaptor_->LastError() : std::string(); }
     bool IsVirtual() const { return radio_ != nullptr; }
     VirtualRadio* Virtual() { return radio_.get(); }
 

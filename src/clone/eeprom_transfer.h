@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "clone/clone_result.h"
 #include "clone/pc_clone.h"
 #include "clone/progress_sink.h"
 #include "document/model_config.h"
+#include "result/clone_result.h"
 
 namespace qx {
 
@@ -29,20 +29,20 @@ struct EepromTransfer {
 // Loads a dump: its first 8192 bytes. 0x20002 when it cannot be opened, 0x20005 when it is
 // shorter than 8192 bytes (the rest of the EEPROM would otherwise be whatever an earlier
 // operation left in the image).
-CloneResult LoadEepromFile(const std::string& path, std::vector<uint8_t>& bytes);
+[[nodiscard]] CloneResult LoadEepromFile(const std::string& path, std::vector<uint8_t>& bytes);
 
 // HandShake, then the 8192 bytes into the radio. `bytes` holds at least 8192 bytes.
-CloneResult WriteEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes);
+[[nodiscard]] CloneResult WriteEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes);
 // HandShake, then the whole EEPROM into `bytes` (8192 bytes; untouched on failure).
-CloneResult ReadEeprom(const EepromTransfer& run, std::vector<uint8_t>& bytes);
+[[nodiscard]] CloneResult ReadEeprom(const EepromTransfer& run, std::vector<uint8_t>& bytes);
 // Reads the radio and counts the positions that differ from `bytes` (at least 8192 bytes).
-CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences);
+[[nodiscard]] CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences);
 
 // The same with files. Nothing is sent when the file cannot be loaded. The read file is
 // written atomically and only after a complete read; 0x20002 when it cannot be written,
 // 0x20006 when it is a file the user may not write.
-CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& path);
-CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path);
-CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences);
+[[nodiscard]] CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& path);
+[[nodiscard]] CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path);
+[[nodiscard]] CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences);
 
 }  // namespace qx

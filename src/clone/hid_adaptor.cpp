@@ -45,6 +45,7 @@ bool CHidAdaptor::Discover()
     std::lock_guard lock(mutex_);
     CloseLocked();
     permissionDenied_ = false;
+    lastError_.clear();
 
     const auto wantedVendor = static_cast<uint16_t>(vendorId_);
     const auto wantedProduct = static_cast<uint16_t>(productId_);
@@ -56,7 +57,11 @@ bool CHidAdaptor::Discover()
         std::unique_ptr<HidDevice> device = backend_.Open(info.path, &denied);
         if (firstMatch) firstDenied = device == nullptr && denied;
         firstMatch = false;
-        if (!device) continue;
+        if (!device) {
+            const std::string reason = backend_.LastError();
+            if (!reason.empty()) lastError_ = reason;
+            continue;
+        }
 
         // The enumeration may be stale: trust only what the opened device says.
         uint16_t vendor = 0, product = 0;
@@ -69,6 +74,7 @@ bool CHidAdaptor::Discover()
         device_ = std::move(device);
         lengths_ = lengths;
         found_ = true;
+        lastError_.clear();
         break;
     }
     permissionDenied_ = !found_ && firstDenied;
@@ -80,7 +86,9 @@ bool CHidAdaptor::IsPresent()
     std::lock_guard lock(mutex_);
     if (!device_) return false;
     uint16_t vendor = 0, product = 0;
-    return device_->ReadAttributes(vendor, product);
+    if (device_->ReadAttributes(vendor, product)) return true;
+    NoteFailureLocked("asking the adaptor for its identity");
+    return false;
 }
 
 bool CHidAdaptor::WriteReport(const uint8_t* payload, std::size_t length, int timeoutMs)
@@ -97,6 +105,7 @@ bool CHidAdaptor::WriteReport(const uint8_t* payload, std::size_t length, int ti
     if (length > 0) std::memcpy(output_.data() + 1, payload, length);
     const HidIo io = device_->WriteReport(output_.data(), static_cast<std::size_t>(lengths_.output), timeoutMs);
     if (io == HidIo::Done) return true;
+    NoteFailureLocked("sending a report");
     CloseLocked();
     return false;
 }
@@ -110,12 +119,26 @@ bool CHidAdaptor::ReadReport(uint8_t* destination, std::size_t length, int timeo
     input_.fill(0);
     const HidIo io = device_->ReadReport(input_.data(), static_cast<std::size_t>(lengths_.input), timeoutMs);
     if (io != HidIo::Done) {
+        NoteFailureLocked("receiving a report");
         CloseLocked();
         return false;
     }
-    const std::size_t payload = static_cast<std::size_t>(lengths_.input - 1);
+    const auto payload = static_cast<std::size_t>(lengths_.input - 1);
     std::memcpy(destination, input_.data() + 1, std::min(length, payload));
     return true;
+}
+
+void CHidAdaptor::NoteFailureLocked(const char* what)
+{
+    // Only the system's own reason is kept: a radio that does not answer has its own message.
+    const std::string reason = device_->LastError();
+    lastError_ = reason.empty() ? std::string() : std::string(what) + ": " + reason;
+}
+
+std::string CHidAdaptor::LastError() const
+{
+    std::lock_guard lock(mutex_);
+    return lastError_;
 }
 
 bool CHidAdaptor::PermissionDenied() const

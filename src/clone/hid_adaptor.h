@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "clone/hid_backend.h"
 
@@ -46,6 +47,10 @@ public:
     // The last Discover found a matching interface that could not be opened for lack of
     // permission (the fix is the udev rule).
     bool PermissionDenied() const;
+    // The operating system's reason for the last failure to open or drive the adaptor, for the
+    // detail of a message and the logs. "" when the system gave none; every Discover starts
+    // afresh, so an old failure is never reported for a new one.
+    std::string LastError() const;
 
 private:
     mutable std::mutex mutex_;  // held for the whole of each operation
@@ -54,12 +59,14 @@ private:
     uint32_t productId_;
     bool found_ = false;
     bool permissionDenied_ = false;
+    std::string lastError_;
     std::unique_ptr<HidDevice> device_;
     HidReportLengths lengths_;
     std::array<uint8_t, kReportBufferSize> input_{};
     std::array<uint8_t, kReportBufferSize> output_{};
 
     void CloseLocked();
+    void NoteFailureLocked(const char* what);
 };
 
 }  // namespace qx

@@ -36,6 +36,8 @@ public:
     virtual HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) = 0;
     // Drops every input report already waiting. A command abandoned by a stop leaves its reply
     // queued; taken by the next exchange, it would put every later reply one behind.
+    // The operating system's reason for this device's last failed call ("" when it gave none).
+    virtual std::string LastError() const { return {}; }
     virtual void DiscardInput()
     {
         uint8_t scratch[256];
@@ -54,6 +56,8 @@ public:
     virtual std::vector<HidInterfaceInfo> Enumerate() = 0;
     // Null when the path cannot be opened. `permissionDenied` tells why, where known.
     virtual std::unique_ptr<HidDevice> Open(const std::string& path, bool* permissionDenied = nullptr) = 0;
+    // The operating system's reason for the last Open that failed ("" when it gave none).
+    virtual std::string LastError() const { return {}; }
 };
 
 }  // namespace qx

@@ -27,6 +27,9 @@ constexpr int kProgressMaximum = (kCloneLast - kCloneFirst) / kBlockSize;
 constexpr int kCloneCount = kCloneLast - kCloneFirst + 1;
 
 const char kCommLogName[] = "CommLogo.bin";
+// Beside the binary log, whose record format has no room for text: why the link failed, as
+// the operating system put it, one line per failed attempt.
+const char kCommReasonsName[] = "CommLogo.txt";
 const char kWriteRomName[] = "WriteRom.bin";
 const char kReadRomName[] = "ReadRom.bin";
 
@@ -91,27 +94,30 @@ std::array<char, 16> CPcClone::LogTimestamp(const LocalTime& time)
 
 // --- the exchange loop ----------------------------------------------------------------------
 
+CloneResult CPcClone::ReplyCode(bool writeEcho) const
+{
+    if (!CheckReply(reply_.data(), ReplyTest::Prefix)) return kResultHandShakeError;
+    if (!CheckReply(reply_.data(), ReplyTest::Checksum)) return kResultCheckSumError;
+    if (writeEcho && !CheckReply(reply_.data(), ReplyTest::WriteEcho)) return kResultWriteError;
+    return kResultOk;
+}
+
 CloneResult CPcClone::Exchange(bool writeEcho)
 {
     const CloneTiming& timing = env_.timing;
     CloneResult code = kResultTimeOut;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         reply_.fill(0);
-        if (!env_.adaptor.WriteReport(command_.data(), kSentenceSize, timing.sendTimeoutMs))
+        if (!env_.adaptor.WriteReport(command_.data(), kSentenceSize, timing.sendTimeoutMs)) {
+            LogLinkReason();
             return kResultRadioNotDetected;
+        }
         // The pause the radio needs before it answers doubles as the stop check.
         if (env_.stopEvent.Wait(timing.stopCheckMs)) return kResultUserCancel;
 
-        if (!env_.adaptor.ReadReport(reply_.data(), kSentenceSize, timing.receiveTimeoutMs))
-            code = kResultTimeOut;
-        else if (!CheckReply(reply_.data(), ReplyTest::Prefix))
-            code = kResultHandShakeError;
-        else if (!CheckReply(reply_.data(), ReplyTest::Checksum))
-            code = kResultCheckSumError;
-        else if (writeEcho && !CheckReply(reply_.data(), ReplyTest::WriteEcho))
-            code = kResultWriteError;
-        else
-            code = kResultOk;
+        const bool received = env_.adaptor.ReadReport(reply_.data(), kSentenceSize, timing.receiveTimeoutMs);
+        if (!received) LogLinkReason();
+        code = received ? ReplyCode(writeEcho) : kResultTimeOut;
 
         LogExchange();
         if (code == kResultOk) break;
@@ -233,6 +239,17 @@ void CPcClone::OpenCommLog()
     CloseCommLog();
     if (options == nullptr || !options->logoFlag) return;
     log_ = std::fopen(JoinPath(directory, kCommLogName).c_str(), "wb");
+    if (log_ != nullptr) reasons_ = std::fopen(JoinPath(directory, kCommReasonsName).c_str(), "wb");
+}
+
+void CPcClone::LogLinkReason()
+{
+    if (reasons_ == nullptr || options == nullptr || !options->logoFlag) return;
+    const std::string reason = env_.adaptor.LastError();
+    if (reason.empty()) return;
+    const std::array<char, 16> stamp = LogTimestamp(env_.clock ? env_.clock() : SystemLocalTime());
+    // A diagnostic log: a failed write is not the operation's failure.
+    if (std::fprintf(reasons_, "%s %s\r\n", stamp.data(), reason.c_str()) > 0) std::fflush(reasons_);
 }
 
 void CPcClone::LogExchange()
@@ -249,6 +266,8 @@ void CPcClone::LogExchange()
 
 void CPcClone::CloseCommLog()
 {
+    if (reasons_ != nullptr) std::fclose(reasons_);
+    reasons_ = nullptr;
     if (log_ == nullptr) return;
     std::fclose(log_);
     log_ = nullptr;

@@ -8,12 +8,12 @@
 
 #include "clone/clock.h"
 #include "clone/clone_event.h"
-#include "clone/clone_result.h"
 #include "clone/hid_adaptor.h"
 #include "clone/progress_sink.h"
 #include "document/model_config.h"
 #include "model/radio_image.h"
 #include "model/radio_settings.h"
+#include "result/clone_result.h"
 
 namespace qx {
 
@@ -56,17 +56,19 @@ public:
     ProgressSink* progress = nullptr;
     std::string directory;
 
-    CloneResult HandShake();
-    CloneResult WriteBlock(int address, int count);
-    CloneResult ReadBlock(int address, int count);
-    CloneResult WriteRange(int first, int count);
-    CloneResult ReadRange(int first, int count);
-    CloneResult WriteRadio();
-    CloneResult ReadRadio();
+    [[nodiscard]] CloneResult HandShake();
+    [[nodiscard]] CloneResult WriteBlock(int address, int count);
+    [[nodiscard]] CloneResult ReadBlock(int address, int count);
+    [[nodiscard]] CloneResult WriteRange(int first, int count);
+    [[nodiscard]] CloneResult ReadRange(int first, int count);
+    [[nodiscard]] CloneResult WriteRadio();
+    [[nodiscard]] CloneResult ReadRadio();
     bool IsBound() const;
 
     void OpenCommLog();
     void LogExchange();
+    // One line in CommLogo.txt with the adaptor's LastError, when the system gave a reason.
+    void LogLinkReason();
     void CloseCommLog();
     enum class RomMap { Write, Read };
     void WriteRomMapFile(RomMap which);
@@ -84,10 +86,13 @@ public:
 private:
     CloneEnvironment& env_;
     std::FILE* log_ = nullptr;
+    std::FILE* reasons_ = nullptr;
     std::array<uint8_t, 256> reply_{};
     std::array<uint8_t, 128> command_{};
 
-    CloneResult Exchange(bool writeEcho);
+    [[nodiscard]] CloneResult Exchange(bool writeEcho);
+    // The code for the reply now in the buffer: its prefix, checksum and (for writes) echo.
+    CloneResult ReplyCode(bool writeEcho) const;
 };
 
 }  // namespace qx

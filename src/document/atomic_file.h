@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 
 namespace qx {
 
 // 0 when saved; 0x20006 for a file the user may not write (nothing changed); 0x20004 for
 // any other failure (the old file intact).
-CloneResult SaveFileAtomically(const std::string& path, const void* data, std::size_t size);
+[[nodiscard]] CloneResult SaveFileAtomically(const std::string& path, const void* data, std::size_t size);
 // The same as a yes or no.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "clone/clone_result.h"
 #include "document/model_config.h"
 #include "model/radio_settings.h"
+#include "result/clone_result.h"
 
 namespace qx {
 
@@ -20,13 +20,13 @@ std::string CloneRecordProblem(const RadioSettings& record);
 // 0x20005 (too short or failing the check). On failure nothing changes. On success the
 // modified flag is cleared, the read-only file flag set from the write-access test and
 // the path stored in `config`.
-CloneResult LoadCloneFile(const std::string& path, RadioSettings& document, ModelConfig& config);
+[[nodiscard]] CloneResult LoadCloneFile(const std::string& path, RadioSettings& document, ModelConfig& config);
 
 // Reads and checks a clone file without touching any document state.
-CloneResult ReadCloneRecord(const std::string& path, RadioSettings& record);
+[[nodiscard]] CloneResult ReadCloneRecord(const std::string& path, RadioSettings& record);
 
 // Saves atomically: 0 and the modified flag cleared, or 0x20006 (a file the user may not
 // write) or 0x20004 with the old file intact and `config` unchanged.
-CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config);
+[[nodiscard]] CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config);
 
 }  // namespace qx

@@ -86,6 +86,20 @@ private:
         if (hooks_.stage) hooks_.stage(label, blocks);
     }
 
+    enum class CloneStep { Write, Verify };
+
+    // One whole clone run on `record` with its own stage of the progress bar: Write to Radio
+    // from it, or Read from Radio into it for the verify.
+    CloneResult RunClone(CloneEnvironment& env, ModelConfig& config, RadioSettings& record, CloneStep step)
+    {
+        Stage(step == CloneStep::Write ? "Writing" : "Verifying", kCloneBlocks);
+        CPcClone clone(env);
+        clone.settings = &record;
+        clone.options = &config;
+        clone.progress = &progress_;
+        return step == CloneStep::Write ? clone.WriteRadio() : clone.ReadRadio();
+    }
+
     // The steps that talk to the radio; a failure's code comes back with the step named in
     // outcome.message.
     CloneResult Program(FleetRadio& radio, Outcome& outcome)
@@ -118,12 +132,7 @@ private:
 
         RadioSettings record = UnitRecord(templ_, unit_);
         config.modelType = record.modelType;
-        Stage("Writing", kCloneBlocks);
-        CPcClone writer(env);
-        writer.settings = &record;
-        writer.options = &config;
-        writer.progress = &progress_;
-        result = writer.WriteRadio();
+        result = RunClone(env, config, record, CloneStep::Write);
         outcome.written = true;
         if (result != kResultOk) {
             outcome.message = "write";
@@ -131,12 +140,7 @@ private:
         }
 
         RadioSettings readBack{};
-        Stage("Verifying", kCloneBlocks);
-        CPcClone reader(env);
-        reader.settings = &readBack;
-        reader.options = &config;
-        reader.progress = &progress_;
-        result = reader.ReadRadio();
+        result = RunClone(env, config, readBack, CloneStep::Verify);
         if (result != kResultOk) {
             outcome.message = "verify";
             return result;

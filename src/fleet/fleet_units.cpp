@@ -38,6 +38,67 @@ std::string NameProblem(const std::string& name)
     return {};
 }
 
+struct UnitColumns {
+    int unit = -1;
+    int mmsi = -1;
+    int atis = -1;
+};
+
+// Where the header puts each column; a missing or doubled column is a problem.
+UnitColumns FindColumns(const CsvRecord& header, std::vector<std::string>& problems)
+{
+    UnitColumns columns;
+    for (int i = 0; i < static_cast<int>(header.fields.size()); ++i) {
+        const std::string name = Lower(Trim(header.fields[i]));
+        int* column = name == "unit"   ? &columns.unit
+                      : name == "mmsi" ? &columns.mmsi
+                      : name == "atis" ? &columns.atis
+                                       : nullptr;
+        if (!column) continue;
+        if (*column >= 0) problems.push_back(LinePrefix(header.line) + "the column " + name + " appears twice");
+        *column = i;
+    }
+    if (columns.unit < 0) problems.push_back(LinePrefix(header.line) + "the header has no column unit");
+    if (columns.mmsi < 0) problems.push_back(LinePrefix(header.line) + "the header has no column mmsi");
+    return columns;
+}
+
+// The line on which each unit name, MMSI and ATIS ID was first seen.
+struct SeenLines {
+    std::map<std::string, int> names, mmsis, atises;
+};
+
+// Checks one unit's name and identities against the radio's rules and the units before it;
+// sets `unit.atis` from the `atis` field.
+void CheckUnit(const std::string& at, const std::string& atis, int line, FleetUnit& unit, SeenLines& seen,
+               std::vector<std::string>& problems)
+{
+    if (std::string problem = NameProblem(unit.name); !problem.empty()) {
+        problems.push_back(at + problem);
+    } else if (auto [it, fresh] = seen.names.emplace(unit.name, line); !fresh) {
+        problems.push_back(at + "the unit " + unit.name + " is already on line " + std::to_string(it->second));
+    }
+
+    if (!unit.mmsi.empty()) {
+        if (!IsValidId(unit.mmsi)) {
+            problems.push_back(at + "MMSI " + unit.mmsi + ": the radio takes 9 digits, the first not 0");
+        } else if (auto [it, fresh] = seen.mmsis.emplace(unit.mmsi, line); !fresh) {
+            problems.push_back(at + "MMSI " + unit.mmsi + " is already given to the unit on line " +
+                               std::to_string(it->second));
+        }
+    }
+    if (!atis.empty()) {
+        unit.atis = StoredAtisDigits(atis);
+        if (unit.atis.empty() || !IsValidId(unit.atis)) {
+            problems.push_back(at + "ATIS ID " + atis +
+                               ": the radio takes 10 digits starting with 9 (or their last 9), not 90");
+        } else if (auto [it, fresh] = seen.atises.emplace(unit.atis, line); !fresh) {
+            problems.push_back(at + "ATIS ID " + atis + " is already given to the unit on line " +
+                               std::to_string(it->second));
+        }
+    }
+}
+
 }  // namespace
 
 std::string AtisForDisplay(const FleetUnit& unit) { return unit.atis.empty() ? std::string() : "9" + unit.atis; }
@@ -53,25 +114,15 @@ std::vector<std::string> ParseFleetUnits(std::string_view csvText, std::vector<F
         return problems;
     }
     if (records.empty()) {
-        problems.push_back("line 1: the file is empty; it needs a header with the columns unit and mmsi");
+        problems.emplace_back("line 1: the file is empty; it needs a header with the columns unit and mmsi");
         return problems;
     }
 
     const CsvRecord& header = records.front();
-    int unitColumn = -1, mmsiColumn = -1, atisColumn = -1;
-    for (int i = 0; i < static_cast<int>(header.fields.size()); ++i) {
-        const std::string name = Lower(Trim(header.fields[i]));
-        int* column = name == "unit" ? &unitColumn : name == "mmsi" ? &mmsiColumn : name == "atis" ? &atisColumn : nullptr;
-        if (!column) continue;
-        if (*column >= 0)
-            problems.push_back(LinePrefix(header.line) + "the column " + name + " appears twice");
-        *column = i;
-    }
-    if (unitColumn < 0) problems.push_back(LinePrefix(header.line) + "the header has no column unit");
-    if (mmsiColumn < 0) problems.push_back(LinePrefix(header.line) + "the header has no column mmsi");
+    const UnitColumns columns = FindColumns(header, problems);
     if (!problems.empty()) return problems;
 
-    std::map<std::string, int> nameLines, mmsiLines, atisLines;
+    SeenLines seen;
     for (std::size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& record = records[r];
         const std::string at = LinePrefix(record.line);
@@ -86,37 +137,14 @@ std::vector<std::string> ParseFleetUnits(std::string_view csvText, std::vector<F
         }
         FleetUnit unit;
         unit.line = record.line;
-        unit.name = field(unitColumn);
-        unit.mmsi = field(mmsiColumn);
-        const std::string atis = field(atisColumn);
+        unit.name = field(columns.unit);
+        unit.mmsi = field(columns.mmsi);
+        const std::string atis = field(columns.atis);
 
-        if (std::string problem = NameProblem(unit.name); !problem.empty()) {
-            problems.push_back(at + problem);
-        } else if (auto [it, fresh] = nameLines.emplace(unit.name, record.line); !fresh) {
-            problems.push_back(at + "the unit " + unit.name + " is already on line " + std::to_string(it->second));
-        }
-
-        if (!unit.mmsi.empty()) {
-            if (!IsValidId(unit.mmsi)) {
-                problems.push_back(at + "MMSI " + unit.mmsi + ": the radio takes 9 digits, the first not 0");
-            } else if (auto [it, fresh] = mmsiLines.emplace(unit.mmsi, record.line); !fresh) {
-                problems.push_back(at + "MMSI " + unit.mmsi + " is already given to the unit on line " +
-                                   std::to_string(it->second));
-            }
-        }
-        if (!atis.empty()) {
-            unit.atis = StoredAtisDigits(atis);
-            if (unit.atis.empty() || !IsValidId(unit.atis)) {
-                problems.push_back(at + "ATIS ID " + atis +
-                                   ": the radio takes 10 digits starting with 9 (or their last 9), not 90");
-            } else if (auto [it, fresh] = atisLines.emplace(unit.atis, record.line); !fresh) {
-                problems.push_back(at + "ATIS ID " + atis + " is already given to the unit on line " +
-                                   std::to_string(it->second));
-            }
-        }
+        CheckUnit(at, atis, record.line, unit, seen, problems);
         units.push_back(std::move(unit));
     }
-    if (problems.empty() && units.empty()) problems.push_back("line 2: the file lists no units");
+    if (problems.empty() && units.empty()) problems.emplace_back("line 2: the file lists no units");
     return problems;
 }
 

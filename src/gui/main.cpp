@@ -13,7 +13,7 @@
 #include "clone/clone_event.h"
 #include "clone/hid_adaptor.h"
 #include "cli/radio_option.h"
-#include "clone/hidapi_backend.h"
+#include "backends/hidapi/hidapi_backend.h"
 #include "clone/pc_clone.h"
 #include "model/radio_image.h"
 #include "gui/base/app_context.h"

@@ -52,7 +52,7 @@ void LookUpMid(int mid, int& outMid, std::string& administration, bool& allocate
     if (allocated)
         administration = name;
     else
-        warnings.push_back("MID " + std::to_string(mid) + " is not allocated to any country");
+        warnings.emplace_back("MID " + std::to_string(mid) + " is not allocated to any country");
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ MmsiInfo ClassifyMmsi(std::string_view mmsi)
     info.mmsi = std::string(mmsi);
     info.radioAccepts = IsValidId(mmsi);
     if (mmsi.size() != 9 || !AllDigits(mmsi)) {
-        info.warnings.push_back("an MMSI has exactly 9 digits");
+        info.warnings.emplace_back("an MMSI has exactly 9 digits");
         return info;
     }
     std::size_t midOffset = 0;
@@ -112,12 +112,12 @@ MmsiInfo ClassifyMmsi(std::string_view mmsi)
     if (midOffset != std::string_view::npos)
         LookUpMid(MidAt(mmsi, midOffset), info.mid, info.administration, info.allocated, info.warnings);
     if (info.kind == MmsiKind::Unknown)
-        info.warnings.push_back("no station kind starts with these digits");
+        info.warnings.emplace_back("no station kind starts with these digits");
     else if (info.kind != MmsiKind::Ship && info.kind != MmsiKind::Handheld)
         info.warnings.insert(info.warnings.begin(),
                              std::string("the number of ") + Article(MmsiKindText(info.kind)) + MmsiKindText(info.kind) +
                                  ", not of a ship's radio");
-    if (!info.radioAccepts) info.warnings.push_back("the radio refuses an MMSI starting with 0");
+    if (!info.radioAccepts) info.warnings.emplace_back("the radio refuses an MMSI starting with 0");
     return info;
 }
 
@@ -134,7 +134,7 @@ AtisInfo ClassifyAtis(std::string_view atis)
     AtisInfo info;
     const std::string stored = StoredAtisDigits(atis);
     if (stored.empty()) {
-        info.warnings.push_back(AllDigits(atis) && atis.size() == 10
+        info.warnings.emplace_back(AllDigits(atis) && atis.size() == 10
                                     ? "an ATIS ID starts with 9"
                                     : "an ATIS ID has 10 digits (or the last 9 of them)");
         return info;
@@ -142,7 +142,7 @@ AtisInfo ClassifyAtis(std::string_view atis)
     info.atis = "9" + stored;
     info.radioAccepts = IsValidId(stored);
     LookUpMid(MidAt(stored, 0), info.mid, info.administration, info.allocated, info.warnings);
-    if (!info.radioAccepts) info.warnings.push_back("the radio refuses an ATIS ID starting with 90");
+    if (!info.radioAccepts) info.warnings.emplace_back("the radio refuses an ATIS ID starting with 90");
     return info;
 }
 

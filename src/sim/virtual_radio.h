@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "clone/clone_result.h"
 #include "clone/hid_backend.h"
 #include "model/radio_image.h"
+#include "result/clone_result.h"
 
 namespace qx {
 
@@ -50,9 +50,9 @@ public:
     void Fill(uint8_t value);
     // A missing file gives an all-zero EEPROM; a file of any size but 8192 bytes is refused
     // (0x20005) and one that cannot be read gives 0x20002, the EEPROM unchanged either way.
-    CloneResult Load(const std::string& path);
+    [[nodiscard]] CloneResult Load(const std::string& path);
     // Atomic: a failed save (0x20004, or 0x20006 for a read-only file) leaves the old file as it was.
-    CloneResult Save(const std::string& path) const;
+    [[nodiscard]] CloneResult Save(const std::string& path) const;
 
     void SetFaults(const RadioFaults& faults);
     // Every sentence received, well-formed or not, in order.

@@ -127,5 +127,43 @@ TEST(HidAdaptorTest, FailedTransferClosesTheLinkUntilRediscovered)
     EXPECT_TRUE(adaptor.Discover() && adaptor.IsPresent());
 }
 
+// The system's reason for a failure reaches the adaptor's user, and only for the failure it
+// explains: a later Discover starts afresh.
+TEST(HidAdaptorTest, SystemReasonForAFailureIsKeptUntilTheNextDiscover)
+{
+    VirtualRadio radio, other;
+    VirtualHidBackend backend;
+    VirtualInterface locked = Interface("/dev/hidraw-locked", &other);
+    locked.permissionDenied = true;
+    locked.systemReason = "Permission denied";
+    backend.AddInterface(locked);
+    VirtualInterface adaptorInterface = Interface("/dev/hidraw-ok", &radio);
+    adaptorInterface.systemReason = "No such device";
+    backend.AddInterface(adaptorInterface);
+    CHidAdaptor adaptor(backend);
+
+    // The locked interface is skipped for the next one, which opens: nothing to report.
+    ASSERT_TRUE(adaptor.Discover());
+    EXPECT_EQ(adaptor.LastError(), "");
+
+    radio.Unplug();
+    EXPECT_FALSE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    EXPECT_EQ(adaptor.LastError(), "sending a report: No such device");
+    // Kept while the link stays closed, so that whoever shows the failure can still read it.
+    uint8_t reply[32];
+    EXPECT_FALSE(adaptor.ReadReport(reply, sizeof reply, 5));
+    EXPECT_EQ(adaptor.LastError(), "sending a report: No such device");
+
+    EXPECT_FALSE(adaptor.Discover());
+    EXPECT_EQ(adaptor.LastError(), "Permission denied");
+    radio.Plug();
+    ASSERT_TRUE(adaptor.Discover());
+    EXPECT_EQ(adaptor.LastError(), "");
+
+    // A radio that merely does not answer is no system failure.
+    EXPECT_FALSE(adaptor.ReadReport(reply, sizeof reply, 5));
+    EXPECT_EQ(adaptor.LastError(), "");
+}
+
 }  // namespace
 }  // namespace qx::testing

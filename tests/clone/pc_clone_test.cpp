@@ -120,6 +120,43 @@ TEST_F(PcCloneTest, BlockSucceedsOnThirdAttemptWithThreeLogRecords)
     EXPECT_TRUE(std::equal(log.begin() + 96, log.begin() + 176, rig.readImage.begin()));
 }
 
+// The binary log's records have no room for text; the system's reason for a link failure goes
+// to CommLogo.txt beside it, stamped like the records. A run without one leaves it empty.
+TEST_F(PcCloneTest, LinkFailureReasonGoesToTheTextLogBesideTheRecords)
+{
+    rig.options.logoFlag = 1;
+    {
+        auto clone = rig.Clone(folder.path.string());
+        clone->OpenCommLog();
+        ASSERT_EQ(clone->HandShake(), kResultOk);
+    }
+    EXPECT_TRUE(ReadAll(folder.File("CommLogo.txt")).empty());
+
+    VirtualRadio gone;
+    VirtualHidBackend backend;
+    VirtualInterface unplugged;
+    unplugged.path = "/dev/hidraw-gone";
+    unplugged.radio = &gone;
+    unplugged.systemReason = "No such device";
+    backend.AddInterface(unplugged);
+    CHidAdaptor adaptor(backend);
+    ASSERT_TRUE(adaptor.Discover());
+    gone.Unplug();
+    CloneEnvironment failing{adaptor, rig.stopEvent, rig.writeImage, rig.readImage, rig.adjustMode,
+                             CloneRig::FixedClock, rig.environment.timing};
+    {
+        CPcClone clone(failing);
+        clone.settings = &rig.settings;
+        clone.options = &rig.options;
+        clone.progress = &rig.progress;
+        clone.directory = folder.path.string();
+        clone.OpenCommLog();
+        ASSERT_EQ(clone.WriteBlock(0x100, 20), kResultRadioNotDetected);
+    }
+    const auto text = ReadAll(folder.File("CommLogo.txt"));
+    EXPECT_EQ(std::string(text.begin(), text.end()), "T12:4:56:7 sending a report: No such device\r\n");
+}
+
 TEST_F(PcCloneTest, StopEventEndsWriteAtNextStopCheck)
 {
     rig.progress.onStep = [this](int steps) {

@@ -13,7 +13,7 @@
 #include <mutex>
 
 #include "clone/clone_event.h"
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "clone/progress_sink.h"
 
 class QProgressBar;

@@ -104,7 +104,10 @@ int main(int argc, char* argv[])
     record->mmsiByUser = 0;
     qx::ModelConfig scratchConfig{};
     const QString boat = start.filePath("boat.dat");
-    qx::WriteCloneFile(qx::ToNativePath(boat), *record, scratchConfig);
+    if (qx::WriteCloneFile(qx::ToNativePath(boat), *record, scratchConfig) != qx::kResultOk) {
+        std::fprintf(stderr, "cannot write %s\n", qx::ToNativePath(boat).c_str());
+        return 1;
+    }
 
     qx::MainWindow window(app);
     window.Timer()->stop();

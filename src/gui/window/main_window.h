@@ -10,7 +10,7 @@
 
 #include "document/model_config.h"
 #include "model/radio_settings.h"
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "gui/base/app_context.h"
 
 class QAction;

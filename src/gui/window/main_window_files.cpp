@@ -2,7 +2,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "document/clone_file.h"
 #include "gui/window/main_window.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 
 using namespace qx;
 

@@ -1,9 +1,11 @@
-#include "clone/hidapi_backend.h"
+#include "backends/hidapi/hidapi_backend.h"
 
 #include <hidapi.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <cwchar>
 #include <fcntl.h>
 #include <linux/hidraw.h>
 #include <sys/ioctl.h>
@@ -26,6 +28,23 @@ bool IsHidrawPath(const std::string& path)
     return path.rfind(kHidrawPrefix, 0) == 0 && path.size() > sizeof(kHidrawPrefix) - 1;
 }
 
+// hidapi's texts are wide; they are English and ASCII in practice.
+std::string Narrow(const wchar_t* text)
+{
+    std::string narrow;
+    if (text == nullptr) return narrow;
+    for (; *text != L'\0'; ++text) narrow.push_back(*text > 0 && *text < 0x80 ? static_cast<char>(*text) : '?');
+    return narrow;
+}
+
+// hidapi's own text for the last failure on `device` (null: the last open), or errno's.
+std::string HidapiReason(hid_device* device, int savedErrno)
+{
+    std::string text = Narrow(hid_error(device));
+    if (text.empty() || text == "Success") text = savedErrno != 0 ? std::strerror(savedErrno) : "";
+    return text;
+}
+
 class HidapiDevice : public HidDevice {
 public:
     // `queryFd` is our own descriptor for the presence test and the report descriptor, which
@@ -42,7 +61,10 @@ public:
     {
         // Fails with ENODEV once the device is unplugged, even though our handles stay open.
         hidraw_devinfo info{};
-        if (queryFd_ < 0 || ::ioctl(queryFd_, HIDIOCGRAWINFO, &info) < 0) return false;
+        if (queryFd_ < 0 || ::ioctl(queryFd_, HIDIOCGRAWINFO, &info) < 0) {
+            lastError_ = std::strerror(errno);
+            return false;
+        }
         vendorId = static_cast<uint16_t>(info.vendor);
         productId = static_cast<uint16_t>(info.product);
         return true;
@@ -66,10 +88,18 @@ public:
         // hidraw writes block until the kernel's own USB time-out at worst (a few seconds);
         // hidapi offers no shorter bound, so an over-long write counts as timed out.
         const auto start = std::chrono::steady_clock::now();
+        errno = 0;
         const int written = hid_write(device_, report, length);
-        if (written < 0) return HidIo::Failed;
-        if (std::chrono::steady_clock::now() - start > std::chrono::milliseconds(timeoutMs))
+        if (written < 0) {
+            lastError_ = HidapiReason(device_, errno);
+            return HidIo::Failed;
+        }
+        const auto took = std::chrono::steady_clock::now() - start;
+        if (took > std::chrono::milliseconds(timeoutMs)) {
+            const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
+            lastError_ = "the write took " + std::to_string(ms) + " ms";
             return HidIo::TimedOut;
+        }
         return HidIo::Done;
     }
 
@@ -78,14 +108,21 @@ public:
         if (length < 2) return HidIo::Failed;
         // Unnumbered reports arrive without their report-ID byte.
         report[0] = 0;
+        errno = 0;
         const int got = hid_read_timeout(device_, report + 1, length - 1, timeoutMs);
-        if (got < 0) return HidIo::Failed;
+        if (got < 0) {
+            lastError_ = HidapiReason(device_, errno);
+            return HidIo::Failed;
+        }
         return got == 0 ? HidIo::TimedOut : HidIo::Done;
     }
+
+    std::string LastError() const override { return lastError_; }
 
 private:
     hid_device* device_;
     int queryFd_;
+    std::string lastError_;
 };
 
 }  // namespace
@@ -113,11 +150,21 @@ std::vector<HidInterfaceInfo> HidapiBackend::Enumerate()
 std::unique_ptr<HidDevice> HidapiBackend::Open(const std::string& path, bool* permissionDenied)
 {
     if (permissionDenied != nullptr) *permissionDenied = false;
+    lastError_.clear();
+    if (!initialised_) {
+        lastError_ = "hidapi could not be initialised";
+        return nullptr;
+    }
     // hidapi is only safe with real hidraw nodes.
-    if (!initialised_ || !IsHidrawPath(path)) return nullptr;
+    if (!IsHidrawPath(path)) {
+        lastError_ = path + ": not a hidraw node";
+        return nullptr;
+    }
 
+    errno = 0;
     hid_device* device = hid_open_path(path.c_str());
     if (device == nullptr) {
+        lastError_ = HidapiReason(nullptr, errno);
         // hidapi does not keep errno; ask again the cheap way.
         if (permissionDenied != nullptr && ::access(path.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
             *permissionDenied = true;
@@ -125,6 +172,7 @@ std::unique_ptr<HidDevice> HidapiBackend::Open(const std::string& path, bool* pe
     }
     const int queryFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (queryFd < 0) {
+        lastError_ = path + ": " + std::strerror(errno);
         hid_close(device);
         return nullptr;
     }

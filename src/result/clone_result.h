@@ -1,4 +1,5 @@
-// The 32-bit outcome of every radio, service-tool and clone-file operation.
+// The 32-bit outcome of every radio, service-tool and clone-file operation. Its own folder, so
+// that clone/ and document/ can both include it without including each other.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,87 @@
+#include "cli/command_support.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "cli/terminal_progress.h"
+#include "clone/hid_adaptor.h"
+#include "document/clone_file.h"
+#include "document/model_config.h"
+
+namespace qx::cli {
+
+namespace fs = std::filesystem;
+
+std::string CurrentDirectory()
+{
+    std::error_code ec;
+    fs::path cwd = fs::current_path(ec);
+    return ec ? std::string(".") : cwd.string();
+}
+
+std::string Absolute(const std::string& path)
+{
+    std::error_code ec;
+    fs::path full = fs::absolute(path, ec);
+    return ec ? path : full.lexically_normal().string();
+}
+
+bool LoadRecord(Context& ctx, const std::string& path, RadioSettings& record)
+{
+    CloneResult result = ReadCloneRecord(path, record);
+    if (result == kResultOk) return true;
+    ctx.err << DescribeResult(result) << "\n";
+    if (result == kResultUnknownFormat)
+        ctx.err << path << ": not a clone file (a clone file holds one 43816-byte record whose channels "
+                           "have 2- or 3-character names and frequencies within 136..174 MHz)\n";
+    else
+        ctx.err << path << ": cannot open the file\n";
+    return false;
+}
+
+std::unique_ptr<RadioSession> OpenSession(Context& ctx)
+{
+    std::string error;
+    std::unique_ptr<RadioSession> session = RadioSession::Open(ctx.radio, error);
+    if (!session) ctx.err << error << "\n";
+    return session;
+}
+
+int Finish(Context& ctx, RadioSession& session, CloneResult result)
+{
+    std::string saveError;
+    const bool saved = session.Close(saveError);
+    if (result == kResultUserCancel || (result != kResultOk && session.Interrupted())) {
+        ctx.err << DescribeResult(kResultUserCancel) << "\n";
+        if (!saved) ctx.err << saveError << "\n";
+        return kExitCancelled;
+    }
+    if (result != kResultOk) {
+        ctx.err << DescribeResult(result) << "\n";
+        if (const std::string reason = session.AdaptorError(); !reason.empty()) ctx.err << "Reason: " << reason << "\n";
+        if (result == kResultRadioNotDetected && session.PermissionDenied())
+            ctx.err << kPermissionDeniedHint << " (See \"qx720 doctor\".)\n";
+        if (!saved) ctx.err << saveError << "\n";
+        return kExitFailed;
+    }
+    if (!saved) {
+        ctx.err << saveError << "\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,
+                              const std::function<CloneResult(const EepromTransfer&)>& operation)
+{
+    ModelConfig config;
+    ResetModelConfig(config);
+    TerminalProgress bar(stderr, ctx.progress);
+    bar.Begin(label, kEepromTransferBlocks);
+    const CloneResult result = operation(EepromTransfer{session.Environment(), &config, &bar, {}});
+    bar.End();
+    return result;
+}
+
+}  // namespace qx::cli

@@ -1,0 +1,36 @@
+// What the command groups share: opening a radio session, loading the files named on the
+// command line, and turning a radio operation's code into an exit status.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/radio_session.h"
+#include "clone/eeprom_transfer.h"
+#include "model/radio_settings.h"
+#include "result/clone_result.h"
+
+namespace qx::cli {
+
+inline constexpr int kCloneBlocks = 77;
+
+std::string CurrentDirectory();
+std::string Absolute(const std::string& path);
+
+// A clone file named on the command line: false, with a message, when it is missing or not a
+// clone file (the caller exits with 2).
+bool LoadRecord(Context& ctx, const std::string& path, RadioSettings& record);
+
+// Null, with a message, when the radio option cannot be opened.
+std::unique_ptr<RadioSession> OpenSession(Context& ctx);
+
+// Turns a radio operation's code into the exit status, telling the user what happened.
+int Finish(Context& ctx, RadioSession& session, CloneResult result);
+
+// One whole-EEPROM transfer with its own bar on stderr, ended before anything else is printed.
+CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,
+                              const std::function<CloneResult(const EepromTransfer&)>& operation);
+
+}  // namespace qx::cli
