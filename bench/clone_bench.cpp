@@ -92,8 +92,7 @@ int main(int argc, char** argv)
     };
 
     std::printf("%d runs each, default timings (send %d ms, stop check %d ms, receive %d ms)\n", repetitions,
-                environment.timing.sendTimeoutMs, environment.timing.stopCheckMs,
-                environment.timing.receiveTimeoutMs);
+                environment.timing.sendTimeoutMs, environment.timing.stopCheckMs, environment.timing.receiveTimeoutMs);
     run(true);  // warm-up: discovery, first allocations
     Report("Write to Radio", Measure(repetitions, [&] { return run(true); }), 78);
     Report("Read from Radio", Measure(repetitions, [&] { return run(false); }), 79);

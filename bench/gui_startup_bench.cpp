@@ -25,12 +25,12 @@
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
 #include "document/clone_file.h"
+#include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/window/main_window.h"
 #include "model/channel_plan.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
-#include "gui/window/main_window.h"
-#include "gui/base/qt_window_services.h"
-#include "gui/base/radio_job_runner.h"
 
 using namespace qx;
 

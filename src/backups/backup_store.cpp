@@ -34,8 +34,7 @@ std::string DefaultBackupFolder(const char* xdgDataHome, const char* home)
 {
     // Relative values are to be ignored, as if unset.
     if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return (fs::path(xdgDataHome) / "qx720" / "backups").string();
-    if (home != nullptr && home[0] != '\0')
-        return (fs::path(home) / ".local" / "share" / "qx720" / "backups").string();
+    if (home != nullptr && home[0] != '\0') return (fs::path(home) / ".local" / "share" / "qx720" / "backups").string();
     return {};
 }
 
@@ -104,8 +103,13 @@ bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence
         if (suffix.size() < 2 || suffix.size() > 10 || suffix[0] != '-' || !AllDigits(suffix.substr(1))) return false;
         sequence = Number(suffix.substr(1));
     }
-    time = LocalTime{Number(date.substr(0, 4)), Number(date.substr(4, 2)), Number(date.substr(6, 2)),
-                     Number(clock.substr(0, 2)), Number(clock.substr(2, 2)), Number(clock.substr(4, 2)), 0};
+    time = LocalTime{Number(date.substr(0, 4)),
+                     Number(date.substr(4, 2)),
+                     Number(date.substr(6, 2)),
+                     Number(clock.substr(0, 2)),
+                     Number(clock.substr(2, 2)),
+                     Number(clock.substr(4, 2)),
+                     0};
     return true;
 }
 

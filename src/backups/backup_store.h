@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "clone/clock.h"
-#include "result/clone_result.h"
 #include "clone/eeprom_transfer.h"
+#include "result/clone_result.h"
 
 namespace qx {
 
@@ -35,8 +35,8 @@ struct BackupResult {
 BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, const LocalTime& time);
 
 struct BackupEntry {
-    LocalTime time;       // from the file name
-    std::string mmsi;     // the MMSI in the dump's clone range; "" when none
+    LocalTime time;    // from the file name
+    std::string mmsi;  // the MMSI in the dump's clone range; "" when none
     std::uintmax_t size = 0;
     std::string path;
 };

@@ -23,8 +23,8 @@ constexpr double kCloneFileHighMHz = 174.0;
 constexpr std::size_t kUsageTextMax = 12;
 
 enum Column { kName, kUsage, kTx, kRx, kLowPower, kRxOnly, kOneWattAtis, kRxAtis, kPttHigh, kUsageText, kColumns };
-constexpr std::array<std::string_view, kColumns> kColumnNames = {
-    "Name", "Usage", "TX MHz", "RX MHz", "1W", "RxOnly", "1WATIS", "RxATIS", "PTTHI", "Usage text"};
+constexpr std::array<std::string_view, kColumns> kColumnNames = {"Name",   "Usage",  "TX MHz", "RX MHz", "1W",
+                                                                 "RxOnly", "1WATIS", "RxATIS", "PTTHI",  "Usage text"};
 constexpr std::array<Column, 5> kFlagColumns = {kLowPower, kRxOnly, kOneWattAtis, kRxAtis, kPttHigh};
 
 std::string_view TrimBlanks(std::string_view text)
@@ -149,8 +149,9 @@ public:
         }
         for (Column c : {kName, kUsage, kTx})
             if (columns_[c] < 0) {
-                Problem(header.line, "no " + std::string(kColumnNames[c]) + " column (the header needs Name, Usage and "
-                                                                             "TX MHz)");
+                Problem(header.line, "no " + std::string(kColumnNames[c]) +
+                                         " column (the header needs Name, Usage and "
+                                         "TX MHz)");
                 ok = false;
             }
         return ok;
@@ -162,8 +163,8 @@ public:
         const std::size_t before = problems_.size();
         row.line = record.line;
         if (record.fields.size() != width_) {
-            Problem(record.line, std::to_string(record.fields.size()) + " fields where the header has " +
-                                     std::to_string(width_));
+            Problem(record.line,
+                    std::to_string(record.fields.size()) + " fields where the header has " + std::to_string(width_));
             return false;
         }
         auto cell = [&](Column c) -> std::string_view {
@@ -177,8 +178,8 @@ public:
 
         row.usageCode = UsageCodeFromName(cell(kUsage));
         if (row.usageCode < 0)
-            Problem(record.line, "Usage " + Quoted(TrimBlanks(cell(kUsage))) + " is not a usage name (" +
-                                     UsageNameList() + ")");
+            Problem(record.line,
+                    "Usage " + Quoted(TrimBlanks(cell(kUsage))) + " is not a usage name (" + UsageNameList() + ")");
 
         const std::string_view txText = cell(kTx);
         std::optional<double> tx = ParseFrequency(txText);
@@ -206,7 +207,8 @@ public:
             if (text.empty() || text == "0" || text == "1")
                 row.flags[f] = text == "1" ? 1 : 0;
             else
-                Problem(record.line, std::string(kColumnNames[kFlagColumns[f]]) + " " + Quoted(text) + " is not 0 or 1");
+                Problem(record.line,
+                        std::string(kColumnNames[kFlagColumns[f]]) + " " + Quoted(text) + " is not 0 or 1");
         }
 
         row.usageText = std::string(cell(kUsageText));
@@ -220,7 +222,10 @@ public:
         return problems_.size() == before;
     }
 
-    void Problem(int line, const std::string& text) { problems_.push_back("line " + std::to_string(line) + ": " + text); }
+    void Problem(int line, const std::string& text)
+    {
+        problems_.push_back("line " + std::to_string(line) + ": " + text);
+    }
 
 private:
     std::vector<std::string>& problems_;

@@ -57,7 +57,8 @@ BackupResult RunBackupStage(Context& ctx, RadioSession& session, const std::stri
     ResetModelConfig(config);
     TerminalProgress bar(stderr, ctx.progress);
     bar.Begin("Backing up", kEepromTransferBlocks);
-    BackupResult made = BackUpRadio(EepromTransfer{session.Environment(), &config, &bar, {}}, folder, SystemLocalTime());
+    BackupResult made = BackUpRadio(EepromTransfer{session.Environment(), &config, &bar, {}}, folder,
+                                    SystemLocalTime());
     bar.End();
     return made;
 }

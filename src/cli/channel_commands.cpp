@@ -21,8 +21,9 @@ bool LoadCloneArgument(Context& ctx, const std::string& path, RadioSettings& rec
     if (result == kResultOk) return true;
     ctx.err << DescribeResult(result) << "\n";
     if (result == kResultUnknownFormat)
-        ctx.err << path << ": not a clone file (a clone file holds one 43816-byte record whose channels "
-                           "have 2- or 3-character names and frequencies within 136..174 MHz)\n";
+        ctx.err << path
+                << ": not a clone file (a clone file holds one 43816-byte record whose channels "
+                   "have 2- or 3-character names and frequencies within 136..174 MHz)\n";
     else
         ctx.err << path << ": cannot open the file\n";
     return false;

@@ -41,9 +41,10 @@ void DefineWrite(CLI::App& command, Arguments& args)
 {
     CloneFileArgument(command, args);
     command.add_flag("--adjust-mode", args.adjustMode, "set the adjust mode flag (EEPROM byte 0x2FF = 1)");
-    command.add_option("--backup", args.backup,
-                       "keep the backup of the radio's EEPROM taken before the write in DIR (default "
-                       "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
+    command
+        .add_option("--backup", args.backup,
+                    "keep the backup of the radio's EEPROM taken before the write in DIR (default "
+                    "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
         ->type_name("DIR");
     command.add_flag("--no-backup", args.noBackup, "write without first backing up the radio");
 }

@@ -11,8 +11,8 @@ namespace qx::cli {
 struct BackupChoice;  // cli/backup_commands.h
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;     // the operation failed or the radio differs
-inline constexpr int kExitUsage = 2;      // a usage error or an invalid input file
+inline constexpr int kExitFailed = 1;  // the operation failed or the radio differs
+inline constexpr int kExitUsage = 2;   // a usage error or an invalid input file
 inline constexpr int kExitCancelled = 130;
 
 struct Context {

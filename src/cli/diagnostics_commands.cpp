@@ -133,8 +133,7 @@ int CmdDemo(Context& ctx)
     if (int status = CmdShow(demo, readFile, false); status != kExitOk) return status;
 
     ctx.out << "\n5. Verify the radio against the record read back:\n";
-    if (int status = CmdVerify(demo, readFile, JoinPath(dir, kVerifyReportFileName)); status != kExitOk)
-        return status;
+    if (int status = CmdVerify(demo, readFile, JoinPath(dir, kVerifyReportFileName)); status != kExitOk) return status;
 
     ctx.out << "\nThe desktop program QX720Clone does all this in a window: start it (or ./scripts/run.sh) where a "
                "display is available.\n";

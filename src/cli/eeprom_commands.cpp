@@ -56,9 +56,8 @@ int CmdEepromVerify(Context& ctx, const std::string& file)
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
     int differences = 0;
-    CloneResult result = RunEepromTransfer(ctx, *session, "Verifying", [&](const EepromTransfer& run) {
-        return VerifyEeprom(run, bytes, differences);
-    });
+    CloneResult result = RunEepromTransfer(
+        ctx, *session, "Verifying", [&](const EepromTransfer& run) { return VerifyEeprom(run, bytes, differences); });
     int status = Finish(ctx, *session, result);
     if (status != kExitOk) return status;
     if (differences != 0) {

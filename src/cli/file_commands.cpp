@@ -27,7 +27,7 @@ int ModelTypeFromName(const std::string& name)
 
 int PrivateSetFromName(const std::string& name)
 {
-    static const char* const names[] = {"all", "uk", "denmark", "finland", "norway",
+    static const char* const names[] = {"all",    "uk",      "denmark", "finland", "norway",
                                         "sweden", "holland", "belgium", "none"};
     for (int i = 0; i < 9; ++i)
         if (name == names[i]) return i;

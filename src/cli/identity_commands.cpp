@@ -46,8 +46,8 @@ int CmdMmsi(Context& ctx, const std::string& number, bool json)
                     {"warnings", info.warnings}};
         ctx.out << Dump(out) << "\n";
     } else {
-        ctx.out << info.mmsi << ": " << MmsiKindText(info.kind) << MidText(info.mid, info.allocated, info.administration)
-                << "\n";
+        ctx.out << info.mmsi << ": " << MmsiKindText(info.kind)
+                << MidText(info.mid, info.allocated, info.administration) << "\n";
         PrintWarnings(ctx.out, info.warnings);
     }
     return Status(info.radioAccepts, info.Fits());

@@ -28,18 +28,20 @@ int ParseFailure(CLI::App& app, const CLI::ParseError& e)
 
 int Run(int argc, char** argv)
 {
-    CLI::App app{"qx720 - program the QX720 marine VHF handset through its USB clone adaptor.\n"
-                 "Exit status: 0 success, 1 the operation failed or the radio differs, 2 usage error or\n"
-                 "invalid input file, 130 cancelled with Ctrl-C.",
-                 "qx720"};
+    CLI::App app{
+        "qx720 - program the QX720 marine VHF handset through its USB clone adaptor.\n"
+        "Exit status: 0 success, 1 the operation failed or the radio differs, 2 usage error or\n"
+        "invalid input file, 130 cancelled with Ctrl-C.",
+        "qx720"};
     app.require_subcommand(1);
     app.fallthrough();
     app.set_version_flag("--version", "qx720 1.10");
-    app.footer("Examples:\n"
-               "  qx720 demo\n"
-               "  qx720 read -o boat.dat\n"
-               "  qx720 --radio virtual:radio.bin write boat.dat\n"
-               "  qx720 defaults -o uk.dat --model eur-int --set uk");
+    app.footer(
+        "Examples:\n"
+        "  qx720 demo\n"
+        "  qx720 read -o boat.dat\n"
+        "  qx720 --radio virtual:radio.bin write boat.dat\n"
+        "  qx720 defaults -o uk.dat --model eur-int --set uk");
 
     std::string radioText = "usb";
     app.add_option("--radio", radioText,

@@ -65,8 +65,7 @@ bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& 
                 return false;
             }
         } else {
-            error = "unknown virtual radio option \"" + option +
-                    "\" (known: unplug-after=N, corrupt=N, silent, fast)";
+            error = "unknown virtual radio option \"" + option + "\" (known: unplug-after=N, corrupt=N, silent, fast)";
             return false;
         }
     }

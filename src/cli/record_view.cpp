@@ -16,10 +16,10 @@ struct GroupField {
 };
 
 constexpr GroupField kGroups[] = {
-    {"USA", &RadioSettings::usaEnabled},       {"USANAR", &RadioSettings::usaNarrowEnabled},
-    {"INT", &RadioSettings::intEnabled},       {"INTNAR", &RadioSettings::intNarrowEnabled},
-    {"CAN", &RadioSettings::canEnabled},       {"CANNAR", &RadioSettings::canNarrowEnabled},
-    {"PRI", &RadioSettings::privateEnabled},   {"WX", &RadioSettings::wxEnabled},
+    {"USA", &RadioSettings::usaEnabled},     {"USANAR", &RadioSettings::usaNarrowEnabled},
+    {"INT", &RadioSettings::intEnabled},     {"INTNAR", &RadioSettings::intNarrowEnabled},
+    {"CAN", &RadioSettings::canEnabled},     {"CANNAR", &RadioSettings::canNarrowEnabled},
+    {"PRI", &RadioSettings::privateEnabled}, {"WX", &RadioSettings::wxEnabled},
 };
 
 struct FlagField {
@@ -115,7 +115,7 @@ Json RecordJson(const RadioSettings& record)
     for (int i = 0; i < count; ++i) {
         const ChannelEntry& e = record.channels[kPrivateBlock + i];
         Json c = {
-            {"name", ChannelName(e)},   {"usageCode", static_cast<int>(e.usageCode)},
+            {"name", ChannelName(e)},    {"usageCode", static_cast<int>(e.usageCode)},
             {"usageText", UsageText(e)}, {"txMHz", e.txMHz},
             {"rxMHz", e.rxMHz},
         };
@@ -163,7 +163,8 @@ std::vector<FieldDifference> DiffRecords(const RadioSettings& a, const RadioSett
         const ChannelEntry& eb = b.channels[kPrivateBlock + i];
         const std::string prefix = "private[" + std::to_string(i) + "]";
         if (i >= countA || i >= countB) {
-            out.push_back({prefix, i < countA ? Json(ChannelName(ea)) : Json(), i < countB ? Json(ChannelName(eb)) : Json()});
+            out.push_back(
+                {prefix, i < countA ? Json(ChannelName(ea)) : Json(), i < countB ? Json(ChannelName(eb)) : Json()});
             continue;
         }
         Add(out, prefix + ".name", text(ChannelName(ea)), text(ChannelName(eb)));
@@ -171,7 +172,8 @@ std::vector<FieldDifference> DiffRecords(const RadioSettings& a, const RadioSett
         Add(out, prefix + ".usageText", text(UsageText(ea)), text(UsageText(eb)));
         Add(out, prefix + ".txMHz", Json(ea.txMHz), Json(eb.txMHz));
         Add(out, prefix + ".rxMHz", Json(ea.rxMHz), Json(eb.rxMHz));
-        for (const FlagField& f : kChannelFlags) Add(out, prefix + "." + f.key, number(ea.*f.field), number(eb.*f.field));
+        for (const FlagField& f : kChannelFlags)
+            Add(out, prefix + "." + f.key, number(ea.*f.field), number(eb.*f.field));
     }
     return out;
 }

@@ -47,8 +47,10 @@ void TerminalProgress::Step()
 void TerminalProgress::SetPosition(int position)
 {
     // The operations empty the bar when they end; keep the last state on screen instead.
-    if (position == 0 && done_ > 0) End();
-    else done_ = position;
+    if (position == 0 && done_ > 0)
+        End();
+    else
+        done_ = position;
 }
 
 void TerminalProgress::Draw()

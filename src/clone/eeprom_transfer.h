@@ -19,8 +19,8 @@ inline constexpr int kEepromTransferBlocks = 410;  // 409 blocks of 20 bytes and
 struct EepromTransfer {
     CloneEnvironment& env;
     ModelConfig* options = nullptr;
-    ProgressSink* progress = nullptr;    // stepped once per block; may be absent
-    std::function<void()> onHandShake;   // after a successful HandShake, before the blocks
+    ProgressSink* progress = nullptr;   // stepped once per block; may be absent
+    std::function<void()> onHandShake;  // after a successful HandShake, before the blocks
     // Leaves the progress where the transfer ended, for a caller that empties it only after
     // showing the outcome.
     bool keepProgress = false;

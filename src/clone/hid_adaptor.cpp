@@ -65,9 +65,7 @@ bool CHidAdaptor::Discover()
 
         // The enumeration may be stale: trust only what the opened device says.
         uint16_t vendor = 0, product = 0;
-        if (!device->ReadAttributes(vendor, product) || vendor != wantedVendor ||
-            product != wantedProduct)
-            continue;
+        if (!device->ReadAttributes(vendor, product) || vendor != wantedVendor || product != wantedProduct) continue;
         HidReportLengths lengths = device->ReportLengths();
         if (!UsableLengths(lengths)) continue;
 

@@ -35,8 +35,7 @@ const char kReadRomName[] = "ReadRom.bin";
 
 bool BlockOutside(int address, int count)
 {
-    return address < 0 || count < 1 || address > kEepromSize || count > kBlockSize ||
-           address + count > kEepromSize;
+    return address < 0 || count < 1 || address > kEepromSize || count > kBlockSize || address + count > kEepromSize;
 }
 
 }  // namespace

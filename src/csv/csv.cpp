@@ -41,7 +41,8 @@ bool ParseCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& 
                     if (text[i] == '\n') ++line;
                     field += text[i++];
                 }
-                if (i < n && text[i] != ',' && text[i] != '\n' && !(text[i] == '\r' && i + 1 < n && text[i + 1] == '\n')) {
+                if (i < n && text[i] != ',' && text[i] != '\n' &&
+                    !(text[i] == '\r' && i + 1 < n && text[i + 1] == '\n')) {
                     error = {line, "text after the closing quote of a field"};
                     return false;
                 }

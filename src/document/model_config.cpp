@@ -36,8 +36,7 @@ std::string ClonePath(const ModelConfig& config) { return FieldText(config.clone
 
 void SetClonePath(ModelConfig& config, const std::string& path)
 {
-    StoreFieldText(config.clonePath, sizeof config.clonePath, sizeof config.clonePath,
-                   kMaxPathChars, path);
+    StoreFieldText(config.clonePath, sizeof config.clonePath, sizeof config.clonePath, kMaxPathChars, path);
 }
 
 }  // namespace qx

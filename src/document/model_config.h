@@ -11,23 +11,23 @@ namespace qx {
 
 struct ModelConfig {
     uint8_t reserved000[4];
-    int32_t modelType;        // 0 USA, 1 EUR (INT), 2 EUR (INT,USA)
+    int32_t modelType;  // 0 USA, 1 EUR (INT), 2 EUR (INT,USA)
     uint8_t reserved008[4];
-    int32_t europeanSet;      // index of the European private channel set
-    int32_t resetZero;        // 0 after a reset, read by nobody
-    int32_t resetOne;         // 1 after a reset, read by nobody
-    int32_t logoFlag;         // "Create logo file."
-    int32_t romMapFlag;       // "Create ROM map file."
-    int32_t uiReadOnly;       // blocks the list's double-click editor
+    int32_t europeanSet;  // index of the European private channel set
+    int32_t resetZero;    // 0 after a reset, read by nobody
+    int32_t resetOne;     // 1 after a reset, read by nobody
+    int32_t logoFlag;     // "Create logo file."
+    int32_t romMapFlag;   // "Create ROM map file."
+    int32_t uiReadOnly;   // blocks the list's double-click editor
     int32_t modified;
     int32_t readOnlyFile;
     int32_t untitled;
     uint8_t reserved030[4];
     int32_t bandIndex;
     int32_t listPosition;
-    int32_t clearedOnOpen;    // 0 after every successful load, read by nobody
+    int32_t clearedOnOpen;  // 0 after every successful load, read by nobody
     uint8_t reserved040[516];
-    char clonePath[340];      // at most 259 characters and a NUL
+    char clonePath[340];  // at most 259 characters and a NUL
 };
 
 inline constexpr std::size_t kModelConfigSize = 920;

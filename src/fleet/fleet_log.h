@@ -10,7 +10,7 @@ namespace qx {
 inline constexpr char kFleetLogHeader[] = "time,unit,mmsi,atis,result,checksum,backup";
 
 struct FleetLogEntry {
-    std::string time;      // YYYY-MM-DD HH:MM:SS, local
+    std::string time;  // YYYY-MM-DD HH:MM:SS, local
     std::string unit;
     std::string mmsi;      // as written; empty for entry by user or when nothing was written
     std::string atis;      // 10 digits as written, or empty

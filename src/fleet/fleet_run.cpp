@@ -217,10 +217,14 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
             outcome = UnitRun(templ, unit, options, hooks, progress).Run(interrupted);
 
         const std::string result = outcome.result;
-        if (result == "OK") ++summary.ok;
-        else if (result == "REFUSED") ++summary.refused;
-        else if (result == "SKIPPED") ++summary.skipped;
-        else ++summary.failed;
+        if (result == "OK")
+            ++summary.ok;
+        else if (result == "REFUSED")
+            ++summary.refused;
+        else if (result == "SKIPPED")
+            ++summary.skipped;
+        else
+            ++summary.failed;
         report(unit.name + ": " + result + (outcome.message.empty() ? "" : " " + outcome.message));
 
         FleetLogEntry entry;

@@ -9,10 +9,10 @@
 namespace qx {
 
 struct FleetUnit {
-    int line = 0;          // in the CSV file, for messages
+    int line = 0;  // in the CSV file, for messages
     std::string name;
-    std::string mmsi;      // 9 digits, or empty: entry by user
-    std::string atis;      // the 9 digits the radio stores, or empty: entry by user
+    std::string mmsi;  // 9 digits, or empty: entry by user
+    std::string atis;  // the 9 digits the radio stores, or empty: entry by user
 };
 
 // Reads the CSV text (header with "unit", "mmsi" and optionally "atis", in any order and

@@ -10,18 +10,18 @@
 #include <memory>
 #include <string>
 
+#include "backends/hidapi/hidapi_backend.h"
+#include "cli/radio_option.h"
 #include "clone/clone_event.h"
 #include "clone/hid_adaptor.h"
-#include "cli/radio_option.h"
-#include "backends/hidapi/hidapi_backend.h"
 #include "clone/pc_clone.h"
-#include "model/radio_image.h"
 #include "gui/base/app_context.h"
-#include "gui/window/main_window.h"
-#include "sim/virtual_adaptor.h"
-#include "sim/virtual_radio.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
+#include "gui/window/main_window.h"
+#include "model/radio_image.h"
+#include "sim/virtual_adaptor.h"
+#include "sim/virtual_radio.h"
 
 namespace {
 
@@ -100,8 +100,8 @@ int main(int argc, char* argv[])
     const QString startDirectory = services.CurrentDirectory();
     const QString baseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     const QString stateFile = QDir(startDirectory).filePath(baseName + ".Bin");
-    qx::AppContext app{services, clone, busyEvent, adjustMode, startDirectory, stateFile, radioJobs,
-                       radio.radio != nullptr};
+    qx::AppContext app{services,       clone,     busyEvent, adjustMode,
+                       startDirectory, stateFile, radioJobs, radio.radio != nullptr};
 
     qx::MainWindow window(app);
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too
@@ -126,8 +126,8 @@ int main(int argc, char* argv[])
         adaptor.CloseAll();
         const qx::CloneResult saved = radio.radio->Save(radio.option.file);
         if (saved != qx::kResultOk) {
-            std::fprintf(stderr, "QX720Clone: cannot save the virtual radio file %s: %s\n",
-                         radio.option.file.c_str(), qx::DescribeResult(saved).c_str());
+            std::fprintf(stderr, "QX720Clone: cannot save the virtual radio file %s: %s\n", radio.option.file.c_str(),
+                         qx::DescribeResult(saved).c_str());
             return 1;
         }
     }

@@ -114,9 +114,8 @@ MmsiInfo ClassifyMmsi(std::string_view mmsi)
     if (info.kind == MmsiKind::Unknown)
         info.warnings.emplace_back("no station kind starts with these digits");
     else if (info.kind != MmsiKind::Ship && info.kind != MmsiKind::Handheld)
-        info.warnings.insert(info.warnings.begin(),
-                             std::string("the number of ") + Article(MmsiKindText(info.kind)) + MmsiKindText(info.kind) +
-                                 ", not of a ship's radio");
+        info.warnings.insert(info.warnings.begin(), std::string("the number of ") + Article(MmsiKindText(info.kind)) +
+                                                        MmsiKindText(info.kind) + ", not of a ship's radio");
     if (!info.radioAccepts) info.warnings.emplace_back("the radio refuses an MMSI starting with 0");
     return info;
 }
@@ -135,8 +134,8 @@ AtisInfo ClassifyAtis(std::string_view atis)
     const std::string stored = StoredAtisDigits(atis);
     if (stored.empty()) {
         info.warnings.emplace_back(AllDigits(atis) && atis.size() == 10
-                                    ? "an ATIS ID starts with 9"
-                                    : "an ATIS ID has 10 digits (or the last 9 of them)");
+                                       ? "an ATIS ID starts with 9"
+                                       : "an ATIS ID has 10 digits (or the last 9 of them)");
         return info;
     }
     info.atis = "9" + stored;

@@ -29,12 +29,12 @@ const char* MmsiKindName(MmsiKind kind);
 const char* MmsiKindText(MmsiKind kind);
 
 struct MmsiInfo {
-    std::string mmsi;            // as given
+    std::string mmsi;  // as given
     MmsiKind kind = MmsiKind::Unknown;
     int mid = -1;                // -1 when the kind carries no MID
     std::string administration;  // empty when the MID is unallocated or absent
     bool allocated = false;
-    bool radioAccepts = false;   // 9 digits, not starting with 0
+    bool radioAccepts = false;  // 9 digits, not starting with 0
     std::vector<std::string> warnings;
 
     // A ship or handheld number with an allocated MID: what a handset should carry.
@@ -42,11 +42,11 @@ struct MmsiInfo {
 };
 
 struct AtisInfo {
-    std::string atis;            // the 10 digits ("9" + the 9 the radio keeps); empty when malformed
+    std::string atis;  // the 10 digits ("9" + the 9 the radio keeps); empty when malformed
     int mid = -1;
     std::string administration;
     bool allocated = false;
-    bool radioAccepts = false;   // its last 9 digits pass the radio's rule
+    bool radioAccepts = false;  // its last 9 digits pass the radio's rule
     std::vector<std::string> warnings;
 
     bool Fits() const { return radioAccepts && allocated; }

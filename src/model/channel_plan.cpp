@@ -63,7 +63,7 @@ constexpr int kDuplexShiftUnits = 736;  // 4.6 MHz
 
 constexpr int BaseUnits(int n)
 {
-    if (n >= 1 && n <= 28) return 24960 + 8 * n;           // 156.000 + 0.050 n
+    if (n >= 1 && n <= 28) return 24960 + 8 * n;          // 156.000 + 0.050 n
     if (n >= 60 && n <= 88) return 24964 + 8 * (n - 60);  // 156.025 + 0.050 (n - 60)
     throw "channel outside the plan";
 }
@@ -91,8 +91,10 @@ constexpr void ForEachCodedRow(std::string_view text, Emit emit)
         for (; i < text.size(); ++i) {
             char c = text[i];
             int digit = -1;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+            if (c >= '0' && c <= '9')
+                digit = c - '0';
+            else if (base == 16 && c >= 'A' && c <= 'F')
+                digit = c - 'A' + 10;
             if (digit < 0) break;
             value = value * base + digit;
             any = true;
@@ -133,8 +135,7 @@ constexpr int RepeatedAttribute(Family family, const CodedRow& wide)
     case Family::kCan:
         if (wide.attribute == 0x21 || wide.attribute == 0x25) return 1;
         return wide.attribute == 0x12 ? 2 : 0;
-    default:
-        return 0;
+    default: return 0;
     }
 }
 
@@ -150,10 +151,9 @@ struct PlanStore {
     {
         if (size >= kStoredRows) throw "plan storage too small";
         rows[size++] = ChannelPlanRow{static_cast<uint8_t>(position), 0,
-                                      static_cast<uint16_t>(channel),
-                                      static_cast<uint16_t>(attribute),
-                                      static_cast<uint16_t>(tx), static_cast<uint16_t>(rx),
-                                      static_cast<uint8_t>(usage), 0};
+                                      static_cast<uint16_t>(channel), static_cast<uint16_t>(attribute),
+                                      static_cast<uint16_t>(tx),      static_cast<uint16_t>(rx),
+                                      static_cast<uint8_t>(usage),    0};
     }
 
     constexpr void Add(Family family, int position, const CodedRow& row)
@@ -188,8 +188,7 @@ struct PlanStore {
     }
 
     // A narrow table: its own 4xx rows, then the wide table again as channels 2xx.
-    constexpr void AddNarrow(int group, Family family, std::string_view narrowText,
-                             std::string_view wideText)
+    constexpr void AddNarrow(int group, Family family, std::string_view narrowText, std::string_view wideText)
     {
         start[group] = size;
         int position = 0;
@@ -207,8 +206,7 @@ struct PlanStore {
         start[kGroupWx] = size;
         for (int i = 0; i < static_cast<int>(kWxRxKHz.size()); ++i) {
             if (kWxRxKHz[i] * 2 % 25 != 0) throw "WX frequency off the 12.5 kHz raster";
-            Push(i, i + 1, 0, kWxRxKHz[i] * 2 / 25 - static_cast<int>(kPlanRxOffsetSteps), i + 1,
-                 0);
+            Push(i, i + 1, 0, kWxRxKHz[i] * 2 / 25 - static_cast<int>(kPlanRxOffsetSteps), i + 1, 0);
         }
     }
 
@@ -294,10 +292,7 @@ constexpr bool UsageNamesAreSlotWide()
 }
 static_assert(UsageNamesAreSlotWide());
 
-int GroupStart(int group)
-{
-    return group >= 0 && group < kGroupSlots ? kStore.start[group] : -1;
-}
+int GroupStart(int group) { return group >= 0 && group < kGroupSlots ? kStore.start[group] : -1; }
 
 }  // namespace
 
@@ -320,10 +315,7 @@ std::vector<ChannelPlanRow> PlanRows(int group, int maxRows)
     return rows;
 }
 
-const char* UsageName(int code)
-{
-    return code >= 0 && code < kUsageSlotCount ? kUsageNames[code] : "";
-}
+const char* UsageName(int code) { return code >= 0 && code < kUsageSlotCount ? kUsageNames[code] : ""; }
 
 std::string FormatPlanLine(const ChannelPlanRow& row)
 {
@@ -331,8 +323,8 @@ std::string FormatPlanLine(const ChannelPlanRow& row)
     PlanTxParts(row.txWord, txWhole, txFraction);
     PlanRxParts(row.rxWord, rxWhole, rxFraction);
     char text[96];
-    std::snprintf(text, sizeof text, "%02d, TX:%u.%04u  RX:%u.%04u,%s", int{row.channel}, txWhole,
-                  txFraction, rxWhole, rxFraction, UsageName(row.usageCode));
+    std::snprintf(text, sizeof text, "%02d, TX:%u.%04u  RX:%u.%04u,%s", int{row.channel}, txWhole, txFraction, rxWhole,
+                  rxFraction, UsageName(row.usageCode));
     return text;
 }
 
@@ -340,8 +332,8 @@ std::string FormatPrivateLine(const ChannelEntry& entry)
 {
     // Room for the widest double "%8.4f" can print, twice: damaged files may hold any value.
     char text[1024];
-    std::snprintf(text, sizeof text, "%3s,TX:%8.4f  RX:%8.4f %s", ChannelName(entry).c_str(),
-                  entry.txMHz, entry.rxMHz, UsageName(entry.usageCode));
+    std::snprintf(text, sizeof text, "%3s,TX:%8.4f  RX:%8.4f %s", ChannelName(entry).c_str(), entry.txMHz, entry.rxMHz,
+                  UsageName(entry.usageCode));
     return text;
 }
 

@@ -13,7 +13,7 @@ namespace qx {
 
 // One row of a plan table, 12 bytes.
 struct ChannelPlanRow {
-    uint8_t row;        // the row's position in its table
+    uint8_t row;  // the row's position in its table
     uint8_t zero1;
     uint16_t channel;
     uint16_t attribute;  // carried, never read

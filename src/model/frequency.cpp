@@ -36,10 +36,7 @@ uint16_t WordFromSteps(double steps)
 
 }  // namespace
 
-uint16_t TxWord(double txMHz, int32_t txStep)
-{
-    return WordFromSteps(txMHz * StepsPerMHz(txStep) + kRoundingGuard);
-}
+uint16_t TxWord(double txMHz, int32_t txStep) { return WordFromSteps(txMHz * StepsPerMHz(txStep) + kRoundingGuard); }
 
 uint16_t RxWord(double rxMHz, int32_t rxStep)
 {
@@ -48,10 +45,7 @@ uint16_t RxWord(double rxMHz, int32_t rxStep)
 
 double TxFromWord(uint16_t word, int32_t txStep) { return word * StepMHz(txStep); }
 
-double RxFromWord(uint16_t word, int32_t rxStep)
-{
-    return word * StepMHz(rxStep) + kPrivateRxOffsetMHz;
-}
+double RxFromWord(uint16_t word, int32_t rxStep) { return word * StepMHz(rxStep) + kPrivateRxOffsetMHz; }
 
 double PlanTxMHz(uint16_t word) { return word / 160.0; }
 double PlanRxMHz(uint16_t word) { return (word + kPlanRxOffsetSteps) / 80.0; }
@@ -94,7 +88,10 @@ std::string PlanRxText(uint16_t word)
 }
 
 // The half step is dropped on purpose: the tables' Tx words are read rounded down.
-double PlanSetTxMHz(uint16_t word) { return ((uint32_t{word} * 125u) / 2u) * 0.0001; }  // NOLINT(bugprone-integer-division)
+double PlanSetTxMHz(uint16_t word)
+{
+    return ((uint32_t{word} * 125u) / 2u) * 0.0001;
+}  // NOLINT(bugprone-integer-division)
 double PlanSetRxMHz(uint16_t word) { return (uint32_t{word} + kPlanRxOffsetSteps) * 125u * 0.0001; }
 
 }  // namespace qx

@@ -8,7 +8,7 @@
 
 namespace qx {
 
-inline constexpr int kPrivateSetCount = 9;   // "All" .. "None"
+inline constexpr int kPrivateSetCount = 9;  // "All" .. "None"
 inline constexpr int kPrivateSetNone = 8;
 inline constexpr int kPrivateSetMaxRows = 50;
 

@@ -11,12 +11,18 @@ uint8_t NameCode(const char* name)
 {
     int first = 0;
     char c = name[0];
-    if (c >= '0' && c <= '9') first = 10 * (c - '0');
-    else if (c == 'F') first = 100;
-    else if (c == 'L') first = 110;
-    else if (c == 'M') first = 120;
-    else if (c == 'A') first = 130;
-    else if (c == 'C') first = 140;
+    if (c >= '0' && c <= '9')
+        first = 10 * (c - '0');
+    else if (c == 'F')
+        first = 100;
+    else if (c == 'L')
+        first = 110;
+    else if (c == 'M')
+        first = 120;
+    else if (c == 'A')
+        first = 130;
+    else if (c == 'C')
+        first = 140;
     int second = 0;
     if (name[1] >= '0' && name[1] <= '9') second = name[1] - '0';
     return static_cast<uint8_t>((first + second) & 0xFF);
@@ -25,13 +31,20 @@ uint8_t NameCode(const char* name)
 void NameFromCode(uint8_t code, char name[3])
 {
     char first;
-    if (code < 100) first = static_cast<char>('0' + code / 10);
-    else if (code < 110) first = 'F';
-    else if (code < 120) first = 'L';
-    else if (code < 130) first = 'M';
-    else if (code < 140) first = 'A';
-    else if (code < 150) first = 'C';
-    else first = '\0';
+    if (code < 100)
+        first = static_cast<char>('0' + code / 10);
+    else if (code < 110)
+        first = 'F';
+    else if (code < 120)
+        first = 'L';
+    else if (code < 130)
+        first = 'M';
+    else if (code < 140)
+        first = 'A';
+    else if (code < 150)
+        first = 'C';
+    else
+        first = '\0';
     name[0] = first;
     name[1] = static_cast<char>('0' + code % 10);
     name[2] = '\0';

@@ -8,8 +8,8 @@
 
 namespace qx {
 
-inline constexpr int kEepromSize = 8192;          // addresses 0x0000..0x1FFF
-inline constexpr int kImageBufferSize = 8320;     // 8192 plus a spare tail
+inline constexpr int kEepromSize = 8192;       // addresses 0x0000..0x1FFF
+inline constexpr int kImageBufferSize = 8320;  // 8192 plus a spare tail
 inline constexpr int kCloneFirst = 0x0100;
 inline constexpr int kCloneLast = 0x06FF;
 

@@ -39,8 +39,7 @@ void ResetSettings(RadioSettings& record, int32_t modelType)
     }
 }
 
-void StoreFieldText(char* field, std::size_t width, std::size_t clearBytes, std::size_t maxChars,
-                    std::string_view text)
+void StoreFieldText(char* field, std::size_t width, std::size_t clearBytes, std::size_t maxChars, std::string_view text)
 {
     if (width == 0) return;
     clearBytes = std::min(clearBytes, width);

@@ -8,8 +8,7 @@
 #include <string>
 #include <string_view>
 
-static_assert(std::endian::native == std::endian::little,
-              "records are stored raw and must be little-endian");
+static_assert(std::endian::native == std::endian::little, "records are stored raw and must be little-endian");
 static_assert(sizeof(double) == 8, "records hold IEEE doubles");
 
 namespace qx {
@@ -17,12 +16,12 @@ namespace qx {
 // One channel entry of the record, 104 bytes.
 struct ChannelEntry {
     uint8_t reserved00[4];
-    char name[3];          // two name characters and a NUL
+    char name[3];  // two name characters and a NUL
     uint8_t reserved07;
-    char usageText[13];    // only the European sets fill it
-    int8_t usageCode;      // slot of the usage-name table
+    char usageText[13];  // only the European sets fill it
+    int8_t usageCode;    // slot of the usage-name table
     uint8_t reserved16[2];
-    double txMHz;          // 0 for a channel that cannot transmit
+    double txMHz;  // 0 for a channel that cannot transmit
     double rxMHz;
     int32_t inUse;
     int32_t lowPowerOnly;
@@ -36,9 +35,9 @@ struct ChannelEntry {
 
 inline constexpr int kChannelsPerBlock = 100;
 inline constexpr int kChannelCount = 400;
-inline constexpr int kIntBlock = 0;      // entries 0..99
-inline constexpr int kUsaBlock = 100;    // entries 100..199
-inline constexpr int kCanBlock = 200;    // entries 200..299
+inline constexpr int kIntBlock = 0;        // entries 0..99
+inline constexpr int kUsaBlock = 100;      // entries 100..199
+inline constexpr int kCanBlock = 200;      // entries 200..299
 inline constexpr int kPrivateBlock = 300;  // entries 300..399
 
 // The whole record, 43816 bytes.
@@ -53,16 +52,16 @@ struct RadioSettings {
     int32_t intNarrowEnabled;
     int32_t canNarrowEnabled;
     int32_t wxEnabled;
-    int32_t modelType;     // 0 USA model, anything else Europe
+    int32_t modelType;  // 0 USA model, anything else Europe
     uint8_t reserved0030[4];
     int32_t mmsiByUser;
-    int32_t txStep;        // PLL step index: 1 12.5 kHz, 2 25 kHz, else 6.25 kHz
+    int32_t txStep;  // PLL step index: 1 12.5 kHz, 2 25 kHz, else 6.25 kHz
     int32_t rxStep;
     uint8_t reserved0040[200];
     ChannelEntry channels[kChannelCount];
     uint8_t reservedA388[64];
-    char atisText[60];     // the last 9 digits of the ATIS ID
-    char mmsiText[1796];   // only the first 12 bytes are ever written
+    char atisText[60];    // the last 9 digits of the ATIS ID
+    char mmsiText[1796];  // only the first 12 bytes are ever written
     char modelName[16];
     char brandName[16];
 };

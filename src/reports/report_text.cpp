@@ -35,8 +35,7 @@ std::string FormatText(const char* format, ...)
 
 std::string ReportDateLine(const LocalTime& time)
 {
-    return FormatText("Date:%d.%d.%d\t\tTime:%d:%d\n", time.year, time.month, time.day, time.hour,
-                      time.minute);
+    return FormatText("Date:%d.%d.%d\t\tTime:%d:%d\n", time.year, time.month, time.day, time.hour, time.minute);
 }
 
 std::string WithCrLf(const std::string& text)

@@ -31,8 +31,8 @@ void AppendPrivateLines(std::string& out, const RadioSettings& record)
     for (int i = 0; i < kChannelsPerBlock; ++i) {
         const ChannelEntry& e = record.channels[kPrivateBlock + i];
         if (e.inUse == 0) break;
-        out += FormatText("%s,%d,%8.4f,%8.4f,%08x\n", ChannelName(e).c_str(), static_cast<int>(e.usageCode),
-                          e.txMHz, e.rxMHz, static_cast<unsigned>(e.inUse));
+        out += FormatText("%s,%d,%8.4f,%8.4f,%08x\n", ChannelName(e).c_str(), static_cast<int>(e.usageCode), e.txMHz,
+                          e.rxMHz, static_cast<unsigned>(e.inUse));
     }
 }
 
@@ -85,10 +85,10 @@ std::string VerifyReportText(const RadioSettings& pc, const RadioSettings& radio
         AppendPrivateLines(out, pc);
     }
 
-    if (radio.usaEnabled != pc.usaEnabled || radio.intEnabled != pc.intEnabled ||
-        radio.canEnabled != pc.canEnabled || radio.privateEnabled != pc.privateEnabled ||
-        radio.usaNarrowEnabled != pc.usaNarrowEnabled || radio.intNarrowEnabled != pc.intNarrowEnabled ||
-        radio.canNarrowEnabled != pc.canNarrowEnabled || radio.wxEnabled != pc.wxEnabled)
+    if (radio.usaEnabled != pc.usaEnabled || radio.intEnabled != pc.intEnabled || radio.canEnabled != pc.canEnabled ||
+        radio.privateEnabled != pc.privateEnabled || radio.usaNarrowEnabled != pc.usaNarrowEnabled ||
+        radio.intNarrowEnabled != pc.intNarrowEnabled || radio.canNarrowEnabled != pc.canNarrowEnabled ||
+        radio.wxEnabled != pc.wxEnabled)
         flags |= kVerifySettingsDiffer;
 
     out += "\n\nRadio,\t\tPC";
@@ -109,8 +109,8 @@ std::string VerifyReportText(const RadioSettings& pc, const RadioSettings& radio
     return out;
 }
 
-int WriteVerifyReport(const std::string& path, const RadioSettings& pc, const RadioSettings& radio,
-                      bool europeModel, const LocalTime& time)
+int WriteVerifyReport(const std::string& path, const RadioSettings& pc, const RadioSettings& radio, bool europeModel,
+                      const LocalTime& time)
 {
     int flags = 0;
     const std::string text = VerifyReportText(pc, radio, europeModel, time, &flags);

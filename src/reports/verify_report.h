@@ -31,7 +31,7 @@ std::string VerifyReportText(const RadioSettings& pc, const RadioSettings& radio
 // Writes the report with CR LF line ends, atomically, and returns the flags (0, 0x8000,
 // 0x4000 or both), or -1 when the file could not be written (callers show
 // "Can't Create file:\n%s").
-int WriteVerifyReport(const std::string& path, const RadioSettings& pc, const RadioSettings& radio,
-                      bool europeModel, const LocalTime& time);
+int WriteVerifyReport(const std::string& path, const RadioSettings& pc, const RadioSettings& radio, bool europeModel,
+                      const LocalTime& time);
 
 }  // namespace qx

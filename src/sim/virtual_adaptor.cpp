@@ -43,8 +43,8 @@ public:
         const HidIo io = interface_.radio->AwaitReply(reply, timeoutMs, generation_);
         if (io == HidIo::Failed) return Fail(io);
         if (io != HidIo::Done) return io;
-        const std::size_t reportLength =
-            std::min(length, static_cast<std::size_t>(std::max(interface_.lengths.input, 1)));
+        const std::size_t reportLength = std::min(length,
+                                                  static_cast<std::size_t>(std::max(interface_.lengths.input, 1)));
         std::memset(report, interface_.inputFill, reportLength);
         report[0] = 0;
         std::memcpy(report + 1, reply.data(), std::min(reply.size(), reportLength - 1));

@@ -35,10 +35,7 @@ SentenceBytes Reply(uint8_t letter, const SentenceBytes& command)
 
 }  // namespace
 
-bool FaultRule::Matches(int number) const
-{
-    return sentences.count(number) != 0 || (every > 0 && number % every == 0);
-}
+bool FaultRule::Matches(int number) const { return sentences.count(number) != 0 || (every > 0 && number % every == 0); }
 
 VirtualRadio::VirtualRadio() = default;
 

@@ -32,13 +32,13 @@ struct FaultRule {
 };
 
 struct RadioFaults {
-    FaultRule noReply;      // the command is carried out, its reply lost
+    FaultRule noReply;  // the command is carried out, its reply lost
     FaultRule badPrefix;
     FaultRule badChecksum;
-    FaultRule badEcho;      // write acknowledgements only: one data byte differs
-    int unplugAfter = -1;   // the adaptor vanishes once this many sentences were answered
-    int silentAfter = -1;   // stays connected but hears nothing after this many (0: never answers)
-    int replyDelayMs = 0;   // every reply becomes readable this late
+    FaultRule badEcho;     // write acknowledgements only: one data byte differs
+    int unplugAfter = -1;  // the adaptor vanishes once this many sentences were answered
+    int silentAfter = -1;  // stays connected but hears nothing after this many (0: never answers)
+    int replyDelayMs = 0;  // every reply becomes readable this late
 };
 
 class VirtualRadio {

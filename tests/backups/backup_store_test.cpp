@@ -17,10 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-LocalTime At(int day, int hour, int minute, int second)
-{
-    return LocalTime{2026, 12, day, hour, minute, second, 0};
-}
+LocalTime At(int day, int hour, int minute, int second) { return LocalTime{2026, 12, day, hour, minute, second, 0}; }
 
 EepromBytes HoldingMmsi(const std::string& mmsi)
 {

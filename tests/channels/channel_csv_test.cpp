@@ -91,11 +91,13 @@ TEST(ImportChannelsCsv, FindsColumnsByNameAndFillsTheDefaults)
 {
     // Any order, any case, blanks around names and values, an unknown column, LF line ends
     // and a byte order mark; no RX and no flags.
-    const RadioSettings r = Imported("\xEF\xBB\xBF" " tx mhz ,Remarks,NAME,usage\n"
-                                     "156.8,\"anything, really\",16, distress \n"
-                                     "\n"
-                                     ",,,\n"
-                                     "157.0125,,F1,coast guard/sar\n");
+    const RadioSettings r = Imported(
+        "\xEF\xBB\xBF"
+        " tx mhz ,Remarks,NAME,usage\n"
+        "156.8,\"anything, really\",16, distress \n"
+        "\n"
+        ",,,\n"
+        "157.0125,,F1,coast guard/sar\n");
     ASSERT_EQ(PrivateListLength(r), 2);
     const ChannelEntry& a = r.channels[300];
     EXPECT_EQ(ChannelName(a), "16");
@@ -180,8 +182,9 @@ TEST(ImportChannelsCsv, RefusesEveryInvalidRowListingEachProblemByLine)
         EXPECT_NE(problems[0].find(c.problem), std::string::npos) << c.row << "\n" << problems[0];
     }
     // The edges pass, and stay inside the band once stored.
-    const RadioSettings edges = Imported(kHeader + "A1,MARINA,136,,,,,,,\r\nA2,MARINA,174,,,,,,,\r\n"
-                                                   "A3,MARINA,0,174,1,1,1,1,1,TwelveChars!\r\n");
+    const RadioSettings edges = Imported(kHeader +
+                                         "A1,MARINA,136,,,,,,,\r\nA2,MARINA,174,,,,,,,\r\n"
+                                         "A3,MARINA,0,174,1,1,1,1,1,TwelveChars!\r\n");
     ASSERT_EQ(PrivateListLength(edges), 3);
     EXPECT_GE(edges.channels[300].txMHz, 136.0);
     EXPECT_LE(edges.channels[301].txMHz, 174.0);
@@ -189,8 +192,8 @@ TEST(ImportChannelsCsv, RefusesEveryInvalidRowListingEachProblemByLine)
     EXPECT_EQ(edges.channels[302].txMHz, 0.0);
 
     // Every problem of every row, each with its own line; a quoted line break counts.
-    const std::vector<std::string> problems =
-        ImportProblems(kHeader + "Z1,MARINA,1,,,2,,,,\"two\r\nlines\"\r\nA1,MARINA,156.8,,,,,,,\r\nA2,NOPE,156.8,,,,,,,\r\n");
+    const std::vector<std::string> problems = ImportProblems(
+        kHeader + "Z1,MARINA,1,,,2,,,,\"two\r\nlines\"\r\nA1,MARINA,156.8,,,,,,,\r\nA2,NOPE,156.8,,,,,,,\r\n");
     ASSERT_EQ(problems.size(), 4u);
     EXPECT_EQ(problems[0].rfind("line 2: Name", 0), 0u);
     EXPECT_EQ(problems[1].rfind("line 2: TX MHz", 0), 0u);
@@ -200,7 +203,8 @@ TEST(ImportChannelsCsv, RefusesEveryInvalidRowListingEachProblemByLine)
 
 TEST(ImportChannelsCsv, RefusesBadFilesAsAWhole)
 {
-    EXPECT_EQ(ImportProblems(""), std::vector<std::string>{"line 1: no header line (" + kHeader.substr(0, kHeader.size() - 2) + ")"});
+    EXPECT_EQ(ImportProblems(""),
+              std::vector<std::string>{"line 1: no header line (" + kHeader.substr(0, kHeader.size() - 2) + ")"});
     EXPECT_EQ(ImportProblems("Name,TX MHz,Remarks\r\n"),
               std::vector<std::string>{"line 1: no Usage column (the header needs Name, Usage and TX MHz)"});
     EXPECT_EQ(ImportProblems("\nName,Usage,TX MHz,name\n").at(0), "line 2: the column Name appears twice");
@@ -209,7 +213,8 @@ TEST(ImportChannelsCsv, RefusesBadFilesAsAWhole)
 
     std::string many = kHeader;
     for (int i = 0; i < 101; ++i) many += "A" + std::to_string(i % 10) + ",MARINA,156.8,,,,,,,\r\n";
-    EXPECT_EQ(ImportProblems(many), std::vector<std::string>{"line 102: more than 100 channels (the private block holds 100)"});
+    EXPECT_EQ(ImportProblems(many),
+              std::vector<std::string>{"line 102: more than 100 channels (the private block holds 100)"});
     many.resize(many.rfind("A0,"));
     EXPECT_EQ(PrivateListLength(Imported(many)), 100);
 

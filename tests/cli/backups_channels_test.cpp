@@ -59,10 +59,9 @@ TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
 
     ToolRun list = Qx("backups");
     EXPECT_EQ(list.status, 0);
-    EXPECT_TRUE(std::regex_match(list.out, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  235012345    8192  " +
-                                                      std::regex_replace(path, std::regex("[.^$|()\\[\\]{}*+?\\\\]"),
-                                                                         "\\$&") +
-                                                      "\n")))
+    EXPECT_TRUE(std::regex_match(
+        list.out, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  235012345    8192  " +
+                             std::regex_replace(path, std::regex("[.^$|()\\[\\]{}*+?\\\\]"), "\\$&") + "\n")))
         << list.out;
     ToolRun json = Qx("backups --json");
     const nlohmann::json parsed = nlohmann::json::parse(json.out);

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "model/radio_settings.h"
 #include "../support/temp_dir.h"
+#include "model/radio_settings.h"
 
 namespace qx::clitest {
 

@@ -79,7 +79,8 @@ TEST_F(FileCommands, ExportWritesTheFrequencyTable)
     EXPECT_EQ(run.out, "Exported " + Path("FreqTabl.txt") + "\n");
     const std::string table = Text("FreqTabl.txt");
     std::smatch match;
-    ASSERT_TRUE(std::regex_search(table, match, std::regex("^Date:\\d{4}\\.\\d{1,2}\\.\\d{1,2}\\t\\tTime:\\d{1,2}:\\d{1,2}\\r\\n")));
+    ASSERT_TRUE(std::regex_search(table, match,
+                                  std::regex("^Date:\\d{4}\\.\\d{1,2}\\.\\d{1,2}\\t\\tTime:\\d{1,2}:\\d{1,2}\\r\\n")));
     EXPECT_EQ(match.suffix().str(),
               "\r\n"
               "Channel   Name\t TxFreq\t\t RxFreq  \r\n"
@@ -112,8 +113,8 @@ TEST_F(FileCommands, ShowJsonHasEveryKey)
     EXPECT_EQ(j["checksum"], ChecksumHex(SettingsChecksum(Record("all.dat"))));
     ASSERT_EQ(j["private"].size(), 28u);
     const auto& first = j["private"][0];
-    for (const char* key : {"name", "usageCode", "usageText", "txMHz", "rxMHz", "lowPowerOnly", "rxOnly",
-                            "oneWattAtis", "rxAtis", "pttHigh"})
+    for (const char* key : {"name", "usageCode", "usageText", "txMHz", "rxMHz", "lowPowerOnly", "rxOnly", "oneWattAtis",
+                            "rxAtis", "pttHigh"})
         EXPECT_TRUE(first.contains(key)) << key;
     EXPECT_EQ(first["name"], "31");
     EXPECT_EQ(first["usageText"], "MARINA");
@@ -221,8 +222,8 @@ TEST_F(FileCommands, DemoRunsEveryStep)
     ToolRun demo = Qx("demo");
     EXPECT_EQ(demo.status, 0) << demo.all();
     EXPECT_EQ(demo.err, "");
-    for (const char* piece : {"(28 private channels)", "Write OK.", "Read OK.", "Private channels: 28", "Verify OK.",
-                              "QX720Clone"})
+    for (const char* piece :
+         {"(28 private channels)", "Write OK.", "Read OK.", "Private channels: 28", "Verify OK.", "QX720Clone"})
         EXPECT_NE(demo.out.find(piece), std::string::npos) << piece;
 }
 

@@ -33,10 +33,10 @@ TEST(RadioOption, RefusesWhatItDoesNotKnow)
 {
     RadioOption radio;
     std::string error;
-    for (const char* text : {"", "USB", "hid", "virtual:", "virtual:r.bin,", "virtual:r.bin,silent=1", "virtual:r.bin,fast=1",
-                             "virtual:r.bin,unplug-after", "virtual:r.bin,unplug-after=-1",
-                             "virtual:r.bin,unplug-after=3x", "virtual:r.bin,corrupt=0",
-                             "virtual:r.bin,corrupt=99999999999"}) {
+    for (const char* text :
+         {"", "USB", "hid", "virtual:", "virtual:r.bin,", "virtual:r.bin,silent=1", "virtual:r.bin,fast=1",
+          "virtual:r.bin,unplug-after", "virtual:r.bin,unplug-after=-1", "virtual:r.bin,unplug-after=3x",
+          "virtual:r.bin,corrupt=0", "virtual:r.bin,corrupt=99999999999"}) {
         error.clear();
         EXPECT_FALSE(ParseRadioOption(text, radio, error)) << text;
         EXPECT_FALSE(error.empty()) << text;

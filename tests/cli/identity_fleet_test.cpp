@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "../support/temp_dir.h"
 #include "document/atomic_file.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
 #include "model/radio_settings.h"
-#include "../support/temp_dir.h"
 
 namespace qx {
 namespace {
@@ -35,9 +35,8 @@ protected:
     ToolOutput Qx(const std::string& args)
     {
         // Backups before a write go into the scratch folder, never the user's data folder.
-        const std::string command = "cd " + Quoted(dir.Path()) + " && XDG_DATA_HOME=" + Quoted(dir.File("data")) +
-                                    " " + Quoted(QX720_PATH) + " " + args +
-                                    " >.stdout 2>.stderr </dev/null";
+        const std::string command = "cd " + Quoted(dir.Path()) + " && XDG_DATA_HOME=" + Quoted(dir.File("data")) + " " +
+                                    Quoted(QX720_PATH) + " " + args + " >.stdout 2>.stderr </dev/null";
         ToolOutput run;
         const int raw = std::system(command.c_str());
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -76,8 +75,9 @@ TEST_F(IdentityFleet, MmsiCommandExitsByWhatTheNumberIs)
 
     ToolOutput unallocated = Qx("mmsi 200012345");
     EXPECT_EQ(unallocated.status, 1);
-    EXPECT_EQ(unallocated.out, "200012345: ship station, MID 200 (not allocated)\n"
-                               "warning: MID 200 is not allocated to any country\n");
+    EXPECT_EQ(unallocated.out,
+              "200012345: ship station, MID 200 (not allocated)\n"
+              "warning: MID 200 is not allocated to any country\n");
 
     ToolOutput coast = Qx("mmsi 002351234 --json");
     EXPECT_EQ(coast.status, 2);
@@ -136,7 +136,8 @@ TEST_F(IdentityFleet, ShowAndWriteWarnButNeverRefuse)
     EXPECT_NO_THROW(parsed = nlohmann::json::parse(json.out));
     EXPECT_EQ(parsed["mmsiText"], "111235001");
 
-    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin") + ",fast") + " write odd.dat --no-backup");
+    ToolOutput write = Qx("--radio " + Quoted("virtual:" + dir.File("radio.bin") + ",fast") +
+                          " write odd.dat --no-backup");
     EXPECT_EQ(write.status, 0) << write.err;
     EXPECT_EQ(write.out, "Write OK.\n");
     EXPECT_EQ(write.err, warnings);
@@ -178,10 +179,11 @@ TEST_F(IdentityFleet, FleetWithProblemsTouchesNothing)
     ToolOutput run = Qx(FleetRadio() + " fleet bad.dat units.csv --yes");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "line 3: MMSI 235000001 is already given to the unit on line 2\n"
-                       "line 4: MMSI 035000003: the radio takes 9 digits, the first not 0\n"
-                       "bad.dat: not a clone file (the clone file check refuses it)\n"
-                       "Nothing was touched.\n");
+    EXPECT_EQ(run.err,
+              "line 3: MMSI 235000001 is already given to the unit on line 2\n"
+              "line 4: MMSI 035000003: the radio takes 9 digits, the first not 0\n"
+              "bad.dat: not a clone file (the clone file check refuses it)\n"
+              "Nothing was touched.\n");
     for (const char* name : {"radio-A.bin", "radio-B.bin", "fleet-log.csv", "fleet-backups"})
         EXPECT_FALSE(fs::exists(dir.File(name))) << name;
 
@@ -205,8 +207,9 @@ TEST_F(IdentityFleet, RadioWithAnotherMmsiIsRefusedThenForcedOnResume)
 
     ToolOutput first = Qx(FleetRadio() + " fleet t.dat units.csv --yes --log run.csv --backup saved");
     EXPECT_EQ(first.status, 1) << first.err;
-    EXPECT_EQ(first.out, "A: OK\nB: REFUSED the radio holds MMSI 366123456 (--force writes over it)\n"
-                         "1 ok, 0 failed, 1 refused, 0 skipped\n");
+    EXPECT_EQ(first.out,
+              "A: OK\nB: REFUSED the radio holds MMSI 366123456 (--force writes over it)\n"
+              "1 ok, 0 failed, 1 refused, 0 skipped\n");
     EXPECT_EQ(Text("radio-B.bin"), held);
     EXPECT_EQ(RadioMmsi("radio-A.bin"), "235000001");
 

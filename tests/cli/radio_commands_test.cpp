@@ -352,9 +352,13 @@ TEST_F(RadioCommands, CtrlCCancelsAndSavesTheRadio)
 
     const std::string radio = "virtual:" + Path("radio.bin");
     const std::string file = Path("image.bin");
-    std::vector<char*> argv = {const_cast<char*>(QX720_PATH), const_cast<char*>("--radio"),
-                               const_cast<char*>(radio.c_str()), const_cast<char*>("eeprom"),
-                               const_cast<char*>("write"), const_cast<char*>(file.c_str()), nullptr};
+    std::vector<char*> argv = {const_cast<char*>(QX720_PATH),
+                               const_cast<char*>("--radio"),
+                               const_cast<char*>(radio.c_str()),
+                               const_cast<char*>("eeprom"),
+                               const_cast<char*>("write"),
+                               const_cast<char*>(file.c_str()),
+                               nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, slave, 2);

@@ -22,7 +22,10 @@ struct ProgressRecorder : ProgressSink {
     std::vector<std::string> calls;
     std::function<void(int)> onStep;  // sees the number of steps so far
     int steps = 0;
-    void SetRange(int lo, int hi) override { calls.push_back("range " + std::to_string(lo) + " " + std::to_string(hi)); }
+    void SetRange(int lo, int hi) override
+    {
+        calls.push_back("range " + std::to_string(lo) + " " + std::to_string(hi));
+    }
     void SetStep(int step) override { calls.push_back("step " + std::to_string(step)); }
     void Step() override
     {
@@ -41,8 +44,8 @@ struct ScratchFolder {
 
 struct CloneRig {
     explicit CloneRig(HidReportLengths lengths = {33, 33}, CloneTiming timing = {50, 0, 20})
-        : backend(radio, lengths), adaptor(backend),
-          environment{adaptor, stopEvent, writeImage, readImage, adjustMode, FixedClock, timing}
+        : backend(radio, lengths), adaptor(backend), environment{adaptor,    stopEvent,  writeImage, readImage,
+                                                                 adjustMode, FixedClock, timing}
     {
     }
     static LocalTime FixedClock()

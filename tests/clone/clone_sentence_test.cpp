@@ -38,12 +38,15 @@ TEST(CloneSentence, ReplyTests)
 {
     CloneRig rig;
     auto clone = rig.Clone();
-    auto passes = [&](const std::vector<uint8_t>& reply, ReplyTest test) { return clone->CheckReply(reply.data(), test); };
+    auto passes = [&](const std::vector<uint8_t>& reply, ReplyTest test) {
+        return clone->CheckReply(reply.data(), test);
+    };
     ASSERT_TRUE(rig.adaptor.Discover());
     ASSERT_EQ(clone->WriteBlock(0x0100, 20), kResultOk);
 
     const auto good = Sentence({0x49, 0x14, 0x00, 0x01}, 0x00, 0x5C);
-    EXPECT_TRUE(passes(good, ReplyTest::Prefix) && passes(good, ReplyTest::Checksum) && passes(good, ReplyTest::WriteEcho));
+    EXPECT_TRUE(passes(good, ReplyTest::Prefix) && passes(good, ReplyTest::Checksum) &&
+                passes(good, ReplyTest::WriteEcho));
     auto wrongSum = good;
     wrongSum[31] ^= 1;
     EXPECT_FALSE(passes(wrongSum, ReplyTest::Checksum));

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "clone/eeprom_transfer.h"
 #include "clone/clone_fixture.h"
+#include "clone/eeprom_transfer.h"
 #include "document/atomic_file.h"
 
 namespace qx::testing {
@@ -20,7 +20,10 @@ EepromBytes RandomEeprom(unsigned seed)
 std::vector<uint8_t> AsVector(const EepromBytes& bytes) { return {bytes.begin(), bytes.end()}; }
 
 struct EepromRig : CloneRig {
-    EepromTransfer Transfer() { return EepromTransfer{environment, &options, &progress, [this] { ++handshakes; }}; }
+    EepromTransfer Transfer()
+    {
+        return EepromTransfer{environment, &options, &progress, [this] { ++handshakes; }};
+    }
     int handshakes = 0;
 };
 

@@ -142,8 +142,8 @@ TEST_F(PcCloneTest, LinkFailureReasonGoesToTheTextLogBesideTheRecords)
     CHidAdaptor adaptor(backend);
     ASSERT_TRUE(adaptor.Discover());
     gone.Unplug();
-    CloneEnvironment failing{adaptor, rig.stopEvent, rig.writeImage, rig.readImage, rig.adjustMode,
-                             CloneRig::FixedClock, rig.environment.timing};
+    CloneEnvironment failing{adaptor,        rig.stopEvent,        rig.writeImage,        rig.readImage,
+                             rig.adjustMode, CloneRig::FixedClock, rig.environment.timing};
     {
         CPcClone clone(failing);
         clone.settings = &rig.settings;
@@ -208,17 +208,16 @@ TEST_P(ExchangeOutcome, WriteBlock)
     EXPECT_EQ(rig.radio.SentenceCount(), c.sentencesHeard);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Replies, ExchangeOutcome,
-    ::testing::Values(
-        // A lost reply closes the link, so the retry's send fails.
-        ReplyCase{"FirstReplyLost", {1}, {}, {}, {}, kResultRadioNotDetected, 1},
-        ReplyCase{"ThirdReplyLost", {3}, {}, {1, 2}, {}, kResultTimeOut, 3},
-        ReplyCase{"BadPrefix", {}, {1, 2, 3}, {1, 2, 3}, {}, kResultHandShakeError, 3},
-        ReplyCase{"BadChecksum", {}, {}, {1, 2, 3}, {}, kResultCheckSumError, 3},
-        ReplyCase{"BadEcho", {}, {}, {}, {1, 2, 3}, kResultWriteError, 3},
-        ReplyCase{"LastAttemptDecides", {}, {1}, {2}, {3}, kResultWriteError, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Replies, ExchangeOutcome,
+                         ::testing::Values(
+                             // A lost reply closes the link, so the retry's send fails.
+                             ReplyCase{"FirstReplyLost", {1}, {}, {}, {}, kResultRadioNotDetected, 1},
+                             ReplyCase{"ThirdReplyLost", {3}, {}, {1, 2}, {}, kResultTimeOut, 3},
+                             ReplyCase{"BadPrefix", {}, {1, 2, 3}, {1, 2, 3}, {}, kResultHandShakeError, 3},
+                             ReplyCase{"BadChecksum", {}, {}, {1, 2, 3}, {}, kResultCheckSumError, 3},
+                             ReplyCase{"BadEcho", {}, {}, {}, {1, 2, 3}, kResultWriteError, 3},
+                             ReplyCase{"LastAttemptDecides", {}, {1}, {2}, {3}, kResultWriteError, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PcCloneTest, HandShakeFindsTheAdaptorOrReportsItMissing)
 {

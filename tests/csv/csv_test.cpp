@@ -35,7 +35,8 @@ TEST(ParseCsv, LineEndsBomAndEmptyFields)
 
 TEST(ParseCsv, QuotedFieldsHoldCommasQuotesAndLineBreaks)
 {
-    std::vector<CsvRecord> records = Parse("name,note\r\n\"Smith, J\",\"say \"\"hi\"\"\"\n\"two\r\nlines\",x\nlast,\"\"\n");
+    std::vector<CsvRecord> records = Parse(
+        "name,note\r\n\"Smith, J\",\"say \"\"hi\"\"\"\n\"two\r\nlines\",x\nlast,\"\"\n");
     EXPECT_EQ(Fields(records),
               (Rows{{"name", "note"}, {"Smith, J", "say \"hi\""}, {"two\r\nlines", "x"}, {"last", ""}}));
     // Line numbers count the breaks inside quoted fields.

@@ -35,14 +35,28 @@ TEST(CheckCloneRecord, AcceptsAndRejects)
     RadioSettings r = EuropeWithChannel();
     EXPECT_TRUE(CheckCloneRecord(r));
 
-    struct Case { const char* what; void (*change)(ChannelEntry&); bool valid; };
+    struct Case {
+        const char* what;
+        void (*change)(ChannelEntry&);
+        bool valid;
+    };
     const Case cases[] = {
         {"one-character name", [](ChannelEntry& e) { SetChannelName(e, "1"); }, false},
         {"three-character name", [](ChannelEntry& e) { std::memcpy(e.name, "A12", 3); }, true},
-        {"name running past its field", [](ChannelEntry& e) { std::memcpy(e.name, "A12", 3); e.reserved07 = 'X'; }, false},
+        {"name running past its field",
+         [](ChannelEntry& e) {
+             std::memcpy(e.name, "A12", 3);
+             e.reserved07 = 'X';
+         },
+         false},
         {"Rx 135.9", [](ChannelEntry& e) { e.rxMHz = 135.9; }, false},
         {"Rx 174.1", [](ChannelEntry& e) { e.rxMHz = 174.1; }, false},
-        {"Rx 136 and 174 edges", [](ChannelEntry& e) { e.rxMHz = 136; e.txMHz = 174; }, true},
+        {"Rx 136 and 174 edges",
+         [](ChannelEntry& e) {
+             e.rxMHz = 136;
+             e.txMHz = 174;
+         },
+         true},
         {"receive only", [](ChannelEntry& e) { e.txMHz = 0; }, true},
         {"receive only, Tx a rounding error above 0", [](ChannelEntry& e) { e.txMHz = 0.00005; }, true},
         {"receive only, Tx 0.0001", [](ChannelEntry& e) { e.txMHz = 0.0001; }, true},
@@ -51,7 +65,13 @@ TEST(CheckCloneRecord, AcceptsAndRejects)
         {"Rx NaN", [](ChannelEntry& e) { e.rxMHz = std::numeric_limits<double>::quiet_NaN(); }, false},
         {"Tx NaN", [](ChannelEntry& e) { e.txMHz = std::numeric_limits<double>::quiet_NaN(); }, false},
         {"Rx infinite", [](ChannelEntry& e) { e.rxMHz = std::numeric_limits<double>::infinity(); }, false},
-        {"free entry with a bad name", [](ChannelEntry& e) { e.inUse = 0; SetChannelName(e, "1"); e.rxMHz = 1; }, true},
+        {"free entry with a bad name",
+         [](ChannelEntry& e) {
+             e.inUse = 0;
+             SetChannelName(e, "1");
+             e.rxMHz = 1;
+         },
+         true},
     };
     for (const Case& c : cases) {
         RadioSettings copy = r;

@@ -16,7 +16,8 @@ TEST(ParseFleetUnits, ColumnsInAnyOrderAndCaseWithEmptyMeaningEntryByUser)
 {
     std::vector<FleetUnit> units;
     std::vector<std::string> problems = ParseFleetUnits(
-        "\xEF\xBB\xBF" "ATIS,Note,Unit,MMSI\r\n9235012345,spare,boat 1,235012345\r\n,,\"boat, two\",\r\n235099999,,b3,235099999\r\n",
+        "\xEF\xBB\xBF"
+        "ATIS,Note,Unit,MMSI\r\n9235012345,spare,boat 1,235012345\r\n,,\"boat, two\",\r\n235099999,,b3,235099999\r\n",
         units);
     ASSERT_TRUE(problems.empty()) << problems.front();
     ASSERT_EQ(units.size(), 3u);
@@ -54,17 +55,17 @@ TEST(ParseFleetUnits, EveryProblemIsListedWithItsLine)
 {
     const std::vector<std::string> problems = Problems(
         "unit,mmsi,atis\n"
-        "A,235012345,9235012345\n"          // 2: fine
-        "A,235012346,\n"                    // 3: duplicate name
-        ",235012347,\n"                     // 4: no name
-        "B,023512345,\n"                    // 5: the radio refuses it
-        "C,23501234,\n"                     // 6: 8 digits
-        "D,235012345,\n"                    // 7: same MMSI as line 2
-        "E,,8235012345\n"                   // 8: ATIS not starting with 9
-        "F,,9023501234\n"                   // 9: stored digits start with 0
-        "G,,235012345\n"                    // 10: same ATIS as line 2, given as 9 digits
-        "H,235012349\n"                     // 11: a field short
-        "../I,235012350,\n");               // 12: not a file name
+        "A,235012345,9235012345\n"  // 2: fine
+        "A,235012346,\n"            // 3: duplicate name
+        ",235012347,\n"             // 4: no name
+        "B,023512345,\n"            // 5: the radio refuses it
+        "C,23501234,\n"             // 6: 8 digits
+        "D,235012345,\n"            // 7: same MMSI as line 2
+        "E,,8235012345\n"           // 8: ATIS not starting with 9
+        "F,,9023501234\n"           // 9: stored digits start with 0
+        "G,,235012345\n"            // 10: same ATIS as line 2, given as 9 digits
+        "H,235012349\n"             // 11: a field short
+        "../I,235012350,\n");       // 12: not a file name
     const std::vector<std::string> expected = {
         "line 3: the unit A is already on line 2",
         "line 4: the unit has no name",

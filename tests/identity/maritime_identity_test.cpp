@@ -70,8 +70,8 @@ TEST(ClassifyMmsi, EachPrefixGivesItsKindAndMid)
 TEST(ClassifyMmsi, DigitsNextToAPrefixAreNotThatKind)
 {
     // 1 without 11, 9 without 70/72/74/8/9: no station kind.
-    for (const char* mmsi : {"123456789", "110000000", "112350000", "199999999", "900000000", "969999999",
-                             "971000000", "973000000", "975000000", "979999999"}) {
+    for (const char* mmsi : {"123456789", "110000000", "112350000", "199999999", "900000000", "969999999", "971000000",
+                             "973000000", "975000000", "979999999"}) {
         MmsiInfo info = ClassifyMmsi(mmsi);
         EXPECT_EQ(info.kind, MmsiKind::Unknown) << mmsi;
         EXPECT_EQ(info.mid, -1) << mmsi;
@@ -111,7 +111,8 @@ TEST(ClassifyMmsi, StationsThatAreNoHandsetAreWarned)
     EXPECT_TRUE(sar.radioAccepts);
     EXPECT_TRUE(sar.allocated);
     EXPECT_FALSE(sar.Fits());
-    EXPECT_EQ(sar.warnings, std::vector<std::string>{"the number of a search-and-rescue aircraft, not of a ship's radio"});
+    EXPECT_EQ(sar.warnings,
+              std::vector<std::string>{"the number of a search-and-rescue aircraft, not of a ship's radio"});
 
     // Group and coast numbers start with 0: the radio refuses them outright.
     for (const char* mmsi : {"023512345", "002351234"}) {

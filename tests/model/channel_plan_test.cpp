@@ -90,8 +90,8 @@ TEST(ChannelPlan, RowsCarryTheirWordsAttributesAndUsage)
     EXPECT_EQ(usa410.txWord, 25060);
     EXPECT_EQ(usa410.rxWord, 9422);
     EXPECT_EQ(FindRow(kGroupUsaNarrow, 401).attribute, 1);
-    EXPECT_EQ(FindRow(kGroupUsaNarrow, 201).attribute, 1);  // USA 0x21
-    EXPECT_EQ(FindRow(kGroupUsaNarrow, 216).attribute, 0);  // USA 0x28
+    EXPECT_EQ(FindRow(kGroupUsaNarrow, 201).attribute, 1);     // USA 0x21
+    EXPECT_EQ(FindRow(kGroupUsaNarrow, 216).attribute, 0);     // USA 0x28
     EXPECT_EQ(FindRow(kGroupCanNarrow, 221, 1).attribute, 2);  // CAN 0x12
     EXPECT_EQ(FindRow(kGroupCanNarrow, 266).attribute, 1);     // CAN 0x25
     EXPECT_EQ(FindRow(kGroupCanNarrow, 421, 1).attribute, 2);

@@ -33,8 +33,7 @@ protected:
 
 TEST(PrivateSets, NamesAndRows)
 {
-    const char* names[] = {"All",    "UK",      "Denmark", "Finland", "Norway",
-                           "Sweden", "Holland", "Belgium", "None"};
+    const char* names[] = {"All", "UK", "Denmark", "Finland", "Norway", "Sweden", "Holland", "Belgium", "None"};
     const size_t counts[] = {28, 2, 5, 6, 6, 6, 2, 2, 0};
     for (int i = 0; i < kPrivateSetCount; ++i) {
         EXPECT_STREQ(PrivateSetName(i), names[i]);
@@ -72,28 +71,26 @@ TEST_F(PrivateSetsTest, UkFillsTwoEntriesAndClearsTheRestOfTheBlock)
     rest.inUse = 0;
     EXPECT_TRUE(IsZero(&rest, sizeof rest));
     EXPECT_TRUE(IsZero(&record.channels[kPrivateBlock + 2], sizeof(ChannelEntry) * 98));
-    EXPECT_EQ(std::memcmp(&record, &before, offsetof(RadioSettings, channels) +
-                                                sizeof(ChannelEntry) * kPrivateBlock),
+    EXPECT_EQ(std::memcmp(&record, &before, offsetof(RadioSettings, channels) + sizeof(ChannelEntry) * kPrivateBlock),
               0);
-    EXPECT_EQ(std::memcmp(&record.reservedA388, &before.reservedA388,
-                          sizeof record - offsetof(RadioSettings, reservedA388)),
-              0);
+    EXPECT_EQ(
+        std::memcmp(&record.reservedA388, &before.reservedA388, sizeof record - offsetof(RadioSettings, reservedA388)),
+        0);
 }
 
 TEST_F(PrivateSetsTest, AllListsTwentyEightChannelsInOrder)
 {
     LoadPrivateSet(0, record);
-    EXPECT_EQ(PrivateNames(record),
-              (std::vector<std::string>{"31", "37", "96", "F1", "F2", "F3", "L1", "L2", "L3", "M1",
-                                        "M2", "A0", "A1", "A2", "A3", "A4", "A5", "A6", "C0", "C1",
-                                        "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9"}));
+    EXPECT_EQ(
+        PrivateNames(record),
+        (std::vector<std::string>{"31", "37", "96", "F1", "F2", "F3", "L1", "L2", "L3", "M1", "M2", "A0", "A1", "A2",
+                                  "A3", "A4", "A5", "A6", "C0", "C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9"}));
     const ChannelEntry& first = record.channels[kPrivateBlock];
     EXPECT_DOUBLE_EQ(first.txMHz, 157.75);
     EXPECT_DOUBLE_EQ(first.rxMHz, 162.15);
     EXPECT_EQ(FormatWizardLine(first), "31 Tx=157.7500 Rx=162.1500        MARINA   ");
     EXPECT_EQ(UsageText(record.channels[kPrivateBlock + 11]), "COAST GUARD");
-    EXPECT_EQ(FormatWizardLine(record.channels[kPrivateBlock + 27]),
-              "C9 Tx=155.9750 Rx=155.9750     COAST GUARD ");
+    EXPECT_EQ(FormatWizardLine(record.channels[kPrivateBlock + 27]), "C9 Tx=155.9750 Rx=155.9750     COAST GUARD ");
 }
 
 TEST_F(PrivateSetsTest, NoneOutOfRangeAndASecondSetReplaceTheBlock)

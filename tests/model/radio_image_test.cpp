@@ -51,8 +51,8 @@ TEST(EncodeSettings, FixedBytesFlagsAndGroupMask)
     DecodeSettings(mask, 0, back);
     EXPECT_EQ(back.usaNarrowEnabled, 1);
     EXPECT_EQ(back.privateEnabled, 1);
-    EXPECT_EQ(back.usaEnabled + back.intEnabled + back.canEnabled + back.intNarrowEnabled +
-                  back.canNarrowEnabled + back.wxEnabled,
+    EXPECT_EQ(back.usaEnabled + back.intEnabled + back.canEnabled + back.intNarrowEnabled + back.canNarrowEnabled +
+                  back.wxEnabled,
               0);
 }
 

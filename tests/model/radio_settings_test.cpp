@@ -91,7 +91,7 @@ TEST(TextFields, ReadsAreBoundedAndWritesNeverSpill)
 
     SetMmsiText(r, "123456789012345");
     EXPECT_EQ(MmsiText(r), "1234567890");  // at most 10 characters
-    EXPECT_EQ(r.mmsiText[12], '5');          // bytes after the first 12 are left alone
+    EXPECT_EQ(r.mmsiText[12], '5');        // bytes after the first 12 are left alone
 
     ChannelEntry e{};
     e.usageCode = 33;

@@ -35,8 +35,7 @@ TEST(FreqTableLine, NamePaddedUsagePaddedFrequenciesAndAtisWord)
 
 TEST(FreqTableLine, UsageNameKeepsTrailingBlanks)
 {
-    EXPECT_EQ(FormatChannelLine(Channel("A5", "MARINA", 157.85, 157.85)),
-              "A5 , MARINA       , 157.8500, 157.8500,   ");
+    EXPECT_EQ(FormatChannelLine(Channel("A5", "MARINA", 157.85, 157.85)), "A5 , MARINA       , 157.8500, 157.8500,   ");
 }
 
 TEST(FreqTableLine, AttributeWords)

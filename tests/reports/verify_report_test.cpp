@@ -65,11 +65,11 @@ TEST_F(VerifyTest, MissingRadioChannelListsBothBlocks)
     EXPECT_EQ(ChannelDifference(radio_.channels[kPrivateBlock + 3], pc_.channels[kPrivateBlock + 3], false), 8);
     EXPECT_EQ(Compare(), 0x8000);
     const std::string line = "C1,28,155.5000,155.5000,00000001\n";
-    EXPECT_EQ(text_, "Date:2025.11.30\t\tTime:17:0\n"
-                     "\nPrivate Band is different\n"
-                     "Radio Private channel:\n" +
-                         line + line + line + "\nPC Private channel:\n" + line + line + line + line +
-                         kGroupLines);
+    EXPECT_EQ(text_,
+              "Date:2025.11.30\t\tTime:17:0\n"
+              "\nPrivate Band is different\n"
+              "Radio Private channel:\n" +
+                  line + line + line + "\nPC Private channel:\n" + line + line + line + line + kGroupLines);
 }
 
 TEST_F(VerifyTest, NamesAndUsageAreNotCompared)

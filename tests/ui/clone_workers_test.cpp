@@ -34,8 +34,8 @@ void ExpectIdle(WindowRig& rig)
     EXPECT_TRUE(c.configDialog->isEnabled());
     EXPECT_TRUE(c.epromTools->isEnabled());
     for (QAction* action : {c.open, c.loadDefault, c.featureSetup}) EXPECT_TRUE(action->isEnabled());
-    for (QWidget* control : std::initializer_list<QWidget*>{c.edit, c.add, c.remove, c.mmsiByUser, c.atisByUser,
-                                                            c.usa, c.intl, c.can, c.modelUsa, c.txStep})
+    for (QWidget* control : std::initializer_list<QWidget*>{c.edit, c.add, c.remove, c.mmsiByUser, c.atisByUser, c.usa,
+                                                            c.intl, c.can, c.modelUsa, c.txStep})
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
     EXPECT_EQ(c.progress->value(), 0);

@@ -10,11 +10,11 @@
 #include <QMenuBar>
 #include <QSet>
 
-#include "gui/dialogs/model_wizard_dialog.h"
+#include "../support/records.h"
 #include "document/clone_file.h"
+#include "gui/dialogs/model_wizard_dialog.h"
 #include "model/channel_plan.h"
 #include "window_rig.h"
-#include "../support/records.h"
 
 namespace qx {
 namespace {
@@ -199,7 +199,11 @@ TEST(EnterKey, OnTheChannelListEditsTheChannelAndNeverWrites)
     rig.SelectBand("Private");
     rig.SelectLine(1);
     int opened = 0;
-    rig.W().Dialogs().run = [&](QDialog& d) { ++opened; d.reject(); return d.result(); };
+    rig.W().Dialogs().run = [&](QDialog& d) {
+        ++opened;
+        d.reject();
+        return d.result();
+    };
     PressKey(rig.C().channels, Qt::Key_Return);
     PressKey(rig.C().channels, Qt::Key_Enter);
     EXPECT_EQ(opened, 2);
@@ -307,7 +311,6 @@ TEST(MenuKeys, EveryMenuAndItemHasAMnemonicAndTheMainCommandsHaveKeys)
         EXPECT_FALSE(QKeySequence::keyBindings(QKeySequence::Close).contains(action->shortcut()));
     }
     EXPECT_EQ(QSet<QKeySequence>(all.begin(), all.end()).size(), all.size());
-
 }
 
 // --- 5: a report without a viewer -----------------------------------------------------------
@@ -334,7 +337,6 @@ TEST(ReportWithoutViewer, VerifyAndFreqTableNameTheFullPath)
     EXPECT_EQ(rig.C().status->text(), "Report: " + table);
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_TRUE(rig.services.boxes[1].text.contains(table));
-
 }
 
 // --- 6: the identity box --------------------------------------------------------------------
@@ -400,7 +402,11 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
     rig.SelectLine(0);
     const QString other = rig.SaveRecord(EuropeWithPrivate(1), "other.dat");
     int dialogs = 0;
-    rig.W().Dialogs().run = [&](QDialog& d) { ++dialogs; d.reject(); return d.result(); };
+    rig.W().Dialogs().run = [&](QDialog& d) {
+        ++dialogs;
+        d.reject();
+        return d.result();
+    };
     rig.W().Dialogs().featureSetup = [&](QWidget*, AppContext&, ModelConfig&, RadioSettings&) {
         ++dialogs;
         return int(QDialog::Rejected);
@@ -411,8 +417,8 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
     for (QAction* action : {c.open, c.loadDefault, c.featureSetup})
         EXPECT_FALSE(action->isEnabled()) << test::Shown(action).toStdString();
     const std::initializer_list<QWidget*> editors = {
-        c.edit, c.add, c.remove, c.mmsiByUser, c.mmsi, c.atisByUser, c.atis, c.usa, c.intl,
-        c.can, c.usaNarrow, c.intNarrow, c.canNarrow, c.modelUsa, c.modelEurope, c.txStep, c.rxStep};
+        c.edit, c.add,       c.remove,    c.mmsiByUser, c.mmsi,     c.atisByUser,  c.atis,   c.usa,   c.intl,
+        c.can,  c.usaNarrow, c.intNarrow, c.canNarrow,  c.modelUsa, c.modelEurope, c.txStep, c.rxStep};
     for (QWidget* control : editors) EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     // Reading the document stays possible: saving it, looking through the bands.
     for (QAction* action : {c.save, c.saveAs, c.exportFreqTable, c.viewCheckSum}) EXPECT_TRUE(action->isEnabled());

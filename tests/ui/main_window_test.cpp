@@ -6,13 +6,13 @@
 #include <QMenuBar>
 #include <filesystem>
 
-#include "gui/dialogs/channel_setup_dialog.h"
-#include "gui/dialogs/model_wizard_dialog.h"
+#include "../support/records.h"
 #include "document/clone_file.h"
 #include "document/model_config.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
 #include "model/channel_plan.h"
 #include "window_rig.h"
-#include "../support/records.h"
 
 namespace qx {
 namespace {
@@ -59,7 +59,10 @@ std::function<int(QDialog&)> AnswerChannel(const char* tx, const char* first = n
         if (opened) ++*opened;
         if (tx) dialog.TxField()->setText(tx);
         if (first) dialog.NameFirst()->setCurrentText(first);
-        if (ok) dialog.accept(); else dialog.reject();
+        if (ok)
+            dialog.accept();
+        else
+            dialog.reject();
         return dialog.result();
     };
 }
@@ -143,8 +146,8 @@ TEST(MainWindowTitle, ShowsShortenedPathReadOnlyModifiedAndModel)
     EXPECT_EQ(rig.W().windowTitle(), "/boat.dat* - QX720USA V1.10");
 
     // Read only file, and the model type of the state record rather than the document's.
-    std::filesystem::permissions(rig.folder.File("boat.dat"), std::filesystem::perms::owner_read |
-                                                                 std::filesystem::perms::group_read);
+    std::filesystem::permissions(rig.folder.File("boat.dat"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     rig.W().Config().modelType = 1;
     OpenFile(rig, rig.File("boat.dat"));
     EXPECT_EQ(rig.W().windowTitle(), "/boat.dat(Read only) - QX720EUR V1.10");
@@ -302,8 +305,8 @@ TEST(ChannelList, BandOrderIsFixedAndFollowsTheBoxes)
     for (QCheckBox* box : {rig.C().canNarrow, rig.C().usaNarrow, rig.C().intNarrow}) box->click();
     rig.C().privateGroup->setChecked(true);
     rig.W().FillBandList();
-    EXPECT_EQ(rig.Bands(), QStringList({"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "WX",
-                                        "Private"}));
+    EXPECT_EQ(rig.Bands(),
+              QStringList({"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "WX", "Private"}));
 
     rig.C().intl->click();
     EXPECT_EQ(rig.Bands().first(), "USA");
@@ -657,7 +660,10 @@ TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
     OpenFile(rig, rig.SaveRecord(record, "c.dat"));
     rig.C().can->click();
 
-    rig.W().Dialogs().run = [](QDialog& d) { d.reject(); return d.result(); };
+    rig.W().Dialogs().run = [](QDialog& d) {
+        d.reject();
+        return d.result();
+    };
     rig.W().OnLoadDefault();
     EXPECT_TRUE(rig.services.boxes.empty());
     EXPECT_EQ(rig.W().windowTitle(), "/c.dat* - QX720USA V1.10");
@@ -714,7 +720,10 @@ TEST(HelpMenu, CtrlOpensTheUserDialogWhoseOkRefreshesTheOptionLine)
     WindowRig rig;
     rig.Open();
     int about = 0, user = 0;
-    rig.W().Dialogs().about = [&](QWidget*, AppContext&) { ++about; return int(QDialog::Accepted); };
+    rig.W().Dialogs().about = [&](QWidget*, AppContext&) {
+        ++about;
+        return int(QDialog::Accepted);
+    };
     rig.W().Dialogs().user = [&](QWidget*, AppContext&, ModelConfig& config) {
         ++user;
         config.logoFlag = 1;

@@ -42,7 +42,8 @@ TEST(RadioJobRunner, ProgressNotesAndOutcomeArriveInOrderOnTheUiThread)
         }));
     EXPECT_TRUE(runner.IsRunning());
     // One job at a time.
-    EXPECT_FALSE(runner.Start(&owner, nullptr, [](RadioJobContext&) { return kResultOk; }, nullptr));
+    EXPECT_FALSE(runner.Start(
+        &owner, nullptr, [](RadioJobContext&) { return kResultOk; }, nullptr));
     WaitIdle(runner);
     EXPECT_NE(workThread, uiThread);
     // A fresh bar starts below its range (-1); the fourth step finds it full already.
@@ -57,8 +58,7 @@ TEST(RadioJobRunner, StopAndWaitDeliversTheOutcomeAtOnceAndOnlyOnce)
     int delivered = 0;
     CloneResult outcome = kResultOk;
     ASSERT_TRUE(runner.Start(
-        &owner, nullptr,
-        [&](RadioJobContext&) { return stop.Wait(10000) ? kResultUserCancel : kResultTimeOut; },
+        &owner, nullptr, [&](RadioJobContext&) { return stop.Wait(10000) ? kResultUserCancel : kResultTimeOut; },
         [&](CloneResult result) {
             ++delivered;
             outcome = result;
@@ -91,7 +91,8 @@ TEST(RadioJobRunner, AnOwnerGoneBeforeTheOutcomeGetsNothing)
     // The runner takes the next job.
     stop.Reset();
     QObject next;
-    EXPECT_TRUE(runner.Start(&next, nullptr, [](RadioJobContext&) { return kResultOk; }, [](CloneResult) {}));
+    EXPECT_TRUE(runner.Start(
+        &next, nullptr, [](RadioJobContext&) { return kResultOk; }, [](CloneResult) {}));
     WaitIdle(runner);
 }
 

@@ -23,13 +23,13 @@ struct RecordedBox {
 class ScriptedServices : public WindowServices {
 public:
     std::vector<RecordedBox> boxes;
-    std::deque<MsgAnswer> answers;        // for Yes/No(/Cancel) boxes; "No" when the script runs dry
-    std::deque<QString> openAnswers;      // paths for ChooseOpenFile; "" (cancel) when dry
-    std::deque<QString> saveAnswers;      // paths for ChooseSaveFile; "" (cancel) when dry
+    std::deque<MsgAnswer> answers;    // for Yes/No(/Cancel) boxes; "No" when the script runs dry
+    std::deque<QString> openAnswers;  // paths for ChooseOpenFile; "" (cancel) when dry
+    std::deque<QString> saveAnswers;  // paths for ChooseSaveFile; "" (cancel) when dry
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     QStringList openedTextFiles;
-    bool viewerWorks = true;              // false: no program takes a text file
+    bool viewerWorks = true;  // false: no program takes a text file
     bool ctrl = false;
     int waitCursorDepth = 0;
     QString currentDirectory;

@@ -13,12 +13,12 @@
 #include <filesystem>
 
 #include "../support/temp_dir.h"
-#include "scripted_services.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/config_dialog.h"
 #include "gui/dialogs/eprom_tools_dialog.h"
 #include "gui/dialogs/feature_setup_dialog.h"
 #include "gui/dialogs/user_dialog.h"
+#include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 
@@ -37,13 +37,18 @@ struct ServiceRig {
     RadioImage writeImage{};
     RadioImage readImage{};
     int32_t adjustMode = 0;
-    CloneEnvironment environment{adaptor, stopEvent, writeImage, readImage, adjustMode, SystemLocalTime,
-                                 CloneTiming{50, 0, 20}};
+    CloneEnvironment environment{
+        adaptor, stopEvent, writeImage, readImage, adjustMode, SystemLocalTime, CloneTiming{50, 0, 20}};
     TempDir folder;
     RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;
-    AppContext app{services, environment, busyEvent, adjustMode, QString::fromStdString(folder.Path()),
-                   QString::fromStdString(folder.File("QX720Clone.Bin")), radioJobs};
+    AppContext app{services,
+                   environment,
+                   busyEvent,
+                   adjustMode,
+                   QString::fromStdString(folder.Path()),
+                   QString::fromStdString(folder.File("QX720Clone.Bin")),
+                   radioJobs};
     ModelConfig config{};
     RadioSettings document{};
 
@@ -70,10 +75,7 @@ void Finish(Dialog& dialog)
     while (dialog.isBusy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-std::vector<char> Bytes(const EepromBytes& e)
-{
-    return std::vector<char>(e.begin(), e.end());
-}
+std::vector<char> Bytes(const EepromBytes& e) { return std::vector<char>(e.begin(), e.end()); }
 
 // What the dialog looks like the first time its event loop turns during an exchange.
 struct BusySnapshot {

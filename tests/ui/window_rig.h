@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,11 +20,11 @@
 #include "../support/temp_dir.h"
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/window/main_window.h"
 #include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
-#include "gui/base/radio_job_runner.h"
-#include "gui/window/main_window.h"
 
 namespace qx::test {
 
@@ -93,13 +93,18 @@ struct WindowRig {
     std::unique_ptr<RadioImage> writeImage = std::make_unique<RadioImage>();
     std::unique_ptr<RadioImage> readImage = std::make_unique<RadioImage>();
     int32_t adjustMode = 0;
-    CloneEnvironment environment{adaptor, stopEvent, *writeImage, *readImage, adjustMode, SystemLocalTime,
-                                 CloneTiming{50, 0, 20}};
+    CloneEnvironment environment{adaptor,    stopEvent,       *writeImage,           *readImage,
+                                 adjustMode, SystemLocalTime, CloneTiming{50, 0, 20}};
     TempDir folder;
     RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;
-    AppContext app{services, environment, busyEvent, adjustMode, QString::fromStdString(folder.Path()),
-                   QString::fromStdString(folder.File("QX720Clone.Bin")), radioJobs};
+    AppContext app{services,
+                   environment,
+                   busyEvent,
+                   adjustMode,
+                   QString::fromStdString(folder.Path()),
+                   QString::fromStdString(folder.File("QX720Clone.Bin")),
+                   radioJobs};
     std::unique_ptr<MainWindow> window;
 
     // `adaptorRefused`: the adaptor is plugged in but this user may not open it.

@@ -15,13 +15,13 @@ class RadioJobRunner;
 
 struct AppContext {
     WindowServices& services;
-    CloneEnvironment& clone;       // adaptor, stop event, write and read images, timings, clock
+    CloneEnvironment& clone;  // adaptor, stop event, write and read images, timings, clock
     ManualResetEvent& busyEvent;
-    int32_t& adjustMode;           // the User dialog's "Adjust Mode.", off at every start
-    QString startDirectory;        // the current directory when the main window was created
-    QString stateFilePath;         // the executable's base name plus ".Bin" in the start directory
-    RadioJobRunner& radioJobs;     // runs every exchange with the radio, one at a time
-    bool virtualRadio = false;     // the adaptor is a virtual radio (--radio virtual:FILE)
+    int32_t& adjustMode;        // the User dialog's "Adjust Mode.", off at every start
+    QString startDirectory;     // the current directory when the main window was created
+    QString stateFilePath;      // the executable's base name plus ".Bin" in the start directory
+    RadioJobRunner& radioJobs;  // runs every exchange with the radio, one at a time
+    bool virtualRadio = false;  // the adaptor is a virtual radio (--radio virtual:FILE)
 };
 
 }  // namespace qx

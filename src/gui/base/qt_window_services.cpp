@@ -43,8 +43,8 @@ void PrepareChooser(QFileDialog& dialog, const FileDialogRequest& request)
 
 }  // namespace
 
-MsgAnswer QtWindowServices::MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                                       MsgButtons buttons, MsgIcon icon)
+MsgAnswer QtWindowServices::MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgButtons buttons,
+                                       MsgIcon icon)
 {
     return MessageBoxWithInfo(parent, text, QString(), caption, buttons, icon);
 }
@@ -96,10 +96,7 @@ bool QtWindowServices::OpenTextFile(const QString& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool QtWindowServices::CtrlHeld()
-{
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-}
+bool QtWindowServices::CtrlHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
 
 void QtWindowServices::ShowWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 

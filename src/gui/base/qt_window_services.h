@@ -7,8 +7,8 @@ namespace qx {
 
 class QtWindowServices : public WindowServices {
 public:
-    MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                         MsgButtons buttons, MsgIcon icon) override;
+    MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgButtons buttons,
+                         MsgIcon icon) override;
     MsgAnswer MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
                                  const QString& caption, MsgButtons buttons, MsgIcon icon) override;
     QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;

@@ -22,8 +22,7 @@ private:
     int step_ = 1;  // QProgressBar has no step of its own
 };
 
-RadioJobRunner::RadioJobRunner(ManualResetEvent& stopEvent, QObject* parent)
-    : QObject(parent), stopEvent_(stopEvent)
+RadioJobRunner::RadioJobRunner(ManualResetEvent& stopEvent, QObject* parent) : QObject(parent), stopEvent_(stopEvent)
 {
     thread_.setObjectName("radio jobs");
     worker_ = new QObject;
@@ -62,8 +61,8 @@ bool RadioJobRunner::Start(QObject* owner, QProgressBar* bar, Work work, Done do
     owner_ = owner;
     bar_ = bar;
     done_ = std::move(done);
-    QMetaObject::invokeMethod(worker_, [this, job, work = std::move(work)] { RunOnWorker(job, work); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [this, job, work = std::move(work)] { RunOnWorker(job, work); }, Qt::QueuedConnection);
     return true;
 }
 
@@ -81,7 +80,8 @@ void RadioJobRunner::RunOnWorker(quint64 job, Work work)
     }
     ended_.notify_all();
     // Queued behind every progress signal the job sent.
-    QMetaObject::invokeMethod(this, [this, job] { Deliver(job); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, job] { Deliver(job); }, Qt::QueuedConnection);
 }
 
 void RadioJobRunner::Stop()

@@ -13,8 +13,8 @@
 #include <mutex>
 
 #include "clone/clone_event.h"
-#include "result/clone_result.h"
 #include "clone/progress_sink.h"
+#include "result/clone_result.h"
 
 class QProgressBar;
 

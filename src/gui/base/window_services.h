@@ -17,18 +17,18 @@ enum class MsgIcon { None, Question, Warning, Information, Stop };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 struct FileDialogRequest {
-    QString directory;        // where the chooser starts
-    QString pattern;          // the wildcard of the initial name, e.g. "*.dat"
-    QString filter;           // e.g. "QX720 Clone files (*.dat)"
-    QString defaultSuffix;    // added when the user types none, e.g. "dat"
+    QString directory;      // where the chooser starts
+    QString pattern;        // the wildcard of the initial name, e.g. "*.dat"
+    QString filter;         // e.g. "QX720 Clone files (*.dat)"
+    QString defaultSuffix;  // added when the user types none, e.g. "dat"
 };
 
 class WindowServices {
 public:
     virtual ~WindowServices() = default;
 
-    virtual MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption,
-                                 MsgButtons buttons, MsgIcon icon) = 0;
+    virtual MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgButtons buttons,
+                                 MsgIcon icon) = 0;
     // The same box with a second, informative paragraph under its text.
     virtual MsgAnswer MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
                                          const QString& caption, MsgButtons buttons, MsgIcon icon) = 0;

@@ -46,8 +46,8 @@ QString FrequencyText(double mhz)
     return QString::fromLatin1(text);
 }
 
-ChannelSetupDialog::ChannelSetupDialog(WindowServices& services, RadioSettings& document,
-                                       const ModelConfig& config, bool newEntry, QWidget* parent)
+ChannelSetupDialog::ChannelSetupDialog(WindowServices& services, RadioSettings& document, const ModelConfig& config,
+                                       bool newEntry, QWidget* parent)
     : QDialog(parent), services_(services)
 {
     setWindowTitle("Channel Setup Dialog");
@@ -167,8 +167,8 @@ bool ChannelSetupDialog::ValidateTx()
     }
     if (!valid) {
         char text[160];
-        std::snprintf(text, sizeof text, "Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=%3.4f - %3.4f",
-                      kTxLowMHz, kTxHighMHz);
+        std::snprintf(text, sizeof text, "Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=%3.4f - %3.4f", kTxLowMHz,
+                      kTxHighMHz);
         services_.MessageBox(this, QString::fromLatin1(text), "Error", MsgButtons::Ok, MsgIcon::None);
     }
     return valid;
@@ -205,8 +205,8 @@ bool ChannelSetupDialog::eventFilter(QObject* watched, QEvent* event)
         // needs no check, and a window losing activation is not leaving the field.
         auto reason = static_cast<QFocusEvent*>(event)->reason();
         QWidget* next = QApplication::focusWidget();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != ok_ &&
-            next != cancel_ && isVisible())
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next != ok_ && next != cancel_ &&
+            isVisible())
             OnTxLeft();
     }
     return QDialog::eventFilter(watched, event);

@@ -4,8 +4,8 @@
 #include <QDialog>
 
 #include "document/model_config.h"
-#include "model/radio_settings.h"
 #include "gui/base/window_services.h"
+#include "model/radio_settings.h"
 
 class QComboBox;
 class QLineEdit;
@@ -20,8 +20,8 @@ class ChannelSetupDialog : public QDialog {
 public:
     // Edit mode works on entry listPosition + 100 * bandIndex of the document in place;
     // new-entry mode on a blank entry of its own, which the caller takes after OK.
-    ChannelSetupDialog(WindowServices& services, RadioSettings& document, const ModelConfig& config,
-                       bool newEntry, QWidget* parent = nullptr);
+    ChannelSetupDialog(WindowServices& services, RadioSettings& document, const ModelConfig& config, bool newEntry,
+                       QWidget* parent = nullptr);
 
     const ChannelEntry& Entry() const { return blank_; }
 

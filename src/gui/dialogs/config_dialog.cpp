@@ -127,20 +127,14 @@ void ConfigDialog::TestModeHandShake(const QString& successText)
         if (code == kResultOk)
             app_.services.MessageBox(this, successText, QStringLiteral("Write OK"), MsgButtons::Ok, MsgIcon::None);
         else
-            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
-                                     QStringLiteral("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
+            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Write Error"),
+                                     MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 
-void ConfigDialog::DoEnable()
-{
-    TestModeHandShake(QStringLiteral("Enable Handset Test Mode OK."));
-}
+void ConfigDialog::DoEnable() { TestModeHandShake(QStringLiteral("Enable Handset Test Mode OK.")); }
 
-void ConfigDialog::DoDisable()
-{
-    TestModeHandShake(QStringLiteral("Disable Handset Test Mode OK."));
-}
+void ConfigDialog::DoDisable() { TestModeHandShake(QStringLiteral("Disable Handset Test Mode OK.")); }
 
 void ConfigDialog::DoCheck()
 {
@@ -150,8 +144,8 @@ void ConfigDialog::DoCheck()
     RunHandShake([this](CloneResult code) {
         app_.busyEvent.Reset();
         if (code != kResultOk)
-            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
-                                     QStringLiteral("Read Error"), MsgButtons::Ok, MsgIcon::Warning);
+            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Read Error"),
+                                     MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "clone/pc_clone.h"
-#include "gui/base/radio_job_runner.h"
 #include "gui/base/app_context.h"
+#include "gui/base/radio_job_runner.h"
 
 class QProgressBar;
 class QPushButton;

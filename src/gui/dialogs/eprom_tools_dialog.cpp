@@ -64,10 +64,7 @@ EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString EpromToolsDialog::statusText() const
-{
-    return status_->text();
-}
+QString EpromToolsDialog::statusText() const { return status_->text(); }
 
 void EpromToolsDialog::reject()
 {
@@ -95,10 +92,7 @@ FileDialogRequest EpromToolsDialog::DumpFileRequest()
     return request;
 }
 
-void EpromToolsDialog::SetStatus(const QString& text)
-{
-    status_->setText(text);
-}
+void EpromToolsDialog::SetStatus(const QString& text) { status_->setText(text); }
 
 void EpromToolsDialog::SetBusy(bool busy)
 {
@@ -140,10 +134,7 @@ void EpromToolsDialog::Run(const QString& afterHandShake, Operation operation, s
     if (!app_.radioJobs.Start(this, progress_, std::move(work), std::move(done))) SetBusy(false);
 }
 
-void EpromToolsDialog::EmptyProgress()
-{
-    progress_->setValue(0);
-}
+void EpromToolsDialog::EmptyProgress() { progress_->setValue(0); }
 
 void EpromToolsDialog::ShowOpenFileError(const QString& path)
 {
@@ -167,8 +158,8 @@ bool EpromToolsDialog::ChooseDumpFile(std::vector<uint8_t>& bytes)
     if (code == kResultOpenFileError) {
         ShowOpenFileError(path);
     } else if (code != kResultOk) {
-        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)),
-                                 QStringLiteral("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
+        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Open File Error"),
+                                 MsgButtons::Ok, MsgIcon::Warning);
     }
     return code == kResultOk;
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "clone/eeprom_transfer.h"
-#include "gui/base/radio_job_runner.h"
 #include "gui/base/app_context.h"
+#include "gui/base/radio_job_runner.h"
 
 class QAction;
 class QLabel;

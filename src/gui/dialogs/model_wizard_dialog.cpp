@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/private_sets.h"
 #include "gui/base/app_version.h"
+#include "model/private_sets.h"
 
 namespace qx {
 

@@ -4,8 +4,8 @@
 #include <QDialog>
 
 #include "document/model_config.h"
-#include "model/radio_settings.h"
 #include "gui/base/window_services.h"
+#include "model/radio_settings.h"
 
 class QComboBox;
 class QListWidget;
@@ -19,8 +19,7 @@ class ModelWizardDialog : public QDialog {
 public:
     // Fills `scratch` (never read before) and stores the model type and the European set in
     // `config` on OK. Either may be null, which OK then refuses.
-    ModelWizardDialog(WindowServices& services, RadioSettings* scratch, ModelConfig* config,
-                      QWidget* parent = nullptr);
+    ModelWizardDialog(WindowServices& services, RadioSettings* scratch, ModelConfig* config, QWidget* parent = nullptr);
 
     // Loads the chosen set into the scratch record and rebuilds the preview list.
     void OnSetSelected();

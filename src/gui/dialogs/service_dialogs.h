@@ -3,8 +3,8 @@
 #pragma once
 
 #include "document/model_config.h"
-#include "model/radio_settings.h"
 #include "gui/base/app_context.h"
+#include "model/radio_settings.h"
 
 class QWidget;
 

@@ -16,19 +16,19 @@
 
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
-#include "gui/dialogs/channel_setup_dialog.h"
-#include "gui/dialogs/model_wizard_dialog.h"
 #include "document/clone_file.h"
+#include "gui/base/qt_window_services.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/config_dialog.h"
+#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/user_dialog.h"
+#include "gui/window/main_window.h"
 #include "model/private_sets.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
-#include "gui/window/main_window.h"
-#include "gui/dialogs/about_dialog.h"
-#include "gui/dialogs/config_dialog.h"
-#include "gui/dialogs/eprom_tools_dialog.h"
-#include "gui/dialogs/user_dialog.h"
-#include "gui/base/qt_window_services.h"
-#include "gui/base/radio_job_runner.h"
 
 namespace {
 
@@ -94,7 +94,8 @@ int main(int argc, char* argv[])
     ToolServices services;
     qx::RadioJobRunner radioJobs(stopEvent);
     services.dumpFile = start.filePath("dump.Bin");
-    qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
+    qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"),
+                       radioJobs};
 
     // A Europe document with the full set of European private channels, saved and opened.
     auto record = std::make_unique<qx::RadioSettings>();
@@ -196,8 +197,8 @@ int main(int argc, char* argv[])
     refusedBackend.AddInterface(refused);
     qx::CHidAdaptor refusedAdaptor(refusedBackend);
     qx::CloneEnvironment refusedClone{refusedAdaptor, stopEvent, *writeImage, *readImage, adjustMode};
-    qx::AppContext refusedApp{services, refusedClone, busyEvent, adjustMode, start.path(),
-                              start.filePath("QX720Clone.Bin"), radioJobs};
+    qx::AppContext refusedApp{
+        services, refusedClone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
     qx::MainWindow refusedWindow(refusedApp);
     refusedWindow.Timer()->stop();
     refusedWindow.OnTimerTick();

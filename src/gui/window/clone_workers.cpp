@@ -103,7 +103,7 @@ void MainWindow::StartOrStop(CloneKind kind)
 CloneResult MainWindow::RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
 {
     CloneEnvironment environment{shared.adaptor, shared.stopEvent, shared.writeImage, shared.readImage,
-                                 run.adjustMode,  shared.clock,     shared.timing};
+                                 run.adjustMode, shared.clock,     shared.timing};
     CloneResult result = kResultOk;
     {
         CPcClone clone(environment);

@@ -5,15 +5,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QEvent>
+#include <QFile>
 #include <QFocusEvent>
 #include <QFontDatabase>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,13 +31,13 @@
 #include <cstring>
 
 #include "clone/hid_adaptor.h"
+#include "gui/base/app_version.h"
+#include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
+#include "gui/dialogs/service_dialogs.h"
+#include "gui/window/identity_hint.h"
 #include "model/checksum.h"
 #include "model/identity.h"
-#include "gui/dialogs/service_dialogs.h"
-#include "gui/base/app_version.h"
-#include "gui/window/identity_hint.h"
-#include "gui/base/qt_window_services.h"
 
 #include "reports/freq_table.h"
 
@@ -149,8 +149,8 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
 
     setObjectName("MainWindow");
     setWindowIcon(AppIcon());
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     BuildMenus();
     BuildControls();
     ConnectControls();
@@ -453,8 +453,8 @@ QLayout* MainWindow::BuildCloneButtons()
 
 void MainWindow::ConnectControls()
 {
-    for (QCheckBox* box : {ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow,
-                           ui_.wx, ui_.privateGroup})
+    for (QCheckBox* box :
+         {ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.wx, ui_.privateGroup})
         connect(box, &QCheckBox::clicked, this, &MainWindow::OnGroupClicked);
     connect(ui_.modelUsa, &QRadioButton::clicked, this, &MainWindow::OnModelClicked);
     connect(ui_.modelEurope, &QRadioButton::clicked, this, &MainWindow::OnModelClicked);
@@ -626,16 +626,16 @@ bool MainWindow::CheckIdentities()
     if (!ui_.mmsiByUser->isChecked()) {
         QString text = ui_.mmsi->text().left(31);
         if (!text.isEmpty() && !IsValidId(ToStd(text))) {
-            services_.MessageBox(this, QString("Invalid MMIS ID:%1\nMake sure 9 digitals.").arg(text),
-                                 "Error", MsgButtons::Ok, MsgIcon::Stop);
+            services_.MessageBox(this, QString("Invalid MMIS ID:%1\nMake sure 9 digitals.").arg(text), "Error",
+                                 MsgButtons::Ok, MsgIcon::Stop);
             return false;
         }
     }
     if (!ui_.atisByUser->isChecked()) {
         QString text = ui_.atis->text().left(31);
         if (!text.isEmpty() && !IsValidId(ToStd(text))) {
-            services_.MessageBox(this, QString("Invalid ATIS ID:%1\nMake sure 9 digitals.").arg(text),
-                                 "Error", MsgButtons::Ok, MsgIcon::Stop);
+            services_.MessageBox(this, QString("Invalid ATIS ID:%1\nMake sure 9 digitals.").arg(text), "Error",
+                                 MsgButtons::Ok, MsgIcon::Stop);
             return false;
         }
     }
@@ -655,8 +655,8 @@ void MainWindow::UpdateEditControls()
     const bool editable = !IsReading();
     for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup}) action->setEnabled(editable);
     const std::initializer_list<QWidget*> editors = {
-        ui_.edit,  ui_.add,       ui_.remove,    ui_.mmsiByUser, ui_.atisByUser, ui_.usa,    ui_.intl, ui_.can,
-        ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.modelUsa, ui_.modelEurope, ui_.txStep, ui_.rxStep};
+        ui_.edit,      ui_.add,       ui_.remove,    ui_.mmsiByUser, ui_.atisByUser,  ui_.usa,    ui_.intl,  ui_.can,
+        ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.modelUsa,   ui_.modelEurope, ui_.txStep, ui_.rxStep};
     for (QWidget* control : editors) control->setEnabled(editable);
     ui_.mmsi->setEnabled(editable && !ui_.mmsiByUser->isChecked());
     ui_.atis->setEnabled(editable && !ui_.atisByUser->isChecked());
@@ -707,8 +707,7 @@ void MainWindow::OnExportFreqTable()
 {
     const QString path = QDir(services_.CurrentDirectory()).filePath(kFreqTableFileName);
     if (!WriteFreqTable(ToNativePath(path), document_, services_.Now())) {
-        services_.MessageBox(this, QString("Can't Create file:\n%1").arg(path), "Error", MsgButtons::Ok,
-                             MsgIcon::Stop);
+        services_.MessageBox(this, QString("Can't Create file:\n%1").arg(path), "Error", MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
     ShowReport(path, QString(), "Export Freq Table");
@@ -722,8 +721,8 @@ void MainWindow::ShowReport(const QString& path, const QString& outcome, const c
     if (!outcome.isEmpty()) status = outcome + " " + status;
     SetStatus(status);
     services_.MessageBoxWithInfo(this, QString("The report is saved as:\n%1").arg(path),
-                                 "No program opened it; open the file with any text editor.", caption,
-                                 MsgButtons::Ok, MsgIcon::Information);
+                                 "No program opened it; open the file with any text editor.", caption, MsgButtons::Ok,
+                                 MsgIcon::Information);
 }
 
 void MainWindow::OnViewCheckSum()

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "document/model_config.h"
+#include "gui/base/app_context.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"
-#include "gui/base/app_context.h"
 
 class QAction;
 class QCheckBox;
@@ -223,7 +223,7 @@ private:
     bool askingToClose_ = false;  // the close steps' save question is open
     bool closed_ = false;
 
-    QMargins identityMargins_;    // the identity box's layout margins under a caption
+    QMargins identityMargins_;       // the identity box's layout margins under a caption
     int identityCaptionHeight_ = 0;  // the room a caption takes in the identity box
 
     void BuildMenus();

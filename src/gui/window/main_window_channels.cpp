@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "gui/dialogs/channel_setup_dialog.h"
-#include "model/channel_plan.h"
 #include "gui/window/main_window.h"
+#include "model/channel_plan.h"
 
 namespace qx {
 
@@ -27,9 +27,14 @@ void MainWindow::FillBandList()
     QSignalBlocker block(ui_.band);
     ui_.band->clear();
     const std::pair<QCheckBox*, const char*> order[] = {
-        {ui_.intl, "INT"},        {ui_.usa, "USA"},         {ui_.can, "CAN"},
-        {ui_.intNarrow, "INT_Narrow"}, {ui_.usaNarrow, "USA_Narrow"}, {ui_.canNarrow, "CAN_Narrow"},
-        {ui_.wx, "WX"},           {ui_.privateGroup, "Private"},
+        {ui_.intl, "INT"},
+        {ui_.usa, "USA"},
+        {ui_.can, "CAN"},
+        {ui_.intNarrow, "INT_Narrow"},
+        {ui_.usaNarrow, "USA_Narrow"},
+        {ui_.canNarrow, "CAN_Narrow"},
+        {ui_.wx, "WX"},
+        {ui_.privateGroup, "Private"},
     };
     for (const auto& [box, text] : order)
         if (box->isChecked()) ui_.band->addItem(text);
@@ -41,9 +46,8 @@ int MainWindow::CurrentGroup() const
     if (ui_.band->currentIndex() < 0) return kGroupInt;
     const QString text = ui_.band->currentText();
     const std::pair<const char*, int> keys[] = {
-        {"INT_N", kGroupIntNarrow}, {"USA_N", kGroupUsaNarrow}, {"CAN_N", kGroupCanNarrow},
-        {"INT", kGroupInt},         {"USA", kGroupUsa},         {"CAN", kGroupCan},
-        {"Pri", kGroupPrivate},     {"WX", kGroupWx},
+        {"INT_N", kGroupIntNarrow}, {"USA_N", kGroupUsaNarrow}, {"CAN_N", kGroupCanNarrow}, {"INT", kGroupInt},
+        {"USA", kGroupUsa},         {"CAN", kGroupCan},         {"Pri", kGroupPrivate},     {"WX", kGroupWx},
     };
     for (const auto& [key, group] : keys)
         if (text.contains(QLatin1String(key))) return group;

@@ -2,11 +2,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "result/clone_result.h"
-#include "gui/dialogs/model_wizard_dialog.h"
 #include "document/clone_file.h"
-#include "gui/window/main_window.h"
 #include "gui/base/qt_window_services.h"
+#include "gui/dialogs/model_wizard_dialog.h"
+#include "gui/window/main_window.h"
+#include "result/clone_result.h"
 
 namespace qx {
 
@@ -94,8 +94,7 @@ void MainWindow::OnOpen()
     const QString path = services_.ChooseOpenFile(this, CloneFileRequest());
     if (path.isEmpty()) return;
 
-    CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), document_, config_)
-                                        : kResultOpenFileError;
+    CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), document_, config_) : kResultOpenFileError;
     if (result != kResultOk) {
         char text[288];
         DescribeResult(text, sizeof text, result);
@@ -131,11 +130,8 @@ void MainWindow::OnSaveAs()
         SetUntitled(0);
         UpdateTitle();
         break;
-    case SaveAsOutcome::WriteFailed:
-        SetStatus("Save as file error.");
-        break;
-    case SaveAsOutcome::Cancelled:
-        break;
+    case SaveAsOutcome::WriteFailed: SetStatus("Save as file error."); break;
+    case SaveAsOutcome::Cancelled: break;
     }
 }
 
