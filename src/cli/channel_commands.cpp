@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "channels/channel_csv.h"
+#include "cli/command_support.h"
 #include "document/atomic_file.h"
 #include "document/clone_file.h"
 #include "document/model_config.h"
@@ -14,20 +15,6 @@ namespace {
 
 // Larger than any CSV of 100 channels a spreadsheet makes; more is not a channel list.
 constexpr std::size_t kCsvMaxBytes = 4u << 20;
-
-bool LoadCloneArgument(Context& ctx, const std::string& path, RadioSettings& record)
-{
-    const CloneResult result = ReadCloneRecord(path, record);
-    if (result == kResultOk) return true;
-    ctx.err << DescribeResult(result) << "\n";
-    if (result == kResultUnknownFormat)
-        ctx.err << path
-                << ": not a clone file (a clone file holds one 43816-byte record whose channels "
-                   "have 2- or 3-character names and frequencies within 136..174 MHz)\n";
-    else
-        ctx.err << path << ": cannot open the file\n";
-    return false;
-}
 
 bool RefuseUsaModel(Context& ctx, const std::string& path, const RadioSettings& record)
 {
@@ -41,7 +28,7 @@ bool RefuseUsaModel(Context& ctx, const std::string& path, const RadioSettings& 
 int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& output)
 {
     RadioSettings record;
-    if (!LoadCloneArgument(ctx, file, record)) return kExitUsage;
+    if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (RefuseUsaModel(ctx, file, record)) return kExitUsage;
     const std::string csv = ExportChannelsCsv(record);
     if (output.empty()) {
@@ -60,7 +47,7 @@ int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& 
 int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& csv, const std::string& output)
 {
     RadioSettings record;
-    if (!LoadCloneArgument(ctx, file, record)) return kExitUsage;
+    if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (RefuseUsaModel(ctx, file, record)) return kExitUsage;
     std::vector<uint8_t> bytes;
     if (!ReadFileBytes(csv, bytes, kCsvMaxBytes + 1)) {
