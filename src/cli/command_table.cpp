@@ -119,7 +119,7 @@ void DefineFleet(CLI::App& command, Arguments& args)
 }
 
 // clang-format off
-const CommandSpec kCommands[] = {
+const CommandRow kCommands[] = {
     {"", "handshake", "HandShake with the radio", nullptr,
      [](Context& c, const Arguments&) { return CmdHandShake(c); }},
     {"", "read", "Read from Radio, save the record as a clone file", OutputCloneFile,
@@ -169,23 +169,23 @@ const CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> Commands() { return kCommands; }
+std::span<const CommandRow> Commands() { return kCommands; }
 
 void AddCommands(CLI::App& app, Arguments& args, std::vector<CLI::App*>& commands)
 {
     commands.clear();
-    for (const CommandSpec& spec : Commands()) {
-        CLI::App* parent = *spec.parent == '\0' ? &app : app.get_subcommand(spec.parent);
-        CLI::App* command = parent->add_subcommand(spec.name, spec.description);
-        if (spec.define != nullptr) spec.define(*command, args);
-        if (spec.run == nullptr) command->require_subcommand(1);
+    for (const CommandRow& row : Commands()) {
+        CLI::App* parent = *row.parent == '\0' ? &app : app.get_subcommand(row.parent);
+        CLI::App* command = parent->add_subcommand(row.name, row.description);
+        if (row.define != nullptr) row.define(*command, args);
+        if (row.run == nullptr) command->require_subcommand(1);
         commands.push_back(command);
     }
 }
 
 int RunSelected(Context& ctx, const Arguments& args, const std::vector<CLI::App*>& commands)
 {
-    const std::span<const CommandSpec> table = Commands();
+    const std::span<const CommandRow> table = Commands();
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].run != nullptr && commands[i]->parsed()) return table[i].run(ctx, args);
     return kExitUsage;

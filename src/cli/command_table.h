@@ -23,7 +23,7 @@ struct Arguments {
     FleetArguments fleet;
 };
 
-struct CommandSpec {
+struct CommandRow {
     const char* parent;  // "" for a top-level command, else the group it belongs to ("eeprom")
     const char* name;
     const char* description;
@@ -31,7 +31,7 @@ struct CommandSpec {
     int (*run)(Context& ctx, const Arguments& args);     // null for a group of commands
 };
 
-std::span<const CommandSpec> Commands();
+std::span<const CommandRow> Commands();
 
 // Adds every command of the table to `app`; `commands[i]` is the table's row i.
 void AddCommands(CLI::App& app, Arguments& args, std::vector<CLI::App*>& commands);

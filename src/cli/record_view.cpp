@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "channels/channel_csv.h"
 #include "model/channel_plan.h"
 #include "model/checksum.h"
 
@@ -66,17 +67,6 @@ void Add(std::vector<FieldDifference>& out, const std::string& field, const Json
 
 }  // namespace
 
-int ListedPrivateCount(const RadioSettings& record)
-{
-    int n = 0;
-    while (n < kChannelsPerBlock) {
-        const ChannelEntry& e = record.channels[kPrivateBlock + n];
-        if (e.inUse == 0 || e.name[2] != '\0') break;
-        ++n;
-    }
-    return n;
-}
-
 std::string RecordText(const RadioSettings& record)
 {
     std::string text;
@@ -98,7 +88,7 @@ std::string RecordText(const RadioSettings& record)
                   StepName(record.rxStep), record.rxStep);
     text += line;
     text += ChecksumText(SettingsChecksum(record)) + "\n";
-    const int count = ListedPrivateCount(record);
+    const int count = PrivateListLength(record);
     std::snprintf(line, sizeof line, "Private channels: %d\n", count);
     text += line;
     for (int i = 0; i < count; ++i) text += FormatPrivateLine(record.channels[kPrivateBlock + i]) + "\n";
@@ -111,7 +101,7 @@ Json RecordJson(const RadioSettings& record)
     for (const GroupField& g : kGroups) groups[g.key] = record.*g.field;
 
     Json channels = Json::array();
-    const int count = ListedPrivateCount(record);
+    const int count = PrivateListLength(record);
     for (int i = 0; i < count; ++i) {
         const ChannelEntry& e = record.channels[kPrivateBlock + i];
         Json c = {
@@ -156,8 +146,8 @@ std::vector<FieldDifference> DiffRecords(const RadioSettings& a, const RadioSett
     Add(out, "brandName", text(FieldText(a.brandName)), text(FieldText(b.brandName)));
     Add(out, "modelName", text(FieldText(a.modelName)), text(FieldText(b.modelName)));
 
-    const int countA = ListedPrivateCount(a);
-    const int countB = ListedPrivateCount(b);
+    const int countA = PrivateListLength(a);
+    const int countB = PrivateListLength(b);
     for (int i = 0; i < std::max(countA, countB); ++i) {
         const ChannelEntry& ea = a.channels[kPrivateBlock + i];
         const ChannelEntry& eb = b.channels[kPrivateBlock + i];

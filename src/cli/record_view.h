@@ -10,10 +10,6 @@
 
 namespace qx::cli {
 
-// The private channels as the channel list shows them: from entry 300 up to the first free
-// entry or the first with a three-character name.
-int ListedPrivateCount(const RadioSettings& record);
-
 std::string RecordText(const RadioSettings& record);
 // The keys in the order people read them.
 using Json = nlohmann::ordered_json;

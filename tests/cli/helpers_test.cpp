@@ -1,6 +1,7 @@
 // The tool's own helpers, in process.
 #include <gtest/gtest.h>
 
+#include "channels/channel_csv.h"
 #include "cli/radio_option.h"
 #include "cli/record_view.h"
 
@@ -54,7 +55,7 @@ TEST(RecordView, PrivateRunStopsAtThreeCharacterName)
         e.inUse = 1;
     }
     record.channels[kPrivateBlock + 1].name[2] = 'X';
-    EXPECT_EQ(ListedPrivateCount(record), 1);
+    EXPECT_EQ(PrivateListLength(record), 1);
     EXPECT_EQ(RecordJson(record)["private"].size(), 1u);
 
     RadioSettings other = record;
