@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "csv/csv.h"
+#include "document/atomic_file.h"
+#include "document/clone_file.h"
 #include "model/channel_plan.h"
 
 namespace qx {
@@ -341,6 +343,37 @@ bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<
     for (int p = n; p < m; ++p) block[p].inUse = 0;
     if (n > m && n < kChannelsPerBlock) block[n].inUse = 0;
     return true;
+}
+
+CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record)
+{
+    // Larger than any CSV of 100 channels a spreadsheet makes; more is not a channel list.
+    constexpr std::size_t kCsvMaxBytes = 4u << 20;
+    CsvFileImport outcome;
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes, kCsvMaxBytes + 1)) {
+        outcome.unreadable = true;
+        outcome.problems.push_back(path + ": cannot open the file");
+        return outcome;
+    }
+    if (bytes.size() > kCsvMaxBytes) {
+        outcome.unreadable = true;
+        outcome.problems.push_back(path + ": larger than 4 MiB, which no list of 100 channels is");
+        return outcome;
+    }
+    RadioSettings imported = record;
+    if (!ImportChannelsCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), imported,
+                           outcome.problems))
+        return outcome;
+    // The rows were checked one by one; this guards the record as a whole.
+    const std::string problem = CloneRecordProblem(imported);
+    if (!problem.empty()) {
+        outcome.problems.push_back("the record would fail the clone file check (" + problem + ")");
+        return outcome;
+    }
+    record = imported;
+    outcome.imported = true;
+    return outcome;
 }
 
 }  // namespace qx

@@ -38,4 +38,13 @@ std::string ExportChannelsCsv(const RadioSettings& record);
 // so an export imported into the same record changes nothing.
 bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems);
 
+// Imports a CSV file as ImportChannelsCsv does, then checks the record as a whole: a clone file
+// saved from it must open again. The record changes only when `imported` is true.
+struct CsvFileImport {
+    bool imported = false;
+    bool unreadable = false;  // the file could not be read or is too large: no row was looked at
+    std::vector<std::string> problems;
+};
+CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record);
+
 }  // namespace qx

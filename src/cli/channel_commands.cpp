@@ -13,9 +13,6 @@ namespace qx::cli {
 
 namespace {
 
-// Larger than any CSV of 100 channels a spreadsheet makes; more is not a channel list.
-constexpr std::size_t kCsvMaxBytes = 4u << 20;
-
 bool RefuseUsaModel(Context& ctx, const std::string& path, const RadioSettings& record)
 {
     if (IsEuropeModel(record)) return false;
@@ -49,27 +46,11 @@ int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& 
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (RefuseUsaModel(ctx, file, record)) return kExitUsage;
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(csv, bytes, kCsvMaxBytes + 1)) {
-        ctx.err << csv << ": cannot open the file\n";
-        return kExitUsage;
-    }
-    if (bytes.size() > kCsvMaxBytes) {
-        ctx.err << csv << ": larger than 4 MiB, which no list of 100 channels is\n";
-        return kExitUsage;
-    }
-    std::vector<std::string> problems;
     RadioSettings imported = record;
-    if (!ImportChannelsCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), imported,
-                           problems)) {
-        for (const std::string& problem : problems) ctx.err << problem << "\n";
-        ctx.err << "Nothing was written.\n";
-        return kExitUsage;
-    }
-    // The rows were checked one by one; this guards the file as a whole.
-    const std::string problem = CloneRecordProblem(imported);
-    if (!problem.empty()) {
-        ctx.err << "the record would fail the clone file check (" << problem << ")\nNothing was written.\n";
+    const CsvFileImport outcome = ImportChannelsCsvFile(csv, imported);
+    if (!outcome.imported) {
+        for (const std::string& problem : outcome.problems) ctx.err << problem << "\n";
+        if (!outcome.unreadable) ctx.err << "Nothing was written.\n";
         return kExitUsage;
     }
     const std::string target = output.empty() ? file : output;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSettings>
 #include <QWindow>
 #include <clocale>
 #include <cstdio>
@@ -102,6 +103,10 @@ int main(int argc, char* argv[])
     const QString stateFile = QDir(startDirectory).filePath(baseName + ".Bin");
     qx::AppContext app{services,       clone,     busyEvent, adjustMode,
                        startDirectory, stateFile, radioJobs, radio.radio != nullptr};
+    // The user's choices that outlive a run (the backup before writing), in the desktop's
+    // usual place for settings.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "qx720", "QX720Clone");
+    app.settings = &settings;
 
     qx::MainWindow window(app);
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too

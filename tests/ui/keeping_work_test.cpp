@@ -288,7 +288,7 @@ TEST(MenuKeys, EveryMenuAndItemHasAMnemonicAndTheMainCommandsHaveKeys)
         }
         EXPECT_EQ(keys.size(), items) << "mnemonics repeat in " << test::Shown(menu).toStdString();
     }
-    EXPECT_EQ(titles.size(), 5);
+    EXPECT_EQ(titles.size(), 6);
 
     const auto& c = rig.C();
     auto expectStandard = [](QAction* action, QKeySequence::StandardKey key, const char* fallback) {
@@ -298,6 +298,8 @@ TEST(MenuKeys, EveryMenuAndItemHasAMnemonicAndTheMainCommandsHaveKeys)
     };
     expectStandard(c.open, QKeySequence::Open, "Ctrl+O");
     expectStandard(c.save, QKeySequence::Save, "Ctrl+S");
+    expectStandard(c.undo, QKeySequence::Undo, "Ctrl+Z");
+    expectStandard(c.redo, QKeySequence::Redo, "Ctrl+Shift+Z");
     expectStandard(c.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
     expectStandard(c.exit, QKeySequence::Quit, "Ctrl+Q");
 

@@ -753,11 +753,12 @@ TEST(MainWindowMenus, TextsAndOrderAreExact)
     rig.Open();
     QStringList menus;
     for (QAction* a : rig.C().menuBar->actions()) menus << test::Shown(a);
-    EXPECT_EQ(menus, QStringList({"File", "Clone", "Tools", "Service", "Help"}));
+    EXPECT_EQ(menus, QStringList({"File", "Edit", "Clone", "Tools", "Service", "Help"}));
     QStringList items;
     for (QAction* a : rig.C().menuBar->actions()[0]->menu()->actions())
         if (!a->isSeparator()) items << test::Shown(a);
-    EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Exit"}));
+    EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Back up the radio before writing",
+                                  "Backups...", "Exit"}));
     EXPECT_TRUE(rig.C().writeButton->isDefault());
 }
 

@@ -18,6 +18,7 @@ struct RecordedBox {
     MsgButtons buttons;
     MsgIcon icon;
     QString informative;  // the second paragraph, empty for a plain box
+    QString detail;       // the unfolded details, empty for most boxes
 };
 
 class ScriptedServices : public WindowServices {
@@ -40,10 +41,15 @@ public:
     {
         return MessageBoxWithInfo(parent, text, QString(), caption, buttons, icon);
     }
-    MsgAnswer MessageBoxWithInfo(QWidget*, const QString& text, const QString& informative, const QString& caption,
-                                 MsgButtons buttons, MsgIcon icon) override
+    MsgAnswer MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
+                                 const QString& caption, MsgButtons buttons, MsgIcon icon) override
     {
-        boxes.push_back({text, caption, buttons, icon, informative});
+        return MessageBoxWithDetail(parent, text, informative, QString(), caption, buttons, icon);
+    }
+    MsgAnswer MessageBoxWithDetail(QWidget*, const QString& text, const QString& informative, const QString& detail,
+                                   const QString& caption, MsgButtons buttons, MsgIcon icon) override
+    {
+        boxes.push_back({text, caption, buttons, icon, informative, detail});
         if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
         if (answers.empty()) return MsgAnswer::No;
         MsgAnswer a = answers.front();

@@ -106,6 +106,9 @@ struct WindowRig {
                    QString::fromStdString(folder.File("QX720Clone.Bin")),
                    radioJobs};
     std::unique_ptr<MainWindow> window;
+    // Whether Write backs the radio up first; off for tests of other subjects (a backup reads
+    // the whole EEPROM).
+    bool backups = false;
 
     // `adaptorRefused`: the adaptor is plugged in but this user may not open it.
     explicit WindowRig(bool adaptorRefused = false)
@@ -119,6 +122,7 @@ struct WindowRig {
         std::setlocale(LC_NUMERIC, "C");
         services.currentDirectory = app.startDirectory;
         services.now = LocalTime{2026, 12, 7, 9, 5, 3, 120};
+        app.backupFolder = QString::fromStdString(folder.File("backups"));
     }
     ~WindowRig()
     {
@@ -129,6 +133,7 @@ struct WindowRig {
     {
         window = std::make_unique<MainWindow>(app);
         window->Timer()->stop();
+        window->Controls().backupBeforeWrite->setChecked(backups);
         return *window;
     }
     MainWindow& W() { return *window; }

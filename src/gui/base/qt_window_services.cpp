@@ -52,11 +52,19 @@ MsgAnswer QtWindowServices::MessageBox(QWidget* parent, const QString& text, con
 MsgAnswer QtWindowServices::MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
                                                const QString& caption, MsgButtons buttons, MsgIcon icon)
 {
+    return MessageBoxWithDetail(parent, text, informative, QString(), caption, buttons, icon);
+}
+
+MsgAnswer QtWindowServices::MessageBoxWithDetail(QWidget* parent, const QString& text, const QString& informative,
+                                                 const QString& detail, const QString& caption, MsgButtons buttons,
+                                                 MsgIcon icon)
+{
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     if (buttons == MsgButtons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
     if (buttons == MsgButtons::YesNoCancel) set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(ToQtIcon(icon), caption, text, set, parent);
     box.setInformativeText(informative);
+    box.setDetailedText(detail);
     // Esc and the close button answer Cancel where there is one; the box picks it itself.
     if (buttons == MsgButtons::YesNoCancel) box.setDefaultButton(QMessageBox::Yes);
     const int pressed = box.exec();

@@ -11,6 +11,9 @@ public:
                          MsgIcon icon) override;
     MsgAnswer MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
                                  const QString& caption, MsgButtons buttons, MsgIcon icon) override;
+    MsgAnswer MessageBoxWithDetail(QWidget* parent, const QString& text, const QString& informative,
+                                   const QString& detail, const QString& caption, MsgButtons buttons,
+                                   MsgIcon icon) override;
     QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     QString ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     bool OpenTextFile(const QString& path) override;

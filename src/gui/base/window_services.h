@@ -32,6 +32,14 @@ public:
     // The same box with a second, informative paragraph under its text.
     virtual MsgAnswer MessageBoxWithInfo(QWidget* parent, const QString& text, const QString& informative,
                                          const QString& caption, MsgButtons buttons, MsgIcon icon) = 0;
+    // The same with details the user can unfold (a long list, the system's reason for a failure).
+    virtual MsgAnswer MessageBoxWithDetail(QWidget* parent, const QString& text, const QString& informative,
+                                           const QString& detail, const QString& caption, MsgButtons buttons,
+                                           MsgIcon icon)
+    {
+        (void)detail;
+        return MessageBoxWithInfo(parent, text, informative, caption, buttons, icon);
+    }
     // An existing file to open, or an empty string when cancelled.
     virtual QString ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
     // A file to save to, with the confirmation before replacing one; empty when cancelled.

@@ -115,13 +115,7 @@ int main(int argc, char* argv[])
     window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
     window.Config().modelType = 1;
     window.Config().logoFlag = 0;
-    {
-        qx::CloneResult loaded = qx::LoadCloneFile(qx::ToNativePath(boat), window.Document(), window.Config());
-        if (loaded != qx::kResultOk) return 1;
-        window.SetUntitled(0);
-        window.ShowDocument();
-        window.UpdateTitle();
-    }
+    if (!window.Doc().Load(boat)) return 1;
     const auto& c = window.Controls();
     c.band->setCurrentIndex(c.band->findText("Private"));
     c.channels->item(9)->setSelected(true);

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <memory>
 
+#include "backups/backup_store.h"
+#include "clone/eeprom_transfer.h"
 #include "clone/pc_clone.h"
 #include "document/clone_file.h"
 #include "gui/base/qt_window_services.h"
@@ -47,9 +49,11 @@ struct MainWindow::CloneRun {
     // started with.
     int32_t adjustMode = 0;
     std::string directory;
+    std::string backupFolder;  // a Write backs the radio up here first; empty: no backup
     // What the worker found.
     int comparison = 0;  // the verify report's outcome
     QString reportPath;
+    BackupResult backup;  // the backup before a Write
 };
 
 void MainWindow::OnWriteToRadio()
@@ -82,15 +86,17 @@ void MainWindow::StartOrStop(CloneKind kind)
     auto run = std::make_shared<CloneRun>();
     run->kind = kind;
     StoreBandSelection();
-    if (kind != CloneKind::HandShake && config_.modified) GatherControls();
-    if (kind == CloneKind::Write || kind == CloneKind::HandShake) run->record = document_;
-    run->pcRecord = document_;
-    run->options = config_;
+    if (kind != CloneKind::HandShake && doc_.IsModified()) GatherControls();
+    if (kind == CloneKind::Write || kind == CloneKind::HandShake) run->record = doc_.Record();
+    run->pcRecord = doc_.Record();
+    run->options = doc_.Config();
     run->adjustMode = app_.adjustMode;
-    run->directory = ToNativePath(startDirectory_);
+    run->directory = ToNativePath(doc_.StartDirectory());
+    if (kind == CloneKind::Write && ui_.backupBeforeWrite->isChecked())
+        run->backupFolder = ToNativePath(BackupFolder());
 
     services_.ShowWaitCursor();
-    SetStatusText(StartText(kind));
+    SetStatusText(run->backupFolder.empty() ? StartText(kind) : "Backing up the radio...");
     // A countdown left from an earlier message must not put "Ready." over a running job.
     statusCountdown_ = 0;
     CloneEnvironment& shared = app_.clone;
@@ -99,9 +105,24 @@ void MainWindow::StartOrStop(CloneKind kind)
         [this, run](CloneResult result) { FinishClone(*run, result); });
 }
 
+// On the worker thread: the whole EEPROM into a new backup file. A write goes on only after a
+// complete backup.
+CloneResult MainWindow::BackUpBeforeWrite(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
+{
+    context.Progress().SetRange(0, kEepromTransferBlocks);
+    run.backup = BackUpRadio(EepromTransfer{shared, &run.options, &context.Progress(), {}}, run.backupFolder,
+                             shared.clock());
+    if (run.backup.result == kResultOk) context.Note(StartText(CloneKind::Write));
+    return run.backup.result;
+}
+
 // On the worker thread: the run itself, then the verify report (file work, kept off the window).
 CloneResult MainWindow::RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
 {
+    if (!run.backupFolder.empty()) {
+        const CloneResult backedUp = BackUpBeforeWrite(run, shared, context);
+        if (backedUp != kResultOk) return backedUp;
+    }
     CloneEnvironment environment{shared.adaptor, shared.stopEvent, shared.writeImage, shared.readImage,
                                  run.adjustMode, shared.clock,     shared.timing};
     CloneResult result = kResultOk;
@@ -136,7 +157,10 @@ void MainWindow::ShowCloneFailure(CloneResult result, const char* caption, const
     // "Radio is not detected!" alone would send the user looking for a cable fault.
     if (result == kResultRadioNotDetected && app_.clone.adaptor.PermissionDenied())
         text += QString("\n") + kPermissionDeniedHint;
-    services_.MessageBoxWithInfo(this, text, informative, caption, MsgButtons::Ok, MsgIcon::Warning);
+    // The operating system's own words for an adaptor failure, for whoever looks into it.
+    const std::string reason = app_.clone.adaptor.LastError();
+    const QString detail = reason.empty() ? QString() : QString::fromStdString("Reason: " + reason);
+    services_.MessageBoxWithDetail(this, text, informative, detail, caption, MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void MainWindow::FinishRead(const CloneRun& run, CloneResult result)
@@ -147,10 +171,8 @@ void MainWindow::FinishRead(const CloneRun& run, CloneResult result)
         return;
     }
     SetStatus("Read OK.");
-    document_ = run.record;
-    config_.modified = 1;
+    doc_.TakeRead(run.record);
     ShowDocument();
-    UpdateTitle();
     // The user's data, kept; but a file saved from it would not open again.
     const std::string problem = CloneRecordProblem(run.record);
     if (problem.empty() || closing_) return;
@@ -180,6 +202,26 @@ void MainWindow::FinishVerify(const CloneRun& run, CloneResult result)
     }
 }
 
+void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
+{
+    if (result == kResultOk) {
+        SetStatus("Write OK.");
+        return;
+    }
+    const bool backupFailed = !run.backupFolder.empty() && run.backup.path.empty();
+    if (!backupFailed) {
+        ShowCloneFailure(result, "Write Error", kPartlyWrittenInfo);
+    } else if (!closing_ && result != kResultUserCancel) {
+        // Nothing reached the radio: say so, and why, rather than "may hold part of".
+        const std::string why = run.backup.problem.empty() ? DescribeResult(result) : run.backup.problem;
+        services_.MessageBoxWithInfo(
+            this, QString::fromStdString("No backup of the radio could be made, so nothing was written to it.\n" + why),
+            "To write without a backup, turn off File\u00A0/\u00A0Back up the radio before writing.", "Write Error",
+            MsgButtons::Ok, MsgIcon::Warning);
+    }
+    SetStatus(backupFailed && result == kResultUserCancel ? "User Cancel." : "Ready.");
+}
+
 void MainWindow::FinishClone(const CloneRun& run, CloneResult result)
 {
     services_.HideWaitCursor();
@@ -192,14 +234,7 @@ void MainWindow::FinishClone(const CloneRun& run, CloneResult result)
             SetStatusText("Readt.");
         }
         break;
-    case CloneKind::Write:
-        if (result == kResultOk) {
-            SetStatus("Write OK.");
-        } else {
-            ShowCloneFailure(result, "Write Error", kPartlyWrittenInfo);
-            SetStatus("Ready.");
-        }
-        break;
+    case CloneKind::Write: FinishWrite(run, result); break;
     case CloneKind::Read: FinishRead(run, result); break;
     case CloneKind::Verify: FinishVerify(run, result); break;
     case CloneKind::None: break;

@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
@@ -38,7 +39,6 @@
 #include "gui/window/identity_hint.h"
 #include "model/checksum.h"
 #include "model/identity.h"
-
 #include "reports/freq_table.h"
 
 // The icon resource lives in a static library: make sure the linker keeps it.
@@ -61,6 +61,9 @@ WindowDialogs WindowDialogs::Defaults()
     d.featureSetup = RunFeatureSetupDialog;
     d.epromTools = RunEpromToolsDialog;
     d.config = RunConfigDialog;
+#ifdef QX_HAVE_BACKUPS_DIALOG
+    d.backups = RunBackupsDialog;
+#endif
     return d;
 }
 
@@ -126,26 +129,19 @@ void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const c
         action->setShortcuts(key);
 }
 
-// Stores a valid 9-digit identity as the window always has: the first 10 bytes cleared,
-// the digits and their NUL.
-void StoreIdentity(char* field, const std::string& digits)
-{
-    std::memset(field, 0, 10);
-    std::memcpy(field, digits.data(), 9);
-    field[9] = '\0';
-}
-
 }  // namespace
 
 MainWindow::MainWindow(AppContext& app, QWidget* parent)
-    : QDialog(parent), app_(app), services_(app.services), dialogs_(WindowDialogs::Defaults())
+    : QDialog(parent),
+      app_(app),
+      services_(app.services),
+      doc_(app.services, app.startDirectory.isEmpty() ? app.services.CurrentDirectory() : app.startDirectory),
+      dialogs_(WindowDialogs::Defaults())
 {
-    std::memset(&document_, 0, sizeof document_);
-    std::memset(&config_, 0, sizeof config_);
     statusCountdown_ = 0;
     app_.busyEvent.Reset();
     app_.clone.stopEvent.Reset();
-    startDirectory_ = app_.startDirectory.isEmpty() ? services_.CurrentDirectory() : app_.startDirectory;
+    app_.adjustMode = 0;
 
     setObjectName("MainWindow");
     setWindowIcon(AppIcon());
@@ -157,22 +153,12 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
 
     ui_.atis->setMaxLength(9);
     ui_.mmsi->setMaxLength(9);
-
-    if (!ReadStateFile(ToNativePath(app_.stateFilePath), config_)) ResetModelConfig(config_);
-    config_.logoFlag = 0;
-    config_.romMapFlag = 0;
-    config_.bandIndex = 0;
-    config_.uiReadOnly = 0;
-    SetUntitled(1);
-    app_.adjustMode = 0;
-    ResetSettings(document_, config_.modelType);
-
     FillStepLists();
     ui_.wx->setEnabled(false);
     ui_.privateGroup->setEnabled(false);
-    config_.modified = 0;
-    ShowDocument();
-    UpdateTitle();
+
+    BindDocument();
+    doc_.Start(app_.stateFilePath);
 
     // The window keeps the size of its contents; it opens centred on its screen.
     adjustSize();
@@ -182,6 +168,25 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     timer_->setInterval(kTimerIntervalMs);
     connect(timer_, &QTimer::timeout, this, &MainWindow::OnTimerTick);
     timer_->start();
+}
+
+void MainWindow::BindDocument()
+{
+    doc_.SetBoxParent(this);
+    connect(&doc_, &CloneDocument::recordChanged, this, [this](bool newDocument) { ShowRecord(!newDocument); });
+    connect(&doc_, &CloneDocument::stateChanged, this, &MainWindow::UpdateTitle);
+    connect(&doc_, &CloneDocument::status, this, [this](const QString& text, bool timed) {
+        if (timed)
+            SetStatus(text);
+        else
+            SetStatusText(text);
+    });
+    connect(&doc_, &CloneDocument::pendingEditsNeeded, this, &MainWindow::GatherControls);
+    QUndoStack* history = &doc_.History();
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(history, signal, this, &MainWindow::UpdateUndoActions);
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(history, signal, this, &MainWindow::UpdateUndoActions);
 }
 
 MainWindow::~MainWindow()
@@ -197,17 +202,21 @@ void MainWindow::BuildMenus()
     ui_.menuBar = bar;
 
     // Mnemonics and shortcuts for the keyboard; the texts stay those of the classic menus.
-    QMenu* file = bar->addMenu("&File");
-    ui_.loadDefault = file->addAction("&Load Default", this, &MainWindow::OnLoadDefault);
-    ui_.open = file->addAction("&Open", this, &MainWindow::OnOpen);
-    ui_.save = file->addAction("&Save", this, &MainWindow::OnSave);
-    ui_.saveAs = file->addAction("Save &as", this, &MainWindow::OnSaveAs);
-    file->addSeparator();
-    ui_.exit = file->addAction("E&xit", this, &MainWindow::reject);
+    BuildFileMenu(bar);
     SetStandardShortcut(ui_.open, QKeySequence::Open, "Ctrl+O");
     SetStandardShortcut(ui_.save, QKeySequence::Save, "Ctrl+S");
     SetStandardShortcut(ui_.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
     SetStandardShortcut(ui_.exit, QKeySequence::Quit, "Ctrl+Q");
+
+    QMenu* edit = bar->addMenu("&Edit");
+    ui_.undo = edit->addAction("&Undo", this, &MainWindow::OnUndo);
+    ui_.redo = edit->addAction("&Redo", this, &MainWindow::OnRedo);
+    ui_.undo->setObjectName("undo");
+    ui_.redo->setObjectName("redo");
+    SetStandardShortcut(ui_.undo, QKeySequence::Undo, "Ctrl+Z");
+    SetStandardShortcut(ui_.redo, QKeySequence::Redo, "Ctrl+Shift+Z");
+    ui_.undo->setEnabled(false);
+    ui_.redo->setEnabled(false);
 
     QMenu* clone = bar->addMenu("&Clone");
     ui_.writeToRadio = clone->addAction("&Write to Radio", this, &MainWindow::OnWriteToRadio);
@@ -221,6 +230,11 @@ void MainWindow::BuildMenus()
     QMenu* tools = bar->addMenu("&Tools");
     ui_.exportFreqTable = tools->addAction("&Export Freq Table", this, &MainWindow::OnExportFreqTable);
     ui_.viewCheckSum = tools->addAction("View &CheckSum", this, &MainWindow::OnViewCheckSum);
+    tools->addSeparator();
+    ui_.exportChannels = tools->addAction("Export Cha&nnels (CSV)...", this, &MainWindow::OnExportChannels);
+    ui_.importChannels = tools->addAction("&Import Channels (CSV)...", this, &MainWindow::OnImportChannels);
+    ui_.exportChannels->setObjectName("exportChannels");
+    ui_.importChannels->setObjectName("importChannels");
 
     // The service commands have no place in the classic menus; they get their own.
     QMenu* service = bar->addMenu("&Service");
@@ -291,7 +305,10 @@ QGroupBox* MainWindow::BuildIdentityBox()
     auto* atisRow = new QHBoxLayout;
     atisRow->addWidget(ui_.atis);
     auto* fromMmsi = new AtisFromMmsiButton(ui_.mmsi, ui_.atis);
-    connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] { MarkModified(); });
+    connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] {
+        GatherControls();
+        MarkModified();
+    });
     atisRow->addWidget(fromMmsi);
     atisRow->addStretch();
     ident->addLayout(atisRow, 2, 1);
@@ -469,8 +486,8 @@ void MainWindow::ConnectControls()
     connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
     // Typing is an edit at once: Esc or a close with the cursor still in the field must not
     // pass for an unchanged document.
-    connect(ui_.mmsi, &QLineEdit::textEdited, this, &MainWindow::MarkModified);
-    connect(ui_.atis, &QLineEdit::textEdited, this, &MainWindow::MarkModified);
+    connect(ui_.mmsi, &QLineEdit::textEdited, &doc_, &CloneDocument::MarkModified);
+    connect(ui_.atis, &QLineEdit::textEdited, &doc_, &CloneDocument::MarkModified);
     // Enter on the channel list edits the channel, as a double click does (see eventFilter).
     ui_.channels->installEventFilter(this);
     connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);
@@ -489,101 +506,105 @@ void MainWindow::FillStepLists()
 // ---------------------------------------------------------------------------------------
 // Controls and document
 
-void MainWindow::GatherControls()
+ControlValues MainWindow::ReadControls() const
 {
-    document_.usaEnabled = ui_.usa->isChecked() ? 1 : 0;
-    document_.intEnabled = ui_.intl->isChecked() ? 1 : 0;
-    document_.canEnabled = ui_.can->isChecked() ? 1 : 0;
-    document_.usaNarrowEnabled = ui_.usaNarrow->isChecked() ? 1 : 0;
-    document_.intNarrowEnabled = ui_.intNarrow->isChecked() ? 1 : 0;
-    document_.canNarrowEnabled = ui_.canNarrow->isChecked() ? 1 : 0;
-    if (ui_.modelUsa->isChecked()) {
-        document_.modelType = 0;
-        document_.wxEnabled = 1;
-        document_.privateEnabled = 0;
-    } else {
-        document_.modelType = 1;
-        document_.wxEnabled = 0;
-        document_.privateEnabled = 1;
-    }
-    document_.txStep = ui_.txStep->currentIndex();
-    document_.rxStep = ui_.rxStep->currentIndex();
-
-    document_.atisByUser = ui_.atisByUser->isChecked() ? 1 : 0;
-    std::string atis = ToStd(ui_.atis->text().left(31));
-    if (IsValidId(atis)) StoreIdentity(document_.atisText, atis);
-    document_.mmsiByUser = ui_.mmsiByUser->isChecked() ? 1 : 0;
-    std::string mmsi = ToStd(ui_.mmsi->text().left(31));
-    if (IsValidId(mmsi)) StoreIdentity(document_.mmsiText, mmsi);
+    ControlValues v;
+    v.usaModel = ui_.modelUsa->isChecked();
+    v.usa = ui_.usa->isChecked();
+    v.intl = ui_.intl->isChecked();
+    v.can = ui_.can->isChecked();
+    v.usaNarrow = ui_.usaNarrow->isChecked();
+    v.intNarrow = ui_.intNarrow->isChecked();
+    v.canNarrow = ui_.canNarrow->isChecked();
+    v.txStep = ui_.txStep->currentIndex();
+    v.rxStep = ui_.rxStep->currentIndex();
+    v.mmsiByUser = ui_.mmsiByUser->isChecked();
+    v.atisByUser = ui_.atisByUser->isChecked();
+    v.mmsi = ToStd(ui_.mmsi->text().left(31));
+    v.atis = ToStd(ui_.atis->text().left(31));
+    return v;
 }
 
-void MainWindow::ShowDocument()
+void MainWindow::GatherControls()
 {
-    ui_.atisByUser->setChecked(document_.atisByUser != 0);
-    std::string atis = AtisText(document_);
-    if (IsValidId(atis)) ui_.atis->setText(QString::fromLatin1(atis.c_str()));
-    ui_.mmsiByUser->setChecked(document_.mmsiByUser != 0);
-    std::string mmsi = MmsiText(document_);
-    if (IsValidId(mmsi)) ui_.mmsi->setText(QString::fromLatin1(mmsi.c_str()));
+    const RadioSettings& record = doc_.Record();
+    auto gathered = std::make_unique<RadioSettings>(record);
+    StoreValues(ReadControls(), *gathered);
+    // What the controls would store if they only showed the record: the same bytes mean the
+    // user changed nothing, and the record takes the controls' form without a step.
+    auto shown = std::make_unique<RadioSettings>(record);
+    StoreValues(ValuesOf(record), *shown);
+    if (std::memcmp(gathered.get(), shown.get(), sizeof(RadioSettings)) == 0)
+        doc_.Normalize(*gathered);
+    else
+        doc_.Change(ChangeText(record, *gathered), *gathered);
+}
 
-    ui_.usa->setChecked(document_.usaEnabled != 0);
-    ui_.intl->setChecked(document_.intEnabled != 0);
-    ui_.can->setChecked(document_.canEnabled != 0);
-    ui_.usaNarrow->setChecked(document_.usaNarrowEnabled != 0);
-    ui_.intNarrow->setChecked(document_.intNarrowEnabled != 0);
-    ui_.canNarrow->setChecked(document_.canNarrowEnabled != 0);
+void MainWindow::ShowDocument() { ShowRecord(false); }
 
-    const bool usaModel = document_.modelType == 0;
-    ui_.modelUsa->setChecked(usaModel);
-    ui_.modelEurope->setChecked(!usaModel);
-    ui_.wx->setChecked(usaModel);
-    ui_.privateGroup->setChecked(!usaModel);
+void MainWindow::ShowIdentity(QLineEdit* field, const std::string& shown, bool keepView)
+{
+    const QString text = QString::fromLatin1(shown.c_str());
+    // A record without a valid identity leaves the field as it is, unless the field holds one
+    // that an undo has just taken back.
+    if (!shown.empty() || (keepView && IsValidId(ToStd(field->text())))) {
+        if (field->text() != text) field->setText(text);
+    }
+}
+
+void MainWindow::ShowRecord(bool keepView)
+{
+    RadioSettings& record = doc_.Record();
+    const ControlValues v = ValuesOf(record);
+    ui_.atisByUser->setChecked(v.atisByUser);
+    ShowIdentity(ui_.atis, v.atis, keepView);
+    ui_.mmsiByUser->setChecked(v.mmsiByUser);
+    ShowIdentity(ui_.mmsi, v.mmsi, keepView);
+
+    ui_.usa->setChecked(v.usa);
+    ui_.intl->setChecked(v.intl);
+    ui_.can->setChecked(v.can);
+    ui_.usaNarrow->setChecked(v.usaNarrow);
+    ui_.intNarrow->setChecked(v.intNarrow);
+    ui_.canNarrow->setChecked(v.canNarrow);
+    ui_.modelUsa->setChecked(v.usaModel);
+    ui_.modelEurope->setChecked(!v.usaModel);
+    ui_.wx->setChecked(v.usaModel);
+    ui_.privateGroup->setChecked(!v.usaModel);
 
     // Steps outside the three list positions act as 6.25 kHz; 25 kHz (2) is a real step.
-    if (document_.txStep < 0 || document_.txStep > 2) document_.txStep = 0;
-    if (document_.rxStep < 0 || document_.rxStep > 2) document_.rxStep = 0;
+    record.txStep = v.txStep;
+    record.rxStep = v.rxStep;
     {
         QSignalBlocker blockTx(ui_.txStep);
         QSignalBlocker blockRx(ui_.rxStep);
-        ui_.txStep->setCurrentIndex(document_.txStep);
-        ui_.rxStep->setCurrentIndex(document_.rxStep);
+        ui_.txStep->setCurrentIndex(v.txStep);
+        ui_.rxStep->setCurrentIndex(v.rxStep);
     }
 
+    const QString band = ui_.band->currentText();
+    const int line = SelectedChannel();
     FillBandList();
+    const int keptBand = keepView ? ui_.band->findText(band) : -1;
+    if (keptBand > 0) {
+        QSignalBlocker block(ui_.band);
+        ui_.band->setCurrentIndex(keptBand);
+    }
     FillChannelList();
+    if (keepView && keptBand >= 0 && line >= 0 && line < ui_.channels->count()) ui_.channels->setCurrentRow(line);
     UpdateEditControls();  // the identity fields follow the boxes just set
 }
 
 void MainWindow::UpdateTitle()
 {
-    const QString version = QString::fromLatin1(kVersionText);
-    if (config_.untitled == 1) {
-        QString model = QString::fromLatin1(FieldText(document_.modelName).c_str());
-        setWindowTitle(model + " " + version);
-        SetIdentityCaption(model);
-    } else {
-        SetIdentityCaption(QString());
-        QString title = ShownPath();
-        if (config_.readOnlyFile == 1) title += "(Read only)";
-        if (config_.modified == 1) title += "*";
-        title += " - ";
-        title += config_.modelType == 0 ? "QX720USA" : "QX720EUR";
-        title += " " + version;
-        setWindowTitle(title);
-    }
+    setWindowTitle(doc_.Title(QString::fromLatin1(kVersionText)));
+    SetIdentityCaption(doc_.IdentityCaption());
+    ui_.save->setEnabled(!doc_.IsUntitled());
     QString options;
-    if (config_.logoFlag == 1) options += "Logo;";
-    if (config_.romMapFlag == 1) options += "Save RomMap;";
+    const ModelConfig& config = doc_.Config();
+    if (config.logoFlag == 1) options += "Logo;";
+    if (config.romMapFlag == 1) options += "Save RomMap;";
     ui_.optionLine->setText(options);
-}
-
-QString MainWindow::ShownPath() const
-{
-    const QString path = FromNativePath(ClonePath(config_));
-    if (startDirectory_.isEmpty()) return path;
-    int at = path.lastIndexOf(startDirectory_, -1, Qt::CaseSensitive);
-    if (at < 0) return path;
-    return path.mid(at + startDirectory_.size());
 }
 
 void MainWindow::SetIdentityCaption(const QString& caption)
@@ -595,20 +616,9 @@ void MainWindow::SetIdentityCaption(const QString& caption)
     ui_.identityBox->layout()->setContentsMargins(margins);
 }
 
-void MainWindow::MarkModified()
-{
-    const int was = config_.modified;
-    config_.modified = 1;
-    if (was == 0) UpdateTitle();
-}
+void MainWindow::MarkModified() { doc_.MarkModified(); }
 
-void MainWindow::SetUntitled(int flag)
-{
-    config_.untitled = flag;
-    ui_.save->setEnabled(flag != 1);
-}
-
-void MainWindow::StoreBandSelection() { config_.bandIndex = ui_.band->currentIndex(); }
+void MainWindow::StoreBandSelection() { doc_.Config().bandIndex = ui_.band->currentIndex(); }
 
 void MainWindow::SetStatusText(const QString& text) { ui_.status->setText(text); }
 
@@ -644,6 +654,7 @@ bool MainWindow::CheckIdentities()
 
 void MainWindow::OnIdentityBoxClicked()
 {
+    GatherControls();
     MarkModified();
     UpdateEditControls();
 }
@@ -653,16 +664,22 @@ bool MainWindow::IsReading() const { return app_.busyEvent.IsSet() && cloneKind_
 void MainWindow::UpdateEditControls()
 {
     const bool editable = !IsReading();
-    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup}) action->setEnabled(editable);
+    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup, ui_.backups}) action->setEnabled(editable);
     const std::initializer_list<QWidget*> editors = {
         ui_.edit,      ui_.add,       ui_.remove,    ui_.mmsiByUser, ui_.atisByUser,  ui_.usa,    ui_.intl,  ui_.can,
         ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.modelUsa,   ui_.modelEurope, ui_.txStep, ui_.rxStep};
     for (QWidget* control : editors) control->setEnabled(editable);
     ui_.mmsi->setEnabled(editable && !ui_.mmsiByUser->isChecked());
     ui_.atis->setEnabled(editable && !ui_.atisByUser->isChecked());
+    ui_.importChannels->setEnabled(editable);
+    UpdateUndoActions();
 }
 
-void MainWindow::OnIdentityFieldLeft() { MarkModified(); }
+void MainWindow::OnIdentityFieldLeft()
+{
+    GatherControls();
+    MarkModified();
+}
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
@@ -706,7 +723,7 @@ void MainWindow::OnTimerTick()
 void MainWindow::OnExportFreqTable()
 {
     const QString path = QDir(services_.CurrentDirectory()).filePath(kFreqTableFileName);
-    if (!WriteFreqTable(ToNativePath(path), document_, services_.Now())) {
+    if (!WriteFreqTable(ToNativePath(path), doc_.Record(), services_.Now())) {
         services_.MessageBox(this, QString("Can't Create file:\n%1").arg(path), "Error", MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
@@ -727,14 +744,14 @@ void MainWindow::ShowReport(const QString& path, const QString& outcome, const c
 
 void MainWindow::OnViewCheckSum()
 {
-    std::string text = ChecksumText(SettingsChecksum(document_));
+    std::string text = ChecksumText(SettingsChecksum(doc_.Record()));
     services_.MessageBox(this, QString::fromLatin1(text.c_str()), "CheckSum", MsgButtons::Ok, MsgIcon::None);
 }
 
 void MainWindow::OnAbout()
 {
     if (services_.CtrlHeld()) {
-        if (dialogs_.user(this, app_, config_) == QDialog::Accepted) UpdateTitle();
+        if (dialogs_.user(this, app_, doc_.Config()) == QDialog::Accepted) UpdateTitle();
     } else {
         dialogs_.about(this, app_);
     }
@@ -745,12 +762,16 @@ void MainWindow::OnSystemAbout() { dialogs_.about(this, app_); }
 void MainWindow::OnFeatureSetup()
 {
     if (IsReading()) return;  // the read's end would drop the change
-    if (dialogs_.featureSetup(this, app_, config_, document_) == QDialog::Accepted) MarkModified();
+    // The dialog edits a copy: its OK makes one undoable step.
+    auto edited = std::make_unique<RadioSettings>(doc_.Record());
+    if (dialogs_.featureSetup(this, app_, doc_.Config(), *edited) != QDialog::Accepted) return;
+    doc_.Change("Feature Setup", *edited);
+    MarkModified();
 }
 
-void MainWindow::OnConfig() { dialogs_.config(this, app_, config_, document_); }
+void MainWindow::OnConfig() { dialogs_.config(this, app_, doc_.Config(), doc_.Record()); }
 
-void MainWindow::OnEpromTools() { dialogs_.epromTools(this, app_, config_); }
+void MainWindow::OnEpromTools() { dialogs_.epromTools(this, app_, doc_.Config()); }
 
 // ---------------------------------------------------------------------------------------
 // Closing

@@ -1,5 +1,6 @@
-// The program's one window: shows and edits the document, runs the File, Clone, Tools, Help
-// and Service commands, and polls the clone adaptor once a second.
+// The program's one window: builds the widgets and binds them to the document (CloneDocument:
+// the record, its file and history) and to the radio job runner; polls the clone adaptor once
+// a second.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,8 @@
 
 #include "document/model_config.h"
 #include "gui/base/app_context.h"
+#include "gui/document/clone_document.h"
+#include "gui/document/control_values.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"
 
@@ -47,6 +50,8 @@ struct WindowDialogs {
     std::function<int(QWidget*, AppContext&, ModelConfig&, RadioSettings&)> featureSetup;
     std::function<int(QWidget*, AppContext&, ModelConfig&)> epromTools;
     std::function<int(QWidget*, AppContext&, ModelConfig&, RadioSettings&)> config;
+    // File / Backups...: Accepted with the path of a backup to open.
+    std::function<int(QWidget*, AppContext&, const QString& folder, QString& openPath)> backups;
 
     static WindowDialogs Defaults();
 };
@@ -57,13 +62,19 @@ struct MainWindowControls {
     QAction* open = nullptr;
     QAction* save = nullptr;
     QAction* saveAs = nullptr;
+    QAction* backupBeforeWrite = nullptr;
+    QAction* backups = nullptr;
     QAction* exit = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     QAction* writeToRadio = nullptr;
     QAction* readFromRadio = nullptr;
     QAction* verify = nullptr;
     QAction* handShake = nullptr;
     QAction* exportFreqTable = nullptr;
     QAction* viewCheckSum = nullptr;
+    QAction* exportChannels = nullptr;
+    QAction* importChannels = nullptr;
     QAction* about = nullptr;
     QAction* featureSetup = nullptr;
     QAction* configDialog = nullptr;
@@ -110,12 +121,13 @@ public:
     explicit MainWindow(AppContext& app, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Moving data between the controls and the document.
+    // Moving data between the controls and the document. GatherControls makes what the
+    // controls hold one undoable step (named after what changed); ShowDocument shows the
+    // record from the first band on.
     void GatherControls();
     void ShowDocument();
     void UpdateTitle();
     void MarkModified();
-    void SetUntitled(int flag);
     void StoreBandSelection();
 
     // The channel list.
@@ -130,20 +142,15 @@ public:
     // The check of the two identity fields that guards Write to Radio; shows its refusal.
     bool CheckIdentities();
 
-    // File commands.
-    enum class SaveAsOutcome { Written, Cancelled, WriteFailed };
+    // File and Edit commands (the decisions are the document's).
     void OnLoadDefault();
     void OnOpen();
     void OnSave();
     void OnSaveAs();
-    SaveAsOutcome SaveAsFlow();
-    // After a Yes to a save question: saves in place, or through Save as for a read-only file or
-    // an untitled document. False when nothing was saved (a failure has been shown, or the
-    // chooser was cancelled): the command that asked must not go on and discard the edits.
-    bool SaveOffer();
-    // The save question before work not yet in a file is replaced or dropped: Yes/No/Cancel.
-    // True when the command may go on (nothing unsaved, No, or Yes and saved).
-    bool AskToSave(const char* titledQuestion);
+    void OnBackups();
+    void OnBackupToggled(bool on);
+    void OnUndo();
+    void OnRedo();
     // False when the window must stay open: the save question was cancelled or the save failed.
     bool RunCloseSteps();
 
@@ -166,6 +173,8 @@ public:
     // and a box captioned `caption` name the report's full path.
     void ShowReport(const QString& path, const QString& outcome, const char* caption);
     void OnViewCheckSum();
+    void OnExportChannels();
+    void OnImportChannels();
     void OnAbout();
     void OnSystemAbout();
     void OnFeatureSetup();
@@ -186,14 +195,17 @@ public:
     // The one-second tick: status countdown and adaptor indicator.
     void OnTimerTick();
 
-    RadioSettings& Document() { return document_; }
-    ModelConfig& Config() { return config_; }
+    CloneDocument& Doc() { return doc_; }
+    RadioSettings& Document() { return doc_.Record(); }
+    ModelConfig& Config() { return doc_.Config(); }
     const MainWindowControls& Controls() const { return ui_; }
     WindowDialogs& Dialogs() { return dialogs_; }
     QTimer* Timer() const { return timer_; }
     CloneKind RunningKind() const { return cloneKind_; }
     int StatusCountdown() const { return statusCountdown_; }
-    const QString& StartDirectory() const { return startDirectory_; }
+    const QString& StartDirectory() const { return doc_.StartDirectory(); }
+    // Where the backups before writes go: the app context's folder, or the default one.
+    QString BackupFolder() const;
     // The channel list's selected line, -1 when none.
     int SelectedChannel() const;
     bool HasClosed() const { return closed_; }
@@ -210,9 +222,7 @@ protected:
 private:
     AppContext& app_;
     WindowServices& services_;
-    RadioSettings document_;
-    ModelConfig config_;
-    QString startDirectory_;
+    CloneDocument doc_;
     int statusCountdown_ = 0;
     CloneKind cloneKind_ = CloneKind::None;
     MainWindowControls ui_;
@@ -227,6 +237,8 @@ private:
     int identityCaptionHeight_ = 0;  // the room a caption takes in the identity box
 
     void BuildMenus();
+    void BuildFileMenu(QMenuBar* bar);
+    void BindDocument();
     void SetIdentityCaption(const QString& caption);
     void BuildControls();
     QGroupBox* BuildIdentityBox();
@@ -236,17 +248,22 @@ private:
     QLayout* BuildCloneButtons();
     void ConnectControls();
     void FillStepLists();
+    ControlValues ReadControls() const;
+    // `keepView`: after an edit, undo or redo the band and the selected line stay.
+    void ShowRecord(bool keepView);
+    void ShowIdentity(QLineEdit* field, const std::string& shown, bool keepView);
+    void UpdateUndoActions();
     void OpenPrivateChannel(bool fromEditButton);
-    bool SaveDocumentTo(const QString& path);
-    QString ShownPath() const;
-    FileDialogRequest CloneFileRequest() const;
+    FileDialogRequest CsvFileRequest() const;
 
     struct CloneRun;
     void StartOrStop(CloneKind kind);
     static CloneResult RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
+    static CloneResult BackUpBeforeWrite(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
     void FinishClone(const CloneRun& run, CloneResult result);
     void FinishRead(const CloneRun& run, CloneResult result);
     void FinishVerify(const CloneRun& run, CloneResult result);
+    void FinishWrite(const CloneRun& run, CloneResult result);
     void ShowCloneFailure(CloneResult result, const char* caption, const char* informative = "");
 };
 

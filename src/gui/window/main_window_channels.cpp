@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <algorithm>
+#include <memory>
 
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/window/main_window.h"
@@ -58,13 +59,13 @@ void MainWindow::FillChannelList()
 {
     ui_.channels->clear();
     const int group = CurrentGroup();
-    config_.bandIndex = group;
+    doc_.Config().bandIndex = group;
 
     QStringList lines;
     if (group == kGroupPrivate) {
         if (ui_.privateGroup->isChecked()) {
             for (int p = 0; p < kChannelsPerBlock; ++p) {
-                const ChannelEntry& entry = document_.channels[kPrivateBlock + p];
+                const ChannelEntry& entry = doc_.Record().channels[kPrivateBlock + p];
                 if (entry.inUse == 0 || entry.name[2] != '\0') break;
                 lines << QString::fromLatin1(FormatPrivateLine(entry).c_str());
             }
@@ -100,6 +101,7 @@ int MainWindow::SelectedChannel() const
 
 void MainWindow::OnGroupClicked()
 {
+    GatherControls();
     MarkModified();
     FillBandList();
     FillChannelList();
@@ -107,15 +109,20 @@ void MainWindow::OnGroupClicked()
 
 void MainWindow::OnModelClicked()
 {
-    MarkModified();
     const bool usaModel = ui_.modelUsa->isChecked();
     ui_.wx->setChecked(usaModel);
     ui_.privateGroup->setChecked(!usaModel);
+    GatherControls();
+    MarkModified();
     FillBandList();
     FillChannelList();
 }
 
-void MainWindow::OnStepChanged() { MarkModified(); }
+void MainWindow::OnStepChanged()
+{
+    GatherControls();
+    MarkModified();
+}
 
 void MainWindow::OpenPrivateChannel(bool fromEditButton)
 {
@@ -124,7 +131,7 @@ void MainWindow::OpenPrivateChannel(bool fromEditButton)
         Refuse(services_, this, "Only Private Channel Can be Modified!");
         return;
     }
-    if (!fromEditButton && config_.uiReadOnly != 0) {
+    if (!fromEditButton && doc_.Config().uiReadOnly != 0) {
         Refuse(services_, this, "UI Read Only!");
         return;
     }
@@ -133,10 +140,14 @@ void MainWindow::OpenPrivateChannel(bool fromEditButton)
         if (fromEditButton) Refuse(services_, this, "Please Select a Channel First!");
         return;
     }
-    config_.listPosition = selected;
-    config_.bandIndex = kGroupPrivate;
-    ChannelSetupDialog dialog(services_, document_, config_, false, this);
+    ModelConfig& config = doc_.Config();
+    config.listPosition = selected;
+    config.bandIndex = kGroupPrivate;
+    // The dialog edits a copy: its OK makes one undoable step.
+    auto edited = std::make_unique<RadioSettings>(doc_.Record());
+    ChannelSetupDialog dialog(services_, *edited, config, false, this);
     if (dialogs_.run(dialog) == QDialog::Accepted) {
+        doc_.Change("Edit private channel", *edited);
         MarkModified();
         FillChannelList();
     }
@@ -161,11 +172,12 @@ void MainWindow::OnAdd()
     int s = SelectedChannel();
     if (s < 0 || s >= n) s = n - 1;
 
-    config_.bandIndex = kGroupPrivate;
-    ChannelSetupDialog dialog(services_, document_, config_, true, this);
+    doc_.Config().bandIndex = kGroupPrivate;
+    auto edited = std::make_unique<RadioSettings>(doc_.Record());
+    ChannelSetupDialog dialog(services_, *edited, doc_.Config(), true, this);
     if (dialogs_.run(dialog) != QDialog::Accepted) return;
 
-    ChannelEntry* block = &document_.channels[kPrivateBlock];
+    ChannelEntry* block = &edited->channels[kPrivateBlock];
     if (n == 0) {
         block[0] = dialog.Entry();
     } else if (s == n - 1) {
@@ -174,6 +186,7 @@ void MainWindow::OnAdd()
         for (int i = n - 1; i >= s + 1; --i) block[i + 1] = block[i];
         block[s + 1] = dialog.Entry();
     }
+    doc_.Change("Add private channel", *edited);
     MarkModified();
     FillChannelList();
 }
@@ -195,11 +208,13 @@ void MainWindow::OnRemove()
         Refuse(services_, this, "Please Select a Channel!");
         return;
     }
-    ChannelEntry* block = &document_.channels[kPrivateBlock];
+    auto edited = std::make_unique<RadioSettings>(doc_.Record());
+    ChannelEntry* block = &edited->channels[kPrivateBlock];
     if (s < n - 1) {
         for (int i = s + 1; i <= n - 1; ++i) block[i - 1] = block[i];
     }
     block[n - 1].inUse = 0;
+    doc_.Change("Remove private channel", *edited);
     MarkModified();
     FillChannelList();
 }

@@ -1,170 +1,122 @@
-// The File commands, the save offers and the close steps.
-#include <QDir>
-#include <QFileInfo>
+// The File and Edit commands: the window runs the wizard and the backups list, the document
+// makes the decisions; the close steps.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <cstdlib>
+#include <memory>
 
-#include "document/clone_file.h"
+#include "backups/backup_store.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/window/main_window.h"
-#include "result/clone_result.h"
 
 namespace qx {
 
 namespace {
 
-bool PathFits(const QString& path) { return ToNativePath(path).size() <= kMaxPathChars; }
+constexpr const char* kBackupSetting = "backupBeforeWrite";
 
 }  // namespace
-
-FileDialogRequest MainWindow::CloneFileRequest() const
-{
-    FileDialogRequest request;
-    request.directory = startDirectory_;
-    request.pattern = "*.dat";
-    request.filter = "*.dat";
-    request.defaultSuffix = "dat";
-    return request;
-}
-
-bool MainWindow::SaveDocumentTo(const QString& path)
-{
-    // Saving replaces the file through a temporary one, which would also replace a file the
-    // user has made read-only; such a file counts as one that cannot be written.
-    if (QFileInfo::exists(path) && !services_.MayWriteFile(path)) return false;
-    return WriteCloneFile(ToNativePath(path), document_, config_) == kResultOk;
-}
-
-MainWindow::SaveAsOutcome MainWindow::SaveAsFlow()
-{
-    GatherControls();
-    const QString path = services_.ChooseSaveFile(this, CloneFileRequest());
-    if (path.isEmpty()) return SaveAsOutcome::Cancelled;
-    // The state record keeps at most 259 characters of a path; a longer one would later
-    // save to a cut-off name.
-    if (!PathFits(path) || !SaveDocumentTo(path)) return SaveAsOutcome::WriteFailed;
-    config_.readOnlyFile = 0;
-    SetClonePath(config_, ToNativePath(path));
-    return SaveAsOutcome::Written;
-}
-
-bool MainWindow::SaveOffer()
-{
-    const char* failure = nullptr;
-    if (config_.readOnlyFile == 1 || config_.untitled == 1) {
-        // Yes asked for the work to be kept: a cancelled chooser holds the command up too.
-        switch (SaveAsFlow()) {
-        case SaveAsOutcome::Cancelled: return false;
-        case SaveAsOutcome::Written:
-            SetUntitled(0);
-            UpdateTitle();  // the title follows the new file
-            return true;
-        case SaveAsOutcome::WriteFailed: failure = "Save as file error."; break;
-        }
-    } else {
-        GatherControls();
-        if (SaveDocumentTo(FromNativePath(ClonePath(config_)))) {
-            UpdateTitle();  // the modified mark goes, even if the command is cancelled next
-            return true;
-        }
-        failure = "Save file error.";
-    }
-    // The user asked for the edits to be kept: going on silently would throw them away.
-    SetStatus(failure);
-    services_.MessageBox(this, failure, "Error", MsgButtons::Ok, MsgIcon::Stop);
-    return false;
-}
-
-bool MainWindow::AskToSave(const char* titledQuestion)
-{
-    if (config_.modified != 1) return true;
-    // A titled document keeps the question of its command; work never saved to a file gets
-    // the plain one.
-    const QString question = config_.untitled == 1 ? QString("Do you want to save?") : QString(titledQuestion);
-    switch (services_.AskYesNoCancel(this, question, "WARNING")) {
-    case MsgAnswer::Yes: return SaveOffer();
-    case MsgAnswer::No: return true;
-    default: return false;
-    }
-}
 
 void MainWindow::OnOpen()
 {
     if (IsReading()) return;  // the read would replace the opened file's contents
-    if (!AskToSave("Do you want to save?")) return;
-    const QString path = services_.ChooseOpenFile(this, CloneFileRequest());
-    if (path.isEmpty()) return;
-
-    CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), document_, config_) : kResultOpenFileError;
-    if (result != kResultOk) {
-        char text[288];
-        DescribeResult(text, sizeof text, result);
-        const QString message = QString::fromLatin1(text);
-        SetStatusText(message);
-        services_.MessageBox(this, message, "Error", MsgButtons::Ok, MsgIcon::None);
-        statusCountdown_ = 10;
-        return;
-    }
-    SetStatus("Open file OK.");
-    SetUntitled(0);
-    ShowDocument();
-    UpdateTitle();
+    doc_.Open();
 }
 
-void MainWindow::OnSave()
-{
-    if (config_.untitled == 1) return;
-    GatherControls();
-    if (SaveDocumentTo(FromNativePath(ClonePath(config_)))) {
-        UpdateTitle();
-        SetStatus("Save file OK.");
-    } else {
-        SetStatus("Save file error.");
-    }
-}
+void MainWindow::OnSave() { doc_.Save(); }
 
-void MainWindow::OnSaveAs()
-{
-    switch (SaveAsFlow()) {
-    case SaveAsOutcome::Written:
-        SetStatus("Save as file OK.");
-        SetUntitled(0);
-        UpdateTitle();
-        break;
-    case SaveAsOutcome::WriteFailed: SetStatus("Save as file error."); break;
-    case SaveAsOutcome::Cancelled: break;
-    }
-}
+void MainWindow::OnSaveAs() { doc_.SaveAs(); }
 
 void MainWindow::OnLoadDefault()
 {
     if (IsReading()) return;
-    // The wizard fills a record of its own; the document changes only after its OK.
-    auto scratch = std::make_unique<RadioSettings>();
-    const int32_t modelType = config_.modelType;
-    const int32_t europeanSet = config_.europeanSet;
-    ModelWizardDialog wizard(services_, scratch.get(), &config_, this);
+    // The wizard fills a record and a model choice of its own; the document changes only
+    // after its OK and the save question.
+    auto defaults = std::make_unique<DocumentState>();
+    ModelConfig choice = doc_.Config();
+    ModelWizardDialog wizard(services_, &defaults->record, &choice, this);
     if (dialogs_.run(wizard) != QDialog::Accepted) return;
+    defaults->modelType = choice.modelType;
+    defaults->europeanSet = choice.europeanSet;
+    if (doc_.LoadDefault(*defaults)) ShowDocument();
+}
 
-    if (!AskToSave("File is modified. Do you want to save?")) {
-        // The unsaved document stays; so does the model it was made for.
-        config_.modelType = modelType;
-        config_.europeanSet = europeanSet;
+QString MainWindow::BackupFolder() const
+{
+    if (!app_.backupFolder.isEmpty()) return app_.backupFolder;
+    return FromNativePath(DefaultBackupFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+}
+
+void MainWindow::OnBackupToggled(bool on)
+{
+    if (app_.settings) app_.settings->setValue(kBackupSetting, on);
+}
+
+void MainWindow::OnBackups()
+{
+    if (IsCloneRunning()) return;  // a restore would need the adaptor the run holds
+#ifdef QX_HAVE_BACKUPS_DIALOG
+    QString openPath;
+    if (dialogs_.backups(this, app_, BackupFolder(), openPath) != QDialog::Accepted || openPath.isEmpty()) return;
+    RadioSettings record{};
+    std::string problem;
+    if (!LoadBackupSettings(ToNativePath(openPath), record, problem)) {
+        services_.MessageBox(this, QString::fromStdString(problem), "Error", MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
-    document_ = *scratch;
-    // The defaults exist in no file yet: closing or opening another file offers to save them.
-    config_.modified = 1;
-    SetUntitled(1);
-    UpdateTitle();
-    ShowDocument();
+    if (doc_.OpenUntitled(record, "Backup opened.")) ShowDocument();
+#endif
+}
+
+void MainWindow::OnUndo()
+{
+    if (IsReading()) return;
+    GatherControls();  // a typed identity not yet a step becomes one, and is undone first
+    doc_.History().undo();
+}
+
+void MainWindow::OnRedo()
+{
+    if (IsReading()) return;
+    doc_.History().redo();
+}
+
+void MainWindow::UpdateUndoActions()
+{
+    const bool editable = !IsReading();
+    QUndoStack& history = doc_.History();
+    ui_.undo->setEnabled(editable && history.canUndo());
+    ui_.redo->setEnabled(editable && history.canRedo());
+    ui_.undo->setText(history.canUndo() ? "&Undo " + history.undoText() : QString("&Undo"));
+    ui_.redo->setText(history.canRedo() ? "&Redo " + history.redoText() : QString("&Redo"));
 }
 
 bool MainWindow::RunCloseSteps()
 {
     StoreBandSelection();
-    WriteStateFile(ToNativePath(app_.stateFilePath), config_);
-    if (config_.untitled == 0) GatherControls();
-    return AskToSave("File is Modify. Do you want to save?");
+    if (!doc_.IsUntitled()) GatherControls();
+    return doc_.CloseSteps(app_.stateFilePath);
+}
+
+void MainWindow::BuildFileMenu(QMenuBar* bar)
+{
+    QMenu* file = bar->addMenu("&File");
+    ui_.loadDefault = file->addAction("&Load Default", this, &MainWindow::OnLoadDefault);
+    ui_.open = file->addAction("&Open", this, &MainWindow::OnOpen);
+    ui_.save = file->addAction("&Save", this, &MainWindow::OnSave);
+    ui_.saveAs = file->addAction("Save &as", this, &MainWindow::OnSaveAs);
+    file->addSeparator();
+    ui_.backupBeforeWrite = file->addAction("Back up the radio before &writing");
+    ui_.backupBeforeWrite->setObjectName("backupBeforeWrite");
+    ui_.backupBeforeWrite->setCheckable(true);
+    ui_.backupBeforeWrite->setChecked(!app_.settings || app_.settings->value(kBackupSetting, true).toBool());
+    connect(ui_.backupBeforeWrite, &QAction::toggled, this, &MainWindow::OnBackupToggled);
+    ui_.backups = file->addAction("&Backups...", this, &MainWindow::OnBackups);
+    file->addSeparator();
+    ui_.exit = file->addAction("E&xit", this, &MainWindow::reject);
 }
 
 }  // namespace qx

@@ -1,0 +1,306 @@
+#include "gui/document/clone_document.h"
+
+#include <QFileInfo>
+#include <QUndoCommand>
+#include <cstring>
+
+#include "document/clone_file.h"
+#include "gui/base/qt_window_services.h"
+#include "result/clone_result.h"
+
+namespace qx {
+
+namespace {
+
+// Each step keeps two whole records (about 88 KB): a hundred steps stay under 9 MB.
+constexpr int kHistorySteps = 100;
+
+bool PathFits(const QString& path) { return ToNativePath(path).size() <= kMaxPathChars; }
+
+}  // namespace
+
+// One step of the history: the state before and after it.
+class DocumentStep : public QUndoCommand {
+public:
+    DocumentStep(CloneDocument& document, const QString& text, const DocumentState& after)
+        : QUndoCommand(text), document_(document), before_(document.State()), after_(after)
+    {
+    }
+    void undo() override { document_.Apply(before_); }
+    void redo() override { document_.Apply(after_); }
+
+private:
+    CloneDocument& document_;
+    DocumentState before_;
+    DocumentState after_;
+};
+
+CloneDocument::CloneDocument(WindowServices& services, const QString& startDirectory, QObject* parent)
+    : QObject(parent), services_(services), startDirectory_(startDirectory)
+{
+    std::memset(&record_, 0, sizeof record_);
+    std::memset(&config_, 0, sizeof config_);
+    history_.setUndoLimit(kHistorySteps);
+    // Undoing back to the saved state clears the modified mark; any other step sets it.
+    connect(&history_, &QUndoStack::indexChanged, this, [this] { SetModified(!history_.isClean()); });
+}
+
+void CloneDocument::Start(const QString& stateFilePath)
+{
+    if (!ReadStateFile(ToNativePath(stateFilePath), config_)) ResetModelConfig(config_);
+    config_.logoFlag = 0;
+    config_.romMapFlag = 0;
+    config_.bandIndex = 0;
+    config_.uiReadOnly = 0;
+    config_.untitled = 1;
+    ResetSettings(record_, config_.modelType);
+    StartHistory();
+    config_.modified = 0;
+    emit recordChanged(true);
+    emit stateChanged();
+}
+
+bool CloneDocument::SaveState(const QString& stateFilePath) const
+{
+    return WriteStateFile(ToNativePath(stateFilePath), config_);
+}
+
+DocumentState CloneDocument::State() const
+{
+    DocumentState state;
+    state.record = record_;
+    state.modelType = config_.modelType;
+    state.europeanSet = config_.europeanSet;
+    return state;
+}
+
+void CloneDocument::Apply(const DocumentState& state)
+{
+    record_ = state.record;
+    config_.modelType = state.modelType;
+    config_.europeanSet = state.europeanSet;
+    emit recordChanged(false);
+}
+
+void CloneDocument::SetModified(bool modified)
+{
+    const int32_t value = modified ? 1 : 0;
+    if (config_.modified == value) return;
+    config_.modified = value;
+    emit stateChanged();
+}
+
+void CloneDocument::SetUntitled(bool untitled)
+{
+    config_.untitled = untitled ? 1 : 0;
+    emit stateChanged();
+}
+
+void CloneDocument::StartHistory()
+{
+    history_.clear();
+    history_.setClean();
+}
+
+void CloneDocument::MarkModified() { SetModified(true); }
+
+bool CloneDocument::Change(const QString& text, const RadioSettings& after)
+{
+    DocumentState state = State();
+    state.record = after;
+    return Change(text, state);
+}
+
+bool CloneDocument::Change(const QString& text, const DocumentState& after)
+{
+    const DocumentState before = State();
+    if (std::memcmp(&before.record, &after.record, sizeof after.record) == 0 && before.modelType == after.modelType &&
+        before.europeanSet == after.europeanSet)
+        return false;
+    history_.push(new DocumentStep(*this, text, after));
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Title
+
+QString CloneDocument::ShownPath() const
+{
+    const QString path = FromNativePath(ClonePath(config_));
+    if (startDirectory_.isEmpty()) return path;
+    const int at = path.lastIndexOf(startDirectory_, -1, Qt::CaseSensitive);
+    if (at < 0) return path;
+    return path.mid(at + startDirectory_.size());
+}
+
+QString CloneDocument::IdentityCaption() const
+{
+    return IsUntitled() ? QString::fromLatin1(FieldText(record_.modelName).c_str()) : QString();
+}
+
+QString CloneDocument::Title(const QString& version) const
+{
+    if (IsUntitled()) return IdentityCaption() + " " + version;
+    QString title = ShownPath();
+    if (IsReadOnly()) title += "(Read only)";
+    if (IsModified()) title += "*";
+    title += " - ";
+    title += config_.modelType == 0 ? "QX720USA" : "QX720EUR";
+    return title + " " + version;
+}
+
+// ---------------------------------------------------------------------------------------
+// Files
+
+FileDialogRequest CloneDocument::CloneFileRequest() const
+{
+    FileDialogRequest request;
+    request.directory = startDirectory_;
+    request.pattern = "*.dat";
+    request.filter = "*.dat";
+    request.defaultSuffix = "dat";
+    return request;
+}
+
+bool CloneDocument::SaveTo(const QString& path)
+{
+    // Saving replaces the file through a temporary one, which would also replace a file the
+    // user has made read-only; such a file counts as one that cannot be written.
+    if (QFileInfo::exists(path) && !services_.MayWriteFile(path)) return false;
+    if (WriteCloneFile(ToNativePath(path), record_, config_) != kResultOk) return false;
+    history_.setClean();
+    emit stateChanged();
+    return true;
+}
+
+CloneDocument::SaveAsOutcome CloneDocument::SaveAsFlow()
+{
+    emit pendingEditsNeeded();
+    const QString path = services_.ChooseSaveFile(boxParent_, CloneFileRequest());
+    if (path.isEmpty()) return SaveAsOutcome::Cancelled;
+    // The state record keeps at most 259 characters of a path; a longer one would later
+    // save to a cut-off name.
+    if (!PathFits(path) || !SaveTo(path)) return SaveAsOutcome::WriteFailed;
+    config_.readOnlyFile = 0;
+    SetClonePath(config_, ToNativePath(path));
+    SetUntitled(false);  // the title follows the new file
+    return SaveAsOutcome::Written;
+}
+
+bool CloneDocument::SaveOffer()
+{
+    const char* failure = nullptr;
+    if (IsReadOnly() || IsUntitled()) {
+        // Yes asked for the work to be kept: a cancelled chooser holds the command up too.
+        switch (SaveAsFlow()) {
+        case SaveAsOutcome::Cancelled: return false;
+        case SaveAsOutcome::Written: return true;
+        case SaveAsOutcome::WriteFailed: failure = "Save as file error."; break;
+        }
+    } else {
+        emit pendingEditsNeeded();
+        // The modified mark goes, even if the command is cancelled next.
+        if (SaveTo(FromNativePath(ClonePath(config_)))) return true;
+        failure = "Save file error.";
+    }
+    // The user asked for the edits to be kept: going on silently would throw them away.
+    emit status(failure, true);
+    services_.MessageBox(boxParent_, failure, "Error", MsgButtons::Ok, MsgIcon::Stop);
+    return false;
+}
+
+bool CloneDocument::AskToSave(const char* titledQuestion)
+{
+    if (!IsModified()) return true;
+    // A titled document keeps the question of its command; work never saved to a file gets
+    // the plain one.
+    const QString question = IsUntitled() ? QString("Do you want to save?") : QString(titledQuestion);
+    switch (services_.AskYesNoCancel(boxParent_, question, "WARNING")) {
+    case MsgAnswer::Yes: return SaveOffer();
+    case MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
+void CloneDocument::Open()
+{
+    if (!AskToSave("Do you want to save?")) return;
+    const QString path = services_.ChooseOpenFile(boxParent_, CloneFileRequest());
+    if (!path.isEmpty()) Load(path);
+}
+
+bool CloneDocument::Load(const QString& path)
+{
+    const CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), record_, config_)
+                                              : kResultOpenFileError;
+    if (result != kResultOk) {
+        const QString message = QString::fromStdString(DescribeResult(result));
+        emit status(message, false);
+        services_.MessageBox(boxParent_, message, "Error", MsgButtons::Ok, MsgIcon::None);
+        emit status(message, true);  // the countdown starts once the box is gone
+        return false;
+    }
+    emit status("Open file OK.", true);
+    // A new file starts a new history: its steps cannot be undone into another file.
+    StartHistory();
+    config_.modified = 0;
+    SetUntitled(false);
+    emit recordChanged(true);
+    return true;
+}
+
+void CloneDocument::Save()
+{
+    if (IsUntitled()) return;
+    emit pendingEditsNeeded();
+    emit status(SaveTo(FromNativePath(ClonePath(config_))) ? "Save file OK." : "Save file error.", true);
+}
+
+void CloneDocument::SaveAs()
+{
+    switch (SaveAsFlow()) {
+    case SaveAsOutcome::Written: emit status("Save as file OK.", true); break;
+    case SaveAsOutcome::WriteFailed: emit status("Save as file error.", true); break;
+    case SaveAsOutcome::Cancelled: break;
+    }
+}
+
+bool CloneDocument::LoadDefault(const DocumentState& defaults)
+{
+    if (!AskToSave("File is modified. Do you want to save?")) return false;
+    // The defaults exist in no file yet: closing or opening another file offers to save them,
+    // and no undo makes them the saved file again.
+    Change("Load Default", defaults);
+    history_.resetClean();
+    config_.modified = 1;
+    SetUntitled(true);
+    return true;
+}
+
+bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& statusText)
+{
+    if (!AskToSave("Do you want to save?")) return false;
+    record_ = record;
+    StartHistory();
+    history_.resetClean();
+    config_.modified = 1;
+    SetUntitled(true);
+    emit recordChanged(true);
+    emit status(statusText, true);
+    return true;
+}
+
+void CloneDocument::TakeRead(const RadioSettings& record)
+{
+    Change("Read from Radio", record);
+    // Even the same bytes again count: the document now stands for the radio, not the file.
+    MarkModified();
+}
+
+bool CloneDocument::CloseSteps(const QString& stateFilePath)
+{
+    SaveState(stateFilePath);
+    return AskToSave("File is Modify. Do you want to save?");
+}
+
+}  // namespace qx

@@ -1,0 +1,121 @@
+// The document the window edits: the record, its options and file state, its history of
+// undoable steps, and every File-command decision (open, save, save as, load default, the
+// save questions). It talks to the user only through WindowServices and has no widgets.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include "document/model_config.h"
+#include "gui/base/window_services.h"
+#include "model/radio_settings.h"
+
+namespace qx {
+
+// What one step of the history changes: the record, and the model the options remember
+// (Load Default chooses one).
+struct DocumentState {
+    RadioSettings record;
+    int32_t modelType = 0;
+    int32_t europeanSet = 0;
+};
+
+class CloneDocument : public QObject {
+    Q_OBJECT
+
+public:
+    // `startDirectory`: where the file choosers start and what the title leaves out of a path.
+    CloneDocument(WindowServices& services, const QString& startDirectory, QObject* parent = nullptr);
+
+    // The widget the document's boxes and choosers belong to.
+    void SetBoxParent(QWidget* parent) { boxParent_ = parent; }
+
+    RadioSettings& Record() { return record_; }
+    const RadioSettings& Record() const { return record_; }
+    ModelConfig& Config() { return config_; }
+    const ModelConfig& Config() const { return config_; }
+    QUndoStack& History() { return history_; }
+    const QString& StartDirectory() const { return startDirectory_; }
+
+    bool IsModified() const { return config_.modified == 1; }
+    bool IsUntitled() const { return config_.untitled == 1; }
+    bool IsReadOnly() const { return config_.readOnlyFile == 1; }
+
+    // Start-up: the options the state file kept (or the defaults), a fresh record of the
+    // remembered model, untitled and unmodified, with no history.
+    void Start(const QString& stateFilePath);
+    bool SaveState(const QString& stateFilePath) const;
+
+    // The window title and the identity box's caption, from the file state.
+    QString Title(const QString& version) const;
+    QString IdentityCaption() const;
+    QString ShownPath() const;
+
+    // An edit that is not a step yet (typing in an identity field).
+    void MarkModified();
+    // One undoable step named `text`: the record becomes `after`. False, and no step, when
+    // nothing changes.
+    bool Change(const QString& text, const RadioSettings& after);
+    bool Change(const QString& text, const DocumentState& after);
+    // The controls' own normalisation of the record, not a user's edit: no step, no mark.
+    void Normalize(const RadioSettings& after) { record_ = after; }
+    DocumentState State() const;
+
+    // File commands. Each asks the view for its pending edits first (pendingEditsNeeded).
+    void Open();
+    // Open without the question and the chooser; a failure is shown. False when not loaded.
+    bool Load(const QString& path);
+    void Save();
+    void SaveAs();
+    // After the wizard's OK: the save question, then the defaults as one step of an untitled
+    // document. False when the question was cancelled or the offered save failed.
+    bool LoadDefault(const DocumentState& defaults);
+    // A record from elsewhere (a backup) as an untitled document with a new history; asks
+    // to save first. False when the user kept the current document.
+    bool OpenUntitled(const RadioSettings& record, const QString& status);
+    // What a Read brought: one step (undo puts back the document as it was), modified.
+    void TakeRead(const RadioSettings& record);
+
+    // The save question before work not yet in a file is replaced or dropped: Yes/No/Cancel.
+    // True when the command may go on (nothing unsaved, No, or Yes and saved).
+    bool AskToSave(const char* titledQuestion);
+    // After a Yes to a save question: saves in place, or through Save as for a read-only file
+    // or an untitled document. False when nothing was saved (a failure has been shown, or the
+    // chooser was cancelled): the command that asked must not go on and discard the edits.
+    bool SaveOffer();
+    // Closing: the state file, then the save question. False when the window must stay.
+    bool CloseSteps(const QString& stateFilePath);
+
+signals:
+    // The record changed under the view: a step, an undo or redo (the view keeps its place),
+    // or a new document (an opened file, the start).
+    void recordChanged(bool newDocument);
+    // Modified, untitled, read-only or the file changed: the title and Save follow.
+    void stateChanged();
+    // For the status line; `timed` arms the countdown back to "Ready.".
+    void status(const QString& text, bool timed);
+    // Before the document is saved or judged: the view stores what its controls hold.
+    void pendingEditsNeeded();
+
+private:
+    enum class SaveAsOutcome { Written, Cancelled, WriteFailed };
+
+    WindowServices& services_;
+    QWidget* boxParent_ = nullptr;
+    QString startDirectory_;
+    RadioSettings record_{};
+    ModelConfig config_{};
+    QUndoStack history_;
+
+    friend class DocumentStep;
+    void Apply(const DocumentState& state);
+    void SetModified(bool modified);
+    void SetUntitled(bool untitled);
+    void StartHistory();
+    FileDialogRequest CloneFileRequest() const;
+    bool SaveTo(const QString& path);
+    SaveAsOutcome SaveAsFlow();
+};
+
+}  // namespace qx

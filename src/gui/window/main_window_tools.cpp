@@ -1,0 +1,81 @@
+// Tools / Export Channels (CSV)... and Import Channels (CSV)...: the private channels through
+// the same code as `qx720 channels`.
+#include <QAction>
+
+#include "channels/channel_csv.h"
+#include "document/atomic_file.h"
+#include "gui/base/qt_window_services.h"
+#include "gui/window/main_window.h"
+#include "result/clone_result.h"
+
+namespace qx {
+
+namespace {
+
+// The box lists this many problems; the rest are in its details.
+constexpr int kProblemsShown = 10;
+
+}  // namespace
+
+FileDialogRequest MainWindow::CsvFileRequest() const
+{
+    FileDialogRequest request;
+    request.directory = doc_.StartDirectory();
+    request.pattern = "*.csv";
+    request.filter = "CSV files (*.csv)";
+    request.defaultSuffix = "csv";
+    return request;
+}
+
+void MainWindow::OnExportChannels()
+{
+    GatherControls();
+    if (doc_.Record().modelType == 0) {
+        services_.MessageBox(this, "A USA-model record has no private channels.", "Export Channels", MsgButtons::Ok,
+                             MsgIcon::Information);
+        return;
+    }
+    const QString path = services_.ChooseSaveFile(this, CsvFileRequest());
+    if (path.isEmpty()) return;
+    const std::string csv = ExportChannelsCsv(doc_.Record());
+    const CloneResult saved = SaveFileAtomically(ToNativePath(path), csv.data(), csv.size());
+    if (saved != kResultOk) {
+        services_.MessageBoxWithInfo(this, QString("Can't Create file:\n%1").arg(path),
+                                     QString::fromStdString(DescribeResult(saved)), "Error", MsgButtons::Ok,
+                                     MsgIcon::Stop);
+        return;
+    }
+    SetStatus(QString("Exported %1 private channels.").arg(PrivateListLength(doc_.Record())));
+}
+
+void MainWindow::OnImportChannels()
+{
+    if (IsReading()) return;  // the read's end would replace the imported channels
+    GatherControls();
+    if (doc_.Record().modelType == 0) {
+        services_.MessageBox(this, "A USA-model record has no private channels.", "Import Channels", MsgButtons::Ok,
+                             MsgIcon::Information);
+        return;
+    }
+    const QString path = services_.ChooseOpenFile(this, CsvFileRequest());
+    if (path.isEmpty()) return;
+    auto imported = std::make_unique<RadioSettings>(doc_.Record());
+    const CsvFileImport outcome = ImportChannelsCsvFile(ToNativePath(path), *imported);
+    if (!outcome.imported) {
+        QStringList all;
+        for (const std::string& problem : outcome.problems) all << QString::fromStdString(problem);
+        QStringList shown = all.mid(0, kProblemsShown);
+        if (all.size() > kProblemsShown)
+            shown << QString("... and %1 more (see the details).").arg(all.size() - kProblemsShown);
+        services_.MessageBoxWithDetail(this, QString("Nothing was imported: %1 has problems.").arg(path),
+                                       shown.join('\n'), all.join('\n'), "Import Channels", MsgButtons::Ok,
+                                       MsgIcon::Warning);
+        return;
+    }
+    doc_.Change("Import Channels (CSV)", *imported);
+    MarkModified();
+    FillChannelList();
+    SetStatus(QString("Imported %1 private channels.").arg(PrivateListLength(doc_.Record())));
+}
+
+}  // namespace qx

@@ -1,0 +1,264 @@
+// The document's history: every change to the document one undoable step, the saved state
+// clean, a new history for each opened file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "../support/records.h"
+#include "document/clone_file.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
+#include "gui/document/clone_document.h"
+#include "model/identity.h"
+#include "window_rig.h"
+
+namespace qx {
+namespace {
+
+using test::WindowRig;
+
+bool Same(const RadioSettings& a, const RadioSettings& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+RadioSettings EuropeWith(int channels)
+{
+    RadioSettings r;
+    ResetSettings(r, 1);
+    for (int i = 0; i < channels; ++i) {
+        const char name[3] = {'1', char('0' + i), '\0'};
+        r.channels[kPrivateBlock + i] = test::InUseChannel(name, 156.025 + i * 0.025, 156.025 + i * 0.025, 13);
+    }
+    return r;
+}
+
+void OpenRecord(WindowRig& rig, const RadioSettings& record, const char* name = "boat.dat")
+{
+    rig.services.openAnswers.push_back(rig.SaveRecord(record, name));
+    rig.W().OnOpen();
+}
+
+QString UndoText(WindowRig& rig) { return test::Shown(rig.C().undo); }
+
+// Undoes the last step and checks the record went back to `before`; redo brings `after` back.
+void ExpectUndoRedo(WindowRig& rig, const RadioSettings& before, const QString& name)
+{
+    SCOPED_TRACE(name.toStdString());
+    const RadioSettings after = rig.W().Document();
+    ASSERT_FALSE(Same(before, after));
+    EXPECT_EQ(UndoText(rig), "Undo " + name);
+    rig.W().OnUndo();
+    EXPECT_TRUE(Same(rig.W().Document(), before));
+    EXPECT_EQ(test::Shown(rig.C().redo), "Redo " + name);
+    rig.W().OnRedo();
+    EXPECT_TRUE(Same(rig.W().Document(), after));
+}
+
+TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
+{
+    test::ScriptedServices services;
+    test::TempDir folder("document");
+    services.currentDirectory = QString::fromStdString(folder.Path());
+    CloneDocument doc(services, services.currentDirectory);
+    int newDocuments = 0;
+    QObject::connect(&doc, &CloneDocument::recordChanged, [&](bool fresh) { newDocuments += fresh ? 1 : 0; });
+    doc.Start(QString::fromStdString(folder.File("state.Bin")));
+    EXPECT_TRUE(doc.IsUntitled());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.History().canUndo());
+
+    const RadioSettings start = doc.Record();
+    RadioSettings edited = start;
+    edited.canEnabled = edited.canEnabled ? 0 : 1;
+    EXPECT_FALSE(doc.Change("Nothing", start));  // no change, no step
+    ASSERT_TRUE(doc.Change("CAN channels", edited));
+    EXPECT_TRUE(doc.IsModified());
+
+    // Saved: clean. Undo leaves the saved state (modified), redo comes back to it (clean).
+    services.saveAnswers = {QString::fromStdString(folder.File("a.dat"))};
+    doc.SaveAs();
+    EXPECT_FALSE(doc.IsModified());
+    doc.History().undo();
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(Same(doc.Record(), start));
+    doc.History().redo();
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(Same(doc.Record(), edited));
+
+    // A Read is a step; undoing it puts back the document, still modified if it was not saved.
+    RadioSettings fromRadio = start;
+    SetMmsiText(fromRadio, "235012345");
+    doc.TakeRead(fromRadio);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.History().undoText(), "Read from Radio");
+    doc.History().undo();
+    EXPECT_TRUE(Same(doc.Record(), edited));
+    EXPECT_FALSE(doc.IsModified());
+
+    // Load Default makes an untitled document that no undo makes the saved file again.
+    DocumentState defaults;
+    ResetSettings(defaults.record, 1);
+    defaults.modelType = 1;
+    ASSERT_TRUE(doc.LoadDefault(defaults));
+    EXPECT_TRUE(doc.IsUntitled());
+    EXPECT_EQ(doc.Config().modelType, 1);
+    doc.History().undo();
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.Config().modelType, 0);  // the model the options remember comes back too
+
+    // Opening a file starts a new history.
+    ASSERT_EQ(WriteCloneFile(folder.File("b.dat"), start, doc.Config()), kResultOk);
+    services.answers = {MsgAnswer::No};
+    services.openAnswers = {QString::fromStdString(folder.File("b.dat"))};
+    doc.Open();
+    EXPECT_FALSE(doc.History().canUndo());
+    EXPECT_FALSE(doc.History().canRedo());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(newDocuments, 2);  // the start and the opened file; the steps kept the view
+}
+
+TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(2));
+    EXPECT_FALSE(rig.C().undo->isEnabled());
+
+    RadioSettings before = rig.W().Document();
+    rig.C().can->click();
+    ExpectUndoRedo(rig, before, "CAN channels");
+
+    before = rig.W().Document();
+    rig.C().modelUsa->click();
+    ExpectUndoRedo(rig, before, "Model");
+    EXPECT_TRUE(rig.C().modelUsa->isChecked());
+    rig.W().OnUndo();
+    EXPECT_TRUE(rig.C().modelEurope->isChecked());  // the controls follow the record
+
+    before = rig.W().Document();
+    rig.C().txStep->setCurrentIndex(2);
+    ExpectUndoRedo(rig, before, "TX PLL step");
+
+    before = rig.W().Document();
+    rig.C().mmsiByUser->click();
+    ExpectUndoRedo(rig, before, "MMSI entry by user");
+
+    // Typing is one step when the field is left, not one per key.
+    before = rig.W().Document();
+    rig.C().mmsi->setText("2350");
+    rig.C().mmsi->setText("235012345");
+    rig.W().OnIdentityFieldLeft();
+    ExpectUndoRedo(rig, before, "MMSI");
+    rig.W().OnUndo();
+    EXPECT_EQ(rig.C().mmsi->text(), "");  // the field shows the record without the typed MMSI
+}
+
+TEST(WindowUndo, PrivateChannelCommandsKeepTheListInView)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(3));
+    rig.SelectBand("Private");
+    rig.W().Dialogs().run = [](QDialog& d) {
+        auto& dialog = dynamic_cast<ChannelSetupDialog&>(d);
+        dialog.TxField()->setText("157.000");
+        dialog.accept();
+        return dialog.result();
+    };
+
+    RadioSettings before = rig.W().Document();
+    rig.SelectLine(1);
+    rig.W().OnEdit();
+    ExpectUndoRedo(rig, before, "Edit private channel");
+
+    before = rig.W().Document();
+    rig.SelectLine(0);
+    rig.W().OnAdd();
+    EXPECT_EQ(rig.Lines().size(), 4);
+    ExpectUndoRedo(rig, before, "Add private channel");
+
+    before = rig.W().Document();
+    rig.SelectLine(0);
+    rig.W().OnRemove();
+    EXPECT_EQ(rig.Lines().size(), 3);
+    EXPECT_EQ(UndoText(rig), "Undo Remove private channel");
+    rig.W().OnUndo();
+    EXPECT_EQ(rig.C().band->currentText(), "Private");  // undo keeps the band in view
+    EXPECT_EQ(rig.Lines().size(), 4);
+}
+
+TEST(WindowUndo, SavingMarksCleanAndOpeningStartsANewHistory)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(1));
+    const QString title = rig.W().windowTitle();
+    rig.C().usaNarrow->click();
+    EXPECT_TRUE(rig.W().windowTitle().contains('*'));
+    rig.W().OnSave();
+    EXPECT_EQ(rig.W().windowTitle(), title);
+    rig.C().intNarrow->click();
+    rig.W().OnUndo();  // back to what was saved: no modified mark, no save question
+    EXPECT_EQ(rig.W().windowTitle(), title);
+    EXPECT_EQ(rig.W().Config().modified, 0);
+    rig.W().OnUndo();  // before the save: modified again
+    EXPECT_TRUE(rig.W().windowTitle().contains('*'));
+
+    rig.services.answers = {MsgAnswer::No};
+    OpenRecord(rig, EuropeWith(2), "other.dat");
+    EXPECT_FALSE(rig.C().undo->isEnabled());
+    EXPECT_FALSE(rig.C().redo->isEnabled());
+    EXPECT_EQ(UndoText(rig), "Undo");
+}
+
+TEST(WindowUndo, LoadDefaultFeatureSetupAndReadAreUndoable)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(2));
+
+    RadioSettings before = rig.W().Document();
+    rig.W().Dialogs().run = [](QDialog& d) {
+        auto& wizard = dynamic_cast<ModelWizardDialog&>(d);
+        wizard.UsaButton()->click();
+        wizard.accept();
+        return wizard.result();
+    };
+    rig.W().OnLoadDefault();
+    EXPECT_TRUE(rig.C().modelUsa->isChecked());
+    ExpectUndoRedo(rig, before, "Load Default");
+    rig.W().OnUndo();
+
+    before = rig.W().Document();
+    rig.W().Dialogs().featureSetup = [](QWidget*, AppContext&, ModelConfig&, RadioSettings& doc) {
+        std::strcpy(doc.modelName, "QX720X");
+        return int(QDialog::Accepted);
+    };
+    rig.W().OnFeatureSetup();
+    ExpectUndoRedo(rig, before, "Feature Setup");
+
+    // A Read replaces the document; undo puts back what was there and never touches the radio.
+    before = rig.W().Document();
+    rig.W().OnReadFromRadio();
+    rig.WaitForRun();
+    ASSERT_EQ(rig.C().status->text(), "Read OK.");
+    const EepromBytes radio = rig.radio.Contents();
+    ExpectUndoRedo(rig, before, "Read from Radio");
+    EXPECT_EQ(rig.radio.Contents(), radio);
+}
+
+TEST(WindowUndo, NotWhileAReadRuns)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.C().can->click();
+    ASSERT_TRUE(rig.C().undo->isEnabled());
+    rig.W().OnReadFromRadio();
+    EXPECT_FALSE(rig.C().undo->isEnabled());
+    const RadioSettings during = rig.W().Document();
+    rig.W().OnUndo();
+    EXPECT_TRUE(Same(rig.W().Document(), during));
+    rig.WaitForRun();
+    EXPECT_TRUE(rig.C().undo->isEnabled());
+}
+
+}  // namespace
+}  // namespace qx

@@ -1,0 +1,192 @@
+// The window's backup before Write, File / Backups... and the private channels as CSV.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "../support/records.h"
+#include "backups/backup_store.h"
+#include "channels/channel_csv.h"
+#include "clone/eeprom_transfer.h"
+#include "window_rig.h"
+
+namespace qx {
+namespace {
+
+using test::WindowRig;
+
+EepromBytes Pattern()
+{
+    EepromBytes bytes;
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+    return bytes;
+}
+
+std::vector<uint8_t> FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+RadioSettings EuropeWith(int channels)
+{
+    RadioSettings r;
+    ResetSettings(r, 1);
+    for (int i = 0; i < channels; ++i) {
+        const char name[3] = {'2', char('0' + i), '\0'};
+        r.channels[kPrivateBlock + i] = test::InUseChannel(name, 156.025 + i * 0.025, 156.025 + i * 0.025, 13);
+    }
+    return r;
+}
+
+void OpenRecord(WindowRig& rig, const RadioSettings& record)
+{
+    rig.services.openAnswers.push_back(rig.SaveRecord(record, "boat.dat"));
+    rig.W().OnOpen();
+}
+
+TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
+{
+    WindowRig rig;
+    rig.backups = true;
+    rig.Open();
+    EXPECT_TRUE(rig.C().backupBeforeWrite->isChecked());
+    const EepromBytes previous = Pattern();
+    rig.radio.SetContents(previous);
+
+    rig.W().OnWriteToRadio();
+    EXPECT_EQ(rig.C().status->text(), "Backing up the radio...");
+    rig.WaitForRun();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    const std::vector<BackupEntry> list = ListBackups(rig.app.backupFolder.toStdString());
+    ASSERT_EQ(list.size(), 1u);
+    const std::vector<uint8_t> kept = FileBytes(list[0].path);
+    ASSERT_GE(kept.size(), previous.size());
+    EXPECT_TRUE(std::equal(previous.begin(), previous.end(), kept.begin()));
+    EXPECT_NE(rig.radio.Contents(), previous);  // and then the write went on
+
+    // Turned off: the next write makes no backup.
+    rig.C().backupBeforeWrite->setChecked(false);
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);
+}
+
+TEST(WindowBackup, NoBackupNoWrite)
+{
+    WindowRig rig;
+    rig.backups = true;
+    // The backups "folder" is a file: no backup can be made there.
+    std::ofstream(rig.folder.File("blocker")) << "x";
+    rig.app.backupFolder = rig.File("blocker");
+    rig.Open();
+    rig.radio.SetContents(Pattern());
+
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.radio.Contents(), Pattern());
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].caption, "Write Error");
+    EXPECT_TRUE(
+        rig.services.boxes[0].text.startsWith("No backup of the radio could be made, so nothing was written to it.\n"));
+    EXPECT_EQ(rig.C().status->text(), "Ready.");
+}
+
+TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
+{
+    WindowRig rig;
+    rig.Open();
+    // A backup of a radio that holds a Europe record with an MMSI.
+    RadioSettings record = EuropeWith(2);
+    SetMmsiText(record, "235012345");
+    record.mmsiByUser = 0;
+    rig.W().Document() = record;
+    rig.W().ShowDocument();
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    const std::string folder = rig.app.backupFolder.toStdString();
+    std::filesystem::create_directories(folder);
+    const std::string dump = folder + "/qx720-backup-20261207-090503.bin";
+    {
+        const EepromBytes bytes = rig.radio.Contents();
+        std::ofstream(dump, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    rig.W().Document() = EuropeWith(0);
+    rig.W().ShowDocument();
+
+    QString shownFolder;
+    rig.W().Dialogs().backups = [&](QWidget*, AppContext&, const QString& f, QString& open) {
+        shownFolder = f;
+        open = QString::fromStdString(dump);
+        return int(QDialog::Accepted);
+    };
+    rig.services.answers = {MsgAnswer::No};  // the unsaved document is dropped
+    rig.W().OnBackups();
+    EXPECT_EQ(shownFolder, rig.app.backupFolder);
+    EXPECT_EQ(rig.C().mmsi->text(), "235012345");
+    EXPECT_TRUE(rig.C().modelEurope->isChecked());
+    EXPECT_EQ(rig.W().Config().untitled, 1);
+    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_FALSE(rig.C().undo->isEnabled());
+}
+
+TEST(WindowChannelsCsv, ExportThenImportIsOneUndoableStep)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(3));
+    const QString csv = rig.File("channels.csv");
+    rig.services.saveAnswers = {csv};
+    rig.W().OnExportChannels();
+    EXPECT_EQ(rig.C().status->text(), "Exported 3 private channels.");
+    const std::vector<uint8_t> written = FileBytes(csv.toStdString());
+    EXPECT_EQ(std::string(written.begin(), written.end()), ExportChannelsCsv(rig.W().Document()));
+
+    // Into a document with no private channels: the same channels, one step, undone at once.
+    OpenRecord(rig, EuropeWith(0));
+    const RadioSettings before = rig.W().Document();
+    rig.services.openAnswers = {csv};
+    rig.W().OnImportChannels();
+    EXPECT_EQ(rig.C().status->text(), "Imported 3 private channels.");
+    EXPECT_EQ(PrivateListLength(rig.W().Document()), 3);
+    EXPECT_EQ(test::Shown(rig.C().undo), "Undo Import Channels (CSV)");
+    rig.W().OnUndo();
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+}
+
+TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(2));
+    const RadioSettings before = rig.W().Document();
+    const QString csv = rig.File("bad.csv");
+    {
+        std::ofstream out(csv.toStdString(), std::ios::binary);
+        out << "Name,Usage,TX MHz\r\n";
+        for (int i = 0; i < 12; ++i) out << "Z" << i << ",NOPE,999\r\n";
+    }
+    rig.services.openAnswers = {csv};
+    rig.W().OnImportChannels();
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+    EXPECT_FALSE(rig.C().undo->isEnabled());
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    const test::RecordedBox& box = rig.services.boxes[0];
+    EXPECT_EQ(box.caption, "Import Channels");
+    EXPECT_TRUE(box.text.startsWith("Nothing was imported"));
+    // Every problem is in the details; the box itself shows the first ten.
+    EXPECT_TRUE(box.detail.contains("line 2: ")) << box.detail.toStdString();
+    EXPECT_TRUE(box.detail.contains("line 13: ")) << box.detail.toStdString();
+    EXPECT_TRUE(box.informative.contains("more (see the details)"));
+
+    // A USA-model document has no private channels to take them.
+    rig.W().Document().modelType = 0;
+    rig.W().ShowDocument();
+    rig.W().OnImportChannels();
+    EXPECT_EQ(rig.services.boxes.back().text, "A USA-model record has no private channels.");
+}
+
+}  // namespace
+}  // namespace qx
