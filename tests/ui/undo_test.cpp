@@ -149,6 +149,12 @@ TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
     ExpectUndoRedo(rig, before, "MMSI");
     rig.W().OnUndo();
     EXPECT_EQ(rig.C().mmsi->text(), "");  // the field shows the record without the typed MMSI
+
+    // A number still being typed survives another control's step and its undo.
+    rig.C().mmsi->setText("2350");
+    rig.C().intNarrow->click();
+    rig.W().OnUndo();
+    EXPECT_EQ(rig.C().mmsi->text(), "2350");
 }
 
 TEST(WindowUndo, PrivateChannelCommandsKeepTheListInView)

@@ -545,11 +545,11 @@ void MainWindow::ShowDocument() { ShowRecord(false); }
 void MainWindow::ShowIdentity(QLineEdit* field, const std::string& shown, bool keepView)
 {
     const QString text = QString::fromLatin1(shown.c_str());
-    // A record without a valid identity leaves the field as it is, unless the field holds one
-    // that an undo has just taken back.
-    if (!shown.empty() || (keepView && IsValidId(ToStd(field->text())))) {
-        if (field->text() != text) field->setText(text);
-    }
+    // A new document without a valid identity leaves the field as it is. After an edit, an
+    // undo or a redo, a field that holds a valid identity follows the record (an undo may take
+    // it back); one being typed, not yet valid, is left alone.
+    const bool show = keepView ? IsValidId(ToStd(field->text())) : !shown.empty();
+    if (show && field->text() != text) field->setText(text);
 }
 
 void MainWindow::ShowRecord(bool keepView)
