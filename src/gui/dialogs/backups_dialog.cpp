@@ -87,10 +87,16 @@ void BackupsDialog::BuildList()
         row->setText(kSizeColumn, QString::number(b.size));
         row->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
         row->setText(kFileColumn, QDir::toNativeSeparators(QString::fromStdString(b.path)));
+        row->setToolTip(kFileColumn, row->text(kFileColumn));
         row->setData(kTimeColumn, Qt::UserRole, static_cast<qulonglong>(i));
     }
-    for (int column : {kTimeColumn, kMmsiColumn, kSizeColumn}) list_->resizeColumnToContents(column);
-    list_->setMinimumWidth(640);
+    // A long path loses its middle, so that the file's own name stays in sight.
+    list_->setTextElideMode(Qt::ElideMiddle);
+    for (int column : {kTimeColumn, kMmsiColumn, kSizeColumn}) {
+        list_->resizeColumnToContents(column);
+        list_->setColumnWidth(column, list_->columnWidth(column) + 16);
+    }
+    list_->setMinimumWidth(760);
     if (!backups_.empty()) list_->setCurrentItem(list_->topLevelItem(0));
     connect(list_, &QTreeWidget::currentItemChanged, this, &BackupsDialog::UpdateButtons);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { DoOpen(); });
