@@ -113,17 +113,49 @@ bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence
     return true;
 }
 
+namespace {
+
+// The clone range of a dump of at least a whole EEPROM, decoded.
+void DecodeDump(const std::vector<uint8_t>& dump, RadioSettings& record)
+{
+    RadioImage image{};
+    std::copy(dump.begin(), dump.begin() + kEepromSize, image.begin());
+    DecodeSettings(image, 1, record);
+}
+
+}  // namespace
+
 std::string DumpMmsi(const std::vector<uint8_t>& dump)
 {
     if (dump.size() < static_cast<std::size_t>(kEepromSize)) return {};
-    RadioImage image{};
-    std::copy(dump.begin(), dump.begin() + kEepromSize, image.begin());
     RadioSettings record;
-    DecodeSettings(image, 1, record);
+    DecodeDump(dump, record);
     if (record.mmsiByUser != 0) return {};
     const std::string mmsi = MmsiText(record);
     // An erased or damaged identity decodes to something that is not an MMSI.
     return AllDigits(mmsi) ? mmsi : std::string();
+}
+
+bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem)
+{
+    const CloneResult code = LoadEepromFile(path, dump);
+    if (code == kResultOpenFileError) {
+        problem = "cannot read the backup " + path;
+        return false;
+    }
+    if (code != kResultOk) {
+        problem = path + " is not a whole backup: it holds fewer than " + std::to_string(kEepromSize) + " bytes";
+        return false;
+    }
+    return true;
+}
+
+bool LoadBackupSettings(const std::string& path, RadioSettings& record, std::string& problem)
+{
+    std::vector<uint8_t> dump;
+    if (!LoadBackupDump(path, dump, problem)) return false;
+    DecodeDump(dump, record);
+    return true;
 }
 
 std::vector<BackupEntry> ListBackups(const std::string& folder)

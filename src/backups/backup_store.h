@@ -8,6 +8,7 @@
 
 #include "clone/clock.h"
 #include "clone/eeprom_transfer.h"
+#include "model/radio_settings.h"
 #include "result/clone_result.h"
 
 namespace qx {
@@ -50,6 +51,13 @@ bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence
 
 // The MMSI that the clone range of a dump holds; "" when the dump is short or holds none.
 std::string DumpMmsi(const std::vector<uint8_t>& dump);
+
+// Reads a backup: the EEPROM dump's first 8192 bytes. False with the problem, in plain
+// English, when the file cannot be read or is shorter than a whole EEPROM.
+bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem);
+// The settings a backup's clone range holds, decoded as a read from the radio decodes them.
+// False with the problem as LoadBackupDump gives it; `record` is untouched then.
+bool LoadBackupSettings(const std::string& path, RadioSettings& record, std::string& problem);
 
 // "YYYY-MM-DD HH:MM:SS".
 std::string BackupTimeText(const LocalTime& time);

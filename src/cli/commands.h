@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "cli/radio_option.h"
+#include "sim/radio_option.h"
 
 namespace qx::cli {
 

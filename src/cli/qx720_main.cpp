@@ -14,6 +14,8 @@
 namespace {
 
 using namespace qx::cli;
+using qx::ParseRadioOption;
+using qx::RadioOption;
 
 int ParseFailure(CLI::App& app, const CLI::ParseError& e)
 {

@@ -14,20 +14,11 @@ std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std:
 
     if (option.kind == RadioOption::Kind::Virtual) {
         session->radio_ = std::make_unique<VirtualRadio>();
-        CloneResult loaded = session->radio_->Load(option.file);
-        if (loaded != kResultOk) {
+        if (!LoadVirtualRadio(option, *session->radio_, error)) {
             // Nothing was loaded, so nothing may be saved over the file.
             session->closed_ = true;
-            error = loaded == kResultUnknownFormat
-                        ? "virtual radio file " + option.file + " must hold exactly 8192 bytes"
-                        : "cannot read the virtual radio file " + option.file;
             return nullptr;
         }
-        RadioFaults faults;
-        faults.unplugAfter = option.unplugAfter;
-        faults.badChecksum.every = option.corruptEvery;
-        if (option.silent) faults.silentAfter = 0;
-        session->radio_->SetFaults(faults);
         session->backend_ = std::make_unique<VirtualHidBackend>(*session->radio_);
     } else {
         session->backend_ = std::make_unique<HidapiBackend>();

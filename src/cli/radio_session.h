@@ -6,9 +6,9 @@
 #include <string>
 
 #include "cli/interrupt_watch.h"
-#include "cli/radio_option.h"
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
+#include "sim/radio_option.h"
 #include "sim/virtual_radio.h"
 
 namespace qx::cli {

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "backends/hidapi/hidapi_backend.h"
-#include "cli/radio_option.h"
 #include "clone/clone_event.h"
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
@@ -21,15 +20,16 @@
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
 #include "model/radio_image.h"
+#include "sim/radio_option.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 
 namespace {
 
 // The radio the program talks to: the clone adaptor, or a virtual radio kept in a file
-// (the command-line tool's --radio option).
+// (the --radio option, as the command-line tool takes it).
 struct RadioChoice {
-    qx::cli::RadioOption option;
+    qx::RadioOption option;
     std::unique_ptr<qx::VirtualRadio> radio;
     std::unique_ptr<qx::HidBackend> backend;
 };
@@ -46,24 +46,13 @@ std::string RadioArgument(int argc, char* argv[])
 
 bool ChooseRadio(const std::string& text, RadioChoice& choice, std::string& error)
 {
-    if (!qx::cli::ParseRadioOption(text, choice.option, error)) return false;
-    if (choice.option.kind == qx::cli::RadioOption::Kind::Usb) {
+    if (!qx::ParseRadioOption(text, choice.option, error)) return false;
+    if (choice.option.kind == qx::RadioOption::Kind::Usb) {
         choice.backend = std::make_unique<qx::HidapiBackend>();
         return true;
     }
     choice.radio = std::make_unique<qx::VirtualRadio>();
-    const qx::CloneResult loaded = choice.radio->Load(choice.option.file);
-    if (loaded != qx::kResultOk) {
-        error = loaded == qx::kResultUnknownFormat
-                    ? "virtual radio file " + choice.option.file + " must hold exactly 8192 bytes"
-                    : "cannot read the virtual radio file " + choice.option.file;
-        return false;
-    }
-    qx::RadioFaults faults;
-    faults.unplugAfter = choice.option.unplugAfter;
-    faults.badChecksum.every = choice.option.corruptEvery;
-    if (choice.option.silent) faults.silentAfter = 0;
-    choice.radio->SetFaults(faults);
+    if (!qx::LoadVirtualRadio(choice.option, *choice.radio, error)) return false;
     choice.backend = std::make_unique<qx::VirtualHidBackend>(*choice.radio);
     return true;
 }

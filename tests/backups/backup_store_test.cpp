@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "backups/backup_store.h"
@@ -141,6 +142,53 @@ TEST(ListBackups, NewestFirstWithTheMmsiOfEachDump)
                         "qx720-backup-20261130-235959.bin - 100",
                     }));
     EXPECT_EQ(BackupTimeText(list[0].time), "2026-12-08 00:00:00");
+}
+
+TEST(LoadBackupSettings, DecodesTheDumpAsTheListFindsItsMmsi)
+{
+    test::TempDir dir;
+    // A dump whose tail past the clone range is not zero, as a real radio's is not.
+    EepromBytes dump = HoldingMmsi("235012345");
+    RadioImage image{};
+    std::copy(dump.begin(), dump.end(), image.begin());
+    RadioSettings expected;
+    ResetSettings(expected, 0);
+    DecodeSettings(image, 1, expected);
+    std::vector<uint8_t> longer(dump.begin(), dump.end());
+    longer.resize(kEepromSize + 40, 0x77);  // a longer file: its first 8192 bytes count
+    const std::string path = dir.File("qx720-backup-20261207-090503.bin");
+    test::WriteAll(path, longer.data(), longer.size());
+
+    RadioSettings record;
+    ResetSettings(record, 0);
+    std::string problem;
+    ASSERT_TRUE(LoadBackupSettings(path, record, problem)) << problem;
+    EXPECT_TRUE(problem.empty());
+    EXPECT_EQ(MmsiText(record), "235012345");
+    EXPECT_EQ(MmsiText(record), ListBackups(dir.Path()).at(0).mmsi);
+    EXPECT_EQ(std::memcmp(&record, &expected, sizeof record), 0);
+}
+
+TEST(LoadBackupSettings, RefusesAShortOrUnreadableFileAndKeepsTheRecord)
+{
+    test::TempDir dir;
+    const EepromBytes dump = HoldingMmsi("235012345");
+    const std::string shortFile = dir.File("short.bin");
+    test::WriteAll(shortFile, dump.data(), kEepromSize - 1);
+
+    RadioSettings record;
+    ResetSettings(record, 0);
+    const RadioSettings before = record;
+    std::string problem;
+    EXPECT_FALSE(LoadBackupSettings(shortFile, record, problem));
+    EXPECT_EQ(problem, shortFile + " is not a whole backup: it holds fewer than 8192 bytes");
+    EXPECT_FALSE(LoadBackupSettings(dir.File("missing.bin"), record, problem));
+    EXPECT_EQ(problem, "cannot read the backup " + dir.File("missing.bin"));
+    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+
+    std::vector<uint8_t> bytes;
+    EXPECT_FALSE(LoadBackupDump(shortFile, bytes, problem));
+    EXPECT_TRUE(bytes.empty());
 }
 
 }  // namespace

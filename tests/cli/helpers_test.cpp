@@ -2,47 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "channels/channel_csv.h"
-#include "cli/radio_option.h"
 #include "cli/record_view.h"
 
 namespace qx::cli {
 namespace {
-
-TEST(RadioOption, ParsesUsbAndVirtualOptions)
-{
-    RadioOption radio;
-    std::string error;
-    ASSERT_TRUE(ParseRadioOption("usb", radio, error));
-    EXPECT_EQ(radio.kind, RadioOption::Kind::Usb);
-
-    ASSERT_TRUE(ParseRadioOption("virtual:/tmp/r.bin,unplug-after=30,corrupt=4,silent,fast", radio, error));
-    EXPECT_EQ(radio.kind, RadioOption::Kind::Virtual);
-    EXPECT_EQ(radio.file, "/tmp/r.bin");
-    EXPECT_EQ(radio.unplugAfter, 30);
-    EXPECT_EQ(radio.corruptEvery, 4);
-    EXPECT_TRUE(radio.silent);
-    EXPECT_TRUE(radio.fast);
-
-    ASSERT_TRUE(ParseRadioOption("virtual:r.bin", radio, error));
-    EXPECT_EQ(radio.unplugAfter, -1);
-    EXPECT_EQ(radio.corruptEvery, 0);
-    EXPECT_FALSE(radio.silent);
-    EXPECT_FALSE(radio.fast);
-}
-
-TEST(RadioOption, RefusesWhatItDoesNotKnow)
-{
-    RadioOption radio;
-    std::string error;
-    for (const char* text :
-         {"", "USB", "hid", "virtual:", "virtual:r.bin,", "virtual:r.bin,silent=1", "virtual:r.bin,fast=1",
-          "virtual:r.bin,unplug-after", "virtual:r.bin,unplug-after=-1", "virtual:r.bin,unplug-after=3x",
-          "virtual:r.bin,corrupt=0", "virtual:r.bin,corrupt=99999999999"}) {
-        error.clear();
-        EXPECT_FALSE(ParseRadioOption(text, radio, error)) << text;
-        EXPECT_FALSE(error.empty()) << text;
-    }
-}
 
 TEST(RecordView, PrivateRunStopsAtThreeCharacterName)
 {

@@ -1,12 +1,12 @@
-// The --radio option of the command line.
+// The --radio option of both programs.
 #include <string>
 
-#include "cli/radio_option.h"
+#include "sim/radio_option.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    qx::cli::RadioOption radio;
+    qx::RadioOption radio;
     std::string error;
-    qx::cli::ParseRadioOption(std::string(reinterpret_cast<const char*>(data), size), radio, error);
+    qx::ParseRadioOption(std::string(reinterpret_cast<const char*>(data), size), radio, error);
     return 0;
 }

@@ -55,6 +55,17 @@ ChannelSetupDialog::ChannelSetupDialog(WindowServices& services, RadioSettings& 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     auto* root = new QVBoxLayout(this);
+    root->addLayout(BuildNameRow(fixed));
+    root->addLayout(BuildFrequencyRow(fixed));
+    root->addWidget(BuildButtons());
+
+    entry_ = ChooseEntry(document, config, newEntry);
+    ShowEntry();
+}
+
+// The two name characters and the usage.
+QLayout* ChannelSetupDialog::BuildNameRow(const QFont& fixed)
+{
     auto* top = new QHBoxLayout;
 
     auto* nameBox = new QGroupBox("Name");
@@ -75,8 +86,12 @@ ChannelSetupDialog::ChannelSetupDialog(WindowServices& services, RadioSettings& 
         usage_->addItem(QString::fromLatin1(UsageName(code)));
     usageLayout->addWidget(usage_);
     top->addWidget(usageBox, 1);
-    root->addLayout(top);
+    return top;
+}
 
+// The two frequencies beside the duplex/simplex choice.
+QLayout* ChannelSetupDialog::BuildFrequencyRow(const QFont& fixed)
+{
     auto* freq = new QGridLayout;
     tx_ = new QLineEdit;
     rx_ = new QLineEdit;
@@ -102,35 +117,43 @@ ChannelSetupDialog::ChannelSetupDialog(WindowServices& services, RadioSettings& 
     simplex_ = new QRadioButton("Simplex");
     modeLayout->addWidget(duplex_);
     modeLayout->addWidget(simplex_);
+    connect(duplex_, &QRadioButton::clicked, this, &ChannelSetupDialog::OnDuplexClicked);
+    connect(simplex_, &QRadioButton::clicked, this, &ChannelSetupDialog::OnSimplexClicked);
     auto* middle = new QHBoxLayout;
     middle->addLayout(freq);
     middle->addWidget(modeBox);
-    root->addLayout(middle);
+    return middle;
+}
 
+QDialogButtonBox* ChannelSetupDialog::BuildButtons()
+{
     auto* buttons = new QDialogButtonBox;
     ok_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
     cancel_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
-    root->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ChannelSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ChannelSetupDialog::reject);
-    connect(duplex_, &QRadioButton::clicked, this, &ChannelSetupDialog::OnDuplexClicked);
-    connect(simplex_, &QRadioButton::clicked, this, &ChannelSetupDialog::OnSimplexClicked);
+    return buttons;
+}
 
+// The entry the dialog edits: its own blank for a new one, else the document's entry at the
+// list position in the chosen band; null when that position addresses no entry.
+ChannelEntry* ChannelSetupDialog::ChooseEntry(RadioSettings& document, const ModelConfig& config, bool newEntry)
+{
     // The blank of a new entry: simplex on 157.85 MHz, in use, everything else zero.
     blank_ = ChannelEntry{};
     blank_.txMHz = 157.85;
     blank_.rxMHz = 157.85;
     blank_.inUse = 1;
+    if (newEntry) return &blank_;
 
-    if (newEntry) {
-        entry_ = &blank_;
-    } else {
-        const int band = config.bandIndex;
-        const long index = (band >= 0 && band <= 3) ? long(config.listPosition) + 100L * band
-                                                    : long(config.listPosition);
-        entry_ = (index >= 0 && index < kChannelCount) ? &document.channels[index] : nullptr;
-    }
+    const int band = config.bandIndex;
+    const long index = (band >= 0 && band <= 3) ? long(config.listPosition) + 100L * band : long(config.listPosition);
+    return (index >= 0 && index < kChannelCount) ? &document.channels[index] : nullptr;
+}
+
+void ChannelSetupDialog::ShowEntry()
+{
     if (entry_ == nullptr) {
         // Nothing to show: empty controls, and OK refuses the empty frequency.
         nameFirst_->setCurrentIndex(-1);

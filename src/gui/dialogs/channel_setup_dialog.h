@@ -8,6 +8,9 @@
 #include "model/radio_settings.h"
 
 class QComboBox;
+class QDialogButtonBox;
+class QFont;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -62,6 +65,11 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
 
+    QLayout* BuildNameRow(const QFont& fixed);
+    QLayout* BuildFrequencyRow(const QFont& fixed);
+    QDialogButtonBox* BuildButtons();
+    ChannelEntry* ChooseEntry(RadioSettings& document, const ModelConfig& config, bool newEntry);
+    void ShowEntry();
     double TxValue() const;
 };
 

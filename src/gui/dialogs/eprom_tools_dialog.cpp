@@ -99,13 +99,7 @@ void EpromToolsDialog::SetBusy(bool busy)
     busy_ = busy;
     menuBar_->setEnabled(!busy);
     cancel_->setEnabled(!busy);
-    if (busy) {
-        app_.busyEvent.Set();
-        app_.services.ShowWaitCursor();
-    } else {
-        app_.services.HideWaitCursor();
-        app_.busyEvent.Reset();
-    }
+    MarkRadioBusy(app_, busy);
 }
 
 // One whole-EEPROM operation as a radio job, with the controls locked meanwhile.
@@ -113,25 +107,15 @@ void EpromToolsDialog::SetBusy(bool busy)
 // shows the outcome.
 void EpromToolsDialog::Run(const QString& afterHandShake, Operation operation, std::function<void(CloneResult)> then)
 {
-    // A stop left over from an earlier run must not cancel this one before it starts.
-    app_.clone.stopEvent.Reset();
     SetBusy(true);
-    CloneEnvironment& environment = app_.clone;
-    auto work = [&environment, options = config_, afterHandShake,
-                 operation = std::move(operation)](RadioJobContext& context) mutable {
-        EepromTransfer run{environment, &options, &context.Progress(), {}};
-        // The bar empties only after the outcome has been shown.
-        run.keepProgress = true;
-        if (!afterHandShake.isEmpty()) run.onHandShake = [&context, afterHandShake] { context.Note(afterHandShake); };
-        return operation(run);
-    };
     auto done = [this, then = std::move(then)](CloneResult code) {
         SetBusy(false);
         then(code);
         EmptyProgress();
         emit idle();
     };
-    if (!app_.radioJobs.Start(this, progress_, std::move(work), std::move(done))) SetBusy(false);
+    if (!StartEepromJob(app_, this, progress_, config_, afterHandShake, std::move(operation), std::move(done)))
+        SetBusy(false);
 }
 
 void EpromToolsDialog::EmptyProgress() { progress_->setValue(0); }

@@ -10,6 +10,7 @@
 #include "clone/eeprom_transfer.h"
 #include "gui/base/app_context.h"
 #include "gui/base/radio_job_runner.h"
+#include "gui/dialogs/eeprom_job.h"
 
 class QAction;
 class QLabel;
@@ -63,7 +64,7 @@ private:
     bool ChooseDumpFile(std::vector<uint8_t>& bytes);
     void SetStatus(const QString& text);
     void SetBusy(bool busy);
-    using Operation = std::function<CloneResult(const EepromTransfer&)>;
+    using Operation = EepromOperation;
     void Run(const QString& afterHandShake, Operation operation, std::function<void(CloneResult)> then);
     void EmptyProgress();
     void ShowOpenFileError(const QString& path);

@@ -1,6 +1,7 @@
 #include "gui/dialogs/service_dialogs.h"
 
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/config_dialog.h"
 #include "gui/dialogs/eprom_tools_dialog.h"
 #include "gui/dialogs/feature_setup_dialog.h"
@@ -36,6 +37,14 @@ int RunConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, Radio
 {
     ConfigDialog dialog(parent, app, config, document);
     return dialog.exec();
+}
+
+int RunBackupsDialog(QWidget* parent, AppContext& app, const QString& folder, QString& openPath)
+{
+    BackupsDialog dialog(parent, app, folder);
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted) openPath = dialog.chosenPath();
+    return result;
 }
 
 }  // namespace qx

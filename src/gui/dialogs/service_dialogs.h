@@ -1,6 +1,8 @@
-// The service tools the main window opens: about, user options, feature setup, EEPROM tools
-// and handset test mode. Each runs modally and returns QDialog::Accepted or Rejected.
+// The service tools the main window opens: about, user options, feature setup, EEPROM tools,
+// handset test mode and the backups. Each runs modally and returns QDialog::Accepted or Rejected.
 #pragma once
+
+#include <QString>
 
 #include "document/model_config.h"
 #include "gui/base/app_context.h"
@@ -17,5 +19,7 @@ int RunUserDialog(QWidget* parent, AppContext& app, ModelConfig& config);
 int RunFeatureSetupDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
 int RunEpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config);
 int RunConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
+// The backups in `folder`. Accepted when one was chosen to open: `openPath` is its file.
+int RunBackupsDialog(QWidget* parent, AppContext& app, const QString& folder, QString& openPath);
 
 }  // namespace qx

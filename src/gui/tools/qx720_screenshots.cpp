@@ -1,5 +1,5 @@
 // Renders the pictures in docs/: the main window, a write to the virtual radio in progress,
-// the editing dialogs, the service tools and the refused-adaptor hint.
+// the editing dialogs, the service tools, the backups and the refused-adaptor hint.
 // Usage: qx720_screenshots <output folder>
 #include <QApplication>
 #include <QComboBox>
@@ -14,12 +14,14 @@
 #include <cstring>
 #include <memory>
 
+#include "backups/backup_store.h"
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
 #include "document/clone_file.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/config_dialog.h"
 #include "gui/dialogs/eprom_tools_dialog.h"
@@ -181,6 +183,19 @@ int main(int argc, char* argv[])
     about.show();
     Settle();
     ok = Save(about, out, "about-dialog.png") && ok;
+
+    // Three backups of the radio, as writes leave them, listed.
+    const QString backups = start.filePath("backups");
+    for (int minute : {12, 40, 41}) {
+        const qx::BackupResult made = qx::BackUpRadio(qx::EepromTransfer{clone, &window.Config(), nullptr, {}},
+                                                      backups.toStdString(),
+                                                      qx::LocalTime{2026, 12, 7, 9, minute, 3, 0});
+        ok = made.result == qx::kResultOk && ok;
+    }
+    qx::BackupsDialog backupsDialog(nullptr, app, backups);
+    backupsDialog.show();
+    Settle();
+    ok = Save(backupsDialog, out, "backups-dialog.png") && ok;
 
     // An adaptor that is plugged in but refused to this user: the status names the fix.
     qx::VirtualHidBackend refusedBackend;

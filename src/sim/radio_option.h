@@ -1,9 +1,12 @@
-// The --radio argument: the real clone adaptor, or a virtual radio kept in an EEPROM file.
+// How to reach a radio (both programs' --radio argument): the real clone adaptor, or a
+// virtual radio kept in an EEPROM file, with the faults it is to show.
 #pragma once
 
 #include <string>
 
-namespace qx::cli {
+#include "sim/virtual_radio.h"
+
+namespace qx {
 
 struct RadioOption {
     enum class Kind { Usb, Virtual };
@@ -19,4 +22,12 @@ struct RadioOption {
 // says what is wrong.
 bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& error);
 
-}  // namespace qx::cli
+// The faults a virtual radio shows for the option.
+RadioFaults VirtualRadioFaults(const RadioOption& option);
+
+// Loads the virtual radio's EEPROM from the option's file and sets its faults. False with a
+// message when the file is unusable; the radio is then left as it was. The real adaptor is
+// the caller's to open: its backend is not part of the core.
+bool LoadVirtualRadio(const RadioOption& option, VirtualRadio& radio, std::string& error);
+
+}  // namespace qx

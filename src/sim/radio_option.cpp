@@ -1,9 +1,9 @@
-#include "cli/radio_option.h"
+#include "sim/radio_option.h"
 
 #include <charconv>
 #include <vector>
 
-namespace qx::cli {
+namespace qx {
 
 namespace {
 
@@ -72,4 +72,25 @@ bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& 
     return true;
 }
 
-}  // namespace qx::cli
+RadioFaults VirtualRadioFaults(const RadioOption& option)
+{
+    RadioFaults faults;
+    faults.unplugAfter = option.unplugAfter;
+    faults.badChecksum.every = option.corruptEvery;
+    if (option.silent) faults.silentAfter = 0;
+    return faults;
+}
+
+bool LoadVirtualRadio(const RadioOption& option, VirtualRadio& radio, std::string& error)
+{
+    const CloneResult loaded = radio.Load(option.file);
+    if (loaded != kResultOk) {
+        error = loaded == kResultUnknownFormat ? "virtual radio file " + option.file + " must hold exactly 8192 bytes"
+                                               : "cannot read the virtual radio file " + option.file;
+        return false;
+    }
+    radio.SetFaults(VirtualRadioFaults(option));
+    return true;
+}
+
+}  // namespace qx

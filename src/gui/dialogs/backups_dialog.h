@@ -1,0 +1,71 @@
+// The backups taken before every write to the radio: the list, newest first, from which one
+// is opened as a document or written back to the radio whole.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "backups/backup_store.h"
+#include "document/model_config.h"
+#include "gui/base/app_context.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace qx {
+
+class BackupsDialog : public QDialog {
+    Q_OBJECT
+public:
+    BackupsDialog(QWidget* parent, AppContext& app, const QString& folder);
+    // A restore still running is stopped and waited for.
+    ~BackupsDialog() override;
+
+    // Accepts with the chosen backup's path (chosenPath).
+    void DoOpen();
+    // Asks, then writes the chosen backup's whole dump to the radio as a radio job: the outcome
+    // shows, and `idle` is signalled, when it comes back.
+    void DoRestore();
+
+    QString chosenPath() const { return chosenPath_; }
+    QString statusText() const;
+    QTreeWidget* list() const { return list_; }
+    QProgressBar* progressBar() const { return progress_; }
+    QPushButton* closeButton() const { return close_; }
+    bool isBusy() const { return busy_; }
+
+public slots:
+    // While a restore runs: stops it, waits for it to end, then closes.
+    void reject() override;
+
+signals:
+    void idle();
+
+private:
+    AppContext& app_;
+    ModelConfig options_;  // the transfer's: no communication log
+    std::vector<BackupEntry> backups_;
+    QString chosenPath_;
+    QTreeWidget* list_;
+    QLabel* empty_;
+    QLabel* status_;
+    QProgressBar* progress_;
+    QPushButton* open_;
+    QPushButton* restore_;
+    QPushButton* close_;
+    bool busy_ = false;
+    bool ending_ = false;  // the dialog is going away: no more boxes
+
+    void BuildList();
+    QWidget* BuildButtons();
+    const BackupEntry* Chosen() const;
+    void UpdateButtons();
+    void SetBusy(bool busy);
+    void OnCloseClicked();
+    void ShowRestoreError(const QString& text);
+};
+
+}  // namespace qx
