@@ -61,9 +61,7 @@ WindowDialogs WindowDialogs::Defaults()
     d.featureSetup = RunFeatureSetupDialog;
     d.epromTools = RunEpromToolsDialog;
     d.config = RunConfigDialog;
-#ifdef QX_HAVE_BACKUPS_DIALOG
     d.backups = RunBackupsDialog;
-#endif
     return d;
 }
 

@@ -58,7 +58,6 @@ void MainWindow::OnBackupToggled(bool on)
 void MainWindow::OnBackups()
 {
     if (IsCloneRunning()) return;  // a restore would need the adaptor the run holds
-#ifdef QX_HAVE_BACKUPS_DIALOG
     QString openPath;
     if (dialogs_.backups(this, app_, BackupFolder(), openPath) != QDialog::Accepted || openPath.isEmpty()) return;
     RadioSettings record{};
@@ -68,7 +67,6 @@ void MainWindow::OnBackups()
         return;
     }
     if (doc_.OpenUntitled(record, "Backup opened.")) ShowDocument();
-#endif
 }
 
 void MainWindow::OnUndo()
