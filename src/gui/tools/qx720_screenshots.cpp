@@ -67,57 +67,50 @@ public:
     QString ChooseOpenFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
 };
 
-}  // namespace
-
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: qx720_screenshots <output folder>\n");
-        return 2;
-    }
-    QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.exists() && !QDir().mkpath(out.path())) return 1;
+// The virtual radio and the program-wide objects the windows and dialogs share.
+struct ToolRig {
     QTemporaryDir start;
-    if (!start.isValid()) return 1;
-
     qx::VirtualRadio radio;
-    qx::RadioFaults slow;
-    slow.replyDelayMs = 25;  // slow enough to catch the progress bar half way
-    radio.SetFaults(slow);
-    qx::VirtualHidBackend backend(radio);
-    qx::CHidAdaptor adaptor(backend);
+    qx::VirtualHidBackend backend{radio};
+    qx::CHidAdaptor adaptor{backend};
     qx::ManualResetEvent stopEvent, busyEvent;
-    auto writeImage = std::make_unique<qx::RadioImage>();
-    auto readImage = std::make_unique<qx::RadioImage>();
+    std::unique_ptr<qx::RadioImage> writeImage = std::make_unique<qx::RadioImage>();
+    std::unique_ptr<qx::RadioImage> readImage = std::make_unique<qx::RadioImage>();
     int32_t adjustMode = 0;
     qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
     ToolServices services;
-    qx::RadioJobRunner radioJobs(stopEvent);
-    services.dumpFile = start.filePath("dump.Bin");
+    qx::RadioJobRunner radioJobs{stopEvent};
     qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"),
                        radioJobs};
+    std::unique_ptr<qx::RadioSettings> record = std::make_unique<qx::RadioSettings>();
 
-    // A Europe document with the full set of European private channels, saved and opened.
-    auto record = std::make_unique<qx::RadioSettings>();
-    qx::ResetSettings(*record, 1);
-    qx::LoadPrivateSet(0, *record);
-    qx::SetMmsiText(*record, "235012345");
-    record->mmsiByUser = 0;
-    qx::ModelConfig scratchConfig{};
-    const QString boat = start.filePath("boat.dat");
-    if (qx::WriteCloneFile(qx::ToNativePath(boat), *record, scratchConfig) != qx::kResultOk) {
-        std::fprintf(stderr, "cannot write %s\n", qx::ToNativePath(boat).c_str());
-        return 1;
+    ToolRig()
+    {
+        services.dumpFile = start.filePath("dump.Bin");
+        // Backups go to the scratch folder, never into the user's own.
+        app.backupFolder = start.filePath("backups");
+        // A Europe document with the full set of European private channels.
+        qx::ResetSettings(*record, 1);
+        qx::LoadPrivateSet(0, *record);
+        qx::SetMmsiText(*record, "235012345");
+        record->mmsiByUser = 0;
     }
+};
 
-    qx::MainWindow window(app);
+// The main window on a saved Europe document, then a write to the radio half way.
+bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
+{
+    qx::ModelConfig scratchConfig{};
+    const QString boat = rig.start.filePath("boat.dat");
+    if (qx::WriteCloneFile(qx::ToNativePath(boat), *rig.record, scratchConfig) != qx::kResultOk) {
+        std::fprintf(stderr, "cannot write %s\n", qx::ToNativePath(boat).c_str());
+        return false;
+    }
     window.Timer()->stop();
     window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
     window.Config().modelType = 1;
     window.Config().logoFlag = 0;
-    if (!window.Doc().Load(boat)) return 1;
+    if (!window.Doc().Load(boat)) return false;
     const auto& c = window.Controls();
     c.band->setCurrentIndex(c.band->findText("Private"));
     c.channels->item(9)->setSelected(true);
@@ -126,35 +119,46 @@ int main(int argc, char* argv[])
     Settle();
     bool ok = Save(window, out, "main-window.png");
 
-    // A write in progress.
+    qx::RadioFaults slow;
+    slow.replyDelayMs = 25;  // slow enough to catch the progress bar half way
+    rig.radio.SetFaults(slow);
+    c.backupBeforeWrite->setChecked(false);  // the picture shows the write itself
     window.OnWriteToRadio();
     while (window.IsCloneRunning() && c.progress->value() < 40) QCoreApplication::processEvents();
     Settle();
     ok = Save(window, out, "clone-progress.png") && ok;
     window.reject();
+    rig.radio.SetFaults(qx::RadioFaults{});
+    return ok;
+}
 
-    // The channel setup dialog on the selected channel.
+bool ShootEditingDialogs(ToolRig& rig, const QDir& out)
+{
     qx::ModelConfig config{};
     config.bandIndex = 3;
     config.listPosition = 9;
-    qx::ChannelSetupDialog channel(services, *record, config, false);
+    qx::ChannelSetupDialog channel(rig.services, *rig.record, config, false);
     channel.show();
     Settle();
-    ok = Save(channel, out, "channel-setup-dialog.png") && ok;
+    bool ok = Save(channel, out, "channel-setup-dialog.png");
 
     auto scratch = std::make_unique<qx::RadioSettings>();
     config.modelType = 1;
-    qx::ModelWizardDialog wizard(services, scratch.get(), &config);
+    qx::ModelWizardDialog wizard(rig.services, scratch.get(), &config);
     wizard.SetList()->setCurrentIndex(0);
     wizard.show();
     Settle();
-    ok = Save(wizard, out, "model-wizard-dialog.png") && ok;
+    return Save(wizard, out, "model-wizard-dialog.png") && ok;
+}
 
-    // The EEPROM tools half way through reading the radio into a dump file.
-    radio.SetFaults(qx::RadioFaults{});
-    qx::EpromToolsDialog eprom(nullptr, app, window.Config());
+// The EEPROM tools half way through reading the radio into a dump file, then the other
+// service dialogs.
+bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
+{
+    qx::EpromToolsDialog eprom(nullptr, rig.app, window.Config());
     eprom.show();
     Settle();
+    bool ok = true;
     bool epromShot = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -169,12 +173,12 @@ int main(int argc, char* argv[])
     poll.stop();
     ok = epromShot && ok;
 
-    qx::ConfigDialog configDialog(nullptr, app, window.Config(), window.Document());
+    qx::ConfigDialog configDialog(nullptr, rig.app, window.Config(), window.Document());
     configDialog.show();
     Settle();
     ok = Save(configDialog, out, "config-dialog.png") && ok;
 
-    qx::UserDialog user(nullptr, window.Config(), adjustMode);
+    qx::UserDialog user(nullptr, window.Config(), rig.adjustMode);
     user.show();
     Settle();
     ok = Save(user, out, "user-dialog.png") && ok;
@@ -182,38 +186,70 @@ int main(int argc, char* argv[])
     qx::AboutDialog about;
     about.show();
     Settle();
-    ok = Save(about, out, "about-dialog.png") && ok;
+    return Save(about, out, "about-dialog.png") && ok;
+}
 
-    // Three backups of the radio, as writes leave them, listed.
-    const QString backups = start.filePath("backups");
+// Three backups of the radio, as writes leave them, listed.
+bool ShootBackups(ToolRig& rig, const QDir& out)
+{
+    bool ok = true;
+    qx::ModelConfig config{};
     for (int minute : {12, 40, 41}) {
-        const qx::BackupResult made = qx::BackUpRadio(qx::EepromTransfer{clone, &window.Config(), nullptr, {}},
-                                                      backups.toStdString(),
+        const qx::BackupResult made = qx::BackUpRadio(qx::EepromTransfer{rig.clone, &config, nullptr, {}},
+                                                      rig.app.backupFolder.toStdString(),
                                                       qx::LocalTime{2026, 12, 7, 9, minute, 3, 0});
         ok = made.result == qx::kResultOk && ok;
     }
-    qx::BackupsDialog backupsDialog(nullptr, app, backups);
+    qx::BackupsDialog backupsDialog(nullptr, rig.app, rig.app.backupFolder);
     backupsDialog.show();
     Settle();
-    ok = Save(backupsDialog, out, "backups-dialog.png") && ok;
+    return Save(backupsDialog, out, "backups-dialog.png") && ok;
+}
 
-    // An adaptor that is plugged in but refused to this user: the status names the fix.
+// An adaptor that is plugged in but refused to this user: the status names the fix.
+bool ShootRefusedAdaptor(ToolRig& rig, const QDir& out)
+{
     qx::VirtualHidBackend refusedBackend;
     qx::VirtualInterface refused;
     refused.path = "/dev/hidraw-virtual0";
-    refused.radio = &radio;
+    refused.radio = &rig.radio;
     refused.permissionDenied = true;
     refusedBackend.AddInterface(refused);
     qx::CHidAdaptor refusedAdaptor(refusedBackend);
-    qx::CloneEnvironment refusedClone{refusedAdaptor, stopEvent, *writeImage, *readImage, adjustMode};
-    qx::AppContext refusedApp{
-        services, refusedClone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
+    qx::CloneEnvironment refusedClone{refusedAdaptor, rig.stopEvent, *rig.writeImage, *rig.readImage, rig.adjustMode};
+    qx::AppContext refusedApp{rig.services,           refusedClone,          rig.busyEvent, rig.adjustMode,
+                              rig.app.startDirectory, rig.app.stateFilePath, rig.radioJobs};
+    refusedApp.backupFolder = rig.app.backupFolder;
     qx::MainWindow refusedWindow(refusedApp);
     refusedWindow.Timer()->stop();
     refusedWindow.OnTimerTick();
     refusedWindow.show();
     Settle();
-    ok = Save(refusedWindow, out, "adaptor-refused.png") && ok;
+    const bool ok = Save(refusedWindow, out, "adaptor-refused.png");
     refusedWindow.reject();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: qx720_screenshots <output folder>\n");
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.exists() && !QDir().mkpath(out.path())) return 1;
+    ToolRig rig;
+    if (!rig.start.isValid()) return 1;
+
+    qx::MainWindow window(rig.app);
+    bool ok = ShootMainWindow(rig, window, out);
+    ok = ShootEditingDialogs(rig, out) && ok;
+    ok = ShootServiceDialogs(rig, window, out) && ok;
+    ok = ShootBackups(rig, out) && ok;
+    ok = ShootRefusedAdaptor(rig, out) && ok;
     return ok ? 0 : 1;
 }
