@@ -2,6 +2,7 @@
 // clean, a new history for each opened file.
 #include <gtest/gtest.h>
 
+#include <QToolButton>
 #include <cstring>
 
 #include "../support/records.h"
@@ -155,6 +156,16 @@ TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
     rig.C().intNarrow->click();
     rig.W().OnUndo();
     EXPECT_EQ(rig.C().mmsi->text(), "2350");
+
+    // "from MMSI" is one step too.
+    rig.C().mmsi->setText("235012345");
+    if (rig.C().atisByUser->isChecked()) rig.C().atisByUser->click();
+    rig.W().GatherControls();
+    before = rig.W().Document();
+    auto* fromMmsi = rig.W().findChild<QToolButton*>("atisFromMmsi");
+    ASSERT_NE(fromMmsi, nullptr);
+    fromMmsi->click();
+    ExpectUndoRedo(rig, before, "ATIS ID");
 }
 
 TEST(WindowUndo, PrivateChannelCommandsKeepTheListInView)

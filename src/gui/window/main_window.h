@@ -236,6 +236,7 @@ private:
     QMargins identityMargins_;       // the identity box's layout margins under a caption
     int identityCaptionHeight_ = 0;  // the room a caption takes in the identity box
 
+    void BuildWindow();
     void BuildMenus();
     void BuildFileMenu(QMenuBar* bar);
     void BindDocument();

@@ -1,11 +1,14 @@
-// Tools / Export Channels (CSV)... and Import Channels (CSV)...: the private channels through
-// the same code as `qx720 channels`.
+// The Tools commands: the frequency table, the checksum, and the private channels as CSV
+// through the same code as `qx720 channels`.
 #include <QAction>
+#include <QDir>
 
 #include "channels/channel_csv.h"
 #include "document/atomic_file.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/window/main_window.h"
+#include "model/checksum.h"
+#include "reports/freq_table.h"
 #include "result/clone_result.h"
 
 namespace qx {
@@ -17,6 +20,33 @@ constexpr int kProblemsShown = 10;
 
 }  // namespace
 
+void MainWindow::OnExportFreqTable()
+{
+    const QString path = QDir(services_.CurrentDirectory()).filePath(kFreqTableFileName);
+    if (!WriteFreqTable(ToNativePath(path), doc_.Record(), services_.Now())) {
+        services_.MessageBox(this, QString("Can't Create file:\n%1").arg(path), "Error", MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    ShowReport(path, QString(), "Export Freq Table");
+}
+
+void MainWindow::ShowReport(const QString& path, const QString& outcome, const char* caption)
+{
+    if (services_.OpenTextFile(path)) return;
+    // Without a viewer the report would go unseen: say where it is.
+    QString status = "Report: " + path;
+    if (!outcome.isEmpty()) status = outcome + " " + status;
+    SetStatus(status);
+    services_.MessageBoxWithInfo(this, QString("The report is saved as:\n%1").arg(path),
+                                 "No program opened it; open the file with any text editor.", caption, MsgButtons::Ok,
+                                 MsgIcon::Information);
+}
+
+void MainWindow::OnViewCheckSum()
+{
+    std::string text = ChecksumText(SettingsChecksum(doc_.Record()));
+    services_.MessageBox(this, QString::fromLatin1(text.c_str()), "CheckSum", MsgButtons::Ok, MsgIcon::None);
+}
 FileDialogRequest MainWindow::CsvFileRequest() const
 {
     FileDialogRequest request;

@@ -1,0 +1,420 @@
+// Building the main window: its menus, its controls and their connections.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/window/identity_hint.h"
+#include "gui/window/main_window.h"
+
+// The icon resource lives in a static library: make sure the linker keeps it.
+// (Q_INIT_RESOURCE must be used outside any namespace.)
+static void InitIconResource()
+{
+#ifdef QX_HAVE_ICON_RESOURCE
+    Q_INIT_RESOURCE(app_icons);
+#endif
+}
+namespace qx {
+
+namespace {
+
+// The desktop icon built into the program; a handset drawn at run time where it is missing.
+QIcon AppIcon()
+{
+    InitIconResource();
+    QIcon icon;
+    for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128"}) {
+        const QString file = QString(":/icons/%1/qx720-clone.png").arg(size);
+        if (QFile::exists(file)) icon.addFile(file);
+    }
+    if (!icon.isNull()) return icon;
+    for (int size : {16, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double s = size / 64.0;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 40, 48));
+        p.drawRoundedRect(QRectF(44 * s, 2 * s, 6 * s, 22 * s), 3 * s, 3 * s);  // antenna
+        p.setBrush(QColor(20, 70, 140));
+        p.drawRoundedRect(QRectF(18 * s, 14 * s, 32 * s, 48 * s), 7 * s, 7 * s);  // body
+        p.setBrush(QColor(170, 215, 170));
+        p.drawRoundedRect(QRectF(23 * s, 20 * s, 22 * s, 14 * s), 2 * s, 2 * s);  // display
+        p.setBrush(QColor(230, 230, 235));
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 3; ++col)
+                p.drawEllipse(QRectF((24 + col * 7) * s, (39 + row * 7) * s, 5 * s, 5 * s));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QCheckBox* NewCheck(const QString& text, const char* name)
+{
+    auto* box = new QCheckBox(text);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel* Hint(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setWordWrap(false);
+    return label;
+}
+
+// The platform's keys for a standard command, or the common one where the platform has none.
+void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const char* fallback)
+{
+    if (QKeySequence::keyBindings(key).isEmpty())
+        action->setShortcut(QKeySequence(QString::fromLatin1(fallback)));
+    else
+        action->setShortcuts(key);
+}
+
+}  // namespace
+
+void MainWindow::BuildWindow()
+{
+    setObjectName("MainWindow");
+    setWindowIcon(AppIcon());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    BuildMenus();
+    BuildControls();
+    ConnectControls();
+    ui_.atis->setMaxLength(9);
+    ui_.mmsi->setMaxLength(9);
+    FillStepLists();
+    ui_.wx->setEnabled(false);
+    ui_.privateGroup->setEnabled(false);
+}
+
+void MainWindow::BuildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    ui_.menuBar = bar;
+
+    // Mnemonics and shortcuts for the keyboard; the texts stay those of the classic menus.
+    BuildFileMenu(bar);
+    SetStandardShortcut(ui_.open, QKeySequence::Open, "Ctrl+O");
+    SetStandardShortcut(ui_.save, QKeySequence::Save, "Ctrl+S");
+    SetStandardShortcut(ui_.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
+    SetStandardShortcut(ui_.exit, QKeySequence::Quit, "Ctrl+Q");
+
+    QMenu* edit = bar->addMenu("&Edit");
+    ui_.undo = edit->addAction("&Undo", this, &MainWindow::OnUndo);
+    ui_.redo = edit->addAction("&Redo", this, &MainWindow::OnRedo);
+    ui_.undo->setObjectName("undo");
+    ui_.redo->setObjectName("redo");
+    SetStandardShortcut(ui_.undo, QKeySequence::Undo, "Ctrl+Z");
+    SetStandardShortcut(ui_.redo, QKeySequence::Redo, "Ctrl+Shift+Z");
+    ui_.undo->setEnabled(false);
+    ui_.redo->setEnabled(false);
+
+    QMenu* clone = bar->addMenu("&Clone");
+    ui_.writeToRadio = clone->addAction("&Write to Radio", this, &MainWindow::OnWriteToRadio);
+    ui_.readFromRadio = clone->addAction("&Read from Radio", this, &MainWindow::OnReadFromRadio);
+    ui_.verify = clone->addAction("&Verify", this, &MainWindow::OnVerify);
+    ui_.handShake = clone->addAction("&HandShake", this, &MainWindow::OnHandShake);
+    // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
+    ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
+    ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
+
+    QMenu* tools = bar->addMenu("&Tools");
+    ui_.exportFreqTable = tools->addAction("&Export Freq Table", this, &MainWindow::OnExportFreqTable);
+    ui_.viewCheckSum = tools->addAction("View &CheckSum", this, &MainWindow::OnViewCheckSum);
+    tools->addSeparator();
+    ui_.exportChannels = tools->addAction("Export Cha&nnels (CSV)...", this, &MainWindow::OnExportChannels);
+    ui_.importChannels = tools->addAction("&Import Channels (CSV)...", this, &MainWindow::OnImportChannels);
+    ui_.exportChannels->setObjectName("exportChannels");
+    ui_.importChannels->setObjectName("importChannels");
+
+    // The service commands have no place in the classic menus; they get their own.
+    QMenu* service = bar->addMenu("&Service");
+    ui_.featureSetup = service->addAction("&Feature Setup...", this, &MainWindow::OnFeatureSetup);
+    ui_.configDialog = service->addAction("&Config...", this, &MainWindow::OnConfig);
+    ui_.epromTools = service->addAction("&Eprom Tools...", this, &MainWindow::OnEpromTools);
+
+    QMenu* help = bar->addMenu("&Help");
+    ui_.about = help->addAction("&About", this, &MainWindow::OnAbout);
+
+    ui_.writeToRadio->setObjectName("menuWriteToRadio");
+    ui_.readFromRadio->setObjectName("menuReadFromRadio");
+    ui_.verify->setObjectName("menuVerify");
+    ui_.handShake->setObjectName("menuHandShake");
+}
+
+void MainWindow::BuildControls()
+{
+    auto* root = new QVBoxLayout(this);
+    root->setMenuBar(ui_.menuBar);
+    root->setSpacing(8);
+
+    root->addWidget(BuildIdentityBox());
+    // How much room the box's caption takes, so that an empty caption can keep it.
+    identityMargins_ = ui_.identityBox->layout()->contentsMargins();
+    ui_.identityBox->setTitle("QX720");
+    const int captionTop = ui_.identityBox->contentsMargins().top();
+    ui_.identityBox->setTitle(QString());
+    identityCaptionHeight_ = std::max(0, captionTop - ui_.identityBox->contentsMargins().top());
+
+    // Channel list on the left, model, adaptor and groups on the right.
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(8);
+    middle->addWidget(BuildChannelListBox(), 1);
+    middle->addLayout(BuildRightColumn());
+    root->addLayout(middle, 1);
+
+    // Status, progress and the two clone buttons.
+    root->addWidget(BuildStatusBox());
+    root->addLayout(BuildCloneButtons());
+}
+
+QGroupBox* MainWindow::BuildIdentityBox()
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    ui_.identityBox = new QGroupBox;
+    ui_.identityBox->setObjectName("identityBox");
+    auto* ident = new QGridLayout(ui_.identityBox);
+    ident->setHorizontalSpacing(10);
+    ui_.mmsiByUser = NewCheck("MMSI entry by user", "mmsiByUser");
+    ui_.mmsi = new QLineEdit;
+    ui_.mmsi->setObjectName("mmsi");
+    ui_.atisByUser = NewCheck("ATIS entry by user", "atisByUser");
+    ui_.atis = new QLineEdit;
+    ui_.atis->setObjectName("atis");
+    ui_.atis->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), ui_.atis));
+    for (QLineEdit* field : {ui_.mmsi, ui_.atis}) {
+        field->setFont(fixed);
+        field->setFixedWidth(QFontMetrics(fixed).horizontalAdvance("0000000000") + 16);
+        field->installEventFilter(this);
+    }
+    ident->addWidget(ui_.mmsiByUser, 0, 0);
+    ident->addWidget(ui_.mmsi, 0, 1);
+    ident->addWidget(Hint("Please enter the 9 digital MMSI number."), 0, 2);
+    // Under each field, the administration its number belongs to, or why it looks wrong.
+    ident->addWidget(new IdentityHint(ui_.mmsi, IdentityField::Mmsi), 1, 1, 1, 2);
+    ident->addWidget(ui_.atisByUser, 2, 0);
+    auto* atisRow = new QHBoxLayout;
+    atisRow->addWidget(ui_.atis);
+    auto* fromMmsi = new AtisFromMmsiButton(ui_.mmsi, ui_.atis);
+    connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] {
+        GatherControls();
+        MarkModified();
+    });
+    atisRow->addWidget(fromMmsi);
+    atisRow->addStretch();
+    ident->addLayout(atisRow, 2, 1);
+    auto* atisHints = new QVBoxLayout;
+    atisHints->setSpacing(0);
+    atisHints->addWidget(Hint("Please enter the last 9 numbers of the 10 digit ATIS ID."));
+    atisHints->addWidget(Hint("The initial \"9\" is entered automatically."));
+    ident->addLayout(atisHints, 2, 2);
+    ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
+    ident->setColumnStretch(2, 1);
+    return ui_.identityBox;
+}
+
+QGroupBox* MainWindow::BuildChannelListBox()
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* listBox = new QGroupBox("Channel List");
+    auto* listLayout = new QVBoxLayout(listBox);
+    auto* bandRow = new QHBoxLayout;
+    bandRow->addWidget(new QLabel("Band"));
+    ui_.band = new QComboBox;
+    ui_.band->setObjectName("band");
+    ui_.band->setMinimumContentsLength(12);
+    bandRow->addWidget(ui_.band);
+    bandRow->addStretch(1);
+    listLayout->addLayout(bandRow);
+    ui_.channels = new QListWidget;
+    ui_.channels->setObjectName("channels");
+    ui_.channels->setFont(fixed);
+    ui_.channels->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui_.channels->setUniformItemSizes(true);
+    ui_.channels->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    {
+        // Room for a whole plan line (47 characters) beside the scroll bar.
+        QFontMetrics fm(fixed);
+        ui_.channels->setMinimumWidth(fm.horizontalAdvance(QString(48, QChar('0'))) + 40);
+        ui_.channels->setMinimumHeight(fm.lineSpacing() * 16);
+    }
+    listLayout->addWidget(ui_.channels, 1);
+    auto* listButtons = new QHBoxLayout;
+    ui_.edit = new QPushButton("Edit");
+    ui_.add = new QPushButton("Add");
+    ui_.remove = new QPushButton("Remove");
+    ui_.edit->setObjectName("edit");
+    ui_.add->setObjectName("add");
+    ui_.remove->setObjectName("remove");
+    // Enter on a focused button presses that button, not the window's default "Write to Radio".
+    for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) {
+        b->setAutoDefault(true);
+        listButtons->addWidget(b);
+    }
+    listButtons->addStretch(1);
+    listLayout->addLayout(listButtons);
+    return listBox;
+}
+
+QLayout* MainWindow::BuildRightColumn()
+{
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    auto* modelBox = new QGroupBox("Model");
+    auto* modelLayout = new QHBoxLayout(modelBox);
+    ui_.modelUsa = new QRadioButton("USA");
+    ui_.modelEurope = new QRadioButton("Europe");
+    ui_.modelUsa->setObjectName("modelUsa");
+    ui_.modelEurope->setObjectName("modelEurope");
+    modelLayout->addWidget(ui_.modelUsa);
+    modelLayout->addWidget(ui_.modelEurope);
+    modelLayout->addStretch(1);
+    right->addWidget(modelBox);
+
+    auto* usbBox = new QGroupBox("USB Port Status");
+    auto* usbLayout = new QHBoxLayout(usbBox);
+    ui_.usbStatus = new QLabel("--------");
+    ui_.usbStatus->setObjectName("usbStatus");
+    ui_.usbStatus->setAlignment(Qt::AlignCenter);
+    ui_.usbStatus->setFont(fixed);
+    usbLayout->addWidget(ui_.usbStatus);
+    right->addWidget(usbBox);
+
+    auto* featureBox = new QGroupBox("Radio Feature");
+    auto* featureLayout = new QGridLayout(featureBox);
+    ui_.usa = NewCheck("USA", "usa");
+    ui_.intl = NewCheck("INT", "int");
+    ui_.can = NewCheck("CAN", "can");
+    ui_.privateGroup = NewCheck("Private", "private");
+    ui_.usaNarrow = NewCheck("USA_narrow", "usaNarrow");
+    ui_.intNarrow = NewCheck("INT_narrow", "intNarrow");
+    ui_.canNarrow = NewCheck("CAN_narrow", "canNarrow");
+    ui_.wx = NewCheck("WX Channels", "wx");
+    featureLayout->addWidget(ui_.usa, 0, 0);
+    featureLayout->addWidget(ui_.usaNarrow, 0, 1);
+    featureLayout->addWidget(ui_.intl, 1, 0);
+    featureLayout->addWidget(ui_.intNarrow, 1, 1);
+    featureLayout->addWidget(ui_.can, 2, 0);
+    featureLayout->addWidget(ui_.canNarrow, 2, 1);
+    featureLayout->addWidget(ui_.privateGroup, 3, 0);
+    featureLayout->addWidget(ui_.wx, 3, 1);
+
+    auto* steps = new QGridLayout;
+    ui_.txStep = new QComboBox;
+    ui_.rxStep = new QComboBox;
+    ui_.txStep->setObjectName("txStep");
+    ui_.rxStep->setObjectName("rxStep");
+    steps->addWidget(new QLabel("TX PLL STEP:"), 0, 0);
+    steps->addWidget(ui_.txStep, 0, 1);
+    steps->addWidget(new QLabel("RX PLL STEP:"), 1, 0);
+    steps->addWidget(ui_.rxStep, 1, 1);
+    steps->setColumnStretch(1, 1);
+    featureLayout->addLayout(steps, 4, 0, 1, 2);
+    right->addWidget(featureBox);
+    right->addStretch(1);
+    return right;
+}
+
+QGroupBox* MainWindow::BuildStatusBox()
+{
+    auto* statusBox = new QGroupBox("Status");
+    auto* statusLayout = new QVBoxLayout(statusBox);
+    // The service options sit at the right of the status line: empty unless one is on.
+    auto* statusRow = new QHBoxLayout;
+    ui_.status = new QLabel("Ready");
+    ui_.status->setObjectName("status");
+    ui_.status->setWordWrap(true);  // long hints wrap instead of widening the window
+    ui_.optionLine = new QLabel;
+    ui_.optionLine->setObjectName("optionLine");
+    ui_.optionLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusRow->addWidget(ui_.status, 1);
+    statusRow->addWidget(ui_.optionLine);
+    statusLayout->addLayout(statusRow);
+    ui_.progress = new QProgressBar;
+    ui_.progress->setObjectName("progress");
+    ui_.progress->setRange(0, 100);
+    ui_.progress->setValue(0);
+    ui_.progress->setTextVisible(false);
+    statusLayout->addWidget(ui_.progress);
+    return statusBox;
+}
+
+QLayout* MainWindow::BuildCloneButtons()
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    ui_.writeButton = new QPushButton("Write to Radio");
+    ui_.readButton = new QPushButton("Read From Radio");
+    ui_.writeButton->setObjectName("writeButton");
+    ui_.readButton->setObjectName("readButton");
+    // The captions change to "Stop" and back; keep the button from resizing.
+    int width = qMax(ui_.writeButton->sizeHint().width(), ui_.readButton->sizeHint().width()) + 16;
+    ui_.writeButton->setMinimumWidth(width);
+    ui_.readButton->setMinimumWidth(width);
+    ui_.writeButton->setDefault(true);
+    ui_.readButton->setAutoDefault(true);
+    buttons->addWidget(ui_.writeButton);
+    buttons->addWidget(ui_.readButton);
+    return buttons;
+}
+
+void MainWindow::ConnectControls()
+{
+    for (QCheckBox* box :
+         {ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.wx, ui_.privateGroup})
+        connect(box, &QCheckBox::clicked, this, &MainWindow::OnGroupClicked);
+    connect(ui_.modelUsa, &QRadioButton::clicked, this, &MainWindow::OnModelClicked);
+    connect(ui_.modelEurope, &QRadioButton::clicked, this, &MainWindow::OnModelClicked);
+    connect(ui_.band, &QComboBox::currentIndexChanged, this, [this] { FillChannelList(); });
+    connect(ui_.channels, &QListWidget::itemDoubleClicked, this, [this] { OnChannelDoubleClicked(); });
+    connect(ui_.edit, &QPushButton::clicked, this, &MainWindow::OnEdit);
+    connect(ui_.add, &QPushButton::clicked, this, &MainWindow::OnAdd);
+    connect(ui_.remove, &QPushButton::clicked, this, &MainWindow::OnRemove);
+    connect(ui_.txStep, &QComboBox::currentIndexChanged, this, &MainWindow::OnStepChanged);
+    connect(ui_.rxStep, &QComboBox::currentIndexChanged, this, &MainWindow::OnStepChanged);
+    connect(ui_.mmsiByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
+    connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
+    // Typing is an edit at once: Esc or a close with the cursor still in the field must not
+    // pass for an unchanged document.
+    connect(ui_.mmsi, &QLineEdit::textEdited, &doc_, &CloneDocument::MarkModified);
+    connect(ui_.atis, &QLineEdit::textEdited, &doc_, &CloneDocument::MarkModified);
+    // Enter on the channel list edits the channel, as a double click does (see eventFilter).
+    ui_.channels->installEventFilter(this);
+    connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);
+    connect(ui_.readButton, &QPushButton::clicked, this, &MainWindow::OnReadFromRadio);
+}
+
+void MainWindow::FillStepLists()
+{
+    for (QComboBox* list : {ui_.txStep, ui_.rxStep}) {
+        QSignalBlocker block(list);
+        list->clear();
+        list->addItems({"6.25KHz", "12.5KHz", "25KHz"});
+    }
+}
+
+}  // namespace qx
