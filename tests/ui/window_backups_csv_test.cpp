@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QSettings>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -72,6 +73,22 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
     rig.W().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);
+}
+
+TEST(WindowBackup, TheChoiceIsKeptAcrossRuns)
+{
+    WindowRig rig;
+    QSettings settings(rig.File("settings.ini"), QSettings::IniFormat);
+    rig.app.settings = &settings;
+    {
+        MainWindow first(rig.app);
+        EXPECT_TRUE(first.Controls().backupBeforeWrite->isChecked());  // on unless turned off
+        first.Controls().backupBeforeWrite->trigger();
+        first.reject();
+    }
+    MainWindow second(rig.app);
+    EXPECT_FALSE(second.Controls().backupBeforeWrite->isChecked());
+    second.reject();
 }
 
 TEST(WindowBackup, NoBackupNoWrite)
