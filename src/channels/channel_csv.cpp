@@ -97,7 +97,8 @@ double StoredFrequency(double value)
     std::from_chars(text.data(), text.data() + text.size(), nearest, std::chars_format::fixed);
     const long long fifths = std::llround(nearest * 100000.0);
     if (fifths % 10 != 0) return nearest;
-    const double setStyle = static_cast<double>(fifths / 10) * 0.0001;
+    // Dropping the fifth decimal is the point: whole hundred-thousandths to ten-thousandths.
+    const double setStyle = static_cast<double>(fifths / 10) * 0.0001;  // NOLINT(bugprone-integer-division)
     for (double edge : {kBandLowMHz, kTxHighMHz, kRxHighMHz})
         if ((setStyle < edge) != (nearest < edge) || (setStyle > edge) != (nearest > edge)) return nearest;
     return setStyle;
@@ -169,58 +170,9 @@ public:
                     std::to_string(record.fields.size()) + " fields where the header has " + std::to_string(width_));
             return false;
         }
-        auto cell = [&](Column c) -> std::string_view {
-            return columns_[c] < 0 ? std::string_view() : std::string_view(record.fields[columns_[c]]);
-        };
-
-        row.name = std::string(TrimBlanks(cell(kName)));
-        if (row.name.size() != 2 || kPrivateNameChars.find(row.name[0]) == std::string_view::npos ||
-            row.name[1] < '0' || row.name[1] > '9')
-            Problem(record.line, "Name " + Quoted(row.name) + " is not one of 0123456789ACFLM followed by a digit");
-
-        row.usageCode = UsageCodeFromName(cell(kUsage));
-        if (row.usageCode < 0)
-            Problem(record.line,
-                    "Usage " + Quoted(TrimBlanks(cell(kUsage))) + " is not a usage name (" + UsageNameList() + ")");
-
-        const std::string_view txText = cell(kTx);
-        std::optional<double> tx = ParseFrequency(txText);
-        const bool txOk = tx && (*tx == 0.0 || IsPrivateTxMHz(*tx));
-        if (!txOk)
-            Problem(record.line, "TX MHz " + Quoted(TrimBlanks(txText)) +
-                                     " is neither 0 (receive only) nor 136 to 174 MHz in steps of 6.25 kHz");
-
-        const bool rxGiven = !TrimBlanks(cell(kRx)).empty();
-        const std::string_view rxText = rxGiven ? cell(kRx) : txText;
-        std::optional<double> rx = ParseFrequency(rxText);
-        // Without an RX of its own a bad TX is told once, not again as the RX.
-        if (rxGiven || txOk) {
-            if (!rx || !IsPrivateRxMHz(*rx))
-                Problem(record.line, "RX MHz " + Quoted(TrimBlanks(rxText)) +
-                                         " is not 136 to 178.6 MHz in steps of 6.25 kHz" +
-                                         (rxGiven ? "" : " (RX is TX when not given)"));
-            else if (*rx > kCloneFileHighMHz)
-                Problem(record.line, "RX MHz " + FiveDecimals(*rx) +
-                                         " lies above 174 MHz, and a clone file holding it would not open again");
-        }
-
-        for (std::size_t f = 0; f < kFlagColumns.size(); ++f) {
-            const std::string_view text = TrimBlanks(cell(kFlagColumns[f]));
-            if (text.empty() || text == "0" || text == "1")
-                row.flags[f] = text == "1" ? 1 : 0;
-            else
-                Problem(record.line,
-                        std::string(kColumnNames[kFlagColumns[f]]) + " " + Quoted(text) + " is not 0 or 1");
-        }
-
-        row.usageText = std::string(cell(kUsageText));
-        if (row.usageText.size() > kUsageTextMax)
-            Problem(record.line, "Usage text " + Quoted(row.usageText) + " is longer than 12 characters");
-        else if (row.usageText.find('\0') != std::string::npos)
-            Problem(record.line, "Usage text holds a NUL character");
-
-        if (tx) row.tx = StoredFrequency(*tx);
-        if (rx) row.rx = StoredFrequency(*rx);
+        ReadNameAndUsage(record, row);
+        ReadFrequencies(record, row);
+        ReadFlagsAndText(record, row);
         return problems_.size() == before;
     }
 
@@ -233,6 +185,67 @@ private:
     std::vector<std::string>& problems_;
     std::array<int, kColumns> columns_{};
     std::size_t width_ = 0;
+
+    std::string_view Cell(const CsvRecord& record, Column c) const
+    {
+        return columns_[c] < 0 ? std::string_view() : std::string_view(record.fields[columns_[c]]);
+    }
+
+    void ReadNameAndUsage(const CsvRecord& record, Row& row)
+    {
+        row.name = std::string(TrimBlanks(Cell(record, kName)));
+        if (row.name.size() != 2 || kPrivateNameChars.find(row.name[0]) == std::string_view::npos ||
+            row.name[1] < '0' || row.name[1] > '9')
+            Problem(record.line, "Name " + Quoted(row.name) + " is not one of 0123456789ACFLM followed by a digit");
+
+        row.usageCode = UsageCodeFromName(Cell(record, kUsage));
+        if (row.usageCode < 0)
+            Problem(record.line, "Usage " + Quoted(TrimBlanks(Cell(record, kUsage))) + " is not a usage name (" +
+                                     UsageNameList() + ")");
+    }
+
+    void ReadFrequencies(const CsvRecord& record, Row& row)
+    {
+        const std::string_view txText = Cell(record, kTx);
+        std::optional<double> tx = ParseFrequency(txText);
+        const bool txOk = tx && (*tx == 0.0 || IsPrivateTxMHz(*tx));
+        if (!txOk)
+            Problem(record.line, "TX MHz " + Quoted(TrimBlanks(txText)) +
+                                     " is neither 0 (receive only) nor 136 to 174 MHz in steps of 6.25 kHz");
+
+        const bool rxGiven = !TrimBlanks(Cell(record, kRx)).empty();
+        const std::string_view rxText = rxGiven ? Cell(record, kRx) : txText;
+        std::optional<double> rx = ParseFrequency(rxText);
+        // Without an RX of its own a bad TX is told once, not again as the RX.
+        if (rxGiven || txOk) {
+            if (!rx || !IsPrivateRxMHz(*rx))
+                Problem(record.line, "RX MHz " + Quoted(TrimBlanks(rxText)) +
+                                         " is not 136 to 178.6 MHz in steps of 6.25 kHz" +
+                                         (rxGiven ? "" : " (RX is TX when not given)"));
+            else if (*rx > kCloneFileHighMHz)
+                Problem(record.line, "RX MHz " + FiveDecimals(*rx) +
+                                         " lies above 174 MHz, and a clone file holding it would not open again");
+        }
+        if (tx) row.tx = StoredFrequency(*tx);
+        if (rx) row.rx = StoredFrequency(*rx);
+    }
+
+    void ReadFlagsAndText(const CsvRecord& record, Row& row)
+    {
+        for (std::size_t f = 0; f < kFlagColumns.size(); ++f) {
+            const std::string_view text = TrimBlanks(Cell(record, kFlagColumns[f]));
+            if (text.empty() || text == "0" || text == "1")
+                row.flags[f] = text == "1" ? 1 : 0;
+            else
+                Problem(record.line,
+                        std::string(kColumnNames[kFlagColumns[f]]) + " " + Quoted(text) + " is not 0 or 1");
+        }
+        row.usageText = std::string(Cell(record, kUsageText));
+        if (row.usageText.size() > kUsageTextMax)
+            Problem(record.line, "Usage text " + Quoted(row.usageText) + " is longer than 12 characters");
+        else if (row.usageText.find('\0') != std::string::npos)
+            Problem(record.line, "Usage text holds a NUL character");
+    }
 };
 
 bool AllBlank(const CsvRecord& record)

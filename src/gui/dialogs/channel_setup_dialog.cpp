@@ -173,7 +173,7 @@ void ChannelSetupDialog::ShowEntry()
     nameFirst_->setCurrentIndex(entry_->name[0] != '\0' && first >= 0 ? first : 0);
     int second = nameSecond_->findText(QString(QChar::fromLatin1(entry_->name[1])));
     nameSecond_->setCurrentIndex(entry_->name[1] != '\0' && second >= 0 ? second : 0);
-    const int code = entry_->usageCode;
+    const int code = static_cast<unsigned char>(entry_->usageCode);
     usage_->setCurrentIndex(code >= kFirstUsageCode && code <= kLastUsageCode ? code - kFirstUsageCode : 0);
 }
 

@@ -113,9 +113,10 @@ bool CloneDocument::Change(const QString& text, const RadioSettings& after)
 
 bool CloneDocument::Change(const QString& text, const DocumentState& after)
 {
-    const DocumentState before = State();
-    if (std::memcmp(&before.record, &after.record, sizeof after.record) == 0 && before.modelType == after.modelType &&
-        before.europeanSet == after.europeanSet)
+    // The record is the clone file's byte image, padding included: the bytes decide.
+    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
+    if (std::memcmp(&record_, &after.record, sizeof after.record) == 0 && config_.modelType == after.modelType &&
+        config_.europeanSet == after.europeanSet)
         return false;
     history_.push(new DocumentStep(*this, text, after));
     return true;
@@ -126,7 +127,7 @@ bool CloneDocument::Change(const QString& text, const DocumentState& after)
 
 QString CloneDocument::ShownPath() const
 {
-    const QString path = FromNativePath(ClonePath(config_));
+    QString path = FromNativePath(ClonePath(config_));
     if (startDirectory_.isEmpty()) return path;
     const int at = path.lastIndexOf(startDirectory_, -1, Qt::CaseSensitive);
     if (at < 0) return path;

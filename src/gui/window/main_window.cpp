@@ -132,6 +132,7 @@ void MainWindow::GatherControls()
     // user changed nothing, and the record takes the controls' form without a step.
     auto shown = std::make_unique<RadioSettings>(record);
     StoreValues(ValuesOf(record), *shown);
+    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): the record's bytes are the file's
     if (std::memcmp(gathered.get(), shown.get(), sizeof(RadioSettings)) == 0)
         doc_.Normalize(*gathered);
     else
