@@ -111,6 +111,22 @@ TEST(WindowBackup, NoBackupNoWrite)
     EXPECT_EQ(rig.C().status->text(), "Ready.");
 }
 
+TEST(WindowBackup, StoppedDuringTheBackupWritesNothingAndKeepsNoBackup)
+{
+    WindowRig rig;
+    rig.backups = true;
+    rig.Open();
+    rig.radio.SetContents(Pattern());
+    rig.W().OnWriteToRadio();
+    rig.W().OnWriteToRadio();  // Stop, before the radio has sent a block
+    rig.WaitForRun();
+    EXPECT_EQ(rig.radio.Contents(), Pattern());
+    EXPECT_TRUE(ListBackups(rig.app.backupFolder.toStdString()).empty());
+    EXPECT_TRUE(rig.services.boxes.empty());  // the user stopped it: no box
+    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
+    EXPECT_EQ(rig.C().writeButton->text(), "Write to Radio");
+}
+
 TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
 {
     WindowRig rig;
