@@ -121,77 +121,48 @@ public:
     explicit MainWindow(AppContext& app, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Moving data between the controls and the document. GatherControls makes what the
-    // controls hold one undoable step (named after what changed); ShowDocument shows the
-    // record from the first band on.
+    // What the controls hold becomes one undoable step of the document, named after what
+    // changed; ShowDocument shows the record from the first band on.
     void GatherControls();
     void ShowDocument();
-    void UpdateTitle();
-    void MarkModified();
-    void StoreBandSelection();
 
     // The channel list.
     void FillBandList();
     int CurrentGroup() const;
     void FillChannelList();
+    // The channel list's selected line, -1 when none.
+    int SelectedChannel() const;
 
-    // The status line; SetStatus also arms the ten-tick countdown back to "Ready.".
+    // The status line; also arms the ten-tick countdown back to "Ready.".
     void SetStatus(const QString& text);
-    void SetStatusText(const QString& text);
-
     // The check of the two identity fields that guards Write to Radio; shows its refusal.
     bool CheckIdentities();
 
-    // File and Edit commands (the decisions are the document's).
+    // The commands of the menus and buttons. A clone command starts its run when idle, or
+    // asks the running one to stop.
     void OnLoadDefault();
     void OnOpen();
     void OnSave();
     void OnSaveAs();
     void OnBackups();
-    void OnBackupToggled(bool on);
     void OnUndo();
     void OnRedo();
-    // False when the window must stay open: the save question was cancelled or the save failed.
-    bool RunCloseSteps();
-
-    // Clone commands: each starts its worker when idle, or asks the running one to stop.
     void OnWriteToRadio();
     void OnReadFromRadio();
     void OnVerify();
     void OnHandShake();
-    void UpdateCloneUi();
-    // Open, Load Default, the channel commands and the identity and group controls are
-    // unavailable while a Read runs (its end replaces the document); the identity fields also
-    // follow their "entry by user" boxes.
-    void UpdateEditControls();
-    bool IsReading() const;
-    bool IsCloneRunning() const { return cloneKind_ != CloneKind::None; }
-
-    // Tools, Help and Service.
     void OnExportFreqTable();
-    // Opens a report in the desktop's viewer; without one, the status line (after `outcome`)
-    // and a box captioned `caption` name the report's full path.
-    void ShowReport(const QString& path, const QString& outcome, const char* caption);
     void OnViewCheckSum();
     void OnExportChannels();
     void OnImportChannels();
     void OnAbout();
     void OnSystemAbout();
     void OnFeatureSetup();
-    void OnConfig();
-    void OnEpromTools();
-
-    // Channel list events.
-    void OnGroupClicked();
-    void OnModelClicked();
     void OnChannelDoubleClicked();
     void OnEdit();
     void OnAdd();
     void OnRemove();
-    void OnStepChanged();
-    void OnIdentityBoxClicked();
     void OnIdentityFieldLeft();
-
     // The one-second tick: status countdown and adaptor indicator.
     void OnTimerTick();
 
@@ -201,13 +172,9 @@ public:
     const MainWindowControls& Controls() const { return ui_; }
     WindowDialogs& Dialogs() { return dialogs_; }
     QTimer* Timer() const { return timer_; }
+    bool IsCloneRunning() const { return cloneKind_ != CloneKind::None; }
     CloneKind RunningKind() const { return cloneKind_; }
     int StatusCountdown() const { return statusCountdown_; }
-    const QString& StartDirectory() const { return doc_.StartDirectory(); }
-    // Where the backups before writes go: the app context's folder, or the default one.
-    QString BackupFolder() const;
-    // The channel list's selected line, -1 when none.
-    int SelectedChannel() const;
     bool HasClosed() const { return closed_; }
 
 public slots:
@@ -236,11 +203,10 @@ private:
     QMargins identityMargins_;       // the identity box's layout margins under a caption
     int identityCaptionHeight_ = 0;  // the room a caption takes in the identity box
 
+    // Building (main_window_build.cpp).
     void BuildWindow();
     void BuildMenus();
     void BuildFileMenu(QMenuBar* bar);
-    void BindDocument();
-    void SetIdentityCaption(const QString& caption);
     void BuildControls();
     QGroupBox* BuildIdentityBox();
     QGroupBox* BuildChannelListBox();
@@ -249,16 +215,47 @@ private:
     QLayout* BuildCloneButtons();
     void ConnectControls();
     void FillStepLists();
+
+    // Binding to the document.
+    void BindDocument();
     ControlValues ReadControls() const;
     // `keepView`: after an edit, undo or redo the band and the selected line stay.
     void ShowRecord(bool keepView);
     void ShowIdentity(QLineEdit* field, const std::string& shown, bool keepView);
+    void UpdateTitle();
+    void SetIdentityCaption(const QString& caption);
+    void MarkModified();
+    void StoreBandSelection();
+    void SetStatusText(const QString& text);
     void UpdateUndoActions();
+    // Open, Load Default, the channel commands and the identity and group controls are
+    // unavailable while a Read runs (its end replaces the document); the identity fields also
+    // follow their "entry by user" boxes.
+    void UpdateEditControls();
+    bool IsReading() const;
+    // False when the window must stay open: the save question was cancelled or the save failed.
+    bool RunCloseSteps();
+
+    // Control events.
+    void OnGroupClicked();
+    void OnModelClicked();
+    void OnStepChanged();
+    void OnIdentityBoxClicked();
     void OpenPrivateChannel(bool fromEditButton);
+    void OnBackupToggled(bool on);
+    // Where the backups before writes go: the app context's folder, or the default one.
+    QString BackupFolder() const;
+    void OnConfig();
+    void OnEpromTools();
+    // Opens a report in the desktop's viewer; without one, the status line (after `outcome`)
+    // and a box captioned `caption` name the report's full path.
+    void ShowReport(const QString& path, const QString& outcome, const char* caption);
     FileDialogRequest CsvFileRequest() const;
 
+    // Clone runs (clone_workers.cpp).
     struct CloneRun;
     void StartOrStop(CloneKind kind);
+    void UpdateCloneUi();
     static CloneResult RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
     static CloneResult BackUpBeforeWrite(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
     void FinishClone(const CloneRun& run, CloneResult result);
