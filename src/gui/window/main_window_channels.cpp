@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/document/channel_list.h"
 #include "gui/window/main_window.h"
 #include "model/channel_plan.h"
 
@@ -60,34 +61,20 @@ void MainWindow::FillChannelList()
     ui_.channels->clear();
     const int group = CurrentGroup();
     doc_.Config().bandIndex = group;
-
-    QStringList lines;
-    if (group == kGroupPrivate) {
-        if (ui_.privateGroup->isChecked()) {
-            for (int p = 0; p < kChannelsPerBlock; ++p) {
-                const ChannelEntry& entry = doc_.Record().channels[kPrivateBlock + p];
-                if (entry.inUse == 0 || entry.name[2] != '\0') break;
-                lines << QString::fromLatin1(FormatPrivateLine(entry).c_str());
-            }
-        }
-    } else {
-        QCheckBox* box = nullptr;
-        switch (group) {
-        case kGroupInt: box = ui_.intl; break;
-        case kGroupUsa: box = ui_.usa; break;
-        case kGroupCan: box = ui_.can; break;
-        case kGroupIntNarrow: box = ui_.intNarrow; break;
-        case kGroupUsaNarrow: box = ui_.usaNarrow; break;
-        case kGroupCanNarrow: box = ui_.canNarrow; break;
-        case kGroupWx: box = ui_.wx; break;
-        default: break;
-        }
-        if (box != nullptr && box->isChecked()) {
-            for (const ChannelPlanRow& row : PlanRows(group, kChannelListMaxRows))
-                lines << QString::fromLatin1(FormatPlanLine(row).c_str());
-        }
-    }
-    ui_.channels->addItems(lines);
+    const std::pair<int, QCheckBox*> boxes[] = {
+        {kGroupInt, ui_.intl},
+        {kGroupUsa, ui_.usa},
+        {kGroupCan, ui_.can},
+        {kGroupIntNarrow, ui_.intNarrow},
+        {kGroupUsaNarrow, ui_.usaNarrow},
+        {kGroupCanNarrow, ui_.canNarrow},
+        {kGroupWx, ui_.wx},
+        {kGroupPrivate, ui_.privateGroup},
+    };
+    bool shown = false;
+    for (const auto& [key, box] : boxes)
+        if (key == group) shown = box->isChecked();
+    ui_.channels->addItems(ChannelListLines(doc_.Record(), group, shown));
     ui_.channels->clearSelection();
     ui_.channels->setCurrentRow(-1);
 }
