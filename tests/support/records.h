@@ -17,4 +17,18 @@ inline ChannelEntry InUseChannel(const char* name, double txMHz, double rxMHz, i
     return e;
 }
 
+// A Europe record whose private channels are `count` entries named `prefix` and a digit, 25 kHz
+// apart from 156.025 MHz.
+inline RadioSettings EuropeWithChannels(int count, char prefix = '1')
+{
+    RadioSettings r;
+    ResetSettings(r, 1);
+    for (int i = 0; i < count; ++i) {
+        const char name[3] = {prefix, static_cast<char>('0' + i), '\0'};
+        const double mhz = 156.025 + i * 0.025;
+        r.channels[kPrivateBlock + i] = InUseChannel(name, mhz, mhz, 13);
+    }
+    return r;
+}
+
 }  // namespace qx::test

@@ -13,6 +13,7 @@
 
 #include "../support/temp_dir.h"
 #include "backups/backup_store.h"
+#include "dialog_rig.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/service_dialogs.h"
@@ -27,30 +28,11 @@ namespace {
 using test::ScriptedServices;
 using test::TempDir;
 
-struct BackupsRig {
-    VirtualRadio radio;
-    VirtualHidBackend backend{radio};
-    CHidAdaptor adaptor{backend};
-    ManualResetEvent stopEvent;
-    ManualResetEvent busyEvent;
-    RadioImage writeImage{};
-    RadioImage readImage{};
-    int32_t adjustMode = 0;
-    CloneEnvironment environment{
-        adaptor, stopEvent, writeImage, readImage, adjustMode, SystemLocalTime, CloneTiming{50, 0, 20}};
-    TempDir work{"backups-ui"};
-    RadioJobRunner radioJobs{stopEvent};
-    ScriptedServices services;
-    AppContext app{services,
-                   environment,
-                   busyEvent,
-                   adjustMode,
-                   QString::fromStdString(work.Path()),
-                   QString::fromStdString(work.File("QX720Clone.Bin")),
-                   radioJobs};
+struct BackupsRig : test::DialogRig {
+    TempDir& work = DialogRig::folder;
     QString folder = QString::fromStdString(work.Path());
 
-    BackupsRig() { radio.Fill(0x3C); }
+    BackupsRig() : DialogRig("backups-ui") { radio.Fill(0x3C); }
 
     // A backup named for `stamp` ("YYYYMMDD-HHMMSS[-N]") holding `bytes` whole or its first `size`.
     std::string Put(const std::string& stamp, const EepromBytes& bytes, std::size_t size = kEepromSize)

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "../support/temp_dir.h"
+#include "dialog_rig.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/config_dialog.h"
 #include "gui/dialogs/eprom_tools_dialog.h"
@@ -28,37 +29,11 @@ namespace {
 using test::ScriptedServices;
 using test::TempDir;
 
-struct ServiceRig {
-    VirtualRadio radio;
-    VirtualHidBackend backend{radio};
-    CHidAdaptor adaptor{backend};
-    ManualResetEvent stopEvent;
-    ManualResetEvent busyEvent;
-    RadioImage writeImage{};
-    RadioImage readImage{};
-    int32_t adjustMode = 0;
-    CloneEnvironment environment{
-        adaptor, stopEvent, writeImage, readImage, adjustMode, SystemLocalTime, CloneTiming{50, 0, 20}};
-    TempDir folder;
-    RadioJobRunner radioJobs{stopEvent};
-    ScriptedServices services;
-    AppContext app{services,
-                   environment,
-                   busyEvent,
-                   adjustMode,
-                   QString::fromStdString(folder.Path()),
-                   QString::fromStdString(folder.File("QX720Clone.Bin")),
-                   radioJobs};
+struct ServiceRig : test::DialogRig {
     ModelConfig config{};
     RadioSettings document{};
 
-    ServiceRig()
-    {
-        services.currentDirectory = app.startDirectory;
-        ResetSettings(document, 0);
-    }
-
-    QString File(const char* name) const { return QString::fromStdString(folder.File(name)); }
+    ServiceRig() : DialogRig("service") { ResetSettings(document, 0); }
 
     static EepromBytes Pattern()
     {

@@ -20,16 +20,7 @@ using test::WindowRig;
 
 bool Same(const RadioSettings& a, const RadioSettings& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-RadioSettings EuropeWith(int channels)
-{
-    RadioSettings r;
-    ResetSettings(r, 1);
-    for (int i = 0; i < channels; ++i) {
-        const char name[3] = {'1', char('0' + i), '\0'};
-        r.channels[kPrivateBlock + i] = test::InUseChannel(name, 156.025 + i * 0.025, 156.025 + i * 0.025, 13);
-    }
-    return r;
-}
+RadioSettings EuropeWith(int channels) { return test::EuropeWithChannels(channels, '1'); }
 
 void OpenRecord(WindowRig& rig, const RadioSettings& record, const char* name = "boat.dat")
 {

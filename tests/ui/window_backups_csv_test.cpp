@@ -31,16 +31,7 @@ std::vector<uint8_t> FileBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-RadioSettings EuropeWith(int channels)
-{
-    RadioSettings r;
-    ResetSettings(r, 1);
-    for (int i = 0; i < channels; ++i) {
-        const char name[3] = {'2', char('0' + i), '\0'};
-        r.channels[kPrivateBlock + i] = test::InUseChannel(name, 156.025 + i * 0.025, 156.025 + i * 0.025, 13);
-    }
-    return r;
-}
+RadioSettings EuropeWith(int channels) { return test::EuropeWithChannels(channels, '2'); }
 
 void OpenRecord(WindowRig& rig, const RadioSettings& record)
 {

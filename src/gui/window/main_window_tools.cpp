@@ -18,6 +18,15 @@ namespace {
 // The box lists this many problems; the rest are in its details.
 constexpr int kProblemsShown = 10;
 
+// A USA-model record has no private channels to export or to take an import: says so.
+bool HasPrivateChannels(WindowServices& services, QWidget* parent, const RadioSettings& record, const char* caption)
+{
+    if (IsEuropeModel(record)) return true;
+    services.MessageBox(parent, "A USA-model record has no private channels.", caption, MsgButtons::Ok,
+                        MsgIcon::Information);
+    return false;
+}
+
 }  // namespace
 
 void MainWindow::OnExportFreqTable()
@@ -60,11 +69,7 @@ FileDialogRequest MainWindow::CsvFileRequest() const
 void MainWindow::OnExportChannels()
 {
     GatherControls();
-    if (doc_.Record().modelType == 0) {
-        services_.MessageBox(this, "A USA-model record has no private channels.", "Export Channels", MsgButtons::Ok,
-                             MsgIcon::Information);
-        return;
-    }
+    if (!HasPrivateChannels(services_, this, doc_.Record(), "Export Channels")) return;
     const QString path = services_.ChooseSaveFile(this, CsvFileRequest());
     if (path.isEmpty()) return;
     const std::string csv = ExportChannelsCsv(doc_.Record());
@@ -82,11 +87,7 @@ void MainWindow::OnImportChannels()
 {
     if (IsReading()) return;  // the read's end would replace the imported channels
     GatherControls();
-    if (doc_.Record().modelType == 0) {
-        services_.MessageBox(this, "A USA-model record has no private channels.", "Import Channels", MsgButtons::Ok,
-                             MsgIcon::Information);
-        return;
-    }
+    if (!HasPrivateChannels(services_, this, doc_.Record(), "Import Channels")) return;
     const QString path = services_.ChooseOpenFile(this, CsvFileRequest());
     if (path.isEmpty()) return;
     auto imported = std::make_unique<RadioSettings>(doc_.Record());
