@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/dialogs/dialog_frame.h"
+
 namespace qx {
 
 ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document)
@@ -31,27 +33,15 @@ ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config
     progress_->setValue(0);
     progress_->setTextVisible(false);
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    ok_->setAutoDefault(false);
-    cancel_->setAutoDefault(false);
-    connect(ok_, &QPushButton::clicked, this, &ConfigDialog::accept);
-    connect(cancel_, &QPushButton::clicked, this, &ConfigDialog::reject);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch(1);
-
     auto* left = new QVBoxLayout;
     left->addWidget(group);
     left->addWidget(progress_);
     left->addStretch(1);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addSpacing(16);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    const OkCancelButtons buttons = FrameWithOkCancel(*this, left);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    ok_->setAutoDefault(false);
+    cancel_->setAutoDefault(false);
 
     clone_ = std::make_unique<CPcClone>(app_.clone);
     clone_->settings = &document;

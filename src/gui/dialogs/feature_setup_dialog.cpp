@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <string>
 
+#include "gui/dialogs/dialog_frame.h"
+
 namespace qx {
 
 namespace {
@@ -69,26 +71,11 @@ FeatureSetupDialog::FeatureSetupDialog(QWidget* parent, const ModelConfig& confi
         model_->setEnabled(false);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FeatureSetupDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch(1);
-
     auto* left = new QVBoxLayout;
     left->addLayout(names);
     left->addWidget(feature);
     left->addStretch(1);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addSpacing(16);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FrameWithOkCancel(*this, left).ok->setDefault(true);
 }
 
 void FeatureSetupDialog::accept()
