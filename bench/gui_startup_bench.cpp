@@ -2,7 +2,9 @@
 // - time from process start to the main window shown, and the resident memory then, measured
 //   by starting this program again as a child that builds the window exactly as the program
 //   does (with a virtual adaptor) and reports once the window is exposed;
-// - FillChannelList for every group (Private with its full 100 channels).
+// - FillChannelList for every group (Private with its full 100 channels);
+// - an undoable edit (one history step and the view shown again) and an undo with its redo,
+//   and the resident memory a full history takes.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -128,6 +131,45 @@ void BM_FillChannelList(benchmark::State& state, const char* band)
     state.counters["lines"] = gWindow->Controls().channels->count();
 }
 
+// A private channel edit as the window makes it: one step of the history, the view refreshed.
+void BM_UndoableEdit(benchmark::State& state)
+{
+    CloneDocument& doc = gWindow->Doc();
+    auto edited = std::make_unique<RadioSettings>(doc.Record());
+    int n = 0;
+    for (auto _ : state) {
+        edited->channels[kPrivateBlock].txMHz = 156.0 + 0.025 * (++n % 100);
+        doc.Change("Edit private channel", *edited);
+    }
+    state.counters["steps"] = doc.History().count();
+}
+
+void BM_UndoRedo(benchmark::State& state)
+{
+    QUndoStack& history = gWindow->Doc().History();
+    for (auto _ : state) {
+        history.undo();
+        history.redo();
+    }
+}
+
+// The memory a full history (its step limit) takes: each step keeps two whole records.
+void MeasureHistoryMemory(MainWindow& window)
+{
+    CloneDocument& doc = window.Doc();
+    auto edited = std::make_unique<RadioSettings>(doc.Record());
+    const long before = StatusKb("VmRSS:");
+    int steps = 0;
+    for (int i = 0; i < 1000 && doc.History().count() < doc.History().undoLimit(); ++i, ++steps) {
+        edited->channels[kPrivateBlock + 1].txMHz = 156.0 + 0.025 * (i % 100) + 0.00625 * (i / 100);
+        doc.Change("Edit private channel", *edited);
+    }
+    const long after = StatusKb("VmRSS:");
+    std::printf("History of %d steps (the limit): %.1f MB more resident memory\n", doc.History().count(),
+                (after - before) / 1024.0);
+    doc.History().clear();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -158,10 +200,14 @@ int main(int argc, char** argv)
         e.inUse = 1;
     }
     window.ShowDocument();
+    MeasureHistoryMemory(window);
 
     for (const char* band : {"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "Private"})
         benchmark::RegisterBenchmark((std::string("FillChannelList/") + band).c_str(), BM_FillChannelList, band)
             ->Unit(benchmark::kMicrosecond);
+    // With the full Private band in view, as the last list benchmark left it.
+    benchmark::RegisterBenchmark("UndoableEdit", BM_UndoableEdit)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("UndoRedo", BM_UndoRedo)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("FillChannelList/WX", [](benchmark::State& state) {
         static bool usa = false;
         if (!usa) {
