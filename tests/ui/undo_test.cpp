@@ -2,6 +2,8 @@
 // clean, a new history for each opened file.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QToolButton>
 #include <cstring>
 
@@ -29,6 +31,18 @@ void OpenRecord(WindowRig& rig, const RadioSettings& record, const char* name = 
 }
 
 QString UndoText(WindowRig& rig) { return test::Shown(rig.C().undo); }
+
+// Types into a field as a user does (the field's own text edit, not a program's).
+void Type(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &erase);
+    for (QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(field, &key);
+    }
+}
 
 // Undoes the last step and checks the record went back to `before`; redo brings `after` back.
 void ExpectUndoRedo(WindowRig& rig, const RadioSettings& before, const QString& name)
@@ -135,8 +149,8 @@ TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
 
     // Typing is one step when the field is left, not one per key.
     before = rig.W().Document();
-    rig.C().mmsi->setText("2350");
-    rig.C().mmsi->setText("235012345");
+    Type(rig.C().mmsi, "235012345");
+    EXPECT_EQ(UndoText(rig), "Undo MMSI entry by user");  // not a step per key
     rig.W().OnIdentityFieldLeft();
     ExpectUndoRedo(rig, before, "MMSI");
     rig.W().OnUndo();
@@ -157,6 +171,49 @@ TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
     ASSERT_NE(fromMmsi, nullptr);
     fromMmsi->click();
     ExpectUndoRedo(rig, before, "ATIS ID");
+}
+
+TEST(WindowUndo, ATypedIdentityIsKeptByRedoAndOtherCommands)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(2));
+    if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
+    rig.C().can->click();
+    rig.W().OnUndo();
+    Type(rig.C().mmsi, "235012345");  // then Edit / Redo from the menu: the field never lost focus
+    rig.W().OnRedo();
+    EXPECT_EQ(rig.C().mmsi->text(), "235012345");
+    EXPECT_EQ(MmsiText(rig.W().Document()), "235012345");
+    EXPECT_EQ(UndoText(rig), "Undo MMSI");  // its own step; what was to redo gave way to it
+
+    Type(rig.C().mmsi, "211234567");
+    rig.W().Dialogs().featureSetup = [](QWidget*, AppContext&, ModelConfig&, RadioSettings& doc) {
+        std::strcpy(doc.modelName, "QX720X");
+        return int(QDialog::Accepted);
+    };
+    rig.W().OnFeatureSetup();
+    EXPECT_EQ(rig.C().mmsi->text(), "211234567");
+    EXPECT_EQ(MmsiText(rig.W().Document()), "211234567");
+}
+
+TEST(WindowUndo, ANumberLeftFromTheLastFileIsNoEdit)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings first = EuropeWith(1);
+    SetMmsiText(first, "211234567");
+    first.mmsiByUser = 0;
+    OpenRecord(rig, first, "first.dat");
+    RadioSettings second = EuropeWith(1);  // holds no MMSI: the field keeps the first file's
+    second.mmsiByUser = 0;
+    OpenRecord(rig, second, "second.dat");
+    EXPECT_EQ(rig.C().mmsi->text(), "211234567");
+    rig.C().intNarrow->click();
+    EXPECT_EQ(UndoText(rig), "Undo INT_narrow channels");
+    rig.W().OnUndo();
+    rig.W().reject();
+    EXPECT_TRUE(rig.services.boxes.empty());  // nothing the user did is unsaved: no question
 }
 
 TEST(WindowUndo, PrivateChannelCommandsKeepTheListInView)

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QSettings>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "../support/records.h"
 #include "backups/backup_store.h"
@@ -50,7 +53,12 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
 
     rig.W().OnWriteToRadio();
     EXPECT_EQ(rig.C().status->text(), "Backing up the radio...");
+    // The second stage shows once the backup is made.
+    QStringList stages;
+    QObject::connect(&rig.radioJobs, &RadioJobRunner::noted, rig.window.get(),
+                     [&] { stages << rig.C().status->text(); });
     rig.WaitForRun();
+    EXPECT_EQ(stages, QStringList({"Writing..."}));
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
     const std::vector<BackupEntry> list = ListBackups(rig.app.backupFolder.toStdString());
     ASSERT_EQ(list.size(), 1u);
@@ -102,6 +110,49 @@ TEST(WindowBackup, NoBackupNoWrite)
     EXPECT_EQ(rig.C().status->text(), "Ready.");
 }
 
+TEST(WindowBackup, ARadioThatFailsTheBackupGetsItsOwnBox)
+{
+    WindowRig rig(true);  // plugged in, but refused to this user
+    rig.backups = true;
+    rig.Open();
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    const test::RecordedBox& box = rig.services.boxes[0];
+    EXPECT_EQ(box.caption, "Write Error");
+    EXPECT_TRUE(box.text.startsWith(QString::fromStdString(DescribeResult(kResultRadioNotDetected))));
+    EXPECT_TRUE(box.text.contains(kPermissionDeniedHint));
+    EXPECT_EQ(box.informative, "Nothing was written to the radio: it was being backed up first.");
+}
+
+TEST(WindowBackup, NoFolderForBackupsNoWrite)
+{
+    // Neither variable gives a folder; both come back as they were.
+    struct SavedVariable {
+        const char* name;
+        std::optional<std::string> value;
+        explicit SavedVariable(const char* n) : name(n)
+        {
+            if (const char* v = std::getenv(n)) value = v;
+            ::unsetenv(n);
+        }
+        ~SavedVariable()
+        {
+            if (value) ::setenv(name, value->c_str(), 1);
+        }
+    } home("HOME"), data("XDG_DATA_HOME");
+    WindowRig rig;
+    rig.backups = true;
+    rig.app.backupFolder.clear();
+    rig.Open();
+    rig.radio.SetContents(Pattern());
+    rig.W().OnWriteToRadio();
+    EXPECT_FALSE(rig.W().IsCloneRunning());
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_TRUE(rig.services.boxes[0].text.startsWith("No backups folder"));
+    EXPECT_EQ(rig.radio.Contents(), Pattern());
+}
+
 TEST(WindowBackup, StoppedDuringTheBackupWritesNothingAndKeepsNoBackup)
 {
     WindowRig rig;
@@ -137,7 +188,10 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
         const EepromBytes bytes = rig.radio.Contents();
         std::ofstream(dump, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
-    rig.W().Document() = EuropeWith(0);
+    RadioSettings other = EuropeWith(0);
+    SetMmsiText(other, "211234567");
+    other.mmsiByUser = 0;
+    rig.W().Document() = other;
     rig.W().ShowDocument();
 
     QString shownFolder;
@@ -150,6 +204,8 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
     rig.W().OnBackups();
     EXPECT_EQ(shownFolder, rig.app.backupFolder);
     EXPECT_EQ(rig.C().mmsi->text(), "235012345");
+    EXPECT_EQ(MmsiText(rig.W().Document()), "235012345");
+    EXPECT_EQ(PrivateListLength(rig.W().Document()), 2);
     EXPECT_TRUE(rig.C().modelEurope->isChecked());
     EXPECT_EQ(rig.W().Config().untitled, 1);
     EXPECT_EQ(rig.W().Config().modified, 1);

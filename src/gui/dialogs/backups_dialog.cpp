@@ -1,5 +1,6 @@
 #include "gui/dialogs/backups_dialog.h"
 
+#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -151,11 +152,16 @@ void BackupsDialog::DoOpen()
     accept();
 }
 
-void BackupsDialog::ShowRestoreError(const QString& text)
+void BackupsDialog::ShowRestoreError(const QString& text, bool sent)
 {
     status_->setText(QStringLiteral("Restore failed."));
-    if (!ending_)
-        app_.services.MessageBox(this, text, QStringLiteral("Restore Error"), MsgButtons::Ok, MsgIcon::Warning);
+    if (ending_) return;
+    // A transfer that started may have replaced part of the radio's memory.
+    const QString informative = sent ? QStringLiteral(
+                                           "The radio may now hold part of the backup. Restore it again to finish.")
+                                     : QString();
+    app_.services.MessageBoxWithInfo(this, text, informative, QStringLiteral("Restore Error"), MsgButtons::Ok,
+                                     MsgIcon::Warning);
 }
 
 void BackupsDialog::DoRestore()
@@ -174,7 +180,7 @@ void BackupsDialog::DoRestore()
     std::vector<uint8_t> dump;
     std::string problem;
     if (!LoadBackupDump(chosen->path, dump, problem)) {
-        ShowRestoreError(QString::fromStdString(problem));
+        ShowRestoreError(QString::fromStdString(problem), false);
         return;
     }
 
@@ -186,7 +192,7 @@ void BackupsDialog::DoRestore()
         if (code == kResultOk)
             status_->setText(QStringLiteral("Restore OK."));
         else
-            ShowRestoreError(QString::fromStdString(DescribeResult(code)));
+            ShowRestoreError(QString::fromStdString(DescribeResult(code)), true);
         progress_->setValue(0);
         emit idle();
     };
@@ -210,8 +216,18 @@ void BackupsDialog::OnCloseClicked()
 
 void BackupsDialog::reject()
 {
-    if (busy_) app_.radioJobs.StopAndWait();
+    // Esc or the close box must not cut a restore short: Stop is the one way, and it is asked.
+    if (busy_) return;
     QDialog::reject();
+}
+
+void BackupsDialog::closeEvent(QCloseEvent* event)
+{
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 }  // namespace qx

@@ -38,11 +38,14 @@ public:
     bool isBusy() const { return busy_; }
 
 public slots:
-    // While a restore runs: stops it, waits for it to end, then closes.
+    // Closes, but not while a restore runs: Stop ends that (the radio then holds part of it).
     void reject() override;
 
 signals:
     void idle();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     AppContext& app_;
@@ -65,7 +68,8 @@ private:
     void UpdateButtons();
     void SetBusy(bool busy);
     void OnCloseClicked();
-    void ShowRestoreError(const QString& text);
+    // `sent`: the transfer had started, so the radio may hold part of the backup.
+    void ShowRestoreError(const QString& text, bool sent);
 };
 
 }  // namespace qx

@@ -45,6 +45,8 @@ CloneDocument::CloneDocument(WindowServices& services, const QString& startDirec
     connect(&history_, &QUndoStack::indexChanged, this, [this] { SetModified(!history_.isClean()); });
 }
 
+CloneDocument::~CloneDocument() { history_.blockSignals(true); }
+
 void CloneDocument::Start(const QString& stateFilePath)
 {
     if (!ReadStateFile(ToNativePath(stateFilePath), config_)) ResetModelConfig(config_);
@@ -80,6 +82,7 @@ void CloneDocument::Apply(const DocumentState& state)
     config_.modelType = state.modelType;
     config_.europeanSet = state.europeanSet;
     emit recordChanged(false);
+    emit stateChanged();  // the title may name the record's model
 }
 
 void CloneDocument::SetModified(bool modified)

@@ -27,6 +27,8 @@ class CloneDocument : public QObject {
 public:
     // `startDirectory`: where the file choosers start and what the title leaves out of a path.
     CloneDocument(WindowServices& services, const QString& startDirectory, QObject* parent = nullptr);
+    // The history goes quietly: whoever listens may be going away too.
+    ~CloneDocument() override;
 
     // The widget the document's boxes and choosers belong to.
     void SetBoxParent(QWidget* parent) { boxParent_ = parent; }

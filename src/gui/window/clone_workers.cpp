@@ -26,6 +26,14 @@ constexpr const char* kPartlyWrittenInfo =
     "a clone file through File\u00A0/\u00A0Open, or an EEPROM dump through "
     "Service\u00A0/\u00A0Eprom\u00A0Tools.";
 
+// Under the message of a write that failed while the radio was being backed up.
+constexpr const char* kNothingWrittenInfo = "Nothing was written to the radio: it was being backed up first.";
+constexpr const char* kTurnBackupOffInfo =
+    "To write without a backup, turn off File\u00A0/\u00A0Back up the radio before writing.";
+constexpr const char* kNoBackupFolder =
+    "No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was "
+    "written to the radio.";
+
 const char* StartText(CloneKind kind)
 {
     switch (kind) {
@@ -60,6 +68,12 @@ void MainWindow::OnWriteToRadio()
 {
     // The identity check comes first, also while a write runs: a failing check stops nothing.
     if (!CheckIdentities()) return;
+    if (!app_.busyEvent.IsSet() && ui_.backupBeforeWrite->isChecked() && BackupFolder().isEmpty()) {
+        // Writing without the backup the user asked for would take away the way back.
+        services_.MessageBoxWithInfo(this, kNoBackupFolder, kTurnBackupOffInfo, "Write Error", MsgButtons::Ok,
+                                     MsgIcon::Warning);
+        return;
+    }
     StartOrStop(CloneKind::Write);
 }
 
@@ -211,13 +225,18 @@ void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
     const bool backupFailed = !run.backupFolder.empty() && run.backup.path.empty();
     if (!backupFailed) {
         ShowCloneFailure(result, "Write Error", kPartlyWrittenInfo);
-    } else if (!closing_ && result != kResultUserCancel) {
-        // Nothing reached the radio: say so, and why, rather than "may hold part of".
-        const std::string why = run.backup.problem.empty() ? DescribeResult(result) : run.backup.problem;
+    } else if (result == kResultUserCancel || closing_) {
+        // Stopped during the backup: nothing was written, and the user knows why.
+    } else if (run.backup.problem.empty()) {
+        // The radio failed the backup's read: its own box, as for a write.
+        ShowCloneFailure(result, "Write Error", kNothingWrittenInfo);
+    } else {
+        // The radio is fine, the backup's file is not.
         services_.MessageBoxWithInfo(
-            this, QString::fromStdString("No backup of the radio could be made, so nothing was written to it.\n" + why),
-            "To write without a backup, turn off File\u00A0/\u00A0Back up the radio before writing.", "Write Error",
-            MsgButtons::Ok, MsgIcon::Warning);
+            this,
+            QString::fromStdString("No backup of the radio could be made, so nothing was written to it.\n" +
+                                   run.backup.problem),
+            kTurnBackupOffInfo, "Write Error", MsgButtons::Ok, MsgIcon::Warning);
     }
     SetStatus(backupFailed && result == kResultUserCancel ? "User Cancel." : "Ready.");
 }
@@ -275,6 +294,7 @@ void MainWindow::UpdateCloneUi()
     // The service tools talk to the radio too: one user of the adaptor at a time.
     ui_.configDialog->setEnabled(running == CloneKind::None);
     ui_.epromTools->setEnabled(running == CloneKind::None);
+    ui_.backups->setEnabled(running == CloneKind::None);
     UpdateEditControls();
 }
 

@@ -87,6 +87,10 @@ void MainWindow::BindDocument()
             SetStatusText(text);
     });
     connect(&doc_, &CloneDocument::pendingEditsNeeded, this, &MainWindow::GatherControls);
+    // A Write's second stage, after its backup.
+    connect(&app_.radioJobs, &RadioJobRunner::noted, this, [this](const QString& text) {
+        if (IsCloneRunning()) SetStatusText(text);
+    });
     QUndoStack* history = &doc_.History();
     for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(history, signal, this, &MainWindow::UpdateUndoActions);
@@ -96,6 +100,9 @@ void MainWindow::BindDocument()
 
 MainWindow::~MainWindow()
 {
+    // The document outlives nothing of the window: it must not call back into it now.
+    disconnect(&doc_, nullptr, this, nullptr);
+    disconnect(&doc_.History(), nullptr, this, nullptr);
     // Normally the close steps have already waited for the run; this covers a window
     // destroyed without being closed.
     if (IsCloneRunning()) app_.radioJobs.StopAndWait();
@@ -131,12 +138,23 @@ void MainWindow::GatherControls()
     // What the controls would store if they only showed the record: the same bytes mean the
     // user changed nothing, and the record takes the controls' form without a step.
     auto shown = std::make_unique<RadioSettings>(record);
-    StoreValues(ValuesOf(record), *shown);
+    ControlValues showing = ValuesOf(record);
+    if (!identityTyped_) {
+        // A field nobody typed in may still hold a number from an earlier document; it goes
+        // into the record as it always has, but it is no edit of the user's.
+        const ControlValues controls = ReadControls();
+        showing.mmsi = controls.mmsi;
+        showing.atis = controls.atis;
+    }
+    StoreValues(showing, *shown);
     // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): the record's bytes are the file's
-    if (std::memcmp(gathered.get(), shown.get(), sizeof(RadioSettings)) == 0)
+    if (std::memcmp(gathered.get(), shown.get(), sizeof(RadioSettings)) == 0) {
         doc_.Normalize(*gathered);
-    else
-        doc_.Change(ChangeText(record, *gathered), *gathered);
+        return;
+    }
+    // The step holds the user's change alone: what the controls merely show goes in first.
+    doc_.Normalize(*shown);
+    doc_.Change(ChangeText(*shown, *gathered), *gathered);
 }
 
 void MainWindow::ShowDocument() { ShowRecord(false); }
@@ -153,6 +171,7 @@ void MainWindow::ShowIdentity(QLineEdit* field, const std::string& shown, bool k
 
 void MainWindow::ShowRecord(bool keepView)
 {
+    identityTyped_ = false;
     RadioSettings& record = doc_.Record();
     const ControlValues v = ValuesOf(record);
     ui_.atisByUser->setChecked(v.atisByUser);
@@ -263,7 +282,7 @@ bool MainWindow::IsReading() const { return app_.busyEvent.IsSet() && cloneKind_
 void MainWindow::UpdateEditControls()
 {
     const bool editable = !IsReading();
-    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup, ui_.backups}) action->setEnabled(editable);
+    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup}) action->setEnabled(editable);
     const std::initializer_list<QWidget*> editors = {
         ui_.edit,      ui_.add,       ui_.remove,    ui_.mmsiByUser, ui_.atisByUser,  ui_.usa,    ui_.intl,  ui_.can,
         ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.modelUsa,   ui_.modelEurope, ui_.txStep, ui_.rxStep};
@@ -333,6 +352,7 @@ void MainWindow::OnSystemAbout() { dialogs_.about(this, app_); }
 void MainWindow::OnFeatureSetup()
 {
     if (IsReading()) return;  // the read's end would drop the change
+    GatherControls();
     // The dialog edits a copy: its OK makes one undoable step.
     auto edited = std::make_unique<RadioSettings>(doc_.Record());
     if (dialogs_.featureSetup(this, app_, doc_.Config(), *edited) != QDialog::Accepted) return;

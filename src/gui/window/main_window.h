@@ -196,6 +196,9 @@ private:
     WindowDialogs dialogs_;
     QTimer* timer_ = nullptr;
 
+    // The user typed in an identity field since the record was last shown: a difference
+    // between the field and the record is then an edit, not a number left from another file.
+    bool identityTyped_ = false;
     bool closing_ = false;
     bool askingToClose_ = false;  // the close steps' save question is open
     bool closed_ = false;

@@ -220,6 +220,7 @@ QGroupBox* MainWindow::BuildIdentityBox()
     atisRow->addWidget(ui_.atis);
     auto* fromMmsi = new AtisFromMmsiButton(ui_.mmsi, ui_.atis);
     connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] {
+        identityTyped_ = true;
         GatherControls();
         MarkModified();
     });
@@ -400,8 +401,12 @@ void MainWindow::ConnectControls()
     connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
     // Typing is an edit at once: Esc or a close with the cursor still in the field must not
     // pass for an unchanged document.
-    connect(ui_.mmsi, &QLineEdit::textEdited, &doc_, &CloneDocument::MarkModified);
-    connect(ui_.atis, &QLineEdit::textEdited, &doc_, &CloneDocument::MarkModified);
+    for (QLineEdit* field : {ui_.mmsi, ui_.atis}) {
+        connect(field, &QLineEdit::textEdited, this, [this] {
+            identityTyped_ = true;
+            MarkModified();
+        });
+    }
     // Enter on the channel list edits the channel, as a double click does (see eventFilter).
     ui_.channels->installEventFilter(this);
     connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);

@@ -114,6 +114,7 @@ void MainWindow::OnStepChanged()
 void MainWindow::OpenPrivateChannel(bool fromEditButton)
 {
     if (IsReading()) return;  // the dialog's result would land in the document the read brings
+    GatherControls();         // a typed identity becomes its own step first
     if (CurrentGroup() != kGroupPrivate) {
         Refuse(services_, this, "Only Private Channel Can be Modified!");
         return;
@@ -147,6 +148,7 @@ void MainWindow::OnEdit() { OpenPrivateChannel(true); }
 void MainWindow::OnAdd()
 {
     if (IsReading()) return;
+    GatherControls();
     if (CurrentGroup() != kGroupPrivate) {
         Refuse(services_, this, "Only Private Channel Can be Modified!");
         return;
@@ -181,6 +183,7 @@ void MainWindow::OnAdd()
 void MainWindow::OnRemove()
 {
     if (IsReading()) return;
+    GatherControls();
     if (CurrentGroup() != kGroupPrivate) {
         Refuse(services_, this, "Only Private Channel Can be Modified!");
         return;

@@ -79,6 +79,7 @@ void MainWindow::OnUndo()
 void MainWindow::OnRedo()
 {
     if (IsReading()) return;
+    GatherControls();  // a typed identity is kept (as a step, which ends what there was to redo)
     doc_.History().redo();
 }
 
