@@ -1,6 +1,5 @@
 #include "gui/dialogs/backups_dialog.h"
 
-#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -22,7 +21,7 @@ enum Column { kTimeColumn, kMmsiColumn, kSizeColumn, kFileColumn };
 }  // namespace
 
 BackupsDialog::BackupsDialog(QWidget* parent, AppContext& app, const QString& folder)
-    : QDialog(parent), app_(app), backups_(ListBackups(folder.toStdString()))
+    : RadioJobDialog(parent), app_(app), backups_(ListBackups(folder.toStdString()))
 {
     setWindowTitle(QStringLiteral("Backups"));
     ResetModelConfig(options_);
@@ -212,22 +211,6 @@ void BackupsDialog::OnCloseClicked()
     // The outcome comes back as any other: the radio holds part of the backup by then.
     status_->setText(QStringLiteral("Stopping..."));
     app_.radioJobs.Stop();
-}
-
-void BackupsDialog::reject()
-{
-    // Esc or the close box must not cut a restore short: Stop is the one way, and it is asked.
-    if (busy_) return;
-    QDialog::reject();
-}
-
-void BackupsDialog::closeEvent(QCloseEvent* event)
-{
-    if (busy_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 }  // namespace qx

@@ -2,13 +2,13 @@
 // is opened as a document or written back to the radio whole.
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <vector>
 
 #include "backups/backup_store.h"
 #include "document/model_config.h"
 #include "gui/base/app_context.h"
+#include "gui/dialogs/radio_job_dialog.h"
 
 class QLabel;
 class QProgressBar;
@@ -17,7 +17,7 @@ class QTreeWidget;
 
 namespace qx {
 
-class BackupsDialog : public QDialog {
+class BackupsDialog : public RadioJobDialog {
     Q_OBJECT
 public:
     BackupsDialog(QWidget* parent, AppContext& app, const QString& folder);
@@ -35,17 +35,6 @@ public:
     QTreeWidget* list() const { return list_; }
     QProgressBar* progressBar() const { return progress_; }
     QPushButton* closeButton() const { return close_; }
-    bool isBusy() const { return busy_; }
-
-public slots:
-    // Closes, but not while a restore runs: Stop ends that (the radio then holds part of it).
-    void reject() override;
-
-signals:
-    void idle();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     AppContext& app_;
@@ -59,7 +48,6 @@ private:
     QPushButton* open_;
     QPushButton* restore_;
     QPushButton* close_;
-    bool busy_ = false;
     bool ending_ = false;  // the dialog is going away: no more boxes
 
     void BuildList();

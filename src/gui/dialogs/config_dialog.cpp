@@ -1,6 +1,5 @@
 #include "gui/dialogs/config_dialog.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QProgressBar>
@@ -12,7 +11,7 @@
 namespace qx {
 
 ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document)
-    : QDialog(parent), app_(app)
+    : RadioJobDialog(parent), app_(app)
 {
     setWindowTitle(QStringLiteral("Config Dialog"));
 
@@ -60,25 +59,10 @@ ConfigDialog::~ConfigDialog()
     app_.services.HideWaitCursor();
 }
 
-void ConfigDialog::reject()
-{
-    if (busy_) return;
-    QDialog::reject();
-}
-
 void ConfigDialog::accept()
 {
     if (busy_) return;
     QDialog::accept();
-}
-
-void ConfigDialog::closeEvent(QCloseEvent* event)
-{
-    if (busy_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void ConfigDialog::SetBusy(bool busy)

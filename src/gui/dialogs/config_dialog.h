@@ -1,20 +1,20 @@
 // Handset test mode: "Enable", "Disable" and "Check", each one HandShake with the radio.
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
 #include "clone/pc_clone.h"
 #include "gui/base/app_context.h"
 #include "gui/base/radio_job_runner.h"
+#include "gui/dialogs/radio_job_dialog.h"
 
 class QProgressBar;
 class QPushButton;
 
 namespace qx {
 
-class ConfigDialog : public QDialog {
+class ConfigDialog : public RadioJobDialog {
     Q_OBJECT
 public:
     ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
@@ -30,17 +30,9 @@ public:
     QPushButton* disableButton() const { return disable_; }
     QPushButton* checkButton() const { return check_; }
     QProgressBar* progressBar() const { return progress_; }
-    bool isBusy() const { return busy_; }
 
 public slots:
-    void reject() override;
     void accept() override;
-
-signals:
-    void idle();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     AppContext& app_;
@@ -51,8 +43,7 @@ private:
     QPushButton* cancel_;
     QProgressBar* progress_;
     std::unique_ptr<CPcClone> clone_;  // lives as long as the dialog, with its log
-    bool busy_ = false;
-    bool ending_ = false;  // destroyed while a HandShake runs: its outcome is not shown
+    bool ending_ = false;              // destroyed while a HandShake runs: its outcome is not shown
 
     void RunHandShake(std::function<void(CloneResult)> then);
     void SetBusy(bool busy);

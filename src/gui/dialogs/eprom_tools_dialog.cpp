@@ -1,6 +1,5 @@
 #include "gui/dialogs/eprom_tools_dialog.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,7 +15,7 @@
 namespace qx {
 
 EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config)
-    : QDialog(parent), app_(app), config_(config)
+    : RadioJobDialog(parent), app_(app), config_(config)
 {
     setWindowTitle(QStringLiteral("Eprom Tools Dialog"));
 
@@ -65,22 +64,6 @@ EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig
 }
 
 QString EpromToolsDialog::statusText() const { return status_->text(); }
-
-void EpromToolsDialog::reject()
-{
-    // A transfer ends by itself; the dialog closes only between operations.
-    if (busy_) return;
-    QDialog::reject();
-}
-
-void EpromToolsDialog::closeEvent(QCloseEvent* event)
-{
-    if (busy_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
 
 FileDialogRequest EpromToolsDialog::DumpFileRequest()
 {

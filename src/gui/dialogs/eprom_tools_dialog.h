@@ -2,7 +2,6 @@
 // against raw ".Bin" dump files, with no decoding and nothing changed in the document.
 #pragma once
 
-#include <QDialog>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "gui/base/app_context.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/eeprom_job.h"
+#include "gui/dialogs/radio_job_dialog.h"
 
 class QAction;
 class QLabel;
@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace qx {
 
-class EpromToolsDialog : public QDialog {
+class EpromToolsDialog : public RadioJobDialog {
     Q_OBJECT
 public:
     EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config);
@@ -37,16 +37,6 @@ public:
     QAction* readAction() const { return read_; }
     QAction* verifyAction() const { return verify_; }
     QPushButton* cancelButton() const { return cancel_; }
-    bool isBusy() const { return busy_; }
-
-public slots:
-    void reject() override;
-
-signals:
-    void idle();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     AppContext& app_;
@@ -58,7 +48,6 @@ private:
     QLabel* status_;
     QProgressBar* progress_;
     QPushButton* cancel_;
-    bool busy_ = false;
 
     FileDialogRequest DumpFileRequest();
     bool ChooseDumpFile(std::vector<uint8_t>& bytes);
