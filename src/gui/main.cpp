@@ -83,6 +83,8 @@ int main(int argc, char* argv[])
     readImage->fill(0);
     int32_t adjustMode = 0;
     qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    // As in the command-line tool: "fast" drops the virtual radio's pause before each reply.
+    if (radio.radio && radio.option.fast) clone.timing.stopCheckMs = 0;
     qx::QtWindowServices services;
 
     qx::RadioJobRunner radioJobs(stopEvent);

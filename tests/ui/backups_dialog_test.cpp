@@ -31,6 +31,11 @@ using test::TempDir;
 struct BackupsRig : test::DialogRig {
     TempDir& work = DialogRig::folder;
     QString folder = QString::fromStdString(work.Path());
+    ModelConfig options = [] {
+        ModelConfig config;
+        ResetModelConfig(config);
+        return config;
+    }();
 
     BackupsRig() : DialogRig("backups-ui") { radio.Fill(0x3C); }
 
@@ -77,7 +82,7 @@ TEST(BackupsDialog, ListsTheBackupsNewestFirstWithTheirColumns)
     const std::string shortOne = rig.Put("20261206-120000", Dump(3, "235012345"), 100);
     test::WriteAll(rig.work.File("notes.txt"), "x", 1);
 
-    BackupsDialog dialog(nullptr, rig.app, rig.folder);
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
     EXPECT_EQ(dialog.windowTitle(), "Backups");
     QTreeWidget* list = dialog.findChild<QTreeWidget*>("backupList");
     ASSERT_EQ(list, dialog.list());
@@ -100,7 +105,7 @@ TEST(BackupsDialog, AnEmptyFolderSaysSoAndOffersNothingToOpen)
 {
     BackupsRig rig;
     for (const QString& folder : {rig.folder, QString::fromStdString(rig.work.File("never-made"))}) {
-        BackupsDialog dialog(nullptr, rig.app, folder);
+        BackupsDialog dialog(nullptr, rig.app, rig.options, folder);
         const QLabel* empty = dialog.findChild<QLabel*>("noBackups");
         EXPECT_FALSE(empty->isHidden());
         EXPECT_EQ(empty->text(), "No backups yet. One is made before every write to the radio.");
@@ -129,12 +134,12 @@ TEST(BackupsDialog, OpenHandsTheChosenBackupsPathToTheCaller)
         dialog->list()->setCurrentItem(dialog->list()->topLevelItem(1));
         dialog->findChild<QPushButton*>("openBackup")->click();
     });
-    EXPECT_EQ(RunBackupsDialog(nullptr, rig.app, rig.folder, opened), QDialog::Accepted);
+    EXPECT_EQ(RunBackupsDialog(nullptr, rig.app, rig.options, rig.folder, opened), QDialog::Accepted);
     EXPECT_EQ(opened, QString::fromStdString(older));
 
     // Closed without a choice: the caller's path stays as it was.
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    EXPECT_EQ(RunBackupsDialog(nullptr, rig.app, rig.folder, opened), QDialog::Rejected);
+    EXPECT_EQ(RunBackupsDialog(nullptr, rig.app, rig.options, rig.folder, opened), QDialog::Rejected);
     EXPECT_EQ(opened, QString::fromStdString(older));
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
 }
@@ -145,7 +150,7 @@ TEST(BackupsDialog, RestoreAnsweredNoWritesNothing)
     rig.Put("20261207-090503", Dump(1, "235012345"));
     const EepromBytes before = rig.radio.Contents();
 
-    BackupsDialog dialog(nullptr, rig.app, rig.folder);
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
     rig.services.answers = {MsgAnswer::No};
     dialog.DoRestore();
     EXPECT_FALSE(dialog.isBusy());
@@ -165,7 +170,7 @@ TEST(BackupsDialog, RestoreAnsweredYesWritesTheWholeDumpWithTheButtonsLocked)
     const EepromBytes dump = Dump(9, nullptr);
     rig.Put("20261207-090503", dump);
 
-    BackupsDialog dialog(nullptr, rig.app, rig.folder);
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
     int highest = 0;
     QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
     struct {
@@ -212,7 +217,7 @@ TEST(BackupsDialog, AFailedRestoreShowsWhyAndAShortBackupIsNeverSent)
     rig.Put("20261207-090503", Dump(9, nullptr));
     const std::string shortOne = rig.Put("20261206-120000", Dump(3, nullptr), kEepromSize - 1);
 
-    BackupsDialog dialog(nullptr, rig.app, rig.folder);
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
     rig.radio.Unplug();
     rig.services.answers = {MsgAnswer::Yes};
     dialog.DoRestore();
@@ -244,7 +249,7 @@ TEST(BackupsDialog, EscDuringARestoreLetsItFinish)
     const EepromBytes dump = Dump(9, nullptr);
     rig.Put("20261207-090503", dump);
 
-    BackupsDialog dialog(nullptr, rig.app, rig.folder);
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
     int closed = 0;
     QObject::connect(&dialog, &QDialog::rejected, [&] { ++closed; });
     bool wasBusy = false;
@@ -268,7 +273,7 @@ TEST(BackupsDialog, DestroyedDuringARestoreStopsItAndWaitsWithoutBoxes)
     BackupsRig rig;
     rig.Put("20261207-090503", Dump(9, nullptr));
     {
-        BackupsDialog dialog(nullptr, rig.app, rig.folder);
+        BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
         rig.services.answers = {MsgAnswer::Yes};
         dialog.DoRestore();
         ASSERT_TRUE(dialog.isBusy());

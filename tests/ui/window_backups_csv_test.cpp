@@ -195,7 +195,7 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
     rig.W().ShowDocument();
 
     QString shownFolder;
-    rig.W().Dialogs().backups = [&](QWidget*, AppContext&, const QString& f, QString& open) {
+    rig.W().Dialogs().backups = [&](QWidget*, AppContext&, const ModelConfig&, const QString& f, QString& open) {
         shownFolder = f;
         open = QString::fromStdString(dump);
         return int(QDialog::Accepted);

@@ -20,11 +20,10 @@ enum Column { kTimeColumn, kMmsiColumn, kSizeColumn, kFileColumn };
 
 }  // namespace
 
-BackupsDialog::BackupsDialog(QWidget* parent, AppContext& app, const QString& folder)
-    : RadioJobDialog(parent), app_(app), backups_(ListBackups(folder.toStdString()))
+BackupsDialog::BackupsDialog(QWidget* parent, AppContext& app, const ModelConfig& options, const QString& folder)
+    : RadioJobDialog(parent), app_(app), options_(options), backups_(ListBackups(folder.toStdString()))
 {
     setWindowTitle(QStringLiteral("Backups"));
-    ResetModelConfig(options_);
 
     auto* where = new QLabel(QStringLiteral("Folder: %1").arg(QDir::toNativeSeparators(folder)), this);
     where->setObjectName(QStringLiteral("backupFolder"));

@@ -20,7 +20,8 @@ namespace qx {
 class BackupsDialog : public RadioJobDialog {
     Q_OBJECT
 public:
-    BackupsDialog(QWidget* parent, AppContext& app, const QString& folder);
+    // `options`: the document's, as the EEPROM tools take them for their transfers.
+    BackupsDialog(QWidget* parent, AppContext& app, const ModelConfig& options, const QString& folder);
     // A restore still running is stopped and waited for.
     ~BackupsDialog() override;
 
@@ -38,7 +39,7 @@ public:
 
 private:
     AppContext& app_;
-    ModelConfig options_;  // the transfer's: no communication log
+    ModelConfig options_;  // the transfer's
     std::vector<BackupEntry> backups_;
     QString chosenPath_;
     QTreeWidget* list_;

@@ -39,9 +39,10 @@ int RunConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, Radio
     return dialog.exec();
 }
 
-int RunBackupsDialog(QWidget* parent, AppContext& app, const QString& folder, QString& openPath)
+int RunBackupsDialog(QWidget* parent, AppContext& app, const ModelConfig& options, const QString& folder,
+                     QString& openPath)
 {
-    BackupsDialog dialog(parent, app, folder);
+    BackupsDialog dialog(parent, app, options, folder);
     const int result = dialog.exec();
     if (result == QDialog::Accepted) openPath = dialog.chosenPath();
     return result;

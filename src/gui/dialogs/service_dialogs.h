@@ -20,6 +20,7 @@ int RunFeatureSetupDialog(QWidget* parent, AppContext& app, ModelConfig& config,
 int RunEpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config);
 int RunConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document);
 // The backups in `folder`. Accepted when one was chosen to open: `openPath` is its file.
-int RunBackupsDialog(QWidget* parent, AppContext& app, const QString& folder, QString& openPath);
+int RunBackupsDialog(QWidget* parent, AppContext& app, const ModelConfig& options, const QString& folder,
+                     QString& openPath);
 
 }  // namespace qx

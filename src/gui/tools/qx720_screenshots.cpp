@@ -200,7 +200,7 @@ bool ShootBackups(ToolRig& rig, const QDir& out)
                                                       qx::LocalTime{2026, 12, 7, 9, minute, 3, 0});
         ok = made.result == qx::kResultOk && ok;
     }
-    qx::BackupsDialog backupsDialog(nullptr, rig.app, rig.app.backupFolder);
+    qx::BackupsDialog backupsDialog(nullptr, rig.app, config, rig.app.backupFolder);
     backupsDialog.show();
     Settle();
     return Save(backupsDialog, out, "backups-dialog.png") && ok;

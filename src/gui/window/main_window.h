@@ -51,7 +51,7 @@ struct WindowDialogs {
     std::function<int(QWidget*, AppContext&, ModelConfig&)> epromTools;
     std::function<int(QWidget*, AppContext&, ModelConfig&, RadioSettings&)> config;
     // File / Backups...: Accepted with the path of a backup to open.
-    std::function<int(QWidget*, AppContext&, const QString& folder, QString& openPath)> backups;
+    std::function<int(QWidget*, AppContext&, const ModelConfig&, const QString& folder, QString& openPath)> backups;
 
     static WindowDialogs Defaults();
 };

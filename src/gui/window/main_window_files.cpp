@@ -59,7 +59,9 @@ void MainWindow::OnBackups()
 {
     if (IsCloneRunning()) return;  // a restore would need the adaptor the run holds
     QString openPath;
-    if (dialogs_.backups(this, app_, BackupFolder(), openPath) != QDialog::Accepted || openPath.isEmpty()) return;
+    if (dialogs_.backups(this, app_, doc_.Config(), BackupFolder(), openPath) != QDialog::Accepted ||
+        openPath.isEmpty())
+        return;
     RadioSettings record{};
     std::string problem;
     if (!LoadBackupSettings(ToNativePath(openPath), record, problem)) {
