@@ -15,10 +15,8 @@ namespace qx {
 
 namespace {
 
-constexpr int kFirstUsageCode = 11;
-constexpr int kLastUsageCode = 35;
-constexpr double kBandLowMHz = 136.0;
-constexpr double kTxHighMHz = 174.0;
+constexpr double kBandLowMHz = kPrivateTxLowMHz;
+constexpr double kTxHighMHz = kPrivateTxHighMHz;
 constexpr double kRxHighMHz = 178.6;
 // What a clone file may hold: a record with a receive frequency above it would not open again.
 constexpr double kCloneFileHighMHz = 174.0;
@@ -109,7 +107,7 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 std::string UsageNameList()
 {
     std::string list;
-    for (int code = kFirstUsageCode; code <= kLastUsageCode; ++code) {
+    for (int code = kFirstPrivateUsageCode; code <= kLastPrivateUsageCode; ++code) {
         if (!list.empty()) list += ", ";
         list += TrimmedUsageName(code);
     }
@@ -290,7 +288,7 @@ bool IsPrivateRxMHz(double mhz) { return mhz >= kBandLowMHz && mhz <= kRxHighMHz
 int UsageCodeFromName(std::string_view text)
 {
     text = TrimBlanks(text);
-    for (int code = kFirstUsageCode; code <= kLastUsageCode; ++code)
+    for (int code = kFirstPrivateUsageCode; code <= kLastPrivateUsageCode; ++code)
         if (SameIgnoringCase(text, TrimBlanks(UsageName(code)))) return code;
     return -1;
 }

@@ -17,7 +17,10 @@ inline constexpr int kChannelCsvMaxRows = 100;
 inline constexpr std::string_view kUsaModelHasNoPrivateChannels = "a USA-model record has no private channels";
 
 // The frequency checks of private channels: TX as the channel setup dialog accepts it (136 to
-// 174 MHz on the 6.25 kHz raster), RX within 136 to 178.6 MHz on the same raster.
+// 174 MHz on the 6.25 kHz raster), RX within 136 to 178.6 MHz on the same raster. The dialog
+// uses the TX check itself.
+inline constexpr double kPrivateTxLowMHz = 136.0;
+inline constexpr double kPrivateTxHighMHz = 174.0;
 bool IsPrivateTxMHz(double mhz);
 bool IsPrivateRxMHz(double mhz);
 

@@ -6,8 +6,6 @@
 #include "channels/channel_csv.h"
 #include "cli/command_support.h"
 #include "document/atomic_file.h"
-#include "document/clone_file.h"
-#include "document/model_config.h"
 
 namespace qx::cli {
 
@@ -54,13 +52,7 @@ int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& 
         return kExitUsage;
     }
     const std::string target = output.empty() ? file : output;
-    ModelConfig config;
-    ResetModelConfig(config);
-    const CloneResult saved = WriteCloneFile(target, imported, config);
-    if (saved != kResultOk) {
-        ctx.err << DescribeResult(saved) << "\n" << target << ": the clone file could not be written\n";
-        return kExitFailed;
-    }
+    if (!SaveRecord(ctx, target, imported)) return kExitFailed;
     ctx.out << "Imported " << PrivateListLength(imported) << " private channels into " << target << "\n";
     return kExitOk;
 }

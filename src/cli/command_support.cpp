@@ -41,6 +41,16 @@ bool LoadRecord(Context& ctx, const std::string& path, RadioSettings& record)
     return false;
 }
 
+bool SaveRecord(Context& ctx, const std::string& path, const RadioSettings& record)
+{
+    ModelConfig config;
+    ResetModelConfig(config);
+    const CloneResult saved = WriteCloneFile(path, record, config);
+    if (saved == kResultOk) return true;
+    ctx.err << DescribeResult(saved) << "\n" << path << ": the clone file could not be written\n";
+    return false;
+}
+
 std::unique_ptr<RadioSession> OpenSession(Context& ctx)
 {
     std::string error;

@@ -23,6 +23,10 @@ std::string Absolute(const std::string& path);
 // clone file (the caller exits with 2).
 bool LoadRecord(Context& ctx, const std::string& path, RadioSettings& record);
 
+// Saves a record as a clone file (atomically): false, with a message, when it cannot be written
+// (the caller exits with 1).
+bool SaveRecord(Context& ctx, const std::string& path, const RadioSettings& record);
+
 // Null, with a message, when the radio option cannot be opened.
 std::unique_ptr<RadioSession> OpenSession(Context& ctx);
 

@@ -9,7 +9,6 @@
 #include "cli/record_view.h"
 #include "document/atomic_file.h"
 #include "document/clone_file.h"
-#include "document/model_config.h"
 #include "model/channel_plan.h"
 #include "model/checksum.h"
 #include "model/private_sets.h"
@@ -59,13 +58,7 @@ int CmdDefaults(Context& ctx, const std::string& output, const std::string& mode
     ResetSettings(record, modelType);
     if (modelType == 1 || modelType == 2) LoadPrivateSet(setIndex, record);
 
-    ModelConfig config;
-    ResetModelConfig(config);
-    CloneResult saved = WriteCloneFile(output, record, config);
-    if (saved != kResultOk) {
-        ctx.err << DescribeResult(saved) << "\n" << output << ": the clone file could not be written\n";
-        return kExitFailed;
-    }
+    if (!SaveRecord(ctx, output, record)) return kExitFailed;
     ctx.out << "Saved " << output << " (" << PrivateChannelCount(record) << " private channels)\n";
     return kExitOk;
 }

@@ -29,6 +29,17 @@ void PrintWarnings(std::ostream& out, const std::vector<std::string>& warnings)
     for (const std::string& warning : warnings) out << "warning: " << warning << "\n";
 }
 
+// What the MMSI and ATIS ID reports share, after their own first fields.
+template <class Info>
+void AddMidFields(Json& out, const Info& info)
+{
+    out["mid"] = Nullable(info.mid >= 0, info.mid);
+    out["administration"] = Nullable(info.allocated, info.administration);
+    out["allocated"] = info.allocated;
+    out["radioAccepts"] = info.radioAccepts;
+    out["warnings"] = info.warnings;
+}
+
 std::string Dump(const Json& json) { return json.dump(2, ' ', false, Json::error_handler_t::replace); }
 
 }  // namespace
@@ -37,13 +48,8 @@ int CmdMmsi(Context& ctx, const std::string& number, bool json)
 {
     const MmsiInfo info = ClassifyMmsi(number);
     if (json) {
-        Json out = {{"mmsi", info.mmsi},
-                    {"kind", MmsiKindName(info.kind)},
-                    {"mid", Nullable(info.mid >= 0, info.mid)},
-                    {"administration", Nullable(info.allocated, info.administration)},
-                    {"allocated", info.allocated},
-                    {"radioAccepts", info.radioAccepts},
-                    {"warnings", info.warnings}};
+        Json out = {{"mmsi", info.mmsi}, {"kind", MmsiKindName(info.kind)}};
+        AddMidFields(out, info);
         ctx.out << Dump(out) << "\n";
     } else {
         ctx.out << info.mmsi << ": " << MmsiKindText(info.kind)
@@ -57,12 +63,8 @@ int CmdAtis(Context& ctx, const std::string& number, bool json)
 {
     const AtisInfo info = ClassifyAtis(number);
     if (json) {
-        Json out = {{"atis", Nullable(!info.atis.empty(), info.atis)},
-                    {"mid", Nullable(info.mid >= 0, info.mid)},
-                    {"administration", Nullable(info.allocated, info.administration)},
-                    {"allocated", info.allocated},
-                    {"radioAccepts", info.radioAccepts},
-                    {"warnings", info.warnings}};
+        Json out = {{"atis", Nullable(!info.atis.empty(), info.atis)}};
+        AddMidFields(out, info);
         ctx.out << Dump(out) << "\n";
     } else {
         ctx.out << (info.atis.empty() ? number + ": not an ATIS ID" : info.atis + ": ATIS ID")

@@ -119,13 +119,7 @@ int CmdRead(Context& ctx, const std::string& output)
     RadioSettings record{};
     int status = Finish(ctx, *session, ReadRecord(ctx, *session, 0, record));
     if (status != kExitOk) return status;
-    ModelConfig config;
-    ResetModelConfig(config);
-    CloneResult saved = WriteCloneFile(output, record, config);
-    if (saved != kResultOk) {
-        ctx.err << DescribeResult(saved) << "\n" << output << ": the clone file could not be written\n";
-        return kExitFailed;
-    }
+    if (!SaveRecord(ctx, output, record)) return kExitFailed;
     ctx.out << "Read OK.\nSaved " << output << "\n";
     // The radio's data are the user's, so they are saved; but say at once that this file will
     // not open again, while the radio is still at hand for a complete dump.

@@ -38,6 +38,9 @@ enum ChannelGroup : int {
 
 inline constexpr int kChannelListMaxRows = 128;
 inline constexpr int kUsageSlotCount = 36;
+// The usage codes a private channel may carry (the channel setup dialog's list).
+inline constexpr int kFirstPrivateUsageCode = 11;
+inline constexpr int kLastPrivateUsageCode = 35;
 inline constexpr std::string_view kPrivateNameChars = "0123456789ACFLM";
 
 // The rows of a group's table: from row 0 while the row number equals the position, at most

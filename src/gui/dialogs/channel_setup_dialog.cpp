@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "channels/channel_csv.h"
 #include "model/channel_plan.h"
 
 namespace qx {
@@ -24,10 +25,6 @@ namespace qx {
 namespace {
 
 constexpr double kDuplexOffsetMHz = 4.6;
-constexpr double kTxLowMHz = 136.0;
-constexpr double kTxHighMHz = 174.0;
-constexpr int kFirstUsageCode = 11;
-constexpr int kLastUsageCode = 35;
 constexpr const char* kSecondNameChars = "0123456789";
 
 }  // namespace
@@ -82,7 +79,7 @@ QLayout* ChannelSetupDialog::BuildNameRow(const QFont& fixed)
     auto* usageLayout = new QHBoxLayout(usageBox);
     usage_ = new QComboBox;
     usage_->setFont(fixed);
-    for (int code = kFirstUsageCode; code <= kLastUsageCode; ++code)
+    for (int code = kFirstPrivateUsageCode; code <= kLastPrivateUsageCode; ++code)
         usage_->addItem(QString::fromLatin1(UsageName(code)));
     usageLayout->addWidget(usage_);
     top->addWidget(usageBox, 1);
@@ -174,24 +171,19 @@ void ChannelSetupDialog::ShowEntry()
     int second = nameSecond_->findText(QString(QChar::fromLatin1(entry_->name[1])));
     nameSecond_->setCurrentIndex(entry_->name[1] != '\0' && second >= 0 ? second : 0);
     const int code = static_cast<unsigned char>(entry_->usageCode);
-    usage_->setCurrentIndex(code >= kFirstUsageCode && code <= kLastUsageCode ? code - kFirstUsageCode : 0);
+    usage_->setCurrentIndex(
+        code >= kFirstPrivateUsageCode && code <= kLastPrivateUsageCode ? code - kFirstPrivateUsageCode : 0);
 }
 
 double ChannelSetupDialog::TxValue() const { return AtofText(tx_->text()); }
 
 bool ChannelSetupDialog::ValidateTx()
 {
-    const double v = TxValue();
-    bool valid = v >= kTxLowMHz && v <= kTxHighMHz;
-    if (valid) {
-        const double x = v * 160.0;
-        const double d = std::fabs(x - std::floor(x));
-        valid = d > 0.9999 || d < 0.00001;
-    }
+    const bool valid = IsPrivateTxMHz(TxValue());
     if (!valid) {
         char text[160];
-        std::snprintf(text, sizeof text, "Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=%3.4f - %3.4f", kTxLowMHz,
-                      kTxHighMHz);
+        std::snprintf(text, sizeof text, "Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=%3.4f - %3.4f",
+                      kPrivateTxLowMHz, kPrivateTxHighMHz);
         services_.MessageBox(this, QString::fromLatin1(text), "Error", MsgButtons::Ok, MsgIcon::None);
     }
     return valid;
@@ -216,7 +208,7 @@ void ChannelSetupDialog::accept()
         entry_->rxMHz = duplex_->isChecked() ? entry_->txMHz + kDuplexOffsetMHz : entry_->txMHz;
         if (nameFirst_->currentIndex() >= 0) entry_->name[0] = nameFirst_->currentText().at(0).toLatin1();
         if (nameSecond_->currentIndex() >= 0) entry_->name[1] = nameSecond_->currentText().at(0).toLatin1();
-        entry_->usageCode = static_cast<int8_t>(usage_->currentIndex() + kFirstUsageCode);
+        entry_->usageCode = static_cast<int8_t>(usage_->currentIndex() + kFirstPrivateUsageCode);
     }
     QDialog::accept();
 }

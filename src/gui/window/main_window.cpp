@@ -251,19 +251,19 @@ void MainWindow::SetStatus(const QString& text)
 
 bool MainWindow::CheckIdentities()
 {
-    if (!ui_.mmsiByUser->isChecked()) {
-        QString text = ui_.mmsi->text().left(31);
+    const struct {
+        QCheckBox* byUser;
+        QLineEdit* field;
+        const char* refusal;
+    } identities[] = {
+        {ui_.mmsiByUser, ui_.mmsi, "Invalid MMIS ID:%1\nMake sure 9 digitals."},
+        {ui_.atisByUser, ui_.atis, "Invalid ATIS ID:%1\nMake sure 9 digitals."},
+    };
+    for (const auto& id : identities) {
+        if (id.byUser->isChecked()) continue;
+        const QString text = id.field->text().left(31);
         if (!text.isEmpty() && !IsValidId(ToStd(text))) {
-            services_.MessageBox(this, QString("Invalid MMIS ID:%1\nMake sure 9 digitals.").arg(text), "Error",
-                                 MsgButtons::Ok, MsgIcon::Stop);
-            return false;
-        }
-    }
-    if (!ui_.atisByUser->isChecked()) {
-        QString text = ui_.atis->text().left(31);
-        if (!text.isEmpty() && !IsValidId(ToStd(text))) {
-            services_.MessageBox(this, QString("Invalid ATIS ID:%1\nMake sure 9 digitals.").arg(text), "Error",
-                                 MsgButtons::Ok, MsgIcon::Stop);
+            services_.MessageBox(this, QString(id.refusal).arg(text), "Error", MsgButtons::Ok, MsgIcon::Stop);
             return false;
         }
     }

@@ -244,6 +244,8 @@ private:
     void OnModelClicked();
     void OnStepChanged();
     void OnIdentityBoxClicked();
+    // The checks every private channel command starts with; false when it must not go on.
+    bool MayEditPrivateChannels();
     void OpenPrivateChannel(bool fromEditButton);
     void OnBackupToggled(bool on);
     // Where the backups before writes go: the app context's folder, or the default one.

@@ -111,14 +111,19 @@ void MainWindow::OnStepChanged()
     MarkModified();
 }
 
+bool MainWindow::MayEditPrivateChannels()
+{
+    // During a Read the result would land in the document the read brings.
+    if (IsReading()) return false;
+    GatherControls();  // a typed identity becomes its own step first
+    if (CurrentGroup() == kGroupPrivate) return true;
+    Refuse(services_, this, "Only Private Channel Can be Modified!");
+    return false;
+}
+
 void MainWindow::OpenPrivateChannel(bool fromEditButton)
 {
-    if (IsReading()) return;  // the dialog's result would land in the document the read brings
-    GatherControls();         // a typed identity becomes its own step first
-    if (CurrentGroup() != kGroupPrivate) {
-        Refuse(services_, this, "Only Private Channel Can be Modified!");
-        return;
-    }
+    if (!MayEditPrivateChannels()) return;
     if (!fromEditButton && doc_.Config().uiReadOnly != 0) {
         Refuse(services_, this, "UI Read Only!");
         return;
@@ -147,12 +152,7 @@ void MainWindow::OnEdit() { OpenPrivateChannel(true); }
 
 void MainWindow::OnAdd()
 {
-    if (IsReading()) return;
-    GatherControls();
-    if (CurrentGroup() != kGroupPrivate) {
-        Refuse(services_, this, "Only Private Channel Can be Modified!");
-        return;
-    }
+    if (!MayEditPrivateChannels()) return;
     const int n = ui_.channels->count();
     if (n >= kMaxPrivateLines) {
         Refuse(services_, this, "Channel Number Limit!");
@@ -182,12 +182,7 @@ void MainWindow::OnAdd()
 
 void MainWindow::OnRemove()
 {
-    if (IsReading()) return;
-    GatherControls();
-    if (CurrentGroup() != kGroupPrivate) {
-        Refuse(services_, this, "Only Private Channel Can be Modified!");
-        return;
-    }
+    if (!MayEditPrivateChannels()) return;
     const int n = ui_.channels->count();
     if (n == 0) {
         Refuse(services_, this, "NO Channel!");
