@@ -20,6 +20,7 @@ struct Arguments {
     bool adjustMode = false;
     bool noBackup = false;
     bool json = false;
+    bool allowEmpty = false;
     FleetArguments fleet;
 };
 
