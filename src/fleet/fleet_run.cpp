@@ -116,12 +116,13 @@ private:
             outcome.message = "backup";
             return result;
         }
-        const std::string path = TimestampedBackupPath(options_.backupDir, unit_.name, hooks_.clock());
-        if (!WriteFileAtomically(path, eeprom.data(), eeprom.size())) {
-            outcome.message = "the backup could not be saved as " + path;
+        const LocalTime now = hooks_.clock();
+        SaveDetail detail;
+        if (SaveBackupFile(options_.backupDir, unit_.name, now, eeprom, outcome.backup, &detail) != kResultOk) {
+            outcome.message = "the backup could not be saved as " + BackupPath(options_.backupDir, unit_.name, now, 1) +
+                              (detail.reason.empty() ? "" : ": " + detail.reason);
             return kResultOk;
         }
-        outcome.backup = path;
 
         const std::string held = EepromMmsi(eeprom);
         if (!held.empty() && held != unit_.mmsi && !options_.force) {

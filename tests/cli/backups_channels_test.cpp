@@ -120,7 +120,8 @@ TEST_F(Backups, NothingIsWrittenWhenTheBackupFails)
     ::setenv("XDG_DATA_HOME", Path("file").c_str(), 1);
     ToolRun noFolder = Qx(Radio() + " write us.dat");
     EXPECT_EQ(noFolder.status, 1);
-    EXPECT_NE(noFolder.err.find("cannot create the folder " + Path("file/qx720")), std::string::npos) << noFolder.err;
+    EXPECT_EQ(noFolder.err.rfind("cannot create the folder " + Path("file/qx720") + ": ", 0), 0u) << noFolder.err;
+    EXPECT_EQ(noFolder.err.find("Open File Error."), std::string::npos) << noFolder.err;
     EXPECT_NE(noFolder.err.find("Nothing was written to the radio.\n"), std::string::npos);
     EXPECT_EQ(Bytes("radio.bin"), before);
 }

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <map>
 
-#include "backups/backup_name.h"
 #include "clone/clone_fixture.h"
 #include "csv/csv.h"
 #include "document/atomic_file.h"
@@ -322,18 +321,6 @@ TEST(FleetLog, ReadsOkUnitsAndRefusesOtherFiles)
     EXPECT_FALSE(ReadFleetLogOk(other, ok, error));
     EXPECT_NE(error.find("not a fleet log"), std::string::npos);
     EXPECT_FALSE(ReadFleetLogOk(dir.Path(), ok, error));
-}
-
-TEST(TimestampedBackupPath, AddsASuffixInsteadOfReplacing)
-{
-    test::TempDir dir;
-    const std::string first = TimestampedBackupPath(dir.Path(), "boat", Noon());
-    EXPECT_EQ(first, dir.File("boat-20261207-120405.bin"));
-    test::WriteAll(first, "x", 1);
-    const std::string second = TimestampedBackupPath(dir.Path(), "boat", Noon());
-    EXPECT_EQ(second, dir.File("boat-20261207-120405-2.bin"));
-    test::WriteAll(second, "x", 1);
-    EXPECT_EQ(TimestampedBackupPath(dir.Path(), "boat", Noon()), dir.File("boat-20261207-120405-3.bin"));
 }
 
 }  // namespace
