@@ -43,7 +43,7 @@ bool ParseCsv(std::string_view text, std::vector<CsvRecord>& records, CsvError& 
                 ++i;
                 for (;;) {
                     if (i >= n) {
-                        error = {opened, "a quoted field is not closed", recordStart};
+                        error = {opened, "a quoted field is not closed", recordStart, true};
                         return false;
                     }
                     if (text[i] == '"') {

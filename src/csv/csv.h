@@ -19,6 +19,7 @@ struct CsvError {
     int line = 0;
     std::string message;
     std::size_t recordStart = 0;  // where the faulty record starts in the text
+    bool unclosed = false;        // a quoted field runs to the end of the text (a file cut short)
 };
 
 // Empty lines are no records. False, with the first fault, for a quote inside an unquoted

@@ -165,7 +165,13 @@ private:
 std::string FleetSummary::Line() const
 {
     return std::to_string(ok) + " ok, " + std::to_string(failed) + " failed, " + std::to_string(refused) +
-           " refused, " + std::to_string(skipped) + " skipped";
+           " refused, " + std::to_string(skipped) + " skipped" +
+           (notReached > 0 ? ", " + std::to_string(notReached) + " not reached" : "");
+}
+
+std::string UnitChecksum(const RadioSettings& templ, const FleetUnit& unit)
+{
+    return ChecksumHex(SettingsChecksum(UnitRecord(templ, unit)));
 }
 
 RadioSettings UnitRecord(const RadioSettings& templ, const FleetUnit& unit)
@@ -187,8 +193,8 @@ std::string EepromMmsi(const std::vector<uint8_t>& eeprom)
     return IsValidId(mmsi) ? mmsi : std::string();
 }
 
-FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units,
-                      const std::set<std::string>& loggedOk, const FleetOptions& options, FleetHooks& hooks)
+FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
+                      const FleetOptions& options, FleetHooks& hooks)
 {
     FleetSummary summary;
     NoProgress silent;
@@ -199,7 +205,10 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
 
     for (std::size_t i = 0; i < units.size(); ++i) {
         const FleetUnit& unit = units[i];
-        if (loggedOk.count(unit.name)) {
+        // Done only as this run would do it: a changed MMSI, ATIS ID or template is written again.
+        const auto previous = loggedOk.find(unit.name);
+        if (previous != loggedOk.end() && previous->second.mmsi == unit.mmsi &&
+            previous->second.atis == AtisForDisplay(unit) && previous->second.checksum == UnitChecksum(templ, unit)) {
             report(unit.name + ": OK (already in the log)");
             ++summary.ok;
             continue;
@@ -210,6 +219,7 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
             break;
         }
 
+        if (hooks.holdInterrupt) hooks.holdInterrupt();
         Outcome outcome;
         bool interrupted = false;
         if (answer == FleetAnswer::Skip)
@@ -226,8 +236,8 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
             ++summary.skipped;
         else
             ++summary.failed;
-        report(unit.name + ": " + result + (outcome.message.empty() ? "" : " " + outcome.message));
 
+        // Logged first: the report may wait on a stalled output, and the outcome must not.
         FleetLogEntry entry;
         entry.time = LogTime(hooks.clock());
         entry.unit = unit.name;
@@ -238,7 +248,12 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
         entry.result = result;
         entry.checksum = outcome.checksum;
         entry.backup = outcome.backup;
-        if (!AppendFleetLog(options.logPath, entry, summary.logError)) {
+        const bool logged = AppendFleetLog(options.logPath, entry, summary.logError);
+        const std::string line = unit.name + ": " + result + (outcome.message.empty() ? "" : " " + outcome.message);
+        report(line);
+        if ((result == "FAILED" || result == "REFUSED") && hooks.reportFailure) hooks.reportFailure(line);
+        if (hooks.releaseInterrupt && hooks.releaseInterrupt()) interrupted = true;
+        if (!logged) {
             summary.notReached = static_cast<int>(units.size() - i - 1);
             break;
         }
