@@ -28,6 +28,16 @@ int Number(std::string_view digits)
     return n;
 }
 
+// A date and time that a clock could have shown (a leap second included).
+bool RealTime(int year, int month, int day, int hour, int minute, int second)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > kDays[month - 1] + (month == 2 && leap ? 1 : 0)) return false;
+    return hour <= 23 && minute <= 59 && second <= 60;
+}
+
 }  // namespace
 
 std::string DefaultBackupFolder(const char* xdgDataHome, const char* home)
@@ -95,6 +105,9 @@ bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence
     name = name.substr(prefix.size(), name.size() - prefix.size() - 4);
     const std::string_view date = name.substr(0, 8), clock = name.substr(9, 6);
     if (!AllDigits(date) || name[8] != '-' || !AllDigits(clock)) return false;
+    if (!RealTime(Number(date.substr(0, 4)), Number(date.substr(4, 2)), Number(date.substr(6, 2)),
+                  Number(clock.substr(0, 2)), Number(clock.substr(2, 2)), Number(clock.substr(4, 2))))
+        return false;
     sequence = 1;
     if (name.size() > 15) {
         const std::string_view suffix = name.substr(15);

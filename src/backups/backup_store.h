@@ -42,11 +42,12 @@ struct BackupEntry {
     std::string path;
 };
 
-// The backups in `folder` (regular files named as BackUpRadio names them), newest first;
-// empty when the folder does not exist.
+// The backups in `folder` (regular files named as BackUpRadio names them, with a real date and
+// time), newest first; empty when the folder does not exist.
 std::vector<BackupEntry> ListBackups(const std::string& folder);
 
-// Reads the file name's time: false for a name that is not a backup's.
+// Reads the file name's time: false for a name that is not a backup's or whose date and time
+// no clock shows (month 13, 30 February, 25 o'clock).
 bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence);
 
 // The MMSI that the clone range of a dump holds; "" when the dump is short or holds none.

@@ -70,7 +70,15 @@ int CmdBackups(Context& ctx, const std::string& chosen, bool json)
         ctx.err << "No backups folder: neither XDG_DATA_HOME nor HOME is set. Name one with --backup DIR.\n";
         return kExitUsage;
     }
-    const std::vector<BackupEntry> list = ListBackups(folder);
+    // A folder named on the command line must be there: a typing error is no empty list.
+    std::error_code ec;
+    if (!chosen.empty() && !std::filesystem::is_directory(chosen, ec)) {
+        ctx.err << "--backup " << chosen << ": no such folder\n";
+        return kExitUsage;
+    }
+    // Only whole dumps: a file of another size by a backup's name is nothing to restore from.
+    std::vector<BackupEntry> list = ListBackups(folder);
+    std::erase_if(list, [](const BackupEntry& b) { return b.size != static_cast<std::uintmax_t>(kEepromSize); });
     if (json) {
         Json out = Json::array();
         for (const BackupEntry& b : list)

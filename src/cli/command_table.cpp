@@ -10,6 +10,11 @@ namespace qx::cli {
 
 namespace {
 
+// An option that names a file or folder: an empty name is a mistake, never "the default".
+const CLI::Validator kNamesSomething(
+    [](const std::string& value) { return value.empty() ? std::string("an empty name names nothing") : std::string(); },
+    "", "not empty");
+
 void CloneFileArgument(CLI::App& command, Arguments& args)
 {
     command.add_option("file", args.file, "clone file")->required()->type_name("FILE.dat");
@@ -45,14 +50,16 @@ void DefineWrite(CLI::App& command, Arguments& args)
         .add_option("--backup", args.backup,
                     "keep the backup of the radio's EEPROM taken before the write in DIR (default "
                     "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
-        ->type_name("DIR");
+        ->type_name("DIR")
+        ->check(kNamesSomething);
     command.add_flag("--no-backup", args.noBackup, "write without first backing up the radio");
 }
 
 void DefineBackups(CLI::App& command, Arguments& args)
 {
     command.add_option("--backup", args.backup, "list the backups in DIR instead of the default folder")
-        ->type_name("DIR");
+        ->type_name("DIR")
+        ->check(kNamesSomething);
     command.add_flag("--json", args.json, "one JSON array");
 }
 
@@ -112,9 +119,12 @@ void DefineFleet(CLI::App& command, Arguments& args)
     command.add_option("units", fleet.unitsFile, "CSV file with the columns unit, mmsi and optionally atis")
         ->required()
         ->type_name("UNITS.csv");
-    command.add_option("--log", fleet.logFile, "outcome of each unit (default ./fleet-log.csv)")->type_name("LOG.csv");
+    command.add_option("--log", fleet.logFile, "outcome of each unit (default ./fleet-log.csv)")
+        ->type_name("LOG.csv")
+        ->check(kNamesSomething);
     command.add_option("--backup", fleet.backupDir, "folder for each radio's EEPROM backup (default ./fleet-backups)")
-        ->type_name("DIR");
+        ->type_name("DIR")
+        ->check(kNamesSomething);
     command.add_flag("--yes", fleet.yes, "do not ask before each unit");
     command.add_flag("--force", fleet.force, "write over a radio that holds another MMSI");
 }

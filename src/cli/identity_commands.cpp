@@ -15,7 +15,7 @@ Json Nullable(bool present, const Json& value) { return present ? value : Json(n
 std::string MidText(int mid, bool allocated, const std::string& administration)
 {
     if (mid < 0) return {};
-    return ", MID " + std::to_string(mid) + (allocated ? ", " + administration : " (not allocated)");
+    return ", " + MidLabel(mid) + (allocated ? ", " + administration : " (not allocated)");
 }
 
 int Status(bool radioAccepts, bool fits)

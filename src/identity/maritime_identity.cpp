@@ -1,6 +1,7 @@
 #include "identity/maritime_identity.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "identity/mid_table.h"
 #include "model/identity.h"
@@ -52,10 +53,17 @@ void LookUpMid(int mid, int& outMid, std::string& administration, bool& allocate
     if (allocated)
         administration = name;
     else
-        warnings.emplace_back("MID " + std::to_string(mid) + " is not allocated to any country");
+        warnings.emplace_back(MidLabel(mid) + " is not allocated to any country");
 }
 
 }  // namespace
+
+std::string MidLabel(int mid)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "MID %03d", mid);
+    return text;
+}
 
 const char* MmsiKindName(MmsiKind kind)
 {

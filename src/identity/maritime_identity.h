@@ -27,6 +27,8 @@ enum class MmsiKind {
 const char* MmsiKindName(MmsiKind kind);
 // "ship station", "handheld VHF with DSC", ... for people.
 const char* MmsiKindText(MmsiKind kind);
+// "MID 012": a MID with its three digits, as it stands in the number.
+std::string MidLabel(int mid);
 
 struct MmsiInfo {
     std::string mmsi;  // as given

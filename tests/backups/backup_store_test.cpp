@@ -126,6 +126,12 @@ TEST(ListBackups, NewestFirstWithTheMmsiOfEachDump)
     put("qx720-backup-20261207-090501-10.bin", erased.data(), erased.size());
     put("qx720-backup-20261130-235959.bin", withMmsi.data(), 100);  // short: no MMSI to find
     put("qx720-backup-20261208-000000.bin", withMmsi.data(), withMmsi.size());
+    // Names of no real date and time.
+    for (const char* name :
+         {"qx720-backup-20261308-000000.bin", "qx720-backup-20260230-000000.bin", "qx720-backup-20261200-000000.bin",
+          "qx720-backup-20261208-250000.bin", "qx720-backup-20261208-006100.bin", "qx720-backup-00001208-000000.bin"})
+        put(name, withMmsi.data(), withMmsi.size());
+    put("qx720-backup-20240229-235960.bin", withMmsi.data(), withMmsi.size());  // a leap day and second
     put("boat-20261209-000000.bin", withMmsi.data(), withMmsi.size());
     put("notes.txt", "x", 1);
     fs::create_directory(dir.File("qx720-backup-20261210-000000.bin"));
@@ -141,6 +147,7 @@ TEST(ListBackups, NewestFirstWithTheMmsiOfEachDump)
                         "qx720-backup-20261207-090501-2.bin - 8192",
                         "qx720-backup-20261207-090501.bin 235012345 8192",
                         "qx720-backup-20261130-235959.bin - 100",
+                        "qx720-backup-20240229-235960.bin 235012345 8192",
                     }));
     EXPECT_EQ(BackupTimeText(list[0].time), "2026-12-08 00:00:00");
 }

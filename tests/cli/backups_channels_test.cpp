@@ -86,6 +86,30 @@ TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
     EXPECT_EQ(BackupFiles("data/qx720/backups").size(), 1u);
 }
 
+TEST_F(Backups, AFolderNamedForTheListMustBeThere)
+{
+    ToolRun missing = Qx("backups --backup nosuchdir");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "--backup nosuchdir: no such folder\n");
+    for (const char* command : {"backups --backup ''", "write us.dat --backup ''"}) {
+        ToolRun empty = Qx(command);
+        EXPECT_EQ(empty.status, 2) << command;
+        EXPECT_EQ(empty.err.rfind("qx720: --backup: an empty name names nothing\n", 0), 0u) << empty.err;
+    }
+    // Only whole dumps with a real date and time are backups.
+    fs::create_directory(Path("kept"));
+    Put("kept/qx720-backup-20261207-090501.bin", std::vector<uint8_t>(100));
+    Put("kept/qx720-backup-20261207-090502.bin", std::vector<uint8_t>(kEepromSize + 1));
+    Put("kept/qx720-backup-20261399-990000.bin", std::vector<uint8_t>(kEepromSize));
+    ToolRun none = Qx("backups --backup kept");
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "No backups in kept\n");
+    Put("kept/qx720-backup-20261207-090503.bin", std::vector<uint8_t>(kEepromSize));
+    EXPECT_EQ(Qx("backups --backup kept").out,
+              "2026-12-07 09:05:03  -            8192  kept/qx720-backup-20261207-090503.bin\n");
+}
+
 TEST_F(Backups, WithoutAnyFolderForTheBackupTheRadioIsLeftAlone)
 {
     const char* home = std::getenv("HOME");

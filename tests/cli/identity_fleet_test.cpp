@@ -79,6 +79,11 @@ TEST_F(IdentityFleet, MmsiCommandExitsByWhatTheNumberIs)
               "200012345: ship station, MID 200 (not allocated)\n"
               "warning: MID 200 is not allocated to any country\n");
 
+    ToolOutput handheld = Qx("mmsi 801234567");
+    EXPECT_EQ(handheld.out,
+              "801234567: handheld VHF with DSC, MID 012 (not allocated)\n"
+              "warning: MID 012 is not allocated to any country\n");
+
     ToolOutput coast = Qx("mmsi 002351234 --json");
     EXPECT_EQ(coast.status, 2);
     nlohmann::json json = nlohmann::json::parse(coast.out);

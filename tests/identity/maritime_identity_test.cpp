@@ -103,6 +103,9 @@ TEST(ClassifyMmsi, UnallocatedMidIsAWarningNotARefusal)
         ASSERT_FALSE(info.warnings.empty()) << mmsi;
     }
     EXPECT_EQ(ClassifyMmsi("200012345").warnings, std::vector<std::string>{"MID 200 is not allocated to any country"});
+    // A MID keeps the three digits it has in the number.
+    EXPECT_EQ(ClassifyMmsi("801234567").warnings, std::vector<std::string>{"MID 012 is not allocated to any country"});
+    EXPECT_EQ(MidLabel(5), "MID 005");
 }
 
 TEST(ClassifyMmsi, StationsThatAreNoHandsetAreWarned)
