@@ -82,10 +82,10 @@ bool ReadFleetLogOk(const std::string& path, FleetLogOk& lastOk, std::string& er
 
 std::string FleetLogLineBreak(std::string_view text)
 {
-    if (text.empty() || IsLineEnd(text.back())) return {};
     std::vector<CsvRecord> records;
     CsvError error;
-    return !ParseCsv(text, records, error) && error.unclosed ? "\"\n" : "\n";
+    if (!ParseCsv(text, records, error) && error.unclosed) return "\"\n";
+    return text.empty() || IsLineEnd(text.back()) ? "" : "\n";
 }
 
 bool AppendFleetLog(const std::string& path, const FleetLogEntry& entry, std::string& error)
@@ -95,17 +95,17 @@ bool AppendFleetLog(const std::string& path, const FleetLogEntry& entry, std::st
         error = path + ": the log could not be written: " + fsys::ErrorText();
         return false;
     }
+    // What the log ends with decides what comes first: the header into an empty log, the end of
+    // a line that a crash, a full disk or a spreadsheet left unfinished.
     std::string text;
     const int last = fsys::LastByte(handle);
-    if (last >= 0 && !IsLineEnd(static_cast<char>(last))) {
-        // Rare (a crash, a full disk, a spreadsheet's save): only then is the whole log read.
-        std::vector<uint8_t> bytes;
-        if (ReadFileBytes(path, bytes, kMaxLogBytes))
-            text = FleetLogLineBreak(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        else
-            text = "\n";
-    }
-    if (last == -1) text = std::string(kFleetLogHeader) + "\n";
+    std::vector<uint8_t> bytes;
+    if (last == -1)
+        text = std::string(kFleetLogHeader) + "\n";
+    else if (ReadFileBytes(path, bytes, kMaxLogBytes))
+        text = FleetLogLineBreak(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    else if (last >= 0 && !IsLineEnd(static_cast<char>(last)))
+        text = "\n";
     text += CsvLine({entry.time, entry.unit, entry.mmsi, entry.atis, entry.result, entry.checksum, entry.backup});
     bool ok = last != -2 && fsys::WriteAll(handle, text.data(), text.size()) && fsys::Sync(handle);
     if (!ok) error = path + ": the log could not be written: " + fsys::ErrorText();

@@ -33,9 +33,9 @@ bool ParseFleetLog(std::string_view text, FleetLogOk& lastOk, std::string& error
 // be read or is not a fleet log (it is then left alone).
 bool ReadFleetLogOk(const std::string& path, FleetLogOk& lastOk, std::string& error);
 
-// What must be written to a log holding `text` before a new line: nothing after a line end;
+// What must be written to a log holding `text` before a new line: nothing after a finished line;
 // otherwise the end of the unfinished last line (a closing quote first when it stopped inside
-// quotes), so that the new line is never glued onto it.
+// quotes), so that the new line is never glued onto it or swallowed by it.
 std::string FleetLogLineBreak(std::string_view text);
 
 // Appends one line, with the header first when the log is new or empty, and makes it durable.
