@@ -76,6 +76,7 @@ BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, c
     std::vector<uint8_t> bytes;
     out.result = ReadEeprom(run, bytes);
     if (out.result != kResultOk) return out;
+    out.radio = ImageIdentities(bytes);
     const std::string path = TimestampedBackupPath(folder, kBackupBaseName, time);
     out.result = SaveFileAtomically(path, bytes.data(), bytes.size());
     if (out.result != kResultOk) {
@@ -83,6 +84,15 @@ BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, c
         return out;
     }
     out.path = path;
+    return out;
+}
+
+BackupResult ReadBeforeWrite(const EepromTransfer& run, const std::string& folder, const LocalTime& time)
+{
+    if (!folder.empty()) return BackUpRadio(run, folder, time);
+    BackupResult out;
+    out.result = ReadEepromSpan(run, kIdentityBlockFirst, kIdentityBlockEnd);
+    if (out.result == kResultOk) out.radio = ImageIdentities(run.env.readImage.data(), run.env.readImage.size());
     return out;
 }
 

@@ -220,9 +220,8 @@ QGroupBox* MainWindow::BuildIdentityBox()
     atisRow->addWidget(ui_.atis);
     auto* fromMmsi = new AtisFromMmsiButton(ui_.mmsi, ui_.atis);
     connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] {
-        identityTyped_ = true;
-        GatherControls();
-        MarkModified();
+        doc_.TypeIdentity(IdentityKind::Atis, ui_.atis->text());
+        doc_.CommitIdentities();
     });
     atisRow->addWidget(fromMmsi);
     atisRow->addStretch();
@@ -270,11 +269,7 @@ QGroupBox* MainWindow::BuildChannelListBox()
     ui_.edit->setObjectName("edit");
     ui_.add->setObjectName("add");
     ui_.remove->setObjectName("remove");
-    // Enter on a focused button presses that button, not the window's default "Write to Radio".
-    for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) {
-        b->setAutoDefault(true);
-        listButtons->addWidget(b);
-    }
+    for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) listButtons->addWidget(b);
     listButtons->addStretch(1);
     listLayout->addLayout(listButtons);
     return listBox;
@@ -376,8 +371,6 @@ QLayout* MainWindow::BuildCloneButtons()
     int width = qMax(ui_.writeButton->sizeHint().width(), ui_.readButton->sizeHint().width()) + 16;
     ui_.writeButton->setMinimumWidth(width);
     ui_.readButton->setMinimumWidth(width);
-    ui_.writeButton->setDefault(true);
-    ui_.readButton->setAutoDefault(true);
     buttons->addWidget(ui_.writeButton);
     buttons->addWidget(ui_.readButton);
     return buttons;
@@ -401,14 +394,21 @@ void MainWindow::ConnectControls()
     connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
     // Typing is an edit at once: Esc or a close with the cursor still in the field must not
     // pass for an unchanged document.
-    for (QLineEdit* field : {ui_.mmsi, ui_.atis}) {
-        connect(field, &QLineEdit::textEdited, this, [this] {
-            identityTyped_ = true;
-            MarkModified();
-        });
-    }
-    // Enter on the channel list edits the channel, as a double click does (see eventFilter).
+    connect(ui_.mmsi, &QLineEdit::textEdited, this,
+            [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Mmsi, text); });
+    connect(ui_.atis, &QLineEdit::textEdited, this,
+            [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Atis, text); });
+    // Enter in an identity field writes the radio: the write checks the radio's identity first.
+    for (QLineEdit* field : {ui_.mmsi, ui_.atis})
+        connect(field, &QLineEdit::returnPressed, this, &MainWindow::OnWriteToRadio);
+    // Enter on the channel list edits the channel, as a double click does; Enter on a button
+    // presses that button, never a default one (see eventFilter).
     ui_.channels->installEventFilter(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->installEventFilter(this);
+    }
     connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);
     connect(ui_.readButton, &QPushButton::clicked, this, &MainWindow::OnReadFromRadio);
 }
