@@ -27,8 +27,8 @@ bool MakeBackupFolder(const std::string& folder, std::string& error);
 
 struct BackupResult {
     CloneResult result = kResultOk;
-    std::string path;     // the backup's file, when it was made
-    std::string problem;  // what went wrong with the file or the folder, for the user
+    std::string path;       // the backup's file, when it was made
+    std::string problem;    // what went wrong with the file or the folder, for the user
     RadioIdentities radio;  // the identities the radio held, once it was read
 };
 

@@ -125,8 +125,8 @@ private:
         outcome.backup = path;
 
         RadioSettings record = UnitRecord(templ_, unit_);
-        const std::vector<IdentityReplacement> replaced =
-            ReplacedIdentities(ImageIdentities(eeprom), WrittenIdentities(record));
+        const std::vector<IdentityReplacement> replaced = ReplacedIdentities(ImageIdentities(eeprom),
+                                                                             WrittenIdentities(record));
         if (!replaced.empty() && !options_.force) {
             const IdentityReplacement& first = replaced.front();
             outcome.result = "REFUSED";

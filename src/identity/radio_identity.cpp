@@ -56,8 +56,7 @@ std::string IdentityText(IdentityKind kind, const std::string& digits)
 {
     const bool mmsi = kind == IdentityKind::Mmsi;
     if (digits.empty()) return mmsi ? "no MMSI" : "no ATIS ID";
-    const std::string administration =
-        mmsi ? ClassifyMmsi(digits).administration : ClassifyAtis(digits).administration;
+    const std::string administration = mmsi ? ClassifyMmsi(digits).administration : ClassifyAtis(digits).administration;
     std::string text = mmsi ? "MMSI " + digits : "ATIS ID 9" + digits;
     if (!administration.empty()) text += " (" + administration + ")";
     return text;

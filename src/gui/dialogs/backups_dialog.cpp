@@ -160,9 +160,9 @@ void BackupsDialog::ShowRestoreError(const QString& text, bool sent)
     status_->setText(QStringLiteral("Restore failed."));
     if (ending_) return;
     // A transfer that started may have replaced part of the radio's memory.
-    const QString informative =
-        sent ? QStringLiteral("The radio may now hold part of the backup. Restore it again to finish.")
-             : QStringLiteral("Nothing was written to the radio.");
+    const QString informative = sent ? QStringLiteral(
+                                           "The radio may now hold part of the backup. Restore it again to finish.")
+                                     : QStringLiteral("Nothing was written to the radio.");
     app_.services.MessageBoxWithInfo(this, text, informative, QStringLiteral("Restore Error"), MsgButtons::Ok,
                                      MsgIcon::Warning);
 }
@@ -216,9 +216,9 @@ void BackupsDialog::RestoreAfterBackup(std::vector<uint8_t> dump, const BackupRe
 {
     progress_->setValue(0);
     const std::vector<IdentityReplacement> replaced = ReplacedIdentities(made.radio, ImageIdentities(dump));
-    if (ending_ || (!replaced.empty() && !app_.services.ConfirmRisk(
-                                            this, QString::fromStdString(ReplacementQuestion(replaced)),
-                                            QStringLiteral("Restore to Radio")))) {
+    if (ending_ ||
+        (!replaced.empty() && !app_.services.ConfirmRisk(this, QString::fromStdString(ReplacementQuestion(replaced)),
+                                                         QStringLiteral("Restore to Radio")))) {
         SetBusy(false);
         status_->setText(QStringLiteral("Restore cancelled: identity kept."));
         emit idle();

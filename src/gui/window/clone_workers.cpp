@@ -10,10 +10,10 @@
 #include "clone/eeprom_transfer.h"
 #include "clone/pc_clone.h"
 #include "document/clone_file.h"
-#include "identity/radio_identity.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
+#include "identity/radio_identity.h"
 #include "reports/verify_report.h"
 
 namespace qx {
@@ -97,12 +97,12 @@ void MainWindow::StartCloneJob(const std::shared_ptr<CloneRun>& run)
 // is written only after a deliberate Yes.
 bool MainWindow::MayReplaceIdentities(const CloneRun& run)
 {
-    const std::vector<IdentityReplacement> replaced =
-        ReplacedIdentities(run.backup.radio, WrittenIdentities(run.record));
+    const std::vector<IdentityReplacement> replaced = ReplacedIdentities(run.backup.radio,
+                                                                         WrittenIdentities(run.record));
     if (replaced.empty()) return true;
     services_.HideWaitCursor();
-    const bool yes =
-        services_.ConfirmRisk(this, QString::fromStdString(ReplacementQuestion(replaced)), "Write to Radio");
+    const bool yes = services_.ConfirmRisk(this, QString::fromStdString(ReplacementQuestion(replaced)),
+                                           "Write to Radio");
     services_.ShowWaitCursor();
     return yes;
 }
@@ -257,15 +257,17 @@ void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
         QString info = kPartlyWrittenInfo;
         // The way back, named where the user looks first.
         if (!run.backup.path.empty())
-            info += QString("\n\nThe radio's previous contents were saved to %1: File\u00A0/\u00A0Backups... puts "
-                            "them back.")
+            info += QString(
+                        "\n\nThe radio's previous contents were saved to %1: File\u00A0/\u00A0Backups... puts "
+                        "them back.")
                         .arg(FromNativePath(run.backup.path));
         ShowCloneFailure(result, "Write Error", info);
     } else if (result == kResultUserCancel) {
         // Stopped before the first block: nothing was written, and the user knows why.
     } else if (run.backup.problem.empty()) {
         // The radio failed the read before the write: its own box, as for a write.
-        ShowCloneFailure(result, "Write Error", run.backupFolder.empty() ? kNothingWrittenYetInfo : kNothingWrittenInfo);
+        ShowCloneFailure(result, "Write Error",
+                         run.backupFolder.empty() ? kNothingWrittenYetInfo : kNothingWrittenInfo);
     } else {
         // The radio is fine, the backup's file is not.
         services_.MessageBoxWithInfo(

@@ -1,7 +1,7 @@
 // The Tools commands: the frequency table, the checksum, and the private channels as CSV
 // through the same code as `qx720 channels`.
-#include <QComboBox>
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 
 #include "channels/channel_csv.h"
