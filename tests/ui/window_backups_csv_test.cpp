@@ -229,6 +229,8 @@ TEST(WindowChannelsCsv, ExportThenImportIsOneUndoableStep)
     rig.W().OnImportChannels();
     EXPECT_EQ(rig.C().status->text(), "Imported 3 private channels.");
     EXPECT_EQ(PrivateListLength(rig.W().Document()), 3);
+    EXPECT_EQ(rig.C().band->currentText(), "Private");  // the imported channels in view
+    EXPECT_EQ(rig.C().channels->count(), 3);
     EXPECT_EQ(test::Shown(rig.C().undo), "Undo Import Channels (CSV)");
     rig.W().OnUndo();
     EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);

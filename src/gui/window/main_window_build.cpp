@@ -398,9 +398,12 @@ void MainWindow::ConnectControls()
             [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Mmsi, text); });
     connect(ui_.atis, &QLineEdit::textEdited, this,
             [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Atis, text); });
-    // Enter in an identity field writes the radio: the write checks the radio's identity first.
+    // Enter in an identity field writes the radio (the write checks the radio's identity
+    // first); it never stops a running one, which a second Enter would leave half written.
     for (QLineEdit* field : {ui_.mmsi, ui_.atis})
-        connect(field, &QLineEdit::returnPressed, this, &MainWindow::OnWriteToRadio);
+        connect(field, &QLineEdit::returnPressed, this, [this] {
+            if (!IsCloneRunning()) OnWriteToRadio();
+        });
     // Enter on the channel list edits the channel, as a double click does; Enter on a button
     // presses that button, never a default one (see eventFilter).
     ui_.channels->installEventFilter(this);
