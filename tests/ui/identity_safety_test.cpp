@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include "../support/records.h"
 #include "backups/backup_store.h"
@@ -46,8 +47,8 @@ TEST(StrayKeys, EnterWritesOnlyFromTheIdentityFields)
     WindowRig rig;
     rig.Open();
     rig.C().modelEurope->click();
-    const std::initializer_list<QWidget*> controls = {rig.C().can,      rig.C().modelEurope, rig.C().band,
-                                                      rig.C().txStep,   rig.C().channels,    rig.C().add,
+    const std::initializer_list<QWidget*> controls = {rig.C().can,        rig.C().modelEurope, rig.C().band,
+                                                      rig.C().txStep,     rig.C().channels,    rig.C().add,
                                                       rig.C().writeButton};
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
@@ -139,6 +140,26 @@ TEST(ReadIsUntitled, SaveCannotPutTheRadioIntoTheOpenedFile)
     EXPECT_EQ(rig.C().mmsi->text(), "");  // nothing left from the radio before
     rig.W().OnSaveAs();
     EXPECT_EQ(rig.services.saveRequests.back().name, "radio.dat");
+}
+
+TEST(Accessibility, TheMainWindowsFocusableControlsHaveNames)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(1), "named.dat")};
+    rig.W().OnOpen();  // a titled document: the identity box has no caption to lend
+    for (QWidget* widget : rig.W().findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || widget->parentWidget() == nullptr ||
+            qobject_cast<QMenu*>(widget->window()) != nullptr)
+            continue;
+        if (widget->inherits("QAbstractScrollArea") && widget->parentWidget()->inherits("QComboBox")) continue;
+        const QString name = widget->accessibleName();
+        const QString text = widget->property("text").toString();
+        EXPECT_FALSE(name.isEmpty() && text.isEmpty())
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+    }
+    EXPECT_EQ(rig.C().mmsi->accessibleName(), "MMSI");
+    EXPECT_EQ(rig.C().band->accessibleName(), "Band");
 }
 
 TEST(IdentityHints, TheRadiosRefusalComesFirstInRed)

@@ -233,6 +233,9 @@ QGroupBox* MainWindow::BuildIdentityBox()
     ident->addLayout(atisHints, 2, 2);
     ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
     ident->setColumnStretch(2, 1);
+    // Screen readers announce the fields by what they hold, not by the box's caption.
+    ui_.mmsi->setAccessibleName("MMSI");
+    ui_.atis->setAccessibleName("ATIS ID");
     return ui_.identityBox;
 }
 
@@ -242,15 +245,19 @@ QGroupBox* MainWindow::BuildChannelListBox()
     auto* listBox = new QGroupBox("Channel List");
     auto* listLayout = new QVBoxLayout(listBox);
     auto* bandRow = new QHBoxLayout;
-    bandRow->addWidget(new QLabel("Band"));
+    auto* bandLabel = new QLabel("Band");
+    bandRow->addWidget(bandLabel);
     ui_.band = new QComboBox;
     ui_.band->setObjectName("band");
+    bandLabel->setBuddy(ui_.band);
+    ui_.band->setAccessibleName("Band");
     ui_.band->setMinimumContentsLength(12);
     bandRow->addWidget(ui_.band);
     bandRow->addStretch(1);
     listLayout->addLayout(bandRow);
     ui_.channels = new QListWidget;
     ui_.channels->setObjectName("channels");
+    ui_.channels->setAccessibleName("Channel list");
     ui_.channels->setFont(fixed);
     ui_.channels->setSelectionMode(QAbstractItemView::SingleSelection);
     ui_.channels->setUniformItemSizes(true);
@@ -324,10 +331,15 @@ QLayout* MainWindow::BuildRightColumn()
     ui_.rxStep = new QComboBox;
     ui_.txStep->setObjectName("txStep");
     ui_.rxStep->setObjectName("rxStep");
-    steps->addWidget(new QLabel("TX PLL STEP:"), 0, 0);
-    steps->addWidget(ui_.txStep, 0, 1);
-    steps->addWidget(new QLabel("RX PLL STEP:"), 1, 0);
-    steps->addWidget(ui_.rxStep, 1, 1);
+    const std::pair<const char*, QComboBox*> stepRows[] = {{"TX PLL STEP:", ui_.txStep}, {"RX PLL STEP:", ui_.rxStep}};
+    for (int row = 0; row < 2; ++row) {
+        auto* label = new QLabel(stepRows[row].first);
+        label->setBuddy(stepRows[row].second);
+        steps->addWidget(label, row, 0);
+        steps->addWidget(stepRows[row].second, row, 1);
+    }
+    ui_.txStep->setAccessibleName("TX PLL step");
+    ui_.rxStep->setAccessibleName("RX PLL step");
     steps->setColumnStretch(1, 1);
     featureLayout->addLayout(steps, 4, 0, 1, 2);
     right->addWidget(featureBox);
