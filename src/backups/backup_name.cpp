@@ -1,25 +1,23 @@
 #include "backups/backup_name.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
-
-#include "document/atomic_file.h"
 
 namespace qx {
 
-std::string TimestampedBackupPath(const std::string& directory, const std::string& name, const LocalTime& time)
+std::string BackupPath(const std::string& directory, const std::string& name, const LocalTime& time, int sequence)
 {
     char stamp[48];
     std::snprintf(stamp, sizeof stamp, "-%04d%02d%02d-%02d%02d%02d", time.year, time.month, time.day, time.hour,
                   time.minute, time.second);
-    const std::string base = name + stamp;
-    std::string path = JoinPath(directory, base + ".bin");
-    std::error_code ec;
-    // symlink_status: a dangling link is taken too, so nothing is ever written through it.
-    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(path, ec)); ++n)
-        path = JoinPath(directory, base + "-" + std::to_string(n) + ".bin");
-    return path;
+    const std::string suffix = sequence > 1 ? "-" + std::to_string(sequence) : std::string();
+    return JoinPath(directory, name + stamp + suffix + ".bin");
+}
+
+CloneResult SaveBackupFile(const std::string& directory, const std::string& name, const LocalTime& time,
+                           const std::vector<uint8_t>& bytes, std::string& path, SaveDetail* detail)
+{
+    return SaveNewFile([&](int sequence) { return BackupPath(directory, name, time, sequence); }, bytes.data(),
+                       bytes.size(), path, detail);
 }
 
 }  // namespace qx

@@ -77,13 +77,11 @@ BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, c
     out.result = ReadEeprom(run, bytes);
     if (out.result != kResultOk) return out;
     out.radio = ImageIdentities(bytes);
-    const std::string path = TimestampedBackupPath(folder, kBackupBaseName, time);
-    out.result = SaveFileAtomically(path, bytes.data(), bytes.size());
-    if (out.result != kResultOk) {
-        out.problem = path + ": the backup could not be written";
-        return out;
-    }
-    out.path = path;
+    SaveDetail detail;
+    out.result = SaveBackupFile(folder, kBackupBaseName, time, bytes, out.path, &detail);
+    if (out.result != kResultOk)
+        out.problem = BackupPath(folder, kBackupBaseName, time, 1) + ": the backup could not be written" +
+                      (detail.reason.empty() ? "" : ": " + detail.reason);
     return out;
 }
 

@@ -102,7 +102,23 @@ double StoredFrequency(double value)
     return setStyle;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// A field's text in a message, in quotes and with its control characters escaped.
+std::string Quoted(std::string_view text) { return "\"" + PrintableText(text) + "\""; }
+
+std::string ColumnNameList()
+{
+    std::string list;
+    for (std::string_view name : kColumnNames) list += (list.empty() ? "" : ", ") + std::string(name);
+    return list;
+}
+
+// Spreadsheets take a cell that starts with one of these for a formula. An apostrophe before it
+// makes the cell text to them, and an apostrophe the text itself starts with gets one too, so
+// that taking one off on import gives back the text exactly.
+bool NeedsApostrophe(std::string_view text)
+{
+    return !text.empty() && std::string_view("=+-@'").find(text.front()) != std::string_view::npos;
+}
 
 std::string UsageNameList()
 {
@@ -131,7 +147,8 @@ class RowReader {
 public:
     RowReader(std::vector<std::string>& problems) : problems_(problems) {}
 
-    // Finds the columns; false when a required one is missing or one appears twice.
+    // Finds the columns; false when a required one is missing, one appears twice or one is
+    // not a column at all (a misspelt column would leave its values at their defaults).
     bool ReadHeader(const CsvRecord& header)
     {
         columns_.fill(-1);
@@ -139,13 +156,19 @@ public:
         bool ok = true;
         for (std::size_t i = 0; i < header.fields.size(); ++i) {
             const std::string_view name = TrimBlanks(header.fields[i]);
+            bool known = false;
             for (int c = 0; c < kColumns; ++c) {
                 if (!SameIgnoringCase(name, kColumnNames[c])) continue;
+                known = true;
                 if (columns_[c] >= 0) {
                     Problem(header.line, "the column " + std::string(kColumnNames[c]) + " appears twice");
                     ok = false;
                 }
                 columns_[c] = static_cast<int>(i);
+            }
+            if (!known) {
+                Problem(header.line, "unknown column " + Quoted(name) + "; the columns are " + ColumnNameList());
+                ok = false;
             }
         }
         for (Column c : {kName, kUsage, kTx})
@@ -238,11 +261,15 @@ private:
                 Problem(record.line,
                         std::string(kColumnNames[kFlagColumns[f]]) + " " + Quoted(text) + " is not 0 or 1");
         }
-        row.usageText = std::string(Cell(record, kUsageText));
+        std::string_view text = Cell(record, kUsageText);
+        if (!text.empty() && text.front() == '\'') text.remove_prefix(1);
+        row.usageText = std::string(text);
+        // The field holds 12 bytes, whatever characters they make.
         if (row.usageText.size() > kUsageTextMax)
-            Problem(record.line, "Usage text " + Quoted(row.usageText) + " is longer than 12 characters");
-        else if (row.usageText.find('\0') != std::string::npos)
-            Problem(record.line, "Usage text holds a NUL character");
+            Problem(record.line, "Usage text " + Quoted(row.usageText) + " is longer than 12 bytes (it has " +
+                                     std::to_string(row.usageText.size()) + ")");
+        else if (HoldsControlCharacter(row.usageText))
+            Problem(record.line, "Usage text " + Quoted(row.usageText) + " holds a control character");
     }
 };
 
@@ -303,13 +330,14 @@ std::string ExportChannelsCsv(const RadioSettings& record)
         std::vector<std::string> fields = {ChannelName(e), TrimmedUsageName(e.usageCode), FiveDecimals(e.txMHz),
                                            FiveDecimals(e.rxMHz)};
         for (int32_t ChannelEntry::*flag : kFlagFields) fields.push_back(Flag(e.*flag));
-        fields.push_back(UsageText(e));
+        const std::string text = UsageText(e);
+        fields.push_back(NeedsApostrophe(text) ? "'" + text : text);
         out += CsvLine(fields, "\r\n");
     }
     return out;
 }
 
-bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems)
+bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems, bool allowEmpty)
 {
     problems.clear();
     if (!IsEuropeModel(record)) {
@@ -339,6 +367,9 @@ bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<
         Row row;
         if (reader.ReadRow(records[i], row)) rows.push_back(row);
     }
+    // A file that lost its rows (line ends the reader took for none, a wrong sheet saved) would
+    // silently empty the record.
+    if (counted == 0 && !allowEmpty) reader.Problem(records.front().line, std::string(kNoChannelRows));
     if (!problems.empty()) return false;
 
     // The list of n rows replaces the old list of m: rows over old entries keep what they
@@ -356,7 +387,7 @@ bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<
     return true;
 }
 
-CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record)
+CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record, bool allowEmpty)
 {
     // Larger than any CSV of 100 channels a spreadsheet makes; more is not a channel list.
     constexpr std::size_t kCsvMaxBytes = 4u << 20;
@@ -374,8 +405,10 @@ CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& reco
     }
     RadioSettings imported = record;
     if (!ImportChannelsCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), imported,
-                           outcome.problems))
+                           outcome.problems, allowEmpty)) {
+        outcome.noRows = outcome.problems.size() == 1 && outcome.problems[0].find(kNoChannelRows) != std::string::npos;
         return outcome;
+    }
     // The rows were checked one by one; this guards the record as a whole.
     const std::string problem = CloneRecordProblem(imported);
     if (!problem.empty()) {

@@ -13,6 +13,8 @@ namespace qx {
 inline constexpr std::string_view kChannelCsvHeader =
     "Name,Usage,TX MHz,RX MHz,1W,RxOnly,1WATIS,RxATIS,PTTHI,Usage text";
 inline constexpr int kChannelCsvMaxRows = 100;
+// Why a file with a header alone is refused unless an empty list is asked for.
+inline constexpr std::string_view kNoChannelRows = "no channel rows";
 // Why a USA-model record takes no part.
 inline constexpr std::string_view kUsaModelHasNoPrivateChannels = "a USA-model record has no private channels";
 
@@ -32,22 +34,27 @@ int UsageCodeFromName(std::string_view text);
 // first free entry or the first with a three-character name.
 int PrivateListLength(const RadioSettings& record);
 
-// The private channels in list order as CSV: the header, then one line per channel, CR LF.
+// The private channels in list order as CSV: the header, then one line per channel, CR LF. A
+// usage text that a spreadsheet would take for a formula (=, +, -, @) gets an apostrophe first,
+// as does one that starts with an apostrophe; the import takes one off.
 std::string ExportChannelsCsv(const RadioSettings& record);
 
 // Replaces the record's private channels by the rows of `csv`, in order. On any problem the
 // record is unchanged and `problems` lists every one as "line N: ...". A field whose text is
 // what the export writes for the channel already at that position keeps the record's bytes,
-// so an export imported into the same record changes nothing.
-bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems);
+// so an export imported into the same record changes nothing. A header without rows is a
+// problem ("no channel rows") unless `allowEmpty`: then every private channel is removed.
+bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems,
+                       bool allowEmpty = false);
 
 // Imports a CSV file as ImportChannelsCsv does, then checks the record as a whole: a clone file
 // saved from it must open again. The record changes only when `imported` is true.
 struct CsvFileImport {
     bool imported = false;
     bool unreadable = false;  // the file could not be read or is too large: no row was looked at
+    bool noRows = false;      // the one problem is a header without rows
     std::vector<std::string> problems;
 };
-CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record);
+CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record, bool allowEmpty = false);
 
 }  // namespace qx

@@ -39,15 +39,17 @@ int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& 
     return kExitOk;
 }
 
-int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& csv, const std::string& output)
+int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& csv, const std::string& output,
+                      bool allowEmpty)
 {
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (RefuseUsaModel(ctx, file, record)) return kExitUsage;
     RadioSettings imported = record;
-    const CsvFileImport outcome = ImportChannelsCsvFile(csv, imported);
+    const CsvFileImport outcome = ImportChannelsCsvFile(csv, imported, allowEmpty);
     if (!outcome.imported) {
         for (const std::string& problem : outcome.problems) ctx.err << problem << "\n";
+        if (outcome.noRows) ctx.err << "--allow-empty imports it, removing every private channel.\n";
         if (!outcome.unreadable) ctx.err << "Nothing was written.\n";
         return kExitUsage;
     }

@@ -45,9 +45,12 @@ bool SaveRecord(Context& ctx, const std::string& path, const RadioSettings& reco
 {
     ModelConfig config;
     ResetModelConfig(config);
-    const CloneResult saved = WriteCloneFile(path, record, config);
+    SaveDetail detail;
+    const CloneResult saved = WriteCloneFile(path, record, config, &detail);
     if (saved == kResultOk) return true;
-    ctx.err << DescribeResult(saved) << "\n" << path << ": the clone file could not be written\n";
+    ctx.err << DescribeResult(saved) << "\n"
+            << path << ": the clone file could not be written" << (detail.reason.empty() ? "" : ": " + detail.reason)
+            << "\n";
     return false;
 }
 
@@ -59,7 +62,7 @@ std::unique_ptr<RadioSession> OpenSession(Context& ctx)
     return session;
 }
 
-int Finish(Context& ctx, RadioSession& session, CloneResult result)
+int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::string& fileProblem)
 {
     std::string saveError;
     const bool saved = session.Close(saveError);
@@ -69,7 +72,7 @@ int Finish(Context& ctx, RadioSession& session, CloneResult result)
         return kExitCancelled;
     }
     if (result != kResultOk) {
-        ctx.err << DescribeResult(result) << "\n";
+        ctx.err << (fileProblem.empty() ? DescribeResult(result) : fileProblem) << "\n";
         if (const std::string reason = session.AdaptorError(); !reason.empty()) ctx.err << "Reason: " << reason << "\n";
         if (result == kResultRadioNotDetected && session.PermissionDenied())
             ctx.err << kPermissionDeniedHint << " (See \"qx720 doctor\".)\n";

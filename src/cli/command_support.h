@@ -30,8 +30,10 @@ bool SaveRecord(Context& ctx, const std::string& path, const RadioSettings& reco
 // Null, with a message, when the radio option cannot be opened.
 std::unique_ptr<RadioSession> OpenSession(Context& ctx);
 
-// Turns a radio operation's code into the exit status, telling the user what happened.
-int Finish(Context& ctx, RadioSession& session, CloneResult result);
+// Turns a radio operation's code into the exit status, telling the user what happened. A
+// failure that was a file's or a folder's speaks for itself in `fileProblem`, instead of the
+// code's heading.
+int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::string& fileProblem = {});
 
 // One whole-EEPROM transfer with its own bar on stderr, ended before anything else is printed.
 CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,

@@ -68,6 +68,7 @@ void DefineChannelsImport(CLI::App& command, Arguments& args)
     command.add_option("base", args.file, "clone file")->required()->type_name("BASE.dat");
     command.add_option("csv", args.csv, "CSV file")->required()->type_name("IN.csv");
     command.add_option("-o,--output", args.output, "clone file to write (default BASE itself)")->type_name("OUT.dat");
+    command.add_flag("--allow-empty", args.allowEmpty, "take a CSV with no rows: remove every private channel");
 }
 
 void DefineVerify(CLI::App& command, Arguments& args)
@@ -162,7 +163,7 @@ const CommandRow kCommands[] = {
     {"channels", "export", "write the private channels as CSV", DefineChannelsExport,
      [](Context& c, const Arguments& a) { return CmdChannelsExport(c, a.file, a.output); }},
     {"channels", "import", "replace the private channels by a CSV file's rows", DefineChannelsImport,
-     [](Context& c, const Arguments& a) { return CmdChannelsImport(c, a.file, a.csv, a.output); }},
+     [](Context& c, const Arguments& a) { return CmdChannelsImport(c, a.file, a.csv, a.output, a.allowEmpty); }},
     {"", "fleet", "write one template to many radios, each with its own MMSI and ATIS ID", DefineFleet,
      [](Context& c, const Arguments& a) { return CmdFleet(c, a.fleet, std::cin); }},
 };

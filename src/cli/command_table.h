@@ -21,6 +21,7 @@ struct Arguments {
     bool noBackup = false;
     bool force = false;  // write: over a radio that holds another identity
     bool json = false;
+    bool allowEmpty = false;
     FleetArguments fleet;
 };
 

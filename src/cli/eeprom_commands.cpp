@@ -28,10 +28,13 @@ int CmdEepromRead(Context& ctx, const std::string& file)
 {
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    CloneResult result = RunEepromTransfer(ctx, *session, "Reading",
-                                           [&](const EepromTransfer& run) { return ReadEepromToFile(run, file); });
+    SaveDetail detail;
+    CloneResult result = RunEepromTransfer(
+        ctx, *session, "Reading", [&](const EepromTransfer& run) { return ReadEepromToFile(run, file, &detail); });
     int status = Finish(ctx, *session, result);
-    if (result == kResultOpenFileError) ctx.err << file << ": the EEPROM file could not be written\n";
+    if (result == kResultOpenFileError || result == kResultWriteFileError)
+        ctx.err << file << ": the EEPROM file could not be written"
+                << (detail.reason.empty() ? "" : ": " + detail.reason) << "\n";
     if (status == kExitOk) ctx.out << "Read OK!\nSaved " << file << "\n";
     return status;
 }

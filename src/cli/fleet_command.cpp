@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <system_error>
 
+#include "cli/interrupt_watch.h"
 #include "cli/radio_session.h"
 #include "cli/terminal_progress.h"
 #include "document/atomic_file.h"
@@ -71,6 +73,47 @@ FleetAnswer Ask(Context& ctx, std::istream& in, const FleetUnit& unit)
     }
 }
 
+// The backup folder, made when missing, must take files before any radio is read for one.
+bool PrepareBackupFolder(const std::string& folder, std::string& problem)
+{
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    std::string reason;
+    if (!fs::is_directory(folder, ec)) {
+        problem = "--backup " + folder + ": the folder cannot be created";
+        return false;
+    }
+    if (!MayCreateFilesIn(folder, reason)) {
+        problem = "--backup " + folder + ": no backup can be saved in the folder: " + reason;
+        return false;
+    }
+    return true;
+}
+
+// Ctrl-C while a unit is in hand: the stop event of its radio, and whether one came.
+class UnitInterrupt {
+public:
+    void Hold()
+    {
+        stop_ = std::make_unique<ManualResetEvent>();
+        watch_ = std::make_unique<InterruptWatch>(*stop_);
+    }
+    bool Release()
+    {
+        if (!watch_) return false;
+        watch_->End();
+        const bool interrupted = watch_->Interrupted();
+        watch_.reset();
+        return interrupted;
+    }
+    ManualResetEvent* Stop() const { return stop_.get(); }
+
+private:
+    // The event outlives the watch: the radio of the unit may still hold it.
+    std::unique_ptr<ManualResetEvent> stop_;
+    std::unique_ptr<InterruptWatch> watch_;
+};
+
 void PrintUnitWarnings(Context& ctx, const std::vector<FleetUnit>& units)
 {
     for (const FleetUnit& unit : units) {
@@ -98,18 +141,19 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
         problems.push_back(args.templateFile + (result == kResultUnknownFormat
                                                     ? ": not a clone file (the clone file check refuses it)"
                                                     : ": cannot open the template"));
-    std::set<std::string> loggedOk;
-    std::string logError;
-    if (!ReadFleetLogOk(args.logFile, loggedOk, logError)) problems.push_back(logError);
+    FleetLogOk loggedOk;
+    std::string problem;
+    if (!ReadFleetLogOk(args.logFile, loggedOk, problem)) problems.push_back(problem);
+    // Then what the run writes to: found wanting only after the first radio, its outcome
+    // would go unlogged. The log stays locked for the run, and is read again under the lock.
+    FleetLogLock logLock;
+    if (problems.empty() && !PrepareBackupFolder(args.backupDir, problem)) problems.push_back(problem);
+    if (problems.empty() && logLock.Take(args.logFile, problem) != FleetLogLock::Outcome::Held)
+        problems.push_back(problem);
+    if (problems.empty() && !ReadFleetLogOk(args.logFile, loggedOk, problem)) problems.push_back(problem);
     if (!problems.empty()) {
-        for (const std::string& problem : problems) ctx.err << problem << "\n";
+        for (const std::string& text : problems) ctx.err << text << "\n";
         ctx.err << "Nothing was touched.\n";
-        return kExitUsage;
-    }
-    std::error_code ec;
-    fs::create_directories(args.backupDir, ec);
-    if (!fs::is_directory(args.backupDir, ec)) {
-        ctx.err << "--backup " << args.backupDir << ": the folder cannot be created\nNothing was touched.\n";
         return kExitUsage;
     }
     PrintUnitWarnings(ctx, units);
@@ -117,10 +161,13 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
     TerminalProgress bar(stderr, ctx.progress);
     FleetHooks hooks;
     if (!args.yes) hooks.ask = [&](const FleetUnit& unit) { return Ask(ctx, in, unit); };
+    UnitInterrupt interrupt;
+    hooks.holdInterrupt = [&] { interrupt.Hold(); };
+    hooks.releaseInterrupt = [&] { return interrupt.Release(); };
     hooks.connect = [&](const FleetUnit& unit, std::string& error) -> std::unique_ptr<FleetRadio> {
         RadioOption option = ctx.radio;
         option.file = ReplaceAll(option.file, "{unit}", unit.name);
-        std::unique_ptr<RadioSession> session = RadioSession::Open(option, error);
+        std::unique_ptr<RadioSession> session = RadioSession::Open(option, error, interrupt.Stop());
         if (!session) return nullptr;
         return std::make_unique<SessionRadio>(std::move(session));
     };
@@ -130,6 +177,7 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
         bar.End();
         ctx.out << line << "\n" << std::flush;
     };
+    hooks.reportFailure = [&](const std::string& line) { ctx.err << line << "\n"; };
 
     FleetOptions options;
     options.logPath = args.logFile;

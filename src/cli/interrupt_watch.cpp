@@ -34,8 +34,10 @@ InterruptWatch::InterruptWatch(ManualResetEvent& stopEvent) : stopEvent_(stopEve
     });
 }
 
-InterruptWatch::~InterruptWatch()
+void InterruptWatch::End()
 {
+    if (ended_) return;
+    ended_ = true;
     done_ = true;
     thread_.join();
     sigset_t set = InterruptSet();

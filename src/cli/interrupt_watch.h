@@ -15,8 +15,9 @@ public:
     // Blocks SIGINT in the calling thread (and in every thread it starts later) and watches
     // for it on a thread of its own.
     explicit InterruptWatch(ManualResetEvent& stopEvent);
-    // Takes a Ctrl-C still pending, then lets SIGINT through again.
-    ~InterruptWatch();
+    // Ends the watch (once): takes a Ctrl-C still pending, then lets SIGINT through again.
+    void End();
+    ~InterruptWatch() { End(); }
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;
 
@@ -26,6 +27,7 @@ private:
     ManualResetEvent& stopEvent_;
     sigset_t previousMask_{};
     std::atomic<bool> done_{false};
+    bool ended_ = false;
     std::atomic<bool> interrupted_{false};
     std::thread thread_;
 };

@@ -149,8 +149,7 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const Backu
     // at least the identities it holds.
     const BackupResult made = RunBackupStage(ctx, *session, backupDir);
     if (made.result != kResultOk) {
-        int status = Finish(ctx, *session, made.result);
-        if (!made.problem.empty()) ctx.err << made.problem << "\n";
+        int status = Finish(ctx, *session, made.result, made.problem);
         ctx.err << "Nothing was written to the radio.\n";
         return status;
     }

@@ -5,12 +5,15 @@
 
 namespace qx::cli {
 
-std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std::string& error)
+std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std::string& error,
+                                                 ManualResetEvent* interruptStop)
 {
     std::unique_ptr<RadioSession> session(new RadioSession());
     session->option_ = option;
-    // Before any other thread exists, so that every thread inherits the blocked Ctrl-C.
-    session->watch_ = std::make_unique<InterruptWatch>(session->stopEvent_);
+    if (interruptStop != nullptr)
+        session->stop_ = interruptStop;
+    else  // before any other thread exists, so that every thread inherits the blocked Ctrl-C
+        session->watch_ = std::make_unique<InterruptWatch>(session->ownStop_);
 
     if (option.kind == RadioOption::Kind::Virtual) {
         session->radio_ = std::make_unique<VirtualRadio>();
@@ -24,7 +27,7 @@ std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std:
         session->backend_ = std::make_unique<HidapiBackend>();
     }
     session->adaptor_ = std::make_unique<CHidAdaptor>(*session->backend_);
-    session->env_.reset(new CloneEnvironment{*session->adaptor_, session->stopEvent_, session->writeImage_,
+    session->env_.reset(new CloneEnvironment{*session->adaptor_, *session->stop_, session->writeImage_,
                                              session->readImage_, session->adjustMode_});
     // The virtual radio answers as soon as it is asked; the time-outs stay, so a silent or
     // unplugged radio is noticed as late as a real one.
@@ -52,7 +55,11 @@ bool RadioSession::Close(std::string& error)
             ok = false;
         }
     }
-    watch_.reset();
+    if (watch_) {
+        watch_->End();  // takes a Ctrl-C still pending
+        interrupted_ = watch_->Interrupted();
+        watch_.reset();
+    }
     return ok;
 }
 

@@ -15,13 +15,15 @@ namespace qx::cli {
 
 class RadioSession {
 public:
-    // Null with a message when a virtual radio's file is unusable.
-    static std::unique_ptr<RadioSession> Open(const RadioOption& option, std::string& error);
+    // Null with a message when a virtual radio's file is unusable. With `interruptStop` the
+    // caller watches Ctrl-C and sets that event: the session stops on it and watches nothing.
+    static std::unique_ptr<RadioSession> Open(const RadioOption& option, std::string& error,
+                                              ManualResetEvent* interruptStop = nullptr);
     ~RadioSession();
 
     CloneEnvironment& Environment() { return *env_; }
     int32_t& AdjustMode() { return adjustMode_; }
-    bool Interrupted() const { return watch_ && watch_->Interrupted(); }
+    bool Interrupted() const { return interrupted_ || (watch_ && watch_->Interrupted()) || stop_->IsSet(); }
     // The real adaptor was found but could not be opened for lack of permission.
     bool PermissionDenied() const { return adaptor_ && adaptor_->PermissionDenied(); }
     // The operating system's reason for the adaptor's last failure ("" when it gave none).
@@ -36,7 +38,9 @@ private:
     RadioSession() = default;
 
     RadioOption option_;
-    ManualResetEvent stopEvent_;
+    ManualResetEvent ownStop_;
+    ManualResetEvent* stop_ = &ownStop_;
+    bool interrupted_ = false;  // kept when the watch goes at Close
     std::unique_ptr<InterruptWatch> watch_;
     std::unique_ptr<VirtualRadio> radio_;
     std::unique_ptr<HidBackend> backend_;

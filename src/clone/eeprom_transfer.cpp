@@ -104,13 +104,17 @@ CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& pa
     return WriteEeprom(run, bytes);
 }
 
-CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path)
+CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path, SaveDetail* detail)
 {
     std::vector<uint8_t> bytes;
     CloneResult result = ReadEeprom(run, bytes);
     if (result != kResultOk) return result;
-    const CloneResult saved = SaveFileAtomically(path, bytes.data(), bytes.size());
-    return saved == kResultOk || saved == kResultReadOnly ? saved : kResultOpenFileError;
+    SaveDetail scratch;
+    SaveDetail& out = detail != nullptr ? *detail : scratch;
+    const CloneResult saved = SaveFileAtomically(path, bytes.data(), bytes.size(), &out);
+    if (saved == kResultOk || saved == kResultReadOnly) return saved;
+    // "Open File Error." is for a file that cannot be made; one that could not be filled is not.
+    return out.created ? kResultWriteFileError : kResultOpenFileError;
 }
 
 CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences)

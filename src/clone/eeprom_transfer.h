@@ -9,6 +9,7 @@
 
 #include "clone/pc_clone.h"
 #include "clone/progress_sink.h"
+#include "document/atomic_file.h"
 #include "document/model_config.h"
 #include "result/clone_result.h"
 
@@ -42,10 +43,12 @@ struct EepromTransfer {
 [[nodiscard]] CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences);
 
 // The same with files. Nothing is sent when the file cannot be loaded. The read file is
-// written atomically and only after a complete read; 0x20002 when it cannot be written,
-// 0x20006 when it is a file the user may not write.
+// written atomically and only after a complete read; 0x20002 when it cannot be created,
+// 0x20004 when writing it failed (a full disk), 0x20006 when it is a file the user may not
+// write; `detail` has the system's reason.
 [[nodiscard]] CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& path);
-[[nodiscard]] CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path);
+[[nodiscard]] CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path,
+                                           SaveDetail* detail = nullptr);
 [[nodiscard]] CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences);
 
 }  // namespace qx

@@ -1,5 +1,6 @@
 #include "document/clone_file.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -26,7 +27,8 @@ std::string CloneRecordProblem(const RadioSettings& record)
         const char* nameBytes = reinterpret_cast<const char*>(&e) + offsetof(ChannelEntry, name);
         const std::size_t nameLength = FieldText(nameBytes, sizeof e.name + 1).size();
         const bool nameBad = nameLength != 2 && nameLength != 3;
-        const bool txBad = !(e.txMHz <= 0.0001) && !InsideBand(e.txMHz);
+        // Only a TX of 0 (give or take a rounding error) marks a receive-only entry.
+        const bool txBad = !(std::fabs(e.txMHz) <= 0.0001) && !InsideBand(e.txMHz);
         if (!nameBad && !txBad && InsideBand(e.rxMHz)) continue;
 
         char where[48];
@@ -74,9 +76,10 @@ CloneResult LoadCloneFile(const std::string& path, RadioSettings& document, Mode
     return kResultOk;
 }
 
-CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config)
+CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config,
+                           SaveDetail* detail)
 {
-    const CloneResult result = SaveFileAtomically(path, &document, sizeof document);
+    const CloneResult result = SaveFileAtomically(path, &document, sizeof document, detail);
     if (result != kResultOk) return result;
     config.modified = 0;
     return kResultOk;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "document/atomic_file.h"
 #include "document/model_config.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"
@@ -10,7 +11,7 @@
 namespace qx {
 
 // Looks only at the channel table: every in-use entry needs a 2- or 3-character name and
-// frequencies inside 136..174 MHz (a Tx of 0.0001 or less marks a receive-only entry).
+// frequencies inside 136..174 MHz (a Tx within 0.0001 of 0 marks a receive-only entry).
 bool CheckCloneRecord(const RadioSettings& record);
 // The same check, telling which entry fails it and why ("" when the record passes), for a
 // warning that points the user at the problem.
@@ -26,7 +27,8 @@ std::string CloneRecordProblem(const RadioSettings& record);
 [[nodiscard]] CloneResult ReadCloneRecord(const std::string& path, RadioSettings& record);
 
 // Saves atomically: 0 and the modified flag cleared, or 0x20006 (a file the user may not
-// write) or 0x20004 with the old file intact and `config` unchanged.
-[[nodiscard]] CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config);
+// write) or 0x20004 with the old file intact and `config` unchanged; `detail` says why.
+[[nodiscard]] CloneResult WriteCloneFile(const std::string& path, const RadioSettings& document, ModelConfig& config,
+                                         SaveDetail* detail = nullptr);
 
 }  // namespace qx

@@ -25,7 +25,8 @@ struct FileFacts {
 FileFacts Inspect(const std::string& path);
 
 // A new, hidden file with an unpredictable name beside `target`, created exclusively (never
-// through an existing name or link). -1 when it cannot be made.
+// through an existing name or link); the name is shortened to fit when the target's is long.
+// -1 when it cannot be made. Every failure here leaves the system's reason in ErrorText().
 int CreateBeside(const std::string& target, bool privateMode, std::string& createdPath);
 bool WriteAll(int handle, const void* data, std::size_t size);
 bool Sync(int handle);
@@ -35,10 +36,30 @@ void Adopt(int handle, const FileFacts& replaced);
 bool Close(int handle);
 // Renames over the target in one step, then makes the rename itself durable.
 bool Replace(const std::string& from, const std::string& to);
+// Gives a finished file the name `to` only if nothing has that name (not even a dangling link),
+// checked and done in one step; `taken` tells a name in use from other failures.
+bool PublishNew(const std::string& from, const std::string& to, bool& taken);
 void Remove(const std::string& path);
 
 // Reads at most `maxBytes` of a regular file; anything else (a folder, a pipe, a device) is
-// refused without waiting on it.
+// refused without waiting on it. Memory grows with what the file holds, not with the limit.
 bool ReadRegularFile(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxBytes);
+
+// Whether the user may make files in a folder: no write bit means no, even for root, and a
+// folder on a read-only file system says no as well. False with the reason in ErrorText().
+bool MayCreateIn(const std::string& folder);
+
+// Opens a file for reading and appending, creating it when missing. -1 when it cannot be opened.
+int OpenForAppend(const std::string& path);
+// Takes the exclusive advisory lock of an open file without waiting: false when another open
+// of the file holds it (`busy`) or locks are not to be had.
+bool TryLockExclusive(int handle, bool& busy);
+// The file's last byte, -1 for an empty file, -2 when it cannot be read.
+int LastByte(int handle);
+
+// The system's text for the last failure of a call above ("No space left on device").
+std::string ErrorText();
+// Sets that failure, for the faults tests inject.
+void SetError(int code);
 
 }  // namespace qx::fsys

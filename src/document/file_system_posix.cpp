@@ -1,10 +1,15 @@
 #include "document/file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace qx::fsys {
@@ -13,6 +18,8 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;  // as the kernel's own limit
 constexpr int kNameAttempts = 100;
+constexpr std::size_t kRandomLength = 10;
+constexpr std::size_t kReadChunk = 64 * 1024;
 
 std::string DirectoryOf(const std::string& path)
 {
@@ -32,7 +39,7 @@ std::string RandomSuffix()
     static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937_64 generator{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
-    std::string suffix(10, 'x');
+    std::string suffix(kRandomLength, 'x');
     for (char& c : suffix) c = kAlphabet[pick(generator)];
     return suffix;
 }
@@ -71,7 +78,10 @@ FileFacts Inspect(const std::string& path)
 
 int CreateBeside(const std::string& target, bool privateMode, std::string& createdPath)
 {
-    const std::string stem = DirectoryOf(target) + "/." + BaseOf(target) + ".";
+    // "." NAME "." RANDOM must fit where NAME alone just fits.
+    std::string base = BaseOf(target);
+    if (base.size() + kRandomLength + 2 > NAME_MAX) base.resize(NAME_MAX - kRandomLength - 2);
+    const std::string stem = DirectoryOf(target) + "/." + base + ".";
     const mode_t mode = privateMode ? 0600 : 0666;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         std::string candidate = stem + RandomSuffix();
@@ -120,7 +130,33 @@ bool Replace(const std::string& from, const std::string& to)
     return true;
 }
 
-void Remove(const std::string& path) { ::unlink(path.c_str()); }
+bool PublishNew(const std::string& from, const std::string& to, bool& taken)
+{
+    taken = false;
+    int renamed = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+    if (renamed != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without that rename: a hard link refuses an existing name just as well.
+        renamed = ::link(from.c_str(), to.c_str());
+        if (renamed == 0) ::unlink(from.c_str());
+    }
+    if (renamed != 0) {
+        taken = errno == EEXIST;
+        return false;
+    }
+    const int folder = ::open(DirectoryOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        (void)::fsync(folder);
+        ::close(folder);
+    }
+    return true;
+}
+
+void Remove(const std::string& path)
+{
+    const int saved = errno;  // a clean-up never hides why the save failed
+    ::unlink(path.c_str());
+    errno = saved;
+}
 
 bool ReadRegularFile(const std::string& path, std::vector<uint8_t>& bytes, std::size_t maxBytes)
 {
@@ -131,19 +167,70 @@ bool ReadRegularFile(const std::string& path, std::vector<uint8_t>& bytes, std::
     struct stat facts {};
     bool ok = ::fstat(handle, &facts) == 0 && S_ISREG(facts.st_mode);
     std::size_t got = 0;
-    if (ok) {
-        bytes.resize(maxBytes);
-        while (got < maxBytes) {
-            const ssize_t n = ::read(handle, bytes.data() + got, maxBytes - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) ok = false;
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
-        }
+    while (ok && got < maxBytes) {
+        // The size it has now, and a chunk more for a file that grows while it is read.
+        const std::size_t want = std::min(maxBytes,
+                                          std::max(got + kReadChunk, static_cast<std::size_t>(facts.st_size)));
+        if (bytes.size() < want) bytes.resize(want);
+        const ssize_t n = ::read(handle, bytes.data() + got, want - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
     }
     ::close(handle);
     bytes.resize(ok ? got : 0);
+    bytes.shrink_to_fit();
     return ok;
 }
+
+bool MayCreateIn(const std::string& folder)
+{
+    struct stat s {};
+    if (::stat(folder.c_str(), &s) != 0) return false;
+    if (!S_ISDIR(s.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    struct statvfs volume {};
+    if (::statvfs(folder.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) {
+        errno = EROFS;
+        return false;
+    }
+    // As for files: no write bit is read-only, even for root, who passes the access test.
+    if ((s.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        errno = EACCES;
+        return false;
+    }
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+int OpenForAppend(const std::string& path)
+{
+    return ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+}
+
+bool TryLockExclusive(int handle, bool& busy)
+{
+    int locked = 0;
+    do {
+        locked = ::flock(handle, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    busy = locked != 0 && errno == EWOULDBLOCK;
+    return locked == 0;
+}
+
+int LastByte(int handle)
+{
+    struct stat s {};
+    if (::fstat(handle, &s) != 0) return -2;
+    if (s.st_size == 0) return -1;
+    unsigned char last = 0;
+    return ::pread(handle, &last, 1, s.st_size - 1) == 1 ? last : -2;
+}
+
+std::string ErrorText() { return std::strerror(errno); }
+
+void SetError(int code) { errno = code; }
 
 }  // namespace qx::fsys

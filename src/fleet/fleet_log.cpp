@@ -1,12 +1,12 @@
 #include "fleet/fleet_log.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
 #include "csv/csv.h"
 #include "document/atomic_file.h"
+#include "document/file_system.h"
 
 namespace qx {
 
@@ -16,6 +16,8 @@ namespace {
 
 constexpr std::size_t kMaxLogBytes = 64u << 20;
 
+enum LogColumn { kTime, kUnit, kMmsi, kAtis, kResult, kChecksum, kBackup, kLogColumns };
+
 std::vector<std::string> HeaderFields()
 {
     std::vector<CsvRecord> records;
@@ -24,11 +26,41 @@ std::vector<std::string> HeaderFields()
     return records.front().fields;
 }
 
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
 }  // namespace
 
-bool ReadFleetLogOk(const std::string& path, std::set<std::string>& okUnits, std::string& error)
+bool ParseFleetLog(std::string_view text, FleetLogOk& lastOk, std::string& error)
 {
-    okUnits.clear();
+    lastOk.clear();
+    std::vector<CsvRecord> records;
+    CsvError csvError;
+    bool parsed = ParseCsv(text, records, csvError);
+    // An unfinished last line holds no outcome; what comes before it still counts.
+    if (!parsed && csvError.unclosed) parsed = ParseCsv(text.substr(0, csvError.recordStart), records, csvError);
+    if (!parsed) {
+        error = "line " + std::to_string(csvError.line) + ": " + csvError.message;
+        return false;
+    }
+    if (records.empty()) return true;
+    if (records.front().fields != HeaderFields()) {
+        error = std::string("not a fleet log (its first line is not ") + kFleetLogHeader + ")";
+        return false;
+    }
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        std::vector<std::string> f = records[i].fields;
+        if (f.size() <= kResult) continue;
+        if (f[kResult] == "FAILED") lastOk.erase(f[kUnit]);
+        if (f[kResult] != "OK") continue;
+        f.resize(kLogColumns);
+        lastOk[f[kUnit]] = FleetLogEntry{f[kTime], f[kUnit], f[kMmsi], f[kAtis], f[kResult], f[kChecksum], f[kBackup]};
+    }
+    return true;
+}
+
+bool ReadFleetLogOk(const std::string& path, FleetLogOk& lastOk, std::string& error)
+{
+    lastOk.clear();
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found) return true;
@@ -41,39 +73,74 @@ bool ReadFleetLogOk(const std::string& path, std::set<std::string>& okUnits, std
         error = path + ": the log cannot be read";
         return false;
     }
-    std::vector<CsvRecord> records;
-    CsvError csvError;
-    if (!ParseCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), records, csvError)) {
-        error = path + ": line " + std::to_string(csvError.line) + ": " + csvError.message;
+    if (!ParseFleetLog(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), lastOk, error)) {
+        error = path + ": " + error;
         return false;
-    }
-    if (records.empty()) return true;
-    if (records.front().fields != HeaderFields()) {
-        error = path + ": not a fleet log (its first line is not " + kFleetLogHeader + ")";
-        return false;
-    }
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const std::vector<std::string>& f = records[i].fields;
-        if (f.size() >= 5 && f[4] == "OK") okUnits.insert(f[1]);
     }
     return true;
 }
 
+std::string FleetLogLineBreak(std::string_view text)
+{
+    if (text.empty() || IsLineEnd(text.back())) return {};
+    std::vector<CsvRecord> records;
+    CsvError error;
+    return !ParseCsv(text, records, error) && error.unclosed ? "\"\n" : "\n";
+}
+
 bool AppendFleetLog(const std::string& path, const FleetLogEntry& entry, std::string& error)
 {
-    std::error_code ec;
-    const bool fresh = !fs::exists(path, ec) || fs::file_size(path, ec) == 0;
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (out) {
-        if (fresh) out << kFleetLogHeader << "\n";
-        out << CsvLine({entry.time, entry.unit, entry.mmsi, entry.atis, entry.result, entry.checksum, entry.backup});
-        out.flush();
-    }
-    if (!out) {
-        error = path + ": the log could not be written";
+    const int handle = fsys::OpenForAppend(path);
+    if (handle < 0) {
+        error = path + ": the log could not be written: " + fsys::ErrorText();
         return false;
     }
-    return true;
+    std::string text;
+    const int last = fsys::LastByte(handle);
+    if (last >= 0 && !IsLineEnd(static_cast<char>(last))) {
+        // Rare (a crash, a full disk, a spreadsheet's save): only then is the whole log read.
+        std::vector<uint8_t> bytes;
+        if (ReadFileBytes(path, bytes, kMaxLogBytes))
+            text = FleetLogLineBreak(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        else
+            text = "\n";
+    }
+    if (last == -1) text = std::string(kFleetLogHeader) + "\n";
+    text += CsvLine({entry.time, entry.unit, entry.mmsi, entry.atis, entry.result, entry.checksum, entry.backup});
+    bool ok = last != -2 && fsys::WriteAll(handle, text.data(), text.size()) && fsys::Sync(handle);
+    if (!ok) error = path + ": the log could not be written: " + fsys::ErrorText();
+    if (!fsys::Close(handle) && ok) {
+        error = path + ": the log could not be written: " + fsys::ErrorText();
+        ok = false;
+    }
+    return ok;
+}
+
+FleetLogLock::~FleetLogLock()
+{
+    if (handle_ >= 0) fsys::Close(handle_);
+}
+
+FleetLogLock::Outcome FleetLogLock::Take(const std::string& path, std::string& error)
+{
+    // A log without any write bit is read-only, even for root.
+    std::error_code ec;
+    if (fs::exists(fs::status(path, ec)) && !MayWriteFile(path)) {
+        error = path + ": the log is read-only";
+        return Outcome::Failed;
+    }
+    handle_ = fsys::OpenForAppend(path);
+    if (handle_ < 0) {
+        error = path + ": the log cannot be written: " + fsys::ErrorText();
+        return Outcome::Failed;
+    }
+    bool busy = false;
+    if (fsys::TryLockExclusive(handle_, busy)) return Outcome::Held;
+    error = busy ? path + ": the log is in use by another fleet run"
+                 : path + ": the log cannot be locked: " + fsys::ErrorText();
+    fsys::Close(handle_);
+    handle_ = -1;
+    return busy ? Outcome::InUse : Outcome::Failed;
 }
 
 }  // namespace qx

@@ -117,12 +117,13 @@ private:
             outcome.message = "backup";
             return result;
         }
-        const std::string path = TimestampedBackupPath(options_.backupDir, unit_.name, hooks_.clock());
-        if (!WriteFileAtomically(path, eeprom.data(), eeprom.size())) {
-            outcome.message = "the backup could not be saved as " + path;
+        const LocalTime now = hooks_.clock();
+        SaveDetail detail;
+        if (SaveBackupFile(options_.backupDir, unit_.name, now, eeprom, outcome.backup, &detail) != kResultOk) {
+            outcome.message = "the backup could not be saved as " + BackupPath(options_.backupDir, unit_.name, now, 1) +
+                              (detail.reason.empty() ? "" : ": " + detail.reason);
             return kResultOk;
         }
-        outcome.backup = path;
 
         RadioSettings record = UnitRecord(templ_, unit_);
         const std::vector<IdentityReplacement> replaced = ReplacedIdentities(ImageIdentities(eeprom),
@@ -169,7 +170,13 @@ private:
 std::string FleetSummary::Line() const
 {
     return std::to_string(ok) + " ok, " + std::to_string(failed) + " failed, " + std::to_string(refused) +
-           " refused, " + std::to_string(skipped) + " skipped";
+           " refused, " + std::to_string(skipped) + " skipped" +
+           (notReached > 0 ? ", " + std::to_string(notReached) + " not reached" : "");
+}
+
+std::string UnitChecksum(const RadioSettings& templ, const FleetUnit& unit)
+{
+    return ChecksumHex(SettingsChecksum(UnitRecord(templ, unit)));
 }
 
 RadioSettings UnitRecord(const RadioSettings& templ, const FleetUnit& unit)
@@ -188,8 +195,8 @@ std::string EepromMmsi(const std::vector<uint8_t>& eeprom)
     return ImageIdentities(eeprom).mmsi;
 }
 
-FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units,
-                      const std::set<std::string>& loggedOk, const FleetOptions& options, FleetHooks& hooks)
+FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
+                      const FleetOptions& options, FleetHooks& hooks)
 {
     FleetSummary summary;
     NoProgress silent;
@@ -200,7 +207,10 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
 
     for (std::size_t i = 0; i < units.size(); ++i) {
         const FleetUnit& unit = units[i];
-        if (loggedOk.count(unit.name)) {
+        // Done only as this run would do it: a changed MMSI, ATIS ID or template is written again.
+        const auto previous = loggedOk.find(unit.name);
+        if (previous != loggedOk.end() && previous->second.mmsi == unit.mmsi &&
+            previous->second.atis == AtisForDisplay(unit) && previous->second.checksum == UnitChecksum(templ, unit)) {
             report(unit.name + ": OK (already in the log)");
             ++summary.ok;
             continue;
@@ -211,6 +221,7 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
             break;
         }
 
+        if (hooks.holdInterrupt) hooks.holdInterrupt();
         Outcome outcome;
         bool interrupted = false;
         if (answer == FleetAnswer::Skip)
@@ -227,8 +238,8 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
             ++summary.skipped;
         else
             ++summary.failed;
-        report(unit.name + ": " + result + (outcome.message.empty() ? "" : " " + outcome.message));
 
+        // Logged first: the report may wait on a stalled output, and the outcome must not.
         FleetLogEntry entry;
         entry.time = LogTime(hooks.clock());
         entry.unit = unit.name;
@@ -239,7 +250,12 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
         entry.result = result;
         entry.checksum = outcome.checksum;
         entry.backup = outcome.backup;
-        if (!AppendFleetLog(options.logPath, entry, summary.logError)) {
+        const bool logged = AppendFleetLog(options.logPath, entry, summary.logError);
+        const std::string line = unit.name + ": " + result + (outcome.message.empty() ? "" : " " + outcome.message);
+        report(line);
+        if ((result == "FAILED" || result == "REFUSED") && hooks.reportFailure) hooks.reportFailure(line);
+        if (hooks.releaseInterrupt && hooks.releaseInterrupt()) interrupted = true;
+        if (!logged) {
             summary.notReached = static_cast<int>(units.size() - i - 1);
             break;
         }

@@ -5,13 +5,13 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "clone/clock.h"
 #include "clone/pc_clone.h"
 #include "clone/progress_sink.h"
+#include "fleet/fleet_log.h"
 #include "fleet/fleet_units.h"
 #include "model/radio_settings.h"
 
@@ -43,6 +43,12 @@ struct FleetHooks {
     std::function<std::unique_ptr<FleetRadio>(const FleetUnit&, std::string& error)> connect;
     // "UNIT: OK" and the like, one line each, and the summary.
     std::function<void(const std::string&)> report;
+    // The lines of units that FAILED or were REFUSED, once more, for the error output.
+    std::function<void(const std::string&)> reportFailure;
+    // Ctrl-C is held off from the moment a unit is taken in hand until its outcome is logged
+    // and reported; `releaseInterrupt` tells whether one came meanwhile (the run then stops).
+    std::function<void()> holdInterrupt;
+    std::function<bool()> releaseInterrupt;
     // A transfer of `blocks` blocks is about to step `progress`.
     std::function<void(const char* label, int blocks)> stage;
     ProgressSink* progress = nullptr;
@@ -55,7 +61,7 @@ struct FleetSummary {
     bool interrupted = false;  // Ctrl-C
     std::string logError;      // the log could not be written: the run stopped there
 
-    // "N ok, N failed, N refused, N skipped"
+    // "N ok, N failed, N refused, N skipped", and ", N not reached" when there are such units.
     std::string Line() const;
     bool AllOk() const { return failed == 0 && refused == 0 && skipped == 0 && notReached == 0 && logError.empty(); }
 };
@@ -68,9 +74,13 @@ RadioSettings UnitRecord(const RadioSettings& templ, const FleetUnit& unit);
 // is not a number the radio would take.
 std::string EepromMmsi(const std::vector<uint8_t>& eeprom);
 
-// Runs the units in order. Units in `loggedOk` are counted as OK without touching a radio.
-// The backup folder must exist.
-FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units,
-                      const std::set<std::string>& loggedOk, const FleetOptions& options, FleetHooks& hooks);
+// The checksum the log keeps for a unit: that of the template with the unit's identities.
+std::string UnitChecksum(const RadioSettings& templ, const FleetUnit& unit);
+
+// Runs the units in order. A unit whose last OK line in `loggedOk` has this run's MMSI, ATIS ID
+// and checksum is counted as OK without touching its radio; any other is programmed (again).
+// Each outcome is logged before it is reported. The backup folder must exist.
+FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
+                      const FleetOptions& options, FleetHooks& hooks);
 
 }  // namespace qx

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 
+#include "backups/backup_name.h"
 #include "csv/csv.h"
 #include "identity/maritime_identity.h"
 #include "model/identity.h"
@@ -27,14 +28,18 @@ std::string Trim(const std::string& text)
 
 std::string LinePrefix(int line) { return "line " + std::to_string(line) + ": "; }
 
-// Unit names become file names (backups, "{unit}" in a virtual radio's path).
+// Unit names become file names (backups, "{unit}" in a virtual radio's path) and are printed
+// on terminals: no control characters, nothing that turns the text around it.
 std::string NameProblem(const std::string& name)
 {
+    const std::string shown = "\"" + PrintableText(name) + "\"";
     if (name.empty()) return "the unit has no name";
-    if (name == "." || name == "..") return "\"" + name + "\" cannot be a unit name";
-    for (char c : name)
-        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20)
-            return "the unit name \"" + name + "\" holds a character a file name cannot hold";
+    if (name == "." || name == "..") return shown + " cannot be a unit name";
+    if (name.find_first_of("/\\") != std::string::npos || HoldsControlCharacter(name) || HoldsBidiControl(name))
+        return "the unit name " + shown + " holds a character a file name cannot hold";
+    if (name.size() > kBackupNameMaxBytes)
+        return "the unit name " + shown + " is longer than its backup's file name may be (" +
+               std::to_string(kBackupNameMaxBytes) + " bytes)";
     return {};
 }
 
@@ -81,7 +86,7 @@ void CheckUnit(const std::string& at, const std::string& atis, int line, FleetUn
 
     if (!unit.mmsi.empty()) {
         if (!IsValidId(unit.mmsi)) {
-            problems.push_back(at + "MMSI " + unit.mmsi + ": the radio takes 9 digits, the first not 0");
+            problems.push_back(at + "MMSI " + PrintableText(unit.mmsi) + ": the radio takes 9 digits, the first not 0");
         } else if (auto [it, fresh] = seen.mmsis.emplace(unit.mmsi, line); !fresh) {
             problems.push_back(at + "MMSI " + unit.mmsi + " is already given to the unit on line " +
                                std::to_string(it->second));
@@ -90,7 +95,7 @@ void CheckUnit(const std::string& at, const std::string& atis, int line, FleetUn
     if (!atis.empty()) {
         unit.atis = StoredAtisDigits(atis);
         if (unit.atis.empty() || !IsValidId(unit.atis)) {
-            problems.push_back(at + "ATIS ID " + atis +
+            problems.push_back(at + "ATIS ID " + PrintableText(atis) +
                                ": the radio takes 10 digits starting with 9 (or their last 9), not 90");
         } else if (auto [it, fresh] = seen.atises.emplace(unit.atis, line); !fresh) {
             problems.push_back(at + "ATIS ID " + atis + " is already given to the unit on line " +

@@ -94,7 +94,8 @@ TEST(BackUpRadio, KeepsTheWholeEepromInANewFileAndNeverReplacesOne)
     BackupResult full = BackUpRadio(run, folder, At(7, 9, 5, 3));
     SetWriteFaultHookForTesting({});
     EXPECT_NE(full.result, kResultOk);
-    EXPECT_EQ(full.problem, folder + "/qx720-backup-20261207-090503.bin: the backup could not be written");
+    EXPECT_EQ(full.problem,
+              folder + "/qx720-backup-20261207-090503.bin: the backup could not be written: No space left on device");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 
     // A radio that goes away: no file at all.

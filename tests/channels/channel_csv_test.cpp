@@ -89,12 +89,12 @@ TEST(ImportChannelsCsv, ExportedChannelsComeBackByteForByte)
 
 TEST(ImportChannelsCsv, FindsColumnsByNameAndFillsTheDefaults)
 {
-    // Any order, any case, blanks around names and values, an unknown column, LF line ends
-    // and a byte order mark; no RX and no flags.
+    // Any order, any case, blanks around names and values, LF line ends and a byte order
+    // mark; no RX and no flags.
     const RadioSettings r = Imported(
         "\xEF\xBB\xBF"
-        " tx mhz ,Remarks,NAME,usage\n"
-        "156.8,\"anything, really\",16, distress \n"
+        " tx mhz ,Usage text,NAME,usage\n"
+        "156.8,\"anything, \",16, distress \n"
         "\n"
         ",,,\n"
         "157.0125,,F1,coast guard/sar\n");
@@ -105,7 +105,7 @@ TEST(ImportChannelsCsv, FindsColumnsByNameAndFillsTheDefaults)
     EXPECT_DOUBLE_EQ(a.txMHz, 156.8);
     EXPECT_EQ(a.rxMHz, a.txMHz);
     EXPECT_EQ(a.lowPowerOnly + a.rxOnly + a.oneWattAtis + a.rxAtis + a.pttHigh, 0);
-    EXPECT_EQ(UsageText(a), "");
+    EXPECT_EQ(UsageText(a), "anything, ");
     EXPECT_EQ(r.channels[301].usageCode, 29);
     EXPECT_DOUBLE_EQ(r.channels[301].rxMHz, 157.0125);
     EXPECT_EQ(r.channels[302].inUse, 0);
@@ -135,8 +135,53 @@ TEST(ImportChannelsCsv, ReplacesTheListFreeingWhatItNoLongerHolds)
     EXPECT_EQ(PrivateListLength(longer), 2);
     EXPECT_EQ(longer.channels[302].inUse, 0);
 
-    // No rows: no private channels.
-    EXPECT_EQ(PrivateListLength(Imported(kHeader, r)), 0);
+    // No rows: refused, unless an empty list is what was asked for.
+    EXPECT_EQ(ImportProblems(kHeader + ",,,,,,,,,\r\n", r), std::vector<std::string>{"line 1: no channel rows"});
+    std::vector<std::string> problems;
+    RadioSettings emptied = r;
+    ASSERT_TRUE(ImportChannelsCsv(kHeader, emptied, problems, true));
+    EXPECT_EQ(PrivateListLength(emptied), 0);
+}
+
+TEST(ImportChannelsCsv, TakesLinesEndedByCrAlone)
+{
+    // As "CSV (Macintosh)" saves them: the rows are rows, not part of the header.
+    RadioSettings source = test::EuropeWithChannels(3);
+    std::string csv = ExportChannelsCsv(source);
+    for (std::size_t at = csv.find("\r\n"); at != std::string::npos; at = csv.find("\r\n", at)) csv.erase(at + 1, 1);
+    const RadioSettings r = Imported(csv);
+    EXPECT_EQ(PrivateListLength(r), 3);
+    EXPECT_EQ(std::memcmp(&r.channels[300], &source.channels[300], 3 * sizeof(ChannelEntry)), 0);
+}
+
+TEST(ImportChannelsCsv, RefusesColumnsItDoesNotKnow)
+{
+    // A misspelt flag column would leave every channel able to transmit.
+    const std::string columns =
+        "the columns are Name, Usage, TX MHz, RX MHz, 1W, RxOnly, 1WATIS, RxATIS, PTTHI, "
+        "Usage text";
+    EXPECT_EQ(ImportProblems("Name,Usage,TX MHz,Rx Only\r\nA1,MARINA,0,1\r\n"),
+              std::vector<std::string>{"line 1: unknown column \"Rx Only\"; " + columns});
+    EXPECT_EQ(ImportProblems("\r\nName,Usage,TX MHz,,Remarks\x1b\r\nA1,MARINA,156.8,,\r\n"),
+              (std::vector<std::string>{"line 2: unknown column \"\"; " + columns,
+                                        "line 2: unknown column \"Remarks\\x1b\"; " + columns}));
+}
+
+TEST(ChannelsCsv, TextsASpreadsheetWouldRunComeBackExactly)
+{
+    RadioSettings r = test::EuropeWithChannels(6);
+    const char* texts[] = {"=1+1", "+CMD", "-2", "@SUM(A1)", "'quoted", "plain"};
+    for (int i = 0; i < 6; ++i) SetUsageText(r.channels[300 + i], texts[i]);
+    const std::string csv = ExportChannelsCsv(r);
+    EXPECT_NE(csv.find(",'=1+1\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",'@SUM(A1)\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",''quoted\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",plain\r\n"), std::string::npos) << csv;
+    RadioSettings back = test::EuropeWithChannels(0);
+    back = Imported(csv, back);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(UsageText(back.channels[300 + i]), texts[i]);
+    // A typed apostrophe is what spreadsheets show as nothing: it goes.
+    EXPECT_EQ(UsageText(Imported(kHeader + "A1,MARINA,156.8,,,,,,,'Dock\r\n").channels[300]), "Dock");
 }
 
 TEST(ImportChannelsCsv, RefusesEveryInvalidRowListingEachProblemByLine)
@@ -171,7 +216,15 @@ TEST(ImportChannelsCsv, RefusesEveryInvalidRowListingEachProblemByLine)
         {"A1,MARINA,156.8,,,,-1,,,", "1WATIS \"-1\""},
         {"A1,MARINA,156.8,,,,,1.0,,", "RxATIS \"1.0\""},
         {"A1,MARINA,156.8,,,,,,x,", "PTTHI \"x\""},
-        {"A1,MARINA,156.8,,,,,,,Thirteen char", "Usage text \"Thirteen char\" is longer than 12 characters"},
+        {"A1,MARINA,156.8,,,,,,,Thirteen char", "Usage text \"Thirteen char\" is longer than 12 bytes (it has 13)"},
+        // The radio counts bytes: seven two-byte letters do not fit.
+        {"A1,MARINA,156.8,,,,,,,\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84",
+         "is longer than 12 bytes (it has 14)"},
+        {"A1,MARINA,156.8,,,,,,,Bell\a", "Usage text \"Bell\\x07\" holds a control character"},
+        {"A1,MARINA,156.8,,,,,,,\"Two\rlines\"", "Usage text \"Two\\x0dlines\" holds a control character"},
+        {"A1,MARINA,156.8,,,,,,,Del\x7f", "holds a control character"},
+        {"A1,MARINA,156.8,,,,,,,C1\xC2\x9b", "Usage text \"C1\\u009b\" holds a control character"},
+        {"\x1b[31m,MARINA,156.8,,,,,,,", "Name \"\\x1b[31m\" is not one of"},
         {"A1,MARINA,156.8,,,,,,", "line 2: 9 fields where the header has 10"},
         {"A1,MARINA,156.8,,,,,,,,", "line 2: 11 fields where the header has 10"},
     };
@@ -194,18 +247,19 @@ TEST(ImportChannelsCsv, RefusesEveryInvalidRowListingEachProblemByLine)
     // Every problem of every row, each with its own line; a quoted line break counts.
     const std::vector<std::string> problems = ImportProblems(
         kHeader + "Z1,MARINA,1,,,2,,,,\"two\r\nlines\"\r\nA1,MARINA,156.8,,,,,,,\r\nA2,NOPE,156.8,,,,,,,\r\n");
-    ASSERT_EQ(problems.size(), 4u);
+    ASSERT_EQ(problems.size(), 5u);
     EXPECT_EQ(problems[0].rfind("line 2: Name", 0), 0u);
     EXPECT_EQ(problems[1].rfind("line 2: TX MHz", 0), 0u);
     EXPECT_EQ(problems[2].rfind("line 2: RxOnly", 0), 0u);
-    EXPECT_EQ(problems[3].rfind("line 5: Usage", 0), 0u);
+    EXPECT_EQ(problems[3], "line 2: Usage text \"two\\x0d\\x0alines\" holds a control character");
+    EXPECT_EQ(problems[4].rfind("line 5: Usage", 0), 0u);
 }
 
 TEST(ImportChannelsCsv, RefusesBadFilesAsAWhole)
 {
     EXPECT_EQ(ImportProblems(""),
               std::vector<std::string>{"line 1: no header line (" + kHeader.substr(0, kHeader.size() - 2) + ")"});
-    EXPECT_EQ(ImportProblems("Name,TX MHz,Remarks\r\n"),
+    EXPECT_EQ(ImportProblems("Name,TX MHz\r\n"),
               std::vector<std::string>{"line 1: no Usage column (the header needs Name, Usage and TX MHz)"});
     EXPECT_EQ(ImportProblems("\nName,Usage,TX MHz,name\n").at(0), "line 2: the column Name appears twice");
     EXPECT_EQ(ImportProblems(kHeader + "A1,\"MARINA\"x,156.8,,,,,,,\r\n").at(0),

@@ -5,6 +5,7 @@
 #include <random>
 #include <regex>
 
+#include "channels/channel_csv.h"
 #include "cli_harness.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
@@ -143,7 +144,8 @@ TEST_F(Backups, NothingIsWrittenWhenTheBackupFails)
     ::setenv("XDG_DATA_HOME", Path("file").c_str(), 1);
     ToolRun noFolder = Qx(Radio() + " write us.dat");
     EXPECT_EQ(noFolder.status, 1);
-    EXPECT_NE(noFolder.err.find("cannot create the folder " + Path("file/qx720")), std::string::npos) << noFolder.err;
+    EXPECT_EQ(noFolder.err.rfind("cannot create the folder " + Path("file/qx720") + ": ", 0), 0u) << noFolder.err;
+    EXPECT_EQ(noFolder.err.find("Open File Error."), std::string::npos) << noFolder.err;
     EXPECT_NE(noFolder.err.find("Nothing was written to the radio.\n"), std::string::npos);
     EXPECT_EQ(Bytes("radio.bin"), before);
 }
@@ -204,6 +206,38 @@ TEST_F(Channels, RefusalsExitTwoAndWriteNothing)
     }
     EXPECT_EQ(Qx("channels import eu.dat missing.csv").err, "missing.csv: cannot open the file\n");
     EXPECT_EQ(Bytes("eu.dat"), eu);
+}
+
+TEST_F(Channels, AFileWithoutRowsNeverEmptiesTheRecordUnlessAskedTo)
+{
+    ASSERT_EQ(Qx("defaults -o eu.dat --model eur-int --set uk").status, 0);
+    ASSERT_EQ(Qx("channels export eu.dat -o uk.csv").status, 0);
+    const std::vector<uint8_t> eu = Bytes("eu.dat");
+    auto put = [&](const std::string& name, std::string text) { Put(name, {text.begin(), text.end()}); };
+
+    // Saved with CR alone at each line end: every row is still a row.
+    std::string mac = Text("uk.csv");
+    for (std::size_t at = mac.find("\r\n"); at != std::string::npos; at = mac.find("\r\n", at)) mac.erase(at + 1, 1);
+    put("mac.csv", mac);
+    ToolRun cr = Qx("channels import eu.dat mac.csv -o mac.dat");
+    EXPECT_EQ(cr.status, 0) << cr.err;
+    EXPECT_EQ(cr.out, "Imported 2 private channels into mac.dat\n");
+    EXPECT_EQ(Bytes("mac.dat"), eu);
+
+    put("header.csv", "Name,Usage,TX MHz\r\n");
+    ToolRun refused = Qx("channels import eu.dat header.csv");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "line 1: no channel rows\n"
+              "--allow-empty imports it, removing every private channel.\n"
+              "Nothing was written.\n");
+    EXPECT_EQ(Bytes("eu.dat"), eu);
+
+    ToolRun emptied = Qx("channels import eu.dat header.csv --allow-empty");
+    EXPECT_EQ(emptied.status, 0) << emptied.err;
+    EXPECT_EQ(emptied.out, "Imported 0 private channels into eu.dat\n");
+    EXPECT_EQ(PrivateListLength(Record("eu.dat")), 0);
 }
 
 }  // namespace

@@ -33,6 +33,21 @@ TEST_F(SafeFiles, SavesGoThroughLinksAndNeverReplaceReadOnlyFiles)
     EXPECT_EQ(Bytes("ro.dat"), before);
 }
 
+TEST_F(SafeFiles, LongFileNamesAreSavedOrRefusedWithTheSystemsReason)
+{
+    const std::string longest = std::string(251, 'n') + ".dat";
+    ToolRun saved = Qx("defaults -o " + longest);
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(Bytes(longest).size(), sizeof(RadioSettings));
+    EXPECT_EQ(Qx("defaults -o " + longest + " --model eur-int").status, 0) << "and replaced";
+
+    const std::string tooLong = std::string(252, 'n') + ".dat";
+    ToolRun refused = Qx("defaults -o " + tooLong);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              "Write to File Error.\n" + tooLong + ": the clone file could not be written: File name too long\n");
+}
+
 TEST_F(SafeFiles, PipesAreRefusedAtOnceNeverWaitedOn)
 {
     ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);

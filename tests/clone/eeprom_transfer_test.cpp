@@ -94,7 +94,15 @@ TEST(EepromTransfer, FailuresSendNothingOrWriteNoFile)
     EXPECT_FALSE(std::filesystem::exists(folder.File("dump.bin")));
     rig.radio.Plug();
 
-    EXPECT_EQ(ReadEepromToFile(rig.Transfer(), folder.File("no/such/dump.bin")), kResultOpenFileError);
+    SaveDetail detail;
+    EXPECT_EQ(ReadEepromToFile(rig.Transfer(), folder.File("no/such/dump.bin"), &detail), kResultOpenFileError);
+    EXPECT_EQ(detail.reason, "No such file or directory");
+    // A full disk is no open error: the file was made, filling it failed.
+    SetWriteFaultHookForTesting([](std::size_t) { return false; });
+    EXPECT_EQ(ReadEepromToFile(rig.Transfer(), folder.File("dump.bin"), &detail), kResultWriteFileError);
+    SetWriteFaultHookForTesting({});
+    EXPECT_EQ(detail.reason, "No space left on device");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("dump.bin")));
     ASSERT_EQ(ReadEepromToFile(rig.Transfer(), folder.File("dump.bin")), kResultOk);
     std::vector<uint8_t> dump;
     ASSERT_TRUE(ReadFileBytes(folder.File("dump.bin"), dump, 10000));

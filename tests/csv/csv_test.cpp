@@ -29,8 +29,27 @@ TEST(ParseCsv, LineEndsBomAndEmptyFields)
     EXPECT_EQ(Fields(Parse("unit,mmsi,atis\nA,,9\nB,2,\n")), expected);
     EXPECT_EQ(Fields(Parse("unit,mmsi,atis\r\nA,,9\r\nB,2,")), expected);
     EXPECT_EQ(Fields(Parse("\xEF\xBB\xBFunit,mmsi,atis\r\nA,,9\nB,2,\r\n")), expected);
-    // A lone CR is no line end; it stays in the field.
-    EXPECT_EQ(Fields(Parse("a\rb,c\n")), (Rows{{"a\rb", "c"}}));
+    // A lone CR ends a line as well, as older Macintosh programs save files.
+    EXPECT_EQ(Fields(Parse("unit,mmsi,atis\rA,,9\rB,2,\r")), expected);
+    EXPECT_EQ(Fields(Parse("unit,mmsi,atis\rA,,9\r\nB,2,\n")), expected);
+}
+
+TEST(ParseCsv, LinesEndedByCrAloneAreCountedAndKeptInsideQuotes)
+{
+    std::vector<CsvRecord> records = Parse("h\r\r\"two\rlines\",x\rlast\r");
+    EXPECT_EQ(Fields(records), (Rows{{"h"}, {"two\rlines", "x"}, {"last"}}));
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].line, 3);
+    EXPECT_EQ(records[2].line, 5);
+
+    // A fault names where its record starts, byte order mark included.
+    CsvError error;
+    EXPECT_FALSE(
+        ParseCsv("\xEF\xBB\xBF"
+                 "a\rb,\"open\n",
+                 records, error));
+    EXPECT_EQ(error.line, 2);
+    EXPECT_EQ(error.recordStart, 5u);
 }
 
 TEST(ParseCsv, QuotedFieldsHoldCommasQuotesAndLineBreaks)
@@ -68,6 +87,22 @@ TEST(ParseCsv, MalformedQuotingIsRefusedWithItsLine)
         EXPECT_EQ(error.line, c.line) << c.text;
         EXPECT_FALSE(error.message.empty());
     }
+}
+
+TEST(PrintableText, EscapesWhatATerminalWouldObey)
+{
+    EXPECT_EQ(PrintableText("Boat 1 \xC3\x84"), "Boat 1 \xC3\x84");  // UTF-8 stays as it is
+    EXPECT_EQ(PrintableText("a\x1b[2Jb\a"), "a\\x1b[2Jb\\x07");
+    EXPECT_EQ(PrintableText("del\x7f c1\xC2\x9b bidi\xE2\x80\xAE"), "del\\x7f c1\\u009b bidi\\u202e");
+    EXPECT_EQ(PrintableText("latin1 \xC4 \x9b"), "latin1 \\xc4 \\x9b");
+
+    EXPECT_FALSE(HoldsControlCharacter("Boat \xC3\x84 \xE2\x80\xAE"));
+    using namespace std::string_literals;
+    for (const std::string& text : {"tab\t"s, "nul\0x"s, "\x1b"s, "\x7f"s, "\xC2\x85"s, "\x9b"s})
+        EXPECT_TRUE(HoldsControlCharacter(text)) << PrintableText(text);
+    EXPECT_TRUE(HoldsBidiControl("a\xE2\x80\xAE"));
+    EXPECT_TRUE(HoldsBidiControl("a\xE2\x81\xA6"));
+    EXPECT_FALSE(HoldsBidiControl("a\xE2\x80\x94"));  // a dash
 }
 
 TEST(CsvLine, WhatItWritesReadsBackUnchanged)

@@ -141,6 +141,55 @@ TEST(AtomicSave, AFailedSyncKeepsTheOldFileAndLeavesNoTemporary)
     ExpectOnly(dir, {"file.dat"});
 }
 
+TEST(AtomicSave, NamesUpToTheLimitAreSavedAndLongerOnesGiveTheReason)
+{
+    TempDir dir;
+    // The hidden temporary name is longer than the name it stands for; it must still fit.
+    for (std::size_t length : {243u, 244u, 250u, 255u}) {
+        const std::string path = dir.File(std::string(length - 4, 'n') + ".dat");
+        EXPECT_EQ(Save(path, "data"), kResultOk) << length;
+        EXPECT_EQ(Content(path), "data") << length;
+        ASSERT_EQ(Save(path, "again"), kResultOk) << length;
+        EXPECT_EQ(Content(path), "again") << length;
+        fs::remove(path);
+    }
+    SaveDetail detail;
+    EXPECT_EQ(SaveFileAtomically(dir.File(std::string(256, 'n')), "x", 1, &detail), kResultWriteFileError);
+    EXPECT_FALSE(detail.created);
+    EXPECT_EQ(detail.reason, "File name too long");
+    ExpectOnly(dir, {});
+}
+
+TEST(AtomicSave, TellsAFullDiskFromAFileThatCannotBeMade)
+{
+    TempDir dir;
+    SaveDetail detail;
+    SetWriteFaultHookForTesting([](std::size_t) { return false; });
+    EXPECT_EQ(SaveFileAtomically(dir.File("full.dat"), "x", 1, &detail), kResultWriteFileError);
+    SetWriteFaultHookForTesting({});
+    EXPECT_TRUE(detail.created);
+    EXPECT_EQ(detail.reason, "No space left on device");
+
+    EXPECT_EQ(SaveFileAtomically(dir.File("missing/x.dat"), "x", 1, &detail), kResultWriteFileError);
+    EXPECT_FALSE(detail.created);
+    EXPECT_EQ(detail.reason, "No such file or directory");
+    ExpectOnly(dir, {});
+}
+
+TEST(SaveNewFile, NeverReplacesAnythingAndLeavesNoTemporary)
+{
+    TempDir dir;
+    test::WriteAll(dir.File("a-1"), "old", 3);
+    fs::create_directory(dir.File("a-2"));
+    const auto name = [&](int n) { return dir.File("a-" + std::to_string(n)); };
+    std::string saved;
+    ASSERT_EQ(SaveNewFile(name, "new", 3, saved), kResultOk);
+    EXPECT_EQ(saved, dir.File("a-3"));
+    EXPECT_EQ(Content(dir.File("a-1")), "old");
+    EXPECT_EQ(Content(saved), "new");
+    ExpectOnly(dir, {"a-1", "a-2", "a-3"});
+}
+
 TEST(AtomicSave, LeavesOtherFilesWithSimilarNamesAlone)
 {
     // Whatever a temporary name turns out to be, a file or link already there is not opened.
@@ -179,6 +228,26 @@ TEST(FileReaders, RefuseAnythingButRegularFilesAtOnce)
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(ReadFileBytes(dir.File("to-plain"), bytes, 100));
     EXPECT_EQ(bytes, (std::vector<uint8_t>{'a', 'b', 'c'}));
+}
+
+TEST(FileReaders, TakeMemoryForWhatTheFileHoldsNotForTheLimit)
+{
+    TempDir dir;
+    test::WriteAll(dir.File("plain"), "abc", 3);
+    std::vector<uint8_t> bytes;
+    // A limit far beyond any memory: only the three bytes are ever held.
+    ASSERT_TRUE(ReadFileBytes(dir.File("plain"), bytes, std::size_t{1} << 46));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{'a', 'b', 'c'}));
+    EXPECT_LT(bytes.capacity(), 1024u * 1024u);
+
+    // Larger than one chunk, and cut at the limit.
+    std::string big(200000, 'x');
+    big[199999] = 'y';
+    test::WriteAll(dir.File("big"), big.data(), big.size());
+    ASSERT_TRUE(ReadFileBytes(dir.File("big"), bytes, 1 << 20));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), big);
+    ASSERT_TRUE(ReadFileBytes(dir.File("big"), bytes, 70000));
+    EXPECT_EQ(bytes.size(), 70000u);
 }
 
 }  // namespace

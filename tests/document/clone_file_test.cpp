@@ -60,7 +60,12 @@ TEST(CheckCloneRecord, AcceptsAndRejects)
         {"receive only", [](ChannelEntry& e) { e.txMHz = 0; }, true},
         {"receive only, Tx a rounding error above 0", [](ChannelEntry& e) { e.txMHz = 0.00005; }, true},
         {"receive only, Tx 0.0001", [](ChannelEntry& e) { e.txMHz = 0.0001; }, true},
+        {"receive only, Tx a rounding error below 0", [](ChannelEntry& e) { e.txMHz = -0.00005; }, true},
         {"Tx 0.0002", [](ChannelEntry& e) { e.txMHz = 0.0002; }, false},
+        // A negative TX is no receive-only mark: the radio would transmit out of band.
+        {"Tx -150", [](ChannelEntry& e) { e.txMHz = -150; }, false},
+        {"Tx -0.0002", [](ChannelEntry& e) { e.txMHz = -0.0002; }, false},
+        {"Tx -infinite", [](ChannelEntry& e) { e.txMHz = -std::numeric_limits<double>::infinity(); }, false},
         {"Tx 135", [](ChannelEntry& e) { e.txMHz = 135; }, false},
         {"Rx NaN", [](ChannelEntry& e) { e.rxMHz = std::numeric_limits<double>::quiet_NaN(); }, false},
         {"Tx NaN", [](ChannelEntry& e) { e.txMHz = std::numeric_limits<double>::quiet_NaN(); }, false},

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <map>
 
-#include "backups/backup_name.h"
 #include "clone/clone_fixture.h"
 #include "csv/csv.h"
 #include "document/atomic_file.h"
@@ -87,16 +86,22 @@ protected:
 
     FleetSummary Run(const std::vector<FleetUnit>& units)
     {
-        std::set<std::string> ok;
+        FleetLogOk ok;
         std::string error;
         EXPECT_TRUE(ReadFleetLogOk(options.logPath, ok, error)) << error;
         return RunFleet(templ, units, ok, options, hooks);
     }
 
-    std::vector<std::vector<std::string>> Log()
+    std::string LogText()
     {
         std::vector<uint8_t> bytes;
         ReadFileBytes(options.logPath, bytes, 1 << 20);
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    std::vector<std::vector<std::string>> Log()
+    {
+        const std::string bytes = LogText();
         std::vector<CsvRecord> records;
         CsvError error;
         EXPECT_TRUE(ParseCsv(std::string(bytes.begin(), bytes.end()), records, error));
@@ -226,7 +231,8 @@ TEST_F(FleetRun, AnswersSkipAndQuit)
     FleetSummary summary = Run(Units("unit,mmsi\nA,235000001\nB,235000002\nC,235000003\n"));
     EXPECT_FALSE(summary.AllOk());
     EXPECT_EQ(summary.notReached, 1);
-    EXPECT_EQ(lines, (std::vector<std::string>{"A: SKIPPED", "B: OK", "1 ok, 0 failed, 0 refused, 1 skipped"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"A: SKIPPED", "B: OK", "1 ok, 0 failed, 0 refused, 1 skipped, 1 not reached"}));
     EXPECT_EQ(connected, std::vector<std::string>{"B"});
     const auto log = Log();
     ASSERT_EQ(log.size(), 3u);  // C was never reached: not logged
@@ -249,10 +255,84 @@ TEST_F(FleetRun, CtrlCStopsAfterLoggingTheUnitInHand)
 TEST_F(FleetRun, UnopenableRadioFailsThatUnitOnly)
 {
     Rig("B");
+    std::vector<std::string> failures;
+    hooks.reportFailure = [&](const std::string& line) { failures.push_back(line); };
     FleetSummary summary = Run(Units("unit,mmsi\nA,235000001\nB,235000002\n"));
     EXPECT_EQ(lines[0], "A: FAILED no radio for A");
     EXPECT_EQ(lines[1], "B: OK");
     EXPECT_EQ(summary.failed, 1);
+    EXPECT_EQ(failures, std::vector<std::string>{"A: FAILED no radio for A"});
+}
+
+TEST_F(FleetRun, AUnitIsDoneOnlyWithThisRunsIdentitiesAndTemplate)
+{
+    Rig("A"), Rig("B");
+    ASSERT_TRUE(Run(Units("unit,mmsi\nA,235000001\nB,235000002\n")).AllOk());
+
+    // B's MMSI changed in the units file: its radio still holds the old one, and says so.
+    lines.clear();
+    connected.clear();
+    const auto changed = Units("unit,mmsi,atis\nA,235000001,\nB,235000009,\n");
+    FleetSummary summary = Run(changed);
+    EXPECT_EQ(lines, (std::vector<std::string>{"A: OK (already in the log)",
+                                               "B: REFUSED the radio holds MMSI 235000002 (--force writes over it)",
+                                               "1 ok, 0 failed, 1 refused, 0 skipped"}));
+    EXPECT_FALSE(summary.AllOk());
+    EXPECT_EQ(RadioMmsi("B"), "235000002");
+    options.force = true;
+    lines.clear();
+    EXPECT_TRUE(Run(changed).AllOk());
+    EXPECT_EQ(lines[1], "B: OK");
+    EXPECT_EQ(RadioMmsi("B"), "235000009");
+
+    // An ATIS ID added, or another template: written again.
+    lines.clear();
+    EXPECT_TRUE(Run(Units("unit,mmsi,atis\nA,235000001,9235000001\nB,235000009,\n")).AllOk());
+    EXPECT_EQ(lines[0], "A: OK");
+    EXPECT_EQ(lines[1], "B: OK (already in the log)");
+    templ.canEnabled ^= 1;
+    lines.clear();
+    connected.clear();
+    EXPECT_TRUE(Run(Units("unit,mmsi,atis\nA,235000001,9235000001\nB,235000009,\n")).AllOk());
+    EXPECT_EQ(connected, (std::vector<std::string>{"A", "B"}));
+}
+
+TEST_F(FleetRun, EachOutcomeIsLoggedBeforeItIsReported)
+{
+    Rig("A"), Rig("B");
+    hooks.report = [&](const std::string& line) {
+        if (line.rfind("A: ", 0) == 0) {
+            EXPECT_NE(LogText().find(",A,235000001,"), std::string::npos) << LogText();
+        }
+        lines.push_back(line);
+    };
+    EXPECT_TRUE(Run(Units("unit,mmsi\nA,235000001\nB,235000002\n")).AllOk());
+}
+
+TEST_F(FleetRun, CtrlCWhileAUnitIsInHandLogsItThenStops)
+{
+    // Ctrl-C comes while A's result line waits on the output: A is logged, B and C are not reached.
+    Rig("A"), Rig("B"), Rig("C");
+    int held = 0, released = 0;
+    bool ctrlC = false;
+    hooks.holdInterrupt = [&] { ++held; };
+    hooks.releaseInterrupt = [&] {
+        ++released;
+        return ctrlC;
+    };
+    hooks.report = [&](const std::string& line) {
+        if (line == "A: OK") ctrlC = true;
+        lines.push_back(line);
+    };
+    FleetSummary summary = Run(Units("unit,mmsi\nA,235000001\nB,235000002\nC,235000003\n"));
+    EXPECT_TRUE(summary.interrupted);
+    EXPECT_EQ(summary.notReached, 2);
+    EXPECT_EQ(held, 1);
+    EXPECT_EQ(released, 1);
+    EXPECT_EQ(connected, std::vector<std::string>{"A"});
+    EXPECT_EQ(lines.back(), "1 ok, 0 failed, 0 refused, 0 skipped, 2 not reached");
+    ASSERT_EQ(Log().size(), 2u);
+    EXPECT_EQ(Log()[1][4], "OK");
 }
 
 TEST_F(FleetRun, UnwritableLogStopsTheRun)
@@ -298,7 +378,7 @@ TEST(UnitRecord, GivenIdentitiesClearEntryByUserEmptyOnesSetIt)
 TEST(FleetLog, ReadsOkUnitsAndRefusesOtherFiles)
 {
     test::TempDir dir;
-    std::set<std::string> ok;
+    FleetLogOk ok;
     std::string error;
     EXPECT_TRUE(ReadFleetLogOk(dir.File("missing.csv"), ok, error));
     EXPECT_TRUE(ok.empty());
@@ -310,7 +390,9 @@ TEST(FleetLog, ReadsOkUnitsAndRefusesOtherFiles)
     entry.result = "FAILED";
     ASSERT_TRUE(AppendFleetLog(log, entry, error));
     ASSERT_TRUE(ReadFleetLogOk(log, ok, error)) << error;
-    EXPECT_EQ(ok, std::set<std::string>{"boat, one"});
+    ASSERT_EQ(ok.size(), 1u);
+    EXPECT_EQ(ok.begin()->first, "boat, one");
+    EXPECT_EQ(ok.begin()->second.checksum, "0x00000001");
     auto bytes = test::ReadAll(log);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
               "time,unit,mmsi,atis,result,checksum,backup\n"
@@ -322,18 +404,6 @@ TEST(FleetLog, ReadsOkUnitsAndRefusesOtherFiles)
     EXPECT_FALSE(ReadFleetLogOk(other, ok, error));
     EXPECT_NE(error.find("not a fleet log"), std::string::npos);
     EXPECT_FALSE(ReadFleetLogOk(dir.Path(), ok, error));
-}
-
-TEST(TimestampedBackupPath, AddsASuffixInsteadOfReplacing)
-{
-    test::TempDir dir;
-    const std::string first = TimestampedBackupPath(dir.Path(), "boat", Noon());
-    EXPECT_EQ(first, dir.File("boat-20261207-120405.bin"));
-    test::WriteAll(first, "x", 1);
-    const std::string second = TimestampedBackupPath(dir.Path(), "boat", Noon());
-    EXPECT_EQ(second, dir.File("boat-20261207-120405-2.bin"));
-    test::WriteAll(second, "x", 1);
-    EXPECT_EQ(TimestampedBackupPath(dir.Path(), "boat", Noon()), dir.File("boat-20261207-120405-3.bin"));
 }
 
 }  // namespace

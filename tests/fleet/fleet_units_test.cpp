@@ -1,6 +1,7 @@
 // The dealer's units file: everything wrong in it is found before any radio is touched.
 #include <gtest/gtest.h>
 
+#include "backups/backup_name.h"
 #include "fleet/fleet_units.h"
 
 namespace qx {
@@ -77,6 +78,30 @@ TEST(ParseFleetUnits, EveryProblemIsListedWithItsLine)
         "line 10: ATIS ID 235012345 is already given to the unit on line 2",
         "line 11: 2 fields where the header has 3",
         "line 12: the unit name \"../I\" holds a character a file name cannot hold",
+    };
+    EXPECT_EQ(problems, expected);
+}
+
+TEST(ParseFleetUnits, NamesThatWouldMisleadATerminalOrMakeNoFileNameAreRefusedShownEscaped)
+{
+    const std::string longest(kBackupNameMaxBytes, 'n');
+    EXPECT_TRUE(Problems("unit,mmsi\n" + longest + ",235012345\nBoat \xC3\x84,\n").empty());
+    const std::vector<std::string> problems = Problems(
+        "unit,mmsi\n"
+        "\x1b]0;owned\a,\n"
+        "del\x7f,\n"
+        "c1\xC2\x9b,\n"
+        "evil\xE2\x80\xAEtxt.exe,\n"
+        "A,\x1b[2J\n" +
+        longest + "n,\n");
+    const std::vector<std::string> expected = {
+        "line 2: the unit name \"\\x1b]0;owned\\x07\" holds a character a file name cannot hold",
+        "line 3: the unit name \"del\\x7f\" holds a character a file name cannot hold",
+        "line 4: the unit name \"c1\\u009b\" holds a character a file name cannot hold",
+        "line 5: the unit name \"evil\\u202etxt.exe\" holds a character a file name cannot hold",
+        "line 6: MMSI \\x1b[2J: the radio takes 9 digits, the first not 0",
+        "line 7: the unit name \"" + longest + "n\" is longer than its backup's file name may be (" +
+            std::to_string(kBackupNameMaxBytes) + " bytes)",
     };
     EXPECT_EQ(problems, expected);
 }

@@ -268,5 +268,21 @@ TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)
     EXPECT_EQ(rig.services.boxes.back().text, "A USA-model record has no private channels.");
 }
 
+TEST(WindowChannelsCsv, AFileWithoutRowsIsRefusedAsOnTheCommandLine)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(2));
+    const RadioSettings before = rig.W().Document();
+    const QString csv = rig.File("header.csv");
+    std::ofstream(csv.toStdString(), std::ios::binary) << "Name,Usage,TX MHz\r\n";
+    rig.services.openAnswers = {csv};
+    rig.W().OnImportChannels();
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_TRUE(rig.services.boxes[0].detail.contains("line 1: no channel rows"))
+        << rig.services.boxes[0].detail.toStdString();
+}
+
 }  // namespace
 }  // namespace qx
