@@ -86,11 +86,21 @@ BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, c
     std::vector<uint8_t> bytes;
     out.result = ReadEeprom(run, bytes);
     if (out.result != kResultOk) return out;
+    out.radio = ImageIdentities(bytes);
     SaveDetail detail;
     out.result = SaveBackupFile(folder, kBackupBaseName, time, bytes, out.path, &detail);
     if (out.result != kResultOk)
         out.problem = BackupPath(folder, kBackupBaseName, time, 1) + ": the backup could not be written" +
                       (detail.reason.empty() ? "" : ": " + detail.reason);
+    return out;
+}
+
+BackupResult ReadBeforeWrite(const EepromTransfer& run, const std::string& folder, const LocalTime& time)
+{
+    if (!folder.empty()) return BackUpRadio(run, folder, time);
+    BackupResult out;
+    out.result = ReadEepromSpan(run, kIdentityBlockFirst, kIdentityBlockEnd);
+    if (out.result == kResultOk) out.radio = ImageIdentities(run.env.readImage.data(), run.env.readImage.size());
     return out;
 }
 

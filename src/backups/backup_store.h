@@ -8,6 +8,7 @@
 
 #include "clone/clock.h"
 #include "clone/eeprom_transfer.h"
+#include "identity/radio_identity.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"
 
@@ -26,14 +27,20 @@ bool MakeBackupFolder(const std::string& folder, std::string& error);
 
 struct BackupResult {
     CloneResult result = kResultOk;
-    std::string path;     // the backup's file, when it was made
-    std::string problem;  // what went wrong with the file or the folder, for the user
+    std::string path;       // the backup's file, when it was made
+    std::string problem;    // what went wrong with the file or the folder, for the user
+    RadioIdentities radio;  // the identities the radio held, once it was read
 };
 
 // Reads the radio's whole EEPROM into a new qx720-backup-YYYYMMDD-HHMMSS.bin in `folder`,
 // creating the folder on first use. A backup that is not complete on disk is no backup:
 // result is non-zero and the caller must not write to the radio.
 BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, const LocalTime& time);
+
+// What a write learns of the radio before its first block is sent: with a folder, a complete
+// backup (as BackUpRadio); without one (backups turned off), the identity bytes alone. Either
+// way `radio` says what the radio holds, for the question before its identity is replaced.
+BackupResult ReadBeforeWrite(const EepromTransfer& run, const std::string& folder, const LocalTime& time);
 
 struct BackupEntry {
     LocalTime time;    // from the file name

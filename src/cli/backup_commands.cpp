@@ -56,9 +56,9 @@ BackupResult RunBackupStage(Context& ctx, RadioSession& session, const std::stri
     ModelConfig config;
     ResetModelConfig(config);
     TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Backing up", kEepromTransferBlocks);
-    BackupResult made = BackUpRadio(EepromTransfer{session.Environment(), &config, &bar, {}}, folder,
-                                    SystemLocalTime());
+    bar.Begin(folder.empty() ? "Reading the identities" : "Backing up", kEepromTransferBlocks);
+    BackupResult made = ReadBeforeWrite(EepromTransfer{session.Environment(), &config, &bar, {}}, folder,
+                                        SystemLocalTime());
     bar.End();
     return made;
 }

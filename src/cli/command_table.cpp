@@ -53,6 +53,7 @@ void DefineWrite(CLI::App& command, Arguments& args)
         ->type_name("DIR")
         ->check(kNamesSomething);
     command.add_flag("--no-backup", args.noBackup, "write without first backing up the radio");
+    command.add_flag("--force", args.force, "write over a radio that holds another MMSI or ATIS ID");
 }
 
 void DefineBackups(CLI::App& command, Arguments& args)
@@ -136,7 +137,7 @@ const CommandRow kCommands[] = {
     {"", "read", "Read from Radio, save the record as a clone file", OutputCloneFile,
      [](Context& c, const Arguments& a) { return CmdRead(c, a.output); }},
     {"", "write", "back the radio up, then Write to Radio from a clone file", DefineWrite,
-     [](Context& c, const Arguments& a) { return CmdWrite(c, a.file, a.adjustMode, BackupChoice{a.noBackup, a.backup}); }},
+     [](Context& c, const Arguments& a) { return CmdWrite(c, a.file, a.adjustMode, BackupChoice{a.noBackup, a.backup}, a.force); }},
     {"", "verify", "Verify the radio against a clone file", DefineVerify,
      [](Context& c, const Arguments& a) { return CmdVerify(c, a.file, a.report); }},
     {"", "eeprom", "whole 8192-byte EEPROM transfers", nullptr, nullptr},

@@ -19,6 +19,7 @@ struct Arguments {
     std::string set = "none";
     bool adjustMode = false;
     bool noBackup = false;
+    bool force = false;  // write: over a radio that holds another identity
     bool json = false;
     bool allowEmpty = false;
     FleetArguments fleet;

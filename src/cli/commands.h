@@ -25,7 +25,8 @@ struct Context {
 int CmdHandShake(Context& ctx);
 int CmdRead(Context& ctx, const std::string& output);
 // Backs the radio up first unless the choice skips it; nothing is written when that fails.
-int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup);
+// `force`: write over a radio that holds another valid MMSI or ATIS ID.
+int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup, bool force);
 int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPath);
 int CmdEepromRead(Context& ctx, const std::string& file);
 int CmdEepromWrite(Context& ctx, const std::string& file);

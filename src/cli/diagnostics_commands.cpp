@@ -124,7 +124,8 @@ int CmdDemo(Context& ctx)
 
     ctx.out << "\n2. Write to Radio:\n";
     // The virtual radio goes with the demo's folder; a backup of it would be kept for nothing.
-    if (int status = CmdWrite(demo, defaultsFile, false, BackupChoice{true, ""}); status != kExitOk) return status;
+    if (int status = CmdWrite(demo, defaultsFile, false, BackupChoice{true, ""}, false); status != kExitOk)
+        return status;
 
     ctx.out << "\n3. Read from Radio into a second clone file:\n";
     if (int status = CmdRead(demo, readFile); status != kExitOk) return status;

@@ -13,6 +13,7 @@
 #include "document/atomic_file.h"
 #include "document/clone_file.h"
 #include "document/model_config.h"
+#include "identity/radio_identity.h"
 #include "model/identity.h"
 #include "reports/verify_report.h"
 
@@ -131,7 +132,7 @@ int CmdRead(Context& ctx, const std::string& output)
     return kExitOk;
 }
 
-int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup)
+int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup, bool force)
 {
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
@@ -144,15 +145,20 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const Backu
     if (!session) return kExitUsage;
     session->AdjustMode() = adjustMode ? 1 : 0;
 
-    if (!backupDir.empty()) {
-        // The radio's whole EEPROM first, so that the write can always be undone.
-        const BackupResult made = RunBackupStage(ctx, *session, backupDir);
-        if (made.result != kResultOk) {
-            int status = Finish(ctx, *session, made.result, made.problem);
-            ctx.err << "Nothing was written to the radio.\n";
-            return status;
-        }
-        ctx.out << "Backup " << made.path << "\n";
+    // The radio's whole EEPROM first, so that the write can always be undone; without a backup,
+    // at least the identities it holds.
+    const BackupResult made = RunBackupStage(ctx, *session, backupDir);
+    if (made.result != kResultOk) {
+        int status = Finish(ctx, *session, made.result, made.problem);
+        ctx.err << "Nothing was written to the radio.\n";
+        return status;
+    }
+    if (!made.path.empty()) ctx.out << "Backup " << made.path << "\n";
+    const std::vector<IdentityReplacement> replaced = ReplacedIdentities(made.radio, WrittenIdentities(record));
+    if (!replaced.empty() && !force) {
+        ctx.err << "qx720: " << ReplacementRefusal(replaced) << ". Nothing was written to the radio; --force "
+                << "writes over it.\n";
+        return kExitFailed;
     }
 
     int status = Finish(ctx, *session, WriteRecord(ctx, *session, record));

@@ -1,5 +1,7 @@
 #include "cli/record_view.h"
 
+#include <cmath>
+
 #include <charconv>
 #include <cstdio>
 
@@ -129,6 +131,14 @@ Json RecordJson(const RadioSettings& record)
     };
 }
 
+namespace {
+
+// A frequency at the radio's own resolution (10 Hz, 5 decimals in MHz): float noise from
+// arithmetic is no difference, and prints as the frequency it is.
+Json RadioMHz(double mhz) { return Json(std::round(mhz * 1e5) / 1e5); }
+
+}  // namespace
+
 std::vector<FieldDifference> DiffRecords(const RadioSettings& a, const RadioSettings& b)
 {
     std::vector<FieldDifference> out;
@@ -160,8 +170,8 @@ std::vector<FieldDifference> DiffRecords(const RadioSettings& a, const RadioSett
         Add(out, prefix + ".name", text(ChannelName(ea)), text(ChannelName(eb)));
         Add(out, prefix + ".usageCode", Json(static_cast<int>(ea.usageCode)), Json(static_cast<int>(eb.usageCode)));
         Add(out, prefix + ".usageText", text(UsageText(ea)), text(UsageText(eb)));
-        Add(out, prefix + ".txMHz", Json(ea.txMHz), Json(eb.txMHz));
-        Add(out, prefix + ".rxMHz", Json(ea.rxMHz), Json(eb.rxMHz));
+        Add(out, prefix + ".txMHz", RadioMHz(ea.txMHz), RadioMHz(eb.txMHz));
+        Add(out, prefix + ".rxMHz", RadioMHz(ea.rxMHz), RadioMHz(eb.rxMHz));
         for (const FlagField& f : kChannelFlags)
             Add(out, prefix + "." + f.key, number(ea.*f.field), number(eb.*f.field));
     }

@@ -72,6 +72,17 @@ CloneResult ReadEeprom(const EepromTransfer& run, std::vector<uint8_t>& bytes)
     return result;
 }
 
+CloneResult ReadEepromSpan(const EepromTransfer& run, int first, int end)
+{
+    if (first < 0 || end > kEepromSize || first >= end) return kResultParameterError;
+    CPcClone clone(run.env);
+    CloneResult result = HandShakeThen(run, clone);
+    run.env.readImage.fill(0);
+    if (result == kResultOk) result = clone.ReadRange(first, end - first);
+    EmptyProgress(run);
+    return result;
+}
+
 CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences)
 {
     differences = 0;

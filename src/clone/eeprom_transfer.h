@@ -36,6 +36,9 @@ struct EepromTransfer {
 [[nodiscard]] CloneResult WriteEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes);
 // HandShake, then the whole EEPROM into `bytes` (8192 bytes; untouched on failure).
 [[nodiscard]] CloneResult ReadEeprom(const EepromTransfer& run, std::vector<uint8_t>& bytes);
+// HandShake, then only the bytes from `first` up to `end` into the read image: what a write
+// needs to know of the radio when no backup is made.
+[[nodiscard]] CloneResult ReadEepromSpan(const EepromTransfer& run, int first, int end);
 // Reads the radio and counts the positions that differ from `bytes` (at least 8192 bytes).
 [[nodiscard]] CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences);
 

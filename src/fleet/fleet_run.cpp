@@ -8,6 +8,7 @@
 #include "document/atomic_file.h"
 #include "document/model_config.h"
 #include "fleet/fleet_log.h"
+#include "identity/radio_identity.h"
 #include "model/checksum.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
@@ -124,14 +125,18 @@ private:
             return kResultOk;
         }
 
-        const std::string held = EepromMmsi(eeprom);
-        if (!held.empty() && held != unit_.mmsi && !options_.force) {
+        RadioSettings record = UnitRecord(templ_, unit_);
+        const std::vector<IdentityReplacement> replaced = ReplacedIdentities(ImageIdentities(eeprom),
+                                                                             WrittenIdentities(record));
+        if (!replaced.empty() && !options_.force) {
+            const IdentityReplacement& first = replaced.front();
             outcome.result = "REFUSED";
-            outcome.message = "the radio holds MMSI " + held + " (--force writes over it)";
+            outcome.message = std::string("the radio holds ") +
+                              (first.kind == IdentityKind::Mmsi ? "MMSI " : "ATIS ID 9") + first.held +
+                              " (--force writes over it)";
             return kResultOk;
         }
 
-        RadioSettings record = UnitRecord(templ_, unit_);
         config.modelType = record.modelType;
         result = RunClone(env, config, record, CloneStep::Write);
         outcome.written = true;
@@ -186,11 +191,8 @@ RadioSettings UnitRecord(const RadioSettings& templ, const FleetUnit& unit)
 
 std::string EepromMmsi(const std::vector<uint8_t>& eeprom)
 {
-    if (eeprom.size() < static_cast<std::size_t>(kEepromSize) || eeprom[kAddrMmsiPresent] == 0) return {};
-    IdentityBytes bytes;
-    std::memcpy(bytes.data(), eeprom.data() + kAddrMmsi, bytes.size());
-    std::string mmsi = UnpackMmsi(bytes);
-    return IsValidId(mmsi) ? mmsi : std::string();
+    if (eeprom.size() < static_cast<std::size_t>(kEepromSize)) return {};
+    return ImageIdentities(eeprom).mmsi;
 }
 
 FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,

@@ -48,7 +48,7 @@ TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
     EXPECT_EQ(empty.out, "");
     EXPECT_EQ(empty.err, "No backups in " + Path("data/qx720/backups") + "\n");
 
-    ToolRun write = Qx(Radio() + " write us.dat");
+    ToolRun write = Qx(Radio() + " write us.dat --force");  // the defaults clear the radio's MMSI
     ASSERT_EQ(write.status, 0) << write.all();
     const std::vector<fs::path> files = BackupFiles("data/qx720/backups");
     ASSERT_EQ(files.size(), 1u);
@@ -79,7 +79,7 @@ TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
     EXPECT_EQ(both.err, "qx720: --backup and --no-backup exclude each other\n");
     const std::vector<uint8_t> written = Bytes("radio.bin");
     Put("radio.bin", before);
-    ToolRun skipped = Qx(Radio() + " write us.dat --no-backup");
+    ToolRun skipped = Qx(Radio() + " write us.dat --no-backup --force");
     EXPECT_EQ(skipped.status, 0) << skipped.all();
     EXPECT_EQ(skipped.out, "Write OK.\n");
     EXPECT_EQ(Bytes("radio.bin"), written);
@@ -108,6 +108,30 @@ TEST_F(Backups, AFolderNamedForTheListMustBeThere)
     Put("kept/qx720-backup-20261207-090503.bin", std::vector<uint8_t>(kEepromSize));
     EXPECT_EQ(Qx("backups --backup kept").out,
               "2026-12-07 09:05:03  -            8192  kept/qx720-backup-20261207-090503.bin\n");
+}
+
+TEST_F(Backups, AWriteThatWouldReplaceTheRadiosIdentityIsRefusedUnlessForced)
+{
+    const std::vector<uint8_t> before = EepromWithMmsi("257012345", 7);
+    Put("radio.bin", before);
+    ASSERT_EQ(Qx("defaults -o us.dat").status, 0);  // holds no MMSI: the write would clear it
+    for (const std::string backup : {"", " --no-backup"}) {
+        SCOPED_TRACE(backup);
+        ToolRun refused = Qx(Radio() + " write us.dat" + backup);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.err.find("the radio holds MMSI 257012345 (Norway) and this write would give it no MMSI"),
+                  std::string::npos)
+            << refused.err;
+        EXPECT_NE(refused.err.find("--force"), std::string::npos);
+        EXPECT_EQ(refused.out.find("Write OK."), std::string::npos);
+        EXPECT_EQ(Bytes("radio.bin"), before);
+    }
+    ToolRun forced = Qx(Radio() + " write us.dat --no-backup --force");
+    EXPECT_EQ(forced.status, 0) << forced.all();
+    EXPECT_NE(Bytes("radio.bin"), before);
+    // A radio without an identity is written without a word.
+    ToolRun again = Qx(Radio() + " write us.dat --no-backup");
+    EXPECT_EQ(again.status, 0) << again.all();
 }
 
 TEST_F(Backups, WithoutAnyFolderForTheBackupTheRadioIsLeftAlone)

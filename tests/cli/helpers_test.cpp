@@ -1,6 +1,7 @@
 // The tool's own helpers, in process.
 #include <gtest/gtest.h>
 
+#include "../support/records.h"
 #include "channels/channel_csv.h"
 #include "cli/record_view.h"
 
@@ -28,6 +29,19 @@ TEST(RecordView, PrivateRunStopsAtThreeCharacterName)
     ASSERT_EQ(d.size(), 2u);
     EXPECT_EQ(DifferenceLine(d[0]), "private[0].usageCode: 0 -> -3");
     EXPECT_EQ(DifferenceLine(d[1]), "private[0].rxAtis: 0 -> 1");
+}
+
+TEST(Diff, FrequenciesCompareAtTheRadiosResolution)
+{
+    RadioSettings record = test::EuropeWithChannels(1);
+    record.channels[kPrivateBlock].txMHz = 157.85;
+    RadioSettings noisy = record;
+    noisy.channels[kPrivateBlock].txMHz = 157.85000000000002;
+    EXPECT_TRUE(DiffRecords(record, noisy).empty());
+    noisy.channels[kPrivateBlock].txMHz = 157.85625;
+    const std::vector<FieldDifference> d = DiffRecords(record, noisy);
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(DifferenceLine(d[0]), "private[0].txMHz: 157.85 -> 157.85625");
 }
 
 }  // namespace

@@ -37,7 +37,15 @@ struct BackupsRig : test::DialogRig {
         return config;
     }();
 
-    BackupsRig() : DialogRig("backups-ui") { radio.Fill(0x3C); }
+    // The radio holds no identity unless a test gives it one.
+    BackupsRig() : DialogRig("backups-ui")
+    {
+        EepromBytes contents{};
+        contents.fill(0x3C);
+        contents[kAddrAtisPresent] = 0;
+        contents[kAddrMmsiPresent] = 0;
+        radio.SetContents(contents);
+    }
 
     // A backup named for `stamp` ("YYYYMMDD-HHMMSS[-N]") holding `bytes` whole or its first `size`.
     std::string Put(const std::string& stamp, const EepromBytes& bytes, std::size_t size = kEepromSize)
@@ -158,7 +166,7 @@ TEST(BackupsDialog, RestoreAnsweredNoWritesNothing)
     EXPECT_EQ(rig.services.boxes[0].text,
               "Write the backup of 2026-12-07 09:05:03 (MMSI 235012345) back to the radio? The radio's whole memory "
               "is replaced by it.");
-    EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNoSafe);  // No is the default
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
     EXPECT_EQ(rig.radio.Contents(), before);
     EXPECT_EQ(dialog.statusText(), "Ready.");
@@ -282,6 +290,37 @@ TEST(BackupsDialog, DestroyedDuringARestoreStopsItAndWaitsWithoutBoxes)
     EXPECT_FALSE(rig.busyEvent.IsSet());
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
     EXPECT_EQ(rig.services.boxes.size(), 1u);  // the question only
+}
+
+TEST(BackupsDialog, ARestoreBacksTheRadioUpAndAsksBeforeReplacingItsMmsi)
+{
+    BackupsRig rig;
+    const EepromBytes theirs = Dump(3, "235012345");
+    rig.Put("20261207-090503", theirs);
+    EepromBytes ours = Dump(5, "257012345");
+    rig.radio.SetContents(ours);
+
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
+    rig.services.answers = {MsgAnswer::Yes, MsgAnswer::No};
+    dialog.DoRestore();
+    Finish(dialog);
+    ASSERT_EQ(rig.services.boxes.size(), 2u);
+    EXPECT_EQ(rig.services.boxes[1].text.toStdString(),
+              "The radio holds MMSI 257012345 (Norway). Write MMSI 235012345 (United Kingdom of Great Britain and "
+              "Northern Ireland) over it?");
+    EXPECT_EQ(rig.services.boxes[1].buttons, MsgButtons::YesNoSafe);
+    EXPECT_EQ(dialog.statusText(), "Restore cancelled: identity kept.");
+    EXPECT_EQ(rig.radio.Contents(), ours);
+    // The radio's own contents were kept first, as before every write.
+    const std::vector<BackupEntry> kept = ListBackups(rig.folder.toStdString());
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(kept[0].mmsi == "257012345" || kept[1].mmsi == "257012345");
+
+    rig.services.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    dialog.DoRestore();
+    Finish(dialog);
+    EXPECT_EQ(dialog.statusText(), "Restore OK.");
+    EXPECT_EQ(rig.radio.Contents(), theirs);
 }
 
 }  // namespace

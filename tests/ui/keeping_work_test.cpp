@@ -242,14 +242,16 @@ TEST(PartlyWritten, AFailedOrStoppedWriteSaysWhatTheRadioMayHold)
     const QString info = rig.services.boxes[0].informative;
     EXPECT_TRUE(info.startsWith("The radio may now hold part of the new settings.")) << info.toStdString();
     EXPECT_TRUE(info.simplified().contains("Service / Eprom Tools")) << info.toStdString();
-    EXPECT_EQ(rig.C().status->text(), "Ready.");
+    EXPECT_EQ(rig.C().status->text(), "Write Error.");
 
-    // Stopped by the user.
+    // Stopped by the user once blocks go to the radio.
     rig.radio.Plug();
     rig.Ticks(1);
     rig.C().writeButton->click();
+    rig.RunToWriteStage();
     rig.C().writeButton->click();  // Stop
     rig.WaitForRun();
+    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_EQ(rig.services.boxes[1].text, "User Cancel.");
     EXPECT_EQ(rig.services.boxes[1].informative, info);
@@ -443,7 +445,7 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
 
     rig.WaitForRun();
     ASSERT_EQ(c.status->text(), "Read OK.");
-    EXPECT_EQ(rig.W().windowTitle(), "/mine.dat* - QX720USA V1.10");
+    EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
     for (QAction* action : {c.open, c.loadDefault, c.featureSetup}) EXPECT_TRUE(action->isEnabled());
     for (QWidget* control : editors) {
         if (control == c.mmsi || control == c.atis) continue;  // these follow their boxes

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFocusEvent>
 #include <QMenuBar>
 #include <filesystem>
@@ -225,26 +226,26 @@ TEST(MainWindowDocument, ModelType2ShowsEuropeAndGathersAs1)
     EXPECT_EQ(rig.W().Document().privateEnabled, 1);
 }
 
-TEST(MainWindowDocument, IdentitiesMoveOnlyWhenValid)
+TEST(MainWindowDocument, IdentityFieldsShowExactlyWhatTheDocumentHolds)
 {
     WindowRig rig;
     rig.Open();
     RadioSettings record;
     ResetSettings(record, 0);
     SetMmsiText(record, "123456789");
-    SetAtisText(record, "12345");  // not a valid identity: the field keeps its text
+    SetAtisText(record, "12345");  // not a valid identity: the field is blank
     record.mmsiByUser = 1;
-    rig.C().atis->setText("987654321");
+    rig.Type(rig.C().atis, "987654321");
     OpenFile(rig, rig.SaveRecord(record, "ids.dat"));
     EXPECT_EQ(rig.C().mmsi->text(), "123456789");
-    EXPECT_EQ(rig.C().atis->text(), "987654321");
+    EXPECT_EQ(rig.C().atis->text(), "");  // nothing left from before the file was opened
+    EXPECT_EQ(rig.W().Config().modified, 0);
     EXPECT_TRUE(rig.C().mmsiByUser->isChecked());
     EXPECT_FALSE(rig.C().mmsi->isEnabled());  // the field follows its box from the start
 
-    rig.C().mmsi->setText("");  // an emptied field keeps the stored identity
+    rig.Type(rig.C().mmsi, "");  // an emptied field clears the identity, as it shows
     rig.W().GatherControls();
-    EXPECT_EQ(MmsiText(rig.W().Document()), "123456789");
-    EXPECT_EQ(AtisText(rig.W().Document()), "987654321");
+    EXPECT_EQ(MmsiText(rig.W().Document()), "");
 
     rig.C().mmsiByUser->click();
     EXPECT_TRUE(rig.C().mmsi->isEnabled());
@@ -252,7 +253,43 @@ TEST(MainWindowDocument, IdentitiesMoveOnlyWhenValid)
     EXPECT_FALSE(rig.C().mmsi->isEnabled());
 }
 
-TEST(MainWindowDocument, LeavingAnIdentityFieldMarksModified)
+TEST(MainWindowDocument, ARefusedNumberStaysShownModifiedAndIsNeverSaved)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings record;
+    ResetSettings(record, 0);
+    record.mmsiByUser = 0;
+    const QString path = rig.SaveRecord(record, "boat.dat");
+    OpenFile(rig, path);
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    rig.Type(rig.C().mmsi, "235012345");
+    QCoreApplication::sendEvent(rig.C().mmsi, &tab);
+    for (const QString& refused : {QString("002350123"), QString("12345")}) {
+        SCOPED_TRACE(refused.toStdString());
+        rig.Type(rig.C().mmsi, refused);
+        QCoreApplication::sendEvent(rig.C().mmsi, &tab);
+        EXPECT_EQ(rig.C().mmsi->text(), refused);
+        EXPECT_EQ(rig.W().windowTitle(), "/boat.dat* - QX720USA V1.10");
+        rig.services.saveAnswers = {rig.File("other.dat")};
+        rig.W().OnSaveAs();
+        rig.W().OnSave();
+        ASSERT_EQ(rig.services.boxes.size(), 2u);
+        EXPECT_EQ(rig.services.boxes[0].text, "Invalid MMIS ID:" + refused + "\nMake sure 9 digitals.");
+        EXPECT_TRUE(rig.services.saveRequests.empty());
+        EXPECT_FALSE(QFile::exists(rig.File("other.dat")));
+        EXPECT_NE(rig.C().status->text(), "Save as file OK.");
+        rig.services.boxes.clear();
+    }
+    // The file still holds the opened record; the accepted number is one undo step.
+    RadioSettings saved{};
+    ModelConfig config{};
+    ASSERT_EQ(LoadCloneFile(path.toStdString(), saved, config), kResultOk);
+    EXPECT_EQ(MmsiText(saved), "");
+    EXPECT_EQ(test::Shown(rig.C().undo), "Undo MMSI");
+}
+
+TEST(MainWindowDocument, LeavingAnIdentityFieldUnchangedMarksNothing)
 {
     WindowRig rig;
     rig.Open();
@@ -261,10 +298,12 @@ TEST(MainWindowDocument, LeavingAnIdentityFieldMarksModified)
     OpenFile(rig, rig.SaveRecord(record, "tab.dat"));
     QFocusEvent deactivate(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QCoreApplication::sendEvent(rig.C().atis, &deactivate);
-    EXPECT_EQ(rig.W().Config().modified, 0);
     QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(rig.C().atis, &tab);
-    EXPECT_EQ(rig.W().windowTitle(), "/tab.dat* - QX720USA V1.10");
+    QCoreApplication::sendEvent(rig.C().mmsi, &tab);
+    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(rig.W().windowTitle(), "/tab.dat - QX720USA V1.10");
+    EXPECT_FALSE(rig.C().undo->isEnabled());
 }
 
 // --- Identity check -------------------------------------------------------------------------
@@ -273,25 +312,27 @@ TEST(IdentityCheck, RefusesInMmsiThenAtisOrder)
 {
     WindowRig rig;
     rig.Open();
-    rig.C().mmsiByUser->setChecked(false);
-    rig.C().mmsi->setText("12345");
-    rig.C().atis->setText("012345678");
+    if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
+    if (rig.C().atisByUser->isChecked()) rig.C().atisByUser->click();
+    rig.Type(rig.C().mmsi, "12345");
+    rig.Type(rig.C().atis, "012345678");
     EXPECT_FALSE(rig.W().CheckIdentities());
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Invalid MMIS ID:12345\nMake sure 9 digitals.");
     EXPECT_EQ(rig.services.boxes[0].caption, "Error");
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Stop);
 
-    rig.C().mmsi->setText("");  // empty passes
+    rig.Type(rig.C().mmsi, "");  // empty passes
     EXPECT_FALSE(rig.W().CheckIdentities());
     EXPECT_EQ(rig.services.boxes.back().text, "Invalid ATIS ID:012345678\nMake sure 9 digitals.");
 
-    rig.C().atisByUser->setChecked(true);  // a field entered by the user is not looked at
-    rig.C().mmsi->setText("12345678A");
-    rig.C().mmsiByUser->setChecked(true);
+    rig.C().atisByUser->click();  // a field entered by the user is not looked at
+    EXPECT_EQ(rig.C().atis->text(), "");
+    rig.Type(rig.C().mmsi, "12345678A");
+    rig.C().mmsiByUser->click();
     EXPECT_TRUE(rig.W().CheckIdentities());
-    rig.C().mmsiByUser->setChecked(false);
-    rig.C().mmsi->setText("123456789");
+    rig.C().mmsiByUser->click();
+    rig.Type(rig.C().mmsi, "123456789");
     EXPECT_TRUE(rig.W().CheckIdentities());
     EXPECT_EQ(rig.services.boxes.size(), 2u);
 }
@@ -542,7 +583,7 @@ TEST(FileCommands, SaveAndSaveAs)
     EXPECT_EQ(rig.C().status->text(), "Ready");
     EXPECT_FALSE(rig.C().save->isEnabled());
 
-    rig.C().mmsi->setText("211234567");
+    rig.Type(rig.C().mmsi, "211234567");
     rig.services.saveAnswers = {rig.File("new.dat")};
     rig.W().OnSaveAs();
     EXPECT_EQ(rig.C().status->text(), "Save as file OK.");
@@ -759,7 +800,8 @@ TEST(MainWindowMenus, TextsAndOrderAreExact)
         if (!a->isSeparator()) items << test::Shown(a);
     EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Back up the radio before writing",
                                   "Backups...", "Exit"}));
-    EXPECT_TRUE(rig.C().writeButton->isDefault());
+    // No default button: a stray Enter never writes the radio.
+    for (QPushButton* button : rig.W().findChildren<QPushButton*>()) EXPECT_FALSE(button->isDefault());
 }
 
 }  // namespace

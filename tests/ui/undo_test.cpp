@@ -157,13 +157,13 @@ TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
     EXPECT_EQ(rig.C().mmsi->text(), "");  // the field shows the record without the typed MMSI
 
     // A number still being typed survives another control's step and its undo.
-    rig.C().mmsi->setText("2350");
+    rig.Type(rig.C().mmsi, "2350");
     rig.C().intNarrow->click();
     rig.W().OnUndo();
     EXPECT_EQ(rig.C().mmsi->text(), "2350");
 
     // "from MMSI" is one step too.
-    rig.C().mmsi->setText("235012345");
+    rig.Type(rig.C().mmsi, "235012345");
     if (rig.C().atisByUser->isChecked()) rig.C().atisByUser->click();
     rig.W().GatherControls();
     before = rig.W().Document();
@@ -197,7 +197,7 @@ TEST(WindowUndo, ATypedIdentityIsKeptByRedoAndOtherCommands)
     EXPECT_EQ(MmsiText(rig.W().Document()), "211234567");
 }
 
-TEST(WindowUndo, ANumberLeftFromTheLastFileIsNoEdit)
+TEST(WindowUndo, NoNumberIsLeftFromTheLastFile)
 {
     WindowRig rig;
     rig.Open();
@@ -205,13 +205,14 @@ TEST(WindowUndo, ANumberLeftFromTheLastFileIsNoEdit)
     SetMmsiText(first, "211234567");
     first.mmsiByUser = 0;
     OpenRecord(rig, first, "first.dat");
-    RadioSettings second = EuropeWith(1);  // holds no MMSI: the field keeps the first file's
+    RadioSettings second = EuropeWith(1);  // holds no MMSI
     second.mmsiByUser = 0;
     OpenRecord(rig, second, "second.dat");
-    EXPECT_EQ(rig.C().mmsi->text(), "211234567");
+    EXPECT_EQ(rig.C().mmsi->text(), "");
     rig.C().intNarrow->click();
     EXPECT_EQ(UndoText(rig), "Undo INT_narrow channels");
     rig.W().OnUndo();
+    EXPECT_EQ(rig.C().mmsi->text(), "");
     rig.W().reject();
     EXPECT_TRUE(rig.services.boxes.empty());  // nothing the user did is unsaved: no question
 }

@@ -151,6 +151,23 @@ struct WindowRig {
     {
         for (int i = 0; i < n; ++i) window->OnTimerTick();
     }
+    // Lets a Write run until its blocks start to go to the radio, and holds it there.
+    void RunToWriteStage()
+    {
+        // Closed again as the first job ends, before the write's own job can send a byte.
+        auto closeGate = QObject::connect(&radioJobs, &RadioJobRunner::finished, [this] { gate.open.Reset(); });
+        gate.open.Set();
+        while (window->IsCloneRunning() && !window->IsWritingRadio())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QObject::disconnect(closeGate);
+        gate.open.Reset();
+    }
+    // Text typed into an identity field, as the user's editing changes it.
+    static void Type(QLineEdit* field, const QString& text)
+    {
+        field->setText(text);
+        emit field->textEdited(text);
+    }
     void SelectBand(const QString& text)
     {
         int at = C().band->findText(text);

@@ -60,17 +60,22 @@ MsgAnswer QtWindowServices::MessageBoxWithDetail(QWidget* parent, const QString&
                                                  MsgIcon icon)
 {
     QMessageBox::StandardButtons set = QMessageBox::Ok;
-    if (buttons == MsgButtons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoSafe) set = QMessageBox::Yes | QMessageBox::No;
     if (buttons == MsgButtons::YesNoCancel) set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(ToQtIcon(icon), caption, text, set, parent);
     box.setInformativeText(informative);
     box.setDetailedText(detail);
     // Esc and the close button answer Cancel where there is one; the box picks it itself.
     if (buttons == MsgButtons::YesNoCancel) box.setDefaultButton(QMessageBox::Yes);
+    if (buttons == MsgButtons::YesNoSafe) {
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    }
     const int pressed = box.exec();
     switch (buttons) {
     case MsgButtons::Ok: return MsgAnswer::Ok;
-    case MsgButtons::YesNo: return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoSafe: return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
     case MsgButtons::YesNoCancel: break;
     }
     if (pressed == QMessageBox::Yes) return MsgAnswer::Yes;
@@ -95,6 +100,7 @@ QString QtWindowServices::ChooseSaveFile(QWidget* parent, const FileDialogReques
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     PrepareChooser(dialog, request);
+    if (!request.name.isEmpty()) dialog.selectFile(request.name);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
 }

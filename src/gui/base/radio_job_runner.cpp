@@ -115,9 +115,11 @@ void RadioJobRunner::Deliver(quint64 job)
     bar_ = nullptr;
     Done done = std::move(done_);
     done_ = nullptr;
-    if (owner_ && done) done(result);
+    // Taken first: `done` may start the next job, which brings its own owner.
+    const QPointer<QObject> owner = owner_;
     owner_ = nullptr;
     emit finished(result);
+    if (owner && done) done(result);
 }
 
 }  // namespace qx

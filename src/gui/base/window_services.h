@@ -11,7 +11,9 @@ class QWidget;
 
 namespace qx {
 
-enum class MsgButtons { Ok, YesNo, YesNoCancel };
+// YesNoSafe: Yes and No with No the default and the answer to Esc, for a question whose Yes
+// cannot be taken back.
+enum class MsgButtons { Ok, YesNo, YesNoCancel, YesNoSafe };
 enum class MsgIcon { None, Question, Warning, Information, Stop };
 // Cancel also stands for a box closed with Esc or its close button.
 enum class MsgAnswer { Ok, Yes, No, Cancel };
@@ -21,6 +23,7 @@ struct FileDialogRequest {
     QString pattern;        // the wildcard of the initial name, e.g. "*.dat"
     QString filter;         // e.g. "QX720 Clone files (*.dat)"
     QString defaultSuffix;  // added when the user types none, e.g. "dat"
+    QString name;           // a file name to propose when saving; empty: none
 };
 
 class WindowServices {
@@ -57,6 +60,11 @@ public:
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption)
     {
         return MessageBox(parent, text, caption, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+    }
+    // Yes/No box with the warning icon, No the default: true only on a deliberate Yes.
+    bool ConfirmRisk(QWidget* parent, const QString& text, const QString& caption)
+    {
+        return MessageBox(parent, text, caption, MsgButtons::YesNoSafe, MsgIcon::Warning) == MsgAnswer::Yes;
     }
     // Yes/No/Cancel box with the question icon.
     MsgAnswer AskYesNoCancel(QWidget* parent, const QString& text, const QString& caption)

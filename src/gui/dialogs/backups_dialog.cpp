@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "gui/dialogs/eeprom_job.h"
 
@@ -21,7 +22,11 @@ enum Column { kTimeColumn, kMmsiColumn, kSizeColumn, kFileColumn };
 }  // namespace
 
 BackupsDialog::BackupsDialog(QWidget* parent, AppContext& app, const ModelConfig& options, const QString& folder)
-    : RadioJobDialog(parent), app_(app), options_(options), backups_(ListBackups(folder.toStdString()))
+    : RadioJobDialog(parent),
+      app_(app),
+      options_(options),
+      folder_(folder.toStdString()),
+      backups_(ListBackups(folder_))
 {
     setWindowTitle(QStringLiteral("Backups"));
 
@@ -157,7 +162,7 @@ void BackupsDialog::ShowRestoreError(const QString& text, bool sent)
     // A transfer that started may have replaced part of the radio's memory.
     const QString informative = sent ? QStringLiteral(
                                            "The radio may now hold part of the backup. Restore it again to finish.")
-                                     : QString();
+                                     : QStringLiteral("Nothing was written to the radio.");
     app_.services.MessageBoxWithInfo(this, text, informative, QStringLiteral("Restore Error"), MsgButtons::Ok,
                                      MsgIcon::Warning);
 }
@@ -172,7 +177,7 @@ void BackupsDialog::DoRestore()
                                  .arg(QString::fromStdString(BackupTimeText(chosen->time)),
                                       chosen->mmsi.empty() ? QStringLiteral("none")
                                                            : QString::fromStdString(chosen->mmsi));
-    if (!app_.services.AskYesNo(this, question, QStringLiteral("Restore to Radio"))) return;
+    if (!app_.services.ConfirmRisk(this, question, QStringLiteral("Restore to Radio"))) return;
 
     // The file is read now, whole, so that nothing is sent from a backup that is not one.
     std::vector<uint8_t> dump;
@@ -182,8 +187,44 @@ void BackupsDialog::DoRestore()
         return;
     }
 
-    status_->setText(QStringLiteral("Waiting for the radio..."));
+    // What the radio holds now is kept first, as before every write.
+    status_->setText(QStringLiteral("Backing up the radio..."));
     SetBusy(true);
+    auto made = std::make_shared<BackupResult>();
+    const LocalTime now = app_.clone.clock();
+    auto operation = [made, folder = folder_, now](const EepromTransfer& run) {
+        *made = BackUpRadio(run, folder, now);
+        return made->result;
+    };
+    auto done = [this, made, dump = std::move(dump)](CloneResult code) mutable {
+        if (code == kResultOk) {
+            RestoreAfterBackup(std::move(dump), *made);
+            return;
+        }
+        SetBusy(false);
+        progress_->setValue(0);
+        ShowRestoreError(QString::fromStdString(made->problem.empty() ? DescribeResult(code) : made->problem), false);
+        emit idle();
+    };
+    if (!StartEepromJob(app_, this, progress_, options_, QString(), std::move(operation), std::move(done))) {
+        SetBusy(false);
+        status_->setText(QStringLiteral("Ready."));
+    }
+}
+
+void BackupsDialog::RestoreAfterBackup(std::vector<uint8_t> dump, const BackupResult& made)
+{
+    progress_->setValue(0);
+    const std::vector<IdentityReplacement> replaced = ReplacedIdentities(made.radio, ImageIdentities(dump));
+    if (ending_ ||
+        (!replaced.empty() && !app_.services.ConfirmRisk(this, QString::fromStdString(ReplacementQuestion(replaced)),
+                                                         QStringLiteral("Restore to Radio")))) {
+        SetBusy(false);
+        status_->setText(QStringLiteral("Restore cancelled: identity kept."));
+        emit idle();
+        return;
+    }
+    status_->setText(QStringLiteral("Waiting for the radio..."));
     auto operation = [dump = std::move(dump)](const EepromTransfer& run) { return WriteEeprom(run, dump); };
     auto done = [this](CloneResult code) {
         SetBusy(false);
@@ -198,6 +239,7 @@ void BackupsDialog::DoRestore()
                         std::move(done))) {
         SetBusy(false);
         status_->setText(QStringLiteral("Ready."));
+        emit idle();
     }
 }
 

@@ -27,8 +27,9 @@ public:
 
     // Accepts with the chosen backup's path (chosenPath).
     void DoOpen();
-    // Asks, then writes the chosen backup's whole dump to the radio as a radio job: the outcome
-    // shows, and `idle` is signalled, when it comes back.
+    // Asks, backs the radio up (as every write does), asks again when the backup would replace
+    // the radio's identity, then writes the chosen backup's whole dump to the radio, each as a
+    // radio job: the outcome shows, and `idle` is signalled, when it comes back.
     void DoRestore();
 
     QString chosenPath() const { return chosenPath_; }
@@ -40,6 +41,7 @@ public:
 private:
     AppContext& app_;
     ModelConfig options_;  // the transfer's
+    std::string folder_;   // where the backups are, and where the radio is backed up before a restore
     std::vector<BackupEntry> backups_;
     QString chosenPath_;
     QTreeWidget* list_;
@@ -59,6 +61,9 @@ private:
     void OnCloseClicked();
     // `sent`: the transfer had started, so the radio may hold part of the backup.
     void ShowRestoreError(const QString& text, bool sent);
+    // After the radio's own backup: the question before another identity replaces its own,
+    // then the restore itself.
+    void RestoreAfterBackup(std::vector<uint8_t> dump, const BackupResult& made);
 };
 
 }  // namespace qx

@@ -2,10 +2,13 @@
 
 #include <QFileInfo>
 #include <QUndoCommand>
+#include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "document/clone_file.h"
 #include "gui/base/qt_window_services.h"
+#include "model/identity.h"
 #include "result/clone_result.h"
 
 namespace qx {
@@ -16,6 +19,34 @@ namespace {
 constexpr int kHistorySteps = 100;
 
 bool PathFits(const QString& path) { return ToNativePath(path).size() <= kMaxPathChars; }
+
+int Slot(IdentityKind which) { return which == IdentityKind::Mmsi ? 0 : 1; }
+
+std::string RecordIdentity(const RadioSettings& record, IdentityKind which)
+{
+    return which == IdentityKind::Mmsi ? MmsiText(record) : AtisText(record);
+}
+
+// The identity as the field shows it: only a number the radio takes.
+std::string ShownIdentity(const RadioSettings& record, IdentityKind which)
+{
+    const std::string text = RecordIdentity(record, which);
+    return IsValidId(text) ? text : std::string();
+}
+
+bool LeftToUser(const RadioSettings& record, IdentityKind which)
+{
+    return (which == IdentityKind::Mmsi ? record.mmsiByUser : record.atisByUser) != 0;
+}
+
+// A valid identity as the window has always stored it (the first 10 bytes cleared, the digits
+// and their NUL); an empty one clears those bytes.
+void StoreIdentity(RadioSettings& record, IdentityKind which, const std::string& digits)
+{
+    char* field = which == IdentityKind::Mmsi ? record.mmsiText : record.atisText;
+    std::memset(field, 0, 10);
+    std::memcpy(field, digits.data(), std::min<std::size_t>(digits.size(), 9));
+}
 
 }  // namespace
 
@@ -107,6 +138,85 @@ void CloneDocument::StartHistory()
 
 void CloneDocument::MarkModified() { SetModified(true); }
 
+void CloneDocument::NewRecord()
+{
+    entries_[0].reset();
+    entries_[1].reset();
+    proposedName_.clear();
+}
+
+void CloneDocument::TypeIdentity(IdentityKind which, const QString& text)
+{
+    const bool hadEntries = entries_[0] || entries_[1];
+    const std::string typed = text.toLatin1().toStdString();
+    if (typed == ShownIdentity(record_, which)) {
+        entries_[Slot(which)].reset();
+        // Typed back to what the record holds: no edit after all.
+        if (!entries_[0] && !entries_[1] && hadEntries) SetModified(modifiedBeforeEntries_);
+        return;
+    }
+    if (!hadEntries) modifiedBeforeEntries_ = IsModified();
+    entries_[Slot(which)] = typed;
+    SetModified(true);
+}
+
+QString CloneDocument::IdentityEntry(IdentityKind which) const
+{
+    const auto& entry = entries_[Slot(which)];
+    return QString::fromLatin1(entry ? entry->c_str() : ShownIdentity(record_, which).c_str());
+}
+
+bool CloneDocument::HasIdentityEntry(IdentityKind which) const { return entries_[Slot(which)].has_value(); }
+
+void CloneDocument::DropIdentityEntry(IdentityKind which)
+{
+    if (!entries_[Slot(which)]) return;
+    entries_[Slot(which)].reset();
+    if (!entries_[0] && !entries_[1]) SetModified(modifiedBeforeEntries_ || !history_.isClean());
+    emit recordChanged(false);
+}
+
+void CloneDocument::CommitIdentities()
+{
+    for (IdentityKind which : {IdentityKind::Mmsi, IdentityKind::Atis}) {
+        auto& entry = entries_[Slot(which)];
+        if (!entry || (!entry->empty() && !IsValidId(*entry))) continue;  // the radio would refuse it
+        auto after = std::make_unique<RadioSettings>(record_);
+        StoreIdentity(*after, which, *entry);
+        const std::string digits = *entry;
+        entry.reset();
+        if (!Change(which == IdentityKind::Mmsi ? "MMSI" : "ATIS ID", *after) && !entries_[0] && !entries_[1])
+            SetModified(modifiedBeforeEntries_ || !history_.isClean());
+    }
+}
+
+bool CloneDocument::CheckIdentityEntries()
+{
+    const struct {
+        IdentityKind which;
+        const char* refusal;
+    } checks[] = {
+        {IdentityKind::Mmsi, "Invalid MMIS ID:%1\nMake sure 9 digitals."},
+        {IdentityKind::Atis, "Invalid ATIS ID:%1\nMake sure 9 digitals."},
+    };
+    for (const auto& check : checks) {
+        const auto& entry = entries_[Slot(check.which)];
+        if (!entry || entry->empty() || IsValidId(*entry) || LeftToUser(record_, check.which)) continue;
+        services_.MessageBox(boxParent_, QString(check.refusal).arg(QString::fromLatin1(entry->c_str())), "Error",
+                             MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+    return true;
+}
+
+bool CloneDocument::PrepareToSave()
+{
+    CommitIdentities();
+    if (!CheckIdentityEntries()) return false;
+    emit pendingEditsNeeded();
+    return true;
+}
+
 bool CloneDocument::Change(const QString& text, const RadioSettings& after)
 {
     DocumentState state = State();
@@ -163,6 +273,7 @@ FileDialogRequest CloneDocument::CloneFileRequest() const
     request.pattern = "*.dat";
     request.filter = "*.dat";
     request.defaultSuffix = "dat";
+    request.name = proposedName_;
     return request;
 }
 
@@ -179,7 +290,8 @@ bool CloneDocument::SaveTo(const QString& path)
 
 CloneDocument::SaveAsOutcome CloneDocument::SaveAsFlow()
 {
-    emit pendingEditsNeeded();
+    // An identity the radio would refuse is never saved: its box has been shown.
+    if (!PrepareToSave()) return SaveAsOutcome::Cancelled;
     const QString path = services_.ChooseSaveFile(boxParent_, CloneFileRequest());
     if (path.isEmpty()) return SaveAsOutcome::Cancelled;
     // The state record keeps at most 259 characters of a path; a longer one would later
@@ -187,6 +299,7 @@ CloneDocument::SaveAsOutcome CloneDocument::SaveAsFlow()
     if (!PathFits(path) || !SaveTo(path)) return SaveAsOutcome::WriteFailed;
     config_.readOnlyFile = 0;
     SetClonePath(config_, ToNativePath(path));
+    proposedName_.clear();
     SetUntitled(false);  // the title follows the new file
     return SaveAsOutcome::Written;
 }
@@ -202,7 +315,7 @@ bool CloneDocument::SaveOffer()
         case SaveAsOutcome::WriteFailed: failure = "Save as file error."; break;
         }
     } else {
-        emit pendingEditsNeeded();
+        if (!PrepareToSave()) return false;
         // The modified mark goes, even if the command is cancelled next.
         if (SaveTo(FromNativePath(ClonePath(config_)))) return true;
         failure = "Save file error.";
@@ -246,6 +359,7 @@ bool CloneDocument::Load(const QString& path)
     }
     emit status("Open file OK.", true);
     // A new file starts a new history: its steps cannot be undone into another file.
+    NewRecord();
     StartHistory();
     config_.modified = 0;
     SetUntitled(false);
@@ -255,8 +369,7 @@ bool CloneDocument::Load(const QString& path)
 
 void CloneDocument::Save()
 {
-    if (IsUntitled()) return;
-    emit pendingEditsNeeded();
+    if (IsUntitled() || !PrepareToSave()) return;
     emit status(SaveTo(FromNativePath(ClonePath(config_))) ? "Save file OK." : "Save file error.", true);
 }
 
@@ -274,6 +387,7 @@ bool CloneDocument::LoadDefault(const DocumentState& defaults)
     if (!AskToSave("File is modified. Do you want to save?")) return false;
     // The defaults exist in no file yet: closing or opening another file offers to save them,
     // and no undo makes them the saved file again.
+    NewRecord();
     Change("Load Default", defaults);
     history_.resetClean();
     config_.modified = 1;
@@ -284,6 +398,7 @@ bool CloneDocument::LoadDefault(const DocumentState& defaults)
 bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& statusText)
 {
     if (!AskToSave("Do you want to save?")) return false;
+    NewRecord();
     record_ = record;
     StartHistory();
     history_.resetClean();
@@ -296,9 +411,15 @@ bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& sta
 
 void CloneDocument::TakeRead(const RadioSettings& record)
 {
+    NewRecord();
     Change("Read from Radio", record);
     // Even the same bytes again count: the document now stands for the radio, not the file.
     MarkModified();
+    SetClonePath(config_, "");
+    config_.readOnlyFile = 0;
+    SetUntitled(true);
+    const std::string mmsi = ShownIdentity(record_, IdentityKind::Mmsi);
+    proposedName_ = QString::fromLatin1(mmsi.empty() ? "radio.dat" : (mmsi + ".dat").c_str());
 }
 
 bool CloneDocument::CloseSteps(const QString& stateFilePath)

@@ -7,8 +7,12 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <optional>
+#include <string>
+
 #include "document/model_config.h"
 #include "gui/base/window_services.h"
+#include "identity/radio_identity.h"
 #include "model/radio_settings.h"
 
 namespace qx {
@@ -64,6 +68,23 @@ public:
     void Normalize(const RadioSettings& after) { record_ = after; }
     DocumentState State() const;
 
+    // The identity fields. What a field shows is what the document holds: while the user types,
+    // the text is the document's entry for that identity (the document is modified while it
+    // differs from the record's); when the field is left, a valid number or an emptied field
+    // becomes one undoable step, and a number the radio refuses stays the entry, keeping the
+    // document modified until it is mended or dropped.
+    void TypeIdentity(IdentityKind which, const QString& text);
+    void CommitIdentities();
+    // The entry being typed or refused, else the record's valid identity, else "".
+    QString IdentityEntry(IdentityKind which) const;
+    bool HasIdentityEntry(IdentityKind which) const;
+    // Forgets the entry (its "entry by user" box was ticked, or Undo took the typing back).
+    void DropIdentityEntry(IdentityKind which);
+    // The refusal of an entry the radio would not take ("Invalid MMIS ID:..."), as Save, Save
+    // as and Write give it; an identity left to the radio's user is not looked at. True when
+    // nothing is refused.
+    bool CheckIdentityEntries();
+
     // File commands. Each asks the view for its pending edits first (pendingEditsNeeded).
     void Open();
     // Open without the question and the chooser; a failure is shown. False when not loaded.
@@ -76,8 +97,12 @@ public:
     // A record from elsewhere (a backup) as an untitled document with a new history; asks
     // to save first. False when the user kept the current document.
     bool OpenUntitled(const RadioSettings& record, const QString& status);
-    // What a Read brought: one step (undo puts back the document as it was), modified.
+    // What a Read brought: one step (undo puts back the document as it was), modified, and
+    // untitled: a Save must never put one radio into the file another came from. Save as
+    // proposes "<MMSI>.dat", or "radio.dat".
     void TakeRead(const RadioSettings& record);
+    // The name Save as proposes; empty: none.
+    const QString& ProposedName() const { return proposedName_; }
 
     // The save question before work not yet in a file is replaced or dropped: Yes/No/Cancel.
     // True when the command may go on (nothing unsaved, No, or Yes and saved).
@@ -109,12 +134,19 @@ private:
     RadioSettings record_{};
     ModelConfig config_{};
     QUndoStack history_;
+    // Identity entries not (or not yet) in the record: [0] the MMSI, [1] the ATIS ID.
+    std::optional<std::string> entries_[2];
+    bool modifiedBeforeEntries_ = false;
+    QString proposedName_;
 
     friend class DocumentStep;
     void Apply(const DocumentState& state);
     void SetModified(bool modified);
     void SetUntitled(bool untitled);
     void StartHistory();
+    // A new record replaces the old one: typed entries and a proposed name belong to that.
+    void NewRecord();
+    bool PrepareToSave();
     FileDialogRequest CloneFileRequest() const;
     bool SaveTo(const QString& path);
     SaveAsOutcome SaveAsFlow();

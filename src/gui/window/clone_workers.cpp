@@ -13,6 +13,7 @@
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
+#include "identity/radio_identity.h"
 #include "reports/verify_report.h"
 
 namespace qx {
@@ -28,6 +29,8 @@ constexpr const char* kPartlyWrittenInfo =
 
 // Under the message of a write that failed while the radio was being backed up.
 constexpr const char* kNothingWrittenInfo = "Nothing was written to the radio: it was being backed up first.";
+constexpr const char* kNothingWrittenYetInfo =
+    "Nothing was written to the radio: the identities it holds were being read first.";
 constexpr const char* kTurnBackupOffInfo =
     "To write without a backup, turn off File\u00A0/\u00A0Back up the radio before writing.";
 constexpr const char* kNoBackupFolder =
@@ -61,7 +64,10 @@ struct MainWindow::CloneRun {
     // What the worker found.
     int comparison = 0;  // the verify report's outcome
     QString reportPath;
-    BackupResult backup;  // the backup before a Write
+    // A Write runs in two jobs: first the backup (or, without one, the identity bytes), then,
+    // once the user has agreed to any identity it replaces, the write itself.
+    BackupResult backup;   // the backup before a Write, and the identities the radio held
+    bool writing = false;  // the second job: blocks may reach the radio
 };
 
 void MainWindow::OnWriteToRadio()
@@ -78,6 +84,28 @@ void MainWindow::OnWriteToRadio()
 }
 
 void MainWindow::OnReadFromRadio() { StartOrStop(CloneKind::Read); }
+
+void MainWindow::StartCloneJob(const std::shared_ptr<CloneRun>& run)
+{
+    CloneEnvironment& shared = app_.clone;
+    app_.radioJobs.Start(
+        this, ui_.progress, [run, &shared](RadioJobContext& context) { return RunClone(*run, shared, context); },
+        [this, run](CloneResult result) { FinishClone(run, result); });
+}
+
+// Between the Write's two jobs, on the UI thread: a radio that holds another boat's identity
+// is written only after a deliberate Yes.
+bool MainWindow::MayReplaceIdentities(const CloneRun& run)
+{
+    const std::vector<IdentityReplacement> replaced = ReplacedIdentities(run.backup.radio,
+                                                                         WrittenIdentities(run.record));
+    if (replaced.empty()) return true;
+    services_.HideWaitCursor();
+    const bool yes = services_.ConfirmRisk(this, QString::fromStdString(ReplacementQuestion(replaced)),
+                                           "Write to Radio");
+    services_.ShowWaitCursor();
+    return yes;
+}
 
 void MainWindow::OnVerify() { StartOrStop(CloneKind::Verify); }
 
@@ -113,30 +141,23 @@ void MainWindow::StartOrStop(CloneKind kind)
     SetStatusText(run->backupFolder.empty() ? StartText(kind) : "Backing up the radio...");
     // A countdown left from an earlier message must not put "Ready." over a running job.
     statusCountdown_ = 0;
-    CloneEnvironment& shared = app_.clone;
-    app_.radioJobs.Start(
-        this, ui_.progress, [run, &shared](RadioJobContext& context) { return RunClone(*run, shared, context); },
-        [this, run](CloneResult result) { FinishClone(*run, result); });
+    StartCloneJob(run);
 }
 
-// On the worker thread: the whole EEPROM into a new backup file. A write goes on only after a
-// complete backup.
+// On the worker thread: the whole EEPROM into a new backup file (a write goes on only after a
+// complete backup), or without backups the identity bytes alone.
 CloneResult MainWindow::BackUpBeforeWrite(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
 {
     context.Progress().SetRange(0, kEepromTransferBlocks);
-    run.backup = BackUpRadio(EepromTransfer{shared, &run.options, &context.Progress(), {}}, run.backupFolder,
-                             shared.clock());
-    if (run.backup.result == kResultOk) context.Note(StartText(CloneKind::Write));
+    run.backup = ReadBeforeWrite(EepromTransfer{shared, &run.options, &context.Progress(), {}}, run.backupFolder,
+                                 shared.clock());
     return run.backup.result;
 }
 
 // On the worker thread: the run itself, then the verify report (file work, kept off the window).
 CloneResult MainWindow::RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
 {
-    if (!run.backupFolder.empty()) {
-        const CloneResult backedUp = BackUpBeforeWrite(run, shared, context);
-        if (backedUp != kResultOk) return backedUp;
-    }
+    if (run.kind == CloneKind::Write && !run.writing) return BackUpBeforeWrite(run, shared, context);
     CloneEnvironment environment{shared.adaptor, shared.stopEvent, shared.writeImage, shared.readImage,
                                  run.adjustMode, shared.clock,     shared.timing};
     CloneResult result = kResultOk;
@@ -163,7 +184,7 @@ CloneResult MainWindow::RunClone(CloneRun& run, CloneEnvironment& shared, RadioJ
     return result;
 }
 
-void MainWindow::ShowCloneFailure(CloneResult result, const char* caption, const char* informative)
+void MainWindow::ShowCloneFailure(CloneResult result, const char* caption, const QString& informative)
 {
     // A window that is closing shows no boxes: the user has left.
     if (closing_) return;
@@ -179,6 +200,14 @@ void MainWindow::ShowCloneFailure(CloneResult result, const char* caption, const
 
 void MainWindow::FinishRead(const CloneRun& run, CloneResult result)
 {
+    if (result == kResultUserCancel) {
+        // The user's own Stop: no error, and the document stays as it was.
+        if (!closing_)
+            services_.MessageBox(this, QString::fromStdString(DescribeResult(result)), "Read", MsgButtons::Ok,
+                                 MsgIcon::Information);
+        SetStatus("User Cancel.");
+        return;
+    }
     if (result != kResultOk) {
         ShowCloneFailure(result, "Read Error");
         SetStatus("Read Error.");
@@ -222,14 +251,23 @@ void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
         SetStatus("Write OK.");
         return;
     }
-    const bool backupFailed = !run.backupFolder.empty() && run.backup.path.empty();
-    if (!backupFailed) {
-        ShowCloneFailure(result, "Write Error", kPartlyWrittenInfo);
-    } else if (result == kResultUserCancel || closing_) {
-        // Stopped during the backup: nothing was written, and the user knows why.
+    SetStatus(result == kResultUserCancel ? "User Cancel." : "Write Error.");
+    if (closing_) return;
+    if (run.writing) {
+        QString info = kPartlyWrittenInfo;
+        // The way back, named where the user looks first.
+        if (!run.backup.path.empty())
+            info += QString(
+                        "\n\nThe radio's previous contents were saved to %1: File\u00A0/\u00A0Backups... puts "
+                        "them back.")
+                        .arg(FromNativePath(run.backup.path));
+        ShowCloneFailure(result, "Write Error", info);
+    } else if (result == kResultUserCancel) {
+        // Stopped before the first block: nothing was written, and the user knows why.
     } else if (run.backup.problem.empty()) {
-        // The radio failed the backup's read: its own box, as for a write.
-        ShowCloneFailure(result, "Write Error", kNothingWrittenInfo);
+        // The radio failed the read before the write: its own box, as for a write.
+        ShowCloneFailure(result, "Write Error",
+                         run.backupFolder.empty() ? kNothingWrittenYetInfo : kNothingWrittenInfo);
     } else {
         // The radio is fine, the backup's file is not.
         services_.MessageBoxWithInfo(
@@ -238,11 +276,28 @@ void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
                                    run.backup.problem),
             kTurnBackupOffInfo, "Write Error", MsgButtons::Ok, MsgIcon::Warning);
     }
-    SetStatus(backupFailed && result == kResultUserCancel ? "User Cancel." : "Ready.");
 }
 
-void MainWindow::FinishClone(const CloneRun& run, CloneResult result)
+void MainWindow::FinishClone(const std::shared_ptr<CloneRun>& shared, CloneResult result)
 {
+    const CloneRun& run = *shared;
+    if (run.kind == CloneKind::Write && !run.writing && result == kResultOk) {
+        // The radio has been read (and backed up): the write itself, unless it would replace
+        // the identity the radio holds and the user says No.
+        if (!closing_ && !closed_ && MayReplaceIdentities(run)) {
+            shared->writing = true;
+            writingRadio_ = true;
+            SetStatusText(StartText(CloneKind::Write));
+            StartCloneJob(shared);
+            return;
+        }
+        services_.HideWaitCursor();
+        SetStatus("Write cancelled: identity kept.");
+        app_.busyEvent.Reset();
+        cloneKind_ = CloneKind::None;
+        UpdateCloneUi();
+        return;
+    }
     services_.HideWaitCursor();
     switch (run.kind) {
     case CloneKind::HandShake:
@@ -260,6 +315,7 @@ void MainWindow::FinishClone(const CloneRun& run, CloneResult result)
     }
     app_.busyEvent.Reset();
     cloneKind_ = CloneKind::None;
+    writingRadio_ = false;
     UpdateCloneUi();
 }
 
@@ -272,7 +328,8 @@ void MainWindow::UpdateCloneUi()
 
     ui_.writeButton->setText(running == CloneKind::Write ? "Stop" : "Write to Radio");
     ui_.writeButton->setEnabled(running == CloneKind::None || running == CloneKind::Write);
-    ui_.readButton->setEnabled(running == CloneKind::None);
+    ui_.readButton->setText(running == CloneKind::Read ? "Stop" : "Read From Radio");
+    ui_.readButton->setEnabled(running == CloneKind::None || running == CloneKind::Read);
 
     struct Item {
         QAction* action;

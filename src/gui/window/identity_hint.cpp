@@ -28,6 +28,14 @@ bool NineDigits(const QString& text)
     return true;
 }
 
+// Why the radio would not take nine digits, in its own terms; empty when it would.
+QString Refusal(IdentityField field, const QString& digits)
+{
+    if (!digits.startsWith('0')) return {};
+    if (field == IdentityField::Atis) return "an ATIS ID cannot start with 90";
+    return digits.startsWith("00") ? "a coast station's MMSI starts with 00" : "a group's MMSI starts with 0";
+}
+
 }  // namespace
 
 IdentityAdvice AdviseIdentity(IdentityField field, const QString& text)
@@ -35,12 +43,22 @@ IdentityAdvice AdviseIdentity(IdentityField field, const QString& text)
     // An incomplete number says nothing yet; the window's check speaks when it matters.
     if (!NineDigits(text)) return {};
     const std::string digits = text.toStdString();
+    IdentityAdvice advice;
     if (field == IdentityField::Mmsi) {
         MmsiInfo info = ClassifyMmsi(digits);
-        return FromInfo(true, info.administration, info.warnings);
+        advice = FromInfo(true, info.administration, info.warnings);
+    } else {
+        AtisInfo info = ClassifyAtis(digits);
+        advice = FromInfo(true, info.administration, info.warnings);
     }
-    AtisInfo info = ClassifyAtis(digits);
-    return FromInfo(true, info.administration, info.warnings);
+    const QString refusal = Refusal(field, text);
+    if (!refusal.isEmpty()) {
+        advice.refused = true;
+        advice.warning = true;
+        advice.text = "The radio refuses this number: " + refusal + ".";
+        advice.toolTip = advice.text + "\n" + advice.toolTip;
+    }
+    return advice;
 }
 
 IdentityHint::IdentityHint(QLineEdit* field, IdentityField kind, QWidget* parent)
@@ -59,11 +77,13 @@ void IdentityHint::Update()
 {
     const IdentityAdvice advice = AdviseIdentity(kind_, field_->text());
     warning_ = advice.warning;
+    refused_ = advice.refused;
     fullText_ = advice.text;
     Elide();
     setToolTip(advice.toolTip);
-    // A warning colour that stays readable in light and dark themes.
-    setStyleSheet(warning_ ? "color: #c05000;" : "");
+    // Colours that stay readable in light and dark themes: red for what the radio refuses,
+    // orange for advice it would still take.
+    setStyleSheet(refused_ ? "color: #d00000;" : warning_ ? "color: #c05000;" : "");
 }
 
 void IdentityHint::resizeEvent(QResizeEvent* event)

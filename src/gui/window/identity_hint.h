@@ -14,6 +14,7 @@ struct IdentityAdvice {
     QString text;     // the administration, or the first warning; empty while incomplete
     QString toolTip;  // every warning, one per line, or the administration in full
     bool warning = false;
+    bool refused = false;  // the radio itself would not take the number: said first, in red
 };
 
 enum class IdentityField { Mmsi, Atis };
@@ -31,6 +32,7 @@ public:
     IdentityHint(QLineEdit* field, IdentityField kind, QWidget* parent = nullptr);
 
     bool IsWarning() const { return warning_; }
+    bool IsRefusal() const { return refused_; }
     QString FullText() const { return fullText_; }
 
 protected:
@@ -44,6 +46,7 @@ private:
     IdentityField kind_;
     QString fullText_;
     bool warning_ = false;
+    bool refused_ = false;
 };
 
 // "from MMSI": puts the MMSI's digits into the ATIS field (an ATIS ID of "9" + MMSI, as many

@@ -45,8 +45,6 @@ namespace {
 constexpr int kStatusTicks = 10;
 constexpr int kTimerIntervalMs = 1000;
 
-std::string ToStd(const QString& text) { return text.toLatin1().toStdString(); }
-
 }  // namespace
 
 MainWindow::MainWindow(AppContext& app, QWidget* parent)
@@ -125,27 +123,24 @@ ControlValues MainWindow::ReadControls() const
     v.rxStep = ui_.rxStep->currentIndex();
     v.mmsiByUser = ui_.mmsiByUser->isChecked();
     v.atisByUser = ui_.atisByUser->isChecked();
-    v.mmsi = ToStd(ui_.mmsi->text().left(31));
-    v.atis = ToStd(ui_.atis->text().left(31));
     return v;
 }
 
 void MainWindow::GatherControls()
 {
+    // Read before the typed identity becomes its own step: that step redraws the controls.
+    ControlValues controls = ReadControls();
+    // The fields push their text as it is typed, so the record's identities are what they hold.
+    doc_.CommitIdentities();
     const RadioSettings& record = doc_.Record();
+    const ControlValues showing = ValuesOf(record);
+    controls.mmsi = showing.mmsi;
+    controls.atis = showing.atis;
     auto gathered = std::make_unique<RadioSettings>(record);
-    StoreValues(ReadControls(), *gathered);
+    StoreValues(controls, *gathered);
     // What the controls would store if they only showed the record: the same bytes mean the
     // user changed nothing, and the record takes the controls' form without a step.
     auto shown = std::make_unique<RadioSettings>(record);
-    ControlValues showing = ValuesOf(record);
-    if (!identityTyped_) {
-        // A field nobody typed in may still hold a number from an earlier document; it goes
-        // into the record as it always has, but it is no edit of the user's.
-        const ControlValues controls = ReadControls();
-        showing.mmsi = controls.mmsi;
-        showing.atis = controls.atis;
-    }
     StoreValues(showing, *shown);
     // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): the record's bytes are the file's
     if (std::memcmp(gathered.get(), shown.get(), sizeof(RadioSettings)) == 0) {
@@ -159,25 +154,21 @@ void MainWindow::GatherControls()
 
 void MainWindow::ShowDocument() { ShowRecord(false); }
 
-void MainWindow::ShowIdentity(QLineEdit* field, const std::string& shown, bool keepView)
+void MainWindow::ShowIdentity(QLineEdit* field, IdentityKind which)
 {
-    const QString text = QString::fromLatin1(shown.c_str());
-    // A new document without a valid identity leaves the field as it is. After an edit, an
-    // undo or a redo, a field that holds a valid identity follows the record (an undo may take
-    // it back); one being typed, not yet valid, is left alone.
-    const bool show = keepView ? IsValidId(ToStd(field->text())) : !shown.empty();
-    if (show && field->text() != text) field->setText(text);
+    // Exactly what the document holds: its entry being typed, its valid identity, or nothing.
+    const QString text = doc_.IdentityEntry(which);
+    if (field->text() != text) field->setText(text);
 }
 
 void MainWindow::ShowRecord(bool keepView)
 {
-    identityTyped_ = false;
     RadioSettings& record = doc_.Record();
     const ControlValues v = ValuesOf(record);
     ui_.atisByUser->setChecked(v.atisByUser);
-    ShowIdentity(ui_.atis, v.atis, keepView);
+    ShowIdentity(ui_.atis, IdentityKind::Atis);
     ui_.mmsiByUser->setChecked(v.mmsiByUser);
-    ShowIdentity(ui_.mmsi, v.mmsi, keepView);
+    ShowIdentity(ui_.mmsi, IdentityKind::Mmsi);
 
     ui_.usa->setChecked(v.usa);
     ui_.intl->setChecked(v.intl);
@@ -251,28 +242,17 @@ void MainWindow::SetStatus(const QString& text)
 
 bool MainWindow::CheckIdentities()
 {
-    const struct {
-        QCheckBox* byUser;
-        QLineEdit* field;
-        const char* refusal;
-    } identities[] = {
-        {ui_.mmsiByUser, ui_.mmsi, "Invalid MMIS ID:%1\nMake sure 9 digitals."},
-        {ui_.atisByUser, ui_.atis, "Invalid ATIS ID:%1\nMake sure 9 digitals."},
-    };
-    for (const auto& id : identities) {
-        if (id.byUser->isChecked()) continue;
-        const QString text = id.field->text().left(31);
-        if (!text.isEmpty() && !IsValidId(ToStd(text))) {
-            services_.MessageBox(this, QString(id.refusal).arg(text), "Error", MsgButtons::Ok, MsgIcon::Stop);
-            return false;
-        }
-    }
-    return true;
+    doc_.CommitIdentities();
+    return doc_.CheckIdentityEntries();
 }
 
 void MainWindow::OnIdentityBoxClicked()
 {
     GatherControls();
+    // An identity left to the radio's user keeps no entry of its own: the greyed field shows
+    // what the record holds.
+    if (ui_.mmsiByUser->isChecked()) doc_.DropIdentityEntry(IdentityKind::Mmsi);
+    if (ui_.atisByUser->isChecked()) doc_.DropIdentityEntry(IdentityKind::Atis);
     MarkModified();
     UpdateEditControls();
 }
@@ -293,11 +273,7 @@ void MainWindow::UpdateEditControls()
     UpdateUndoActions();
 }
 
-void MainWindow::OnIdentityFieldLeft()
-{
-    GatherControls();
-    MarkModified();
-}
+void MainWindow::OnIdentityFieldLeft() { doc_.CommitIdentities(); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
@@ -309,8 +285,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && watched == ui_.channels) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Left to the list, Enter would reach the default button and write the radio.
             OnChannelDoubleClicked();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        // The window has no default button: Enter on a button presses that button, and only
+        // the identity fields' own Enter writes the radio (after the identity checks). Never
+        // the Write button itself, which turns into Stop under the same key.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            if (button != ui_.writeButton && button->isEnabled()) button->click();
             return true;
         }
     }

@@ -135,7 +135,8 @@ public:
 
     // The status line; also arms the ten-tick countdown back to "Ready.".
     void SetStatus(const QString& text);
-    // The check of the two identity fields that guards Write to Radio; shows its refusal.
+    // The check of the two identity fields that guards Write to Radio (and Save): a typed
+    // number becomes the document's first; shows the refusal of one the radio would not take.
     bool CheckIdentities();
 
     // The commands of the menus and buttons. A clone command starts its run when idle, or
@@ -174,6 +175,8 @@ public:
     QTimer* Timer() const { return timer_; }
     bool IsCloneRunning() const { return cloneKind_ != CloneKind::None; }
     CloneKind RunningKind() const { return cloneKind_; }
+    // A Write past its backup (or identity read): blocks may be reaching the radio.
+    bool IsWritingRadio() const { return writingRadio_; }
     int StatusCountdown() const { return statusCountdown_; }
     bool HasClosed() const { return closed_; }
 
@@ -192,13 +195,11 @@ private:
     CloneDocument doc_;
     int statusCountdown_ = 0;
     CloneKind cloneKind_ = CloneKind::None;
+    bool writingRadio_ = false;
     MainWindowControls ui_;
     WindowDialogs dialogs_;
     QTimer* timer_ = nullptr;
 
-    // The user typed in an identity field since the record was last shown: a difference
-    // between the field and the record is then an edit, not a number left from another file.
-    bool identityTyped_ = false;
     bool closing_ = false;
     bool askingToClose_ = false;  // the close steps' save question is open
     bool closed_ = false;
@@ -224,7 +225,7 @@ private:
     ControlValues ReadControls() const;
     // `keepView`: after an edit, undo or redo the band and the selected line stay.
     void ShowRecord(bool keepView);
-    void ShowIdentity(QLineEdit* field, const std::string& shown, bool keepView);
+    void ShowIdentity(QLineEdit* field, IdentityKind which);
     void UpdateTitle();
     void SetIdentityCaption(const QString& caption);
     void MarkModified();
@@ -263,11 +264,13 @@ private:
     void UpdateCloneUi();
     static CloneResult RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
     static CloneResult BackUpBeforeWrite(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
-    void FinishClone(const CloneRun& run, CloneResult result);
+    void StartCloneJob(const std::shared_ptr<CloneRun>& run);
+    bool MayReplaceIdentities(const CloneRun& run);
+    void FinishClone(const std::shared_ptr<CloneRun>& run, CloneResult result);
     void FinishRead(const CloneRun& run, CloneResult result);
     void FinishVerify(const CloneRun& run, CloneResult result);
     void FinishWrite(const CloneRun& run, CloneResult result);
-    void ShowCloneFailure(CloneResult result, const char* caption, const char* informative = "");
+    void ShowCloneFailure(CloneResult result, const char* caption, const QString& informative = {});
 };
 
 }  // namespace qx

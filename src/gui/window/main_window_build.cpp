@@ -220,9 +220,8 @@ QGroupBox* MainWindow::BuildIdentityBox()
     atisRow->addWidget(ui_.atis);
     auto* fromMmsi = new AtisFromMmsiButton(ui_.mmsi, ui_.atis);
     connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] {
-        identityTyped_ = true;
-        GatherControls();
-        MarkModified();
+        doc_.TypeIdentity(IdentityKind::Atis, ui_.atis->text());
+        doc_.CommitIdentities();
     });
     atisRow->addWidget(fromMmsi);
     atisRow->addStretch();
@@ -234,6 +233,9 @@ QGroupBox* MainWindow::BuildIdentityBox()
     ident->addLayout(atisHints, 2, 2);
     ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
     ident->setColumnStretch(2, 1);
+    // Screen readers announce the fields by what they hold, not by the box's caption.
+    ui_.mmsi->setAccessibleName("MMSI");
+    ui_.atis->setAccessibleName("ATIS ID");
     return ui_.identityBox;
 }
 
@@ -243,15 +245,19 @@ QGroupBox* MainWindow::BuildChannelListBox()
     auto* listBox = new QGroupBox("Channel List");
     auto* listLayout = new QVBoxLayout(listBox);
     auto* bandRow = new QHBoxLayout;
-    bandRow->addWidget(new QLabel("Band"));
+    auto* bandLabel = new QLabel("Band");
+    bandRow->addWidget(bandLabel);
     ui_.band = new QComboBox;
     ui_.band->setObjectName("band");
+    bandLabel->setBuddy(ui_.band);
+    ui_.band->setAccessibleName("Band");
     ui_.band->setMinimumContentsLength(12);
     bandRow->addWidget(ui_.band);
     bandRow->addStretch(1);
     listLayout->addLayout(bandRow);
     ui_.channels = new QListWidget;
     ui_.channels->setObjectName("channels");
+    ui_.channels->setAccessibleName("Channel list");
     ui_.channels->setFont(fixed);
     ui_.channels->setSelectionMode(QAbstractItemView::SingleSelection);
     ui_.channels->setUniformItemSizes(true);
@@ -270,11 +276,7 @@ QGroupBox* MainWindow::BuildChannelListBox()
     ui_.edit->setObjectName("edit");
     ui_.add->setObjectName("add");
     ui_.remove->setObjectName("remove");
-    // Enter on a focused button presses that button, not the window's default "Write to Radio".
-    for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) {
-        b->setAutoDefault(true);
-        listButtons->addWidget(b);
-    }
+    for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) listButtons->addWidget(b);
     listButtons->addStretch(1);
     listLayout->addLayout(listButtons);
     return listBox;
@@ -329,10 +331,15 @@ QLayout* MainWindow::BuildRightColumn()
     ui_.rxStep = new QComboBox;
     ui_.txStep->setObjectName("txStep");
     ui_.rxStep->setObjectName("rxStep");
-    steps->addWidget(new QLabel("TX PLL STEP:"), 0, 0);
-    steps->addWidget(ui_.txStep, 0, 1);
-    steps->addWidget(new QLabel("RX PLL STEP:"), 1, 0);
-    steps->addWidget(ui_.rxStep, 1, 1);
+    const std::pair<const char*, QComboBox*> stepRows[] = {{"TX PLL STEP:", ui_.txStep}, {"RX PLL STEP:", ui_.rxStep}};
+    for (int row = 0; row < 2; ++row) {
+        auto* label = new QLabel(stepRows[row].first);
+        label->setBuddy(stepRows[row].second);
+        steps->addWidget(label, row, 0);
+        steps->addWidget(stepRows[row].second, row, 1);
+    }
+    ui_.txStep->setAccessibleName("TX PLL step");
+    ui_.rxStep->setAccessibleName("RX PLL step");
     steps->setColumnStretch(1, 1);
     featureLayout->addLayout(steps, 4, 0, 1, 2);
     right->addWidget(featureBox);
@@ -376,8 +383,6 @@ QLayout* MainWindow::BuildCloneButtons()
     int width = qMax(ui_.writeButton->sizeHint().width(), ui_.readButton->sizeHint().width()) + 16;
     ui_.writeButton->setMinimumWidth(width);
     ui_.readButton->setMinimumWidth(width);
-    ui_.writeButton->setDefault(true);
-    ui_.readButton->setAutoDefault(true);
     buttons->addWidget(ui_.writeButton);
     buttons->addWidget(ui_.readButton);
     return buttons;
@@ -401,14 +406,24 @@ void MainWindow::ConnectControls()
     connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
     // Typing is an edit at once: Esc or a close with the cursor still in the field must not
     // pass for an unchanged document.
-    for (QLineEdit* field : {ui_.mmsi, ui_.atis}) {
-        connect(field, &QLineEdit::textEdited, this, [this] {
-            identityTyped_ = true;
-            MarkModified();
+    connect(ui_.mmsi, &QLineEdit::textEdited, this,
+            [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Mmsi, text); });
+    connect(ui_.atis, &QLineEdit::textEdited, this,
+            [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Atis, text); });
+    // Enter in an identity field writes the radio (the write checks the radio's identity
+    // first); it never stops a running one, which a second Enter would leave half written.
+    for (QLineEdit* field : {ui_.mmsi, ui_.atis})
+        connect(field, &QLineEdit::returnPressed, this, [this] {
+            if (!IsCloneRunning()) OnWriteToRadio();
         });
-    }
-    // Enter on the channel list edits the channel, as a double click does (see eventFilter).
+    // Enter on the channel list edits the channel, as a double click does; Enter on a button
+    // presses that button, never a default one (see eventFilter).
     ui_.channels->installEventFilter(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->installEventFilter(this);
+    }
     connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);
     connect(ui_.readButton, &QPushButton::clicked, this, &MainWindow::OnReadFromRadio);
 }

@@ -1,6 +1,7 @@
 // The Tools commands: the frequency table, the checksum, and the private channels as CSV
 // through the same code as `qx720 channels`.
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 
 #include "channels/channel_csv.h"
@@ -105,6 +106,12 @@ void MainWindow::OnImportChannels()
     }
     doc_.Change("Import Channels (CSV)", *imported);
     MarkModified();
+    // The imported channels in view.
+    const int privateBand = ui_.band->findText("Private");
+    if (privateBand >= 0) {
+        QSignalBlocker block(ui_.band);
+        ui_.band->setCurrentIndex(privateBand);
+    }
     FillChannelList();
     SetStatus(QString("Imported %1 private channels.").arg(PrivateListLength(doc_.Record())));
 }

@@ -1,0 +1,178 @@
+// What keeps one boat's identity out of another boat's radio or file: no key writes the radio
+// by accident, a write asks before it replaces the identity a radio holds, a read never takes
+// over the file it was read into.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "../support/records.h"
+#include "backups/backup_store.h"
+#include "gui/window/identity_hint.h"
+#include "model/identity.h"
+#include "model/radio_image.h"
+#include "window_rig.h"
+
+namespace qx {
+namespace {
+
+using test::WindowRig;
+
+void PressEnter(QWidget* target)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+}
+
+EepromBytes RadioHolding(const char* mmsi)
+{
+    EepromBytes bytes{};
+    const IdentityBytes packed = *PackMmsi(mmsi);
+    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
+    bytes[kAddrMmsiPresent] = 1;
+    return bytes;
+}
+
+// A document whose MMSI is typed as the user types it, and the field left.
+void TypeMmsi(WindowRig& rig, const QString& mmsi)
+{
+    if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
+    WindowRig::Type(rig.C().mmsi, mmsi);
+    rig.W().OnIdentityFieldLeft();
+}
+
+TEST(StrayKeys, EnterWritesOnlyFromTheIdentityFields)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.C().modelEurope->click();
+    const std::initializer_list<QWidget*> controls = {rig.C().can,        rig.C().modelEurope, rig.C().band,
+                                                      rig.C().txStep,     rig.C().channels,    rig.C().add,
+                                                      rig.C().writeButton};
+    for (QWidget* control : controls) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        PressEnter(control);
+        EXPECT_FALSE(rig.W().IsCloneRunning());
+    }
+    EXPECT_EQ(rig.radio.SentenceCount(), 0);
+
+    // The identity field's own Enter writes, through the identity check.
+    TypeMmsi(rig, "235012345");
+    rig.services.boxes.clear();
+    PressEnter(rig.C().mmsi);
+    EXPECT_TRUE(rig.W().IsCloneRunning());
+    PressEnter(rig.C().mmsi);  // a second Enter is no Stop
+    rig.WaitForRun();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+}
+
+TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
+{
+    WindowRig rig;
+    rig.backups = true;
+    rig.Open();
+    const EepromBytes norway = RadioHolding("257012345");
+    rig.radio.SetContents(norway);
+    TypeMmsi(rig, "235012345");
+
+    rig.services.answers = {MsgAnswer::No};
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text.toStdString(),
+              "The radio holds MMSI 257012345 (Norway). Write MMSI 235012345 (United Kingdom of Great Britain and "
+              "Northern Ireland) over it?");
+    EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNoSafe);
+    EXPECT_EQ(rig.C().status->text(), "Write cancelled: identity kept.");
+    EXPECT_EQ(rig.radio.Contents(), norway);
+    EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);  // taken before the question
+    EXPECT_FALSE(rig.W().IsCloneRunning());
+
+    // Yes writes; the same identity again asks nothing, and so does a radio without one.
+    rig.services.answers = {MsgAnswer::Yes};
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(MmsiText(rig.W().Document()), "235012345");
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    rig.radio.SetContents(EepromBytes{});
+    rig.C().backupBeforeWrite->setChecked(false);
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.services.boxes.size(), 2u);
+
+    // Without backups the radio's identity is read all the same; clearing it asks too.
+    rig.radio.SetContents(norway);
+    rig.C().mmsiByUser->click();  // the document now leaves the MMSI to the user...
+    WindowRig::Type(rig.C().mmsi, "");
+    rig.W().OnIdentityFieldLeft();  // ...and holds none
+    rig.services.answers = {MsgAnswer::No};
+    rig.W().OnWriteToRadio();
+    rig.WaitForRun();
+    ASSERT_EQ(rig.services.boxes.size(), 3u);
+    EXPECT_TRUE(rig.services.boxes[2].text.endsWith("Write over it and clear it?"));
+    EXPECT_EQ(rig.radio.Contents(), norway);
+}
+
+TEST(ReadIsUntitled, SaveCannotPutTheRadioIntoTheOpenedFile)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(2), "uk.dat")};
+    rig.W().OnOpen();
+    rig.radio.SetContents(RadioHolding("235012345"));
+    rig.W().OnReadFromRadio();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
+    EXPECT_FALSE(rig.C().save->isEnabled());
+    EXPECT_EQ(rig.C().mmsi->text(), "235012345");
+    rig.W().OnSaveAs();
+    ASSERT_EQ(rig.services.saveRequests.size(), 1u);
+    EXPECT_EQ(rig.services.saveRequests[0].name, "235012345.dat");
+
+    rig.radio.SetContents(EepromBytes{});
+    rig.W().OnReadFromRadio();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.C().mmsi->text(), "");  // nothing left from the radio before
+    rig.W().OnSaveAs();
+    EXPECT_EQ(rig.services.saveRequests.back().name, "radio.dat");
+}
+
+TEST(Accessibility, TheMainWindowsFocusableControlsHaveNames)
+{
+    WindowRig rig;
+    rig.Open();
+    rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(1), "named.dat")};
+    rig.W().OnOpen();  // a titled document: the identity box has no caption to lend
+    for (QWidget* widget : rig.W().findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || widget->parentWidget() == nullptr ||
+            qobject_cast<QMenu*>(widget->window()) != nullptr)
+            continue;
+        if (widget->inherits("QAbstractScrollArea") && widget->parentWidget()->inherits("QComboBox")) continue;
+        const QString name = widget->accessibleName();
+        const QString text = widget->property("text").toString();
+        EXPECT_FALSE(name.isEmpty() && text.isEmpty())
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+    }
+    EXPECT_EQ(rig.C().mmsi->accessibleName(), "MMSI");
+    EXPECT_EQ(rig.C().band->accessibleName(), "Band");
+}
+
+TEST(IdentityHints, TheRadiosRefusalComesFirstInRed)
+{
+    const IdentityAdvice coast = AdviseIdentity(IdentityField::Mmsi, "002350123");
+    EXPECT_TRUE(coast.refused);
+    EXPECT_EQ(coast.text, "The radio refuses this number: a coast station's MMSI starts with 00.");
+    EXPECT_TRUE(AdviseIdentity(IdentityField::Atis, "012345678").refused);
+    const IdentityAdvice handheld = AdviseIdentity(IdentityField::Mmsi, "200012345");
+    EXPECT_TRUE(handheld.warning);
+    EXPECT_FALSE(handheld.refused);
+    EXPECT_FALSE(AdviseIdentity(IdentityField::Mmsi, "235012345").warning);
+}
+
+}  // namespace
+}  // namespace qx
