@@ -57,7 +57,7 @@ bool SaveRecord(Context& ctx, const std::string& path, const RadioSettings& reco
 std::unique_ptr<RadioSession> OpenSession(Context& ctx)
 {
     std::string error;
-    std::unique_ptr<RadioSession> session = RadioSession::Open(ctx.radio, error);
+    std::unique_ptr<RadioSession> session = RadioSession::Open(ctx.radio, error, nullptr, ctx.usbBackend);
     if (!session) ctx.err << error << "\n";
     return session;
 }
@@ -74,6 +74,8 @@ int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::s
     if (result != kResultOk) {
         ctx.err << (fileProblem.empty() ? DescribeResult(result) : fileProblem) << "\n";
         if (const std::string reason = session.AdaptorError(); !reason.empty()) ctx.err << "Reason: " << reason << "\n";
+        if (result == kResultRadioNotDetected)
+            if (const std::string problem = session.AdaptorProblem(); !problem.empty()) ctx.err << problem << "\n";
         if (result == kResultRadioNotDetected && session.PermissionDenied())
             ctx.err << kPermissionDeniedHint << " (See \"qx720 doctor\".)\n";
         if (!saved) ctx.err << saveError << "\n";

@@ -127,6 +127,12 @@ void DefineFleet(CLI::App& command, Arguments& args)
         ->type_name("DIR")
         ->check(kNamesSomething);
     command.add_flag("--yes", fleet.yes, "do not ask before each unit");
+    command
+        .add_option("--jobs", fleet.jobs,
+                    "program up to N units at once, each on its own radio (--radio usb:all, or a virtual radio "
+                    "with {unit} in its file name); above 1 needs --yes")
+        ->type_name("N")
+        ->check(CLI::Range(1, 64));
     command.add_flag("--force", fleet.force, "write over a radio that holds another MMSI");
 }
 

@@ -1,9 +1,12 @@
 // The qx720 commands. Each returns the program's exit status.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
+#include "clone/hid_backend.h"
 #include "sim/radio_option.h"
 
 namespace qx::cli {
@@ -20,6 +23,9 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
     bool progress = false;  // draw progress bars on stderr
+    // The real adaptors' backend, made afresh for each radio; empty: hidapi. Tests put their
+    // own devices here.
+    std::function<std::unique_ptr<HidBackend>()> usbBackend = {};
 };
 
 int CmdHandShake(Context& ctx);

@@ -11,8 +11,8 @@
 #include <system_error>
 #include <vector>
 
-#include "backends/hidapi/hidapi_backend.h"
 #include "cli/backup_commands.h"
+#include "cli/radio_session.h"
 #include "clone/hid_adaptor.h"
 #include "document/atomic_file.h"
 #include "reports/verify_report.h"
@@ -47,36 +47,16 @@ int CmdDoctor(Context& ctx)
     char id[16];
     std::snprintf(id, sizeof id, "%04x:%04x", kAdaptorVendorId, kAdaptorProductId);
 
-    HidapiBackend backend;
-    std::string path;
-    for (const HidInterfaceInfo& info : backend.Enumerate()) {
-        if (info.vendorId == kAdaptorVendorId && info.productId == kAdaptorProductId) {
-            path = info.path;
-            break;
-        }
-    }
-
-    bool ready = false;
-    if (path.empty()) {
+    std::unique_ptr<HidBackend> backend = MakeUsbBackend(ctx.usbBackend);
+    const std::vector<AdaptorCandidate> candidates = ListCandidates(*backend);
+    const int adaptors = CountAdaptors(candidates);
+    if (adaptors == 0)
         ctx.out << "Clone adaptor " << id << ": not found (is the cable plugged in?)\n";
-        ctx.out << "hidraw node: none\n";
-        ctx.out << "Permission: not checked\n";
-    } else {
+    else if (adaptors == 1)
         ctx.out << "Clone adaptor " << id << ": found\n";
-        ctx.out << "hidraw node: " << path << "\n";
-        bool denied = false;
-        std::unique_ptr<HidDevice> device = backend.Open(path, &denied);
-        if (device) {
-            ctx.out << "Permission: read and write allowed\n";
-            ready = true;
-        } else if (denied || ::access(path.c_str(), R_OK | W_OK) != 0) {
-            ctx.out << "Permission: denied (install the udev rule " << kRuleName
-                    << ", then unplug and replug the adaptor)\n";
-        } else {
-            ctx.out << "Permission: the node could not be opened\n";
-        }
-        if (!device && !backend.LastError().empty()) ctx.out << "Reason: " << backend.LastError() << "\n";
-    }
+    else
+        ctx.out << "Clone adaptors " << id << ": " << adaptors
+                << " found (choose one with --radio usb:SERIAL or --radio usb:PATH)\n";
 
     std::string rule;
     std::error_code ec;
@@ -87,6 +67,37 @@ int CmdDoctor(Context& ctx)
             break;
         }
     }
+    const std::string advice = rule.empty() ? std::string("install the udev rule ") + kRuleName +
+                                                  ", then unplug and replug this adaptor"
+                                            : "the udev rule is installed: unplug and replug this adaptor";
+
+    // Every device with the ID, ours or not. Only adaptors are opened, and none is sent a byte.
+    int usable = 0;
+    for (const AdaptorCandidate& candidate : candidates) {
+        const HidInterfaceInfo& info = candidate.info;
+        ctx.out << DescribeInterface(info) << ": " << (candidate.adaptor ? "clone adaptor" : "not a clone adaptor")
+                << "\n";
+        if (!candidate.adaptor) {
+            const char* access = info.access == HidAccess::Allowed  ? "read and write allowed"
+                                 : info.access == HidAccess::Denied ? "denied"
+                                                                    : "not known";
+            ctx.out << "  Permission: " << access << "; never opened: its reports do not fit the clone link\n";
+            continue;
+        }
+        bool denied = info.access == HidAccess::Denied;
+        std::unique_ptr<HidDevice> device;
+        if (!denied) device = backend->Open(info.path, &denied);
+        if (device) {
+            ctx.out << "  Permission: read and write allowed\n";
+            ++usable;
+        } else if (denied) {
+            ctx.out << "  Permission: denied (" << advice << ")\n";
+        } else {
+            ctx.out << "  Permission: the node could not be opened\n";
+            if (!backend->LastError().empty()) ctx.out << "  Reason: " << backend->LastError() << "\n";
+        }
+    }
+    const bool ready = adaptors > 0 && usable == adaptors;
     ctx.out << "udev rule " << kRuleName << ": " << (rule.empty() ? "not installed" : "installed (" + rule + ")")
             << "\n";
     return ready ? kExitOk : kExitFailed;

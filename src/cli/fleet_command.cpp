@@ -1,11 +1,14 @@
 #include "cli/fleet_command.h"
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <system_error>
 
+#include "cli/fleet_board.h"
 #include "cli/interrupt_watch.h"
 #include "cli/radio_session.h"
 #include "cli/terminal_progress.h"
@@ -25,14 +28,100 @@ constexpr std::size_t kMaxUnitsFileBytes = 4u << 20;
 
 class SessionRadio : public FleetRadio {
 public:
-    explicit SessionRadio(std::unique_ptr<RadioSession> session) : session_(std::move(session)) {}
+    // `release` runs once the session is gone: its adaptor is free for the next unit.
+    SessionRadio(std::unique_ptr<RadioSession> session, std::function<void()> release = {})
+        : session_(std::move(session)), release_(std::move(release))
+    {
+    }
+    ~SessionRadio() override
+    {
+        session_.reset();
+        if (release_) release_();
+    }
+    SessionRadio(const SessionRadio&) = delete;
+    SessionRadio& operator=(const SessionRadio&) = delete;
     CloneEnvironment& Environment() override { return session_->Environment(); }
     bool Interrupted() const override { return session_->Interrupted(); }
     bool Close(std::string& error) override { return session_->Close(error); }
 
 private:
     std::unique_ptr<RadioSession> session_;
+    std::function<void()> release_;
 };
+
+// The adaptors of a "usb:all" run. Each unit takes the next free one after the last handed
+// out, so that even one unit at a time goes through the radios on the hub in turn.
+class AdaptorPool {
+public:
+    void Add(const HidInterfaceInfo& adaptor)
+    {
+        adaptors_.push_back(adaptor);
+        busy_.push_back(false);
+    }
+    std::size_t Size() const { return adaptors_.size(); }
+    // -1 when every adaptor is taken.
+    int Take(HidInterfaceInfo& adaptor)
+    {
+        std::lock_guard lock(mutex_);
+        for (std::size_t k = 0; k < adaptors_.size(); ++k) {
+            const std::size_t i = (cursor_ + k) % adaptors_.size();
+            if (busy_[i]) continue;
+            busy_[i] = true;
+            cursor_ = i + 1;
+            adaptor = adaptors_[i];
+            return static_cast<int>(i);
+        }
+        return -1;
+    }
+    void Give(int index)
+    {
+        std::lock_guard lock(mutex_);
+        busy_[static_cast<std::size_t>(index)] = false;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<HidInterfaceInfo> adaptors_;
+    std::vector<bool> busy_;
+    std::size_t cursor_ = 0;
+};
+
+// What the radio option needs before the first unit: the adaptors of "usb:all" (with a warning
+// for each one this user may not open), or the one adaptor the option names. False with a
+// problem when no unit could be programmed as asked.
+bool CheckRadios(Context& ctx, const FleetArguments& args, AdaptorPool& pool, std::vector<std::string>& problems)
+{
+    const RadioOption& radio = ctx.radio;
+    const bool perUnit = radio.kind == RadioOption::Kind::Virtual ? radio.file.find("{unit}") != std::string::npos
+                                                                  : radio.usb.kind == AdaptorSelection::Kind::All;
+    if (args.jobs > 1 && !args.yes)
+        problems.emplace_back("--jobs above 1 needs --yes: units that run at once are not asked for one by one");
+    if (args.jobs > 1 && !perUnit)
+        problems.emplace_back(
+            "--jobs above 1 needs a radio for each unit: --radio usb:all, or --radio 'virtual:FILE' with {unit} in "
+            "FILE");
+    if (radio.kind != RadioOption::Kind::Usb) return problems.empty();
+
+    const std::vector<AdaptorCandidate> candidates = ListCandidates(*MakeUsbBackend(ctx.usbBackend));
+    if (radio.usb.kind != AdaptorSelection::Kind::All) {
+        const AdaptorPickResult pick = PickAdaptor(candidates, radio.usb);
+        if (pick.outcome == AdaptorPick::Several) problems.push_back(PickProblem(candidates, radio.usb, pick));
+        return problems.empty();
+    }
+    for (const AdaptorCandidate& candidate : candidates) {
+        if (!candidate.adaptor) continue;
+        if (candidate.info.access == HidAccess::Denied)
+            ctx.err << "warning: left out: " << CandidateLine(candidate) << " (see \"qx720 doctor\")\n";
+        else
+            pool.Add(candidate.info);
+    }
+    if (pool.Size() == 0) {
+        std::string problem = "--radio usb:all: no clone adaptor that this user may open is connected";
+        for (const AdaptorCandidate& candidate : candidates) problem += "\n  " + CandidateLine(candidate);
+        problems.push_back(problem);
+    }
+    return problems.empty();
+}
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to)
 {
@@ -144,6 +233,8 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
     FleetLogOk loggedOk;
     std::string problem;
     if (!ReadFleetLogOk(args.logFile, loggedOk, problem)) problems.push_back(problem);
+    AdaptorPool pool;
+    if (problems.empty()) CheckRadios(ctx, args, pool, problems);
     // Then what the run writes to: found wanting only after the first radio, its outcome
     // would go unlogged. The log stays locked for the run, and is read again under the lock.
     FleetLogLock logLock;
@@ -158,32 +249,66 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
     }
     PrintUnitWarnings(ctx, units);
 
-    TerminalProgress bar(stderr, ctx.progress);
+    const bool parallel = args.jobs > 1;
+    TerminalProgress bar(stderr, ctx.progress && !parallel);
+    FleetBoard board(stderr, ctx.progress && parallel);
     FleetHooks hooks;
-    if (!args.yes) hooks.ask = [&](const FleetUnit& unit) { return Ask(ctx, in, unit); };
     UnitInterrupt interrupt;
-    hooks.holdInterrupt = [&] { interrupt.Hold(); };
-    hooks.releaseInterrupt = [&] { return interrupt.Release(); };
+    // Several units at once: one watch for the whole run, whose Ctrl-C stops every radio.
+    ManualResetEvent runStop;
+    std::unique_ptr<InterruptWatch> runWatch;
+    if (parallel) {
+        runWatch = std::make_unique<InterruptWatch>(runStop);  // before the units' threads
+        hooks.stopRequested = [&] { return runStop.IsSet(); };
+        hooks.unitProgress = [&](const FleetUnit& unit) { return board.AddUnit(unit.name); };
+        hooks.report = [&](const std::string& line) { board.Print(ctx.out, line); };
+        hooks.reportFailure = [&](const std::string& line) { board.Print(ctx.err, line); };
+    } else {
+        if (!args.yes) hooks.ask = [&](const FleetUnit& unit) { return Ask(ctx, in, unit); };
+        hooks.holdInterrupt = [&] { interrupt.Hold(); };
+        hooks.releaseInterrupt = [&] { return interrupt.Release(); };
+        hooks.stage = [&](const char* label, int blocks) { bar.Begin(label, blocks); };
+        hooks.progress = &bar;
+        hooks.report = [&](const std::string& line) {
+            bar.End();
+            ctx.out << line << "\n" << std::flush;
+        };
+        hooks.reportFailure = [&](const std::string& line) { ctx.err << line << "\n"; };
+    }
     hooks.connect = [&](const FleetUnit& unit, std::string& error) -> std::unique_ptr<FleetRadio> {
         RadioOption option = ctx.radio;
         option.file = ReplaceAll(option.file, "{unit}", unit.name);
-        std::unique_ptr<RadioSession> session = RadioSession::Open(option, error, interrupt.Stop());
-        if (!session) return nullptr;
-        return std::make_unique<SessionRadio>(std::move(session));
+        ManualResetEvent* stop = parallel ? &runStop : interrupt.Stop();
+        std::function<void()> release;
+        if (pool.Size() > 0) {
+            HidInterfaceInfo adaptor;
+            const int slot = pool.Take(adaptor);
+            if (slot < 0) {  // never: no more units run than there are adaptors
+                error = "no free clone adaptor";
+                return nullptr;
+            }
+            option.usb = ChosenAdaptor(adaptor);
+            release = [&pool, slot] { pool.Give(slot); };
+        }
+        std::unique_ptr<RadioSession> session = RadioSession::Open(option, error, stop, ctx.usbBackend);
+        if (!session) {
+            if (release) release();
+            return nullptr;
+        }
+        return std::make_unique<SessionRadio>(std::move(session), std::move(release));
     };
-    hooks.stage = [&](const char* label, int blocks) { bar.Begin(label, blocks); };
-    hooks.progress = &bar;
-    hooks.report = [&](const std::string& line) {
-        bar.End();
-        ctx.out << line << "\n" << std::flush;
-    };
-    hooks.reportFailure = [&](const std::string& line) { ctx.err << line << "\n"; };
 
     FleetOptions options;
     options.logPath = args.logFile;
     options.backupDir = args.backupDir;
     options.force = args.force;
-    const FleetSummary summary = RunFleet(templ, units, loggedOk, options, hooks);
+    options.jobs = args.jobs;
+    options.radios = static_cast<int>(pool.Size());
+    FleetSummary summary = RunFleet(templ, units, loggedOk, options, hooks);
+    if (runWatch) {
+        runWatch->End();
+        summary.interrupted = summary.interrupted || runWatch->Interrupted();
+    }
 
     if (!summary.logError.empty()) {
         ctx.err << summary.logError << "; the run stopped there.\n";

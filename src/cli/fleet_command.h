@@ -15,9 +15,12 @@ struct FleetArguments {
     std::string backupDir = "fleet-backups";
     bool yes = false;    // no question before each unit
     bool force = false;  // write over a radio that holds another MMSI
+    int jobs = 1;        // units programmed at the same time (above 1 needs yes)
 };
 
-// Questions are read from `in` (Enter goes on, s skips the unit, q stops the run).
+// Questions are read from `in` (Enter goes on, s skips the unit, q stops the run). With jobs
+// above 1, the units run at once, each on its own radio: "--radio usb:all" hands each the next
+// free adaptor, a virtual radio needs "{unit}" in its file name.
 int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in);
 
 }  // namespace qx::cli

@@ -47,8 +47,9 @@ int Run(int argc, char** argv)
 
     std::string radioText = "usb";
     app.add_option("--radio", radioText,
-                   "usb (default) or virtual:FILE[,unplug-after=N|corrupt=N|silent|fast]: a virtual radio whose "
-                   "8192-byte EEPROM lives in FILE")
+                   "usb (default: the only clone adaptor plugged in), usb:SERIAL or usb:PATH (one of several), "
+                   "usb:all (fleet: every adaptor) or virtual:FILE[,unplug-after=N|corrupt=N|silent|fast]: a virtual "
+                   "radio whose 8192-byte EEPROM lives in FILE")
         ->type_name("RADIO");
 
     Arguments args;

@@ -5,9 +5,30 @@
 
 namespace qx::cli {
 
-std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std::string& error,
-                                                 ManualResetEvent* interruptStop)
+std::unique_ptr<HidBackend> MakeUsbBackend(const UsbBackendFactory& factory)
 {
+    return factory ? factory() : std::make_unique<HidapiBackend>();
+}
+
+std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std::string& error,
+                                                 ManualResetEvent* interruptStop, const UsbBackendFactory& usbBackend)
+{
+    if (option.kind == RadioOption::Kind::Usb && option.usb.kind == AdaptorSelection::Kind::All) {
+        error = "--radio usb:all is for qx720 fleet; name one adaptor with --radio usb:SERIAL or --radio usb:PATH";
+        return nullptr;
+    }
+    std::unique_ptr<HidBackend> usb;
+    if (option.kind == RadioOption::Kind::Usb) {
+        // Two adaptors and no word on which: guessing could write the wrong radio.
+        usb = MakeUsbBackend(usbBackend);
+        const std::vector<AdaptorCandidate> candidates = ListCandidates(*usb);
+        const AdaptorPickResult pick = PickAdaptor(candidates, option.usb);
+        if (pick.outcome == AdaptorPick::Several) {
+            error = PickProblem(candidates, option.usb, pick);
+            return nullptr;
+        }
+    }
+
     std::unique_ptr<RadioSession> session(new RadioSession());
     session->option_ = option;
     if (interruptStop != nullptr)
@@ -24,15 +45,24 @@ std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std:
         }
         session->backend_ = std::make_unique<VirtualHidBackend>(*session->radio_);
     } else {
-        session->backend_ = std::make_unique<HidapiBackend>();
+        session->backend_ = std::move(usb);
     }
     session->adaptor_ = std::make_unique<CHidAdaptor>(*session->backend_);
+    if (option.kind == RadioOption::Kind::Usb) session->adaptor_->SetSelection(option.usb);
     session->env_.reset(new CloneEnvironment{*session->adaptor_, *session->stop_, session->writeImage_,
                                              session->readImage_, session->adjustMode_});
     // The virtual radio answers as soon as it is asked; the time-outs stay, so a silent or
     // unplugged radio is noticed as late as a real one.
     if (option.kind == RadioOption::Kind::Virtual && option.fast) session->env_->timing.stopCheckMs = 0;
     return session;
+}
+
+std::string RadioSession::AdaptorProblem() const
+{
+    if (!adaptor_ || radio_) return {};
+    const CHidAdaptor::Discovery found = adaptor_->LastDiscovery();
+    if (found.pick.outcome == AdaptorPick::Found || found.candidates.empty()) return {};
+    return PickProblem(found.candidates, option_.usb, found.pick);
 }
 
 RadioSession::~RadioSession()

@@ -2,6 +2,7 @@
 // stop event wired to Ctrl-C, and the clone environment the core operations take.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,12 +14,19 @@
 
 namespace qx::cli {
 
+// Makes the backend of a real adaptor: hidapi unless a test puts devices of its own there.
+using UsbBackendFactory = std::function<std::unique_ptr<HidBackend>()>;
+std::unique_ptr<HidBackend> MakeUsbBackend(const UsbBackendFactory& factory);
+
 class RadioSession {
 public:
-    // Null with a message when a virtual radio's file is unusable. With `interruptStop` the
-    // caller watches Ctrl-C and sets that event: the session stops on it and watches nothing.
+    // Null with a message when a virtual radio's file is unusable, when several adaptors fit the
+    // option (the message lists them), or for "usb:all", which only a fleet run takes. With
+    // `interruptStop` the caller watches Ctrl-C and sets that event: the session stops on it
+    // and watches nothing.
     static std::unique_ptr<RadioSession> Open(const RadioOption& option, std::string& error,
-                                              ManualResetEvent* interruptStop = nullptr);
+                                              ManualResetEvent* interruptStop = nullptr,
+                                              const UsbBackendFactory& usbBackend = {});
     ~RadioSession();
 
     CloneEnvironment& Environment() { return *env_; }
@@ -28,6 +36,9 @@ public:
     bool PermissionDenied() const { return adaptor_ && adaptor_->PermissionDenied(); }
     // The operating system's reason for the adaptor's last failure ("" when it gave none).
     std::string AdaptorError() const { return adaptor_ ? adaptor_->LastError() : std::string(); }
+    // Why the last discovery found no adaptor to open, with every candidate listed; "" when it
+    // has nothing to add (an adaptor was found, or nothing with its ID is plugged in).
+    std::string AdaptorProblem() const;
     bool IsVirtual() const { return radio_ != nullptr; }
     VirtualRadio* Virtual() { return radio_.get(); }
 

@@ -5,18 +5,6 @@
 
 namespace qx {
 
-namespace {
-
-// The clone protocol needs a whole 32-byte sentence in each direction, and every report must
-// fit the 256-byte buffers together with its report-ID byte.
-bool UsableLengths(const HidReportLengths& lengths)
-{
-    return lengths.input - 1 >= kMinReportPayload && lengths.output - 1 >= kMinReportPayload &&
-           lengths.input <= kReportBufferSize && lengths.output <= kReportBufferSize;
-}
-
-}  // namespace
-
 CHidAdaptor::CHidAdaptor(HidBackend& backend, uint32_t vendorId, uint32_t productId)
     : backend_(backend), vendorId_(vendorId), productId_(productId)
 {
@@ -31,6 +19,7 @@ CHidAdaptor::~CHidAdaptor()
 void CHidAdaptor::CloseLocked()
 {
     device_.reset();
+    openInfo_ = HidInterfaceInfo{};
     found_ = false;
 }
 
@@ -47,37 +36,59 @@ bool CHidAdaptor::Discover()
     permissionDenied_ = false;
     lastError_.clear();
 
+    discovery_.candidates = ListCandidates(backend_, vendorId_, productId_);
+    discovery_.pick = PickAdaptor(discovery_.candidates, selection_);
+    if (discovery_.pick.outcome != AdaptorPick::Found) return false;
+    const HidInterfaceInfo& info = discovery_.candidates[discovery_.pick.matches.front()].info;
+
+    bool denied = false;
+    std::unique_ptr<HidDevice> device = backend_.Open(info.path, &denied);
+    if (!device) {
+        permissionDenied_ = denied;
+        lastError_ = backend_.LastError();
+        return false;
+    }
+    // The enumeration may be stale: trust only what the opened device says.
     const auto wantedVendor = static_cast<uint16_t>(vendorId_);
     const auto wantedProduct = static_cast<uint16_t>(productId_);
-    bool firstMatch = true;
-    bool firstDenied = false;
-    for (const HidInterfaceInfo& info : backend_.Enumerate()) {
-        if (info.vendorId != wantedVendor || info.productId != wantedProduct) continue;
-        bool denied = false;
-        std::unique_ptr<HidDevice> device = backend_.Open(info.path, &denied);
-        if (firstMatch) firstDenied = device == nullptr && denied;
-        firstMatch = false;
-        if (!device) {
-            const std::string reason = backend_.LastError();
-            if (!reason.empty()) lastError_ = reason;
-            continue;
-        }
+    uint16_t vendor = 0, product = 0;
+    if (!device->ReadAttributes(vendor, product) || vendor != wantedVendor || product != wantedProduct) return false;
+    const HidReportLengths lengths = device->ReportLengths();
+    if (!HasAdaptorShape(lengths)) return false;
 
-        // The enumeration may be stale: trust only what the opened device says.
-        uint16_t vendor = 0, product = 0;
-        if (!device->ReadAttributes(vendor, product) || vendor != wantedVendor || product != wantedProduct) continue;
-        HidReportLengths lengths = device->ReportLengths();
-        if (!UsableLengths(lengths)) continue;
-
-        device_ = std::move(device);
-        lengths_ = lengths;
-        found_ = true;
-        lastError_.clear();
-        break;
-    }
-    permissionDenied_ = !found_ && firstDenied;
-    return found_;
+    device_ = std::move(device);
+    openInfo_ = info;
+    lengths_ = lengths;
+    found_ = true;
+    return true;
 }
+
+void CHidAdaptor::SetSelection(const AdaptorSelection& selection)
+{
+    std::lock_guard lock(mutex_);
+    selection_ = selection;
+    CloseLocked();
+}
+
+AdaptorSelection CHidAdaptor::Selection() const
+{
+    std::lock_guard lock(mutex_);
+    return selection_;
+}
+
+CHidAdaptor::Discovery CHidAdaptor::LastDiscovery() const
+{
+    std::lock_guard lock(mutex_);
+    return discovery_;
+}
+
+HidInterfaceInfo CHidAdaptor::OpenInterface() const
+{
+    std::lock_guard lock(mutex_);
+    return openInfo_;
+}
+
+std::vector<AdaptorCandidate> CHidAdaptor::Candidates() { return ListCandidates(backend_, vendorId_, productId_); }
 
 bool CHidAdaptor::IsPresent()
 {

@@ -1,5 +1,5 @@
-// The clone adaptor link: the first HID interface with the wanted vendor and product id,
-// one report at a time in each direction, every wait bounded.
+// The clone adaptor link: the selected adaptor among the HID interfaces with the wanted vendor
+// and product id, one report at a time in each direction, every wait bounded.
 #pragma once
 
 #include <array>
@@ -9,14 +9,12 @@
 #include <mutex>
 #include <string>
 
+#include <vector>
+
+#include "clone/adaptor_list.h"
 #include "clone/hid_backend.h"
 
 namespace qx {
-
-inline constexpr uint32_t kAdaptorVendorId = 0x0483;
-inline constexpr uint32_t kAdaptorProductId = 0x5750;
-inline constexpr int kReportBufferSize = 256;
-inline constexpr int kMinReportPayload = 32;
 
 // What to tell a user whose adaptor is plugged in but may not be opened.
 inline constexpr const char* kPermissionDeniedHint =
@@ -31,8 +29,24 @@ public:
     CHidAdaptor(const CHidAdaptor&) = delete;
     CHidAdaptor& operator=(const CHidAdaptor&) = delete;
 
-    // Closes whatever is open and opens the first matching interface.
+    // Closes whatever is open and opens the adaptor the selection names. Interfaces without
+    // the adaptor's report descriptor are never opened.
     bool Discover();
+    // Which adaptor Discover opens from now on ("the only one" at first). An open adaptor is
+    // closed when the selection changes.
+    void SetSelection(const AdaptorSelection& selection);
+    AdaptorSelection Selection() const;
+    // What the last Discover saw and how its pick came out.
+    struct Discovery {
+        std::vector<AdaptorCandidate> candidates;
+        AdaptorPickResult pick;
+    };
+    Discovery LastDiscovery() const;
+    // The interface open now; an empty path when the link is closed.
+    HidInterfaceInfo OpenInterface() const;
+    // Every candidate present, for a person to choose from. Neither opens anything nor waits
+    // for a transfer.
+    std::vector<AdaptorCandidate> Candidates();
     // The attributes can still be read through the open device.
     bool IsPresent();
     // Sends one output report: report ID 0, the payload, zeros up to the output report length,
@@ -61,6 +75,9 @@ private:
     bool permissionDenied_ = false;
     std::string lastError_;
     std::unique_ptr<HidDevice> device_;
+    HidInterfaceInfo openInfo_;
+    AdaptorSelection selection_;
+    Discovery discovery_;
     HidReportLengths lengths_;
     std::array<uint8_t, kReportBufferSize> input_{};
     std::array<uint8_t, kReportBufferSize> output_{};

@@ -5,21 +5,35 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace qx {
 
-struct HidInterfaceInfo {
-    std::string path;
-    uint16_t vendorId = 0;
-    uint16_t productId = 0;
-};
-
 // Report lengths in bytes, the report-ID byte included (as the capabilities give them).
 struct HidReportLengths {
     int input = 0;
     int output = 0;
+    bool operator==(const HidReportLengths&) const = default;
+};
+
+// Whether this user may open an interface for reading and writing, as far as the system says
+// without opening it.
+enum class HidAccess { Unknown, Allowed, Denied };
+
+// One interface as enumeration finds it, with what tells it apart to a person. Nothing here
+// needs the device opened: a device that is not ours is never touched.
+struct HidInterfaceInfo {
+    std::string path;
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    std::string serial;    // "" when the device has no serial number
+    std::string product;   // the device's product string, "" when it has none
+    std::string location;  // where it is plugged in ("bus 1, port 1.4"), "" where unknown
+    // From the report descriptor; empty when the descriptor could not be read or parsed.
+    std::optional<HidReportLengths> descriptorLengths;
+    HidAccess access = HidAccess::Unknown;
 };
 
 enum class HidIo { Done, TimedOut, Failed };

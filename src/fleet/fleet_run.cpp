@@ -1,7 +1,10 @@
 #include "fleet/fleet_run.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 #include "backups/backup_name.h"
 #include "clone/eeprom_transfer.h"
@@ -43,11 +46,13 @@ std::string LogTime(const LocalTime& t)
     return text;
 }
 
+using StageHook = std::function<void(const char* label, int blocks)>;
+
 class UnitRun {
 public:
-    UnitRun(const RadioSettings& templ, const FleetUnit& unit, const FleetOptions& options, FleetHooks& hooks,
-            ProgressSink& progress)
-        : templ_(templ), unit_(unit), options_(options), hooks_(hooks), progress_(progress)
+    UnitRun(const RadioSettings& templ, const FleetUnit& unit, const FleetOptions& options, const FleetHooks& hooks,
+            StageHook stage, ProgressSink& progress)
+        : templ_(templ), unit_(unit), options_(options), hooks_(hooks), stage_(std::move(stage)), progress_(progress)
     {
     }
 
@@ -79,12 +84,13 @@ private:
     const RadioSettings& templ_;
     const FleetUnit& unit_;
     const FleetOptions& options_;
-    FleetHooks& hooks_;
+    const FleetHooks& hooks_;
+    StageHook stage_;
     ProgressSink& progress_;
 
     void Stage(const char* label, int blocks)
     {
-        if (hooks_.stage) hooks_.stage(label, blocks);
+        if (stage_) stage_(label, blocks);
     }
 
     enum class CloneStep { Write, Verify };
@@ -195,6 +201,137 @@ std::string EepromMmsi(const std::vector<uint8_t>& eeprom)
     return ImageIdentities(eeprom).mmsi;
 }
 
+namespace {
+
+// Done only as this run would do it: a changed MMSI, ATIS ID or template is written again.
+bool AlreadyDone(const RadioSettings& templ, const FleetUnit& unit, const FleetLogOk& loggedOk)
+{
+    const auto previous = loggedOk.find(unit.name);
+    return previous != loggedOk.end() && previous->second.mmsi == unit.mmsi &&
+           previous->second.atis == AtisForDisplay(unit) && previous->second.checksum == UnitChecksum(templ, unit);
+}
+
+void Count(FleetSummary& summary, const std::string& result)
+{
+    if (result == "OK")
+        ++summary.ok;
+    else if (result == "REFUSED")
+        ++summary.refused;
+    else if (result == "SKIPPED")
+        ++summary.skipped;
+    else
+        ++summary.failed;
+}
+
+FleetLogEntry LogEntry(const FleetUnit& unit, const Outcome& outcome, const LocalTime& now)
+{
+    FleetLogEntry entry;
+    entry.time = LogTime(now);
+    entry.unit = unit.name;
+    if (outcome.written) {
+        entry.mmsi = unit.mmsi;
+        entry.atis = AtisForDisplay(unit);
+    }
+    entry.result = outcome.result;
+    entry.checksum = outcome.checksum;
+    entry.backup = outcome.backup;
+    return entry;
+}
+
+std::string ResultLine(const FleetUnit& unit, const Outcome& outcome)
+{
+    return unit.name + ": " + outcome.result + (outcome.message.empty() ? "" : " " + outcome.message);
+}
+
+bool IsFailure(const Outcome& outcome)
+{
+    const std::string result = outcome.result;
+    return result == "FAILED" || result == "REFUSED";
+}
+
+// Up to `jobs` units at once, each on its own thread and radio, taken in the file's order.
+class ParallelRun {
+public:
+    ParallelRun(const RadioSettings& templ, const FleetOptions& options, const FleetHooks& hooks,
+                std::vector<const FleetUnit*> pending, FleetSummary& summary)
+        : templ_(templ), options_(options), hooks_(hooks), pending_(std::move(pending)), summary_(summary)
+    {
+    }
+
+    void Run()
+    {
+        std::size_t workers = std::min(pending_.size(), static_cast<std::size_t>(std::max(options_.jobs, 1)));
+        if (options_.radios > 0) workers = std::min(workers, static_cast<std::size_t>(options_.radios));
+        std::vector<std::thread> threads;
+        threads.reserve(workers);
+        for (std::size_t i = 0; i < workers; ++i) threads.emplace_back([this] { Work(); });
+        for (std::thread& thread : threads) thread.join();
+        summary_.notReached = static_cast<int>(pending_.size() - next_);
+        summary_.interrupted = interrupted_ || StopRequested();
+    }
+
+private:
+    const RadioSettings& templ_;
+    const FleetOptions& options_;
+    const FleetHooks& hooks_;
+    const std::vector<const FleetUnit*> pending_;
+    FleetSummary& summary_;
+
+    std::mutex stateMutex_;  // the next unit, the summary and the log
+    std::size_t next_ = 0;
+    bool halted_ = false;  // the log failed or Ctrl-C came: no unit starts any more
+    bool interrupted_ = false;
+    std::mutex reportMutex_;  // one result line at a time, never holding up the log
+
+    bool StopRequested() const { return hooks_.stopRequested && hooks_.stopRequested(); }
+
+    const FleetUnit* Take()
+    {
+        std::lock_guard lock(stateMutex_);
+        if (halted_ || next_ == pending_.size() || StopRequested()) return nullptr;
+        return pending_[next_++];
+    }
+
+    void Work()
+    {
+        while (const FleetUnit* unit = Take()) {
+            std::unique_ptr<FleetUnitProgress> progress = hooks_.unitProgress ? hooks_.unitProgress(*unit) : nullptr;
+            NoProgress silent;
+            FleetUnitProgress* shown = progress.get();
+            StageHook stage = [shown](const char* label, int blocks) {
+                if (shown) shown->Begin(label, blocks);
+            };
+            bool interrupted = false;
+            const Outcome outcome = UnitRun(templ_, *unit, options_, hooks_, stage,
+                                            shown ? static_cast<ProgressSink&>(*shown) : silent)
+                                        .Run(interrupted);
+            progress.reset();  // its line goes before its result comes
+            Finish(*unit, outcome, interrupted);
+        }
+    }
+
+    void Finish(const FleetUnit& unit, const Outcome& outcome, bool interrupted)
+    {
+        {
+            // The log takes one whole line at a time: two units ending together never mix.
+            std::lock_guard lock(stateMutex_);
+            Count(summary_, outcome.result);
+            std::string error;
+            if (!AppendFleetLog(options_.logPath, LogEntry(unit, outcome, hooks_.clock()), error)) {
+                if (summary_.logError.empty()) summary_.logError = error;
+                halted_ = true;
+            }
+            if (interrupted) interrupted_ = halted_ = true;
+        }
+        std::lock_guard lock(reportMutex_);
+        const std::string line = ResultLine(unit, outcome);
+        if (hooks_.report) hooks_.report(line);
+        if (IsFailure(outcome) && hooks_.reportFailure) hooks_.reportFailure(line);
+    }
+};
+
+}  // namespace
+
 FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
                       const FleetOptions& options, FleetHooks& hooks)
 {
@@ -205,12 +342,24 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
         if (hooks.report) hooks.report(line);
     };
 
+    if (options.jobs > 1) {
+        std::vector<const FleetUnit*> pending;
+        for (const FleetUnit& unit : units) {
+            if (AlreadyDone(templ, unit, loggedOk)) {
+                report(unit.name + ": OK (already in the log)");
+                ++summary.ok;
+            } else {
+                pending.push_back(&unit);
+            }
+        }
+        ParallelRun(templ, options, hooks, std::move(pending), summary).Run();
+        report(summary.Line());
+        return summary;
+    }
+
     for (std::size_t i = 0; i < units.size(); ++i) {
         const FleetUnit& unit = units[i];
-        // Done only as this run would do it: a changed MMSI, ATIS ID or template is written again.
-        const auto previous = loggedOk.find(unit.name);
-        if (previous != loggedOk.end() && previous->second.mmsi == unit.mmsi &&
-            previous->second.atis == AtisForDisplay(unit) && previous->second.checksum == UnitChecksum(templ, unit)) {
+        if (AlreadyDone(templ, unit, loggedOk)) {
             report(unit.name + ": OK (already in the log)");
             ++summary.ok;
             continue;
@@ -227,33 +376,14 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
         if (answer == FleetAnswer::Skip)
             outcome.result = "SKIPPED";
         else
-            outcome = UnitRun(templ, unit, options, hooks, progress).Run(interrupted);
-
-        const std::string result = outcome.result;
-        if (result == "OK")
-            ++summary.ok;
-        else if (result == "REFUSED")
-            ++summary.refused;
-        else if (result == "SKIPPED")
-            ++summary.skipped;
-        else
-            ++summary.failed;
+            outcome = UnitRun(templ, unit, options, hooks, hooks.stage, progress).Run(interrupted);
+        Count(summary, outcome.result);
 
         // Logged first: the report may wait on a stalled output, and the outcome must not.
-        FleetLogEntry entry;
-        entry.time = LogTime(hooks.clock());
-        entry.unit = unit.name;
-        if (outcome.written) {
-            entry.mmsi = unit.mmsi;
-            entry.atis = AtisForDisplay(unit);
-        }
-        entry.result = result;
-        entry.checksum = outcome.checksum;
-        entry.backup = outcome.backup;
-        const bool logged = AppendFleetLog(options.logPath, entry, summary.logError);
-        const std::string line = unit.name + ": " + result + (outcome.message.empty() ? "" : " " + outcome.message);
+        const bool logged = AppendFleetLog(options.logPath, LogEntry(unit, outcome, hooks.clock()), summary.logError);
+        const std::string line = ResultLine(unit, outcome);
         report(line);
-        if ((result == "FAILED" || result == "REFUSED") && hooks.reportFailure) hooks.reportFailure(line);
+        if (IsFailure(outcome) && hooks.reportFailure) hooks.reportFailure(line);
         if (hooks.releaseInterrupt && hooks.releaseInterrupt()) interrupted = true;
         if (!logged) {
             summary.notReached = static_cast<int>(units.size() - i - 1);

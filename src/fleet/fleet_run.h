@@ -34,6 +34,15 @@ struct FleetOptions {
     std::string logPath = "fleet-log.csv";
     std::string backupDir = "fleet-backups";
     bool force = false;  // write over a radio that holds another MMSI
+    int jobs = 1;        // units programmed at the same time, each on its own radio
+    int radios = 0;      // radios there are to share among the units (adaptors on a hub); 0: one per unit
+};
+
+// One running unit's progress in a run of several at once: each stage begins, then the
+// transfer steps it. Let go when the unit's outcome is known.
+class FleetUnitProgress : public ProgressSink {
+public:
+    virtual void Begin(const char* label, int blocks) = 0;
 };
 
 struct FleetHooks {
@@ -53,6 +62,15 @@ struct FleetHooks {
     std::function<void(const char* label, int blocks)> stage;
     ProgressSink* progress = nullptr;
     Clock clock = SystemLocalTime;
+
+    // Runs of several units at once (jobs above 1) use these instead of ask, the interrupt hold,
+    // stage and progress. Every hook is then called from the units' own threads: connect and
+    // unitProgress at once for several units, report and reportFailure one at a time.
+    // A unit's own progress; null for none.
+    std::function<std::unique_ptr<FleetUnitProgress>(const FleetUnit&)> unitProgress;
+    // Ctrl-C came: no unit starts after it. The running units see it through their radios' stop
+    // event and end as FAILED "User Cancel.".
+    std::function<bool()> stopRequested;
 };
 
 struct FleetSummary {
@@ -77,9 +95,10 @@ std::string EepromMmsi(const std::vector<uint8_t>& eeprom);
 // The checksum the log keeps for a unit: that of the template with the unit's identities.
 std::string UnitChecksum(const RadioSettings& templ, const FleetUnit& unit);
 
-// Runs the units in order. A unit whose last OK line in `loggedOk` has this run's MMSI, ATIS ID
-// and checksum is counted as OK without touching its radio; any other is programmed (again).
-// Each outcome is logged before it is reported. The backup folder must exist.
+// Runs the units in order, or up to `options.jobs` of them at once. A unit whose last OK line in
+// `loggedOk` has this run's MMSI, ATIS ID and checksum is counted as OK without touching its
+// radio; any other is programmed (again). Each outcome is logged, one whole line at a time,
+// before it is reported. The backup folder must exist.
 FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
                       const FleetOptions& options, FleetHooks& hooks);
 

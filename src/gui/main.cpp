@@ -47,6 +47,10 @@ std::string RadioArgument(int argc, char* argv[])
 bool ChooseRadio(const std::string& text, RadioChoice& choice, std::string& error)
 {
     if (!qx::ParseRadioOption(text, choice.option, error)) return false;
+    if (choice.option.kind == qx::RadioOption::Kind::Usb && choice.option.usb.kind == qx::AdaptorSelection::Kind::All) {
+        error = "--radio usb:all is for qx720 fleet; name one adaptor with --radio usb:SERIAL or --radio usb:PATH";
+        return false;
+    }
     if (choice.option.kind == qx::RadioOption::Kind::Usb) {
         choice.backend = std::make_unique<qx::HidapiBackend>();
         return true;
@@ -75,6 +79,7 @@ int main(int argc, char* argv[])
 
     // The program-wide objects, alive from here to exit.
     qx::CHidAdaptor adaptor(*radio.backend);
+    if (!radio.radio) adaptor.SetSelection(radio.option.usb);
     qx::ManualResetEvent stopEvent;
     qx::ManualResetEvent busyEvent;
     auto writeImage = std::make_unique<qx::RadioImage>();

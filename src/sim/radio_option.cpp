@@ -33,9 +33,32 @@ bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& 
     radio = RadioOption{};
     if (text == "usb") return true;
 
+    static const std::string usbPrefix = "usb:";
+    if (text.compare(0, usbPrefix.size(), usbPrefix) == 0) {
+        const std::string which = text.substr(usbPrefix.size());
+        if (which.empty()) {
+            error = "--radio usb: needs the adaptor's serial number or device path (see \"qx720 doctor\")";
+            return false;
+        }
+        AdaptorSelection& usb = radio.usb;
+        if (which == "all") {
+            usb.kind = AdaptorSelection::Kind::All;
+        } else if (which.front() == '/') {
+            usb.kind = AdaptorSelection::Kind::Path;
+            usb.path = which;
+        } else {
+            usb.kind = AdaptorSelection::Kind::Serial;
+            usb.serial = which;
+        }
+        return true;
+    }
+
     static const std::string prefix = "virtual:";
     if (text.compare(0, prefix.size(), prefix) != 0) {
-        error = "--radio must be \"usb\" or \"virtual:FILE[,OPTION...]\", not \"" + text + "\"";
+        error =
+            "--radio must be \"usb\", \"usb:SERIAL\", \"usb:PATH\", \"usb:all\" or "
+            "\"virtual:FILE[,OPTION...]\", not \"" +
+            text + "\"";
         return false;
     }
     std::vector<std::string> parts = SplitCommas(text.substr(prefix.size()));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "clone/adaptor_list.h"
 #include "sim/virtual_radio.h"
 
 namespace qx {
@@ -11,6 +12,7 @@ namespace qx {
 struct RadioOption {
     enum class Kind { Usb, Virtual };
     Kind kind = Kind::Usb;
+    AdaptorSelection usb;  // which adaptor, for Kind::Usb
     std::string file;      // the virtual radio's EEPROM (8192 bytes)
     int unplugAfter = -1;  // answers this many sentences, then the adaptor is gone
     int corruptEvery = 0;  // every Nth reply carries a wrong checksum
@@ -18,8 +20,9 @@ struct RadioOption {
     bool fast = false;     // no pause between command and reply (quick tests)
 };
 
-// "usb" or "virtual:FILE[,unplug-after=N|corrupt=N|silent|fast...]". False with a message that
-// says what is wrong.
+// "usb", "usb:SERIAL", "usb:PATH" (a path starts with "/"), "usb:all" or
+// "virtual:FILE[,unplug-after=N|corrupt=N|silent|fast...]". False with a message that says what
+// is wrong.
 bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& error);
 
 // The faults a virtual radio shows for the option.

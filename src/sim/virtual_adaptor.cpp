@@ -84,6 +84,7 @@ VirtualHidBackend::VirtualHidBackend(VirtualRadio& radio, HidReportLengths lengt
 {
     VirtualInterface adaptor;
     adaptor.path = "/dev/hidraw-virtual0";
+    adaptor.product = "virtual radio";
     adaptor.lengths = lengths;
     adaptor.radio = &radio;
     interfaces_.push_back(adaptor);
@@ -101,7 +102,16 @@ std::vector<HidInterfaceInfo> VirtualHidBackend::Enumerate()
     std::vector<HidInterfaceInfo> result;
     for (const VirtualInterface& i : interfaces_) {
         if (i.radio != nullptr && !i.radio->IsPlugged()) continue;
-        result.push_back({i.path, i.vendorId, i.productId});
+        HidInterfaceInfo info;
+        info.path = i.path;
+        info.vendorId = i.vendorId;
+        info.productId = i.productId;
+        info.serial = i.serial;
+        info.product = i.product;
+        info.location = i.location;
+        if (!i.descriptorUnreadable) info.descriptorLengths = i.lengths;
+        info.access = i.permissionDenied ? HidAccess::Denied : HidAccess::Allowed;
+        result.push_back(std::move(info));
     }
     return result;
 }
@@ -113,6 +123,7 @@ std::unique_ptr<HidDevice> VirtualHidBackend::Open(const std::string& path, bool
     auto it = std::find_if(interfaces_.begin(), interfaces_.end(),
                            [&](const VirtualInterface& i) { return i.path == path; });
     lastOpenError_.clear();
+    openedPaths_.push_back(path);
     if (it == interfaces_.end()) return nullptr;
     if (it->permissionDenied) {
         if (permissionDenied != nullptr) *permissionDenied = true;
@@ -148,6 +159,12 @@ int VirtualHidBackend::OpenCount() const
 {
     std::lock_guard lock(mutex_);
     return openCount_;
+}
+
+std::vector<std::string> VirtualHidBackend::OpenedPaths() const
+{
+    std::lock_guard lock(mutex_);
+    return openedPaths_;
 }
 
 void VirtualHidBackend::RecordOutput(const uint8_t* report, std::size_t length)

@@ -16,11 +16,15 @@ struct VirtualInterface {
     std::string path;
     uint16_t vendorId = static_cast<uint16_t>(kAdaptorVendorId);
     uint16_t productId = static_cast<uint16_t>(kAdaptorProductId);
-    HidReportLengths lengths{33, 33};
-    VirtualRadio* radio = nullptr;  // none: a device that never answers and never goes away
-    bool permissionDenied = false;  // opening fails as for a node the user may not open
-    uint8_t inputFill = 0;          // input report bytes after the 32-byte sentence
-    std::string systemReason;       // what the system says after a failed open or transfer
+    HidReportLengths lengths{33, 33};  // its report descriptor's and, once opened, the device's
+    std::string serial;
+    std::string product;
+    std::string location;
+    bool descriptorUnreadable = false;  // enumeration cannot tell its report lengths
+    VirtualRadio* radio = nullptr;      // none: a device that never answers and never goes away
+    bool permissionDenied = false;      // opening fails as for a node the user may not open
+    uint8_t inputFill = 0;              // input report bytes after the 32-byte sentence
+    std::string systemReason;           // what the system says after a failed open or transfer
 };
 
 // The backend must outlive the devices it opens.
@@ -40,6 +44,8 @@ public:
     // The last output report written through any device, exactly as sent.
     std::vector<uint8_t> LastOutputReport() const;
     int OpenCount() const;
+    // Every path asked to be opened, in order, whether the open succeeded or not.
+    std::vector<std::string> OpenedPaths() const;
 
 private:
     friend class VirtualHidDevice;
@@ -48,6 +54,7 @@ private:
     std::vector<uint8_t> lastOutput_;
     std::string lastOpenError_;
     int openCount_ = 0;
+    std::vector<std::string> openedPaths_;
 
     void RecordOutput(const uint8_t* report, std::size_t length);
 };

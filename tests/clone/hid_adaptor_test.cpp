@@ -29,7 +29,7 @@ TEST(HidAdaptorTest, NothingPluggedIn)
     EXPECT_FALSE(adaptor.WriteReport(buffer, 32, 10) || adaptor.ReadReport(buffer, 32, 10));
 }
 
-TEST(HidAdaptorTest, FirstUsableMatchInEnumerationOrderIsOpened)
+TEST(HidAdaptorTest, OnlyAnInterfaceWithTheAdaptorsReportsIsEverOpened)
 {
     VirtualRadio skipped, first, second;
     VirtualHidBackend backend;
@@ -38,17 +38,35 @@ TEST(HidAdaptorTest, FirstUsableMatchInEnumerationOrderIsOpened)
     backend.AddInterface(otherProduct);
     backend.AddInterface(Interface("/dev/hidraw-narrow", &skipped, {32, 33}));  // 31-byte input payload
     backend.AddInterface(Interface("/dev/hidraw-huge", &skipped, {65, 257}));   // past the buffers
+    VirtualInterface unknown = Interface("/dev/hidraw-unknown", &skipped);
+    unknown.descriptorUnreadable = true;
+    backend.AddInterface(unknown);
     backend.AddInterface(Interface("/dev/hidraw-first", &first));
-    backend.AddInterface(Interface("/dev/hidraw-second", &second));
     CHidAdaptor adaptor(backend);
 
     ASSERT_TRUE(adaptor.Discover());
     ASSERT_TRUE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
     EXPECT_EQ(first.SentenceCount(), 1);
-    EXPECT_EQ(second.SentenceCount() + skipped.SentenceCount(), 0);
+    EXPECT_EQ(adaptor.OpenInterface().path, "/dev/hidraw-first");
+
+    // A second adaptor: the program no longer knows which one is meant, and opens neither.
+    backend.AddInterface(Interface("/dev/hidraw-second", &second));
+    EXPECT_FALSE(adaptor.Discover());
+    EXPECT_EQ(adaptor.LastDiscovery().pick.outcome, AdaptorPick::Several);
+    EXPECT_EQ(adaptor.LastDiscovery().candidates.size(), 5u) << "every interface with the ID is listed";
+    EXPECT_EQ(backend.OpenedPaths(), std::vector<std::string>{"/dev/hidraw-first"});
+
+    AdaptorSelection path;
+    path.kind = AdaptorSelection::Kind::Path;
+    path.path = "/dev/hidraw-second";
+    adaptor.SetSelection(path);
+    ASSERT_TRUE(adaptor.Discover());
+    ASSERT_TRUE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    EXPECT_EQ(second.SentenceCount(), 1);
+    EXPECT_EQ(skipped.SentenceCount(), 0);
 }
 
-TEST(HidAdaptorTest, PermissionDeniedOnTheFirstMatchIsRemembered)
+TEST(HidAdaptorTest, PermissionDeniedOnTheOnlyAdaptorIsRemembered)
 {
     VirtualRadio radio, other;
     VirtualHidBackend backend;
@@ -59,10 +77,11 @@ TEST(HidAdaptorTest, PermissionDeniedOnTheFirstMatchIsRemembered)
     EXPECT_FALSE(adaptor.Discover());
     EXPECT_TRUE(adaptor.PermissionDenied());
 
-    // Once another adaptor can be opened, the refusal is no news.
+    // A refused adaptor still counts: the one that opens may not be the one meant.
     backend.AddInterface(Interface("/dev/hidraw-open", &other));
-    EXPECT_TRUE(adaptor.Discover());
+    EXPECT_FALSE(adaptor.Discover());
     EXPECT_FALSE(adaptor.PermissionDenied());
+    EXPECT_EQ(adaptor.LastDiscovery().pick.outcome, AdaptorPick::Several);
 }
 
 TEST(HidAdaptorTest, OversizePayloadRefusedWithoutTouchingTheLink)
@@ -141,8 +160,12 @@ TEST(HidAdaptorTest, SystemReasonForAFailureIsKeptUntilTheNextDiscover)
     adaptorInterface.systemReason = "No such device";
     backend.AddInterface(adaptorInterface);
     CHidAdaptor adaptor(backend);
+    AdaptorSelection ok, refused;
+    ok.kind = refused.kind = AdaptorSelection::Kind::Path;
+    ok.path = "/dev/hidraw-ok";
+    refused.path = "/dev/hidraw-locked";
 
-    // The locked interface is skipped for the next one, which opens: nothing to report.
+    adaptor.SetSelection(ok);
     ASSERT_TRUE(adaptor.Discover());
     EXPECT_EQ(adaptor.LastError(), "");
 
@@ -154,8 +177,10 @@ TEST(HidAdaptorTest, SystemReasonForAFailureIsKeptUntilTheNextDiscover)
     EXPECT_FALSE(adaptor.ReadReport(reply, sizeof reply, 5));
     EXPECT_EQ(adaptor.LastError(), "sending a report: No such device");
 
+    adaptor.SetSelection(refused);
     EXPECT_FALSE(adaptor.Discover());
     EXPECT_EQ(adaptor.LastError(), "Permission denied");
+    adaptor.SetSelection(ok);
     radio.Plug();
     ASSERT_TRUE(adaptor.Discover());
     EXPECT_EQ(adaptor.LastError(), "");

@@ -48,7 +48,12 @@ public:
     ScriptedBackend(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::vector<HidInterfaceInfo> Enumerate() override
     {
-        return {{"scripted", static_cast<uint16_t>(kAdaptorVendorId), static_cast<uint16_t>(kAdaptorProductId)}};
+        HidInterfaceInfo info;
+        info.path = "scripted";
+        info.vendorId = static_cast<uint16_t>(kAdaptorVendorId);
+        info.productId = static_cast<uint16_t>(kAdaptorProductId);
+        info.descriptorLengths = HidReportLengths{33, 33};
+        return {info};
     }
     std::unique_ptr<HidDevice> Open(const std::string&, bool* denied) override
     {

@@ -8,9 +8,12 @@
 #include <cwchar>
 #include <fcntl.h>
 #include <linux/hidraw.h>
+#include <mutex>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "backends/hidapi/hidraw_sysfs.h"
+#include "clone/adaptor_list.h"
 #include "clone/report_descriptor.h"
 
 namespace qx {
@@ -18,6 +21,22 @@ namespace qx {
 namespace {
 
 constexpr char kHidrawPrefix[] = "/dev/hidraw";
+
+// hidapi's initialisation, enumeration, opening and its last-error text are process-wide;
+// every backend (a fleet run has one per radio) goes through them one at a time.
+std::mutex& HidapiMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+int hidapiUsers = 0;  // under HidapiMutex
+bool hidapiReady = false;
+
+HidAccess AccessOf(const std::string& path)
+{
+    if (::access(path.c_str(), R_OK | W_OK) == 0) return HidAccess::Allowed;
+    return errno == EACCES || errno == EPERM ? HidAccess::Denied : HidAccess::Unknown;
+}
 
 // Assumed when the descriptor cannot be read or parsed: 64-byte payloads each way, the size
 // full-speed HID adaptors commonly use, plus the report-ID byte.
@@ -127,23 +146,48 @@ private:
 
 }  // namespace
 
-HidapiBackend::HidapiBackend() : initialised_(hid_init() == 0) {}
+HidapiBackend::HidapiBackend()
+{
+    std::lock_guard lock(HidapiMutex());
+    if (hidapiUsers++ == 0) hidapiReady = hid_init() == 0;
+    initialised_ = hidapiReady;
+}
 
 HidapiBackend::~HidapiBackend()
 {
-    if (initialised_) hid_exit();
+    std::lock_guard lock(HidapiMutex());
+    if (--hidapiUsers == 0 && hidapiReady) {
+        hid_exit();
+        hidapiReady = false;
+    }
 }
 
 std::vector<HidInterfaceInfo> HidapiBackend::Enumerate()
 {
     std::vector<HidInterfaceInfo> result;
     if (!initialised_) return result;
-    hid_device_info* list = hid_enumerate(0, 0);
-    for (hid_device_info* info = list; info != nullptr; info = info->next) {
-        if (info->path == nullptr || !IsHidrawPath(info->path)) continue;
-        result.push_back({info->path, info->vendor_id, info->product_id});
+    {
+        std::lock_guard lock(HidapiMutex());
+        hid_device_info* list = hid_enumerate(0, 0);
+        for (hid_device_info* info = list; info != nullptr; info = info->next) {
+            if (info->path == nullptr || !IsHidrawPath(info->path)) continue;
+            HidInterfaceInfo found;
+            found.path = info->path;
+            found.vendorId = info->vendor_id;
+            found.productId = info->product_id;
+            found.serial = Narrow(info->serial_number);
+            found.product = Narrow(info->product_string);
+            result.push_back(std::move(found));
+        }
+        hid_free_enumeration(list);
     }
-    hid_free_enumeration(list);
+    // Only what the system tells without opening the device: a badge with our ID stays untouched.
+    for (HidInterfaceInfo& info : result) {
+        info.location = HidrawUsbLocation(info.path);
+        info.access = AccessOf(info.path);
+        if (info.vendorId == kAdaptorVendorId && info.productId == kAdaptorProductId)
+            info.descriptorLengths = HidrawDescriptorLengths(info.path);
+    }
     return result;
 }
 
@@ -161,15 +205,19 @@ std::unique_ptr<HidDevice> HidapiBackend::Open(const std::string& path, bool* pe
         return nullptr;
     }
 
+    std::unique_lock lock(HidapiMutex());
     errno = 0;
     hid_device* device = hid_open_path(path.c_str());
+    const int openErrno = errno;
     if (device == nullptr) {
-        lastError_ = HidapiReason(nullptr, errno);
+        lastError_ = HidapiReason(nullptr, openErrno);
+        lock.unlock();
         // hidapi does not keep errno; ask again the cheap way.
         if (permissionDenied != nullptr && ::access(path.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
             *permissionDenied = true;
         return nullptr;
     }
+    lock.unlock();
     const int queryFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (queryFd < 0) {
         lastError_ = path + ": " + std::strerror(errno);
