@@ -314,11 +314,7 @@ void MainWindow::OnTimerTick()
     }
     CHidAdaptor& adaptor = app_.clone.adaptor;
     if (!adaptor.IsPresent()) adaptor.Discover();
-    const bool present = adaptor.IsPresent();
-    // A virtual radio says so: nothing done here reaches a real handset.
-    ui_.usbStatus->setText(!present ? "--------" : app_.virtualRadio ? "Virtual" : "Detected");
-    // An adaptor this user may not open looks absent; say why, for as long as it lasts.
-    if (!present && !IsCloneRunning() && adaptor.PermissionDenied()) SetStatus(kPermissionDeniedHint);
+    ShowAdaptorState(adaptor.IsPresent());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -71,6 +71,7 @@ struct MainWindowControls {
     QAction* readFromRadio = nullptr;
     QAction* verify = nullptr;
     QAction* handShake = nullptr;
+    QAction* chooseAdaptor = nullptr;
     QAction* exportFreqTable = nullptr;
     QAction* viewCheckSum = nullptr;
     QAction* exportChannels = nullptr;
@@ -152,6 +153,8 @@ public:
     void OnReadFromRadio();
     void OnVerify();
     void OnHandShake();
+    // Clone / Adaptor...: which of several adaptors the window uses (adaptor_choice.cpp).
+    void OnChooseAdaptor();
     void OnExportFreqTable();
     void OnViewCheckSum();
     void OnExportChannels();
@@ -257,6 +260,9 @@ private:
     // and a box captioned `caption` name the report's full path.
     void ShowReport(const QString& path, const QString& outcome, const char* caption);
     FileDialogRequest CsvFileRequest() const;
+
+    // "USB Port Status" and its tooltip for what the last tick found (adaptor_choice.cpp).
+    void ShowAdaptorState(bool present);
 
     // Clone runs (clone_workers.cpp).
     struct CloneRun;

@@ -137,6 +137,9 @@ void MainWindow::BuildMenus()
     ui_.readFromRadio = clone->addAction("&Read from Radio", this, &MainWindow::OnReadFromRadio);
     ui_.verify = clone->addAction("&Verify", this, &MainWindow::OnVerify);
     ui_.handShake = clone->addAction("&HandShake", this, &MainWindow::OnHandShake);
+    clone->addSeparator();
+    ui_.chooseAdaptor = clone->addAction("&Adaptor...", this, &MainWindow::OnChooseAdaptor);
+    ui_.chooseAdaptor->setObjectName("chooseAdaptor");
     // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
     ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
     ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
