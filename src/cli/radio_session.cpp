@@ -53,7 +53,7 @@ std::unique_ptr<RadioSession> RadioSession::Open(const RadioOption& option, std:
                                              session->readImage_, session->adjustMode_});
     // The virtual radio answers as soon as it is asked; the time-outs stay, so a silent or
     // unplugged radio is noticed as late as a real one.
-    if (option.kind == RadioOption::Kind::Virtual && option.fast) session->env_->timing.stopCheckMs = 0;
+    if (option.fast) session->env_->timing.stopCheckMs = 0;
     return session;
 }
 

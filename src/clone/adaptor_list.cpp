@@ -1,5 +1,7 @@
 #include "clone/adaptor_list.h"
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
@@ -147,6 +149,12 @@ std::string PickProblem(const std::vector<AdaptorCandidate>& candidates, const A
                          " are connected: choose one with --radio usb:SERIAL or --radio usb:PATH";
         break;
     case AdaptorPick::NoMatch:
+        if (selection.kind == AdaptorSelection::Kind::Path &&
+            std::any_of(candidates.begin(), candidates.end(),
+                        [&](const AdaptorCandidate& c) { return c.info.path == selection.path; })) {
+            text = Shown(selection.path) + " is not a clone adaptor";
+            break;
+        }
         text = "no clone adaptor " +
                (selection.kind == AdaptorSelection::Kind::Serial ? "with the serial number " + Shown(selection.serial)
                                                                  : "at " + Shown(selection.path)) +

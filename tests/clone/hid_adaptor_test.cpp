@@ -66,6 +66,51 @@ TEST(HidAdaptorTest, OnlyAnInterfaceWithTheAdaptorsReportsIsEverOpened)
     EXPECT_EQ(skipped.SentenceCount(), 0);
 }
 
+// The node number of an unplugged adaptor goes to whatever is plugged in next.
+TEST(HidAdaptorTest, AChosenAdaptorIsNeverSwappedForAnother)
+{
+    VirtualRadio mine, theirs;
+    VirtualHidBackend backend;
+    VirtualInterface chosen = Interface("/dev/hidraw1", &mine);
+    chosen.serial = "A1";
+    chosen.location = "bus 1, port 1.1";
+    backend.AddInterface(chosen);
+    CHidAdaptor adaptor(backend);
+    const std::vector<AdaptorCandidate> listed = adaptor.Candidates();
+    ASSERT_EQ(listed.size(), 1u);
+    adaptor.SetSelection(ChosenAdaptor(listed[0].info));
+    ASSERT_TRUE(adaptor.Discover());
+
+    mine.Unplug();
+    VirtualInterface other = Interface("/dev/hidraw1", &theirs);
+    other.serial = "B2";
+    other.location = "bus 1, port 1.1";
+    backend.AddInterface(other);
+    EXPECT_FALSE(adaptor.IsPresent());
+    EXPECT_FALSE(adaptor.Discover());
+    EXPECT_EQ(adaptor.LastDiscovery().pick.outcome, AdaptorPick::NoMatch);
+    EXPECT_EQ(theirs.SentenceCount(), 0);
+
+    mine.Plug();
+    ASSERT_TRUE(adaptor.Discover());
+    ASSERT_TRUE(adaptor.WriteReport(kHello.data(), kHello.size(), 100));
+    EXPECT_EQ(mine.SentenceCount(), 1);
+    EXPECT_EQ(theirs.SentenceCount(), 0);
+}
+
+TEST(AdaptorList, WhatADeviceSaysOfItselfIsShownEscaped)
+{
+    HidInterfaceInfo info;
+    info.path = "/dev/hidraw9";
+    info.serial = "\x1b]2;owned\a";
+    info.product = "Badge\r";
+    EXPECT_EQ(DescribeInterface(info), "/dev/hidraw9, serial \\x1b]2;owned\\x07, \"Badge\\x0d\"");
+    EXPECT_TRUE(HasAdaptorShape({33, 33}));
+    EXPECT_TRUE(HasAdaptorShape({65, 256}));
+    EXPECT_FALSE(HasAdaptorShape({0, 0}));  // numbered reports only
+    EXPECT_FALSE(HasAdaptorShape({33, 257}));
+}
+
 TEST(HidAdaptorTest, PermissionDeniedOnTheOnlyAdaptorIsRemembered)
 {
     VirtualRadio radio, other;

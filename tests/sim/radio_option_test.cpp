@@ -29,6 +29,30 @@ TEST(RadioOption, ParsesUsbAndVirtualOptions)
     EXPECT_FALSE(radio.fast);
 }
 
+TEST(RadioOption, NamesOneAdaptorBySerialOrPathOrAll)
+{
+    RadioOption radio;
+    std::string error;
+    ASSERT_TRUE(ParseRadioOption("usb", radio, error));
+    EXPECT_EQ(radio.usb.kind, AdaptorSelection::Kind::Only);
+    ASSERT_TRUE(ParseRadioOption("usb:0042A", radio, error));
+    EXPECT_EQ(radio.kind, RadioOption::Kind::Usb);
+    EXPECT_EQ(radio.usb.kind, AdaptorSelection::Kind::Serial);
+    EXPECT_EQ(radio.usb.serial, "0042A");
+    ASSERT_TRUE(ParseRadioOption("usb:/dev/hidraw3", radio, error));
+    EXPECT_EQ(radio.usb.kind, AdaptorSelection::Kind::Path);
+    EXPECT_EQ(radio.usb.path, "/dev/hidraw3");
+    EXPECT_EQ(SelectionText(radio.usb), "usb:/dev/hidraw3");
+    ASSERT_TRUE(ParseRadioOption("usb:all", radio, error));
+    EXPECT_EQ(radio.usb.kind, AdaptorSelection::Kind::All);
+    // A virtual radio's file is never taken for an adaptor, nor the other way round.
+    ASSERT_TRUE(ParseRadioOption("virtual:usb:x", radio, error));
+    EXPECT_EQ(radio.kind, RadioOption::Kind::Virtual);
+    EXPECT_EQ(radio.file, "usb:x");
+    EXPECT_FALSE(ParseRadioOption("usb:", radio, error));
+    EXPECT_NE(error.find("serial number or device path"), std::string::npos);
+}
+
 TEST(RadioOption, RefusesWhatItDoesNotKnow)
 {
     RadioOption radio;
