@@ -101,7 +101,10 @@ TEST_F(AdaptorChoice, SeveralAdaptorsAndNoChoiceStopWithTheList)
     test::TempDir dir{"adaptor-choice"};
     RadioSettings record = test::EuropeWithChannels(1);
     WriteFileAtomically(dir.File("boat.dat"), &record, sizeof record);
-    EXPECT_EQ(Run("usb", [&](Context& c) { return CmdWrite(c, dir.File("boat.dat"), false, {true, ""}, false); }),
+    EXPECT_EQ(Run("usb",
+                  [&](Context& c) {
+                      return CmdWrite(c, dir.File("boat.dat"), false, {true, ""}, false);
+                  }),
               kExitUsage);
     EXPECT_TRUE(devices.OpenedPaths().empty());
 }
@@ -139,8 +142,7 @@ TEST_F(AdaptorChoice, TwoAdaptorsWithOneSerialNumberAreToldApartByPath)
     VirtualRadio twin;
     devices.AddInterface(Device("/dev/hidraw5", "A1", "USB HID Clone", "2", &twin));
     EXPECT_EQ(HandShake("usb:A1"), kExitUsage);
-    EXPECT_EQ(err.str().rfind("2 clone adaptors have the serial number A1: choose one with --radio usb:PATH\n", 0),
-              0u)
+    EXPECT_EQ(err.str().rfind("2 clone adaptors have the serial number A1: choose one with --radio usb:PATH\n", 0), 0u)
         << err.str();
     EXPECT_EQ(HandShake("usb:/dev/hidraw5"), kExitOk);
     EXPECT_EQ(twin.SentenceCount(), 1);

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <regex>
+#include <set>
 #include <thread>
 
 #include "cli_harness.h"
@@ -192,6 +194,68 @@ TEST_F(Fleet, CtrlCWhileTheResultWaitsOnTheOutputLogsTheUnitThenStops)
     EXPECT_FALSE(fs::exists(Path("radio-B.bin")));
     const std::string log = Text("fleet-log.csv");
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
+}
+
+TEST_F(Fleet, SeveralAtOnceNeedYesAndARadioForEachUnit)
+{
+    ToolRun asking = Qx(Radios() + " fleet t.dat units.csv --jobs 2");
+    EXPECT_EQ(asking.status, 2);
+    EXPECT_EQ(
+        asking.err,
+        "--jobs above 1 needs --yes: units that run at once are not asked for one by one\nNothing was touched.\n");
+    ToolRun shared = Qx("--radio " + Quote("virtual:" + Path("one.bin") + ",fast") +
+                        " fleet t.dat units.csv --yes --jobs 2");
+    EXPECT_EQ(shared.status, 2);
+    EXPECT_NE(shared.err.find("--jobs above 1 needs a radio for each unit"), std::string::npos) << shared.err;
+    EXPECT_FALSE(fs::exists(Path("one.bin")));
+    EXPECT_EQ(Qx("--radio usb:all read -o x.dat").status, 2);
+}
+
+TEST_F(Fleet, CtrlCInARunOfSeveralStopsEveryRunningUnit)
+{
+    PutText("units.csv", "unit,mmsi\nA,235000001\nB,235000002\nC,235000003\nD,235000004\n");
+    // At the protocol's own pace, so that the three running units are still at work when their
+    // backups are there.
+    StalledRun run(dir_.string(),
+                   "--radio " + Quote("virtual:" + Path("radio-{unit}.bin")) + " fleet t.dat units.csv --yes --jobs 3");
+    ASSERT_GT(run.Pid(), 0);
+    const std::regex backupName("[ABC]-[0-9]{8}-[0-9]{6}\\.bin");
+    auto backups = [&] {
+        std::set<std::string> names;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(Path("fleet-backups"), ec))
+            if (std::regex_match(entry.path().filename().string(), backupName))
+                names.insert(entry.path().filename().string());
+        return names.size();
+    };
+    // Bounded only so that a broken build cannot hang the suite.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (backups() < 3 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_EQ(backups(), 3u) << Text(".stderr");
+    ASSERT_EQ(::kill(run.Pid(), SIGINT), 0);
+    const std::string out = run.Finish();
+    EXPECT_EQ(run.Status(), 130) << Text(".stderr");
+
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = out.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(out.substr(at, end - at));
+    ASSERT_EQ(lines.size(), 4u) << out;
+    EXPECT_EQ(lines.back(), "0 ok, 3 failed, 0 refused, 0 skipped, 1 not reached");
+    std::sort(lines.begin(), lines.end() - 1);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines[i].rfind(std::string(1, static_cast<char>('A' + i)) + ": FAILED ", 0), 0u) << lines[i];
+        EXPECT_EQ(lines[i].substr(lines[i].size() - 12), "User Cancel.") << lines[i];
+    }
+    const std::string err = Text(".stderr");
+    EXPECT_EQ(err.substr(err.size() - 13), "User Cancel.\n");
+    EXPECT_FALSE(fs::exists(Path("radio-D.bin")));
+
+    const std::string log = Text("fleet-log.csv");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4) << log;
+    std::size_t failed = 0;
+    for (std::size_t at = log.find(",FAILED,"); at != std::string::npos; at = log.find(",FAILED,", at + 1)) ++failed;
+    EXPECT_EQ(failed, 3u) << log;
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ void MainWindow::OnChooseAdaptor()
         current.path = selection.path;
         current.serial = selection.serial;
     }
-    AdaptorDialog dialog(this, [&adaptor] { return adaptor.Candidates(); }, current);
+    AdaptorDialog dialog(
+        this, [&adaptor] { return adaptor.Candidates(); }, current);
     if (dialogs_.run(dialog) != QDialog::Accepted) return;
 
     const HidInterfaceInfo& chosen = dialog.chosen();
@@ -54,7 +55,8 @@ void MainWindow::ShowAdaptorState(bool present)
     const CHidAdaptor::Discovery found = adaptor.LastDiscovery();
     if (found.pick.outcome == AdaptorPick::Several) {
         const auto count = static_cast<int>(found.pick.matches.size());
-        const QString advice = QString("%1 clone adaptors are connected: choose one with Clone / Adaptor...").arg(count);
+        const QString advice =
+            QString("%1 clone adaptors are connected: choose one with Clone / Adaptor...").arg(count);
         ui_.usbStatus->setText(QString("%1 adaptors").arg(count));
         ui_.usbStatus->setToolTip(advice);
         if (!IsCloneRunning()) SetStatus(advice);

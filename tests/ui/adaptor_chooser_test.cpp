@@ -1,0 +1,117 @@
+// Several adaptors in the window, offscreen: "USB Port Status" counts them, Clone / Adaptor...
+// chooses one, and the window keeps to it while it stays plugged in.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "gui/dialogs/adaptor_dialog.h"
+#include "window_rig.h"
+
+namespace qx::test {
+namespace {
+
+struct TwoAdaptors : WindowRig {
+    VirtualRadio second;
+    TwoAdaptors()
+    {
+        VirtualInterface badge;
+        badge.path = "/dev/hidraw-badge";
+        badge.product = "LED Badge";
+        badge.lengths = {9, 9};
+        backend.AddInterface(badge);
+        VirtualInterface other;
+        other.path = "/dev/hidraw-second";
+        other.serial = "B2";
+        other.location = "bus 1, port 1.2";
+        other.radio = &second;
+        backend.AddInterface(other);
+    }
+    // Answers Clone / Adaptor... by choosing the line that starts with `path`.
+    void Choose(const QString& path)
+    {
+        W().Dialogs().run = [path](QDialog& dialog) {
+            auto& chooser = dynamic_cast<AdaptorDialog&>(dialog);
+            QListWidget* list = chooser.list();
+            EXPECT_EQ(list->count(), 3);
+            for (int i = 0; i < list->count(); ++i) {
+                QListWidgetItem* item = list->item(i);
+                if (item->text().contains("not a clone adaptor")) {
+                    EXPECT_FALSE(item->flags() & Qt::ItemIsEnabled) << "a badge is never offered";
+                    EXPECT_FALSE(item->flags() & Qt::ItemIsSelectable);
+                }
+                if (item->text().startsWith(path)) {
+                    list->setCurrentItem(item);
+                    item->setSelected(true);
+                }
+            }
+            if (!chooser.okButton()->isEnabled()) return static_cast<int>(QDialog::Rejected);
+            chooser.okButton()->click();
+            return chooser.result();
+        };
+        W().OnChooseAdaptor();
+    }
+};
+
+TEST(AdaptorChooser, SeveralAdaptorsAreCountedAndOneIsChosen)
+{
+    TwoAdaptors rig;
+    rig.Open();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "2 adaptors");
+    EXPECT_EQ(rig.C().status->text(), "2 clone adaptors are connected: choose one with Clone / Adaptor...");
+    EXPECT_EQ(Shown(rig.C().chooseAdaptor), "Adaptor...");
+    // No guess: a HandShake reaches neither radio.
+    rig.W().OnHandShake();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.radio.SentenceCount() + rig.second.SentenceCount(), 0);
+
+    rig.Choose("/dev/hidraw-second");
+    EXPECT_EQ(rig.C().usbStatus->text(), "Detected");
+    EXPECT_EQ(rig.C().usbStatus->toolTip(),
+              "Clone adaptor: /dev/hidraw-second, serial B2, bus 1, port 1.2 (chosen with Clone / Adaptor...)");
+    EXPECT_EQ(rig.C().status->text(), "Clone adaptor: /dev/hidraw-second, serial B2, bus 1, port 1.2");
+    rig.W().OnHandShake();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.C().status->text(), "HandShake OK.");
+    EXPECT_GT(rig.second.SentenceCount(), 0);
+    EXPECT_EQ(rig.radio.SentenceCount(), 0);
+    const std::vector<std::string> opened = rig.backend.OpenedPaths();
+    EXPECT_EQ(std::count(opened.begin(), opened.end(), "/dev/hidraw-badge"), 0);
+}
+
+TEST(AdaptorChooser, AnUnpluggedChoiceIsWaitedForNotMovedToTheOtherAdaptor)
+{
+    TwoAdaptors rig;
+    rig.Open();
+    rig.Ticks(1);
+    rig.Choose("/dev/hidraw-second");
+    ASSERT_EQ(rig.C().usbStatus->text(), "Detected");
+
+    rig.second.Unplug();
+    rig.Ticks(2);
+    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+    EXPECT_TRUE(rig.C().status->text().startsWith("The chosen clone adaptor (/dev/hidraw-second, serial B2"))
+        << rig.C().status->text().toStdString();
+    EXPECT_TRUE(rig.C().usbStatus->toolTip().contains("is not connected"));
+    rig.W().OnHandShake();
+    rig.WaitForRun();
+    EXPECT_EQ(rig.radio.SentenceCount(), 0) << "the only adaptor left is not the chosen one";
+
+    rig.second.Plug();
+    rig.Ticks(1);
+    EXPECT_EQ(rig.C().usbStatus->text(), "Detected");
+
+    // Choosing again offers the one in use first, and Cancel changes nothing.
+    rig.W().Dialogs().run = [](QDialog& dialog) {
+        auto& chooser = dynamic_cast<AdaptorDialog&>(dialog);
+        EXPECT_TRUE(chooser.list()->currentItem()->text().startsWith("/dev/hidraw-second"));
+        EXPECT_TRUE(chooser.okButton()->isEnabled());
+        return static_cast<int>(QDialog::Rejected);
+    };
+    rig.W().OnChooseAdaptor();
+    EXPECT_EQ(rig.adaptor.OpenInterface().path, "/dev/hidraw-second");
+}
+
+}  // namespace
+}  // namespace qx::test
