@@ -63,13 +63,17 @@ void MainWindow::ShowAdaptorState(bool present)
         return;
     }
     ui_.usbStatus->setText("--------");
-    if (chosen && found.pick.outcome != AdaptorPick::Found) {
+    const bool named = chosen || selection.kind == AdaptorSelection::Kind::Serial ||
+                       selection.kind == AdaptorSelection::Kind::Path;
+    if (named && found.pick.outcome != AdaptorPick::Found) {
         HidInterfaceInfo gone;
         gone.path = selection.path;
         gone.serial = selection.serial;
         gone.location = selection.location;
-        const QString text = "The chosen clone adaptor (" + Described(gone) +
-                             ") is not connected: plug it in again, or choose another with Clone / Adaptor...";
+        const QString which = chosen ? "The chosen clone adaptor (" + Described(gone) + ")"
+                                     : "The clone adaptor named by --radio " +
+                                           QString::fromStdString(SelectionText(selection));
+        const QString text = which + " is not connected: plug it in again, or choose another with Clone / Adaptor...";
         ui_.usbStatus->setToolTip(text);
         if (!IsCloneRunning()) SetStatus(text);
         return;
