@@ -101,12 +101,16 @@ QLayout* ChannelSetupDialog::BuildFrequencyRow(const QFont& fixed)
     tx_->setObjectName("txFreq");
     rx_->setObjectName("rxFreq");
     tx_->installEventFilter(this);
-    freq->addWidget(new QLabel("Tx Freq"), 0, 0);
-    freq->addWidget(tx_, 0, 1);
-    freq->addWidget(new QLabel("MHz"), 0, 2);
-    freq->addWidget(new QLabel("Rx Freq"), 1, 0);
-    freq->addWidget(rx_, 1, 1);
-    freq->addWidget(new QLabel("MHz"), 1, 2);
+    // Each field is announced by its label and unit.
+    const std::pair<const char*, QLineEdit*> rows[] = {{"Tx Freq", tx_}, {"Rx Freq", rx_}};
+    for (int row = 0; row < 2; ++row) {
+        auto* label = new QLabel(rows[row].first);
+        label->setBuddy(rows[row].second);
+        rows[row].second->setAccessibleName(QString("%1 (MHz)").arg(rows[row].first));
+        freq->addWidget(label, row, 0);
+        freq->addWidget(rows[row].second, row, 1);
+        freq->addWidget(new QLabel("MHz"), row, 2);
+    }
 
     auto* modeBox = new QGroupBox("Mode");
     auto* modeLayout = new QVBoxLayout(modeBox);

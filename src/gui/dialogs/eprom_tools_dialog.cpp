@@ -20,10 +20,11 @@ EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig
     setWindowTitle(QStringLiteral("Eprom Tools Dialog"));
 
     menuBar_ = new QMenuBar(this);
-    QMenu* clone = menuBar_->addMenu(QStringLiteral("Clone"));
-    write_ = clone->addAction(QStringLiteral("Write"));
-    read_ = clone->addAction(QStringLiteral("Read"));
-    verify_ = clone->addAction(QStringLiteral("Verify"));
+    // Underlined letters for the keyboard; the texts stay the classic ones.
+    QMenu* clone = menuBar_->addMenu(QStringLiteral("&Clone"));
+    write_ = clone->addAction(QStringLiteral("&Write"));
+    read_ = clone->addAction(QStringLiteral("&Read"));
+    verify_ = clone->addAction(QStringLiteral("&Verify"));
     connect(write_, &QAction::triggered, this, &EpromToolsDialog::DoWrite);
     connect(read_, &QAction::triggered, this, &EpromToolsDialog::DoRead);
     connect(verify_, &QAction::triggered, this, &EpromToolsDialog::DoVerify);

@@ -46,13 +46,17 @@ ModelWizardDialog::ModelWizardDialog(WindowServices& services, RadioSettings* sc
     auto* setBox = new QGroupBox("European Private Channels");
     auto* setLayout = new QVBoxLayout(setBox);
     auto* setRow = new QHBoxLayout;
-    setRow->addWidget(new QLabel("Private Channel"));
+    auto* setLabel = new QLabel("Private Channel");
+    setRow->addWidget(setLabel);
     sets_ = new QComboBox;
+    setLabel->setBuddy(sets_);
+    sets_->setAccessibleName("Private Channel");
     for (int i = 0; i < kPrivateSetCount; ++i) sets_->addItem(QString::fromLatin1(PrivateSetName(i)));
     setRow->addWidget(sets_);
     setRow->addStretch(1);
     setLayout->addLayout(setRow);
     preview_ = new QListWidget;
+    preview_->setAccessibleName("Private channels of the set");
     preview_->setFont(fixed);
     preview_->setSelectionMode(QAbstractItemView::SingleSelection);
     {

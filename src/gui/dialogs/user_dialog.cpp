@@ -75,6 +75,7 @@ UserDialog::UserDialog(QWidget* parent, ModelConfig& config, int32_t& adjustMode
     uiReadOnly_->setChecked(config_.uiReadOnly != 0);
 
     history_ = new QListWidget(this);
+    history_->setAccessibleName(QStringLiteral("Version history"));
     history_->addItems(VersionHistoryLines());
     history_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Wide enough for the longest note, tall enough for a couple of versions at a glance.

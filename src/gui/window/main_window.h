@@ -30,6 +30,7 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTimer;
 
 namespace qx {
@@ -173,6 +174,9 @@ public:
     const MainWindowControls& Controls() const { return ui_; }
     WindowDialogs& Dialogs() { return dialogs_; }
     QTimer* Timer() const { return timer_; }
+    // Fits the window to a screen's available area: its own size where that fits, otherwise as
+    // much as fits with the controls in a scroll area.
+    void FitTo(const QSize& available);
     bool IsCloneRunning() const { return cloneKind_ != CloneKind::None; }
     CloneKind RunningKind() const { return cloneKind_; }
     // A Write past its backup (or identity read): blocks may be reaching the radio.
@@ -199,6 +203,8 @@ private:
     MainWindowControls ui_;
     WindowDialogs dialogs_;
     QTimer* timer_ = nullptr;
+    QWidget* content_ = nullptr;     // the controls' page
+    QScrollArea* scroll_ = nullptr;  // around the page on a screen too small for it
 
     bool closing_ = false;
     bool askingToClose_ = false;  // the close steps' save question is open

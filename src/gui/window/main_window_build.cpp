@@ -167,9 +167,18 @@ void MainWindow::BuildMenus()
 
 void MainWindow::BuildControls()
 {
-    auto* root = new QVBoxLayout(this);
-    root->setMenuBar(ui_.menuBar);
+    // The controls live on a page of their own, so that a screen too small for the window can
+    // show them in a scroll area (FitTo); the window's own layout holds the menus and the page.
+    auto* outer = new QVBoxLayout(this);
+    outer->setMenuBar(ui_.menuBar);
+    const QMargins windowMargins = outer->contentsMargins();
+    outer->setContentsMargins(0, 0, 0, 0);
+    content_ = new QWidget;
+    content_->setObjectName("content");
+    auto* root = new QVBoxLayout(content_);
+    root->setContentsMargins(windowMargins);
     root->setSpacing(8);
+    outer->addWidget(content_);
 
     root->addWidget(BuildIdentityBox());
     // How much room the box's caption takes, so that an empty caption can keep it.
