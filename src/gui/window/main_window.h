@@ -253,6 +253,8 @@ private:
     void OnIdentityBoxClicked();
     // The checks every private channel command starts with; false when it must not go on.
     bool MayEditPrivateChannels();
+    // After Add or Edit: a warning when the channel at list `position` shares its name.
+    void WarnSharedNames(int position);
     void OpenPrivateChannel(bool fromEditButton);
     void OnBackupToggled(bool on);
     // Where the backups before writes go: the app context's folder, or the default one.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "channels/channel_csv.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/document/channel_list.h"
 #include "gui/window/main_window.h"
@@ -23,6 +24,28 @@ void Refuse(WindowServices& services, QWidget* parent, const char* text)
 }
 
 }  // namespace
+
+void MainWindow::WarnSharedNames(int position)
+{
+    const RadioSettings& record = doc_.Record();
+    const int count = PrivateListLength(record);
+    if (position < 0 || position >= count) return;
+    // Only the pairs the new or edited channel is part of: older ones were there before.
+    const std::pair<int, std::string> mine{position + 1, ChannelName(record.channels[kPrivateBlock + position])};
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        if (i == position) continue;
+        std::vector<std::pair<int, std::string>> pair = {{i + 1, ChannelName(record.channels[kPrivateBlock + i])},
+                                                         mine};
+        if (pair[1].first < pair[0].first) std::swap(pair[0], pair[1]);
+        for (const std::string& shared : SharedChannelNames(pair, "Lines"))
+            lines << QString::fromStdString(shared) + ".";
+    }
+    if (lines.isEmpty()) return;
+    services_.MessageBoxWithInfo(this, lines.join('\n'),
+                                 "The radio takes channels of the same name, but you may have meant two.",
+                                 "Channel Setup", MsgButtons::Ok, MsgIcon::Warning);
+}
 
 void MainWindow::FillBandList()
 {
@@ -143,6 +166,7 @@ void MainWindow::OpenPrivateChannel(bool fromEditButton)
         doc_.Change("Edit private channel", *edited);
         MarkModified();
         FillChannelList();
+        WarnSharedNames(selected);
     }
 }
 
@@ -178,6 +202,7 @@ void MainWindow::OnAdd()
     doc_.Change("Add private channel", *edited);
     MarkModified();
     FillChannelList();
+    WarnSharedNames(n == 0 ? 0 : s == n - 1 ? n : s + 1);
 }
 
 void MainWindow::OnRemove()

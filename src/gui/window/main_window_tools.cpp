@@ -114,6 +114,13 @@ void MainWindow::OnImportChannels()
     }
     FillChannelList();
     SetStatus(QString("Imported %1 private channels.").arg(PrivateListLength(doc_.Record())));
+    if (!outcome.warnings.empty()) {
+        QStringList shared;
+        for (const std::string& warning : outcome.warnings) shared << QString::fromStdString(warning) + ".";
+        services_.MessageBoxWithInfo(this, shared.join('\n'),
+                                     "The radio takes channels of the same name, but you may have meant two.",
+                                     "Import Channels", MsgButtons::Ok, MsgIcon::Warning);
+    }
 }
 
 }  // namespace qx
