@@ -24,6 +24,7 @@
 #include "clone/hid_adaptor.h"
 #include "gui/base/accessible_names.h"
 #include "gui/base/app_version.h"
+#include "gui/base/core_texts.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/service_dialogs.h"
 #include "model/identity.h"
@@ -240,8 +241,8 @@ void MainWindow::UpdateTitle()
     ui_.save->setEnabled(!doc_.IsUntitled());
     QString options;
     const ModelConfig& config = doc_.Config();
-    if (config.logoFlag == 1) options += "Logo;";
-    if (config.romMapFlag == 1) options += "Save RomMap;";
+    if (config.logoFlag == 1) options += tr("Logo;");
+    if (config.romMapFlag == 1) options += tr("Save RomMap;");
     ui_.optionLine->setText(options);
 }
 
@@ -339,15 +340,15 @@ void MainWindow::OnTimerTick()
 {
     if (statusCountdown_ > 0) {
         --statusCountdown_;
-        if (statusCountdown_ == 0) SetStatusText("Ready.");
+        if (statusCountdown_ == 0) SetStatusText(tr("Ready."));
     }
     CHidAdaptor& adaptor = app_.clone.adaptor;
     if (!adaptor.IsPresent()) adaptor.Discover();
     const bool present = adaptor.IsPresent();
     // A virtual radio says so: nothing done here reaches a real handset.
-    ui_.usbStatus->setText(!present ? "--------" : app_.virtualRadio ? "Virtual" : "Detected");
+    ui_.usbStatus->setText(!present ? QString("--------") : app_.virtualRadio ? tr("Virtual") : tr("Detected"));
     // An adaptor this user may not open looks absent; say why, for as long as it lasts.
-    if (!present && !IsCloneRunning() && adaptor.PermissionDenied()) SetStatus(kPermissionDeniedHint);
+    if (!present && !IsCloneRunning() && adaptor.PermissionDenied()) SetStatus(CoreText(kPermissionDeniedHint));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -371,7 +372,7 @@ void MainWindow::OnFeatureSetup()
     // The dialog edits a copy: its OK makes one undoable step.
     auto edited = std::make_unique<RadioSettings>(doc_.Record());
     if (dialogs_.featureSetup(this, app_, doc_.Config(), *edited) != QDialog::Accepted) return;
-    doc_.Change("Feature Setup", *edited);
+    doc_.Change(tr("Feature Setup"), *edited);
     MarkModified();
 }
 

@@ -217,6 +217,7 @@ private:
     void BuildWindow();
     void BuildMenus();
     void BuildFileMenu(QMenuBar* bar);
+    void BuildLanguageMenu(QMenu* help);
     void BuildControls();
     QGroupBox* BuildIdentityBox();
     QGroupBox* BuildChannelListBox();
@@ -263,7 +264,7 @@ private:
     void OnEpromTools();
     // Opens a report in the desktop's viewer; without one, the status line (after `outcome`)
     // and a box captioned `caption` name the report's full path.
-    void ShowReport(const QString& path, const QString& outcome, const char* caption);
+    void ShowReport(const QString& path, const QString& outcome, const QString& caption);
     FileDialogRequest CsvFileRequest() const;
 
     // Clone runs (clone_workers.cpp).
@@ -278,7 +279,7 @@ private:
     void FinishRead(const CloneRun& run, CloneResult result);
     void FinishVerify(const CloneRun& run, CloneResult result);
     void FinishWrite(const CloneRun& run, CloneResult result);
-    void ShowCloneFailure(CloneResult result, const char* caption, const QString& informative = {});
+    void ShowCloneFailure(CloneResult result, const QString& caption, const QString& informative = {});
 };
 
 }  // namespace qx
