@@ -35,7 +35,9 @@ namespace {
     QT_TRANSLATE_NOOP("qx::Core", "User Cancel."),
     QT_TRANSLATE_NOOP("qx::Core", "Function Parameter Error"),
     QT_TRANSLATE_NOOP("qx::Core", "Unknown Error"),
-    QT_TRANSLATE_NOOP("qx::Core", "The clone adaptor is connected but this user may not open it. Install the udev rule 70-qx720-clone.rules, then unplug and replug the adaptor."),
+    QT_TRANSLATE_NOOP("qx::Core",
+                      "The clone adaptor is connected but this user may not open it. Install the udev rule "
+                      "70-qx720-clone.rules, then unplug and replug the adaptor."),
 };
 
 }  // namespace

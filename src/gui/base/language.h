@@ -15,8 +15,12 @@ struct LanguageChoice {
     const char* name;  // in the language itself, UTF-8
 };
 
-inline constexpr LanguageChoice kLanguages[] = {
-    {"en", "English"}, {"de", "Deutsch"}, {"nl", "Nederlands"}, {"fr", "Fran\xC3\xA7" "ais"}};
+inline constexpr LanguageChoice kLanguages[] = {{"en", "English"},
+                                                {"de", "Deutsch"},
+                                                {"nl", "Nederlands"},
+                                                {"fr",
+                                                 "Fran\xC3\xA7"
+                                                 "ais"}};
 
 // The settings key of Help / Language.
 inline constexpr const char* kLanguageSetting = "language";
