@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <map>
@@ -149,6 +150,16 @@ QStringList Crowded(QWidget* top)
     }
     top->hide();
     return crowded;
+}
+
+TEST(Languages, ACutOffTextIsFound)
+{
+    QDialog dialog;
+    auto* button = new QPushButton("Ins Funkgerät schreiben", &dialog);
+    button->setFixedWidth(40);
+    auto* label = new QLabel("Geben Sie die letzten 9 Ziffern ein.", &dialog);
+    label->setGeometry(0, 40, 30, 20);
+    EXPECT_EQ(Crowded(&dialog).size(), 2);
 }
 
 TEST(Languages, TheWindowShowsItsMenusTranslatedWithDistinctAccessKeys)
