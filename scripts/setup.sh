@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libhidapi-dev
   libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev

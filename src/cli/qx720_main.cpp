@@ -33,7 +33,9 @@ int Run(int argc, char** argv)
     CLI::App app{
         "qx720 - program the QX720 marine VHF handset through its USB clone adaptor.\n"
         "Exit status: 0 success, 1 the operation failed or the radio differs, 2 usage error or\n"
-        "invalid input file, 130 cancelled with Ctrl-C.",
+        "invalid input file, 130 cancelled with Ctrl-C.\n"
+        "Its messages are in English whatever the desktop's language, so that scripts can read them;\n"
+        "the desktop program QX720Clone speaks German, Dutch and French too.",
         "qx720"};
     app.require_subcommand(1);
     app.fallthrough();

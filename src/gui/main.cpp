@@ -16,6 +16,7 @@
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
 #include "gui/base/app_context.h"
+#include "gui/base/language.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
@@ -103,6 +104,8 @@ int main(int argc, char* argv[])
     // usual place for settings.
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, "qx720", "QX720Clone");
     app.settings = &settings;
+    // The window and its dialogs in the chosen language (Help / Language), else the desktop's.
+    qx::UseLanguage(qx::ChosenLanguage(&settings));
 
     qx::MainWindow window(app);
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too

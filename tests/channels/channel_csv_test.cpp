@@ -154,6 +154,18 @@ TEST(ImportChannelsCsv, TakesLinesEndedByCrAlone)
     EXPECT_EQ(std::memcmp(&r.channels[300], &source.channels[300], 3 * sizeof(ChannelEntry)), 0);
 }
 
+TEST(ImportChannelsCsv, TwoChannelsOfOneNameAreTakenWithAWarningNamingBothLines)
+{
+    RadioSettings record = Europe();
+    std::vector<std::string> problems, warnings;
+    const std::string csv = "Name,Usage,TX MHz\r\nM1,distress,157.0\r\n\r\nL2,distress,157.1\r\nM1,distress,157.2\r\n";
+    ASSERT_TRUE(ImportChannelsCsv(csv, record, problems, false, &warnings)) << (problems.empty() ? "" : problems[0]);
+    EXPECT_EQ(PrivateListLength(record), 3);  // the radio takes them: so does the import
+    EXPECT_EQ(warnings, std::vector<std::string>({"lines 2 and 5 both have the name \"M1\""}));
+    ASSERT_TRUE(ImportChannelsCsv(ExportChannelsCsv(test::EuropeWithChannels(3)), record, problems, false, &warnings));
+    EXPECT_TRUE(warnings.empty());
+}
+
 TEST(ImportChannelsCsv, RefusesColumnsItDoesNotKnow)
 {
     // A misspelt flag column would leave every channel able to transmit.

@@ -248,6 +248,12 @@ TEST_F(Channels, AFileWithoutRowsNeverEmptiesTheRecordUnlessAskedTo)
     EXPECT_EQ(cr.out, "Imported 2 private channels into mac.dat\n");
     EXPECT_EQ(Bytes("mac.dat"), eu);
 
+    // Two channels of one name: taken, as the radio takes them, with a warning naming both lines.
+    put("twice.csv", "Name,Usage,TX MHz\r\nM1,distress,157.0\r\nM1,distress,157.1\r\n");
+    ToolRun twice = Qx("channels import eu.dat twice.csv -o twice.dat");
+    EXPECT_EQ(twice.status, 0) << twice.err;
+    EXPECT_EQ(twice.err, "Warning: lines 2 and 3 both have the name \"M1\".\n");
+
     put("header.csv", "Name,Usage,TX MHz\r\n");
     ToolRun refused = Qx("channels import eu.dat header.csv");
     EXPECT_EQ(refused.status, 2);

@@ -201,7 +201,10 @@ TEST_F(FileCommands, BadArgumentsAndFilesExitWithStatus2)
     EXPECT_EQ(Qx("--radio virtual:r.bin,unplug-after=x handshake").status, 2);
     EXPECT_EQ(Qx("--radio virtual:r.bin,corrupt=0 handshake").status, 2);
     EXPECT_EQ(Qx("--radio virtual:r.bin,loud handshake").status, 2);
-    EXPECT_EQ(Qx("--help").status, 0);
+    const ToolRun help = Qx("--help");
+    EXPECT_EQ(help.status, 0);
+    // Scripts read the command line's output: it says that it stays English.
+    EXPECT_NE(help.out.find("in English whatever the desktop's language"), std::string::npos) << help.out;
 
     ToolRun missing = Qx("show missing.dat");
     EXPECT_EQ(missing.status, 2);

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMenu>
 
 #include "../support/records.h"
 #include "backups/backup_store.h"
@@ -140,26 +139,6 @@ TEST(ReadIsUntitled, SaveCannotPutTheRadioIntoTheOpenedFile)
     EXPECT_EQ(rig.C().mmsi->text(), "");  // nothing left from the radio before
     rig.W().OnSaveAs();
     EXPECT_EQ(rig.services.saveRequests.back().name, "radio.dat");
-}
-
-TEST(Accessibility, TheMainWindowsFocusableControlsHaveNames)
-{
-    WindowRig rig;
-    rig.Open();
-    rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(1), "named.dat")};
-    rig.W().OnOpen();  // a titled document: the identity box has no caption to lend
-    for (QWidget* widget : rig.W().findChildren<QWidget*>()) {
-        if (widget->focusPolicy() == Qt::NoFocus || widget->parentWidget() == nullptr ||
-            qobject_cast<QMenu*>(widget->window()) != nullptr)
-            continue;
-        if (widget->inherits("QAbstractScrollArea") && widget->parentWidget()->inherits("QComboBox")) continue;
-        const QString name = widget->accessibleName();
-        const QString text = widget->property("text").toString();
-        EXPECT_FALSE(name.isEmpty() && text.isEmpty())
-            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
-    }
-    EXPECT_EQ(rig.C().mmsi->accessibleName(), "MMSI");
-    EXPECT_EQ(rig.C().band->accessibleName(), "Band");
 }
 
 TEST(IdentityHints, TheRadiosRefusalComesFirstInRed)

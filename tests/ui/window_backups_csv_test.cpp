@@ -14,6 +14,7 @@
 #include "backups/backup_store.h"
 #include "channels/channel_csv.h"
 #include "clone/eeprom_transfer.h"
+#include "gui/dialogs/channel_setup_dialog.h"
 #include "window_rig.h"
 
 namespace qx {
@@ -234,6 +235,38 @@ TEST(WindowChannelsCsv, ExportThenImportIsOneUndoableStep)
     EXPECT_EQ(test::Shown(rig.C().undo), "Undo Import Channels (CSV)");
     rig.W().OnUndo();
     EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+}
+
+TEST(WindowChannelsCsv, ChannelsOfOneNameAreTakenWithAWarning)
+{
+    WindowRig rig;
+    rig.Open();
+    OpenRecord(rig, EuropeWith(0));
+    const QString csv = rig.File("twice.csv");
+    std::ofstream(csv.toStdString(), std::ios::binary)
+        << "Name,Usage,TX MHz\r\nM1,distress,157.0\r\nM1,distress,157.1\r\n";
+    rig.services.openAnswers = {csv};
+    rig.W().OnImportChannels();
+    EXPECT_EQ(PrivateListLength(rig.W().Document()), 2);
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text, "lines 2 and 3 both have the name \"M1\".");
+    EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Warning);
+
+    // Add in the window: the new channel's twin is named.
+    rig.SelectBand("Private");
+    rig.SelectLine(1);
+    rig.W().Dialogs().run = [](QDialog& d) {
+        auto& dialog = dynamic_cast<ChannelSetupDialog&>(d);
+        dialog.NameFirst()->setCurrentText("M");
+        dialog.NameSecond()->setCurrentText("1");
+        dialog.accept();
+        return dialog.result();
+    };
+    rig.W().OnAdd();
+    ASSERT_EQ(PrivateListLength(rig.W().Document()), 3);
+    ASSERT_EQ(rig.services.boxes.size(), 2u);
+    EXPECT_EQ(rig.services.boxes[1].text,
+              "Lines 1 and 3 both have the name \"M1\".\nLines 2 and 3 both have the name \"M1\".");
 }
 
 TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)

@@ -12,7 +12,7 @@ namespace qx {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Dialog") + QLatin1Char(' ') + QLatin1String(kVersionText));
+    setWindowTitle(tr("About Dialog") + QLatin1Char(' ') + QLatin1String(kVersionText));
 
     auto* row = new QHBoxLayout;
     const QIcon icon = QApplication::windowIcon();
@@ -30,7 +30,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     product->setFont(font);
     row->addWidget(product, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     row->addSpacing(24);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "gui/base/core_texts.h"
 #include "gui/dialogs/eeprom_job.h"
 
 namespace qx {
@@ -28,17 +29,17 @@ BackupsDialog::BackupsDialog(QWidget* parent, AppContext& app, const ModelConfig
       folder_(folder.toStdString()),
       backups_(ListBackups(folder_))
 {
-    setWindowTitle(QStringLiteral("Backups"));
+    setWindowTitle(tr("Backups"));
 
-    auto* where = new QLabel(QStringLiteral("Folder: %1").arg(QDir::toNativeSeparators(folder)), this);
+    auto* where = new QLabel(tr("Folder: %1").arg(QDir::toNativeSeparators(folder)), this);
     where->setObjectName(QStringLiteral("backupFolder"));
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    empty_ = new QLabel(QStringLiteral("No backups yet. One is made before every write to the radio."), this);
+    empty_ = new QLabel(tr("No backups yet. One is made before every write to the radio."), this);
     empty_->setObjectName(QStringLiteral("noBackups"));
     BuildList();
 
-    auto* statusLabel = new QLabel(QStringLiteral("Status:"), this);
-    status_ = new QLabel(QStringLiteral("Ready."), this);
+    auto* statusLabel = new QLabel(tr("Status:"), this);
+    status_ = new QLabel(tr("Ready."), this);
     status_->setObjectName(QStringLiteral("statusText"));
     auto* statusRow = new QHBoxLayout;
     statusRow->addWidget(statusLabel);
@@ -78,8 +79,7 @@ void BackupsDialog::BuildList()
 {
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("backupList"));
-    list_->setHeaderLabels(
-        {QStringLiteral("Time"), QStringLiteral("MMSI"), QStringLiteral("Size"), QStringLiteral("File")});
+    list_->setHeaderLabels({tr("Time"), tr("MMSI"), tr("Size"), tr("File")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -109,9 +109,9 @@ void BackupsDialog::BuildList()
 QWidget* BackupsDialog::BuildButtons()
 {
     auto* buttons = new QDialogButtonBox(this);
-    open_ = buttons->addButton(QStringLiteral("Open"), QDialogButtonBox::AcceptRole);
-    restore_ = buttons->addButton(QStringLiteral("Restore to Radio"), QDialogButtonBox::ActionRole);
-    close_ = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    open_ = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
+    restore_ = buttons->addButton(tr("Restore to Radio"), QDialogButtonBox::ActionRole);
+    close_ = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     open_->setObjectName(QStringLiteral("openBackup"));
     restore_->setObjectName(QStringLiteral("restoreBackup"));
     close_->setObjectName(QStringLiteral("closeBackups"));
@@ -142,7 +142,7 @@ void BackupsDialog::UpdateButtons()
 void BackupsDialog::SetBusy(bool busy)
 {
     busy_ = busy;
-    close_->setText(busy ? QStringLiteral("Stop") : QStringLiteral("Close"));
+    close_->setText(busy ? tr("Stop") : tr("Close"));
     UpdateButtons();
     MarkRadioBusy(app_, busy);
 }
@@ -157,27 +157,23 @@ void BackupsDialog::DoOpen()
 
 void BackupsDialog::ShowRestoreError(const QString& text, bool sent)
 {
-    status_->setText(QStringLiteral("Restore failed."));
+    status_->setText(tr("Restore failed."));
     if (ending_) return;
     // A transfer that started may have replaced part of the radio's memory.
-    const QString informative = sent ? QStringLiteral(
-                                           "The radio may now hold part of the backup. Restore it again to finish.")
-                                     : QStringLiteral("Nothing was written to the radio.");
-    app_.services.MessageBoxWithInfo(this, text, informative, QStringLiteral("Restore Error"), MsgButtons::Ok,
-                                     MsgIcon::Warning);
+    const QString informative = sent ? tr("The radio may now hold part of the backup. Restore it again to finish.")
+                                     : tr("Nothing was written to the radio.");
+    app_.services.MessageBoxWithInfo(this, text, informative, tr("Restore Error"), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void BackupsDialog::DoRestore()
 {
     const BackupEntry* chosen = Chosen();
     if (busy_ || chosen == nullptr) return;
-    const QString question = QStringLiteral(
-                                 "Write the backup of %1 (MMSI %2) back to the radio? The radio's whole "
-                                 "memory is replaced by it.")
+    const QString question = tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's whole "
+                                "memory is replaced by it.")
                                  .arg(QString::fromStdString(BackupTimeText(chosen->time)),
-                                      chosen->mmsi.empty() ? QStringLiteral("none")
-                                                           : QString::fromStdString(chosen->mmsi));
-    if (!app_.services.ConfirmRisk(this, question, QStringLiteral("Restore to Radio"))) return;
+                                      chosen->mmsi.empty() ? tr("none") : QString::fromStdString(chosen->mmsi));
+    if (!app_.services.ConfirmRisk(this, question, tr("Restore to Radio"))) return;
 
     // The file is read now, whole, so that nothing is sent from a backup that is not one.
     std::vector<uint8_t> dump;
@@ -188,7 +184,7 @@ void BackupsDialog::DoRestore()
     }
 
     // What the radio holds now is kept first, as before every write.
-    status_->setText(QStringLiteral("Backing up the radio..."));
+    status_->setText(tr("Backing up the radio..."));
     SetBusy(true);
     auto made = std::make_shared<BackupResult>();
     const LocalTime now = app_.clone.clock();
@@ -208,7 +204,7 @@ void BackupsDialog::DoRestore()
     };
     if (!StartEepromJob(app_, this, progress_, options_, QString(), std::move(operation), std::move(done))) {
         SetBusy(false);
-        status_->setText(QStringLiteral("Ready."));
+        status_->setText(tr("Ready."));
     }
 }
 
@@ -217,28 +213,26 @@ void BackupsDialog::RestoreAfterBackup(std::vector<uint8_t> dump, const BackupRe
     progress_->setValue(0);
     const std::vector<IdentityReplacement> replaced = ReplacedIdentities(made.radio, ImageIdentities(dump));
     if (ending_ ||
-        (!replaced.empty() && !app_.services.ConfirmRisk(this, QString::fromStdString(ReplacementQuestion(replaced)),
-                                                         QStringLiteral("Restore to Radio")))) {
+        (!replaced.empty() && !app_.services.ConfirmRisk(this, IdentityQuestion(replaced), tr("Restore to Radio")))) {
         SetBusy(false);
-        status_->setText(QStringLiteral("Restore cancelled: identity kept."));
+        status_->setText(tr("Restore cancelled: identity kept."));
         emit idle();
         return;
     }
-    status_->setText(QStringLiteral("Waiting for the radio..."));
+    status_->setText(tr("Waiting for the radio..."));
     auto operation = [dump = std::move(dump)](const EepromTransfer& run) { return WriteEeprom(run, dump); };
     auto done = [this](CloneResult code) {
         SetBusy(false);
         if (code == kResultOk)
-            status_->setText(QStringLiteral("Restore OK."));
+            status_->setText(tr("Restore OK."));
         else
-            ShowRestoreError(QString::fromStdString(DescribeResult(code)), true);
+            ShowRestoreError(ResultText(code), true);
         progress_->setValue(0);
         emit idle();
     };
-    if (!StartEepromJob(app_, this, progress_, options_, QStringLiteral("Restoring..."), std::move(operation),
-                        std::move(done))) {
+    if (!StartEepromJob(app_, this, progress_, options_, tr("Restoring..."), std::move(operation), std::move(done))) {
         SetBusy(false);
-        status_->setText(QStringLiteral("Ready."));
+        status_->setText(tr("Ready."));
         emit idle();
     }
 }
@@ -250,7 +244,7 @@ void BackupsDialog::OnCloseClicked()
         return;
     }
     // The outcome comes back as any other: the radio holds part of the backup by then.
-    status_->setText(QStringLiteral("Stopping..."));
+    status_->setText(tr("Stopping..."));
     app_.radioJobs.Stop();
 }
 

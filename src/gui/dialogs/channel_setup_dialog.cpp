@@ -47,7 +47,7 @@ ChannelSetupDialog::ChannelSetupDialog(WindowServices& services, RadioSettings& 
                                        bool newEntry, QWidget* parent)
     : QDialog(parent), services_(services)
 {
-    setWindowTitle("Channel Setup Dialog");
+    setWindowTitle(tr("Channel Setup Dialog"));
     setObjectName("ChannelSetupDialog");
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
@@ -65,7 +65,7 @@ QLayout* ChannelSetupDialog::BuildNameRow(const QFont& fixed)
 {
     auto* top = new QHBoxLayout;
 
-    auto* nameBox = new QGroupBox("Name");
+    auto* nameBox = new QGroupBox(tr("Name"));
     auto* nameLayout = new QHBoxLayout(nameBox);
     nameFirst_ = new QComboBox;
     nameSecond_ = new QComboBox;
@@ -75,7 +75,7 @@ QLayout* ChannelSetupDialog::BuildNameRow(const QFont& fixed)
     nameLayout->addWidget(nameSecond_);
     top->addWidget(nameBox);
 
-    auto* usageBox = new QGroupBox("Usage");
+    auto* usageBox = new QGroupBox(tr("Usage"));
     auto* usageLayout = new QHBoxLayout(usageBox);
     usage_ = new QComboBox;
     usage_->setFont(fixed);
@@ -101,17 +101,21 @@ QLayout* ChannelSetupDialog::BuildFrequencyRow(const QFont& fixed)
     tx_->setObjectName("txFreq");
     rx_->setObjectName("rxFreq");
     tx_->installEventFilter(this);
-    freq->addWidget(new QLabel("Tx Freq"), 0, 0);
-    freq->addWidget(tx_, 0, 1);
-    freq->addWidget(new QLabel("MHz"), 0, 2);
-    freq->addWidget(new QLabel("Rx Freq"), 1, 0);
-    freq->addWidget(rx_, 1, 1);
-    freq->addWidget(new QLabel("MHz"), 1, 2);
+    // Each field is announced by its label and unit.
+    const std::pair<const char*, QLineEdit*> rows[] = {{QT_TR_NOOP("Tx Freq"), tx_}, {QT_TR_NOOP("Rx Freq"), rx_}};
+    for (int row = 0; row < 2; ++row) {
+        auto* label = new QLabel(tr(rows[row].first));
+        label->setBuddy(rows[row].second);
+        rows[row].second->setAccessibleName(tr("%1 (MHz)").arg(tr(rows[row].first)));
+        freq->addWidget(label, row, 0);
+        freq->addWidget(rows[row].second, row, 1);
+        freq->addWidget(new QLabel(tr("MHz")), row, 2);
+    }
 
-    auto* modeBox = new QGroupBox("Mode");
+    auto* modeBox = new QGroupBox(tr("Mode"));
     auto* modeLayout = new QVBoxLayout(modeBox);
-    duplex_ = new QRadioButton("Duplex");
-    simplex_ = new QRadioButton("Simplex");
+    duplex_ = new QRadioButton(tr("Duplex"));
+    simplex_ = new QRadioButton(tr("Simplex"));
     modeLayout->addWidget(duplex_);
     modeLayout->addWidget(simplex_);
     connect(duplex_, &QRadioButton::clicked, this, &ChannelSetupDialog::OnDuplexClicked);
@@ -125,8 +129,8 @@ QLayout* ChannelSetupDialog::BuildFrequencyRow(const QFont& fixed)
 QDialogButtonBox* ChannelSetupDialog::BuildButtons()
 {
     auto* buttons = new QDialogButtonBox;
-    ok_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    cancel_ = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    ok_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    cancel_ = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ChannelSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ChannelSetupDialog::reject);
@@ -182,9 +186,10 @@ bool ChannelSetupDialog::ValidateTx()
     const bool valid = IsPrivateTxMHz(TxValue());
     if (!valid) {
         char text[160];
-        std::snprintf(text, sizeof text, "Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=%3.4f - %3.4f",
-                      kPrivateTxLowMHz, kPrivateTxHighMHz);
-        services_.MessageBox(this, QString::fromLatin1(text), "Error", MsgButtons::Ok, MsgIcon::None);
+        std::snprintf(text, sizeof text, "%3.4f - %3.4f", kPrivateTxLowMHz, kPrivateTxHighMHz);
+        services_.MessageBox(this,
+                             tr("Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=%1").arg(QString::fromLatin1(text)),
+                             tr("Error"), MsgButtons::Ok, MsgIcon::None);
     }
     return valid;
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/base/core_texts.h"
 #include "gui/dialogs/dialog_frame.h"
 
 namespace qx {
@@ -13,12 +14,12 @@ namespace qx {
 ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document)
     : RadioJobDialog(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Config Dialog"));
+    setWindowTitle(tr("Config Dialog"));
 
-    auto* group = new QGroupBox(QStringLiteral("HandSet Test Mode"), this);
-    enable_ = new QPushButton(QStringLiteral("Enable"), group);
-    disable_ = new QPushButton(QStringLiteral("Disable"), group);
-    check_ = new QPushButton(QStringLiteral("Check"), group);
+    auto* group = new QGroupBox(tr("HandSet Test Mode"), this);
+    enable_ = new QPushButton(tr("Enable"), group);
+    disable_ = new QPushButton(tr("Disable"), group);
+    check_ = new QPushButton(tr("Check"), group);
     auto* groupLayout = new QHBoxLayout(group);
     groupLayout->addWidget(enable_);
     groupLayout->addWidget(disable_);
@@ -99,16 +100,15 @@ void ConfigDialog::TestModeHandShake(const QString& successText)
     if (busy_) return;
     RunHandShake([this, successText](CloneResult code) {
         if (code == kResultOk)
-            app_.services.MessageBox(this, successText, QStringLiteral("Write OK"), MsgButtons::Ok, MsgIcon::None);
+            app_.services.MessageBox(this, successText, tr("Write OK"), MsgButtons::Ok, MsgIcon::None);
         else
-            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Write Error"),
-                                     MsgButtons::Ok, MsgIcon::Warning);
+            app_.services.MessageBox(this, ResultText(code), tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 
-void ConfigDialog::DoEnable() { TestModeHandShake(QStringLiteral("Enable Handset Test Mode OK.")); }
+void ConfigDialog::DoEnable() { TestModeHandShake(tr("Enable Handset Test Mode OK.")); }
 
-void ConfigDialog::DoDisable() { TestModeHandShake(QStringLiteral("Disable Handset Test Mode OK.")); }
+void ConfigDialog::DoDisable() { TestModeHandShake(tr("Disable Handset Test Mode OK.")); }
 
 void ConfigDialog::DoCheck()
 {
@@ -118,8 +118,7 @@ void ConfigDialog::DoCheck()
     RunHandShake([this](CloneResult code) {
         app_.busyEvent.Reset();
         if (code != kResultOk)
-            app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Read Error"),
-                                     MsgButtons::Ok, MsgIcon::Warning);
+            app_.services.MessageBox(this, ResultText(code), tr("Read Error"), MsgButtons::Ok, MsgIcon::Warning);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "gui/dialogs/dialog_frame.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -10,8 +11,8 @@ namespace qx {
 OkCancelButtons FrameWithOkCancel(QDialog& dialog, QLayout* content)
 {
     OkCancelButtons b;
-    b.ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    b.cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    b.ok = new QPushButton(QCoreApplication::translate("qx::DialogFrame", "OK"), &dialog);
+    b.cancel = new QPushButton(QCoreApplication::translate("qx::DialogFrame", "Cancel"), &dialog);
     QObject::connect(b.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(b.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     auto* buttons = new QVBoxLayout;

@@ -12,26 +12,29 @@
 #include <memory>
 #include <string>
 
+#include "gui/base/core_texts.h"
+
 namespace qx {
 
 EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig& config)
     : RadioJobDialog(parent), app_(app), config_(config)
 {
-    setWindowTitle(QStringLiteral("Eprom Tools Dialog"));
+    setWindowTitle(tr("Eprom Tools Dialog"));
 
     menuBar_ = new QMenuBar(this);
-    QMenu* clone = menuBar_->addMenu(QStringLiteral("Clone"));
-    write_ = clone->addAction(QStringLiteral("Write"));
-    read_ = clone->addAction(QStringLiteral("Read"));
-    verify_ = clone->addAction(QStringLiteral("Verify"));
+    // Underlined letters for the keyboard; the texts stay the classic ones.
+    QMenu* clone = menuBar_->addMenu(tr("&Clone"));
+    write_ = clone->addAction(tr("&Write"));
+    read_ = clone->addAction(tr("&Read"));
+    verify_ = clone->addAction(tr("&Verify"));
     connect(write_, &QAction::triggered, this, &EpromToolsDialog::DoWrite);
     connect(read_, &QAction::triggered, this, &EpromToolsDialog::DoRead);
     connect(verify_, &QAction::triggered, this, &EpromToolsDialog::DoVerify);
 
-    auto* statusLabel = new QLabel(QStringLiteral("Status:"), this);
-    status_ = new QLabel(QStringLiteral("Ready."), this);
+    auto* statusLabel = new QLabel(tr("Status:"), this);
+    status_ = new QLabel(tr("Ready."), this);
     status_->setObjectName(QStringLiteral("statusText"));
-    status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance(QStringLiteral("Verify Error!")) * 2);
+    status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance(tr("Verify Error!")) * 2);
 
     progress_ = new QProgressBar(this);
     progress_->setRange(0, kEepromTransferBlocks);
@@ -43,7 +46,7 @@ EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig
         if (busy_) SetStatus(text);
     });
 
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     connect(cancel_, &QPushButton::clicked, this, &EpromToolsDialog::reject);
 
     auto* statusRow = new QHBoxLayout;
@@ -70,7 +73,7 @@ FileDialogRequest EpromToolsDialog::DumpFileRequest()
     FileDialogRequest request;
     request.directory = app_.services.CurrentDirectory();
     request.pattern = QStringLiteral("*.Bin");
-    request.filter = QStringLiteral("EEPROM files (*.Bin)");
+    request.filter = tr("EEPROM files (*.Bin)");
     request.defaultSuffix = QStringLiteral("Bin");
     return request;
 }
@@ -105,14 +108,13 @@ void EpromToolsDialog::EmptyProgress() { progress_->setValue(0); }
 
 void EpromToolsDialog::ShowOpenFileError(const QString& path)
 {
-    app_.services.MessageBox(this, QStringLiteral("Open File Error:\n%1").arg(QDir::toNativeSeparators(path)),
-                             QStringLiteral("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
+    app_.services.MessageBox(this, tr("Open File Error:\n%1").arg(QDir::toNativeSeparators(path)),
+                             tr("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void EpromToolsDialog::ShowFailure(const QString& caption, CloneResult code)
 {
-    app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), caption, MsgButtons::Ok,
-                             MsgIcon::Information);
+    app_.services.MessageBox(this, ResultText(code), caption, MsgButtons::Ok, MsgIcon::Information);
 }
 
 // The dump that "Write" and "Verify" work from. A file shorter than the EEPROM is refused: its
@@ -125,8 +127,7 @@ bool EpromToolsDialog::ChooseDumpFile(std::vector<uint8_t>& bytes)
     if (code == kResultOpenFileError) {
         ShowOpenFileError(path);
     } else if (code != kResultOk) {
-        app_.services.MessageBox(this, QString::fromStdString(DescribeResult(code)), QStringLiteral("Open File Error"),
-                                 MsgButtons::Ok, MsgIcon::Warning);
+        app_.services.MessageBox(this, ResultText(code), tr("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
     }
     return code == kResultOk;
 }
@@ -138,14 +139,13 @@ void EpromToolsDialog::DoWrite()
     if (!ChooseDumpFile(bytes)) return;
 
     Run(
-        QStringLiteral("Writing..."),
-        [bytes = std::move(bytes)](const EepromTransfer& run) { return WriteEeprom(run, bytes); },
+        tr("Writing..."), [bytes = std::move(bytes)](const EepromTransfer& run) { return WriteEeprom(run, bytes); },
         [this](CloneResult code) {
             if (code != kResultOk) {
-                SetStatus(QStringLiteral("Write Error!"));
-                ShowFailure(QStringLiteral("Write Error"), code);
+                SetStatus(tr("Write Error!"));
+                ShowFailure(tr("Write Error"), code);
             } else {
-                SetStatus(QStringLiteral("Write OK!"));
+                SetStatus(tr("Write OK!"));
             }
         });
 }
@@ -155,7 +155,7 @@ void EpromToolsDialog::DoRead()
     if (busy_) return;
     const QString path = app_.services.ChooseSaveFile(this, DumpFileRequest());
     if (path.isEmpty()) return;
-    SetStatus(QStringLiteral("Reading..."));
+    SetStatus(tr("Reading..."));
 
     // The file is written atomically and only after a complete read; a read never fails with
     // the file's own code, so that code means the file could not be written.
@@ -165,10 +165,10 @@ void EpromToolsDialog::DoRead()
         [this, path](CloneResult code) {
             if (code == kResultOpenFileError) ShowOpenFileError(path);
             if (code != kResultOk) {
-                SetStatus(QStringLiteral("Read Error!"));
-                ShowFailure(QStringLiteral("Read Error"), code);
+                SetStatus(tr("Read Error!"));
+                ShowFailure(tr("Read Error"), code);
             } else {
-                SetStatus(QStringLiteral("Read OK!"));
+                SetStatus(tr("Read OK!"));
             }
         });
 }
@@ -182,20 +182,20 @@ void EpromToolsDialog::DoVerify()
     // Written by the job, read by the outcome after the job has ended.
     auto differences = std::make_shared<int>(0);
     Run(
-        QStringLiteral("Verifing..."),
+        tr("Verifing..."),
         [bytes = std::move(bytes), differences](const EepromTransfer& run) {
             return VerifyEeprom(run, bytes, *differences);
         },
         [this, differences](CloneResult code) {
             if (code != kResultOk) {
-                SetStatus(QStringLiteral("Verify Error!"));
-                ShowFailure(QStringLiteral("Verify Error"), code);
+                SetStatus(tr("Verify Error!"));
+                ShowFailure(tr("Verify Error"), code);
             } else if (*differences != 0) {
-                app_.services.MessageBox(this, QStringLiteral("Difference = %1").arg(*differences),
-                                         QStringLiteral("Verify Error"), MsgButtons::Ok, MsgIcon::Information);
-                SetStatus(QStringLiteral("Verify Error!"));
+                app_.services.MessageBox(this, tr("Difference = %1").arg(*differences), tr("Verify Error"),
+                                         MsgButtons::Ok, MsgIcon::Information);
+                SetStatus(tr("Verify Error!"));
             } else {
-                SetStatus(QStringLiteral("Verify OK!"));
+                SetStatus(tr("Verify OK!"));
             }
         });
 }

@@ -48,18 +48,18 @@ QLineEdit* NameEdit(QWidget* parent, const char* field, std::size_t width)
 FeatureSetupDialog::FeatureSetupDialog(QWidget* parent, const ModelConfig& config, RadioSettings& document)
     : QDialog(parent), document_(document)
 {
-    setWindowTitle(QStringLiteral("Feature Setup Dialog"));
+    setWindowTitle(tr("Feature Setup Dialog"));
 
     brand_ = NameEdit(this, document.brandName, sizeof document.brandName);
     model_ = NameEdit(this, document.modelName, sizeof document.modelName);
     auto* names = new QFormLayout;
-    names->addRow(QStringLiteral("Brand Name:"), brand_);
-    names->addRow(QStringLiteral("Model Name:"), model_);
+    names->addRow(tr("Brand Name:"), brand_);
+    names->addRow(tr("Model Name:"), model_);
 
     // These boxes carry no setting: shown for the layout's sake, never enabled.
-    auto* feature = new QGroupBox(QStringLiteral("Feature"), this);
-    gpsAlert_ = new QCheckBox(QStringLiteral("GPS Alert"), feature);
-    wxAlert_ = new QCheckBox(QStringLiteral("Enale WX Alert Check."), feature);
+    auto* feature = new QGroupBox(tr("Feature"), this);
+    gpsAlert_ = new QCheckBox(tr("GPS Alert"), feature);
+    wxAlert_ = new QCheckBox(tr("Enale WX Alert Check."), feature);
     gpsAlert_->setEnabled(false);
     wxAlert_->setEnabled(false);
     auto* featureLayout = new QVBoxLayout(feature);

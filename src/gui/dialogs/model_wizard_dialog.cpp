@@ -27,15 +27,15 @@ ModelWizardDialog::ModelWizardDialog(WindowServices& services, RadioSettings* sc
     : QDialog(parent), services_(services), scratch_(scratch), config_(config)
 {
     setObjectName("ModelWizardDialog");
-    setWindowTitle(QString("Model Wizard Dialog ") + kVersionText);
+    setWindowTitle(tr("Model Wizard Dialog") + " " + kVersionText);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     auto* root = new QVBoxLayout(this);
-    auto* modelBox = new QGroupBox("Model Type");
+    auto* modelBox = new QGroupBox(tr("Model Type"));
     auto* modelLayout = new QHBoxLayout(modelBox);
-    usa_ = new QRadioButton("USA");
-    eurInt_ = new QRadioButton("EUR (INT)");
-    eurIntUsa_ = new QRadioButton("EUR (INT,USA)");
+    usa_ = new QRadioButton(tr("USA"));
+    eurInt_ = new QRadioButton(tr("EUR (INT)"));
+    eurIntUsa_ = new QRadioButton(tr("EUR (INT,USA)"));
     for (QRadioButton* b : {usa_, eurInt_, eurIntUsa_}) {
         modelLayout->addWidget(b);
         connect(b, &QRadioButton::clicked, this, &ModelWizardDialog::OnModelClicked);
@@ -43,16 +43,20 @@ ModelWizardDialog::ModelWizardDialog(WindowServices& services, RadioSettings* sc
     modelLayout->addStretch(1);
     root->addWidget(modelBox);
 
-    auto* setBox = new QGroupBox("European Private Channels");
+    auto* setBox = new QGroupBox(tr("European Private Channels"));
     auto* setLayout = new QVBoxLayout(setBox);
     auto* setRow = new QHBoxLayout;
-    setRow->addWidget(new QLabel("Private Channel"));
+    auto* setLabel = new QLabel(tr("Private Channel"));
+    setRow->addWidget(setLabel);
     sets_ = new QComboBox;
+    setLabel->setBuddy(sets_);
+    sets_->setAccessibleName(tr("Private Channel"));
     for (int i = 0; i < kPrivateSetCount; ++i) sets_->addItem(QString::fromLatin1(PrivateSetName(i)));
     setRow->addWidget(sets_);
     setRow->addStretch(1);
     setLayout->addLayout(setRow);
     preview_ = new QListWidget;
+    preview_->setAccessibleName(tr("Private channels of the set"));
     preview_->setFont(fixed);
     preview_->setSelectionMode(QAbstractItemView::SingleSelection);
     {
@@ -64,7 +68,7 @@ ModelWizardDialog::ModelWizardDialog(WindowServices& services, RadioSettings* sc
     root->addWidget(setBox, 1);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ModelWizardDialog::accept);
     root->addWidget(buttons);
@@ -111,7 +115,7 @@ void ModelWizardDialog::OnSetSelected()
 void ModelWizardDialog::accept()
 {
     if (scratch_ == nullptr || config_ == nullptr) {
-        services_.MessageBox(this, "Parameter is not ready.", "Error", MsgButtons::Ok, MsgIcon::None);
+        services_.MessageBox(this, tr("Parameter is not ready."), tr("Error"), MsgButtons::Ok, MsgIcon::None);
         QDialog::reject();
         return;
     }

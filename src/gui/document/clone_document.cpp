@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "document/clone_file.h"
+#include "gui/base/core_texts.h"
 #include "gui/base/qt_window_services.h"
 #include "model/identity.h"
 #include "result/clone_result.h"
@@ -185,7 +186,7 @@ void CloneDocument::CommitIdentities()
         StoreIdentity(*after, which, *entry);
         const std::string digits = *entry;
         entry.reset();
-        if (!Change(which == IdentityKind::Mmsi ? "MMSI" : "ATIS ID", *after) && !entries_[0] && !entries_[1])
+        if (!Change(which == IdentityKind::Mmsi ? tr("MMSI") : tr("ATIS ID"), *after) && !entries_[0] && !entries_[1])
             SetModified(modifiedBeforeEntries_ || !history_.isClean());
     }
 }
@@ -196,13 +197,13 @@ bool CloneDocument::CheckIdentityEntries()
         IdentityKind which;
         const char* refusal;
     } checks[] = {
-        {IdentityKind::Mmsi, "Invalid MMIS ID:%1\nMake sure 9 digitals."},
-        {IdentityKind::Atis, "Invalid ATIS ID:%1\nMake sure 9 digitals."},
+        {IdentityKind::Mmsi, QT_TR_NOOP("Invalid MMIS ID:%1\nMake sure 9 digitals.")},
+        {IdentityKind::Atis, QT_TR_NOOP("Invalid ATIS ID:%1\nMake sure 9 digitals.")},
     };
     for (const auto& check : checks) {
         const auto& entry = entries_[Slot(check.which)];
         if (!entry || entry->empty() || IsValidId(*entry) || LeftToUser(record_, check.which)) continue;
-        services_.MessageBox(boxParent_, QString(check.refusal).arg(QString::fromLatin1(entry->c_str())), "Error",
+        services_.MessageBox(boxParent_, tr(check.refusal).arg(QString::fromLatin1(entry->c_str())), tr("Error"),
                              MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
@@ -256,7 +257,7 @@ QString CloneDocument::Title(const QString& version) const
 {
     if (IsUntitled()) return IdentityCaption() + " " + version;
     QString title = ShownPath();
-    if (IsReadOnly()) title += "(Read only)";
+    if (IsReadOnly()) title += tr("(Read only)");
     if (IsModified()) title += "*";
     title += " - ";
     title += config_.modelType == 0 ? "QX720USA" : "QX720EUR";
@@ -306,33 +307,33 @@ CloneDocument::SaveAsOutcome CloneDocument::SaveAsFlow()
 
 bool CloneDocument::SaveOffer()
 {
-    const char* failure = nullptr;
+    QString failure;
     if (IsReadOnly() || IsUntitled()) {
         // Yes asked for the work to be kept: a cancelled chooser holds the command up too.
         switch (SaveAsFlow()) {
         case SaveAsOutcome::Cancelled: return false;
         case SaveAsOutcome::Written: return true;
-        case SaveAsOutcome::WriteFailed: failure = "Save as file error."; break;
+        case SaveAsOutcome::WriteFailed: failure = tr("Save as file error."); break;
         }
     } else {
         if (!PrepareToSave()) return false;
         // The modified mark goes, even if the command is cancelled next.
         if (SaveTo(FromNativePath(ClonePath(config_)))) return true;
-        failure = "Save file error.";
+        failure = tr("Save file error.");
     }
     // The user asked for the edits to be kept: going on silently would throw them away.
     emit status(failure, true);
-    services_.MessageBox(boxParent_, failure, "Error", MsgButtons::Ok, MsgIcon::Stop);
+    services_.MessageBox(boxParent_, failure, tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
     return false;
 }
 
-bool CloneDocument::AskToSave(const char* titledQuestion)
+bool CloneDocument::AskToSave(const QString& titledQuestion)
 {
     if (!IsModified()) return true;
     // A titled document keeps the question of its command; work never saved to a file gets
     // the plain one.
-    const QString question = IsUntitled() ? QString("Do you want to save?") : QString(titledQuestion);
-    switch (services_.AskYesNoCancel(boxParent_, question, "WARNING")) {
+    const QString question = IsUntitled() ? tr("Do you want to save?") : titledQuestion;
+    switch (services_.AskYesNoCancel(boxParent_, question, tr("WARNING"))) {
     case MsgAnswer::Yes: return SaveOffer();
     case MsgAnswer::No: return true;
     default: return false;
@@ -341,7 +342,7 @@ bool CloneDocument::AskToSave(const char* titledQuestion)
 
 void CloneDocument::Open()
 {
-    if (!AskToSave("Do you want to save?")) return;
+    if (!AskToSave(tr("Do you want to save?"))) return;
     const QString path = services_.ChooseOpenFile(boxParent_, CloneFileRequest());
     if (!path.isEmpty()) Load(path);
 }
@@ -351,13 +352,13 @@ bool CloneDocument::Load(const QString& path)
     const CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), record_, config_)
                                               : kResultOpenFileError;
     if (result != kResultOk) {
-        const QString message = QString::fromStdString(DescribeResult(result));
+        const QString message = ResultText(result);
         emit status(message, false);
-        services_.MessageBox(boxParent_, message, "Error", MsgButtons::Ok, MsgIcon::None);
+        services_.MessageBox(boxParent_, message, tr("Error"), MsgButtons::Ok, MsgIcon::None);
         emit status(message, true);  // the countdown starts once the box is gone
         return false;
     }
-    emit status("Open file OK.", true);
+    emit status(tr("Open file OK."), true);
     // A new file starts a new history: its steps cannot be undone into another file.
     NewRecord();
     StartHistory();
@@ -370,25 +371,25 @@ bool CloneDocument::Load(const QString& path)
 void CloneDocument::Save()
 {
     if (IsUntitled() || !PrepareToSave()) return;
-    emit status(SaveTo(FromNativePath(ClonePath(config_))) ? "Save file OK." : "Save file error.", true);
+    emit status(SaveTo(FromNativePath(ClonePath(config_))) ? tr("Save file OK.") : tr("Save file error."), true);
 }
 
 void CloneDocument::SaveAs()
 {
     switch (SaveAsFlow()) {
-    case SaveAsOutcome::Written: emit status("Save as file OK.", true); break;
-    case SaveAsOutcome::WriteFailed: emit status("Save as file error.", true); break;
+    case SaveAsOutcome::Written: emit status(tr("Save as file OK."), true); break;
+    case SaveAsOutcome::WriteFailed: emit status(tr("Save as file error."), true); break;
     case SaveAsOutcome::Cancelled: break;
     }
 }
 
 bool CloneDocument::LoadDefault(const DocumentState& defaults)
 {
-    if (!AskToSave("File is modified. Do you want to save?")) return false;
+    if (!AskToSave(tr("File is modified. Do you want to save?"))) return false;
     // The defaults exist in no file yet: closing or opening another file offers to save them,
     // and no undo makes them the saved file again.
     NewRecord();
-    Change("Load Default", defaults);
+    Change(tr("Load Default"), defaults);
     history_.resetClean();
     config_.modified = 1;
     SetUntitled(true);
@@ -397,7 +398,7 @@ bool CloneDocument::LoadDefault(const DocumentState& defaults)
 
 bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& statusText)
 {
-    if (!AskToSave("Do you want to save?")) return false;
+    if (!AskToSave(tr("Do you want to save?"))) return false;
     NewRecord();
     record_ = record;
     StartHistory();
@@ -412,7 +413,7 @@ bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& sta
 void CloneDocument::TakeRead(const RadioSettings& record)
 {
     NewRecord();
-    Change("Read from Radio", record);
+    Change(tr("Read from Radio"), record);
     // Even the same bytes again count: the document now stands for the radio, not the file.
     MarkModified();
     SetClonePath(config_, "");
@@ -425,7 +426,7 @@ void CloneDocument::TakeRead(const RadioSettings& record)
 bool CloneDocument::CloseSteps(const QString& stateFilePath)
 {
     SaveState(stateFilePath);
-    return AskToSave("File is Modify. Do you want to save?");
+    return AskToSave(tr("File is Modify. Do you want to save?"));
 }
 
 }  // namespace qx

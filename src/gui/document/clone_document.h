@@ -106,7 +106,7 @@ public:
 
     // The save question before work not yet in a file is replaced or dropped: Yes/No/Cancel.
     // True when the command may go on (nothing unsaved, No, or Yes and saved).
-    bool AskToSave(const char* titledQuestion);
+    bool AskToSave(const QString& titledQuestion);
     // After a Yes to a save question: saves in place, or through Save as for a read-only file
     // or an untitled document. False when nothing was saved (a failure has been shown, or the
     // chooser was cancelled): the command that asked must not go on and discard the edits.

@@ -1,5 +1,6 @@
 #include "gui/document/control_values.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 #include "model/identity.h"
@@ -18,6 +19,9 @@ void StoreIdentity(char* field, const std::string& digits)
 }
 
 std::string ShownIdentity(const std::string& text) { return IsValidId(text) ? text : std::string(); }
+
+// The names of the history's steps, in the user's language.
+QString Tr(const char* text) { return QCoreApplication::translate("qx::ControlValues", text); }
 
 }  // namespace
 
@@ -64,24 +68,24 @@ QString ChangeText(const RadioSettings& before, const RadioSettings& after)
 {
     const ControlValues a = ValuesOf(before);
     const ControlValues b = ValuesOf(after);
-    if (MmsiText(before) != MmsiText(after)) return "MMSI";
-    if (AtisText(before) != AtisText(after)) return "ATIS ID";
-    if (a.mmsiByUser != b.mmsiByUser) return "MMSI entry by user";
-    if (a.atisByUser != b.atisByUser) return "ATIS entry by user";
-    if (a.usaModel != b.usaModel) return "Model";
-    if (a.txStep != b.txStep) return "TX PLL step";
-    if (a.rxStep != b.rxStep) return "RX PLL step";
+    if (MmsiText(before) != MmsiText(after)) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "MMSI"));
+    if (AtisText(before) != AtisText(after)) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "ATIS ID"));
+    if (a.mmsiByUser != b.mmsiByUser) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "MMSI entry by user"));
+    if (a.atisByUser != b.atisByUser) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "ATIS entry by user"));
+    if (a.usaModel != b.usaModel) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "Model"));
+    if (a.txStep != b.txStep) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "TX PLL step"));
+    if (a.rxStep != b.rxStep) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "RX PLL step"));
     const std::pair<bool, const char*> groups[] = {
-        {a.usa != b.usa, "USA"},
-        {a.intl != b.intl, "INT"},
-        {a.can != b.can, "CAN"},
-        {a.usaNarrow != b.usaNarrow, "USA_narrow"},
-        {a.intNarrow != b.intNarrow, "INT_narrow"},
-        {a.canNarrow != b.canNarrow, "CAN_narrow"},
+        {a.usa != b.usa, QT_TRANSLATE_NOOP("qx::ControlValues", "USA")},
+        {a.intl != b.intl, QT_TRANSLATE_NOOP("qx::ControlValues", "INT")},
+        {a.can != b.can, QT_TRANSLATE_NOOP("qx::ControlValues", "CAN")},
+        {a.usaNarrow != b.usaNarrow, QT_TRANSLATE_NOOP("qx::ControlValues", "USA_narrow")},
+        {a.intNarrow != b.intNarrow, QT_TRANSLATE_NOOP("qx::ControlValues", "INT_narrow")},
+        {a.canNarrow != b.canNarrow, QT_TRANSLATE_NOOP("qx::ControlValues", "CAN_narrow")},
     };
     for (const auto& [changed, name] : groups)
-        if (changed) return QString("%1 channels").arg(name);
-    return "Edit";
+        if (changed) return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "%1 channels")).arg(Tr(name));
+    return Tr(QT_TRANSLATE_NOOP("qx::ControlValues", "Edit"));
 }
 
 }  // namespace qx

@@ -18,6 +18,7 @@
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
 #include "document/clone_file.h"
+#include "gui/base/language.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/about_dialog.h"
@@ -28,6 +29,7 @@
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/dialogs/user_dialog.h"
 #include "gui/window/main_window.h"
+#include "model/channel_plan.h"
 #include "model/private_sets.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
@@ -97,8 +99,8 @@ struct ToolRig {
     }
 };
 
-// The main window on a saved Europe document, then a write to the radio half way.
-bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
+// The window on a saved Europe document, its private channels in view.
+bool ShowBoat(ToolRig& rig, qx::MainWindow& window)
 {
     qx::ModelConfig scratchConfig{};
     const QString boat = rig.start.filePath("boat.dat");
@@ -112,11 +114,19 @@ bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     window.Config().logoFlag = 0;
     if (!window.Doc().Load(boat)) return false;
     const auto& c = window.Controls();
-    c.band->setCurrentIndex(c.band->findText("Private"));
+    c.band->setCurrentIndex(c.band->findData(qx::kGroupPrivate));
     c.channels->item(9)->setSelected(true);
     window.OnTimerTick();
     window.show();
     Settle();
+    return true;
+}
+
+// The main window on a saved Europe document, then a write to the radio half way.
+bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
+{
+    if (!ShowBoat(rig, window)) return false;
+    const auto& c = window.Controls();
     bool ok = Save(window, out, "main-window.png");
 
     qx::RadioFaults slow;
@@ -251,5 +261,11 @@ int main(int argc, char* argv[])
     ok = ShootServiceDialogs(rig, window, out) && ok;
     ok = ShootBackups(rig, out) && ok;
     ok = ShootRefusedAdaptor(rig, out) && ok;
+
+    // The same window in German, for the README's languages.
+    qx::UseLanguage("de");
+    qx::MainWindow german(rig.app);
+    ok = ShowBoat(rig, german) && Save(german, out, "main-window-de.png") && ok;
+    german.reject();
     return ok ? 0 : 1;
 }

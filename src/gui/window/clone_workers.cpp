@@ -10,6 +10,7 @@
 #include "clone/eeprom_transfer.h"
 #include "clone/pc_clone.h"
 #include "document/clone_file.h"
+#include "gui/base/core_texts.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
@@ -22,28 +23,31 @@ namespace {
 
 // Under the message of a failed or stopped write: the radio was being overwritten. The menu
 // paths keep together (no-break spaces) when the box wraps the line.
-constexpr const char* kPartlyWrittenInfo =
+constexpr const char* kPartlyWrittenInfo = QT_TRANSLATE_NOOP(
+    "qx::MainWindow",
     "The radio may now hold part of the new settings. Write again, or write back a saved copy: "
-    "a clone file through File\u00A0/\u00A0Open, or an EEPROM dump through "
-    "Service\u00A0/\u00A0Eprom\u00A0Tools.";
+    "a clone file through File / Open, or an EEPROM dump through "
+    "Service / Eprom Tools.");
 
 // Under the message of a write that failed while the radio was being backed up.
-constexpr const char* kNothingWrittenInfo = "Nothing was written to the radio: it was being backed up first.";
-constexpr const char* kNothingWrittenYetInfo =
-    "Nothing was written to the radio: the identities it holds were being read first.";
-constexpr const char* kTurnBackupOffInfo =
-    "To write without a backup, turn off File\u00A0/\u00A0Back up the radio before writing.";
-constexpr const char* kNoBackupFolder =
-    "No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was "
-    "written to the radio.";
+constexpr const char* kNothingWrittenInfo = QT_TRANSLATE_NOOP(
+    "qx::MainWindow", "Nothing was written to the radio: it was being backed up first.");
+constexpr const char* kNothingWrittenYetInfo = QT_TRANSLATE_NOOP(
+    "qx::MainWindow", "Nothing was written to the radio: the identities it holds were being read first.");
+constexpr const char* kTurnBackupOffInfo = QT_TRANSLATE_NOOP(
+    "qx::MainWindow", "To write without a backup, turn off File / Back up the radio before writing.");
+constexpr const char* kNoBackupFolder = QT_TRANSLATE_NOOP(
+    "qx::MainWindow",
+    "No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and "
+    "nothing was written to the radio.");
 
 const char* StartText(CloneKind kind)
 {
     switch (kind) {
-    case CloneKind::Write: return "Writing...";
-    case CloneKind::Read: return "Reading...";
-    case CloneKind::Verify: return "Verifying...";
-    default: return "HandShaking...";
+    case CloneKind::Write: return QT_TRANSLATE_NOOP("qx::MainWindow", "Writing...");
+    case CloneKind::Read: return QT_TRANSLATE_NOOP("qx::MainWindow", "Reading...");
+    case CloneKind::Verify: return QT_TRANSLATE_NOOP("qx::MainWindow", "Verifying...");
+    default: return QT_TRANSLATE_NOOP("qx::MainWindow", "HandShaking...");
     }
 }
 
@@ -76,8 +80,8 @@ void MainWindow::OnWriteToRadio()
     if (!CheckIdentities()) return;
     if (!app_.busyEvent.IsSet() && ui_.backupBeforeWrite->isChecked() && BackupFolder().isEmpty()) {
         // Writing without the backup the user asked for would take away the way back.
-        services_.MessageBoxWithInfo(this, kNoBackupFolder, kTurnBackupOffInfo, "Write Error", MsgButtons::Ok,
-                                     MsgIcon::Warning);
+        services_.MessageBoxWithInfo(this, tr(kNoBackupFolder), tr(kTurnBackupOffInfo), tr("Write Error"),
+                                     MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     StartOrStop(CloneKind::Write);
@@ -101,8 +105,7 @@ bool MainWindow::MayReplaceIdentities(const CloneRun& run)
                                                                          WrittenIdentities(run.record));
     if (replaced.empty()) return true;
     services_.HideWaitCursor();
-    const bool yes = services_.ConfirmRisk(this, QString::fromStdString(ReplacementQuestion(replaced)),
-                                           "Write to Radio");
+    const bool yes = services_.ConfirmRisk(this, IdentityQuestion(replaced), tr("Write to Radio"));
     services_.ShowWaitCursor();
     return yes;
 }
@@ -138,7 +141,7 @@ void MainWindow::StartOrStop(CloneKind kind)
         run->backupFolder = ToNativePath(BackupFolder());
 
     services_.ShowWaitCursor();
-    SetStatusText(run->backupFolder.empty() ? StartText(kind) : "Backing up the radio...");
+    SetStatusText(run->backupFolder.empty() ? tr(StartText(kind)) : tr("Backing up the radio..."));
     // A countdown left from an earlier message must not put "Ready." over a running job.
     statusCountdown_ = 0;
     StartCloneJob(run);
@@ -184,17 +187,17 @@ CloneResult MainWindow::RunClone(CloneRun& run, CloneEnvironment& shared, RadioJ
     return result;
 }
 
-void MainWindow::ShowCloneFailure(CloneResult result, const char* caption, const QString& informative)
+void MainWindow::ShowCloneFailure(CloneResult result, const QString& caption, const QString& informative)
 {
     // A window that is closing shows no boxes: the user has left.
     if (closing_) return;
-    QString text = QString::fromStdString(DescribeResult(result));
+    QString text = ResultText(result);
     // "Radio is not detected!" alone would send the user looking for a cable fault.
     if (result == kResultRadioNotDetected && app_.clone.adaptor.PermissionDenied())
-        text += QString("\n") + kPermissionDeniedHint;
+        text += "\n" + CoreText(kPermissionDeniedHint);
     // The operating system's own words for an adaptor failure, for whoever looks into it.
     const std::string reason = app_.clone.adaptor.LastError();
-    const QString detail = reason.empty() ? QString() : QString::fromStdString("Reason: " + reason);
+    const QString detail = reason.empty() ? QString() : tr("Reason: %1").arg(QString::fromStdString(reason));
     services_.MessageBoxWithDetail(this, text, informative, detail, caption, MsgButtons::Ok, MsgIcon::Warning);
 }
 
@@ -202,79 +205,77 @@ void MainWindow::FinishRead(const CloneRun& run, CloneResult result)
 {
     if (result == kResultUserCancel) {
         // The user's own Stop: no error, and the document stays as it was.
-        if (!closing_)
-            services_.MessageBox(this, QString::fromStdString(DescribeResult(result)), "Read", MsgButtons::Ok,
-                                 MsgIcon::Information);
-        SetStatus("User Cancel.");
+        if (!closing_) services_.MessageBox(this, ResultText(result), tr("Read"), MsgButtons::Ok, MsgIcon::Information);
+        SetStatus(tr("User Cancel."));
         return;
     }
     if (result != kResultOk) {
-        ShowCloneFailure(result, "Read Error");
-        SetStatus("Read Error.");
+        ShowCloneFailure(result, tr("Read Error"));
+        SetStatus(tr("Read Error."));
         return;
     }
-    SetStatus("Read OK.");
+    SetStatus(tr("Read OK."));
     doc_.TakeRead(run.record);
     ShowDocument();
     // The user's data, kept; but a file saved from it would not open again.
     const std::string problem = CloneRecordProblem(run.record);
     if (problem.empty() || closing_) return;
     services_.MessageBox(this,
-                         QString::fromStdString("Warning: what the radio holds fails the clone file check (" + problem +
-                                                "), so a clone file saved from it will not open again. Make a "
-                                                "complete backup of the radio with Service / Eprom Tools... (Read)."),
-                         "Read OK.", MsgButtons::Ok, MsgIcon::Warning);
+                         tr("Warning: what the radio holds fails the clone file check (%1), so a clone file saved "
+                            "from it will not open again. Make a complete backup of the radio with Service / Eprom "
+                            "Tools... (Read).")
+                             .arg(QString::fromStdString(problem)),
+                         tr("Read OK."), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void MainWindow::FinishVerify(const CloneRun& run, CloneResult result)
 {
     if (result == kResultUserCancel) {
-        SetStatus("User Cancel.");
+        SetStatus(tr("User Cancel."));
     } else if (result != kResultOk) {
-        SetStatus("Verify Error.");
-        ShowCloneFailure(result, "Verify Error");
+        SetStatus(tr("Verify Error."));
+        ShowCloneFailure(result, tr("Verify Error"));
     } else if (run.comparison == 0) {
-        SetStatus("Verify OK.");
+        SetStatus(tr("Verify OK."));
     } else {
         if (run.comparison == -1 && !closing_)
-            services_.MessageBox(this, QString("Can't Create file:\n%1").arg(run.reportPath), "Error", MsgButtons::Ok,
+            services_.MessageBox(this, tr("Can't Create file:\n%1").arg(run.reportPath), tr("Error"), MsgButtons::Ok,
                                  MsgIcon::Stop);
-        SetStatus("Verify Error.");
+        SetStatus(tr("Verify Error."));
         // A report that could not be created is not worth a viewer.
-        if (run.comparison != -1 && !closing_) ShowReport(run.reportPath, "Verify Error.", "Verify Error");
+        if (run.comparison != -1 && !closing_) ShowReport(run.reportPath, tr("Verify Error."), tr("Verify Error"));
     }
 }
 
 void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
 {
     if (result == kResultOk) {
-        SetStatus("Write OK.");
+        SetStatus(tr("Write OK."));
         return;
     }
-    SetStatus(result == kResultUserCancel ? "User Cancel." : "Write Error.");
+    SetStatus(result == kResultUserCancel ? tr("User Cancel.") : "Write Error.");
     if (closing_) return;
     if (run.writing) {
-        QString info = kPartlyWrittenInfo;
+        QString info = tr(kPartlyWrittenInfo);
         // The way back, named where the user looks first.
         if (!run.backup.path.empty())
             info += QString(
-                        "\n\nThe radio's previous contents were saved to %1: File\u00A0/\u00A0Backups... puts "
+                        "\n\nThe radio's previous contents were saved to %1: File / Backups... puts "
                         "them back.")
                         .arg(FromNativePath(run.backup.path));
-        ShowCloneFailure(result, "Write Error", info);
+        ShowCloneFailure(result, tr("Write Error"), info);
     } else if (result == kResultUserCancel) {
         // Stopped before the first block: nothing was written, and the user knows why.
     } else if (run.backup.problem.empty()) {
         // The radio failed the read before the write: its own box, as for a write.
-        ShowCloneFailure(result, "Write Error",
-                         run.backupFolder.empty() ? kNothingWrittenYetInfo : kNothingWrittenInfo);
+        ShowCloneFailure(result, tr("Write Error"),
+                         tr(run.backupFolder.empty() ? kNothingWrittenYetInfo : kNothingWrittenInfo));
     } else {
         // The radio is fine, the backup's file is not.
-        services_.MessageBoxWithInfo(
-            this,
-            QString::fromStdString("No backup of the radio could be made, so nothing was written to it.\n" +
-                                   run.backup.problem),
-            kTurnBackupOffInfo, "Write Error", MsgButtons::Ok, MsgIcon::Warning);
+        services_.MessageBoxWithInfo(this,
+                                     tr("No backup of the radio could be made, so nothing was written to it.\n%1")
+                                         .arg(QString::fromStdString(run.backup.problem)),
+                                     tr(kTurnBackupOffInfo), tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
     }
 }
 
@@ -287,12 +288,12 @@ void MainWindow::FinishClone(const std::shared_ptr<CloneRun>& shared, CloneResul
         if (!closing_ && !closed_ && MayReplaceIdentities(run)) {
             shared->writing = true;
             writingRadio_ = true;
-            SetStatusText(StartText(CloneKind::Write));
+            SetStatusText(tr(StartText(CloneKind::Write)));
             StartCloneJob(shared);
             return;
         }
         services_.HideWaitCursor();
-        SetStatus("Write cancelled: identity kept.");
+        SetStatus(tr("Write cancelled: identity kept."));
         app_.busyEvent.Reset();
         cloneKind_ = CloneKind::None;
         UpdateCloneUi();
@@ -302,10 +303,10 @@ void MainWindow::FinishClone(const std::shared_ptr<CloneRun>& shared, CloneResul
     switch (run.kind) {
     case CloneKind::HandShake:
         if (result == kResultOk) {
-            SetStatusText("HandShake OK.");
+            SetStatusText(tr("HandShake OK."));
         } else {
-            ShowCloneFailure(result, "HandShake Error.");
-            SetStatusText("Readt.");
+            ShowCloneFailure(result, tr("HandShake Error."));
+            SetStatusText(tr("Readt."));
         }
         break;
     case CloneKind::Write: FinishWrite(run, result); break;
@@ -326,9 +327,9 @@ void MainWindow::UpdateCloneUi()
     if (busy && running != CloneKind::Write && running != CloneKind::Read && running != CloneKind::Verify)
         running = CloneKind::HandShake;
 
-    ui_.writeButton->setText(running == CloneKind::Write ? "Stop" : "Write to Radio");
+    ui_.writeButton->setText(running == CloneKind::Write ? tr("Stop") : tr("Write to Radio"));
     ui_.writeButton->setEnabled(running == CloneKind::None || running == CloneKind::Write);
-    ui_.readButton->setText(running == CloneKind::Read ? "Stop" : "Read From Radio");
+    ui_.readButton->setText(running == CloneKind::Read ? tr("Stop") : tr("Read From Radio"));
     ui_.readButton->setEnabled(running == CloneKind::None || running == CloneKind::Read);
 
     struct Item {
@@ -338,14 +339,14 @@ void MainWindow::UpdateCloneUi()
         const char* stop;
     };
     const Item items[] = {
-        {ui_.readFromRadio, CloneKind::Read, "&Read from Radio", "Stop &Read"},
-        {ui_.writeToRadio, CloneKind::Write, "&Write to Radio", "Stop &Write"},
-        {ui_.verify, CloneKind::Verify, "&Verify", "Stop &Verify"},
-        {ui_.handShake, CloneKind::HandShake, "&HandShake", "Stop &HandShake"},
+        {ui_.readFromRadio, CloneKind::Read, QT_TR_NOOP("&Read from Radio"), QT_TR_NOOP("Stop &Read")},
+        {ui_.writeToRadio, CloneKind::Write, QT_TR_NOOP("&Write to Radio"), QT_TR_NOOP("Stop &Write")},
+        {ui_.verify, CloneKind::Verify, QT_TR_NOOP("&Verify"), QT_TR_NOOP("Stop &Verify")},
+        {ui_.handShake, CloneKind::HandShake, QT_TR_NOOP("&HandShake"), QT_TR_NOOP("Stop &HandShake")},
     };
     for (const Item& item : items) {
         const bool own = running == item.kind;
-        item.action->setText(own ? item.stop : item.idle);
+        item.action->setText(tr(own ? item.stop : item.idle));
         item.action->setEnabled(running == CloneKind::None || own);
     }
     // The service tools talk to the radio too: one user of the adaptor at a time.

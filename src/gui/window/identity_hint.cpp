@@ -32,8 +32,9 @@ bool NineDigits(const QString& text)
 QString Refusal(IdentityField field, const QString& digits)
 {
     if (!digits.startsWith('0')) return {};
-    if (field == IdentityField::Atis) return "an ATIS ID cannot start with 90";
-    return digits.startsWith("00") ? "a coast station's MMSI starts with 00" : "a group's MMSI starts with 0";
+    if (field == IdentityField::Atis) return IdentityHint::tr("an ATIS ID cannot start with 90");
+    return digits.startsWith("00") ? IdentityHint::tr("a coast station's MMSI starts with 00")
+                                   : IdentityHint::tr("a group's MMSI starts with 0");
 }
 
 }  // namespace
@@ -55,7 +56,7 @@ IdentityAdvice AdviseIdentity(IdentityField field, const QString& text)
     if (!refusal.isEmpty()) {
         advice.refused = true;
         advice.warning = true;
-        advice.text = "The radio refuses this number: " + refusal + ".";
+        advice.text = IdentityHint::tr("The radio refuses this number: %1.").arg(refusal);
         advice.toolTip = advice.text + "\n" + advice.toolTip;
     }
     return advice;
@@ -98,8 +99,8 @@ AtisFromMmsiButton::AtisFromMmsiButton(QLineEdit* mmsi, QLineEdit* atis, QWidget
     : QToolButton(parent), mmsi_(mmsi), atis_(atis)
 {
     setObjectName("atisFromMmsi");
-    setText("from MMSI");
-    setToolTip("Fill the ATIS ID with \"9\" followed by the MMSI");
+    setText(tr("from MMSI"));
+    setToolTip(tr("Fill the ATIS ID with \"9\" followed by the MMSI"));
     connect(mmsi, &QLineEdit::textChanged, this, [this] { UpdateEnabled(); });
     atis->installEventFilter(this);
     connect(this, &QToolButton::clicked, this, [this] {

@@ -14,13 +14,17 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QUndoStack>
 #include <cstring>
 #include <memory>
 
 #include "clone/hid_adaptor.h"
+#include "gui/base/accessible_names.h"
 #include "gui/base/app_version.h"
+#include "gui/base/core_texts.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/service_dialogs.h"
 #include "model/identity.h"
@@ -54,6 +58,7 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
       doc_(app.services, app.startDirectory.isEmpty() ? app.services.CurrentDirectory() : app.startDirectory),
       dialogs_(WindowDialogs::Defaults())
 {
+    InstallAccessibleNames();
     statusCountdown_ = 0;
     app_.busyEvent.Reset();
     app_.clone.stopEvent.Reset();
@@ -65,12 +70,37 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
 
     // The window keeps the size of its contents; it opens centred on its screen.
     adjustSize();
-    setFixedSize(sizeHint());
+    const QScreen* shown = screen();
+    FitTo(shown != nullptr ? shown->availableGeometry().size() : sizeHint());
 
     timer_ = new QTimer(this);
     timer_->setInterval(kTimerIntervalMs);
     connect(timer_, &QTimer::timeout, this, &MainWindow::OnTimerTick);
     timer_->start();
+}
+
+void MainWindow::FitTo(const QSize& available)
+{
+    const QSize whole = sizeHint();
+    if (scroll_ == nullptr && whole.width() <= available.width() && whole.height() <= available.height()) {
+        setFixedSize(whole);
+        return;
+    }
+    // Too large for the screen (a large scale factor on a small one): the page scrolls, and the
+    // window may be made as large as its contents, no larger.
+    if (scroll_ == nullptr) {
+        auto* outer = static_cast<QVBoxLayout*>(layout());
+        outer->removeWidget(content_);
+        scroll_ = new QScrollArea;
+        scroll_->setObjectName("contentScroll");
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setWidgetResizable(true);
+        scroll_->setWidget(content_);
+        outer->addWidget(scroll_);
+    }
+    setMinimumSize(0, 0);
+    setMaximumSize(whole);
+    resize(whole.boundedTo(available));
 }
 
 void MainWindow::BindDocument()
@@ -211,8 +241,8 @@ void MainWindow::UpdateTitle()
     ui_.save->setEnabled(!doc_.IsUntitled());
     QString options;
     const ModelConfig& config = doc_.Config();
-    if (config.logoFlag == 1) options += "Logo;";
-    if (config.romMapFlag == 1) options += "Save RomMap;";
+    if (config.logoFlag == 1) options += tr("Logo;");
+    if (config.romMapFlag == 1) options += tr("Save RomMap;");
     ui_.optionLine->setText(options);
 }
 
@@ -310,7 +340,7 @@ void MainWindow::OnTimerTick()
 {
     if (statusCountdown_ > 0) {
         --statusCountdown_;
-        if (statusCountdown_ == 0) SetStatusText("Ready.");
+        if (statusCountdown_ == 0) SetStatusText(tr("Ready."));
     }
     CHidAdaptor& adaptor = app_.clone.adaptor;
     if (!adaptor.IsPresent()) adaptor.Discover();
@@ -338,7 +368,7 @@ void MainWindow::OnFeatureSetup()
     // The dialog edits a copy: its OK makes one undoable step.
     auto edited = std::make_unique<RadioSettings>(doc_.Record());
     if (dialogs_.featureSetup(this, app_, doc_.Config(), *edited) != QDialog::Accepted) return;
-    doc_.Change("Feature Setup", *edited);
+    doc_.Change(tr("Feature Setup"), *edited);
     MarkModified();
 }
 

@@ -30,6 +30,7 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTimer;
 
 namespace qx {
@@ -176,6 +177,9 @@ public:
     const MainWindowControls& Controls() const { return ui_; }
     WindowDialogs& Dialogs() { return dialogs_; }
     QTimer* Timer() const { return timer_; }
+    // Fits the window to a screen's available area: its own size where that fits, otherwise as
+    // much as fits with the controls in a scroll area.
+    void FitTo(const QSize& available);
     bool IsCloneRunning() const { return cloneKind_ != CloneKind::None; }
     CloneKind RunningKind() const { return cloneKind_; }
     // A Write past its backup (or identity read): blocks may be reaching the radio.
@@ -202,6 +206,8 @@ private:
     MainWindowControls ui_;
     WindowDialogs dialogs_;
     QTimer* timer_ = nullptr;
+    QWidget* content_ = nullptr;     // the controls' page
+    QScrollArea* scroll_ = nullptr;  // around the page on a screen too small for it
 
     bool closing_ = false;
     bool askingToClose_ = false;  // the close steps' save question is open
@@ -214,6 +220,7 @@ private:
     void BuildWindow();
     void BuildMenus();
     void BuildFileMenu(QMenuBar* bar);
+    void BuildLanguageMenu(QMenu* help);
     void BuildControls();
     QGroupBox* BuildIdentityBox();
     QGroupBox* BuildChannelListBox();
@@ -250,6 +257,8 @@ private:
     void OnIdentityBoxClicked();
     // The checks every private channel command starts with; false when it must not go on.
     bool MayEditPrivateChannels();
+    // After Add or Edit: a warning when the channel at list `position` shares its name.
+    void WarnSharedNames(int position);
     void OpenPrivateChannel(bool fromEditButton);
     void OnBackupToggled(bool on);
     // Where the backups before writes go: the app context's folder, or the default one.
@@ -258,7 +267,7 @@ private:
     void OnEpromTools();
     // Opens a report in the desktop's viewer; without one, the status line (after `outcome`)
     // and a box captioned `caption` name the report's full path.
-    void ShowReport(const QString& path, const QString& outcome, const char* caption);
+    void ShowReport(const QString& path, const QString& outcome, const QString& caption);
     FileDialogRequest CsvFileRequest() const;
 
     // "USB Port Status" and its tooltip for what the last tick found (adaptor_choice.cpp).
@@ -276,7 +285,7 @@ private:
     void FinishRead(const CloneRun& run, CloneResult result);
     void FinishVerify(const CloneRun& run, CloneResult result);
     void FinishWrite(const CloneRun& run, CloneResult result);
-    void ShowCloneFailure(CloneResult result, const char* caption, const QString& informative = {});
+    void ShowCloneFailure(CloneResult result, const QString& caption, const QString& informative = {});
 };
 
 }  // namespace qx

@@ -1,6 +1,7 @@
 // Building the main window: its menus, its controls and their connections.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -19,9 +20,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSettings>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/base/language.h"
 #include "gui/window/identity_hint.h"
 #include "gui/window/main_window.h"
 
@@ -122,9 +125,9 @@ void MainWindow::BuildMenus()
     SetStandardShortcut(ui_.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
     SetStandardShortcut(ui_.exit, QKeySequence::Quit, "Ctrl+Q");
 
-    QMenu* edit = bar->addMenu("&Edit");
-    ui_.undo = edit->addAction("&Undo", this, &MainWindow::OnUndo);
-    ui_.redo = edit->addAction("&Redo", this, &MainWindow::OnRedo);
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    ui_.undo = edit->addAction(tr("&Undo"), this, &MainWindow::OnUndo);
+    ui_.redo = edit->addAction(tr("&Redo"), this, &MainWindow::OnRedo);
     ui_.undo->setObjectName("undo");
     ui_.redo->setObjectName("redo");
     SetStandardShortcut(ui_.undo, QKeySequence::Undo, "Ctrl+Z");
@@ -132,35 +135,36 @@ void MainWindow::BuildMenus()
     ui_.undo->setEnabled(false);
     ui_.redo->setEnabled(false);
 
-    QMenu* clone = bar->addMenu("&Clone");
-    ui_.writeToRadio = clone->addAction("&Write to Radio", this, &MainWindow::OnWriteToRadio);
-    ui_.readFromRadio = clone->addAction("&Read from Radio", this, &MainWindow::OnReadFromRadio);
-    ui_.verify = clone->addAction("&Verify", this, &MainWindow::OnVerify);
-    ui_.handShake = clone->addAction("&HandShake", this, &MainWindow::OnHandShake);
+    QMenu* clone = bar->addMenu(tr("&Clone"));
+    ui_.writeToRadio = clone->addAction(tr("&Write to Radio"), this, &MainWindow::OnWriteToRadio);
+    ui_.readFromRadio = clone->addAction(tr("&Read from Radio"), this, &MainWindow::OnReadFromRadio);
+    ui_.verify = clone->addAction(tr("&Verify"), this, &MainWindow::OnVerify);
+    ui_.handShake = clone->addAction(tr("&HandShake"), this, &MainWindow::OnHandShake);
     clone->addSeparator();
-    ui_.chooseAdaptor = clone->addAction("&Adaptor...", this, &MainWindow::OnChooseAdaptor);
+    ui_.chooseAdaptor = clone->addAction(tr("&Adaptor..."), this, &MainWindow::OnChooseAdaptor);
     ui_.chooseAdaptor->setObjectName("chooseAdaptor");
     // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
     ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
     ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
 
-    QMenu* tools = bar->addMenu("&Tools");
-    ui_.exportFreqTable = tools->addAction("&Export Freq Table", this, &MainWindow::OnExportFreqTable);
-    ui_.viewCheckSum = tools->addAction("View &CheckSum", this, &MainWindow::OnViewCheckSum);
+    QMenu* tools = bar->addMenu(tr("&Tools"));
+    ui_.exportFreqTable = tools->addAction(tr("&Export Freq Table"), this, &MainWindow::OnExportFreqTable);
+    ui_.viewCheckSum = tools->addAction(tr("View &CheckSum"), this, &MainWindow::OnViewCheckSum);
     tools->addSeparator();
-    ui_.exportChannels = tools->addAction("Export Cha&nnels (CSV)...", this, &MainWindow::OnExportChannels);
-    ui_.importChannels = tools->addAction("&Import Channels (CSV)...", this, &MainWindow::OnImportChannels);
+    ui_.exportChannels = tools->addAction(tr("Export Cha&nnels (CSV)..."), this, &MainWindow::OnExportChannels);
+    ui_.importChannels = tools->addAction(tr("&Import Channels (CSV)..."), this, &MainWindow::OnImportChannels);
     ui_.exportChannels->setObjectName("exportChannels");
     ui_.importChannels->setObjectName("importChannels");
 
     // The service commands have no place in the classic menus; they get their own.
-    QMenu* service = bar->addMenu("&Service");
-    ui_.featureSetup = service->addAction("&Feature Setup...", this, &MainWindow::OnFeatureSetup);
-    ui_.configDialog = service->addAction("&Config...", this, &MainWindow::OnConfig);
-    ui_.epromTools = service->addAction("&Eprom Tools...", this, &MainWindow::OnEpromTools);
+    QMenu* service = bar->addMenu(tr("&Service"));
+    ui_.featureSetup = service->addAction(tr("&Feature Setup..."), this, &MainWindow::OnFeatureSetup);
+    ui_.configDialog = service->addAction(tr("&Config..."), this, &MainWindow::OnConfig);
+    ui_.epromTools = service->addAction(tr("&Eprom Tools..."), this, &MainWindow::OnEpromTools);
 
-    QMenu* help = bar->addMenu("&Help");
-    ui_.about = help->addAction("&About", this, &MainWindow::OnAbout);
+    QMenu* help = bar->addMenu(tr("&Help"));
+    ui_.about = help->addAction(tr("&About"), this, &MainWindow::OnAbout);
+    BuildLanguageMenu(help);
 
     ui_.writeToRadio->setObjectName("menuWriteToRadio");
     ui_.readFromRadio->setObjectName("menuReadFromRadio");
@@ -168,11 +172,41 @@ void MainWindow::BuildMenus()
     ui_.handShake->setObjectName("menuHandShake");
 }
 
+// Help / Language: each language named in itself; the choice is kept and takes effect at the
+// next start, when every window and dialog is built in it.
+void MainWindow::BuildLanguageMenu(QMenu* help)
+{
+    QMenu* menu = help->addMenu(tr("&Language (after a restart)"));
+    menu->setObjectName("languageMenu");
+    auto* choices = new QActionGroup(menu);
+    const QString current = ChosenLanguage(app_.settings);
+    for (const LanguageChoice& language : kLanguages) {
+        QAction* action = menu->addAction("&" + QString::fromUtf8(language.name));
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(language.code));
+        action->setChecked(current == QLatin1String(language.code));
+        choices->addAction(action);
+    }
+    connect(choices, &QActionGroup::triggered, this, [this](QAction* action) {
+        if (app_.settings) app_.settings->setValue(kLanguageSetting, action->data());
+        SetStatus(tr("The language changes when the program is started again."));
+    });
+}
+
 void MainWindow::BuildControls()
 {
-    auto* root = new QVBoxLayout(this);
-    root->setMenuBar(ui_.menuBar);
+    // The controls live on a page of their own, so that a screen too small for the window can
+    // show them in a scroll area (FitTo); the window's own layout holds the menus and the page.
+    auto* outer = new QVBoxLayout(this);
+    outer->setMenuBar(ui_.menuBar);
+    const QMargins windowMargins = outer->contentsMargins();
+    outer->setContentsMargins(0, 0, 0, 0);
+    content_ = new QWidget;
+    content_->setObjectName("content");
+    auto* root = new QVBoxLayout(content_);
+    root->setContentsMargins(windowMargins);
     root->setSpacing(8);
+    outer->addWidget(content_);
 
     root->addWidget(BuildIdentityBox());
     // How much room the box's caption takes, so that an empty caption can keep it.
@@ -201,10 +235,10 @@ QGroupBox* MainWindow::BuildIdentityBox()
     ui_.identityBox->setObjectName("identityBox");
     auto* ident = new QGridLayout(ui_.identityBox);
     ident->setHorizontalSpacing(10);
-    ui_.mmsiByUser = NewCheck("MMSI entry by user", "mmsiByUser");
+    ui_.mmsiByUser = NewCheck(tr("MMSI entry by user"), "mmsiByUser");
     ui_.mmsi = new QLineEdit;
     ui_.mmsi->setObjectName("mmsi");
-    ui_.atisByUser = NewCheck("ATIS entry by user", "atisByUser");
+    ui_.atisByUser = NewCheck(tr("ATIS entry by user"), "atisByUser");
     ui_.atis = new QLineEdit;
     ui_.atis->setObjectName("atis");
     ui_.atis->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), ui_.atis));
@@ -215,7 +249,7 @@ QGroupBox* MainWindow::BuildIdentityBox()
     }
     ident->addWidget(ui_.mmsiByUser, 0, 0);
     ident->addWidget(ui_.mmsi, 0, 1);
-    ident->addWidget(Hint("Please enter the 9 digital MMSI number."), 0, 2);
+    ident->addWidget(Hint(tr("Please enter the 9 digital MMSI number.")), 0, 2);
     // Under each field, the administration its number belongs to, or why it looks wrong.
     ident->addWidget(new IdentityHint(ui_.mmsi, IdentityField::Mmsi), 1, 1, 1, 2);
     ident->addWidget(ui_.atisByUser, 2, 0);
@@ -231,36 +265,36 @@ QGroupBox* MainWindow::BuildIdentityBox()
     ident->addLayout(atisRow, 2, 1);
     auto* atisHints = new QVBoxLayout;
     atisHints->setSpacing(0);
-    atisHints->addWidget(Hint("Please enter the last 9 numbers of the 10 digit ATIS ID."));
-    atisHints->addWidget(Hint("The initial \"9\" is entered automatically."));
+    atisHints->addWidget(Hint(tr("Please enter the last 9 numbers of the 10 digit ATIS ID.")));
+    atisHints->addWidget(Hint(tr("The initial \"9\" is entered automatically.")));
     ident->addLayout(atisHints, 2, 2);
     ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
     ident->setColumnStretch(2, 1);
     // Screen readers announce the fields by what they hold, not by the box's caption.
-    ui_.mmsi->setAccessibleName("MMSI");
-    ui_.atis->setAccessibleName("ATIS ID");
+    ui_.mmsi->setAccessibleName(tr("MMSI"));
+    ui_.atis->setAccessibleName(tr("ATIS ID"));
     return ui_.identityBox;
 }
 
 QGroupBox* MainWindow::BuildChannelListBox()
 {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto* listBox = new QGroupBox("Channel List");
+    auto* listBox = new QGroupBox(tr("Channel List"));
     auto* listLayout = new QVBoxLayout(listBox);
     auto* bandRow = new QHBoxLayout;
-    auto* bandLabel = new QLabel("Band");
+    auto* bandLabel = new QLabel(tr("Band"));
     bandRow->addWidget(bandLabel);
     ui_.band = new QComboBox;
     ui_.band->setObjectName("band");
     bandLabel->setBuddy(ui_.band);
-    ui_.band->setAccessibleName("Band");
+    ui_.band->setAccessibleName(tr("Band"));
     ui_.band->setMinimumContentsLength(12);
     bandRow->addWidget(ui_.band);
     bandRow->addStretch(1);
     listLayout->addLayout(bandRow);
     ui_.channels = new QListWidget;
     ui_.channels->setObjectName("channels");
-    ui_.channels->setAccessibleName("Channel list");
+    ui_.channels->setAccessibleName(tr("Channel list"));
     ui_.channels->setFont(fixed);
     ui_.channels->setSelectionMode(QAbstractItemView::SingleSelection);
     ui_.channels->setUniformItemSizes(true);
@@ -273,9 +307,9 @@ QGroupBox* MainWindow::BuildChannelListBox()
     }
     listLayout->addWidget(ui_.channels, 1);
     auto* listButtons = new QHBoxLayout;
-    ui_.edit = new QPushButton("Edit");
-    ui_.add = new QPushButton("Add");
-    ui_.remove = new QPushButton("Remove");
+    ui_.edit = new QPushButton(tr("Edit"));
+    ui_.add = new QPushButton(tr("Add"));
+    ui_.remove = new QPushButton(tr("Remove"));
     ui_.edit->setObjectName("edit");
     ui_.add->setObjectName("add");
     ui_.remove->setObjectName("remove");
@@ -290,10 +324,10 @@ QLayout* MainWindow::BuildRightColumn()
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
-    auto* modelBox = new QGroupBox("Model");
+    auto* modelBox = new QGroupBox(tr("Model"));
     auto* modelLayout = new QHBoxLayout(modelBox);
-    ui_.modelUsa = new QRadioButton("USA");
-    ui_.modelEurope = new QRadioButton("Europe");
+    ui_.modelUsa = new QRadioButton(tr("USA"));
+    ui_.modelEurope = new QRadioButton(tr("Europe"));
     ui_.modelUsa->setObjectName("modelUsa");
     ui_.modelEurope->setObjectName("modelEurope");
     modelLayout->addWidget(ui_.modelUsa);
@@ -301,7 +335,7 @@ QLayout* MainWindow::BuildRightColumn()
     modelLayout->addStretch(1);
     right->addWidget(modelBox);
 
-    auto* usbBox = new QGroupBox("USB Port Status");
+    auto* usbBox = new QGroupBox(tr("USB Port Status"));
     auto* usbLayout = new QHBoxLayout(usbBox);
     ui_.usbStatus = new QLabel("--------");
     ui_.usbStatus->setObjectName("usbStatus");
@@ -310,16 +344,16 @@ QLayout* MainWindow::BuildRightColumn()
     usbLayout->addWidget(ui_.usbStatus);
     right->addWidget(usbBox);
 
-    auto* featureBox = new QGroupBox("Radio Feature");
+    auto* featureBox = new QGroupBox(tr("Radio Feature"));
     auto* featureLayout = new QGridLayout(featureBox);
-    ui_.usa = NewCheck("USA", "usa");
-    ui_.intl = NewCheck("INT", "int");
-    ui_.can = NewCheck("CAN", "can");
-    ui_.privateGroup = NewCheck("Private", "private");
-    ui_.usaNarrow = NewCheck("USA_narrow", "usaNarrow");
-    ui_.intNarrow = NewCheck("INT_narrow", "intNarrow");
-    ui_.canNarrow = NewCheck("CAN_narrow", "canNarrow");
-    ui_.wx = NewCheck("WX Channels", "wx");
+    ui_.usa = NewCheck(tr("USA"), "usa");
+    ui_.intl = NewCheck(tr("INT"), "int");
+    ui_.can = NewCheck(tr("CAN"), "can");
+    ui_.privateGroup = NewCheck(tr("Private"), "private");
+    ui_.usaNarrow = NewCheck(tr("USA_narrow"), "usaNarrow");
+    ui_.intNarrow = NewCheck(tr("INT_narrow"), "intNarrow");
+    ui_.canNarrow = NewCheck(tr("CAN_narrow"), "canNarrow");
+    ui_.wx = NewCheck(tr("WX Channels"), "wx");
     featureLayout->addWidget(ui_.usa, 0, 0);
     featureLayout->addWidget(ui_.usaNarrow, 0, 1);
     featureLayout->addWidget(ui_.intl, 1, 0);
@@ -334,15 +368,16 @@ QLayout* MainWindow::BuildRightColumn()
     ui_.rxStep = new QComboBox;
     ui_.txStep->setObjectName("txStep");
     ui_.rxStep->setObjectName("rxStep");
-    const std::pair<const char*, QComboBox*> stepRows[] = {{"TX PLL STEP:", ui_.txStep}, {"RX PLL STEP:", ui_.rxStep}};
+    const std::pair<const char*, QComboBox*> stepRows[] = {{QT_TR_NOOP("TX PLL STEP:"), ui_.txStep},
+                                                           {QT_TR_NOOP("RX PLL STEP:"), ui_.rxStep}};
     for (int row = 0; row < 2; ++row) {
-        auto* label = new QLabel(stepRows[row].first);
+        auto* label = new QLabel(tr(stepRows[row].first));
         label->setBuddy(stepRows[row].second);
         steps->addWidget(label, row, 0);
         steps->addWidget(stepRows[row].second, row, 1);
     }
-    ui_.txStep->setAccessibleName("TX PLL step");
-    ui_.rxStep->setAccessibleName("RX PLL step");
+    ui_.txStep->setAccessibleName(tr("TX PLL step"));
+    ui_.rxStep->setAccessibleName(tr("RX PLL step"));
     steps->setColumnStretch(1, 1);
     featureLayout->addLayout(steps, 4, 0, 1, 2);
     right->addWidget(featureBox);
@@ -352,11 +387,11 @@ QLayout* MainWindow::BuildRightColumn()
 
 QGroupBox* MainWindow::BuildStatusBox()
 {
-    auto* statusBox = new QGroupBox("Status");
+    auto* statusBox = new QGroupBox(tr("Status"));
     auto* statusLayout = new QVBoxLayout(statusBox);
     // The service options sit at the right of the status line: empty unless one is on.
     auto* statusRow = new QHBoxLayout;
-    ui_.status = new QLabel("Ready");
+    ui_.status = new QLabel(tr("Ready"));
     ui_.status->setObjectName("status");
     ui_.status->setWordWrap(true);  // long hints wrap instead of widening the window
     ui_.optionLine = new QLabel;
@@ -378,8 +413,8 @@ QLayout* MainWindow::BuildCloneButtons()
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    ui_.writeButton = new QPushButton("Write to Radio");
-    ui_.readButton = new QPushButton("Read From Radio");
+    ui_.writeButton = new QPushButton(tr("Write to Radio"));
+    ui_.readButton = new QPushButton(tr("Read From Radio"));
     ui_.writeButton->setObjectName("writeButton");
     ui_.readButton->setObjectName("readButton");
     // The captions change to "Stop" and back; keep the button from resizing.

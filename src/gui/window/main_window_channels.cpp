@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "channels/channel_csv.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/document/channel_list.h"
 #include "gui/window/main_window.h"
@@ -17,43 +18,58 @@ namespace {
 
 constexpr int kMaxPrivateLines = 99;  // "Add" stops one short of the block's 100 entries
 
-void Refuse(WindowServices& services, QWidget* parent, const char* text)
+void Refuse(WindowServices& services, QWidget* parent, const QString& text)
 {
-    services.MessageBox(parent, QString::fromLatin1(text), "Error", MsgButtons::Ok, MsgIcon::None);
+    services.MessageBox(parent, text, MainWindow::tr("Error"), MsgButtons::Ok, MsgIcon::None);
 }
 
 }  // namespace
+
+void MainWindow::WarnSharedNames(int position)
+{
+    const RadioSettings& record = doc_.Record();
+    const int count = PrivateListLength(record);
+    if (position < 0 || position >= count) return;
+    // Only the pairs the new or edited channel is part of: older ones were there before.
+    const std::string name = ChannelName(record.channels[kPrivateBlock + position]);
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        if (i == position || ChannelName(record.channels[kPrivateBlock + i]) != name) continue;
+        lines << tr("Lines %1 and %2 both have the name \"%3\".")
+                     .arg(std::min(i, position) + 1)
+                     .arg(std::max(i, position) + 1)
+                     .arg(QString::fromStdString(name));
+    }
+    if (lines.isEmpty()) return;
+    services_.MessageBoxWithInfo(this, lines.join('\n'),
+                                 tr("The radio takes channels of the same name, but you may have meant two."),
+                                 tr("Channel Setup"), MsgButtons::Ok, MsgIcon::Warning);
+}
 
 void MainWindow::FillBandList()
 {
     QSignalBlocker block(ui_.band);
     ui_.band->clear();
-    const std::pair<QCheckBox*, const char*> order[] = {
-        {ui_.intl, "INT"},
-        {ui_.usa, "USA"},
-        {ui_.can, "CAN"},
-        {ui_.intNarrow, "INT_Narrow"},
-        {ui_.usaNarrow, "USA_Narrow"},
-        {ui_.canNarrow, "CAN_Narrow"},
-        {ui_.wx, "WX"},
-        {ui_.privateGroup, "Private"},
+    // Each line carries its group, so that the shown name may be any language's.
+    const std::tuple<QCheckBox*, const char*, int> order[] = {
+        {ui_.intl, QT_TR_NOOP("INT"), kGroupInt},
+        {ui_.usa, QT_TR_NOOP("USA"), kGroupUsa},
+        {ui_.can, QT_TR_NOOP("CAN"), kGroupCan},
+        {ui_.intNarrow, QT_TR_NOOP("INT_Narrow"), kGroupIntNarrow},
+        {ui_.usaNarrow, QT_TR_NOOP("USA_Narrow"), kGroupUsaNarrow},
+        {ui_.canNarrow, QT_TR_NOOP("CAN_Narrow"), kGroupCanNarrow},
+        {ui_.wx, QT_TR_NOOP("WX"), kGroupWx},
+        {ui_.privateGroup, QT_TR_NOOP("Private"), kGroupPrivate},
     };
-    for (const auto& [box, text] : order)
-        if (box->isChecked()) ui_.band->addItem(text);
+    for (const auto& [box, text, group] : order)
+        if (box->isChecked()) ui_.band->addItem(tr(text), group);
     ui_.band->setCurrentIndex(ui_.band->count() > 0 ? 0 : -1);
 }
 
 int MainWindow::CurrentGroup() const
 {
     if (ui_.band->currentIndex() < 0) return kGroupInt;
-    const QString text = ui_.band->currentText();
-    const std::pair<const char*, int> keys[] = {
-        {"INT_N", kGroupIntNarrow}, {"USA_N", kGroupUsaNarrow}, {"CAN_N", kGroupCanNarrow}, {"INT", kGroupInt},
-        {"USA", kGroupUsa},         {"CAN", kGroupCan},         {"Pri", kGroupPrivate},     {"WX", kGroupWx},
-    };
-    for (const auto& [key, group] : keys)
-        if (text.contains(QLatin1String(key))) return group;
-    return kGroupInt;
+    return ui_.band->currentData().toInt();
 }
 
 void MainWindow::FillChannelList()
@@ -117,7 +133,7 @@ bool MainWindow::MayEditPrivateChannels()
     if (IsReading()) return false;
     GatherControls();  // a typed identity becomes its own step first
     if (CurrentGroup() == kGroupPrivate) return true;
-    Refuse(services_, this, "Only Private Channel Can be Modified!");
+    Refuse(services_, this, tr("Only Private Channel Can be Modified!"));
     return false;
 }
 
@@ -125,12 +141,12 @@ void MainWindow::OpenPrivateChannel(bool fromEditButton)
 {
     if (!MayEditPrivateChannels()) return;
     if (!fromEditButton && doc_.Config().uiReadOnly != 0) {
-        Refuse(services_, this, "UI Read Only!");
+        Refuse(services_, this, tr("UI Read Only!"));
         return;
     }
     const int selected = SelectedChannel();
     if (selected < 0 || selected >= kChannelsPerBlock) {
-        if (fromEditButton) Refuse(services_, this, "Please Select a Channel First!");
+        if (fromEditButton) Refuse(services_, this, tr("Please Select a Channel First!"));
         return;
     }
     ModelConfig& config = doc_.Config();
@@ -140,9 +156,10 @@ void MainWindow::OpenPrivateChannel(bool fromEditButton)
     auto edited = std::make_unique<RadioSettings>(doc_.Record());
     ChannelSetupDialog dialog(services_, *edited, config, false, this);
     if (dialogs_.run(dialog) == QDialog::Accepted) {
-        doc_.Change("Edit private channel", *edited);
+        doc_.Change(tr("Edit private channel"), *edited);
         MarkModified();
         FillChannelList();
+        WarnSharedNames(selected);
     }
 }
 
@@ -155,7 +172,7 @@ void MainWindow::OnAdd()
     if (!MayEditPrivateChannels()) return;
     const int n = ui_.channels->count();
     if (n >= kMaxPrivateLines) {
-        Refuse(services_, this, "Channel Number Limit!");
+        Refuse(services_, this, tr("Channel Number Limit!"));
         return;
     }
     int s = SelectedChannel();
@@ -175,9 +192,10 @@ void MainWindow::OnAdd()
         for (int i = n - 1; i >= s + 1; --i) block[i + 1] = block[i];
         block[s + 1] = dialog.Entry();
     }
-    doc_.Change("Add private channel", *edited);
+    doc_.Change(tr("Add private channel"), *edited);
     MarkModified();
     FillChannelList();
+    WarnSharedNames(n == 0 ? 0 : s == n - 1 ? n : s + 1);
 }
 
 void MainWindow::OnRemove()
@@ -185,12 +203,12 @@ void MainWindow::OnRemove()
     if (!MayEditPrivateChannels()) return;
     const int n = ui_.channels->count();
     if (n == 0) {
-        Refuse(services_, this, "NO Channel!");
+        Refuse(services_, this, tr("NO Channel!"));
         return;
     }
     const int s = SelectedChannel();
     if (s < 0) {
-        Refuse(services_, this, "Please Select a Channel!");
+        Refuse(services_, this, tr("Please Select a Channel!"));
         return;
     }
     auto edited = std::make_unique<RadioSettings>(doc_.Record());
@@ -199,7 +217,7 @@ void MainWindow::OnRemove()
         for (int i = s + 1; i <= n - 1; ++i) block[i - 1] = block[i];
     }
     block[n - 1].inUse = 0;
-    doc_.Change("Remove private channel", *edited);
+    doc_.Change(tr("Remove private channel"), *edited);
     MarkModified();
     FillChannelList();
 }

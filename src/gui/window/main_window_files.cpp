@@ -65,10 +65,10 @@ void MainWindow::OnBackups()
     RadioSettings record{};
     std::string problem;
     if (!LoadBackupSettings(ToNativePath(openPath), record, problem)) {
-        services_.MessageBox(this, QString::fromStdString(problem), "Error", MsgButtons::Ok, MsgIcon::Stop);
+        services_.MessageBox(this, QString::fromStdString(problem), tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
-    if (doc_.OpenUntitled(record, "Backup opened.")) ShowDocument();
+    if (doc_.OpenUntitled(record, tr("Backup opened."))) ShowDocument();
 }
 
 void MainWindow::OnUndo()
@@ -91,8 +91,8 @@ void MainWindow::UpdateUndoActions()
     QUndoStack& history = doc_.History();
     ui_.undo->setEnabled(editable && history.canUndo());
     ui_.redo->setEnabled(editable && history.canRedo());
-    ui_.undo->setText(history.canUndo() ? "&Undo " + history.undoText() : QString("&Undo"));
-    ui_.redo->setText(history.canRedo() ? "&Redo " + history.redoText() : QString("&Redo"));
+    ui_.undo->setText(history.canUndo() ? tr("&Undo %1").arg(history.undoText()) : tr("&Undo"));
+    ui_.redo->setText(history.canRedo() ? tr("&Redo %1").arg(history.redoText()) : tr("&Redo"));
 }
 
 bool MainWindow::RunCloseSteps()
@@ -104,20 +104,20 @@ bool MainWindow::RunCloseSteps()
 
 void MainWindow::BuildFileMenu(QMenuBar* bar)
 {
-    QMenu* file = bar->addMenu("&File");
-    ui_.loadDefault = file->addAction("&Load Default", this, &MainWindow::OnLoadDefault);
-    ui_.open = file->addAction("&Open", this, &MainWindow::OnOpen);
-    ui_.save = file->addAction("&Save", this, &MainWindow::OnSave);
-    ui_.saveAs = file->addAction("Save &as", this, &MainWindow::OnSaveAs);
+    QMenu* file = bar->addMenu(tr("&File"));
+    ui_.loadDefault = file->addAction(tr("&Load Default"), this, &MainWindow::OnLoadDefault);
+    ui_.open = file->addAction(tr("&Open"), this, &MainWindow::OnOpen);
+    ui_.save = file->addAction(tr("&Save"), this, &MainWindow::OnSave);
+    ui_.saveAs = file->addAction(tr("Save &as"), this, &MainWindow::OnSaveAs);
     file->addSeparator();
-    ui_.backupBeforeWrite = file->addAction("Back up the radio before &writing");
+    ui_.backupBeforeWrite = file->addAction(tr("Back up the radio before &writing"));
     ui_.backupBeforeWrite->setObjectName("backupBeforeWrite");
     ui_.backupBeforeWrite->setCheckable(true);
     ui_.backupBeforeWrite->setChecked(!app_.settings || app_.settings->value(kBackupSetting, true).toBool());
     connect(ui_.backupBeforeWrite, &QAction::toggled, this, &MainWindow::OnBackupToggled);
-    ui_.backups = file->addAction("&Backups...", this, &MainWindow::OnBackups);
+    ui_.backups = file->addAction(tr("&Backups..."), this, &MainWindow::OnBackups);
     file->addSeparator();
-    ui_.exit = file->addAction("E&xit", this, &MainWindow::reject);
+    ui_.exit = file->addAction(tr("E&xit"), this, &MainWindow::reject);
 }
 
 }  // namespace qx

@@ -6,8 +6,10 @@
 
 #include "channels/channel_csv.h"
 #include "document/atomic_file.h"
+#include "gui/base/core_texts.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/window/main_window.h"
+#include "model/channel_plan.h"
 #include "model/checksum.h"
 #include "reports/freq_table.h"
 #include "result/clone_result.h"
@@ -20,10 +22,10 @@ namespace {
 constexpr int kProblemsShown = 10;
 
 // A USA-model record has no private channels to export or to take an import: says so.
-bool HasPrivateChannels(WindowServices& services, QWidget* parent, const RadioSettings& record, const char* caption)
+bool HasPrivateChannels(WindowServices& services, QWidget* parent, const RadioSettings& record, const QString& caption)
 {
     if (IsEuropeModel(record)) return true;
-    services.MessageBox(parent, "A USA-model record has no private channels.", caption, MsgButtons::Ok,
+    services.MessageBox(parent, MainWindow::tr("A USA-model record has no private channels."), caption, MsgButtons::Ok,
                         MsgIcon::Information);
     return false;
 }
@@ -34,35 +36,35 @@ void MainWindow::OnExportFreqTable()
 {
     const QString path = QDir(services_.CurrentDirectory()).filePath(kFreqTableFileName);
     if (!WriteFreqTable(ToNativePath(path), doc_.Record(), services_.Now())) {
-        services_.MessageBox(this, QString("Can't Create file:\n%1").arg(path), "Error", MsgButtons::Ok, MsgIcon::Stop);
+        services_.MessageBox(this, tr("Can't Create file:\n%1").arg(path), tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
-    ShowReport(path, QString(), "Export Freq Table");
+    ShowReport(path, QString(), tr("Export Freq Table"));
 }
 
-void MainWindow::ShowReport(const QString& path, const QString& outcome, const char* caption)
+void MainWindow::ShowReport(const QString& path, const QString& outcome, const QString& caption)
 {
     if (services_.OpenTextFile(path)) return;
     // Without a viewer the report would go unseen: say where it is.
-    QString status = "Report: " + path;
+    QString status = tr("Report: %1").arg(path);
     if (!outcome.isEmpty()) status = outcome + " " + status;
     SetStatus(status);
-    services_.MessageBoxWithInfo(this, QString("The report is saved as:\n%1").arg(path),
-                                 "No program opened it; open the file with any text editor.", caption, MsgButtons::Ok,
-                                 MsgIcon::Information);
+    services_.MessageBoxWithInfo(this, tr("The report is saved as:\n%1").arg(path),
+                                 tr("No program opened it; open the file with any text editor."), caption,
+                                 MsgButtons::Ok, MsgIcon::Information);
 }
 
 void MainWindow::OnViewCheckSum()
 {
     std::string text = ChecksumText(SettingsChecksum(doc_.Record()));
-    services_.MessageBox(this, QString::fromLatin1(text.c_str()), "CheckSum", MsgButtons::Ok, MsgIcon::None);
+    services_.MessageBox(this, QString::fromLatin1(text.c_str()), tr("CheckSum"), MsgButtons::Ok, MsgIcon::None);
 }
 FileDialogRequest MainWindow::CsvFileRequest() const
 {
     FileDialogRequest request;
     request.directory = doc_.StartDirectory();
     request.pattern = "*.csv";
-    request.filter = "CSV files (*.csv)";
+    request.filter = tr("CSV files (*.csv)");
     request.defaultSuffix = "csv";
     return request;
 }
@@ -70,25 +72,24 @@ FileDialogRequest MainWindow::CsvFileRequest() const
 void MainWindow::OnExportChannels()
 {
     GatherControls();
-    if (!HasPrivateChannels(services_, this, doc_.Record(), "Export Channels")) return;
+    if (!HasPrivateChannels(services_, this, doc_.Record(), tr("Export Channels"))) return;
     const QString path = services_.ChooseSaveFile(this, CsvFileRequest());
     if (path.isEmpty()) return;
     const std::string csv = ExportChannelsCsv(doc_.Record());
     const CloneResult saved = SaveFileAtomically(ToNativePath(path), csv.data(), csv.size());
     if (saved != kResultOk) {
-        services_.MessageBoxWithInfo(this, QString("Can't Create file:\n%1").arg(path),
-                                     QString::fromStdString(DescribeResult(saved)), "Error", MsgButtons::Ok,
-                                     MsgIcon::Stop);
+        services_.MessageBoxWithInfo(this, tr("Can't Create file:\n%1").arg(path), ResultText(saved), tr("Error"),
+                                     MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
-    SetStatus(QString("Exported %1 private channels.").arg(PrivateListLength(doc_.Record())));
+    SetStatus(tr("Exported %1 private channels.").arg(PrivateListLength(doc_.Record())));
 }
 
 void MainWindow::OnImportChannels()
 {
     if (IsReading()) return;  // the read's end would replace the imported channels
     GatherControls();
-    if (!HasPrivateChannels(services_, this, doc_.Record(), "Import Channels")) return;
+    if (!HasPrivateChannels(services_, this, doc_.Record(), tr("Import Channels"))) return;
     const QString path = services_.ChooseOpenFile(this, CsvFileRequest());
     if (path.isEmpty()) return;
     auto imported = std::make_unique<RadioSettings>(doc_.Record());
@@ -98,22 +99,28 @@ void MainWindow::OnImportChannels()
         for (const std::string& problem : outcome.problems) all << QString::fromStdString(problem);
         QStringList shown = all.mid(0, kProblemsShown);
         if (all.size() > kProblemsShown)
-            shown << QString("... and %1 more (see the details).").arg(all.size() - kProblemsShown);
-        services_.MessageBoxWithDetail(this, QString("Nothing was imported: %1 has problems.").arg(path),
-                                       shown.join('\n'), all.join('\n'), "Import Channels", MsgButtons::Ok,
-                                       MsgIcon::Warning);
+            shown << tr("... and %1 more (see the details).").arg(all.size() - kProblemsShown);
+        services_.MessageBoxWithDetail(this, tr("Nothing was imported: %1 has problems.").arg(path), shown.join('\n'),
+                                       all.join('\n'), tr("Import Channels"), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
-    doc_.Change("Import Channels (CSV)", *imported);
+    doc_.Change(tr("Import Channels (CSV)"), *imported);
     MarkModified();
     // The imported channels in view.
-    const int privateBand = ui_.band->findText("Private");
+    const int privateBand = ui_.band->findData(kGroupPrivate);
     if (privateBand >= 0) {
         QSignalBlocker block(ui_.band);
         ui_.band->setCurrentIndex(privateBand);
     }
     FillChannelList();
-    SetStatus(QString("Imported %1 private channels.").arg(PrivateListLength(doc_.Record())));
+    SetStatus(tr("Imported %1 private channels.").arg(PrivateListLength(doc_.Record())));
+    if (!outcome.warnings.empty()) {
+        QStringList shared;
+        for (const std::string& warning : outcome.warnings) shared << QString::fromStdString(warning) + ".";
+        services_.MessageBoxWithInfo(this, shared.join('\n'),
+                                     tr("The radio takes channels of the same name, but you may have meant two."),
+                                     tr("Import Channels"), MsgButtons::Ok, MsgIcon::Warning);
+    }
 }
 
 }  // namespace qx

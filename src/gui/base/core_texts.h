@@ -1,0 +1,23 @@
+// The core's English texts (result messages, hints) as the window shows them: in the user's
+// language where the catalog has them, as they are otherwise.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include <vector>
+
+#include "identity/radio_identity.h"
+#include "result/clone_result.h"
+
+namespace qx {
+
+// DescribeResult's text for `result`, translated.
+QString ResultText(CloneResult result);
+// One of the core's fixed texts (listed in core_texts.cpp for the catalogs), translated.
+QString CoreText(const char* text);
+QString CoreText(const std::string& text);
+// The question before a write replaces the identities a radio holds, one sentence each.
+QString IdentityQuestion(const std::vector<IdentityReplacement>& replaced);
+
+}  // namespace qx

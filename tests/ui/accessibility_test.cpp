@@ -1,0 +1,130 @@
+// Everyone can reach every control: every focusable widget of the window and of each dialog
+// has a name a screen reader announces (its own text, its label's, or an accessible name),
+// never a box's caption for a field, and every menu item has an underlined letter.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <memory>
+
+#include "../support/records.h"
+#include "dialog_rig.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/backups_dialog.h"
+#include "gui/dialogs/channel_setup_dialog.h"
+#include "gui/dialogs/config_dialog.h"
+#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/feature_setup_dialog.h"
+#include "gui/dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/user_dialog.h"
+#include "window_rig.h"
+
+namespace qx {
+namespace {
+
+QString AnnouncedName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
+}
+
+// The focusable widgets of `top` that a screen reader would not name, and the menu items
+// without a mnemonic.
+QStringList Unreachable(QWidget* top)
+{
+    QStringList faults;
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(top) || !(widget->focusPolicy() & Qt::TabFocus)) continue;
+        if (qobject_cast<QMenu*>(widget) != nullptr || qobject_cast<QMenuBar*>(widget) != nullptr) continue;
+        // A combo box's popup view and a scroll area's viewport belong to their owner.
+        if (widget->parentWidget() != nullptr && widget->parentWidget()->inherits("QComboBox")) continue;
+        const QString name = AnnouncedName(widget);
+        auto* box = qobject_cast<QGroupBox*>(widget->parentWidget());
+        const bool caption = box != nullptr && !box->title().isEmpty() && name == box->title() &&
+                             !widget->inherits("QAbstractButton");
+        if (name.trimmed().isEmpty() || caption)
+            faults << QString("%1 %2: \"%3\"").arg(widget->metaObject()->className(), widget->objectName(), name);
+    }
+    for (QMenuBar* bar : top->findChildren<QMenuBar*>()) {
+        for (QAction* menu : bar->actions()) {
+            if (!menu->text().contains('&')) faults << "menu " + menu->text();
+            if (menu->menu() == nullptr) continue;
+            for (QAction* item : menu->menu()->actions())
+                if (!item->isSeparator() && !item->text().contains('&')) faults << "item " + item->text();
+        }
+    }
+    return faults;
+}
+
+TEST(Accessibility, EveryControlOfTheWindowHasANameAndEveryMenuItemAMnemonic)
+{
+    test::WindowRig rig;
+    rig.Open();
+    EXPECT_EQ(Unreachable(&rig.W()), QStringList());  // untitled: the identity box has a caption
+    rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(2), "named.dat")};
+    rig.W().OnOpen();
+    EXPECT_EQ(Unreachable(&rig.W()), QStringList());
+    EXPECT_EQ(AnnouncedName(rig.C().mmsi), "MMSI");
+    EXPECT_EQ(AnnouncedName(rig.C().atis), "ATIS ID");
+    EXPECT_EQ(AnnouncedName(rig.C().txStep), "TX PLL step");
+    EXPECT_EQ(AnnouncedName(rig.C().channels), "Channel list");
+}
+
+TEST(Accessibility, EveryDialogToo)
+{
+    test::DialogRig rig;
+    ModelConfig config;
+    ResetModelConfig(config);
+    RadioSettings record = test::EuropeWithChannels(2);
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<AboutDialog>());
+    dialogs.push_back(std::make_unique<UserDialog>(nullptr, config, rig.adjustMode));
+    dialogs.push_back(std::make_unique<FeatureSetupDialog>(nullptr, config, record));
+    dialogs.push_back(std::make_unique<EpromToolsDialog>(nullptr, rig.app, config));
+    dialogs.push_back(std::make_unique<ConfigDialog>(nullptr, rig.app, config, record));
+    dialogs.push_back(std::make_unique<BackupsDialog>(nullptr, rig.app, config, rig.File("backups")));
+    dialogs.push_back(std::make_unique<ChannelSetupDialog>(rig.services, record, config, true));
+    dialogs.push_back(std::make_unique<ModelWizardDialog>(rig.services, &record, &config));
+    for (auto& dialog : dialogs) {
+        SCOPED_TRACE(dialog->metaObject()->className());
+        EXPECT_EQ(Unreachable(dialog.get()), QStringList());
+    }
+}
+
+TEST(SmallScreens, TheControlsScrollOnlyWhenTheWindowDoesNotFit)
+{
+    test::WindowRig rig;
+    rig.Open();
+    const QScreen* screen = rig.W().screen();
+    ASSERT_NE(screen, nullptr);
+    const QSize available = screen->availableGeometry().size();
+    if (available.width() < 1000 || available.height() < 800) GTEST_SKIP() << "a screen smaller than a desktop's";
+    // A desktop's screen: the window keeps its fixed size and nothing scrolls.
+    EXPECT_EQ(rig.W().findChild<QScrollArea*>("contentScroll"), nullptr);
+    const QSize whole = rig.W().size();
+    EXPECT_EQ(rig.W().minimumSize(), whole);
+    EXPECT_EQ(rig.W().maximumSize(), whole);
+
+    // A screen smaller than the window (a large scale factor on a small screen).
+    rig.W().FitTo(QSize(whole.width() / 2, whole.height() / 2));
+    auto* scroll = rig.W().findChild<QScrollArea*>("contentScroll");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_LE(rig.W().width(), whole.width() / 2);
+    EXPECT_LE(rig.W().height(), whole.height() / 2);
+    rig.W().show();
+    QWidget* last = rig.C().readButton;  // bottom right: the control furthest out of sight
+    ASSERT_TRUE(scroll->widget()->isAncestorOf(last));
+    scroll->ensureWidgetVisible(last);
+    const QRect seen = scroll->viewport()->rect();
+    const QRect at(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size());
+    EXPECT_TRUE(seen.contains(at)) << at.x() << "," << at.y();
+    rig.W().hide();
+}
+
+}  // namespace
+}  // namespace qx
