@@ -13,6 +13,53 @@
     </message>
 </context>
 <context>
+    <name>qx::AdaptorDialog</name>
+    <message>
+        <source>Clone Adaptor</source>
+        <translation>Klon-Adapter</translation>
+    </message>
+    <message>
+        <source>Devices with the clone adaptor&apos;s USB ID</source>
+        <translation>Geräte mit der USB-Kennung des Klon-Adapters</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>No clone adaptor is connected.</source>
+        <translation>Kein Klon-Adapter ist angeschlossen.</translation>
+    </message>
+    <message>
+        <source>1 clone adaptor is connected.</source>
+        <translation>1 Klon-Adapter ist angeschlossen.</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose the one whose radio you mean to program.</source>
+        <translation>%1 Klon-Adapter sind angeschlossen: Wählen Sie den, dessen Funkgerät Sie programmieren wollen.</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>keine Seriennummer</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>bus %1, port %2</source>
+        <translation>Bus %1, Port %2</translation>
+    </message>
+    <message>
+        <source>%1: not a clone adaptor</source>
+        <translation>%1: kein Klon-Adapter</translation>
+    </message>
+    <message>
+        <source>%1: may not be opened by this user</source>
+        <translation>%1: darf von diesem Benutzer nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
     <name>qx::AtisFromMmsiButton</name>
     <message>
         <source>from MMSI</source>
@@ -1194,6 +1241,38 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>The language changes when the program is started again.</source>
         <translation>Die Sprache wird beim nächsten Programmstart gewechselt.</translation>
+    </message>
+    <message>
+        <source>The adaptor can be changed once the running operation has ended.</source>
+        <translation>Der Adapter kann gewechselt werden, sobald der laufende Vorgang beendet ist.</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1</source>
+        <translation>Klon-Adapter: %1</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
+        <translation>Klon-Adapter: %1 (gewählt mit Klonen / Adapter...)</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
+        <translation>%1 Klon-Adapter sind angeschlossen: Wählen Sie einen mit Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 Adapter</translation>
+    </message>
+    <message>
+        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>Der gewählte Klon-Adapter (%1) ist nicht angeschlossen: Stecken Sie ihn wieder ein oder wählen Sie einen anderen mit Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>Der mit --radio %1 genannte Klon-Adapter ist nicht angeschlossen: Stecken Sie ihn wieder ein oder wählen Sie einen anderen mit Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptor...</source>
+        <translation>&amp;Adapter...</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,53 @@
     </message>
 </context>
 <context>
+    <name>qx::AdaptorDialog</name>
+    <message>
+        <source>Clone Adaptor</source>
+        <translation>Adaptateur de clonage</translation>
+    </message>
+    <message>
+        <source>Devices with the clone adaptor&apos;s USB ID</source>
+        <translation>Périphériques ayant l&apos;identifiant USB de l&apos;adaptateur de clonage</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>No clone adaptor is connected.</source>
+        <translation>Aucun adaptateur de clonage n&apos;est branché.</translation>
+    </message>
+    <message>
+        <source>1 clone adaptor is connected.</source>
+        <translation>1 adaptateur de clonage est branché.</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose the one whose radio you mean to program.</source>
+        <translation>%1 adaptateurs de clonage sont branchés&#xa0;: choisissez celui de la radio à programmer.</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>sans numéro de série</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+    <message>
+        <source>bus %1, port %2</source>
+        <translation>bus %1, port %2</translation>
+    </message>
+    <message>
+        <source>%1: not a clone adaptor</source>
+        <translation>%1&#xa0;: pas un adaptateur de clonage</translation>
+    </message>
+    <message>
+        <source>%1: may not be opened by this user</source>
+        <translation>%1&#xa0;: cet utilisateur n&apos;a pas le droit de l&apos;ouvrir</translation>
+    </message>
+</context>
+<context>
     <name>qx::AtisFromMmsiButton</name>
     <message>
         <source>from MMSI</source>
@@ -1194,6 +1241,38 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>The language changes when the program is started again.</source>
         <translation>La langue changera au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>The adaptor can be changed once the running operation has ended.</source>
+        <translation>L&apos;adaptateur pourra être changé une fois l&apos;opération en cours terminée.</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1</source>
+        <translation>Adaptateur de clonage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
+        <translation>Adaptateur de clonage&#xa0;: %1 (choisi avec Clonage / Adaptateur...)</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
+        <translation>%1 adaptateurs de clonage sont branchés&#xa0;: choisissez-en un avec Clonage / Adaptateur...</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 adaptateurs</translation>
+    </message>
+    <message>
+        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>L&apos;adaptateur de clonage choisi (%1) n&apos;est pas branché&#xa0;: rebranchez-le, ou choisissez-en un autre avec Clonage / Adaptateur...</translation>
+    </message>
+    <message>
+        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>L&apos;adaptateur de clonage désigné par --radio %1 n&apos;est pas branché&#xa0;: rebranchez-le, ou choisissez-en un autre avec Clonage / Adaptateur...</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptor...</source>
+        <translation>&amp;Adaptateur...</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,53 @@
     </message>
 </context>
 <context>
+    <name>qx::AdaptorDialog</name>
+    <message>
+        <source>Clone Adaptor</source>
+        <translation>Kloonadapter</translation>
+    </message>
+    <message>
+        <source>Devices with the clone adaptor&apos;s USB ID</source>
+        <translation>Apparaten met de USB-ID van de kloonadapter</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuwen</translation>
+    </message>
+    <message>
+        <source>No clone adaptor is connected.</source>
+        <translation>Er is geen kloonadapter aangesloten.</translation>
+    </message>
+    <message>
+        <source>1 clone adaptor is connected.</source>
+        <translation>Er is 1 kloonadapter aangesloten.</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose the one whose radio you mean to program.</source>
+        <translation>Er zijn %1 kloonadapters aangesloten: kies die van de marifoon die u wilt programmeren.</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>geen serienummer</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>serienummer %1</translation>
+    </message>
+    <message>
+        <source>bus %1, port %2</source>
+        <translation>bus %1, poort %2</translation>
+    </message>
+    <message>
+        <source>%1: not a clone adaptor</source>
+        <translation>%1: geen kloonadapter</translation>
+    </message>
+    <message>
+        <source>%1: may not be opened by this user</source>
+        <translation>%1: deze gebruiker mag hem niet openen</translation>
+    </message>
+</context>
+<context>
     <name>qx::AtisFromMmsiButton</name>
     <message>
         <source>from MMSI</source>
@@ -1194,6 +1241,38 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>The language changes when the program is started again.</source>
         <translation>De taal wordt gewijzigd wanneer het programma opnieuw wordt gestart.</translation>
+    </message>
+    <message>
+        <source>The adaptor can be changed once the running operation has ended.</source>
+        <translation>De adapter kan worden gewisseld zodra de lopende bewerking klaar is.</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1</source>
+        <translation>Kloonadapter: %1</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
+        <translation>Kloonadapter: %1 (gekozen met Klonen / Adapter...)</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
+        <translation>Er zijn %1 kloonadapters aangesloten: kies er een met Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 adapters</translation>
+    </message>
+    <message>
+        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>De gekozen kloonadapter (%1) is niet aangesloten: sluit hem weer aan of kies een andere met Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>De met --radio %1 genoemde kloonadapter is niet aangesloten: sluit hem weer aan of kies een andere met Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptor...</source>
+        <translation>&amp;Adapter...</translation>
     </message>
 </context>
 <context>

@@ -92,7 +92,8 @@ AdaptorSelection ChosenAdaptor(const HidInterfaceInfo& info)
     chosen.kind = AdaptorSelection::Kind::Chosen;
     chosen.path = info.path;
     chosen.serial = info.serial;
-    chosen.location = info.location;
+    chosen.usbBus = info.usbBus;
+    chosen.usbPort = info.usbPort;
     return chosen;
 }
 
@@ -100,15 +101,18 @@ bool IsSameAdaptor(const AdaptorSelection& chosen, const HidInterfaceInfo& info)
 {
     // A node number is handed to the next device plugged in: the path alone never vouches for
     // the adaptor behind it.
-    return info.path == chosen.path && info.serial == chosen.serial && info.location == chosen.location;
+    return info.path == chosen.path && info.serial == chosen.serial && info.usbBus == chosen.usbBus &&
+           info.usbPort == chosen.usbPort;
 }
+
+std::string PrintableDeviceText(const std::string& text) { return Shown(text); }
 
 std::string DescribeInterface(const HidInterfaceInfo& info)
 {
     std::string text = Shown(info.path);
     text += info.serial.empty() ? ", no serial number" : ", serial " + Shown(info.serial);
     if (!info.product.empty()) text += ", \"" + Shown(info.product) + "\"";
-    if (!info.location.empty()) text += ", " + Shown(info.location);
+    if (!info.usbBus.empty()) text += ", bus " + Shown(info.usbBus) + ", port " + Shown(info.usbPort);
     return text;
 }
 

@@ -23,13 +23,14 @@ struct AdaptorSelection {
         Only,    // the one adaptor plugged in; none is taken when there are several
         Serial,  // the one adaptor with this serial number
         Path,    // the adaptor at this device path
-        Chosen,  // the adaptor a person picked: its path, serial number and place must all still match
+        Chosen,  // the adaptor a person picked: its path, serial number and USB port must all still match
         All,     // every adaptor, one radio each (fleet runs only)
     };
     Kind kind = Kind::Only;
     std::string serial;
     std::string path;
-    std::string location;
+    std::string usbBus;
+    std::string usbPort;
 };
 
 struct AdaptorCandidate {
@@ -66,6 +67,8 @@ AdaptorPickResult PickAdaptor(const std::vector<AdaptorCandidate>& candidates, c
 AdaptorSelection ChosenAdaptor(const HidInterfaceInfo& info);
 bool IsSameAdaptor(const AdaptorSelection& chosen, const HidInterfaceInfo& info);
 
+// A device's own text (serial number, product) with its control bytes shown escaped.
+std::string PrintableDeviceText(const std::string& text);
 // "/dev/hidraw3, serial 0042, "USB Clone", bus 1, port 1.4", control bytes shown escaped.
 std::string DescribeInterface(const HidInterfaceInfo& info);
 // The same, with ": not a clone adaptor" or ": may not be opened by this user" where so.

@@ -28,9 +28,12 @@ struct HidInterfaceInfo {
     std::string path;
     uint16_t vendorId = 0;
     uint16_t productId = 0;
-    std::string serial;    // "" when the device has no serial number
-    std::string product;   // the device's product string, "" when it has none
-    std::string location;  // where it is plugged in ("bus 1, port 1.4"), "" where unknown
+    std::string serial;   // "" when the device has no serial number
+    std::string product;  // the device's product string, "" when it has none
+    // Where it is plugged in: the USB bus number and the port path on it ("1", "1.4"); "" where
+    // unknown.
+    std::string usbBus;
+    std::string usbPort;
     // From the report descriptor; empty when the descriptor could not be read or parsed.
     std::optional<HidReportLengths> descriptorLengths;
     HidAccess access = HidAccess::Unknown;

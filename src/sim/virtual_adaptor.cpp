@@ -108,7 +108,8 @@ std::vector<HidInterfaceInfo> VirtualHidBackend::Enumerate()
         info.productId = i.productId;
         info.serial = i.serial;
         info.product = i.product;
-        info.location = i.location;
+        info.usbBus = i.usbBus;
+        info.usbPort = i.usbPort;
         if (!i.descriptorUnreadable) info.descriptorLengths = i.lengths;
         info.access = i.permissionDenied ? HidAccess::Denied : HidAccess::Allowed;
         result.push_back(std::move(info));

@@ -19,7 +19,8 @@ struct VirtualInterface {
     HidReportLengths lengths{33, 33};  // its report descriptor's and, once opened, the device's
     std::string serial;
     std::string product;
-    std::string location;
+    std::string usbBus;
+    std::string usbPort;
     bool descriptorUnreadable = false;  // enumeration cannot tell its report lengths
     VirtualRadio* radio = nullptr;      // none: a device that never answers and never goes away
     bool permissionDenied = false;      // opening fails as for a node the user may not open

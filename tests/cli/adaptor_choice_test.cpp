@@ -38,7 +38,8 @@ VirtualInterface Device(const std::string& path, const std::string& serial, cons
     device.path = path;
     device.serial = serial;
     device.product = product;
-    device.location = "bus 1, port " + port;
+    device.usbBus = "1";
+    device.usbPort = port;
     device.radio = radio;
     return device;
 }

@@ -73,7 +73,8 @@ TEST(HidAdaptorTest, AChosenAdaptorIsNeverSwappedForAnother)
     VirtualHidBackend backend;
     VirtualInterface chosen = Interface("/dev/hidraw1", &mine);
     chosen.serial = "A1";
-    chosen.location = "bus 1, port 1.1";
+    chosen.usbBus = "1";
+    chosen.usbPort = "1.1";
     backend.AddInterface(chosen);
     CHidAdaptor adaptor(backend);
     const std::vector<AdaptorCandidate> listed = adaptor.Candidates();
@@ -84,7 +85,8 @@ TEST(HidAdaptorTest, AChosenAdaptorIsNeverSwappedForAnother)
     mine.Unplug();
     VirtualInterface other = Interface("/dev/hidraw1", &theirs);
     other.serial = "B2";
-    other.location = "bus 1, port 1.1";
+    other.usbBus = "1";
+    other.usbPort = "1.1";
     backend.AddInterface(other);
     EXPECT_FALSE(adaptor.IsPresent());
     EXPECT_FALSE(adaptor.Discover());

@@ -23,7 +23,8 @@ struct TwoAdaptors : WindowRig {
         VirtualInterface other;
         other.path = "/dev/hidraw-second";
         other.serial = "B2";
-        other.location = "bus 1, port 1.2";
+        other.usbBus = "1";
+        other.usbPort = "1.2";
         other.radio = &second;
         backend.AddInterface(other);
     }

@@ -20,6 +20,7 @@
 #include "dialog_rig.h"
 #include "gui/base/language.h"
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/adaptor_dialog.h"
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/config_dialog.h"
@@ -187,6 +188,8 @@ TEST(Languages, EveryDialogHasRoomForItsTexts)
         RadioSettings record = test::EuropeWithChannels(2);
         std::vector<std::unique_ptr<QDialog>> dialogs;
         dialogs.push_back(std::make_unique<AboutDialog>());
+        dialogs.push_back(std::make_unique<AdaptorDialog>(
+            nullptr, [&rig] { return rig.adaptor.Candidates(); }, HidInterfaceInfo{}));
         dialogs.push_back(std::make_unique<UserDialog>(nullptr, config, rig.adjustMode));
         dialogs.push_back(std::make_unique<FeatureSetupDialog>(nullptr, config, record));
         dialogs.push_back(std::make_unique<EpromToolsDialog>(nullptr, rig.app, config));

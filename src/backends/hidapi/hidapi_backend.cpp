@@ -183,7 +183,7 @@ std::vector<HidInterfaceInfo> HidapiBackend::Enumerate()
     }
     // Only what the system tells without opening the device: a badge with our ID stays untouched.
     for (HidInterfaceInfo& info : result) {
-        info.location = HidrawUsbLocation(info.path);
+        HidrawUsbPlace(info.path, info.usbBus, info.usbPort);
         info.access = AccessOf(info.path);
         if (info.vendorId == kAdaptorVendorId && info.productId == kAdaptorProductId)
             info.descriptorLengths = HidrawDescriptorLengths(info.path);

@@ -63,20 +63,22 @@ std::optional<HidReportLengths> HidrawDescriptorLengths(const std::string& devic
     return ParseReportDescriptor(bytes.data(), bytes.size());
 }
 
-std::string HidrawUsbLocation(const std::string& devicePath)
+bool HidrawUsbPlace(const std::string& devicePath, std::string& bus, std::string& port)
 {
     std::error_code ec;
     fs::path at = fs::canonical(SysfsDevice(devicePath), ec);
-    if (ec) return {};
+    if (ec) return false;
     // Up from the HID device to the first USB device: the one with a bus number and a port path.
     for (; !at.empty() && at != at.root_path(); at = at.parent_path()) {
         if (!fs::exists(at / "busnum", ec) || !fs::exists(at / "devpath", ec)) continue;
-        const std::string bus = FirstLine(at / "busnum");
-        const std::string port = FirstLine(at / "devpath");
-        if (bus.empty() || port.empty()) return {};
-        return "bus " + bus + ", port " + port;
+        const std::string busNumber = FirstLine(at / "busnum");
+        const std::string portPath = FirstLine(at / "devpath");
+        if (busNumber.empty() || portPath.empty()) return false;
+        bus = busNumber;
+        port = portPath;
+        return true;
     }
-    return {};
+    return false;
 }
 
 }  // namespace qx

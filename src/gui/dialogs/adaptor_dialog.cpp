@@ -17,17 +17,17 @@ constexpr int kCandidateRole = Qt::UserRole;
 AdaptorDialog::AdaptorDialog(QWidget* parent, ListFunction list, const HidInterfaceInfo& current)
     : QDialog(parent), listFunction_(std::move(list)), current_(current)
 {
-    setWindowTitle(QStringLiteral("Clone Adaptor"));
+    setWindowTitle(tr("Clone Adaptor"));
     heading_ = new QLabel(this);
     heading_->setObjectName(QStringLiteral("adaptorHeading"));
     heading_->setWordWrap(true);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("adaptorList"));
-    list_->setAccessibleName(QStringLiteral("Devices with the clone adaptor's USB ID"));
+    list_->setAccessibleName(tr("Devices with the clone adaptor's USB ID"));
     list_->setMinimumWidth(480);
 
     auto* buttons = new QDialogButtonBox(this);
-    refresh_ = buttons->addButton(QStringLiteral("Refresh"), QDialogButtonBox::ResetRole);
+    refresh_ = buttons->addButton(tr("Refresh"), QDialogButtonBox::ResetRole);
     ok_ = buttons->addButton(QDialogButtonBox::Ok);
     buttons->addButton(QDialogButtonBox::Cancel);
     // Enter must not pick whatever happens to be selected.
@@ -59,14 +59,14 @@ void AdaptorDialog::Refresh()
     candidates_ = listFunction_ ? listFunction_() : std::vector<AdaptorCandidate>{};
     list_->clear();
     const int adaptors = CountAdaptors(candidates_);
-    heading_->setText(adaptors == 0   ? QStringLiteral("No clone adaptor is connected.")
-                      : adaptors == 1 ? QStringLiteral("1 clone adaptor is connected.")
-                                      : QStringLiteral("%1 clone adaptors are connected: choose the one whose radio "
-                                                       "you mean to program.")
+    heading_->setText(adaptors == 0   ? tr("No clone adaptor is connected.")
+                      : adaptors == 1 ? tr("1 clone adaptor is connected.")
+                                      : tr("%1 clone adaptors are connected: choose the one whose radio you mean to "
+                                           "program.")
                                             .arg(adaptors));
     for (std::size_t i = 0; i < candidates_.size(); ++i) {
         const AdaptorCandidate& candidate = candidates_[i];
-        auto* item = new QListWidgetItem(QString::fromStdString(CandidateLine(candidate)), list_);
+        auto* item = new QListWidgetItem(CandidateText(candidate), list_);
         item->setData(kCandidateRole, static_cast<int>(i));
         if (!candidate.adaptor) {
             // Shown so that it can be told apart; never offered.
@@ -79,6 +79,24 @@ void AdaptorDialog::Refresh()
         }
     }
     UpdateButtons();
+}
+
+QString AdaptorDialog::Describe(const HidInterfaceInfo& info)
+{
+    auto shown = [](const std::string& text) { return QString::fromStdString(PrintableDeviceText(text)); };
+    QString text = shown(info.path) + ", " +
+                   (info.serial.empty() ? tr("no serial number") : tr("serial %1").arg(shown(info.serial)));
+    if (!info.product.empty()) text += ", \"" + shown(info.product) + "\"";
+    if (!info.usbBus.empty()) text += ", " + tr("bus %1, port %2").arg(shown(info.usbBus), shown(info.usbPort));
+    return text;
+}
+
+QString AdaptorDialog::CandidateText(const AdaptorCandidate& candidate)
+{
+    const QString text = Describe(candidate.info);
+    if (!candidate.adaptor) return tr("%1: not a clone adaptor").arg(text);
+    if (candidate.info.access == HidAccess::Denied) return tr("%1: may not be opened by this user").arg(text);
+    return text;
 }
 
 void AdaptorDialog::UpdateButtons()

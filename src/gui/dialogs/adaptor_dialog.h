@@ -30,6 +30,12 @@ public:
     QPushButton* refreshButton() const { return refresh_; }
     void Refresh();
 
+    // "/dev/hidraw3, serial 0042, "USB HID", bus 1, port 1.4" in the window's language; what the
+    // device says of itself is shown with its control bytes escaped.
+    static QString Describe(const HidInterfaceInfo& info);
+    // The same, with why it cannot be chosen or used where so.
+    static QString CandidateText(const AdaptorCandidate& candidate);
+
 private:
     ListFunction listFunction_;
     std::vector<AdaptorCandidate> candidates_;

@@ -4,21 +4,16 @@
 #include <QLabel>
 
 #include "clone/hid_adaptor.h"
+#include "gui/base/core_texts.h"
 #include "gui/dialogs/adaptor_dialog.h"
 #include "gui/window/main_window.h"
 
 namespace qx {
 
-namespace {
-
-QString Described(const HidInterfaceInfo& info) { return QString::fromStdString(DescribeInterface(info)); }
-
-}  // namespace
-
 void MainWindow::OnChooseAdaptor()
 {
     if (IsCloneRunning()) {
-        SetStatus("The adaptor can be changed once the running operation has ended.");
+        SetStatus(tr("The adaptor can be changed once the running operation has ended."));
         return;
     }
     CHidAdaptor& adaptor = app_.clone.adaptor;
@@ -36,7 +31,7 @@ void MainWindow::OnChooseAdaptor()
     adaptor.SetSelection(ChosenAdaptor(chosen));
     adaptor.Discover();
     ShowAdaptorState(adaptor.IsPresent());
-    if (adaptor.IsPresent()) SetStatus("Clone adaptor: " + Described(chosen));
+    if (adaptor.IsPresent()) SetStatus(tr("Clone adaptor: %1").arg(AdaptorDialog::Describe(chosen)));
 }
 
 void MainWindow::ShowAdaptorState(bool present)
@@ -46,41 +41,45 @@ void MainWindow::ShowAdaptorState(bool present)
     const bool chosen = selection.kind == AdaptorSelection::Kind::Chosen;
     if (present) {
         // A virtual radio says so: nothing done here reaches a real handset.
-        ui_.usbStatus->setText(app_.virtualRadio ? "Virtual" : "Detected");
-        ui_.usbStatus->setToolTip("Clone adaptor: " + Described(adaptor.OpenInterface()) +
-                                  (chosen ? " (chosen with Clone / Adaptor...)" : ""));
+        ui_.usbStatus->setText(app_.virtualRadio ? tr("Virtual") : tr("Detected"));
+        const QString described = AdaptorDialog::Describe(adaptor.OpenInterface());
+        ui_.usbStatus->setToolTip(chosen ? tr("Clone adaptor: %1 (chosen with Clone / Adaptor...)").arg(described)
+                                         : tr("Clone adaptor: %1").arg(described));
         return;
     }
 
     const CHidAdaptor::Discovery found = adaptor.LastDiscovery();
     if (found.pick.outcome == AdaptorPick::Several) {
         const auto count = static_cast<int>(found.pick.matches.size());
-        const QString advice =
-            QString("%1 clone adaptors are connected: choose one with Clone / Adaptor...").arg(count);
-        ui_.usbStatus->setText(QString("%1 adaptors").arg(count));
+        const QString advice = tr("%1 clone adaptors are connected: choose one with Clone / Adaptor...").arg(count);
+        ui_.usbStatus->setText(tr("%1 adaptors").arg(count));
         ui_.usbStatus->setToolTip(advice);
         if (!IsCloneRunning()) SetStatus(advice);
         return;
     }
-    ui_.usbStatus->setText("--------");
+    ui_.usbStatus->setText(QStringLiteral("--------"));
     const bool named = chosen || selection.kind == AdaptorSelection::Kind::Serial ||
                        selection.kind == AdaptorSelection::Kind::Path;
     if (named && found.pick.outcome != AdaptorPick::Found) {
         HidInterfaceInfo gone;
         gone.path = selection.path;
         gone.serial = selection.serial;
-        gone.location = selection.location;
-        const QString which = chosen ? "The chosen clone adaptor (" + Described(gone) + ")"
-                                     : "The clone adaptor named by --radio " +
-                                           QString::fromStdString(SelectionText(selection));
-        const QString text = which + " is not connected: plug it in again, or choose another with Clone / Adaptor...";
+        gone.usbBus = selection.usbBus;
+        gone.usbPort = selection.usbPort;
+        const QString text =
+            chosen ? tr("The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with "
+                        "Clone / Adaptor...")
+                         .arg(AdaptorDialog::Describe(gone))
+                   : tr("The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another "
+                        "with Clone / Adaptor...")
+                         .arg(QString::fromStdString(SelectionText(selection)));
         ui_.usbStatus->setToolTip(text);
         if (!IsCloneRunning()) SetStatus(text);
         return;
     }
     ui_.usbStatus->setToolTip(QString());
     // An adaptor this user may not open looks absent; say why, for as long as it lasts.
-    if (!IsCloneRunning() && adaptor.PermissionDenied()) SetStatus(kPermissionDeniedHint);
+    if (!IsCloneRunning() && adaptor.PermissionDenied()) SetStatus(CoreText(kPermissionDeniedHint));
 }
 
 }  // namespace qx
