@@ -34,7 +34,8 @@ struct HidInterfaceInfo {
     // unknown.
     std::string usbBus;
     std::string usbPort;
-    // From the report descriptor; empty when the descriptor could not be read or parsed.
+    // From the report descriptor, at least for interfaces with the adaptor's ID; empty when the
+    // descriptor could not be read or parsed.
     std::optional<HidReportLengths> descriptorLengths;
     HidAccess access = HidAccess::Unknown;
 };
