@@ -172,6 +172,10 @@
         <source>Stopping...</source>
         <translation>Wird abgebrochen...</translation>
     </message>
+    <message>
+        <source>User Cancel.</source>
+        <translation>Vom Benutzer abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>qx::ChannelSetupDialog</name>
@@ -234,6 +238,14 @@ Bereich = %1</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Name, first character</source>
+        <translation>Name, erstes Zeichen</translation>
+    </message>
+    <message>
+        <source>Name, second character</source>
+        <translation>Name, zweites Zeichen</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1253,22 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>The language changes when the program is started again.</source>
         <translation>Die Sprache wird beim nächsten Programmstart gewechselt.</translation>
+    </message>
+    <message>
+        <source>Write Error.</source>
+        <translation>Schreibfehler.</translation>
+    </message>
+    <message>
+        <source>
+
+The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
+        <translation>
+
+Der vorherige Inhalt des Funkgeräts wurde in %1 gesichert: Datei&#xa0;/&#xa0;Sicherungen... schreibt ihn zurück.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 of the file both have the name &quot;%3&quot;.</source>
+        <translation>Die Zeilen %1 und %2 der Datei haben beide den Namen „%3“.</translation>
     </message>
     <message>
         <source>The adaptor can be changed once the running operation has ended.</source>

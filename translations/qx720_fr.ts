@@ -172,6 +172,10 @@
         <source>Stopping...</source>
         <translation>Arrêt en cours...</translation>
     </message>
+    <message>
+        <source>User Cancel.</source>
+        <translation>Annulé par l&apos;utilisateur.</translation>
+    </message>
 </context>
 <context>
     <name>qx::ChannelSetupDialog</name>
@@ -234,6 +238,14 @@ Plage = %1</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Name, first character</source>
+        <translation>Nom, premier caractère</translation>
+    </message>
+    <message>
+        <source>Name, second character</source>
+        <translation>Nom, second caractère</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1253,22 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>The language changes when the program is started again.</source>
         <translation>La langue changera au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>Write Error.</source>
+        <translation>Erreur d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>
+
+The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
+        <translation>
+
+Le contenu précédent de la radio a été sauvegardé dans %1&#xa0;: Fichier&#xa0;/&#xa0;Sauvegardes... le remet en place.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 of the file both have the name &quot;%3&quot;.</source>
+        <translation>Les lignes %1 et %2 du fichier portent toutes deux le nom «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>The adaptor can be changed once the running operation has ended.</source>

@@ -172,6 +172,10 @@
         <source>Stopping...</source>
         <translation>Stoppen...</translation>
     </message>
+    <message>
+        <source>User Cancel.</source>
+        <translation>Geannuleerd door gebruiker.</translation>
+    </message>
 </context>
 <context>
     <name>qx::ChannelSetupDialog</name>
@@ -234,6 +238,14 @@ Bereik=%1</translation>
     <message>
         <source>Error</source>
         <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Name, first character</source>
+        <translation>Naam, eerste teken</translation>
+    </message>
+    <message>
+        <source>Name, second character</source>
+        <translation>Naam, tweede teken</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1253,22 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>The language changes when the program is started again.</source>
         <translation>De taal wordt gewijzigd wanneer het programma opnieuw wordt gestart.</translation>
+    </message>
+    <message>
+        <source>Write Error.</source>
+        <translation>Schrijffout.</translation>
+    </message>
+    <message>
+        <source>
+
+The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
+        <translation>
+
+De vorige inhoud van de marifoon is bewaard in %1: Bestand&#xa0;/&#xa0;Back-ups... zet hem terug.</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 of the file both have the name &quot;%3&quot;.</source>
+        <translation>Regels %1 en %2 van het bestand hebben allebei de naam &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The adaptor can be changed once the running operation has ended.</source>

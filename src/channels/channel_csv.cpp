@@ -337,19 +337,23 @@ std::string ExportChannelsCsv(const RadioSettings& record)
     return out;
 }
 
-std::vector<std::string> SharedChannelNames(const std::vector<std::pair<int, std::string>>& named, const char* what)
+std::vector<SharedName> SharedChannelNames(const std::vector<std::pair<int, std::string>>& named)
 {
-    std::vector<std::string> warnings;
+    std::vector<SharedName> shared;
     for (std::size_t a = 0; a < named.size(); ++a)
         for (std::size_t b = a + 1; b < named.size(); ++b)
-            if (named[a].second == named[b].second)
-                warnings.push_back(std::string(what) + " " + std::to_string(named[a].first) + " and " +
-                                   std::to_string(named[b].first) + " both have the name \"" + named[a].second + "\"");
-    return warnings;
+            if (named[a].second == named[b].second) shared.push_back({named[a].first, named[b].first, named[a].second});
+    return shared;
+}
+
+std::string SharedNameText(const SharedName& shared)
+{
+    return "lines " + std::to_string(shared.first) + " and " + std::to_string(shared.second) +
+           " both have the name \"" + shared.name + "\"";
 }
 
 bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems, bool allowEmpty,
-                       std::vector<std::string>* warnings)
+                       std::vector<SharedName>* sharedNames)
 {
     problems.clear();
     if (!IsEuropeModel(record)) {
@@ -383,10 +387,10 @@ bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<
     // silently empty the record.
     if (counted == 0 && !allowEmpty) reader.Problem(records.front().line, std::string(kNoChannelRows));
     if (!problems.empty()) return false;
-    if (warnings != nullptr) {
+    if (sharedNames != nullptr) {
         std::vector<std::pair<int, std::string>> named;
         for (const Row& row : rows) named.emplace_back(row.line, row.name);
-        *warnings = SharedChannelNames(named, "lines");
+        *sharedNames = SharedChannelNames(named);
     }
 
     // The list of n rows replaces the old list of m: rows over old entries keep what they
@@ -422,7 +426,7 @@ CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& reco
     }
     RadioSettings imported = record;
     if (!ImportChannelsCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), imported,
-                           outcome.problems, allowEmpty, &outcome.warnings)) {
+                           outcome.problems, allowEmpty, &outcome.sharedNames)) {
         outcome.noRows = outcome.problems.size() == 1 && outcome.problems[0].find(kNoChannelRows) != std::string::npos;
         return outcome;
     }

@@ -44,15 +44,19 @@ std::string ExportChannelsCsv(const RadioSettings& record);
 // what the export writes for the channel already at that position keeps the record's bytes,
 // so an export imported into the same record changes nothing. A header without rows is a
 // problem ("no channel rows") unless `allowEmpty`: then every private channel is removed.
-// `warnings` (if given) gets what the radio accepts but a user may not mean, as "lines 3 and 5
-// both name a channel "M1"".
-bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems,
-                       bool allowEmpty = false, std::vector<std::string>* warnings = nullptr);
+// Two channels of one name: the radio takes them, but the user may have meant two channels.
+struct SharedName {
+    int first = 0, second = 0;  // where they stand (the CSV's line numbers), first < second
+    std::string name;
+};
+// Every pair of `named` (a place and a name each) that shares a name.
+std::vector<SharedName> SharedChannelNames(const std::vector<std::pair<int, std::string>>& named);
+// "lines 2 and 5 both have the name "M1"".
+std::string SharedNameText(const SharedName& shared);
 
-// Private channels that share a name: the radio takes them, but the user may have meant two.
-// One text per pair, naming both list positions (1-based) as `what` calls them, e.g.
-// "channels 2 and 5 both have the name "M1"".
-std::vector<std::string> SharedChannelNames(const std::vector<std::pair<int, std::string>>& named, const char* what);
+// `sharedNames` (if given) gets the rows that share a name, by their line numbers.
+bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<std::string>& problems,
+                       bool allowEmpty = false, std::vector<SharedName>* sharedNames = nullptr);
 
 // Imports a CSV file as ImportChannelsCsv does, then checks the record as a whole: a clone file
 // saved from it must open again. The record changes only when `imported` is true.
@@ -61,7 +65,7 @@ struct CsvFileImport {
     bool unreadable = false;  // the file could not be read or is too large: no row was looked at
     bool noRows = false;      // the one problem is a header without rows
     std::vector<std::string> problems;
-    std::vector<std::string> warnings;  // imported all the same
+    std::vector<SharedName> sharedNames;  // imported all the same, with a warning
 };
 CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record, bool allowEmpty = false);
 

@@ -57,7 +57,7 @@ int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& 
     if (!SaveRecord(ctx, target, imported)) return kExitFailed;
     ctx.out << "Imported " << PrivateListLength(imported) << " private channels into " << target << "\n";
     // Kept, as the radio keeps them: but the user may have meant two channels.
-    for (const std::string& warning : outcome.warnings) ctx.err << "Warning: " << warning << ".\n";
+    for (const SharedName& shared : outcome.sharedNames) ctx.err << "Warning: " << SharedNameText(shared) << ".\n";
     return kExitOk;
 }
 

@@ -157,13 +157,15 @@ TEST(ImportChannelsCsv, TakesLinesEndedByCrAlone)
 TEST(ImportChannelsCsv, TwoChannelsOfOneNameAreTakenWithAWarningNamingBothLines)
 {
     RadioSettings record = Europe();
-    std::vector<std::string> problems, warnings;
+    std::vector<std::string> problems;
+    std::vector<SharedName> shared;
     const std::string csv = "Name,Usage,TX MHz\r\nM1,distress,157.0\r\n\r\nL2,distress,157.1\r\nM1,distress,157.2\r\n";
-    ASSERT_TRUE(ImportChannelsCsv(csv, record, problems, false, &warnings)) << (problems.empty() ? "" : problems[0]);
+    ASSERT_TRUE(ImportChannelsCsv(csv, record, problems, false, &shared)) << (problems.empty() ? "" : problems[0]);
     EXPECT_EQ(PrivateListLength(record), 3);  // the radio takes them: so does the import
-    EXPECT_EQ(warnings, std::vector<std::string>({"lines 2 and 5 both have the name \"M1\""}));
-    ASSERT_TRUE(ImportChannelsCsv(ExportChannelsCsv(test::EuropeWithChannels(3)), record, problems, false, &warnings));
-    EXPECT_TRUE(warnings.empty());
+    ASSERT_EQ(shared.size(), 1u);
+    EXPECT_EQ(SharedNameText(shared[0]), "lines 2 and 5 both have the name \"M1\"");
+    ASSERT_TRUE(ImportChannelsCsv(ExportChannelsCsv(test::EuropeWithChannels(3)), record, problems, false, &shared));
+    EXPECT_TRUE(shared.empty());
 }
 
 TEST(ImportChannelsCsv, RefusesColumnsItDoesNotKnow)

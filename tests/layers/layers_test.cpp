@@ -41,8 +41,8 @@ bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfin
 // The folder a file or an include belongs to, as the rules name it.
 std::string Layer(const std::string& path)
 {
-    for (const char* layer : {"gui/base/", "gui/document/", "gui/dialogs/", "gui/window/", "gui/tools/", "gui/",
-                              "cli/", "backends/"})
+    for (const char* layer :
+         {"gui/base/", "gui/document/", "gui/dialogs/", "gui/window/", "gui/tools/", "gui/", "cli/", "backends/"})
         if (StartsWith(path, layer)) return layer;
     return "core";
 }
@@ -62,7 +62,8 @@ std::string Broken(const std::string& file, const std::string& target)
         if (to != "core") return "the core includes a front end or a backend";
     }
     if (hidapi && from != "backends/") return "only the hidapi backend includes hidapi";
-    if (from == "gui/base/" && StartsWith(to, "gui/") && to != "gui/base/") return "gui/base includes the layers above it";
+    if (from == "gui/base/" && StartsWith(to, "gui/") && to != "gui/base/")
+        return "gui/base includes the layers above it";
     if (from == "gui/document/" && (to == "gui/window/" || to == "gui/dialogs/"))
         return "the window's document includes widgets of the window or the dialogs";
     if (from == "gui/dialogs/" && to == "gui/window/") return "a dialog includes the window";

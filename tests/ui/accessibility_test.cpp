@@ -44,10 +44,12 @@ QStringList Unreachable(QWidget* top)
         if (qobject_cast<QMenu*>(widget) != nullptr || qobject_cast<QMenuBar*>(widget) != nullptr) continue;
         // A combo box's popup view and a scroll area's viewport belong to their owner.
         if (widget->parentWidget() != nullptr && widget->parentWidget()->inherits("QComboBox")) continue;
-        const QString name = AnnouncedName(widget);
+        // On Linux a drop-down list is announced by its current value unless it has a name.
+        const QString name = widget->inherits("QComboBox") ? widget->accessibleName() : AnnouncedName(widget);
         auto* box = qobject_cast<QGroupBox*>(widget->parentWidget());
+        // Qt's fallback for a field in a box is the box's caption ("QX720"): no name of its own.
         const bool caption = box != nullptr && !box->title().isEmpty() && name == box->title() &&
-                             !widget->inherits("QAbstractButton");
+                             !widget->inherits("QAbstractButton") && widget->accessibleName().isEmpty();
         if (name.trimmed().isEmpty() || caption)
             faults << QString("%1 %2: \"%3\"").arg(widget->metaObject()->className(), widget->objectName(), name);
     }

@@ -105,9 +105,9 @@ TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
 
     // Without backups the radio's identity is read all the same; clearing it asks too.
     rig.radio.SetContents(norway);
-    rig.C().mmsiByUser->click();  // the document now leaves the MMSI to the user...
-    WindowRig::Type(rig.C().mmsi, "");
-    rig.W().OnIdentityFieldLeft();  // ...and holds none
+    WindowRig::Type(rig.C().mmsi, "");  // the document now holds no MMSI...
+    rig.W().OnIdentityFieldLeft();
+    rig.C().mmsiByUser->click();  // ...and leaves it to the radio's user
     rig.services.answers = {MsgAnswer::No};
     rig.W().OnWriteToRadio();
     rig.WaitForRun();

@@ -233,12 +233,12 @@ TEST(MainWindowDocument, IdentityFieldsShowExactlyWhatTheDocumentHolds)
     RadioSettings record;
     ResetSettings(record, 0);
     SetMmsiText(record, "123456789");
-    SetAtisText(record, "12345");  // not a valid identity: the field is blank
+    SetAtisText(record, "12345");  // not a valid identity: shown as it is, to be mended
     record.mmsiByUser = 1;
     rig.Type(rig.C().atis, "987654321");
     OpenFile(rig, rig.SaveRecord(record, "ids.dat"));
     EXPECT_EQ(rig.C().mmsi->text(), "123456789");
-    EXPECT_EQ(rig.C().atis->text(), "");  // nothing left from before the file was opened
+    EXPECT_EQ(rig.C().atis->text(), "12345");  // nothing left from before the file was opened
     EXPECT_EQ(rig.W().Config().modified, 0);
     EXPECT_TRUE(rig.C().mmsiByUser->isChecked());
     EXPECT_FALSE(rig.C().mmsi->isEnabled());  // the field follows its box from the start

@@ -249,7 +249,7 @@ TEST(WindowChannelsCsv, ChannelsOfOneNameAreTakenWithAWarning)
     rig.W().OnImportChannels();
     EXPECT_EQ(PrivateListLength(rig.W().Document()), 2);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
-    EXPECT_EQ(rig.services.boxes[0].text, "lines 2 and 3 both have the name \"M1\".");
+    EXPECT_EQ(rig.services.boxes[0].text, "Lines 2 and 3 of the file both have the name \"M1\".");
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Warning);
 
     // Add in the window: the new channel's twin is named.

@@ -185,6 +185,7 @@ void BackupsDialog::DoRestore()
 
     // What the radio holds now is kept first, as before every write.
     status_->setText(tr("Backing up the radio..."));
+    stopAsked_ = false;
     SetBusy(true);
     auto made = std::make_shared<BackupResult>();
     const LocalTime now = app_.clone.clock();
@@ -199,7 +200,7 @@ void BackupsDialog::DoRestore()
         }
         SetBusy(false);
         progress_->setValue(0);
-        ShowRestoreError(QString::fromStdString(made->problem.empty() ? DescribeResult(code) : made->problem), false);
+        ShowRestoreError(made->problem.empty() ? ResultText(code) : QString::fromStdString(made->problem), false);
         emit idle();
     };
     if (!StartEepromJob(app_, this, progress_, options_, QString(), std::move(operation), std::move(done))) {
@@ -211,9 +212,15 @@ void BackupsDialog::DoRestore()
 void BackupsDialog::RestoreAfterBackup(std::vector<uint8_t> dump, const BackupResult& made)
 {
     progress_->setValue(0);
+    // A Stop that came as the backup ended still counts: nothing has been sent yet.
+    if (ending_ || stopAsked_) {
+        SetBusy(false);
+        status_->setText(tr("User Cancel."));
+        emit idle();
+        return;
+    }
     const std::vector<IdentityReplacement> replaced = ReplacedIdentities(made.radio, ImageIdentities(dump));
-    if (ending_ ||
-        (!replaced.empty() && !app_.services.ConfirmRisk(this, IdentityQuestion(replaced), tr("Restore to Radio")))) {
+    if (!replaced.empty() && !app_.services.ConfirmRisk(this, IdentityQuestion(replaced), tr("Restore to Radio"))) {
         SetBusy(false);
         status_->setText(tr("Restore cancelled: identity kept."));
         emit idle();
@@ -245,6 +252,7 @@ void BackupsDialog::OnCloseClicked()
     }
     // The outcome comes back as any other: the radio holds part of the backup by then.
     status_->setText(tr("Stopping..."));
+    stopAsked_ = true;
     app_.radioJobs.Stop();
 }
 

@@ -51,7 +51,8 @@ private:
     QPushButton* open_;
     QPushButton* restore_;
     QPushButton* close_;
-    bool ending_ = false;  // the dialog is going away: no more boxes
+    bool ending_ = false;     // the dialog is going away: no more boxes
+    bool stopAsked_ = false;  // Stop was pressed during this restore
 
     void BuildList();
     QWidget* BuildButtons();

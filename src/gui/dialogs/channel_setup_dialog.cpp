@@ -71,6 +71,9 @@ QLayout* ChannelSetupDialog::BuildNameRow(const QFont& fixed)
     nameSecond_ = new QComboBox;
     for (char c : kPrivateNameChars) nameFirst_->addItem(QString(QChar::fromLatin1(c)));
     for (const char* c = kSecondNameChars; *c; ++c) nameSecond_->addItem(QString(QChar::fromLatin1(*c)));
+    // Announced by what they choose, not by the letter they show.
+    nameFirst_->setAccessibleName(tr("Name, first character"));
+    nameSecond_->setAccessibleName(tr("Name, second character"));
     nameLayout->addWidget(nameFirst_);
     nameLayout->addWidget(nameSecond_);
     top->addWidget(nameBox);
@@ -81,6 +84,7 @@ QLayout* ChannelSetupDialog::BuildNameRow(const QFont& fixed)
     usage_->setFont(fixed);
     for (int code = kFirstPrivateUsageCode; code <= kLastPrivateUsageCode; ++code)
         usage_->addItem(QString::fromLatin1(UsageName(code)));
+    usage_->setAccessibleName(tr("Usage"));
     usageLayout->addWidget(usage_);
     top->addWidget(usageBox, 1);
     return top;

@@ -28,12 +28,10 @@ std::string RecordIdentity(const RadioSettings& record, IdentityKind which)
     return which == IdentityKind::Mmsi ? MmsiText(record) : AtisText(record);
 }
 
-// The identity as the field shows it: only a number the radio takes.
-std::string ShownIdentity(const RadioSettings& record, IdentityKind which)
-{
-    const std::string text = RecordIdentity(record, which);
-    return IsValidId(text) ? text : std::string();
-}
+// The identity as the field shows it: what the record holds, also a number the radio would
+// refuse (from an old file, a hand-made one or a radio's damaged memory), so that it can be
+// seen and mended instead of being written unseen.
+std::string ShownIdentity(const RadioSettings& record, IdentityKind which) { return RecordIdentity(record, which); }
 
 bool LeftToUser(const RadioSettings& record, IdentityKind which)
 {
@@ -74,7 +72,15 @@ CloneDocument::CloneDocument(WindowServices& services, const QString& startDirec
     std::memset(&config_, 0, sizeof config_);
     history_.setUndoLimit(kHistorySteps);
     // Undoing back to the saved state clears the modified mark; any other step sets it.
-    connect(&history_, &QUndoStack::indexChanged, this, [this] { SetModified(!history_.isClean()); });
+    // A step, an undo or a redo decides anew: undoing back to the saved state clears the mark.
+    connect(&history_, &QUndoStack::indexChanged, this, [this] {
+        marked_ = false;
+        if (history_.index() < readIndex_) {
+            proposedName_.clear();  // the read is undone: its name no longer fits
+            readIndex_ = -1;
+        }
+        UpdateModified();
+    });
 }
 
 CloneDocument::~CloneDocument() { history_.blockSignals(true); }
@@ -137,28 +143,32 @@ void CloneDocument::StartHistory()
     history_.setClean();
 }
 
-void CloneDocument::MarkModified() { SetModified(true); }
+void CloneDocument::MarkModified()
+{
+    marked_ = true;
+    UpdateModified();
+}
+
+void CloneDocument::UpdateModified() { SetModified(marked_ || !history_.isClean() || entries_[0] || entries_[1]); }
 
 void CloneDocument::NewRecord()
 {
     entries_[0].reset();
     entries_[1].reset();
     proposedName_.clear();
+    readIndex_ = -1;
+    marked_ = false;
 }
 
 void CloneDocument::TypeIdentity(IdentityKind which, const QString& text)
 {
-    const bool hadEntries = entries_[0] || entries_[1];
     const std::string typed = text.toLatin1().toStdString();
-    if (typed == ShownIdentity(record_, which)) {
+    // Typed back to what the record holds: no edit after all.
+    if (typed == ShownIdentity(record_, which))
         entries_[Slot(which)].reset();
-        // Typed back to what the record holds: no edit after all.
-        if (!entries_[0] && !entries_[1] && hadEntries) SetModified(modifiedBeforeEntries_);
-        return;
-    }
-    if (!hadEntries) modifiedBeforeEntries_ = IsModified();
-    entries_[Slot(which)] = typed;
-    SetModified(true);
+    else
+        entries_[Slot(which)] = typed;
+    UpdateModified();
 }
 
 QString CloneDocument::IdentityEntry(IdentityKind which) const
@@ -173,7 +183,7 @@ void CloneDocument::DropIdentityEntry(IdentityKind which)
 {
     if (!entries_[Slot(which)]) return;
     entries_[Slot(which)].reset();
-    if (!entries_[0] && !entries_[1]) SetModified(modifiedBeforeEntries_ || !history_.isClean());
+    UpdateModified();
     emit recordChanged(false);
 }
 
@@ -186,8 +196,7 @@ void CloneDocument::CommitIdentities()
         StoreIdentity(*after, which, *entry);
         const std::string digits = *entry;
         entry.reset();
-        if (!Change(which == IdentityKind::Mmsi ? tr("MMSI") : tr("ATIS ID"), *after) && !entries_[0] && !entries_[1])
-            SetModified(modifiedBeforeEntries_ || !history_.isClean());
+        if (!Change(which == IdentityKind::Mmsi ? tr("MMSI") : tr("ATIS ID"), *after)) UpdateModified();
     }
 }
 
@@ -201,9 +210,12 @@ bool CloneDocument::CheckIdentityEntries()
         {IdentityKind::Atis, QT_TR_NOOP("Invalid ATIS ID:%1\nMake sure 9 digitals.")},
     };
     for (const auto& check : checks) {
+        // What is typed, else what the record holds: neither may reach a file or a radio when
+        // the radio would refuse it.
         const auto& entry = entries_[Slot(check.which)];
-        if (!entry || entry->empty() || IsValidId(*entry) || LeftToUser(record_, check.which)) continue;
-        services_.MessageBox(boxParent_, tr(check.refusal).arg(QString::fromLatin1(entry->c_str())), tr("Error"),
+        const std::string text = entry ? *entry : RecordIdentity(record_, check.which);
+        if (text.empty() || IsValidId(text) || LeftToUser(record_, check.which)) continue;
+        services_.MessageBox(boxParent_, tr(check.refusal).arg(QString::fromLatin1(text.c_str())), tr("Error"),
                              MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
@@ -285,6 +297,8 @@ bool CloneDocument::SaveTo(const QString& path)
     if (QFileInfo::exists(path) && !services_.MayWriteFile(path)) return false;
     if (WriteCloneFile(ToNativePath(path), record_, config_) != kResultOk) return false;
     history_.setClean();
+    marked_ = false;
+    UpdateModified();
     emit stateChanged();
     return true;
 }
@@ -391,7 +405,7 @@ bool CloneDocument::LoadDefault(const DocumentState& defaults)
     NewRecord();
     Change(tr("Load Default"), defaults);
     history_.resetClean();
-    config_.modified = 1;
+    MarkModified();
     SetUntitled(true);
     return true;
 }
@@ -403,7 +417,7 @@ bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& sta
     record_ = record;
     StartHistory();
     history_.resetClean();
-    config_.modified = 1;
+    MarkModified();
     SetUntitled(true);
     emit recordChanged(true);
     emit status(statusText, true);
@@ -419,8 +433,9 @@ void CloneDocument::TakeRead(const RadioSettings& record)
     SetClonePath(config_, "");
     config_.readOnlyFile = 0;
     SetUntitled(true);
-    const std::string mmsi = ShownIdentity(record_, IdentityKind::Mmsi);
-    proposedName_ = QString::fromLatin1(mmsi.empty() ? "radio.dat" : (mmsi + ".dat").c_str());
+    const std::string mmsi = MmsiText(record_);
+    proposedName_ = QString::fromLatin1(IsValidId(mmsi) ? (mmsi + ".dat").c_str() : "radio.dat");
+    readIndex_ = history_.index();
 }
 
 bool CloneDocument::CloseSteps(const QString& stateFilePath)

@@ -136,12 +136,15 @@ private:
     QUndoStack history_;
     // Identity entries not (or not yet) in the record: [0] the MMSI, [1] the ATIS ID.
     std::optional<std::string> entries_[2];
-    bool modifiedBeforeEntries_ = false;
+    bool marked_ = false;  // modified by more than the history says (a read of the same bytes)
     QString proposedName_;
+    int readIndex_ = -1;  // the history's index just after the read that proposed the name
 
     friend class DocumentStep;
     void Apply(const DocumentState& state);
     void SetModified(bool modified);
+    // Modified: a mark, a step since the save, or an identity entry not in the record.
+    void UpdateModified();
     void SetUntitled(bool untitled);
     void StartHistory();
     // A new record replaces the old one: typed entries and a proposed name belong to that.

@@ -253,15 +253,14 @@ void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
         SetStatus(tr("Write OK."));
         return;
     }
-    SetStatus(result == kResultUserCancel ? tr("User Cancel.") : "Write Error.");
+    SetStatus(result == kResultUserCancel ? tr("User Cancel.") : tr("Write Error."));
     if (closing_) return;
     if (run.writing) {
         QString info = tr(kPartlyWrittenInfo);
         // The way back, named where the user looks first.
         if (!run.backup.path.empty())
-            info += QString(
-                        "\n\nThe radio's previous contents were saved to %1: File / Backups... puts "
-                        "them back.")
+            info += tr("\n\nThe radio's previous contents were saved to %1: File / Backups... puts "
+                       "them back.")
                         .arg(FromNativePath(run.backup.path));
         ShowCloneFailure(result, tr("Write Error"), info);
     } else if (result == kResultUserCancel) {
@@ -283,19 +282,24 @@ void MainWindow::FinishClone(const std::shared_ptr<CloneRun>& shared, CloneResul
 {
     const CloneRun& run = *shared;
     if (run.kind == CloneKind::Write && !run.writing && result == kResultOk) {
-        // The radio has been read (and backed up): the write itself, unless it would replace
-        // the identity the radio holds and the user says No.
-        if (!closing_ && !closed_ && MayReplaceIdentities(run)) {
+        // The radio has been read (and backed up): the write itself, unless the user has asked
+        // to stop or to close meanwhile, or says No to replacing the identity the radio holds.
+        const auto leaving = [this] { return closing_ || closed_ || askingToClose_ || app_.clone.stopEvent.IsSet(); };
+        if (leaving()) {
+            FinishWrite(run, kResultUserCancel);
+        } else if (MayReplaceIdentities(run) && !leaving()) {
             shared->writing = true;
             writingRadio_ = true;
             SetStatusText(tr(StartText(CloneKind::Write)));
             StartCloneJob(shared);
             return;
+        } else {
+            SetStatus(leaving() ? tr("User Cancel.") : tr("Write cancelled: identity kept."));
         }
         services_.HideWaitCursor();
-        SetStatus(tr("Write cancelled: identity kept."));
         app_.busyEvent.Reset();
         cloneKind_ = CloneKind::None;
+        writingRadio_ = false;
         UpdateCloneUi();
         return;
     }

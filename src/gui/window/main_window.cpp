@@ -132,7 +132,8 @@ MainWindow::~MainWindow()
     disconnect(&doc_, nullptr, this, nullptr);
     disconnect(&doc_.History(), nullptr, this, nullptr);
     // Normally the close steps have already waited for the run; this covers a window
-    // destroyed without being closed.
+    // destroyed without being closed: no question and no second job from here.
+    closing_ = true;
     if (IsCloneRunning()) app_.radioJobs.StopAndWait();
 }
 

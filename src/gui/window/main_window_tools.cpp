@@ -114,9 +114,13 @@ void MainWindow::OnImportChannels()
     }
     FillChannelList();
     SetStatus(tr("Imported %1 private channels.").arg(PrivateListLength(doc_.Record())));
-    if (!outcome.warnings.empty()) {
+    if (!outcome.sharedNames.empty()) {
         QStringList shared;
-        for (const std::string& warning : outcome.warnings) shared << QString::fromStdString(warning) + ".";
+        for (const SharedName& name : outcome.sharedNames)
+            shared << tr("Lines %1 and %2 of the file both have the name \"%3\".")
+                          .arg(name.first)
+                          .arg(name.second)
+                          .arg(QString::fromStdString(name.name));
         services_.MessageBoxWithInfo(this, shared.join('\n'),
                                      tr("The radio takes channels of the same name, but you may have meant two."),
                                      tr("Import Channels"), MsgButtons::Ok, MsgIcon::Warning);
