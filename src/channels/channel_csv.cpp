@@ -389,6 +389,7 @@ bool ImportChannelsCsv(std::string_view csv, RadioSettings& record, std::vector<
     if (!problems.empty()) return false;
     if (sharedNames != nullptr) {
         std::vector<std::pair<int, std::string>> named;
+        named.reserve(rows.size());
         for (const Row& row : rows) named.emplace_back(row.line, row.name);
         *sharedNames = SharedChannelNames(named);
     }

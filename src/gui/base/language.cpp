@@ -46,7 +46,7 @@ void Drop(std::unique_ptr<QTranslator>& translator)
 QString ChosenLanguage(const QSettings* settings, const QLocale& desktop)
 {
     if (settings != nullptr) {
-        const QString chosen = settings->value(kLanguageSetting).toString();
+        QString chosen = settings->value(kLanguageSetting).toString();
         if (Speaks(chosen)) return chosen;
     }
     const QString desktopCode = desktop.name().section('_', 0, 0);

@@ -66,7 +66,7 @@ bool RadioJobRunner::Start(QObject* owner, QProgressBar* bar, Work work, Done do
     return true;
 }
 
-void RadioJobRunner::RunOnWorker(quint64 job, Work work)
+void RadioJobRunner::RunOnWorker(quint64 job, const Work& work)
 {
     CloneResult result = kResultOk;
     {

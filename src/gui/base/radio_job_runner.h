@@ -79,7 +79,7 @@ private:
     quint64 endedJob_ = 0;
     CloneResult result_ = kResultOk;
 
-    void RunOnWorker(quint64 job, Work work);
+    void RunOnWorker(quint64 job, const Work& work);
     void Deliver(quint64 job);
 };
 

@@ -43,8 +43,9 @@ bool LeftToUser(const RadioSettings& record, IdentityKind which)
 void StoreIdentity(RadioSettings& record, IdentityKind which, const std::string& digits)
 {
     char* field = which == IdentityKind::Mmsi ? record.mmsiText : record.atisText;
+    // The field's terminating zero is among the ten bytes cleared first.
     std::memset(field, 0, 10);
-    std::memcpy(field, digits.data(), std::min<std::size_t>(digits.size(), 9));
+    std::copy_n(digits.data(), std::min<std::size_t>(digits.size(), 9), field);
 }
 
 }  // namespace
