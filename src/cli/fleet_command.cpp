@@ -216,32 +216,129 @@ void PrintUnitWarnings(Context& ctx, const std::vector<FleetUnit>& units)
     }
 }
 
-}  // namespace
+// The terminal's side of a run (the questions, the progress, the result lines, Ctrl-C) and each
+// unit's radio, for one unit at a time or several at once.
+class FleetTerminal {
+public:
+    FleetTerminal(Context& ctx, const FleetArguments& args, std::istream& in, AdaptorPool& pool)
+        : ctx_(ctx),
+          args_(args),
+          in_(in),
+          pool_(pool),
+          parallel_(args.jobs > 1),
+          bar_(stderr, ctx.progress && !parallel_),
+          board_(stderr, ctx.progress && parallel_)
+    {
+    }
 
-int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
+    // Before any thread of the run exists: a run of several watches Ctrl-C from here on.
+    FleetHooks Hooks()
+    {
+        FleetHooks hooks;
+        if (parallel_) {
+            // One watch for the whole run, whose Ctrl-C stops every radio.
+            runWatch_ = std::make_unique<InterruptWatch>(runStop_);
+            hooks.stopRequested = [this] { return runStop_.IsSet(); };
+            hooks.unitProgress = [this](const FleetUnit& unit) { return board_.AddUnit(unit.name); };
+            hooks.report = [this](const std::string& line) { board_.Print(ctx_.out, line); };
+            hooks.reportFailure = [this](const std::string& line) { board_.Print(ctx_.err, line); };
+        } else {
+            if (!args_.yes) hooks.ask = [this](const FleetUnit& unit) { return Ask(ctx_, in_, unit); };
+            hooks.holdInterrupt = [this] { interrupt_.Hold(); };
+            hooks.releaseInterrupt = [this] { return interrupt_.Release(); };
+            hooks.stage = [this](const char* label, int blocks) { bar_.Begin(label, blocks); };
+            hooks.progress = &bar_;
+            hooks.report = [this](const std::string& line) {
+                bar_.End();
+                ctx_.out << line << "\n" << std::flush;
+            };
+            hooks.reportFailure = [this](const std::string& line) { ctx_.err << line << "\n"; };
+        }
+        hooks.connect = [this](const FleetUnit& unit, std::string& error) { return Connect(unit, error); };
+        return hooks;
+    }
+
+    // Ends the watch of a run of several; whether a Ctrl-C came.
+    bool EndWatch()
+    {
+        if (!runWatch_) return false;
+        runWatch_->End();
+        return runWatch_->Interrupted();
+    }
+
+private:
+    Context& ctx_;
+    const FleetArguments& args_;
+    std::istream& in_;
+    AdaptorPool& pool_;
+    const bool parallel_;
+    TerminalProgress bar_;
+    FleetBoard board_;
+    UnitInterrupt interrupt_;
+    ManualResetEvent runStop_;
+    std::unique_ptr<InterruptWatch> runWatch_;
+
+    // Called from the units' threads at once in a run of several.
+    std::unique_ptr<FleetRadio> Connect(const FleetUnit& unit, std::string& error)
+    {
+        RadioOption option = ctx_.radio;
+        option.file = ReplaceAll(option.file, "{unit}", unit.name);
+        ManualResetEvent* stop = parallel_ ? &runStop_ : interrupt_.Stop();
+        std::function<void()> release;
+        if (pool_.Size() > 0) {
+            HidInterfaceInfo adaptor;
+            const int slot = pool_.Take(adaptor);
+            if (slot < 0) {  // never: no more units run than there are adaptors
+                error = "no free clone adaptor";
+                return nullptr;
+            }
+            option.usb = ChosenAdaptor(adaptor);
+            release = [this, slot] { pool_.Give(slot); };
+        }
+        std::unique_ptr<RadioSession> session = RadioSession::Open(option, error, stop, ctx_.usbBackend);
+        if (!session) {
+            if (release) release();
+            return nullptr;
+        }
+        return std::make_unique<SessionRadio>(std::move(session), std::move(release));
+    }
+};
+
+// Everything is checked before any radio is touched: the units, the template, the log and the
+// radios; then what the run writes to, since found wanting only after the first radio, its
+// outcome would go unlogged. The log stays locked for the run, and is read again under the lock.
+std::vector<std::string> CheckBeforeTheRun(Context& ctx, const FleetArguments& args, const std::string& unitsText,
+                                           std::vector<FleetUnit>& units, RadioSettings& templ, FleetLogOk& loggedOk,
+                                           AdaptorPool& pool, FleetLogLock& logLock)
 {
-    // Everything is checked before any radio is touched.
-    std::string unitsText;
-    if (!ReadUnitsFile(ctx, args.unitsFile, unitsText)) return kExitUsage;
-    std::vector<FleetUnit> units;
     std::vector<std::string> problems = ParseFleetUnits(unitsText, units);
-    RadioSettings templ{};
     if (CloneResult result = ReadCloneRecord(args.templateFile, templ); result != kResultOk)
         problems.push_back(args.templateFile + (result == kResultUnknownFormat
                                                     ? ": not a clone file (the clone file check refuses it)"
                                                     : ": cannot open the template"));
-    FleetLogOk loggedOk;
     std::string problem;
     if (!ReadFleetLogOk(args.logFile, loggedOk, problem)) problems.push_back(problem);
-    AdaptorPool pool;
     if (problems.empty()) CheckRadios(ctx, args, pool, problems);
-    // Then what the run writes to: found wanting only after the first radio, its outcome
-    // would go unlogged. The log stays locked for the run, and is read again under the lock.
-    FleetLogLock logLock;
     if (problems.empty() && !PrepareBackupFolder(args.backupDir, problem)) problems.push_back(problem);
     if (problems.empty() && logLock.Take(args.logFile, problem) != FleetLogLock::Outcome::Held)
         problems.push_back(problem);
     if (problems.empty() && !ReadFleetLogOk(args.logFile, loggedOk, problem)) problems.push_back(problem);
+    return problems;
+}
+
+}  // namespace
+
+int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
+{
+    std::string unitsText;
+    if (!ReadUnitsFile(ctx, args.unitsFile, unitsText)) return kExitUsage;
+    std::vector<FleetUnit> units;
+    RadioSettings templ{};
+    FleetLogOk loggedOk;
+    AdaptorPool pool;
+    FleetLogLock logLock;
+    const std::vector<std::string> problems = CheckBeforeTheRun(ctx, args, unitsText, units, templ, loggedOk, pool,
+                                                                logLock);
     if (!problems.empty()) {
         for (const std::string& text : problems) ctx.err << text << "\n";
         ctx.err << "Nothing was touched.\n";
@@ -249,55 +346,8 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
     }
     PrintUnitWarnings(ctx, units);
 
-    const bool parallel = args.jobs > 1;
-    TerminalProgress bar(stderr, ctx.progress && !parallel);
-    FleetBoard board(stderr, ctx.progress && parallel);
-    FleetHooks hooks;
-    UnitInterrupt interrupt;
-    // Several units at once: one watch for the whole run, whose Ctrl-C stops every radio.
-    ManualResetEvent runStop;
-    std::unique_ptr<InterruptWatch> runWatch;
-    if (parallel) {
-        runWatch = std::make_unique<InterruptWatch>(runStop);  // before the units' threads
-        hooks.stopRequested = [&] { return runStop.IsSet(); };
-        hooks.unitProgress = [&](const FleetUnit& unit) { return board.AddUnit(unit.name); };
-        hooks.report = [&](const std::string& line) { board.Print(ctx.out, line); };
-        hooks.reportFailure = [&](const std::string& line) { board.Print(ctx.err, line); };
-    } else {
-        if (!args.yes) hooks.ask = [&](const FleetUnit& unit) { return Ask(ctx, in, unit); };
-        hooks.holdInterrupt = [&] { interrupt.Hold(); };
-        hooks.releaseInterrupt = [&] { return interrupt.Release(); };
-        hooks.stage = [&](const char* label, int blocks) { bar.Begin(label, blocks); };
-        hooks.progress = &bar;
-        hooks.report = [&](const std::string& line) {
-            bar.End();
-            ctx.out << line << "\n" << std::flush;
-        };
-        hooks.reportFailure = [&](const std::string& line) { ctx.err << line << "\n"; };
-    }
-    hooks.connect = [&](const FleetUnit& unit, std::string& error) -> std::unique_ptr<FleetRadio> {
-        RadioOption option = ctx.radio;
-        option.file = ReplaceAll(option.file, "{unit}", unit.name);
-        ManualResetEvent* stop = parallel ? &runStop : interrupt.Stop();
-        std::function<void()> release;
-        if (pool.Size() > 0) {
-            HidInterfaceInfo adaptor;
-            const int slot = pool.Take(adaptor);
-            if (slot < 0) {  // never: no more units run than there are adaptors
-                error = "no free clone adaptor";
-                return nullptr;
-            }
-            option.usb = ChosenAdaptor(adaptor);
-            release = [&pool, slot] { pool.Give(slot); };
-        }
-        std::unique_ptr<RadioSession> session = RadioSession::Open(option, error, stop, ctx.usbBackend);
-        if (!session) {
-            if (release) release();
-            return nullptr;
-        }
-        return std::make_unique<SessionRadio>(std::move(session), std::move(release));
-    };
-
+    FleetTerminal terminal(ctx, args, in, pool);
+    FleetHooks hooks = terminal.Hooks();
     FleetOptions options;
     options.logPath = args.logFile;
     options.backupDir = args.backupDir;
@@ -305,10 +355,7 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
     options.jobs = args.jobs;
     options.radios = static_cast<int>(pool.Size());
     FleetSummary summary = RunFleet(templ, units, loggedOk, options, hooks);
-    if (runWatch) {
-        runWatch->End();
-        summary.interrupted = summary.interrupted || runWatch->Interrupted();
-    }
+    if (terminal.EndWatch()) summary.interrupted = true;
 
     if (!summary.logError.empty()) {
         ctx.err << summary.logError << "; the run stopped there.\n";

@@ -332,30 +332,38 @@ private:
 
 }  // namespace
 
-FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
-                      const FleetOptions& options, FleetHooks& hooks)
+namespace {
+
+void Report(const FleetHooks& hooks, const std::string& line)
+{
+    if (hooks.report) hooks.report(line);
+}
+
+FleetSummary RunSeveralAtOnce(const RadioSettings& templ, const std::vector<FleetUnit>& units,
+                              const FleetLogOk& loggedOk, const FleetOptions& options, const FleetHooks& hooks)
+{
+    FleetSummary summary;
+    std::vector<const FleetUnit*> pending;
+    for (const FleetUnit& unit : units) {
+        if (AlreadyDone(templ, unit, loggedOk)) {
+            Report(hooks, unit.name + ": OK (already in the log)");
+            ++summary.ok;
+        } else {
+            pending.push_back(&unit);
+        }
+    }
+    ParallelRun(templ, options, hooks, std::move(pending), summary).Run();
+    Report(hooks, summary.Line());
+    return summary;
+}
+
+FleetSummary RunOneByOne(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
+                         const FleetOptions& options, FleetHooks& hooks)
 {
     FleetSummary summary;
     NoProgress silent;
     ProgressSink& progress = hooks.progress ? *hooks.progress : silent;
-    auto report = [&](const std::string& line) {
-        if (hooks.report) hooks.report(line);
-    };
-
-    if (options.jobs > 1) {
-        std::vector<const FleetUnit*> pending;
-        for (const FleetUnit& unit : units) {
-            if (AlreadyDone(templ, unit, loggedOk)) {
-                report(unit.name + ": OK (already in the log)");
-                ++summary.ok;
-            } else {
-                pending.push_back(&unit);
-            }
-        }
-        ParallelRun(templ, options, hooks, std::move(pending), summary).Run();
-        report(summary.Line());
-        return summary;
-    }
+    auto report = [&](const std::string& line) { Report(hooks, line); };
 
     for (std::size_t i = 0; i < units.size(); ++i) {
         const FleetUnit& unit = units[i];
@@ -397,6 +405,15 @@ FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& 
     }
     report(summary.Line());
     return summary;
+}
+
+}  // namespace
+
+FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
+                      const FleetOptions& options, FleetHooks& hooks)
+{
+    return options.jobs > 1 ? RunSeveralAtOnce(templ, units, loggedOk, options, hooks)
+                            : RunOneByOne(templ, units, loggedOk, options, hooks);
 }
 
 }  // namespace qx

@@ -26,6 +26,25 @@ bool ParseCount(const std::string& text, int minimum, int& value)
     return ec == std::errc() && ptr == end && value >= minimum;
 }
 
+// What follows "usb:": a serial number, a device path, or "all".
+bool ParseAdaptor(const std::string& which, AdaptorSelection& usb, std::string& error)
+{
+    if (which.empty()) {
+        error = "--radio usb: needs the adaptor's serial number or device path (see \"qx720 doctor\")";
+        return false;
+    }
+    if (which == "all") {
+        usb.kind = AdaptorSelection::Kind::All;
+    } else if (which.front() == '/') {
+        usb.kind = AdaptorSelection::Kind::Path;
+        usb.path = which;
+    } else {
+        usb.kind = AdaptorSelection::Kind::Serial;
+        usb.serial = which;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& error)
@@ -34,24 +53,8 @@ bool ParseRadioOption(const std::string& text, RadioOption& radio, std::string& 
     if (text == "usb") return true;
 
     static const std::string usbPrefix = "usb:";
-    if (text.compare(0, usbPrefix.size(), usbPrefix) == 0) {
-        const std::string which = text.substr(usbPrefix.size());
-        if (which.empty()) {
-            error = "--radio usb: needs the adaptor's serial number or device path (see \"qx720 doctor\")";
-            return false;
-        }
-        AdaptorSelection& usb = radio.usb;
-        if (which == "all") {
-            usb.kind = AdaptorSelection::Kind::All;
-        } else if (which.front() == '/') {
-            usb.kind = AdaptorSelection::Kind::Path;
-            usb.path = which;
-        } else {
-            usb.kind = AdaptorSelection::Kind::Serial;
-            usb.serial = which;
-        }
-        return true;
-    }
+    if (text.compare(0, usbPrefix.size(), usbPrefix) == 0)
+        return ParseAdaptor(text.substr(usbPrefix.size()), radio.usb, error);
 
     static const std::string prefix = "virtual:";
     if (text.compare(0, prefix.size(), prefix) != 0) {
