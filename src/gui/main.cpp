@@ -62,6 +62,39 @@ bool ChooseRadio(const std::string& text, RadioChoice& choice, std::string& erro
     return true;
 }
 
+bool HasArgument(int argc, char* argv[], const char* wanted)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], wanted) == 0) return true;
+    return false;
+}
+
+// For the package check: build and show the window, then leave without the close steps (so
+// nothing is written).
+int SelfTest(qx::MainWindow& window)
+{
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    const bool shown = window.windowHandle() && window.windowHandle()->isExposed();
+    std::printf("QX720Clone self-test: %s\n", shown ? "window shown" : "window not shown");
+    return shown ? 0 : 1;
+}
+
+// The virtual radio keeps what it received, as a real one would.
+int SaveVirtualRadio(qx::CHidAdaptor& adaptor, RadioChoice& radio)
+{
+    if (!radio.radio) return 0;
+    adaptor.CloseAll();
+    const qx::CloneResult saved = radio.radio->Save(radio.option.file);
+    if (saved == qx::kResultOk) return 0;
+    std::fprintf(stderr, "QX720Clone: cannot save the virtual radio file %s: %s\n", radio.option.file.c_str(),
+                 qx::DescribeResult(saved).c_str());
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -110,30 +143,7 @@ int main(int argc, char* argv[])
     qx::MainWindow window(app);
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too
 
-    // For the package check: build and show the window, then leave without the close steps
-    // (so nothing is written).
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--self-test") != 0) continue;
-        window.show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        const bool shown = window.windowHandle() && window.windowHandle()->isExposed();
-        std::printf("QX720Clone self-test: %s\n", shown ? "window shown" : "window not shown");
-        return shown ? 0 : 1;
-    }
-
+    if (HasArgument(argc, argv, "--self-test")) return SelfTest(window);
     window.exec();
-    if (radio.radio) {
-        // The virtual radio keeps what it received, as a real one would.
-        adaptor.CloseAll();
-        const qx::CloneResult saved = radio.radio->Save(radio.option.file);
-        if (saved != qx::kResultOk) {
-            std::fprintf(stderr, "QX720Clone: cannot save the virtual radio file %s: %s\n", radio.option.file.c_str(),
-                         qx::DescribeResult(saved).c_str());
-            return 1;
-        }
-    }
-    return 0;
+    return SaveVirtualRadio(adaptor, radio);
 }

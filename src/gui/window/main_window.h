@@ -225,6 +225,7 @@ private:
     QGroupBox* BuildIdentityBox();
     QGroupBox* BuildChannelListBox();
     QLayout* BuildRightColumn();
+    QLayout* BuildStepLists();
     QGroupBox* BuildStatusBox();
     QLayout* BuildCloneButtons();
     void ConnectControls();

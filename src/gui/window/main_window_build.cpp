@@ -362,7 +362,15 @@ QLayout* MainWindow::BuildRightColumn()
     featureLayout->addWidget(ui_.canNarrow, 2, 1);
     featureLayout->addWidget(ui_.privateGroup, 3, 0);
     featureLayout->addWidget(ui_.wx, 3, 1);
+    featureLayout->addLayout(BuildStepLists(), 4, 0, 1, 2);
+    right->addWidget(featureBox);
+    right->addStretch(1);
+    return right;
+}
 
+// "TX PLL STEP:" and "RX PLL STEP:" with their lists.
+QLayout* MainWindow::BuildStepLists()
+{
     auto* steps = new QGridLayout;
     ui_.txStep = new QComboBox;
     ui_.rxStep = new QComboBox;
@@ -379,10 +387,7 @@ QLayout* MainWindow::BuildRightColumn()
     ui_.txStep->setAccessibleName(tr("TX PLL step"));
     ui_.rxStep->setAccessibleName(tr("RX PLL step"));
     steps->setColumnStretch(1, 1);
-    featureLayout->addLayout(steps, 4, 0, 1, 2);
-    right->addWidget(featureBox);
-    right->addStretch(1);
-    return right;
+    return steps;
 }
 
 QGroupBox* MainWindow::BuildStatusBox()
