@@ -18,16 +18,8 @@
 
 #include "../support/records.h"
 #include "dialog_rig.h"
+#include "every_dialog.h"
 #include "gui/base/language.h"
-#include "gui/dialogs/about_dialog.h"
-#include "gui/dialogs/adaptor_dialog.h"
-#include "gui/dialogs/backups_dialog.h"
-#include "gui/dialogs/channel_setup_dialog.h"
-#include "gui/dialogs/config_dialog.h"
-#include "gui/dialogs/eprom_tools_dialog.h"
-#include "gui/dialogs/feature_setup_dialog.h"
-#include "gui/dialogs/model_wizard_dialog.h"
-#include "gui/dialogs/user_dialog.h"
 #include "gui/window/identity_hint.h"
 #include "window_rig.h"
 
@@ -186,17 +178,7 @@ TEST(Languages, EveryDialogHasRoomForItsTexts)
         ModelConfig config;
         ResetModelConfig(config);
         RadioSettings record = test::EuropeWithChannels(2);
-        std::vector<std::unique_ptr<QDialog>> dialogs;
-        dialogs.push_back(std::make_unique<AboutDialog>());
-        dialogs.push_back(std::make_unique<AdaptorDialog>(
-            nullptr, [&rig] { return rig.adaptor.Candidates(); }, HidInterfaceInfo{}));
-        dialogs.push_back(std::make_unique<UserDialog>(nullptr, config, rig.adjustMode));
-        dialogs.push_back(std::make_unique<FeatureSetupDialog>(nullptr, config, record));
-        dialogs.push_back(std::make_unique<EpromToolsDialog>(nullptr, rig.app, config));
-        dialogs.push_back(std::make_unique<ConfigDialog>(nullptr, rig.app, config, record));
-        dialogs.push_back(std::make_unique<BackupsDialog>(nullptr, rig.app, config, rig.File("backups")));
-        dialogs.push_back(std::make_unique<ChannelSetupDialog>(rig.services, record, config, true));
-        dialogs.push_back(std::make_unique<ModelWizardDialog>(rig.services, &record, &config));
+        std::vector<std::unique_ptr<QDialog>> dialogs = test::EveryDialog(rig, config, record);
         for (auto& dialog : dialogs) {
             SCOPED_TRACE(dialog->metaObject()->className());
             EXPECT_EQ(Crowded(dialog.get()), QStringList());
