@@ -72,7 +72,6 @@ CloneDocument::CloneDocument(WindowServices& services, const QString& startDirec
     std::memset(&record_, 0, sizeof record_);
     std::memset(&config_, 0, sizeof config_);
     history_.setUndoLimit(kHistorySteps);
-    // Undoing back to the saved state clears the modified mark; any other step sets it.
     // A step, an undo or a redo decides anew: undoing back to the saved state clears the mark.
     connect(&history_, &QUndoStack::indexChanged, this, [this] {
         marked_ = false;
@@ -195,7 +194,6 @@ void CloneDocument::CommitIdentities()
         if (!entry || (!entry->empty() && !IsValidId(*entry))) continue;  // the radio would refuse it
         auto after = std::make_unique<RadioSettings>(record_);
         StoreIdentity(*after, which, *entry);
-        const std::string digits = *entry;
         entry.reset();
         if (!Change(which == IdentityKind::Mmsi ? tr("MMSI") : tr("ATIS ID"), *after)) UpdateModified();
     }
