@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "model/checksum.h"
 #include "model/radio_image.h"
 

@@ -14,7 +14,7 @@
 
 #include "cli/commands.h"
 #include "cli/fleet_command.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "model/radio_settings.h"
 
 namespace {

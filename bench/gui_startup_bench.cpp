@@ -27,7 +27,7 @@
 
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"

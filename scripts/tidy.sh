@@ -10,7 +10,7 @@ build=${QX_TIDY_BUILD:-build/default}
 if [ $# -gt 0 ]; then
   files=("$@")
 else
-  mapfile -t files < <(git ls-files 'src/model/*.cpp' 'src/clone/*.cpp' 'src/document/*.cpp' 'src/reports/*.cpp' \
+  mapfile -t files < <(git ls-files 'src/model/*.cpp' 'src/clone/*.cpp' 'src/files/*.cpp' 'src/reports/*.cpp' \
     'src/sim/*.cpp' 'src/identity/*.cpp' 'src/csv/*.cpp' 'src/backups/*.cpp' 'src/fleet/*.cpp' 'src/result/*.cpp' \
     'src/backends/*.cpp' 'src/cli/*.cpp' 'src/channels/*.cpp' 'src/gui/*.cpp' 'src/gui/*/*.cpp')
 fi

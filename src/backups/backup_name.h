@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "clone/clock.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx {
 

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "backups/backup_name.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "model/radio_image.h"
 
 namespace qx {

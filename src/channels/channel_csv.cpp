@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "csv/csv.h"
-#include "document/atomic_file.h"
-#include "document/clone_file.h"
+#include "files/atomic_file.h"
+#include "files/clone_file.h"
 #include "model/channel_plan.h"
 
 namespace qx {

@@ -8,7 +8,7 @@
 
 #include "cli/record_view.h"
 #include "cli/terminal_progress.h"
-#include "document/model_config.h"
+#include "files/model_config.h"
 
 namespace qx::cli {
 

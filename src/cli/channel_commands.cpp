@@ -5,7 +5,7 @@
 
 #include "channels/channel_csv.h"
 #include "cli/command_support.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx::cli {
 

@@ -6,8 +6,8 @@
 
 #include "cli/terminal_progress.h"
 #include "clone/hid_adaptor.h"
-#include "document/clone_file.h"
-#include "document/model_config.h"
+#include "files/clone_file.h"
+#include "files/model_config.h"
 
 namespace qx::cli {
 

@@ -14,7 +14,7 @@
 #include "cli/backup_commands.h"
 #include "cli/radio_session.h"
 #include "clone/hid_adaptor.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "reports/verify_report.h"
 
 #ifndef QX_INSTALL_PREFIX

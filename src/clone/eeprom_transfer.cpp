@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "model/radio_image.h"
 
 namespace qx {

@@ -9,8 +9,8 @@
 
 #include "clone/pc_clone.h"
 #include "clone/progress_sink.h"
-#include "document/atomic_file.h"
-#include "document/model_config.h"
+#include "files/atomic_file.h"
+#include "files/model_config.h"
 #include "result/clone_result.h"
 
 namespace qx {

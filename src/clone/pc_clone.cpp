@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx {
 

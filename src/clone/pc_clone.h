@@ -10,7 +10,7 @@
 #include "clone/clone_event.h"
 #include "clone/hid_adaptor.h"
 #include "clone/progress_sink.h"
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "model/radio_image.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "csv/csv.h"
-#include "document/atomic_file.h"
-#include "document/file_system.h"
+#include "files/atomic_file.h"
+#include "files/file_system.h"
 
 namespace qx {
 

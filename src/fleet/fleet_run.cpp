@@ -8,8 +8,8 @@
 
 #include "backups/backup_name.h"
 #include "clone/eeprom_transfer.h"
-#include "document/atomic_file.h"
-#include "document/model_config.h"
+#include "files/atomic_file.h"
+#include "files/model_config.h"
 #include "fleet/fleet_log.h"
 #include "identity/radio_identity.h"
 #include "model/checksum.h"

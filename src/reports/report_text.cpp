@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx {
 

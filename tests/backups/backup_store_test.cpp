@@ -8,7 +8,7 @@
 
 #include "backups/backup_store.h"
 #include "clone/clone_fixture.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
 #include "support/temp_dir.h"

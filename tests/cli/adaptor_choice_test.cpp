@@ -9,7 +9,7 @@
 #include "cli/backup_commands.h"
 #include "cli/commands.h"
 #include "cli/fleet_command.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "fleet/fleet_run.h"
 #include "sim/virtual_adaptor.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx::clitest {
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "../support/temp_dir.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
 #include "model/radio_settings.h"

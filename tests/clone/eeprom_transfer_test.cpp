@@ -4,7 +4,7 @@
 
 #include "clone/clone_fixture.h"
 #include "clone/eeprom_transfer.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "clone_fixture.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx::testing {
 namespace {

@@ -12,7 +12,7 @@
 #include "clone/clone_fixture.h"
 #include "clone/eeprom_transfer.h"
 #include "csv/csv.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "fleet/fleet_log.h"
 #include "fleet/fleet_run.h"
 #include "model/identity.h"

@@ -6,7 +6,7 @@
 
 #include "clone/clone_fixture.h"
 #include "csv/csv.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "fleet/fleet_log.h"
 #include "fleet/fleet_run.h"
 #include "model/checksum.h"

@@ -1,6 +1,6 @@
 // A clone file's bytes through everything that trusts a loaded record: the check, the
 // encoder a Write uses, the checksum, the reports.
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "fuzz_input.h"
 #include "model/checksum.h"
 #include "model/radio_image.h"

@@ -1,5 +1,5 @@
 // A radio's EEPROM as a read gives it: the decoder, then a record that must encode again.
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "fuzz_input.h"
 #include "model/radio_image.h"
 

@@ -5,7 +5,7 @@
 
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "fuzz_input.h"
 
 namespace {

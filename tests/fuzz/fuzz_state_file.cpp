@@ -1,5 +1,5 @@
 // The state file read at every start.
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)

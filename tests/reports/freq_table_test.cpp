@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "reports/freq_table.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "model/private_sets.h"
 #include "model/radio_image.h"
 #include "reports/verify_report.h"

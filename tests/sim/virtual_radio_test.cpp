@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 #include "support/temp_dir.h"

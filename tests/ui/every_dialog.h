@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "dialog_rig.h"
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/adaptor_dialog.h"
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/config_dialog.h"
-#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/eeprom_tools_dialog.h"
 #include "gui/dialogs/feature_setup_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/dialogs/user_dialog.h"

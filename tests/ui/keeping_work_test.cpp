@@ -11,7 +11,7 @@
 #include <QSet>
 
 #include "../support/records.h"
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "model/channel_plan.h"
 #include "window_rig.h"

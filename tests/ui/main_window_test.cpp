@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "../support/records.h"
-#include "document/clone_file.h"
-#include "document/model_config.h"
+#include "files/clone_file.h"
+#include "files/model_config.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "model/channel_plan.h"

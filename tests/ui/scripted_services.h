@@ -7,7 +7,7 @@
 #include <deque>
 #include <vector>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "gui/base/window_services.h"
 
 namespace qx::test {

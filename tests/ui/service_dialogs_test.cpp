@@ -16,7 +16,7 @@
 #include "dialog_rig.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/config_dialog.h"
-#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/eeprom_tools_dialog.h"
 #include "gui/dialogs/feature_setup_dialog.h"
 #include "gui/dialogs/user_dialog.h"
 #include "scripted_services.h"

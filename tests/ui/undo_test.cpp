@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "../support/records.h"
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/document/clone_document.h"

@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "backups/backup_store.h"
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "gui/base/app_context.h"
 #include "gui/dialogs/radio_job_dialog.h"
 

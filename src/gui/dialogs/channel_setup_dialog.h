@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "gui/base/window_services.h"
 #include "model/radio_settings.h"
 

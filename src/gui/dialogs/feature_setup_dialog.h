@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "model/radio_settings.h"
 
 class QCheckBox;

@@ -3,7 +3,7 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/config_dialog.h"
-#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/eeprom_tools_dialog.h"
 #include "gui/dialogs/feature_setup_dialog.h"
 #include "gui/dialogs/user_dialog.h"
 

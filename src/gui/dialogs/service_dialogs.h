@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "gui/base/app_context.h"
 #include "model/radio_settings.h"
 

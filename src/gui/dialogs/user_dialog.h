@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "document/model_config.h"
+#include "files/model_config.h"
 
 class QCheckBox;
 class QListWidget;

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "gui/base/core_texts.h"
 #include "gui/base/qt_window_services.h"
 #include "model/identity.h"

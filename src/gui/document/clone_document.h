@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "gui/base/window_services.h"
 #include "identity/radio_identity.h"
 #include "model/radio_settings.h"

@@ -17,7 +17,7 @@
 #include "backups/backup_store.h"
 #include "clone/hid_adaptor.h"
 #include "clone/pc_clone.h"
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "gui/base/language.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
@@ -25,7 +25,7 @@
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/config_dialog.h"
-#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/eeprom_tools_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/dialogs/user_dialog.h"
 #include "gui/window/main_window.h"
@@ -174,7 +174,7 @@ bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (!epromShot && eprom.progressBar()->value() >= qx::kEepromTransferBlocks / 2) {
             epromShot = true;
-            ok = Save(eprom, out, "eprom-tools.png") && ok;
+            ok = Save(eprom, out, "eeprom-tools.png") && ok;
         }
     });
     poll.start(10);

@@ -9,7 +9,7 @@
 #include "backups/backup_store.h"
 #include "clone/eeprom_transfer.h"
 #include "clone/pc_clone.h"
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 #include "gui/base/core_texts.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "document/model_config.h"
+#include "files/model_config.h"
 #include "gui/base/app_context.h"
 #include "gui/document/clone_document.h"
 #include "gui/document/control_values.h"

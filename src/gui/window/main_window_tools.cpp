@@ -5,7 +5,7 @@
 #include <QDir>
 
 #include "channels/channel_csv.h"
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 #include "gui/base/core_texts.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/window/main_window.h"

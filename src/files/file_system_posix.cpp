@@ -1,4 +1,4 @@
-#include "document/file_system.h"
+#include "files/file_system.h"
 
 #include <algorithm>
 #include <cerrno>

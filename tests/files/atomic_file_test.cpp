@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "clone/eeprom_transfer.h"
-#include "document/atomic_file.h"
-#include "document/clone_file.h"
+#include "files/atomic_file.h"
+#include "files/clone_file.h"
 #include "sim/virtual_radio.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "document/clone_file.h"
+#include "files/clone_file.h"
 
 #include <cmath>
 #include <cstddef>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx {
 

@@ -1,9 +1,9 @@
-#include "document/model_config.h"
+#include "files/model_config.h"
 
 #include <cstring>
 #include <vector>
 
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace qx {
 

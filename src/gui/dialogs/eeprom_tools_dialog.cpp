@@ -1,4 +1,4 @@
-#include "gui/dialogs/eprom_tools_dialog.h"
+#include "gui/dialogs/eeprom_tools_dialog.h"
 
 #include <QDir>
 #include <QGridLayout>

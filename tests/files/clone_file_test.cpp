@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <limits>
 
-#include "document/atomic_file.h"
-#include "document/clone_file.h"
+#include "files/atomic_file.h"
+#include "files/clone_file.h"
 #include "model/radio_image.h"
 #include "support/temp_dir.h"
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "document/atomic_file.h"
-#include "document/model_config.h"
+#include "files/atomic_file.h"
+#include "files/model_config.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"
 

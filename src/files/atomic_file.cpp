@@ -1,11 +1,11 @@
-#include "document/atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <mutex>
 #include <system_error>
 
-#include "document/file_system.h"
+#include "files/file_system.h"
 
 namespace qx {
 
