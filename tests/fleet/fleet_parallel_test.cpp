@@ -14,6 +14,7 @@
 #include "csv/csv.h"
 #include "files/atomic_file.h"
 #include "fleet/fleet_log.h"
+#include "fleet/fleet_rig.h"
 #include "fleet/fleet_run.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
@@ -23,34 +24,9 @@ namespace qx {
 namespace {
 
 using testing::CloneRig;
-
-class RigRadio : public FleetRadio {
-public:
-    explicit RigRadio(CloneRig& rig) : rig_(rig) {}
-    CloneEnvironment& Environment() override { return rig_.environment; }
-    bool Interrupted() const override { return rig_.stopEvent.IsSet(); }
-    bool Close(std::string&) override { return true; }
-
-private:
-    CloneRig& rig_;
-};
-
-LocalTime Noon()
-{
-    LocalTime t;
-    t.year = 2026, t.month = 12, t.day = 7, t.hour = 12, t.minute = 4, t.second = 5;
-    return t;
-}
-
-EepromBytes HoldingMmsi(const std::string& mmsi)
-{
-    EepromBytes bytes{};
-    bytes.fill(0x5A);
-    bytes[kAddrMmsiPresent] = 1;
-    IdentityBytes packed = *PackMmsi(mmsi);
-    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
-    return bytes;
-}
+using testing::HoldingMmsi;
+using testing::Noon;
+using testing::RigRadio;
 
 // Counts a unit's steps and lets a test act on them.
 class CountingProgress : public FleetUnitProgress {
