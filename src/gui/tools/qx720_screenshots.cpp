@@ -22,6 +22,7 @@
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/adaptor_dialog.h"
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/config_dialog.h"
@@ -242,6 +243,24 @@ bool ShootRefusedAdaptor(ToolRig& rig, const QDir& out)
 
 }  // namespace
 
+// Clone / Adaptor... on a hub with two adaptors and a badge that shares their USB ID.
+bool ShootAdaptorChooser(const QDir& out)
+{
+    qx::VirtualRadio first, second;
+    qx::VirtualHidBackend hub;
+    hub.AddInterface({"/dev/hidraw3", qx::kAdaptorVendorId, qx::kAdaptorProductId, {33, 33}, "A1B2C3",
+                      "Clone adaptor", "1", "1.2", false, &first});
+    hub.AddInterface({"/dev/hidraw4", qx::kAdaptorVendorId, qx::kAdaptorProductId, {33, 33}, "D4E5F6",
+                      "Clone adaptor", "1", "1.3", false, &second});
+    hub.AddInterface({"/dev/hidraw5", qx::kAdaptorVendorId, qx::kAdaptorProductId, {9, 9}, "", "LED badge", "1",
+                      "1.4", false, nullptr});
+    qx::CHidAdaptor adaptor(hub);
+    qx::AdaptorDialog chooser(nullptr, [&adaptor] { return adaptor.Candidates(); }, qx::HidInterfaceInfo{});
+    chooser.show();
+    Settle();
+    return Save(chooser, out, "adaptor-dialog.png");
+}
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
@@ -261,6 +280,7 @@ int main(int argc, char* argv[])
     ok = ShootServiceDialogs(rig, window, out) && ok;
     ok = ShootBackups(rig, out) && ok;
     ok = ShootRefusedAdaptor(rig, out) && ok;
+    ok = ShootAdaptorChooser(out) && ok;
 
     // The same window in German, for the README's languages.
     qx::UseLanguage("de");
