@@ -248,14 +248,39 @@ bool ShootAdaptorChooser(const QDir& out)
 {
     qx::VirtualRadio first, second;
     qx::VirtualHidBackend hub;
-    hub.AddInterface({"/dev/hidraw3", qx::kAdaptorVendorId, qx::kAdaptorProductId, {33, 33}, "A1B2C3",
-                      "Clone adaptor", "1", "1.2", false, &first});
-    hub.AddInterface({"/dev/hidraw4", qx::kAdaptorVendorId, qx::kAdaptorProductId, {33, 33}, "D4E5F6",
-                      "Clone adaptor", "1", "1.3", false, &second});
-    hub.AddInterface({"/dev/hidraw5", qx::kAdaptorVendorId, qx::kAdaptorProductId, {9, 9}, "", "LED badge", "1",
-                      "1.4", false, nullptr});
+    hub.AddInterface({"/dev/hidraw3",
+                      qx::kAdaptorVendorId,
+                      qx::kAdaptorProductId,
+                      {33, 33},
+                      "A1B2C3",
+                      "Clone adaptor",
+                      "1",
+                      "1.2",
+                      false,
+                      &first});
+    hub.AddInterface({"/dev/hidraw4",
+                      qx::kAdaptorVendorId,
+                      qx::kAdaptorProductId,
+                      {33, 33},
+                      "D4E5F6",
+                      "Clone adaptor",
+                      "1",
+                      "1.3",
+                      false,
+                      &second});
+    hub.AddInterface({"/dev/hidraw5",
+                      qx::kAdaptorVendorId,
+                      qx::kAdaptorProductId,
+                      {9, 9},
+                      "",
+                      "LED badge",
+                      "1",
+                      "1.4",
+                      false,
+                      nullptr});
     qx::CHidAdaptor adaptor(hub);
-    qx::AdaptorDialog chooser(nullptr, [&adaptor] { return adaptor.Candidates(); }, qx::HidInterfaceInfo{});
+    qx::AdaptorDialog chooser(
+        nullptr, [&adaptor] { return adaptor.Candidates(); }, qx::HidInterfaceInfo{});
     chooser.show();
     Settle();
     return Save(chooser, out, "adaptor-dialog.png");
