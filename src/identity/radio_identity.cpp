@@ -62,18 +62,6 @@ std::string IdentityText(IdentityKind kind, const std::string& digits)
     return text;
 }
 
-std::string ReplacementQuestion(const std::vector<IdentityReplacement>& replaced)
-{
-    std::string question;
-    for (const IdentityReplacement& r : replaced) {
-        if (!question.empty()) question += "\n";
-        question += "The radio holds " + IdentityText(r.kind, r.held) + ". ";
-        question += r.written.empty() ? std::string("Write over it and clear it?")
-                                      : "Write " + IdentityText(r.kind, r.written) + " over it?";
-    }
-    return question;
-}
-
 std::string ReplacementRefusal(const std::vector<IdentityReplacement>& replaced)
 {
     std::string refusal;

@@ -45,9 +45,6 @@ std::vector<IdentityReplacement> ReplacedIdentities(const RadioIdentities& radio
 
 // "MMSI 257012345 (Norway)", "ATIS ID 9211234567 (Germany)"; "no MMSI" for "".
 std::string IdentityText(IdentityKind kind, const std::string& digits);
-// The question before the write: "The radio holds MMSI 257012345 (Norway). Write MMSI
-// 235012345 (United Kingdom) over it?"; one sentence per replaced identity.
-std::string ReplacementQuestion(const std::vector<IdentityReplacement>& replaced);
 // The refusal of a command line write or a fleet unit: "the radio holds MMSI 257012345
 // (Norway), not MMSI 235012345 (United Kingdom)", joined with "; ".
 std::string ReplacementRefusal(const std::vector<IdentityReplacement>& replaced);

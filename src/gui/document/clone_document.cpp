@@ -177,8 +177,6 @@ QString CloneDocument::IdentityEntry(IdentityKind which) const
     return QString::fromLatin1(entry ? entry->c_str() : ShownIdentity(record_, which).c_str());
 }
 
-bool CloneDocument::HasIdentityEntry(IdentityKind which) const { return entries_[Slot(which)].has_value(); }
-
 void CloneDocument::DropIdentityEntry(IdentityKind which)
 {
     if (!entries_[Slot(which)]) return;

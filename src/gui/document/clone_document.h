@@ -77,7 +77,6 @@ public:
     void CommitIdentities();
     // The entry being typed or refused, else the record's valid identity, else "".
     QString IdentityEntry(IdentityKind which) const;
-    bool HasIdentityEntry(IdentityKind which) const;
     // Forgets the entry (its "entry by user" box was ticked, or Undo took the typing back).
     void DropIdentityEntry(IdentityKind which);
     // The refusal of an entry the radio would not take ("Invalid MMIS ID:..."), as Save, Save
