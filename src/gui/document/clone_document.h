@@ -75,9 +75,9 @@ public:
     // document modified until it is mended or dropped.
     void TypeIdentity(IdentityKind which, const QString& text);
     void CommitIdentities();
-    // The entry being typed or refused, else the record's valid identity, else "".
+    // The entry being typed or refused, else what the record holds.
     QString IdentityEntry(IdentityKind which) const;
-    // Forgets the entry (its "entry by user" box was ticked, or Undo took the typing back).
+    // Forgets the entry: its "entry by user" box was ticked.
     void DropIdentityEntry(IdentityKind which);
     // The refusal of an entry the radio would not take ("Invalid MMIS ID:..."), as Save, Save
     // as and Write give it; an identity left to the radio's user is not looked at. True when
