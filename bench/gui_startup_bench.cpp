@@ -30,6 +30,7 @@
 #include "files/clone_file.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
+#include "gui/window/channel_panel.h"
 #include "gui/window/main_window.h"
 #include "model/channel_plan.h"
 #include "sim/virtual_adaptor.h"
@@ -127,7 +128,7 @@ void BM_FillChannelList(benchmark::State& state, const char* band)
         state.SkipWithError("band not offered");
         return;
     }
-    for (auto _ : state) gWindow->FillChannelList();
+    for (auto _ : state) gWindow->Channels().FillChannelList();
     state.counters["lines"] = gWindow->Controls().channels->count();
 }
 
@@ -188,7 +189,8 @@ int main(int argc, char** argv)
     MainWindow window(program.app);
     window.Timer()->stop();
     gWindow = &window;
-    RadioSettings& doc = window.Document();
+    auto full = std::make_unique<RadioSettings>();
+    RadioSettings& doc = *full;
     ResetSettings(doc, 1);
     doc.canEnabled = doc.usaNarrowEnabled = doc.intNarrowEnabled = doc.canNarrowEnabled = 1;
     for (int i = 0; i < kChannelsPerBlock; ++i) {
@@ -199,7 +201,7 @@ int main(int argc, char** argv)
         e.usageCode = static_cast<int8_t>(11 + i % 25);
         e.inUse = 1;
     }
-    window.ShowDocument();
+    window.Doc().Change("Full", doc, true);
     MeasureHistoryMemory(window);
 
     for (const char* band : {"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "Private"})
@@ -211,8 +213,9 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("FillChannelList/WX", [](benchmark::State& state) {
         static bool usa = false;
         if (!usa) {
-            gWindow->Document().modelType = 0;
-            gWindow->ShowDocument();
+            auto usaRecord = std::make_unique<RadioSettings>(gWindow->Doc().Record());
+            usaRecord->modelType = 0;
+            gWindow->Doc().Change("Model", *usaRecord, true);
             usa = true;
         }
         BM_FillChannelList(state, "WX");

@@ -22,6 +22,10 @@
 #include "clone/pc_clone.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
+#include "gui/window/channel_panel.h"
+#include "gui/window/file_commands.h"
+#include "gui/window/status_box.h"
+#include "gui/window/tool_commands.h"
 #include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
@@ -141,7 +145,7 @@ struct WindowRig {
     void WaitForRun()
     {
         gate.open.Set();
-        while (window->IsCloneRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        while (window->Clone().IsRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         gate.open.Reset();
     }
     const MainWindowControls& C() { return window->Controls(); }
@@ -157,7 +161,7 @@ struct WindowRig {
         // Closed again as the first job ends, before the write's own job can send a byte.
         auto closeGate = QObject::connect(&radioJobs, &RadioJobRunner::finished, [this] { gate.open.Reset(); });
         gate.open.Set();
-        while (window->IsCloneRunning() && !window->IsWritingRadio())
+        while (window->Clone().IsRunning() && !window->Clone().IsWriting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QObject::disconnect(closeGate);
         gate.open.Reset();

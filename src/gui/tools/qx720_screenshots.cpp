@@ -111,8 +111,6 @@ bool ShowBoat(ToolRig& rig, qx::MainWindow& window)
     }
     window.Timer()->stop();
     window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
-    window.Config().modelType = 1;
-    window.Config().logoFlag = 0;
     if (!window.Doc().Load(boat)) return false;
     const auto& c = window.Controls();
     c.band->setCurrentIndex(c.band->findData(qx::kGroupPrivate));
@@ -134,8 +132,8 @@ bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     slow.replyDelayMs = 25;  // slow enough to catch the progress bar half way
     rig.radio.SetFaults(slow);
     c.backupBeforeWrite->setChecked(false);  // the picture shows the write itself
-    window.OnWriteToRadio();
-    while (window.IsCloneRunning() && c.progress->value() < 40) QCoreApplication::processEvents();
+    window.Clone().OnWriteToRadio();
+    while (window.Clone().IsRunning() && c.progress->value() < 40) QCoreApplication::processEvents();
     Settle();
     ok = Save(window, out, "clone-progress.png") && ok;
     window.reject();
@@ -166,7 +164,8 @@ bool ShootEditingDialogs(ToolRig& rig, const QDir& out)
 // service dialogs.
 bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
 {
-    qx::EpromToolsDialog eprom(nullptr, rig.app, window.Config());
+    qx::ModelConfig options = window.Doc().Config();
+    qx::EpromToolsDialog eprom(nullptr, rig.app, options);
     eprom.show();
     Settle();
     bool ok = true;
@@ -184,12 +183,13 @@ bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     poll.stop();
     ok = epromShot && ok;
 
-    qx::ConfigDialog configDialog(nullptr, rig.app, window.Config(), window.Document());
+    auto record = std::make_unique<qx::RadioSettings>(window.Doc().Record());
+    qx::ConfigDialog configDialog(nullptr, rig.app, options, *record);
     configDialog.show();
     Settle();
     ok = Save(configDialog, out, "config-dialog.png") && ok;
 
-    qx::UserDialog user(nullptr, window.Config(), rig.adjustMode);
+    qx::UserDialog user(nullptr, options, rig.adjustMode);
     user.show();
     Settle();
     ok = Save(user, out, "user-dialog.png") && ok;
@@ -299,6 +299,11 @@ int main(int argc, char* argv[])
     ToolRig rig;
     if (!rig.start.isValid()) return 1;
 
+    // The window remembers a Europe model, as its title shows.
+    qx::ModelConfig state{};
+    qx::ResetModelConfig(state);
+    state.modelType = 1;
+    if (!qx::WriteStateFile(qx::ToNativePath(rig.app.stateFilePath), state)) return 1;
     qx::MainWindow window(rig.app);
     bool ok = ShootMainWindow(rig, window, out);
     ok = ShootEditingDialogs(rig, out) && ok;
