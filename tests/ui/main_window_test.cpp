@@ -251,7 +251,7 @@ TEST(MainWindowDocument, IdentityFieldsShowExactlyWhatTheDocumentHolds)
     EXPECT_TRUE(rig.C().mmsiByUser->isChecked());
     EXPECT_FALSE(rig.C().mmsi->isEnabled());  // the field follows its box from the start
 
-    rig.Type(rig.C().mmsi, "");  // an emptied field clears the identity, as it shows
+    rig.Type(rig.C().mmsi, "");        // an emptied field clears the identity, as it shows
     rig.W().Doc().CommitIdentities();  // the field's editing finished
     EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "");
 

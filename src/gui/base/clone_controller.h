@@ -42,15 +42,15 @@ struct CloneRequest {
 struct CloneOutcome {
     CloneKind kind = CloneKind::None;
     CloneResult code = kResultOk;
-    std::string reason;             // the operating system's words for an adaptor failure
-    RadioSettings record{};         // Read: what the radio holds
-    std::string fileCheckProblem;   // Read: why a clone file of it would not open again
-    int comparison = 0;             // Verify: the report's outcome
-    std::string reportPath;         // Verify: the report
-    bool backupAsked = false;       // Write: the radio was to be backed up first
-    BackupResult backup;            // Write: the backup, and the identities the radio held
-    bool sent = false;              // Write: blocks may have reached the radio
-    bool identityKept = false;      // Write: the window said No to replacing an identity
+    std::string reason;            // the operating system's words for an adaptor failure
+    RadioSettings record{};        // Read: what the radio holds
+    std::string fileCheckProblem;  // Read: why a clone file of it would not open again
+    int comparison = 0;            // Verify: the report's outcome
+    std::string reportPath;        // Verify: the report
+    bool backupAsked = false;      // Write: the radio was to be backed up first
+    BackupResult backup;           // Write: the backup, and the identities the radio held
+    bool sent = false;             // Write: blocks may have reached the radio
+    bool identityKept = false;     // Write: the window said No to replacing an identity
 };
 
 class CloneController : public QObject {

@@ -286,7 +286,6 @@ bool CloneDocument::CheckIdentities()
     return true;
 }
 
-
 bool CloneDocument::PrepareToSave()
 {
     if (!CheckIdentities()) return false;

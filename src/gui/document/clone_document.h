@@ -11,8 +11,8 @@
 #include <string>
 
 #include "files/model_config.h"
-#include "gui/document/control_values.h"
 #include "gui/base/window_services.h"
+#include "gui/document/control_values.h"
 #include "identity/radio_identity.h"
 #include "model/radio_settings.h"
 
@@ -157,7 +157,7 @@ private:
     bool marked_ = false;  // modified by more than the history says (a read of the same bytes)
     bool modified_ = false;
     bool untitled_ = true;
-    bool readOnly_ = false;  // the opened file may not be written
+    bool readOnly_ = false;       // the opened file may not be written
     bool resetNextView_ = false;  // the step being pushed shows its record from the first band
     QString proposedName_;
     int readIndex_ = -1;  // the history's index just after the read that proposed the name

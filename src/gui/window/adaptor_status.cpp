@@ -61,7 +61,7 @@ void AdaptorStatus::Show(bool present, bool running)
         label_->setText(virtualRadio_ ? tr("Virtual") : tr("Detected"));
         const QString described = AdaptorDialog::Describe(adaptor.OpenInterface());
         label_->setToolTip(chosen ? tr("Clone adaptor: %1 (chosen with Clone / Adaptor...)").arg(described)
-                                         : tr("Clone adaptor: %1").arg(described));
+                                  : tr("Clone adaptor: %1").arg(described));
         return;
     }
 

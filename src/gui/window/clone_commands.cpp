@@ -51,9 +51,9 @@ const char* StartText(CloneKind kind)
 
 }  // namespace
 
-CloneCommands::CloneCommands(AppContext& app, CloneDocument& document, CloneController& controller,
-                             StatusBox& status, ToolCommands& tools, const WindowClosing& closing,
-                             std::function<bool()> backupWanted, QWidget* window)
+CloneCommands::CloneCommands(AppContext& app, CloneDocument& document, CloneController& controller, StatusBox& status,
+                             ToolCommands& tools, const WindowClosing& closing, std::function<bool()> backupWanted,
+                             QWidget* window)
     : QObject(window),
       app_(app),
       document_(document),
@@ -152,7 +152,9 @@ void CloneCommands::FinishRead(const CloneOutcome& outcome)
 {
     if (outcome.code == kResultUserCancel) {
         // The user's own Stop: no error, and the document stays as it was.
-        if (!closing_.closing) app_.services.MessageBox(window_, ResultText(outcome.code), tr("Read"), MsgButtons::Ok, MsgIcon::Information);
+        if (!closing_.closing)
+            app_.services.MessageBox(window_, ResultText(outcome.code), tr("Read"), MsgButtons::Ok,
+                                     MsgIcon::Information);
         status_.SetStatus(tr("User Cancel."));
         return;
     }
@@ -167,11 +169,11 @@ void CloneCommands::FinishRead(const CloneOutcome& outcome)
     const std::string& problem = outcome.fileCheckProblem;
     if (problem.empty() || closing_.closing) return;
     app_.services.MessageBox(window_,
-                         tr("Warning: what the radio holds fails the clone file check (%1), so a clone file saved "
-                            "from it will not open again. Make a complete backup of the radio with Service / Eprom "
-                            "Tools... (Read).")
-                             .arg(QString::fromStdString(problem)),
-                         tr("Read OK."), MsgButtons::Ok, MsgIcon::Warning);
+                             tr("Warning: what the radio holds fails the clone file check (%1), so a clone file saved "
+                                "from it will not open again. Make a complete backup of the radio with Service / Eprom "
+                                "Tools... (Read).")
+                                 .arg(QString::fromStdString(problem)),
+                             tr("Read OK."), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 void CloneCommands::FinishVerify(const CloneOutcome& outcome)
@@ -187,10 +189,11 @@ void CloneCommands::FinishVerify(const CloneOutcome& outcome)
     } else {
         if (outcome.comparison == -1 && !closing_.closing)
             app_.services.MessageBox(window_, tr("Can't Create file:\n%1").arg(report), tr("Error"), MsgButtons::Ok,
-                                 MsgIcon::Stop);
+                                     MsgIcon::Stop);
         status_.SetStatus(tr("Verify Error."));
         // A report that could not be created is not worth a viewer.
-        if (outcome.comparison != -1 && !closing_.closing) tools_.ShowReport(report, tr("Verify Error."), tr("Verify Error"));
+        if (outcome.comparison != -1 && !closing_.closing)
+            tools_.ShowReport(report, tr("Verify Error."), tr("Verify Error"));
     }
 }
 
@@ -219,13 +222,13 @@ void CloneCommands::FinishWrite(const CloneOutcome& outcome)
     } else if (outcome.backup.problem.empty()) {
         // The radio failed the read before the write: its own box, as for a write.
         ShowFailure(outcome, tr("Write Error"),
-                         tr(!outcome.backupAsked ? kNothingWrittenYetInfo : kNothingWrittenInfo));
+                    tr(!outcome.backupAsked ? kNothingWrittenYetInfo : kNothingWrittenInfo));
     } else {
         // The radio is fine, the backup's file is not.
         app_.services.MessageBoxWithInfo(window_,
-                                     tr("No backup of the radio could be made, so nothing was written to it.\n%1")
-                                         .arg(QString::fromStdString(outcome.backup.problem)),
-                                     tr(kTurnBackupOffInfo), tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
+                                         tr("No backup of the radio could be made, so nothing was written to it.\n%1")
+                                             .arg(QString::fromStdString(outcome.backup.problem)),
+                                         tr(kTurnBackupOffInfo), tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
     }
 }
 

@@ -46,8 +46,8 @@ FeaturePanel::FeaturePanel(CloneDocument& document, QWidget* between, QWidget* p
     right->addWidget(BuildFeatureBox());
     right->addStretch(1);
 
-    for (QCheckBox* box : {ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.wx,
-                           ui_.privateGroup})
+    for (QCheckBox* box :
+         {ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.wx, ui_.privateGroup})
         connect(box, &QCheckBox::clicked, this, &FeaturePanel::PushEdit);
     connect(ui_.modelUsa, &QRadioButton::clicked, this, &FeaturePanel::PushEdit);
     connect(ui_.modelEurope, &QRadioButton::clicked, this, &FeaturePanel::PushEdit);
@@ -70,13 +70,10 @@ QWidget* FeaturePanel::BuildFeatureBox()
     // The model decides these two.
     ui_.wx->setEnabled(false);
     ui_.privateGroup->setEnabled(false);
-    QCheckBox* const rows[4][2] = {{ui_.usa, ui_.usaNarrow},
-                                         {ui_.intl, ui_.intNarrow},
-                                         {ui_.can, ui_.canNarrow},
-                                         {ui_.privateGroup, ui_.wx}};
+    QCheckBox* const rows[4][2] = {
+        {ui_.usa, ui_.usaNarrow}, {ui_.intl, ui_.intNarrow}, {ui_.can, ui_.canNarrow}, {ui_.privateGroup, ui_.wx}};
     for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 2; ++column)
-            grid->addWidget(rows[row][column], row, column);
+        for (int column = 0; column < 2; ++column) grid->addWidget(rows[row][column], row, column);
 
     // "TX PLL STEP:" and "RX PLL STEP:" with their lists.
     auto* steps = new QGridLayout;
@@ -122,19 +119,23 @@ void FeaturePanel::Show(const RadioSettings& record)
 
 void FeaturePanel::SetEditable(bool editable)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow,
-                                                            ui_.canNarrow, ui_.modelUsa, ui_.modelEurope, ui_.txStep,
-                                                            ui_.rxStep})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow,
+                                         ui_.modelUsa, ui_.modelEurope, ui_.txStep, ui_.rxStep})
         control->setEnabled(editable);
 }
 
 bool FeaturePanel::GroupShown(int group) const
 {
     const std::pair<int, QCheckBox*> boxes[] = {
-        {kGroupInt, ui_.intl},           {kGroupUsa, ui_.usa},
-        {kGroupCan, ui_.can},            {kGroupIntNarrow, ui_.intNarrow},
-        {kGroupUsaNarrow, ui_.usaNarrow}, {kGroupCanNarrow, ui_.canNarrow},
-        {kGroupWx, ui_.wx},              {kGroupPrivate, ui_.privateGroup},
+        {kGroupInt, ui_.intl},
+        {kGroupUsa, ui_.usa},
+        {kGroupCan, ui_.can},
+        {kGroupIntNarrow, ui_.intNarrow},
+        {kGroupUsaNarrow, ui_.usaNarrow},
+        {kGroupCanNarrow, ui_.canNarrow},
+        {kGroupWx, ui_.wx},
+        {kGroupPrivate, ui_.privateGroup},
     };
     for (const auto& [key, box] : boxes)
         if (key == group) return box->isChecked();

@@ -77,8 +77,7 @@ void FileCommands::OnBackups()
     RadioSettings record{};
     std::string problem;
     if (!LoadBackupSettings(ToNativePath(openPath), record, problem)) {
-        app_.services.MessageBox(window_, QString::fromStdString(problem), tr("Error"), MsgButtons::Ok,
-                                 MsgIcon::Stop);
+        app_.services.MessageBox(window_, QString::fromStdString(problem), tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
     document_.OpenUntitled(record, tr("Backup opened."));

@@ -94,7 +94,8 @@ IdentityBox::IdentityBox(CloneDocument& document, QWidget* parent) : QGroupBox(p
             [this](bool on) { document_.SetIdentityByUser(IdentityKind::Mmsi, on); });
     connect(atisByUser_, &QCheckBox::clicked, this,
             [this](bool on) { document_.SetIdentityByUser(IdentityKind::Atis, on); });
-    for (QLineEdit* field : {mmsi_, atis_}) connect(field, &QLineEdit::returnPressed, this, &IdentityBox::writeRequested);
+    for (QLineEdit* field : {mmsi_, atis_})
+        connect(field, &QLineEdit::returnPressed, this, &IdentityBox::writeRequested);
 }
 
 void IdentityBox::ShowIdentity(QLineEdit* field, IdentityKind which)

@@ -209,7 +209,8 @@ void MainWindow::UpdateCloneUi()
         item.action->setEnabled(running == CloneKind::None || own);
     }
     // The service tools talk to the radio too: one user of the adaptor at a time.
-    for (QAction* action : {ui_.configDialog, ui_.epromTools, ui_.backups}) action->setEnabled(running == CloneKind::None);
+    for (QAction* action : {ui_.configDialog, ui_.epromTools, ui_.backups})
+        action->setEnabled(running == CloneKind::None);
     UpdateEditControls();
 }
 

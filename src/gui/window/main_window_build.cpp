@@ -88,12 +88,14 @@ void MainWindow::BuildParts()
     identity_ = new IdentityBox(doc_);
     adaptor_ = new AdaptorStatus(app_.clone.adaptor, app_.virtualRadio);
     features_ = new FeaturePanel(doc_, adaptor_);
-    channels_ = new ChannelPanel(doc_, app_.services, dialogs_, [this](int group) { return features_->GroupShown(group); });
+    channels_ = new ChannelPanel(doc_, app_.services, dialogs_,
+                                 [this](int group) { return features_->GroupShown(group); });
     controller_ = new CloneController(app_.clone, app_.radioJobs, this);
     files_ = new FileCommands(app_, doc_, dialogs_, *controller_, this);
     tools_ = new ToolCommands(app_.services, doc_, *controller_, *status_, *channels_, this);
-    clone_ = new CloneCommands(app_, doc_, *controller_, *status_, *tools_, closing_,
-                               [this] { return ui_.backupBeforeWrite->isChecked(); }, this);
+    clone_ = new CloneCommands(
+        app_, doc_, *controller_, *status_, *tools_, closing_, [this] { return ui_.backupBeforeWrite->isChecked(); },
+        this);
 }
 
 void MainWindow::BuildMenus()
@@ -125,7 +127,7 @@ void MainWindow::BuildMenus()
     ui_.handShake = clone->addAction(tr("&HandShake"), clone_, &CloneCommands::OnHandShake);
     clone->addSeparator();
     ui_.chooseAdaptor = clone->addAction(tr("&Adaptor..."), this,
-                                          [this] { adaptor_->Choose(dialogs_.run, clone_->IsRunning()); });
+                                         [this] { adaptor_->Choose(dialogs_.run, clone_->IsRunning()); });
     ui_.chooseAdaptor->setObjectName("chooseAdaptor");
     // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
     ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));

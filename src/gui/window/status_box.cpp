@@ -62,6 +62,9 @@ void StatusBox::SetProgressRange(int minimum, int maximum) { progress_->setRange
 
 void StatusBox::SetProgress(int position) { progress_->setValue(position); }
 
-void StatusBox::StepProgress(int step) { progress_->setValue(std::min(progress_->value() + step, progress_->maximum())); }
+void StatusBox::StepProgress(int step)
+{
+    progress_->setValue(std::min(progress_->value() + step, progress_->maximum()));
+}
 
 }  // namespace qx

@@ -50,7 +50,8 @@ void ToolCommands::OnExportFreqTable()
 {
     const QString path = QDir(services_.CurrentDirectory()).filePath(kFreqTableFileName);
     if (!WriteFreqTable(ToNativePath(path), document_.Record(), services_.Now())) {
-        services_.MessageBox(window_, tr("Can't Create file:\n%1").arg(path), tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
+        services_.MessageBox(window_, tr("Can't Create file:\n%1").arg(path), tr("Error"), MsgButtons::Ok,
+                             MsgIcon::Stop);
         return;
     }
     ShowReport(path, QString(), tr("Export Freq Table"));
@@ -114,8 +115,9 @@ void ToolCommands::OnImportChannels()
         QStringList shown = all.mid(0, kProblemsShown);
         if (all.size() > kProblemsShown)
             shown << tr("... and %1 more (see the details).").arg(all.size() - kProblemsShown);
-        services_.MessageBoxWithDetail(window_, tr("Nothing was imported: %1 has problems.").arg(path), shown.join('\n'),
-                                       all.join('\n'), tr("Import Channels"), MsgButtons::Ok, MsgIcon::Warning);
+        services_.MessageBoxWithDetail(window_, tr("Nothing was imported: %1 has problems.").arg(path),
+                                       shown.join('\n'), all.join('\n'), tr("Import Channels"), MsgButtons::Ok,
+                                       MsgIcon::Warning);
         return;
     }
     // The imported channels in view.
