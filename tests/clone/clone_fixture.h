@@ -55,14 +55,10 @@ struct CloneRig {
         return t;
     }
     // A clone run bound to the rig's own records.
-    std::unique_ptr<CPcClone> Clone(const std::string& directory = "")
+    std::unique_ptr<CPcClone> Clone(const std::string& directory = "", bool withProgress = true)
     {
-        auto clone = std::make_unique<CPcClone>(environment);
-        clone->settings = &settings;
-        clone->options = &options;
-        clone->progress = &progress;
-        clone->directory = directory;
-        return clone;
+        return std::make_unique<CPcClone>(
+            environment, CloneBinding{&settings, &options, withProgress ? &progress : nullptr, directory});
     }
     std::vector<SentenceBytes> Sent() const { return radio.SentenceLog(); }
 
