@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "backends/radio_stack.h"
 #include "clone/pc_clone.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
@@ -44,8 +45,7 @@ struct ScratchFolder {
 
 struct CloneRig {
     explicit CloneRig(HidReportLengths lengths = {33, 33}, CloneTiming timing = {50, 0, 20})
-        : backend(radio, lengths), adaptor(backend), environment{adaptor,    stopEvent,  writeImage, readImage,
-                                                                 adjustMode, FixedClock, timing}
+        : backend(radio, lengths), stack(backend, timing, FixedClock)
     {
     }
     static LocalTime FixedClock()
@@ -64,12 +64,13 @@ struct CloneRig {
 
     VirtualRadio radio;
     VirtualHidBackend backend;
-    CHidAdaptor adaptor;
-    ManualResetEvent stopEvent;
-    RadioImage writeImage{};
-    RadioImage readImage{};
-    int32_t adjustMode = 0;
-    CloneEnvironment environment;
+    RadioStack stack;
+    CHidAdaptor& adaptor = stack.Adaptor();
+    ManualResetEvent& stopEvent = stack.StopEvent();
+    RadioImage& writeImage = stack.WriteImage();
+    RadioImage& readImage = stack.ReadImage();
+    int32_t& adjustMode = stack.AdjustMode();
+    CloneEnvironment& environment = stack.Environment();
     RadioSettings settings{};
     ModelConfig options{};
     ProgressRecorder progress;
