@@ -10,12 +10,11 @@ namespace qx::ops {
 
 namespace {
 
-template <typename T>
-T Finished(const OperationContext& ctx, CloneResult code, T outcome = {})
+// Sets the outcome's code, with the adaptor's reason when it failed.
+void Settle(const OperationContext& ctx, CloneResult code, Outcome& outcome)
 {
     outcome.code = code;
     if (code != kResultOk) outcome.reason = ctx.env.adaptor.LastError();
-    return outcome;
 }
 
 // One clone run on `record`, with the communication log when the options ask for it (it
@@ -47,7 +46,9 @@ void Stage(const OperationContext& ctx, const char* name, int steps)
 Outcome HandShake(const OperationContext& ctx)
 {
     RadioSettings unused{};
-    return Finished<Outcome>(ctx, CloneRun(ctx, unused, Run::HandShake, ctx.env.adjustMode));
+    Outcome out;
+    Settle(ctx, CloneRun(ctx, unused, Run::HandShake, ctx.env.adjustMode), out);
+    return out;
 }
 
 ReadOutcome Read(const OperationContext& ctx)
@@ -59,7 +60,8 @@ ReadOutcome Read(const OperationContext& ctx)
         out.fileCheckProblem = CloneRecordProblem(out.record);
     else
         out.record = RadioSettings{};
-    return Finished(ctx, code, std::move(out));
+    Settle(ctx, code, out);
+    return out;
 }
 
 WritePreparation PrepareWrite(const OperationContext& ctx, const WriteRequest& request)
@@ -81,7 +83,8 @@ WritePreparation PrepareWrite(const OperationContext& ctx, const WriteRequest& r
         out.code = out.backup.result;
         return out;
     }
-    return Finished(ctx, out.backup.result, std::move(out));
+    Settle(ctx, out.backup.result, out);
+    return out;
 }
 
 WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& request, const WritePreparation& prepared)
@@ -94,7 +97,8 @@ WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& reques
     }
     Stage(ctx, "Writing", kCloneSteps);
     RadioSettings record = request.record;
-    WriteOutcome out = Finished<WriteOutcome>(ctx, CloneRun(ctx, record, Run::Write, request.adjustMode));
+    WriteOutcome out;
+    Settle(ctx, CloneRun(ctx, record, Run::Write, request.adjustMode), out);
     out.sent = true;
     return out;
 }
@@ -121,7 +125,11 @@ VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
     VerifyOutcome out;
     Stage(ctx, "Verifying", kCloneSteps);
     const CloneResult code = CloneRun(ctx, out.radio, Run::Read, ctx.env.adjustMode);
-    if (code != kResultOk) return Finished(ctx, code, VerifyOutcome{});
+    if (code != kResultOk) {
+        VerifyOutcome failed;
+        Settle(ctx, code, failed);
+        return failed;
+    }
     const bool europe = ctx.options != nullptr && ctx.options->modelType != 0;
     const RadioSettings expected = AsTheRadioHoldsIt(request.record, europe);
     int flags = 0;
@@ -137,7 +145,8 @@ ReadBackOutcome ReadBack(const OperationContext& ctx)
 {
     Stage(ctx, "Verifying", kCloneSteps);
     RadioSettings scratch{};
-    ReadBackOutcome out = Finished<ReadBackOutcome>(ctx, CloneRun(ctx, scratch, Run::Read, ctx.env.adjustMode));
+    ReadBackOutcome out;
+    Settle(ctx, CloneRun(ctx, scratch, Run::Read, ctx.env.adjustMode), out);
     if (!out.Ok()) return out;
     for (int address = kCloneFirst; address <= kCloneLast; ++address)
         if (ctx.env.writeImage[address] != ctx.env.readImage[address]) ++out.differences;
@@ -156,7 +165,8 @@ WritePreparation PrepareRestore(const OperationContext& ctx, const std::vector<u
         out.code = out.backup.result;
         return out;
     }
-    return Finished(ctx, out.backup.result, std::move(out));
+    Settle(ctx, out.backup.result, out);
+    return out;
 }
 
 WriteOutcome FinishRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
@@ -168,7 +178,8 @@ WriteOutcome FinishRestore(const OperationContext& ctx, const std::vector<uint8_
         return refused;
     }
     Stage(ctx, "Restoring", kEepromTransferBlocks);
-    WriteOutcome out = Finished<WriteOutcome>(ctx, WriteEeprom(ctx, dump));
+    WriteOutcome out;
+    Settle(ctx, WriteEeprom(ctx, dump), out);
     out.sent = true;
     return out;
 }
