@@ -41,8 +41,8 @@ bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfin
 // The folder a file or an include belongs to, as the rules name it.
 std::string Layer(const std::string& path)
 {
-    for (const char* layer :
-         {"gui/base/", "gui/document/", "gui/dialogs/", "gui/window/", "gui/tools/", "gui/", "cli/", "backends/"})
+    for (const char* layer : {"gui/base/", "gui/document/", "gui/dialogs/", "gui/window/", "gui/tools/", "gui/", "cli/",
+                              "web/", "backends/"})
         if (StartsWith(path, layer)) return layer;
     return "core";
 }
@@ -62,6 +62,9 @@ std::string Broken(const std::string& file, const std::string& target)
         if (to != "core") return "the core includes a front end or a backend";
     }
     if (hidapi && from != "backends/") return "only the hidapi backend includes hidapi";
+    // What a user asks of a radio goes through the operations: nothing else runs a clone.
+    if (target == "clone/pc_clone.h" && !StartsWith(file, "clone/") && !StartsWith(file, "operations/"))
+        return "only the operations run a clone";
     if (from == "gui/base/" && StartsWith(to, "gui/") && to != "gui/base/")
         return "gui/base includes the layers above it";
     if (from == "gui/document/" && (to == "gui/window/" || to == "gui/dialogs/"))
@@ -94,7 +97,11 @@ TEST(Layers, TheRulesCatchWhatTheyName)
     EXPECT_NE(Broken("gui/dialogs/backups_dialog.cpp", "gui/window/main_window.h"), "");
     EXPECT_EQ(Broken("gui/window/main_window.cpp", "gui/dialogs/backups_dialog.h"), "");
     EXPECT_EQ(Broken("backends/hidapi/hidapi_backend.cpp", "hidapi.h"), "");
-    EXPECT_EQ(Broken("fleet/fleet_run.cpp", "clone/pc_clone.h"), "");
+    EXPECT_NE(Broken("fleet/fleet_run.cpp", "clone/pc_clone.h"), "");
+    EXPECT_NE(Broken("gui/window/clone_workers.cpp", "clone/pc_clone.h"), "");
+    EXPECT_EQ(Broken("operations/radio_operations.cpp", "clone/pc_clone.h"), "");
+    EXPECT_NE(Broken("operations/radio_operations.cpp", "cli/command_support.h"), "");
+    EXPECT_NE(Broken("fleet/fleet_run.cpp", "web/bridge.h"), "");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "gui/base/clone_controller.h"
 
 #include <filesystem>
+#include <memory>
 
-#include "clone/eeprom_transfer.h"
-#include "files/clone_file.h"
+#include "backups/backup_store.h"
 #include "gui/base/radio_job_runner.h"
+#include "operations/eeprom_operations.h"
+#include "operations/radio_operations.h"
 #include "reports/verify_report.h"
 
 namespace qx {
@@ -12,6 +14,7 @@ namespace qx {
 struct CloneController::Run {
     CloneRequest request;
     CloneOutcome outcome;
+    ops::WritePreparation prepared;  // a Write's first job: the backup and the identities it replaces
 };
 
 CloneController::CloneController(CloneEnvironment& environment, RadioJobRunner& runner, QObject* parent)
@@ -76,43 +79,47 @@ CloneResult CloneController::Work(Run& run, CloneEnvironment& shared, RadioJobCo
 {
     const CloneRequest& request = run.request;
     CloneOutcome& outcome = run.outcome;
-    if (request.kind == CloneKind::Write && !outcome.sent) {
-        // A write goes on only after a complete backup, or without backups the identity bytes.
-        ModelConfig options = request.options;
-        context.Progress().SetRange(0, kEepromTransferBlocks);
-        outcome.backup = ReadBeforeWrite(EepromTransfer{shared, &options, &context.Progress(), {}},
-                                         request.backupFolder, shared.clock());
-        return outcome.backup.result;
-    }
-    CloneEnvironment environment{shared.adaptor,     shared.stopEvent, shared.writeImage, shared.readImage,
-                                 request.adjustMode, shared.clock,     shared.timing};
     ModelConfig options = request.options;
-    // Read and Verify fill a cleared record; Write and HandShake send the request's.
-    if (request.kind == CloneKind::Write || request.kind == CloneKind::HandShake) outcome.record = request.record;
-    CloneResult result = kResultOk;
-    {
-        CPcClone clone(environment);
-        clone.settings = &outcome.record;
-        clone.options = &options;
-        clone.progress = &context.Progress();
-        clone.directory = request.directory;
-        clone.OpenCommLog();
-        switch (request.kind) {
-        case CloneKind::Write: result = clone.WriteRadio(); break;
-        case CloneKind::Read:
-        case CloneKind::Verify: result = clone.ReadRadio(); break;
-        default: result = clone.HandShake(); break;
+    OperationContext ctx{shared, &options, &context.Progress(), {}};
+    ctx.logDirectory = request.directory;
+    // The record as it was when the Write started, and a backup into the chosen folder (none:
+    // only the identities the radio holds are read first).
+    const ops::WriteRequest write{request.record,       request.adjustMode, !request.backupFolder.empty(),
+                                  request.backupFolder, kBackupBaseName,    shared.clock()};
+    switch (request.kind) {
+    case CloneKind::Write:
+        if (!outcome.sent) {
+            context.Progress().SetRange(0, kEepromTransferBlocks);
+            run.prepared = ops::PrepareWrite(ctx, write);
+            outcome.backup = run.prepared.backup;
+            outcome.reason = run.prepared.reason;
+            return run.prepared.code;
+        } else {
+            const ops::WriteOutcome written = ops::FinishWrite(ctx, write, run.prepared);
+            outcome.reason = written.reason;
+            return written.code;
         }
-    }  // closes the communication log
-    if (request.kind == CloneKind::Read && result == kResultOk)
-        outcome.fileCheckProblem = CloneRecordProblem(outcome.record);
-    if (request.kind == CloneKind::Verify && result == kResultOk) {
-        outcome.reportPath = (std::filesystem::path(request.directory) / kVerifyReportFileName).string();
-        const bool europe = options.modelType != 0;
-        outcome.comparison = WriteVerifyReport(outcome.reportPath, AsTheRadioHoldsIt(request.record, europe),
-                                               outcome.record, europe, shared.clock());
+    case CloneKind::Read: {
+        const auto read = std::make_unique<ops::ReadOutcome>(ops::Read(ctx));
+        outcome.record = read->record;
+        outcome.fileCheckProblem = read->fileCheckProblem;
+        outcome.reason = read->reason;
+        return read->code;
     }
-    return result;
+    case CloneKind::Verify: {
+        outcome.reportPath = (std::filesystem::path(request.directory) / kVerifyReportFileName).string();
+        const auto verified = std::make_unique<ops::VerifyOutcome>(
+            ops::Verify(ctx, ops::VerifyRequest{request.record, outcome.reportPath, shared.clock()}));
+        outcome.comparison = verified->comparison;
+        outcome.reason = verified->reason;
+        return verified->code;
+    }
+    default: {
+        const ops::Outcome shaken = ops::HandShake(ctx);
+        outcome.reason = shaken.reason;
+        return shaken.code;
+    }
+    }
 }
 
 void CloneController::JobDone(CloneResult result)
@@ -126,9 +133,7 @@ void CloneController::JobDone(CloneResult result)
     // meanwhile or the window says otherwise.
     WriteGo go = WriteGo::Stop;
     if (!environment_.stopEvent.IsSet()) {
-        const std::vector<IdentityReplacement> replaced = ReplacedIdentities(run.outcome.backup.radio,
-                                                                             WrittenIdentities(run.request.record));
-        go = question_ ? question_(replaced) : WriteGo::Write;
+        go = question_ ? question_(run.prepared.replaced) : WriteGo::Write;
     }
     if (environment_.stopEvent.IsSet()) go = WriteGo::Stop;
     if (go == WriteGo::Write) {
@@ -145,7 +150,7 @@ void CloneController::Finish(CloneResult result)
 {
     const std::shared_ptr<Run> run = std::move(run_);
     run->outcome.code = result;
-    if (result != kResultOk) run->outcome.reason = environment_.adaptor.LastError();
+    if (result == kResultOk) run->outcome.reason.clear();
     emit finished(run->outcome);
 }
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "backups/backup_store.h"
-#include "clone/pc_clone.h"
+#include "clone/clone_environment.h"
 #include "files/model_config.h"
 #include "identity/radio_identity.h"
+#include "operations/backup_operations.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"
 
