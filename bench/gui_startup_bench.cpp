@@ -57,12 +57,10 @@ struct Program {
     VirtualRadio radio;
     VirtualHidBackend backend{radio};
     RadioStack stack{backend};
-    ManualResetEvent busyEvent;
     QtWindowServices services;
     QTemporaryDir start;
     RadioJobRunner radioJobs{stack.StopEvent()};
-    AppContext app{services,           stack.Environment(), busyEvent,
-                   stack.AdjustMode(), start.path(),        start.filePath("QX720Clone.Bin"),
+    AppContext app{services, stack.Environment(), stack.AdjustMode(), start.path(), start.filePath("QX720Clone.Bin"),
                    radioJobs};
 };
 

@@ -95,13 +95,11 @@ struct WindowRig {
     CHidAdaptor& adaptor = stack.Adaptor();
     CloneEnvironment& environment = stack.Environment();
     int32_t& adjustMode = stack.AdjustMode();
-    ManualResetEvent busyEvent;
     TempDir folder;
     RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;
     AppContext app{services,
                    environment,
-                   busyEvent,
                    adjustMode,
                    QString::fromStdString(folder.Path()),
                    QString::fromStdString(folder.File("QX720Clone.Bin")),

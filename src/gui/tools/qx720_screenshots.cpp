@@ -79,11 +79,9 @@ struct ToolRig {
     qx::RadioStack stack{backend};
     qx::CloneEnvironment& clone = stack.Environment();
     int32_t& adjustMode = stack.AdjustMode();
-    qx::ManualResetEvent busyEvent;
     ToolServices services;
     qx::RadioJobRunner radioJobs{stack.StopEvent()};
-    qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"),
-                       radioJobs};
+    qx::AppContext app{services, clone, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
     std::unique_ptr<qx::RadioSettings> record = std::make_unique<qx::RadioSettings>();
 
     ToolRig()
@@ -226,7 +224,7 @@ bool ShootRefusedAdaptor(ToolRig& rig, const QDir& out)
     refusedInterface.permissionDenied = true;
     refusedBackend.AddInterface(refusedInterface);
     qx::RadioStack refused{refusedBackend, {}, qx::SystemLocalTime, &rig.stack.StopEvent()};
-    qx::AppContext refusedApp{rig.services,           refused.Environment(), rig.busyEvent, rig.adjustMode,
+    qx::AppContext refusedApp{rig.services,           refused.Environment(), rig.adjustMode,
                               rig.app.startDirectory, rig.app.stateFilePath, rig.radioJobs};
     refusedApp.backupFolder = rig.app.backupFolder;
     qx::MainWindow refusedWindow(refusedApp);
