@@ -7,12 +7,15 @@
 #include <QKeyEvent>
 #include <QToolButton>
 #include <cstring>
+#include <vector>
 
 #include "../support/records.h"
 #include "files/clone_file.h"
+#include "files/model_config.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/document/clone_document.h"
+#include "gui/document/control_values.h"
 #include "model/identity.h"
 #include "window_rig.h"
 
@@ -123,6 +126,49 @@ TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
     // The start, the read, the defaults and the opened file are shown from the first band on;
     // the steps and their undo kept the view.
     EXPECT_EQ(newDocuments, 4);
+}
+
+// A control's edit is one named step that redraws the view once, from the first band only
+// when the groups on offer change; the document's own state reaches the state file.
+TEST(CloneDocumentHistory, ControlEditsAreOneStepEachAndTheStateFileKeepsTheDocumentState)
+{
+    test::ScriptedServices services;
+    test::TempDir folder("document");
+    services.currentDirectory = QString::fromStdString(folder.Path());
+    CloneDocument doc(services, services.currentDirectory);
+    std::vector<bool> redraws;
+    QObject::connect(&doc, &CloneDocument::recordChanged, [&](bool reset) { redraws.push_back(reset); });
+    const QString state = QString::fromStdString(folder.File("state.Bin"));
+    doc.Start(state);
+    redraws.clear();
+
+    ControlValues values = ValuesOf(doc.Record());
+    values.can = !values.can;
+    doc.Edit(values);
+    EXPECT_EQ(doc.History().undoText(), "CAN channels");
+    values.txStep = 2;
+    doc.Edit(values);
+    EXPECT_EQ(doc.History().undoText(), "TX PLL step");
+    EXPECT_EQ(doc.Record().txStep, 2);
+    doc.SetIdentityByUser(IdentityKind::Mmsi, !ValuesOf(doc.Record()).mmsiByUser);
+    EXPECT_EQ(doc.History().undoText(), "MMSI entry by user");
+    EXPECT_EQ(redraws, std::vector<bool>({true, false, false}));
+    EXPECT_EQ(doc.History().count(), 3);
+
+    // Modified and untitled are the document's; the state file gets them where it keeps them.
+    ASSERT_TRUE(doc.SaveState(state));
+    ModelConfig written;
+    ASSERT_TRUE(ReadStateFile(state.toStdString(), written));
+    EXPECT_EQ(written.modified, 1);
+    EXPECT_EQ(written.untitled, 1);
+    EXPECT_EQ(written.readOnlyFile, 0);
+    EXPECT_EQ(doc.Config().modified, 0);  // the options never held it
+    services.saveAnswers = {QString::fromStdString(folder.File("a.dat"))};
+    doc.SaveAs();
+    ASSERT_TRUE(doc.SaveState(state));
+    ASSERT_TRUE(ReadStateFile(state.toStdString(), written));
+    EXPECT_EQ(written.modified, 0);
+    EXPECT_EQ(written.untitled, 0);
 }
 
 TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
