@@ -77,13 +77,23 @@ IdentityBox::IdentityBox(CloneDocument& document, QWidget* parent) : QGroupBox(p
     mmsi_->setAccessibleName(tr("MMSI"));
     atis_->setAccessibleName(tr("ATIS ID"));
 
-    // How much room the caption takes, so that an empty caption can keep it.
+    KeepCaptionRoom();
+    Connect();
+}
+
+// How much room the caption takes, so that an empty caption can keep it.
+void IdentityBox::KeepCaptionRoom()
+{
     margins_ = layout()->contentsMargins();
     setTitle("QX720");
     const int captionTop = contentsMargins().top();
     setTitle(QString());
     captionHeight_ = std::max(0, captionTop - contentsMargins().top());
+}
 
+// Each edit goes to the document as it happens.
+void IdentityBox::Connect()
+{
     // Typing is an edit at once: Esc or a close with the cursor still in the field must not
     // pass for an unchanged document.
     connect(mmsi_, &QLineEdit::textEdited, this,

@@ -49,6 +49,8 @@ private:
     QMargins margins_;       // the layout's margins under a caption
     int captionHeight_ = 0;  // the room a caption takes
 
+    void KeepCaptionRoom();
+    void Connect();
     void ShowIdentity(QLineEdit* field, IdentityKind which);
     void UpdateFields();
 };
