@@ -5,8 +5,7 @@
 
 namespace qx {
 
-std::unique_ptr<RadioStack> RadioStack::Open(const RadioOption& option, std::string& error,
-                                             const OpenChoices& choices)
+std::unique_ptr<RadioStack> RadioStack::Open(const RadioOption& option, std::string& error, const OpenChoices& choices)
 {
     if (option.kind == RadioOption::Kind::Usb && option.usb.kind == AdaptorSelection::Kind::All) {
         error = "--radio usb:all is for qx720 fleet; name one adaptor with --radio usb:SERIAL or --radio usb:PATH";
@@ -58,8 +57,8 @@ void RadioStack::Build(HidBackend& backend, CloneTiming timing, Clock clock)
     // An aggregate of references: make_unique would need C++20's parenthesised aggregate
     // initialisation, which clang 14 (the sanitizer presets' compiler) does not have.
     // NOLINTNEXTLINE(modernize-make-unique)
-    env_.reset(new CloneEnvironment{*adaptor_, *stop_, *writeImage_, *readImage_, adjustMode_, std::move(clock),
-                                    timing});
+    env_.reset(
+        new CloneEnvironment{*adaptor_, *stop_, *writeImage_, *readImage_, adjustMode_, std::move(clock), timing});
 }
 
 std::string RadioStack::AdaptorProblem() const

@@ -29,7 +29,7 @@ using UsbBackendFactory = std::function<std::unique_ptr<HidBackend>()>;
 class RadioStack {
 public:
     struct OpenChoices {
-        ManualResetEvent* stop = nullptr;  // set by the caller to stop a run (Ctrl-C); else the stack's own
+        ManualResetEvent* stop = nullptr;   // set by the caller to stop a run (Ctrl-C); else the stack's own
         UsbBackendFactory usbBackend = {};  // replaces the system's backend (tests)
         // Refuse when several adaptors fit the option: a command has nobody to ask which one
         // (the window asks, in Clone / Adaptor...).
@@ -38,8 +38,7 @@ public:
     // From the --radio option. Null with a message when a virtual radio's file is unusable, when
     // several adaptors fit the option (the message lists them), or for "usb:all", which only a
     // fleet run takes.
-    static std::unique_ptr<RadioStack> Open(const RadioOption& option, std::string& error,
-                                            const OpenChoices& choices);
+    static std::unique_ptr<RadioStack> Open(const RadioOption& option, std::string& error, const OpenChoices& choices);
     static std::unique_ptr<RadioStack> Open(const RadioOption& option, std::string& error)
     {
         return Open(option, error, OpenChoices{});

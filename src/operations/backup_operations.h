@@ -16,11 +16,11 @@ namespace qx {
 
 struct BackupResult {
     CloneResult result = kResultOk;
-    std::string path;              // the backup's file, when it was made
-    std::string problem;           // what went wrong with the file or the folder, for the user
-    std::string reason;            // the system's own words for a file that could not be written
-    RadioIdentities radio;         // the identities the radio held, once it was read
-    std::vector<uint8_t> eeprom;   // the whole EEPROM, when it was read
+    std::string path;             // the backup's file, when it was made
+    std::string problem;          // what went wrong with the file or the folder, for the user
+    std::string reason;           // the system's own words for a file that could not be written
+    RadioIdentities radio;        // the identities the radio held, once it was read
+    std::vector<uint8_t> eeprom;  // the whole EEPROM, when it was read
 };
 
 // Reads the radio's whole EEPROM into a new NAME-YYYYMMDD-HHMMSS.bin in `folder`, creating the

@@ -23,8 +23,12 @@ void EmptyProgress(const OperationContext& run)
     if (run.progress != nullptr && !run.keepProgress) run.progress->SetPosition(0);
 }
 
-// Each transfer makes its clone object bound as the EEPROM tools bind it: no record, no log, no
-// ROM maps.
+// Each transfer's clone object, bound as the EEPROM tools bind it: no record, no log, no ROM maps.
+CPcClone TransferClone(const OperationContext& run)
+{
+    return CPcClone(run.env, CloneBinding{nullptr, run.options, run.progress, {}});
+}
+
 CloneResult HandShakeThen(const OperationContext& run, CPcClone& clone)
 {
     CloneResult result = clone.HandShake();
@@ -35,7 +39,7 @@ CloneResult HandShakeThen(const OperationContext& run, CPcClone& clone)
 
 CloneResult ReadWhole(const OperationContext& run)
 {
-    CPcClone clone(run.env, CloneBinding{nullptr, run.options, run.progress, {}});
+    CPcClone clone = TransferClone(run);
     CloneResult result = HandShakeThen(run, clone);
     run.env.readImage.fill(0);
     if (result == kResultOk) result = clone.ReadRange(0, kEepromSize);
@@ -49,7 +53,7 @@ CloneResult WriteEeprom(const OperationContext& run, const std::vector<uint8_t>&
 {
     if (bytes.size() < static_cast<std::size_t>(kEepromSize)) return kResultParameterError;
     std::copy_n(bytes.begin(), kEepromSize, run.env.writeImage.begin());
-    CPcClone clone(run.env, CloneBinding{nullptr, run.options, run.progress, {}});
+    CPcClone clone = TransferClone(run);
     CloneResult result = HandShakeThen(run, clone);
     if (result == kResultOk) result = clone.WriteRange(0, kEepromSize);
     EmptyProgress(run);
@@ -66,7 +70,7 @@ CloneResult ReadEeprom(const OperationContext& run, std::vector<uint8_t>& bytes)
 CloneResult ReadEepromSpan(const OperationContext& run, int first, int end)
 {
     if (first < 0 || end > kEepromSize || first >= end) return kResultParameterError;
-    CPcClone clone(run.env, CloneBinding{nullptr, run.options, run.progress, {}});
+    CPcClone clone = TransferClone(run);
     CloneResult result = HandShakeThen(run, clone);
     run.env.readImage.fill(0);
     if (result == kResultOk) result = clone.ReadRange(first, end - first);

@@ -135,8 +135,8 @@ VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
     int flags = 0;
     out.reportText = VerifyReportText(expected, out.radio, europe, request.time, &flags);
     out.comparison = flags;
-    if (!request.reportPath.empty() && WriteVerifyReport(request.reportPath, expected, out.radio, europe,
-                                                         request.time) == kVerifyReportFailed)
+    if (!request.reportPath.empty() &&
+        WriteVerifyReport(request.reportPath, expected, out.radio, europe, request.time) == kVerifyReportFailed)
         out.comparison = kVerifyReportFailed;
     return out;
 }

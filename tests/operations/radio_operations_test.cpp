@@ -229,8 +229,8 @@ TEST(ReadAndVerifyOperations, ReadWhatWasWrittenAndCompareAsTheRadioHoldsIt)
         const ops::VerifyOutcome differs = ops::Verify(ctx, ops::VerifyRequest{other, {}, At(7, 10, 1, 0)});
         ASSERT_TRUE(differs.Ok());
         EXPECT_NE(differs.comparison, 0);
-        const ops::VerifyOutcome nowhere =
-            ops::Verify(ctx, ops::VerifyRequest{record, dir.File("missing/Verify.txt"), At(7, 10, 1, 0)});
+        const ops::VerifyOutcome nowhere = ops::Verify(
+            ctx, ops::VerifyRequest{record, dir.File("missing/Verify.txt"), At(7, 10, 1, 0)});
         EXPECT_EQ(nowhere.comparison, kVerifyReportFailed);
     }
 }
