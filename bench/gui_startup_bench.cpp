@@ -117,14 +117,14 @@ MainWindow* gWindow = nullptr;
 
 void BM_FillChannelList(benchmark::State& state, const char* band)
 {
-    QComboBox* bands = gWindow->Controls().band;
+    QComboBox* bands = gWindow->Channels().Bands();
     bands->setCurrentIndex(bands->findText(band));
     if (bands->currentText() != band) {
         state.SkipWithError("band not offered");
         return;
     }
     for (auto _ : state) gWindow->Channels().FillChannelList();
-    state.counters["lines"] = gWindow->Controls().channels->count();
+    state.counters["lines"] = gWindow->Channels().Lines()->count();
 }
 
 // A private channel edit as the window makes it: one step of the history, the view refreshed.

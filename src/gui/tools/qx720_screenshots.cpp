@@ -29,7 +29,9 @@
 #include "gui/dialogs/eeprom_tools_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/dialogs/user_dialog.h"
+#include "gui/window/channel_panel.h"
 #include "gui/window/main_window.h"
+#include "gui/window/status_box.h"
 #include "model/channel_plan.h"
 #include "model/private_sets.h"
 #include "operations/backup_operations.h"
@@ -110,8 +112,8 @@ bool ShowBoat(ToolRig& rig, qx::MainWindow& window)
     window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
     if (!window.Doc().Load(boat)) return false;
     const auto& c = window.Controls();
-    c.band->setCurrentIndex(c.band->findData(qx::kGroupPrivate));
-    c.channels->item(9)->setSelected(true);
+    window.Channels().ShowBand(qx::kGroupPrivate);
+    window.Channels().Lines()->item(9)->setSelected(true);
     window.OnTimerTick();
     window.show();
     Settle();
@@ -130,7 +132,7 @@ bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     rig.radio.SetFaults(slow);
     c.backupBeforeWrite->setChecked(false);  // the picture shows the write itself
     window.Clone().OnWriteToRadio();
-    while (window.Clone().IsRunning() && c.progress->value() < 40) QCoreApplication::processEvents();
+    while (window.Clone().IsRunning() && window.Status().Progress()->value() < 40) QCoreApplication::processEvents();
     Settle();
     ok = Save(window, out, "clone-progress.png") && ok;
     window.reject();

@@ -38,7 +38,8 @@ class IdentityBox;
 class StatusBox;
 class ToolCommands;
 
-// The window's widgets, for whoever drives it from outside (tests, the screenshot tool).
+// The window's own menus and buttons, for whoever drives it from outside (tests, the
+// screenshot tool); the parts below give theirs.
 struct MainWindowControls {
     QMenuBar* menuBar = nullptr;
     QAction* loadDefault = nullptr;
@@ -64,36 +65,6 @@ struct MainWindowControls {
     QAction* configDialog = nullptr;
     QAction* epromTools = nullptr;
 
-    QLabel* optionLine = nullptr;
-    QGroupBox* identityBox = nullptr;
-    QCheckBox* mmsiByUser = nullptr;
-    QLineEdit* mmsi = nullptr;
-    QCheckBox* atisByUser = nullptr;
-    QLineEdit* atis = nullptr;
-
-    QComboBox* band = nullptr;
-    QListWidget* channels = nullptr;
-    QPushButton* edit = nullptr;
-    QPushButton* add = nullptr;
-    QPushButton* remove = nullptr;
-
-    QRadioButton* modelUsa = nullptr;
-    QRadioButton* modelEurope = nullptr;
-    QLabel* usbStatus = nullptr;
-
-    QCheckBox* usa = nullptr;
-    QCheckBox* intl = nullptr;
-    QCheckBox* can = nullptr;
-    QCheckBox* privateGroup = nullptr;
-    QCheckBox* usaNarrow = nullptr;
-    QCheckBox* intNarrow = nullptr;
-    QCheckBox* canNarrow = nullptr;
-    QCheckBox* wx = nullptr;
-    QComboBox* txStep = nullptr;
-    QComboBox* rxStep = nullptr;
-
-    QLabel* status = nullptr;
-    QProgressBar* progress = nullptr;
     QPushButton* writeButton = nullptr;
     QPushButton* readButton = nullptr;
 };
@@ -113,7 +84,11 @@ public:
     FileCommands& Files() { return *files_; }
     ToolCommands& Tools() { return *tools_; }
     CloneCommands& Clone() { return *clone_; }
+    // The parts of the page.
+    IdentityBox& Identity() { return *identity_; }
     ChannelPanel& Channels() { return *channels_; }
+    FeaturePanel& Features() { return *features_; }
+    AdaptorStatus& Adaptor() { return *adaptor_; }
     StatusBox& Status() { return *status_; }
 
     // Fits the window to a screen's available area: its own size where that fits, otherwise as

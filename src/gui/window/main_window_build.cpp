@@ -243,36 +243,9 @@ QLayout* MainWindow::BuildCloneButtons()
     return buttons;
 }
 
-// The parts' widgets as the window's controls; the buttons' Enter and the clone buttons.
+// The buttons' Enter and the clone buttons.
 void MainWindow::FillControls()
 {
-    ui_.optionLine = status_->OptionLine();
-    ui_.status = status_->StatusLine();
-    ui_.progress = status_->Progress();
-    ui_.identityBox = identity_;
-    ui_.mmsiByUser = identity_->MmsiByUser();
-    ui_.mmsi = identity_->Mmsi();
-    ui_.atisByUser = identity_->AtisByUser();
-    ui_.atis = identity_->Atis();
-    ui_.band = channels_->Bands();
-    ui_.channels = channels_->Lines();
-    ui_.edit = channels_->EditButton();
-    ui_.add = channels_->AddButton();
-    ui_.remove = channels_->RemoveButton();
-    ui_.usbStatus = adaptor_->Indicator();
-    const FeaturePanel::Controls& f = features_->Widgets();
-    ui_.modelUsa = f.modelUsa;
-    ui_.modelEurope = f.modelEurope;
-    ui_.usa = f.usa;
-    ui_.intl = f.intl;
-    ui_.can = f.can;
-    ui_.privateGroup = f.privateGroup;
-    ui_.usaNarrow = f.usaNarrow;
-    ui_.intNarrow = f.intNarrow;
-    ui_.canNarrow = f.canNarrow;
-    ui_.wx = f.wx;
-    ui_.txStep = f.txStep;
-    ui_.rxStep = f.rxStep;
     // Enter on a button presses that button, never a default one (see eventFilter).
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
