@@ -14,8 +14,8 @@
 #include "clone/clone_environment.h"
 #include "files/model_config.h"
 #include "identity/radio_identity.h"
-#include "operations/backup_operations.h"
 #include "model/radio_settings.h"
+#include "operations/backup_operations.h"
 #include "result/clone_result.h"
 
 namespace qx {
