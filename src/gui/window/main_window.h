@@ -140,6 +140,7 @@ private:
     void BuildParts();
     void BuildMenus();
     void BuildFileMenu(QMenuBar* bar);
+    void BuildCloneMenu(QMenuBar* bar);
     void BuildLanguageMenu(QMenu* help);
     void BuildPage();
     QLayout* BuildCloneButtons();

@@ -120,18 +120,7 @@ void MainWindow::BuildMenus()
     ui_.undo->setEnabled(false);
     ui_.redo->setEnabled(false);
 
-    QMenu* clone = bar->addMenu(tr("&Clone"));
-    ui_.writeToRadio = clone->addAction(tr("&Write to Radio"), clone_, &CloneCommands::OnWriteToRadio);
-    ui_.readFromRadio = clone->addAction(tr("&Read from Radio"), clone_, &CloneCommands::OnReadFromRadio);
-    ui_.verify = clone->addAction(tr("&Verify"), clone_, &CloneCommands::OnVerify);
-    ui_.handShake = clone->addAction(tr("&HandShake"), clone_, &CloneCommands::OnHandShake);
-    clone->addSeparator();
-    ui_.chooseAdaptor = clone->addAction(tr("&Adaptor..."), this,
-                                         [this] { adaptor_->Choose(dialogs_.run, clone_->IsRunning()); });
-    ui_.chooseAdaptor->setObjectName("chooseAdaptor");
-    // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
-    ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
-    ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
+    BuildCloneMenu(bar);
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
     ui_.exportFreqTable = tools->addAction(tr("&Export Freq Table"), tools_, &ToolCommands::OnExportFreqTable);
@@ -151,7 +140,22 @@ void MainWindow::BuildMenus()
     QMenu* help = bar->addMenu(tr("&Help"));
     ui_.about = help->addAction(tr("&About"), this, &MainWindow::OnAbout);
     BuildLanguageMenu(help);
+}
 
+void MainWindow::BuildCloneMenu(QMenuBar* bar)
+{
+    QMenu* clone = bar->addMenu(tr("&Clone"));
+    ui_.writeToRadio = clone->addAction(tr("&Write to Radio"), clone_, &CloneCommands::OnWriteToRadio);
+    ui_.readFromRadio = clone->addAction(tr("&Read from Radio"), clone_, &CloneCommands::OnReadFromRadio);
+    ui_.verify = clone->addAction(tr("&Verify"), clone_, &CloneCommands::OnVerify);
+    ui_.handShake = clone->addAction(tr("&HandShake"), clone_, &CloneCommands::OnHandShake);
+    clone->addSeparator();
+    ui_.chooseAdaptor = clone->addAction(tr("&Adaptor..."), this,
+                                         [this] { adaptor_->Choose(dialogs_.run, clone_->IsRunning()); });
+    ui_.chooseAdaptor->setObjectName("chooseAdaptor");
+    // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
+    ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
+    ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
     ui_.writeToRadio->setObjectName("menuWriteToRadio");
     ui_.readFromRadio->setObjectName("menuReadFromRadio");
     ui_.verify->setObjectName("menuVerify");
