@@ -150,10 +150,16 @@ TEST(CloneDocumentHistory, ControlEditsAreOneStepEachAndTheStateFileKeepsTheDocu
     doc.Edit(values);
     EXPECT_EQ(doc.History().undoText(), "TX PLL step");
     EXPECT_EQ(doc.Record().txStep, 2);
-    doc.SetIdentityByUser(IdentityKind::Mmsi, !ValuesOf(doc.Record()).mmsiByUser);
+    // A valid number still being typed is kept when its box is ticked; a refused one goes.
+    doc.SetIdentityByUser(IdentityKind::Mmsi, false);
+    doc.TypeIdentity(IdentityKind::Mmsi, "211234567");
+    doc.TypeIdentity(IdentityKind::Atis, "12345");
+    doc.SetIdentityByUser(IdentityKind::Mmsi, true);
     EXPECT_EQ(doc.History().undoText(), "MMSI entry by user");
-    EXPECT_EQ(redraws, std::vector<bool>({true, false, false}));
-    EXPECT_EQ(doc.History().count(), 3);
+    EXPECT_EQ(MmsiText(doc.Record()), "211234567");
+    doc.SetIdentityByUser(IdentityKind::Atis, true);
+    EXPECT_EQ(doc.IdentityEntry(IdentityKind::Atis), QString::fromStdString(AtisText(doc.Record())));
+    EXPECT_EQ(redraws, std::vector<bool>({true, false, false, false, false, false}));
 
     // Modified and untitled are the document's; the state file gets them where it keeps them.
     ASSERT_TRUE(doc.SaveState(state));

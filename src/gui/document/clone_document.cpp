@@ -216,6 +216,9 @@ QString CloneDocument::IdentityEntry(IdentityKind which) const
 
 void CloneDocument::SetIdentityByUser(IdentityKind which, bool byUser)
 {
+    // A valid number typed into the field is kept as its own step; one the radio would refuse
+    // goes with the field.
+    CommitIdentities();
     if (byUser) entries_[Slot(which)].reset();
     ControlValues values = ValuesOf(record_);
     (which == IdentityKind::Mmsi ? values.mmsiByUser : values.atisByUser) = byUser;

@@ -97,8 +97,8 @@ public:
     void CommitIdentities();
     // The entry being typed or refused, else what the record holds.
     QString IdentityEntry(IdentityKind which) const;
-    // Its "entry by user" box: a ticked box drops the entry (the greyed field shows what the
-    // record holds).
+    // Its "entry by user" box: a valid typed number becomes a step first; a ticked box drops an
+    // entry the radio would refuse (the greyed field shows what the record holds).
     void SetIdentityByUser(IdentityKind which, bool byUser);
     // The check that guards Write to Radio and Save: a typed valid number becomes a step first;
     // shows the refusal of one the radio would not take ("Invalid MMIS ID:..."); an identity
