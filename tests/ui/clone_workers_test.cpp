@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <memory>
@@ -198,6 +199,21 @@ TEST(CloneWorkers, ControlsWhileRunning)
     EXPECT_EQ(rig.services.boxes[0].caption, "Read");
     EXPECT_EQ(rig.C().status->text(), "User Cancel.");
     EXPECT_EQ(rig.C().readButton->text(), "Read From Radio");
+    ExpectIdle(rig);
+}
+
+// Whether the radio is in use comes from the job runner: another job (a service dialog's) keeps
+// the window's radio tools waiting too.
+TEST(CloneWorkers, AnyJobOnTheRadioKeepsTheServiceToolsWaiting)
+{
+    WindowRig rig;
+    rig.Open();
+    ASSERT_TRUE(rig.radioJobs.Start(nullptr, nullptr, [](RadioJobContext&) { return kResultOk; }, {}));
+    for (QAction* action : {rig.C().configDialog, rig.C().epromTools, rig.C().backups})
+        EXPECT_FALSE(action->isEnabled()) << test::Shown(action).toStdString();
+    QElapsedTimer clock;  // bounded: a job that never ends fails the test
+    clock.start();
+    while (rig.radioJobs.IsRunning() && clock.elapsed() < 20000) QCoreApplication::processEvents();
     ExpectIdle(rig);
 }
 

@@ -128,6 +128,8 @@ void MainWindow::BindClone()
     // At once: no edit may slip in before a read takes over.
     connect(controller_, &CloneController::started, this, &MainWindow::UpdateCloneUi);
     connect(controller_, &CloneController::finished, this, &MainWindow::UpdateCloneUi);
+    // Any job on the radio, the service dialogs' too, keeps the other radio tools waiting.
+    connect(&app_.radioJobs, &RadioJobRunner::runningChanged, this, &MainWindow::UpdateCloneUi);
 }
 
 MainWindow::~MainWindow()
@@ -209,8 +211,8 @@ void MainWindow::UpdateCloneUi()
         item.action->setEnabled(running == CloneKind::None || own);
     }
     // The service tools talk to the radio too: one user of the adaptor at a time.
-    for (QAction* action : {ui_.configDialog, ui_.epromTools, ui_.backups})
-        action->setEnabled(running == CloneKind::None);
+    const bool radioFree = running == CloneKind::None && !app_.radioJobs.IsRunning();
+    for (QAction* action : {ui_.configDialog, ui_.epromTools, ui_.backups}) action->setEnabled(radioFree);
     UpdateEditControls();
 }
 
