@@ -141,6 +141,8 @@ MainWindow::~MainWindow()
     // destroyed without being closed: no question and no second job from here.
     closing_.closing = true;
     if (clone_->IsRunning()) app_.radioJobs.StopAndWait();
+    // The runner outlives the window: nothing of it may reach the window from here on.
+    disconnect(&app_.radioJobs, nullptr, this, nullptr);
     // The controls go before the document they show.
     delete content_;
 }
