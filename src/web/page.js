@@ -1,0 +1,464 @@
+// The page: its controls, the clone commands on the module's bridge, the backups, files and
+// downloads. The rules of the radio live in the module; this script only shows and asks.
+(async () => {
+  const $ = (id) => document.getElementById(id);
+  const params = new URLSearchParams(location.search);
+  const selftest = params.has("selftest");
+  const adaptorId = {vendorId: 0x0483, productId: 0x5750};
+  const udevRule = 'SUBSYSTEM=="usb", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"\n' +
+                   'KERNEL=="hidraw*", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"';
+
+  const bytesOf = (base64) => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  let progressMax = 100;
+  const qx = await createQx720({
+    wasmBinary: bytesOf(window.qxWasmBase64),
+    onProgress(position, maximum) {
+      progressMax = Math.max(maximum, 1);
+      $("progress").max = progressMax;
+      $("progress").value = Math.min(Math.max(position, 0), progressMax);
+    },
+    onStage() {},
+  });
+  delete window.qxWasmBase64;
+
+  // --- the bridge ----------------------------------------------------------------------------
+  const json = (text) => JSON.parse(text);
+  const call = (name, types = [], args = []) => qx.ccall(name, "string", types, args);
+  const callNumber = (name, types = [], args = []) => qx.ccall(name, "number", types, args);
+  const awaitCall = async (name, types = [], args = []) => json(await qx.ccall(name, "string", types, args, {async: true}));
+  const withBytes = (bytes, work) => {
+    const pointer = qx._malloc(Math.max(bytes.length, 1));
+    qx.HEAPU8.set(bytes, pointer);
+    try { return work(pointer, bytes.length); } finally { qx._free(pointer); }
+  };
+  const takeBytes = (pointerFn, lengthFn) => {
+    const pointer = callNumber(pointerFn), length = callNumber(lengthFn);
+    return qx.HEAPU8.slice(pointer, pointer + length);
+  };
+  const describe = (code) => call("qx_describe", ["number"], [code]);
+
+  // --- messages --------------------------------------------------------------------------------
+  function ask(caption, text, buttons) {
+    return new Promise((resolve) => {
+      const dialog = $("question");
+      $("question-caption").textContent = caption;
+      $("question-text").textContent = text;
+      const row = $("question-buttons");
+      row.replaceChildren();
+      for (const [label, value] of buttons) {
+        const button = document.createElement("button");
+        button.textContent = label;
+        button.value = value;
+        row.append(button);
+      }
+      dialog.onclose = () => resolve(dialog.returnValue);
+      dialog.returnValue = buttons[buttons.length - 1][1];
+      dialog.showModal();
+      row.firstChild.focus();
+    });
+  }
+  const box = (caption, text) => (selftest ? Promise.resolve() : ask(caption, text, [["OK", "ok"]]));
+  const question = async (caption, text) => (await ask(caption, text, [["Yes", "yes"], ["No", "no"]])) === "yes";
+
+  function notice(text) {
+    $("notice").hidden = !text;
+    $("notice").textContent = text || "";
+  }
+  let statusTimer = 0;
+  function setStatus(text, countdown) {
+    $("status").textContent = text;
+    clearTimeout(statusTimer);
+    if (countdown) statusTimer = setTimeout(() => { $("status").textContent = "Ready."; }, 10000);
+  }
+
+  function download(name, data, type) {
+    const url = URL.createObjectURL(new Blob([data], {type}));
+    const link = document.createElement("a");
+    link.href = url;
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
+
+  // --- the document ----------------------------------------------------------------------------
+  const identityFields = {mmsi: $("mmsi"), atis: $("atis")};
+  let doc = null;
+
+  function showHint(which) {
+    const hint = json(call("qx_identity_hint", ["number", "string"], [which === "atis" ? 1 : 0, identityFields[which].value]));
+    const element = $(`${which}-hint`);
+    element.textContent = hint.text;
+    element.title = hint.detail || "";
+    element.className = "hint" + (hint.refused ? " refused" : hint.warning ? " warning" : "");
+  }
+
+  function render(keepTyped) {
+    doc = json(call("qx_document"));
+    for (const which of ["mmsi", "atis"]) {
+      const field = identityFields[which];
+      if (!keepTyped || keepTyped !== which) field.value = doc[which];
+      field.disabled = doc[`${which}ByUser`];
+      $(`${which}-by-user`).checked = doc[`${which}ByUser`];
+      showHint(which);
+    }
+    $("model-usa").checked = doc.usaModel;
+    $("model-europe").checked = !doc.usaModel;
+    const names = ["INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow"];
+    for (const box of document.querySelectorAll("#groups input[data-group]")) box.checked = doc.groups[names[box.dataset.group]];
+    $("group-wx").checked = doc.groups.WX;
+    $("group-private").checked = doc.groups.Private;
+    $("tx-step").value = doc.txStep;
+    $("rx-step").value = doc.rxStep;
+    const band = $("band"), kept = band.value;
+    band.replaceChildren(...doc.bands.map((b) => new Option(b.name, b.name)));
+    if (doc.bands.some((b) => b.name === kept)) band.value = kept;
+    renderChannels();
+    $("undo").disabled = !doc.canUndo || busy;
+    $("redo").disabled = !doc.canRedo || busy;
+    const name = doc.name || doc.modelName;
+    $("document-name").textContent = `${name}${doc.modified ? " *" : ""}  (checksum 0x${doc.checksum.toString(16).toUpperCase().padStart(8, "0")})`;
+    if (!selftest) document.title = `${name}${doc.modified ? "*" : ""} - QX720 Clone`;
+  }
+
+  function renderChannels() {
+    const band = doc.bands.find((b) => b.name === $("band").value);
+    $("channel-list").replaceChildren(...(band ? band.lines : []).map((line) => new Option(line)));
+  }
+
+  function pushControls(typed) {
+    let groups = 0;
+    for (const box of document.querySelectorAll("#groups input[data-group]")) if (box.checked) groups |= 1 << Number(box.dataset.group);
+    call("qx_set_controls", ["number", "number", "number", "number", "number", "number", "string", "string"],
+         [$("model-usa").checked ? 1 : 0, groups, Number($("tx-step").value), Number($("rx-step").value),
+          $("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]);
+    render(typed);
+  }
+
+  for (const which of ["mmsi", "atis"]) {
+    identityFields[which].addEventListener("input", () => {
+      identityFields[which].value = identityFields[which].value.replace(/\D/g, "");
+      pushControls(which);
+    });
+    $(`${which}-by-user`).addEventListener("change", () => pushControls());
+  }
+  for (const id of ["model-usa", "model-europe", "tx-step", "rx-step"]) $(id).addEventListener("change", () => pushControls());
+  for (const box of document.querySelectorAll("#groups input[data-group]")) box.addEventListener("change", () => pushControls());
+  $("band").addEventListener("change", renderChannels);
+  $("from-mmsi").addEventListener("click", () => {
+    const atis = call("qx_atis_from_mmsi", ["string"], [identityFields.mmsi.value]);
+    if (!atis) return;
+    identityFields.atis.value = atis;
+    pushControls();
+  });
+  $("undo").addEventListener("click", () => { callNumber("qx_undo"); render(); });
+  $("redo").addEventListener("click", () => { callNumber("qx_redo"); render(); });
+  document.addEventListener("keydown", (event) => {
+    if (!(event.ctrlKey || event.metaKey) || busy || event.target.tagName === "INPUT") return;
+    const key = event.key.toLowerCase();
+    if (key === "z" || key === "y") {
+      event.preventDefault();
+      callNumber(key === "z" && !event.shiftKey ? "qx_undo" : "qx_redo");
+      render();
+    }
+  });
+
+  async function confirmDiscard() {
+    return !doc.modified || question("QX720 Clone", "The document has changed. Discard the changes?");
+  }
+  $("load-default").addEventListener("click", async () => {
+    if (busy || !(await confirmDiscard())) return;
+    call("qx_load_default", ["number"], [Number($("default-model").value)]);
+    render();
+  });
+  $("open").addEventListener("click", async () => { if (!busy && (await confirmDiscard())) $("open-file").click(); });
+  $("open-file").addEventListener("change", async () => {
+    const file = $("open-file").files[0];
+    $("open-file").value = "";
+    if (!file) return;
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const code = withBytes(bytes, (p, n) => callNumber("qx_open_dat", ["number", "number", "string"], [p, n, file.name]));
+    if (code !== 0) return box("Error", `${describe(code)}\n${file.name}`);
+    render();
+    setStatus("Ready.");
+  });
+  $("save").addEventListener("click", () => {
+    const name = doc.name || (doc.mmsi ? `${doc.mmsi}.dat` : "radio.dat");
+    const code = callNumber("qx_save_dat", ["string"], [name]);
+    if (code !== 0) return box("Error", describe(code));
+    download(name, takeBytes("qx_file_bytes", "qx_file_length"), "application/octet-stream");
+    render();
+  });
+  $("freq-table").addEventListener("click", () => download("FreqTable.txt", call("qx_freq_table").replace(/\r?\n/g, "\r\n"), "text/plain"));
+  $("csv-export").addEventListener("click", () => download("channels.csv", call("qx_csv_export"), "text/csv"));
+  $("csv-import").addEventListener("click", () => { if (!busy) $("csv-file").click(); });
+  $("csv-file").addEventListener("change", async () => {
+    const file = $("csv-file").files[0];
+    $("csv-file").value = "";
+    if (!file) return;
+    const outcome = json(call("qx_csv_import", ["string"], [await file.text()]));
+    if (!outcome.ok) return box("Import channels", `Nothing was imported:\n${outcome.problems.join("\n")}`);
+    render();
+    setStatus(`Imported the private channels of ${file.name}.`, true);
+  });
+
+  // --- the radio -------------------------------------------------------------------------------
+  const commands = {read: "Read From Radio", write: "Write to Radio", verify: "Verify", handshake: "HandShake"};
+  let busy = null;
+  let connected = false;
+  let virtualRadio = false;
+
+  function updateCloneUi() {
+    for (const [id, label] of Object.entries(commands)) {
+      const button = $(id);
+      button.textContent = busy === id ? "Stop" : label;
+      button.disabled = busy ? busy !== id : !connected;
+    }
+    for (const id of ["connect", "virtual", "load-default", "open", "csv-import"]) $(id).disabled = !!busy;
+    $("undo").disabled = !!busy || !doc.canUndo;
+    $("redo").disabled = !!busy || !doc.canRedo;
+    document.querySelectorAll(".backups button").forEach((b) => { b.disabled = !!busy; });
+  }
+
+  function showPort(text, isVirtual) {
+    $("port").textContent = text;
+    $("port").classList.toggle("virtual", !!isVirtual);
+  }
+
+  async function discover() {
+    if (busy) return;
+    callNumber("qx_use_virtual", ["number"], [virtualRadio ? 1 : 0]);
+    const found = await awaitCall("qx_discover");
+    connected = found.found;
+    if (virtualRadio) {
+      showPort("Virtual", true);
+    } else if (found.found) {
+      showPort(found.adaptors > 1 ? `${found.adaptors} adaptors` : "Detected");
+      notice("");
+    } else {
+      showPort("--------");
+      if (found.permissionDenied) {
+        notice(`${found.hint}\n\nThe rule (saved as /etc/udev/rules.d/70-qx720-clone.rules):\n${udevRule}\n\n` +
+               "Then run: sudo udevadm control --reload && sudo udevadm trigger" +
+               (found.reason ? `\n\nThe browser said: ${found.reason}` : ""));
+      }
+    }
+    updateCloneUi();
+  }
+
+  async function runCommand(kind, work) {
+    if (busy) {
+      if (busy === kind) callNumber("qx_stop");
+      return;
+    }
+    busy = kind;
+    updateCloneUi();
+    try {
+      await work();
+    } catch (error) {
+      setStatus(`${commands[kind]}: ${error && error.message || error}`);
+    } finally {
+      busy = null;
+      $("progress").value = 0;
+      updateCloneUi();
+      render();
+      refreshBackups();
+    }
+  }
+
+  function failureText(outcome) {
+    return outcome.reason ? `${outcome.message}\nReason: ${outcome.reason}` : outcome.message;
+  }
+
+  async function doHandShake() {
+    setStatus("HandShaking...");
+    const outcome = await awaitCall("qx_handshake");
+    if (outcome.code === 0) {
+      setStatus("HandShake OK.");
+      return outcome;
+    }
+    await box("HandShake Error.", failureText(outcome));
+    setStatus("Readt.");
+    return outcome;
+  }
+
+  async function doRead() {
+    setStatus("Reading...");
+    const outcome = await awaitCall("qx_read");
+    if (outcome.code === 1) return setStatus("User Cancel.", true);
+    if (outcome.code !== 0) {
+      await box("Read Error", failureText(outcome));
+      return setStatus("Read Error.", true);
+    }
+    setStatus("Read OK.", true);
+    render();
+    if (outcome.problem)
+      await box("Read OK.", `Warning: what the radio holds fails the clone file check (${outcome.problem}), so a clone file saved from it will not open again.`);
+    return outcome;
+  }
+
+  // The write: the identity check, the backup (stored before anything is sent), the question
+  // before a radio's identity is replaced, then the write.
+  async function doWrite(store = true) {
+    const check = call("qx_identity_check", ["number", "number", "string", "string"],
+                       [$("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]);
+    if (check) {
+      await box("Error", check);
+      return {code: -1};
+    }
+    setStatus("Backing up the radio...");
+    const prepared = await awaitCall("qx_prepare_write");
+    if (prepared.code !== 0) {
+      setStatus(prepared.code === 1 ? "User Cancel." : "Write Error.", true);
+      if (prepared.code !== 1) await box("Write Error", `${failureText(prepared)}\n\nNothing was written to the radio: it was being backed up first.`);
+      return prepared;
+    }
+    let backupName = "";
+    if (store) {
+      try {
+        backupName = await qxBackups.add(takeBytes("qx_bytes", "qx_bytes_length"), prepared.mmsi || "");
+      } catch (error) {
+        setStatus("Write Error.", true);
+        await box("Write Error", `No backup of the radio could be made, so nothing was written to it.\n${error && error.message || error}`);
+        return {code: -1};
+      }
+    }
+    if (prepared.replaced.length > 0) {
+      const text = prepared.replaced.map((r) => (r.written.startsWith("no ")
+        ? `The radio holds ${r.held}. Write over it and clear it?` : `The radio holds ${r.held}. Write ${r.written} over it?`)).join("\n");
+      if (!(await question("Write to Radio", text))) {
+        setStatus("Write cancelled: identity kept.", true);
+        return {code: -1};
+      }
+    }
+    setStatus("Writing...");
+    const written = await awaitCall("qx_finish_write");
+    if (written.code === 0) {
+      setStatus("Write OK.", true);
+      return written;
+    }
+    setStatus(written.code === 1 ? "User Cancel." : "Write Error.", true);
+    let info = "\n\nThe radio may now hold part of the new settings. Write again, or put back its previous contents.";
+    if (backupName) info += `\n\nThe radio's previous contents were saved in this browser as ${backupName}: Backups puts them back.`;
+    await box("Write Error", failureText(written) + info);
+    return written;
+  }
+
+  let reportText = "";
+  async function doVerify() {
+    setStatus("Verifying...");
+    const outcome = await awaitCall("qx_verify");
+    if (outcome.code === 1) return setStatus("User Cancel.", true);
+    if (outcome.code !== 0) {
+      setStatus("Verify Error.", true);
+      await box("Verify Error", failureText(outcome));
+      return outcome;
+    }
+    reportText = outcome.report;
+    $("report").textContent = reportText;
+    $("report-section").hidden = false;
+    setStatus(outcome.same ? "Verify OK." : "Verify Error.", true);
+    if (!outcome.same && !selftest) $("report").focus();
+    return outcome;
+  }
+  $("report-download").addEventListener("click", () => download("Verify.txt", reportText.replace(/\n/g, "\r\n"), "text/plain"));
+
+  $("handshake").addEventListener("click", () => runCommand("handshake", doHandShake));
+  $("read").addEventListener("click", () => runCommand("read", doRead));
+  $("write").addEventListener("click", () => runCommand("write", () => doWrite()));
+  $("verify").addEventListener("click", () => runCommand("verify", doVerify));
+
+  $("connect").addEventListener("click", async () => {
+    if (!navigator.hid) return;
+    virtualRadio = false;
+    $("virtual").setAttribute("aria-pressed", "false");
+    try {
+      await qx.qxHid.request(adaptorId.vendorId, adaptorId.productId);
+    } catch (error) {
+      setStatus(`The browser did not open its device chooser: ${error.message}`);
+    }
+    await discover();
+  });
+  $("virtual").addEventListener("click", async () => {
+    virtualRadio = !virtualRadio;
+    $("virtual").setAttribute("aria-pressed", String(virtualRadio));
+    await discover();
+  });
+
+  // --- backups ---------------------------------------------------------------------------------
+  async function refreshBackups() {
+    let list = [];
+    try { list = await qxBackups.list(); } catch (error) { list = []; }
+    const items = list.map((backup) => {
+      const item = document.createElement("li");
+      const when = new Date(backup.time).toLocaleString();
+      item.append(`${backup.name} (${when}${backup.mmsi ? `, MMSI ${backup.mmsi}` : ""}) `);
+      const save = document.createElement("button");
+      save.textContent = "Download";
+      save.setAttribute("aria-label", `Download ${backup.name}`);
+      save.addEventListener("click", () => download(backup.name, backup.bytes, "application/octet-stream"));
+      const restore = document.createElement("button");
+      restore.textContent = "Restore";
+      restore.setAttribute("aria-label", `Restore ${backup.name} into the radio`);
+      restore.disabled = !!busy;
+      restore.addEventListener("click", () => runCommand("restore", async () => {
+        if (!connected) return box("Restore", describe(0x1000E));
+        if (!(await question("Restore", `Write ${backup.name} back into the radio? Everything it holds now is replaced.`))) return;
+        setStatus("Restoring...");
+        const pointer = qx._malloc(backup.bytes.length);
+        qx.HEAPU8.set(backup.bytes, pointer);
+        let restored;
+        try { restored = await awaitCall("qx_restore", ["number", "number"], [pointer, backup.bytes.length]); } finally { qx._free(pointer); }
+        if (restored.code === 0) return setStatus("Restore OK.", true);
+        setStatus(restored.code === 1 ? "User Cancel." : "Restore Error.", true);
+        if (restored.code !== 1) await box("Restore Error", failureText(restored));
+      }));
+      item.append(save, " ", restore);
+      return item;
+    });
+    $("backup-list").replaceChildren(...items);
+    if (items.length === 0) $("backup-list").append(Object.assign(document.createElement("li"), {textContent: "No backups yet."}));
+  }
+
+  // --- start -----------------------------------------------------------------------------------
+  render();
+  updateCloneUi();
+  refreshBackups();
+  if (!navigator.hid) {
+    notice("This browser cannot reach USB devices (it has no WebHID). Open this file in Chrome, Edge, Opera or " +
+           "Brave on a desktop computer, or use the desktop program QX720Clone. \"Virtual radio\" works here too.");
+  } else {
+    navigator.hid.addEventListener("connect", () => { if (!virtualRadio) discover(); });
+    navigator.hid.addEventListener("disconnect", () => {
+      if (virtualRadio) return;
+      if (!busy) { connected = false; showPort("--------"); updateCloneUi(); }
+    });
+  }
+  if (params.get("radio") === "virtual" || selftest) {
+    virtualRadio = true;
+    $("virtual").setAttribute("aria-pressed", "true");
+  }
+  if (virtualRadio || navigator.hid) await discover();
+
+  if (selftest) {
+    const started = performance.now();
+    const steps = [["HandShake", doHandShake], ["Write", () => doWrite(false)], ["Read", doRead], ["Verify", doVerify]];
+    let failure = "";
+    for (const [name, step] of steps) {
+      busy = name.toLowerCase();
+      const outcome = await step();
+      busy = null;
+      if (!outcome || outcome.code !== 0) { failure = `${name}: ${outcome ? outcome.message || "refused" : "failed"}`; break; }
+      if (name === "Verify" && !outcome.same) { failure = "Verify: the radio differs from what was written"; break; }
+    }
+    updateCloneUi();
+    document.title = failure ? `selftest FAILED ${failure}` : `selftest OK ${Math.round(performance.now() - started)}`;
+  }
+  window.qxReady = true;
+})().catch((error) => {
+  document.title = new URLSearchParams(location.search).has("selftest") ? `selftest FAILED ${error && error.message || error}` : document.title;
+  const notice = document.getElementById("notice");
+  notice.hidden = false;
+  notice.textContent = `The page could not start: ${error && error.message || error}`;
+});
