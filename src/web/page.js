@@ -23,9 +23,29 @@
 
   // --- the bridge ----------------------------------------------------------------------------
   const json = (text) => JSON.parse(text);
-  const call = (name, types = [], args = []) => qx.ccall(name, "string", types, args);
-  const callNumber = (name, types = [], args = []) => qx.ccall(name, "number", types, args);
-  const awaitCall = async (name, types = [], args = []) => json(await qx.ccall(name, "string", types, args, {async: true}));
+  // Quick calls go straight to the module's exports: ccall, while a radio call is suspended,
+  // would take over that call's promise. Strings are copied in and freed after.
+  function direct(name, types, args) {
+    const copies = [];
+    const values = args.map((value, i) => {
+      if (types[i] !== "string") return value;
+      const size = value.length * 4 + 1;
+      const pointer = qx._malloc(size);
+      qx.stringToUTF8(value, pointer, size);
+      copies.push(pointer);
+      return pointer;
+    });
+    try { return qx[`_${name}`](...values); } finally { copies.forEach((pointer) => qx._free(pointer)); }
+  }
+  const call = (name, types = [], args = []) => qx.UTF8ToString(direct(name, types, args));
+  const callNumber = (name, types = [], args = []) => direct(name, types, args);
+  // Radio calls, which Asyncify suspends while WebHID answers: one at a time, in order.
+  let radioQueue = Promise.resolve();
+  const awaitCall = (name, types = [], args = []) => {
+    const run = radioQueue.then(() => qx.ccall(name, "string", types, args, {async: true}));
+    radioQueue = run.catch(() => {});
+    return run.then(json);
+  };
   const withBytes = (bytes, work) => {
     const pointer = qx._malloc(Math.max(bytes.length, 1));
     qx.HEAPU8.set(bytes, pointer);
@@ -169,7 +189,7 @@
   }
   $("load-default").addEventListener("click", async () => {
     if (busy || !(await confirmDiscard())) return;
-    call("qx_load_default", ["number"], [Number($("default-model").value)]);
+    call("qx_load_default", ["number", "number"], [Number($("default-model").value), Number($("default-set").value)]);
     render();
   });
   $("open").addEventListener("click", async () => { if (!busy && (await confirmDiscard())) $("open-file").click(); });
@@ -260,6 +280,11 @@
       setStatus(`${commands[kind]}: ${error && error.message || error}`);
     } finally {
       busy = null;
+      // An adaptor pulled during the command.
+      if (connected && !virtualRadio && !callNumber("qx_present")) {
+        connected = false;
+        showPort("--------");
+      }
       $("progress").value = 0;
       updateCloneUi();
       render();
@@ -422,6 +447,9 @@
   }
 
   // --- start -----------------------------------------------------------------------------------
+  const sets = json(call("qx_private_sets"));
+  $("default-set").replaceChildren(...sets.map((name, index) => new Option(name, index)));
+  $("default-set").value = sets.length - 1;  // "None", as the wizard starts
   render();
   updateCloneUi();
   refreshBackups();

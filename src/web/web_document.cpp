@@ -1,5 +1,7 @@
 #include "web/web_document.h"
 
+#include "model/private_sets.h"
+
 namespace qx::web {
 
 namespace {
@@ -25,11 +27,15 @@ void WebDocument::Change(const RadioSettings& record)
     config_.modified = 1;
 }
 
-void WebDocument::LoadDefault(int32_t modelType)
+void WebDocument::LoadDefault(int32_t modelType, int setIndex)
 {
     ResetModelConfig(config_);
     config_.modelType = modelType;
     ResetSettings(record_, modelType);
+    if ((modelType == 1 || modelType == 2) && setIndex >= 0 && setIndex < kPrivateSetCount) {
+        LoadPrivateSet(setIndex, record_);
+        config_.europeanSet = setIndex;
+    }
     config_.untitled = 1;
     config_.modified = 0;
     name_.clear();

@@ -21,7 +21,8 @@ public:
 
     // Every change goes through here, so that it can be undone.
     void Change(const RadioSettings& record);
-    void LoadDefault(int32_t modelType);
+    // As the model wizard builds it: the European private channel set only for Europe.
+    void LoadDefault(int32_t modelType, int setIndex = -1);
     // A read gives a new, untitled document.
     void ReplaceWithRead(const RadioSettings& record);
     void ReplaceWithFile(const RadioSettings& record, const std::string& name);

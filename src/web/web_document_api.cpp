@@ -15,6 +15,7 @@
 #include "model/channel_plan.h"
 #include "model/checksum.h"
 #include "model/identity.h"
+#include "model/private_sets.h"
 #include "reports/freq_table.h"
 #include "web/json_text.h"
 #include "web/web_document.h"
@@ -91,6 +92,14 @@ void ChannelLines(JsonText& json, const RadioSettings& record, int group)
     json.End(']');
 }
 
+// The WX and private groups follow the model, as the window shows them.
+bool Shown(const RadioSettings& record, const Band& band)
+{
+    if (band.group == kGroupWx) return record.modelType == 0;
+    if (band.group == kGroupPrivate) return record.modelType != 0;
+    return record.*band.enabled != 0;
+}
+
 int StepShown(int32_t step) { return step >= 0 && step <= 2 ? step : 0; }
 
 std::string ShownIdentity(const std::string& text) { return IsValidId(text) ? text : std::string(); }
@@ -136,11 +145,11 @@ EMSCRIPTEN_KEEPALIVE const char* qx_document()
         .Field("canUndo", doc.CanUndo())
         .Field("canRedo", doc.CanRedo());
     json.Key("groups").Begin();
-    for (const Band& band : kBands) json.Field(band.name, r.*band.enabled != 0);
+    for (const Band& band : kBands) json.Field(band.name, Shown(r, band));
     json.End();
     json.Key("bands").Begin('[');
     for (const Band& band : kBands) {
-        if (r.*band.enabled == 0) continue;
+        if (!Shown(r, band)) continue;
         json.Begin().Field("name", band.name).Key("lines");
         ChannelLines(json, r, band.group);
         json.End();
@@ -168,7 +177,16 @@ EMSCRIPTEN_KEEPALIVE void qx_set_controls(int usaModel, int groups, int txStep, 
     if (std::memcmp(&record, &Document().Record(), sizeof record) != 0) Document().Change(record);
 }
 
-EMSCRIPTEN_KEEPALIVE void qx_load_default(int modelType) { Document().LoadDefault(modelType); }
+EMSCRIPTEN_KEEPALIVE void qx_load_default(int modelType, int setIndex) { Document().LoadDefault(modelType, setIndex); }
+
+// The European private channel sets of Load Default, by index.
+EMSCRIPTEN_KEEPALIVE const char* qx_private_sets()
+{
+    JsonText json;
+    json.Begin('[');
+    for (int i = 0; i < kPrivateSetCount; ++i) json.Text(PrivateSetName(i));
+    return Reply(json.End(']').Str());
+}
 EMSCRIPTEN_KEEPALIVE int qx_undo() { return Document().Undo() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int qx_redo() { return Document().Redo() ? 1 : 0; }
 

@@ -1,0 +1,232 @@
+// The page in a real browser. One case per run: node page_tests.mjs --page qx720-clone.html
+// --fake-js F.js --fake-wasm F.wasm --qx720 PATH CASE. Every case has its own browser profile
+// and scratch folder; nothing is fetched and no port is opened.
+import {execFileSync} from "node:child_process";
+import {readFileSync, writeFileSync} from "node:fs";
+import {join} from "node:path";
+import {Session, assert, assertEqual, parseArguments, kWait} from "./harness.mjs";
+
+const {options, rest} = parseArguments(process.argv.slice(2));
+const kMmsiOffset = 0xa404;
+const kMmsiByUserOffset = 0x34;
+
+function qx720(session, ...args) {
+  return execFileSync(options.qx720, args, {cwd: session.scratch, encoding: "utf8", timeout: 30000});
+}
+
+// A clone file from `qx720 defaults`, optionally with an MMSI the radio holds.
+function defaults(session, name, model, set, mmsi = "") {
+  const path = join(session.scratch, name);
+  qx720(session, "defaults", "-o", path, "--model", model, "--set", set);
+  if (mmsi) {
+    const bytes = readFileSync(path);
+    bytes.writeInt32LE(0, kMmsiByUserOffset);
+    bytes.fill(0, kMmsiOffset, kMmsiOffset + 12);
+    bytes.write(mmsi, kMmsiOffset, "latin1");
+    writeFileSync(path, bytes);
+  }
+  return path;
+}
+
+// The fake radio: random bytes outside the clone span, the record inside it.
+async function fillRadio(session, recordPath) {
+  const page = session.page;
+  const random = Array.from({length: 8192}, (_, i) => (i * 151 + 7) & 0xff);
+  await page.evaluate((bytes) => window.qxFake.setEeprom(new Uint8Array(bytes)), random);
+  const ok = await page.evaluate((bytes) => window.qxFake.loadRecord(new Uint8Array(bytes)), Array.from(readFileSync(recordPath)));
+  assert(ok, "the fake radio did not take the record");
+  return page.evaluate(() => window.qxFake.eeprom());
+}
+
+const checksumShown = async (session) => (await session.text("#document-name")).match(/checksum (0x[0-9A-F]{8})/)[1];
+const channelCount = (session) => session.page.$$eval("#channel-list option", (o) => o.length);
+const backups = (session) => session.page.evaluate(async () => (await qxBackups.list()).map((b) => ({name: b.name, bytes: Array.from(b.bytes)})));
+
+async function typeMmsi(session, mmsi) {
+  if (await session.page.$eval("#mmsi-by-user", (e) => e.checked)) await session.click("#mmsi-by-user");
+  await session.page.$eval("#mmsi", (e) => { e.value = ""; });
+  await session.page.type("#mmsi", mmsi);
+}
+
+async function loadDefault(session, model, set) {
+  await session.page.select("#default-model", String(model));
+  await session.page.evaluate((name) => {
+    const select = document.getElementById("default-set");
+    select.value = [...select.options].find((o) => o.textContent === name).value;
+  }, set);
+  await session.click("#load-default");
+}
+
+const cases = {
+  // The diagnostic a supporter asks for, and not one request beyond the file itself.
+  async selftest(session) {
+    await session.open({query: "?selftest", fake: {granted: false}});
+    await session.page.waitForFunction(() => document.title.startsWith("selftest "), {timeout: kWait});
+    const title = await session.page.title();
+    assert(/^selftest OK \d+$/.test(title), `title "${title}"`);
+    const foreign = session.requests.filter((url) => !url.startsWith(session.url));
+    assertEqual(foreign.join(" "), "", "requests beyond the page");
+  },
+
+  async read(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    await fillRadio(session, record);
+    assertEqual(await session.text("#port"), "Detected", "the granted adaptor");
+    await session.click("#read");
+    await session.waitStatus("Read OK.");
+    assertEqual(await session.text("#mmsi"), "257012345", "the MMSI read");
+    assert(await session.page.$eval("#model-europe", (e) => e.checked), "Europe model read");
+    assert((await session.text("#mmsi-hint")).includes("Norway"), "the MMSI's country");
+    // What the command line reads from a radio with the same EEPROM.
+    const eeprom = join(session.scratch, "radio.bin");
+    writeFileSync(eeprom, Buffer.from(await session.page.evaluate(() => window.qxFake.eeprom())));
+    const read = join(session.scratch, "read.dat");
+    qx720(session, "--radio", `virtual:${eeprom},fast`, "read", "-o", read);
+    assertEqual(await checksumShown(session), qx720(session, "checksum", read).trim().replace("CheckSum=", ""), "the record read");
+    assertEqual(await session.page.evaluate(() => window.qxFake.lastReportLength), 64, "the output report's payload");
+  },
+
+  // A complete backup, stored, then the write; a radio's MMSI is replaced only when the user
+  // says so.
+  async write(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    await session.open();
+    const before = await fillRadio(session, record);
+    await typeMmsi(session, "235012345");
+    await session.click("#write");
+    await session.waitStatus("Write OK.");
+    assertEqual(await session.page.evaluate(() => window.qxFake.mmsi()), "235012345", "the MMSI written");
+    const kept = await backups(session);
+    assertEqual(kept.length, 1, "backups");
+    assert(/^qx720-backup-\d{8}-\d{6}\.bin$/.test(kept[0].name), `backup name ${kept[0].name}`);
+    assertEqual(JSON.stringify(kept[0].bytes), JSON.stringify(before), "the backup against the radio's EEPROM before");
+
+    const written = await session.page.evaluate(() => window.qxFake.eeprom());
+    await typeMmsi(session, "257012345");
+    await session.click("#write");
+    const asked = await session.waitDialog();
+    assert(asked.includes("The radio holds MMSI 235012345") && asked.includes("Write MMSI 257012345"), `question: ${asked}`);
+    await session.answer("no");
+    await session.waitStatus("Write cancelled: identity kept.");
+    assertEqual(JSON.stringify(await session.page.evaluate(() => window.qxFake.eeprom())), JSON.stringify(written),
+                "the radio after No");
+  },
+
+  async verifyEurope(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    await session.open();
+    await fillRadio(session, record);
+    await loadDefault(session, 1, "All");
+    await session.click("#write");
+    await session.waitStatus("Write OK.");
+    await session.click("#verify");
+    await session.waitStatus("Verify OK.");
+    assert((await session.text("#report")).includes("PRI=1"), "the verify report shown");
+    // One group more in the page than in the radio.
+    await session.click('#groups input[data-group="3"]');
+    await session.click("#verify");
+    await session.waitStatus("Verify Error.");
+  },
+
+  // The adaptor pulled during the write: the page says so, and the backup is kept.
+  async unplug(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    await session.open();
+    await fillRadio(session, record);
+    await session.page.evaluate(() => { window.qxFake.unplugAfter = 411 + 1 + 30; });
+    await session.click("#write");
+    const message = await session.waitDialog();
+    assert(message.startsWith("Write Error: Radio is not detected!"), `message: ${message}`);
+    assert(/saved in this browser as qx720-backup-\d{8}-\d{6}\.bin/.test(message), `no backup named: ${message}`);
+    await session.answer("ok");
+    await session.waitStatus("Write Error.");
+    assertEqual((await backups(session)).length, 1, "backups after the unplug");
+    assertEqual(await session.text("#port"), "--------", "the port after the unplug");
+  },
+
+  async stop(session) {
+    await session.open({query: "?radio=virtual", fake: {granted: false}});
+    assertEqual(await session.text("#port"), "Virtual", "the virtual radio shown");
+    await session.click("#read");
+    await session.page.waitForFunction(() => document.getElementById("progress").value > 5, {timeout: kWait});
+    assertEqual(await session.text("#read"), "Stop", "the running command's caption");
+    assert(await session.page.$eval("#write", (e) => e.disabled), "the other commands locked");
+    await session.click("#read");
+    await session.waitStatus("User Cancel.");
+    assertEqual(await session.text("#read"), "Read From Radio", "the caption after the stop");
+    await session.click("#read");
+    await session.waitStatus("Read OK.");
+  },
+
+  // Byte for byte the desktop's clone files, both ways.
+  async cloneFiles(session) {
+    const made = readFileSync(defaults(session, "uk.dat", "eur-int", "uk"));
+    await session.open({fake: {granted: false}});
+    await loadDefault(session, 1, "UK");
+    await session.click("#save");
+    const saved = await session.downloaded("radio.dat");
+    assert(Buffer.compare(saved, made) === 0, `the saved file differs from qx720's (${saved.length} bytes)`);
+
+    const norway = defaults(session, "norway.dat", "eur-int-usa", "norway");
+    await session.uploadTo("#open-file", norway);
+    await session.page.waitForFunction(() => document.getElementById("document-name").textContent.startsWith("norway.dat"), {timeout: kWait});
+    assertEqual(await checksumShown(session), qx720(session, "checksum", norway).trim().replace("CheckSum=", ""), "the record opened");
+  },
+
+  async csv(session) {
+    await session.open({fake: {granted: false}});
+    await loadDefault(session, 1, "All");
+    const original = await checksumShown(session);
+    await session.page.select("#band", "Private");
+    const count = await channelCount(session);
+    await session.click("#csv-export");
+    const csv = (await session.downloaded("channels.csv")).toString("latin1");
+    const path = join(session.scratch, "same.csv");
+    writeFileSync(path, csv, "latin1");
+    await session.uploadTo("#csv-file", path);
+    await session.waitStatus("Imported the private channels of same.csv.");
+    assertEqual(await checksumShown(session), original, "the record after its own CSV");
+
+    const shorter = join(session.scratch, "shorter.csv");
+    writeFileSync(shorter, csv.trimEnd().split("\r\n").slice(0, -1).join("\r\n") + "\r\n", "latin1");
+    await session.uploadTo("#csv-file", shorter);
+    await session.waitStatus("Imported the private channels of shorter.csv.");
+    await session.page.select("#band", "Private");
+    assertEqual(await channelCount(session), count - 1, "private channels after the shorter CSV");
+    await session.click("#undo");
+    assertEqual(await checksumShown(session), original, "the record after undo");
+  },
+
+  async noWebHid(session) {
+    await session.open({fake: null});
+    const notice = await session.text("#notice");
+    assert(notice.includes("Chrome, Edge, Opera") && notice.includes("QX720Clone"), `notice: ${notice}`);
+    assert(await session.page.$eval("#connect", (e) => e.disabled === false), "connect stays");
+  },
+
+  // A device Linux will not let the browser open: the udev rule, as the doctor explains it.
+  async permission(session) {
+    await session.open({fake: {granted: true, openFails: true}});
+    const notice = await session.text("#notice");
+    assert(notice.includes("70-qx720-clone.rules") && notice.includes("unplug and replug"), `notice: ${notice}`);
+    assertEqual(await session.text("#port"), "--------", "port");
+  },
+};
+
+const name = rest[0];
+if (!cases[name]) {
+  console.error(`unknown case "${name}"; known: ${Object.keys(cases).join(", ")}`);
+  process.exit(2);
+}
+const session = new Session(options);
+try {
+  await cases[name](session);
+  if (session.errors.length > 0) throw new Error(`errors in the page: ${session.errors.join("; ")}`);
+  console.log(`ok ${name}`);
+} catch (error) {
+  console.error(`FAILED ${name}: ${error.message}`);
+  process.exitCode = 1;
+} finally {
+  await session.close();
+}
