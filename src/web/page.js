@@ -144,7 +144,7 @@
 
   function renderChannels() {
     const band = doc.bands.find((b) => b.name === $("band").value);
-    $("channel-list").replaceChildren(...(band ? band.lines : []).map((line) => new Option(line)));
+    $("channel-list").replaceChildren(...(band ? band.lines : []).map((line, i) => new Option(line, String(i))));
   }
 
   function pushControls(typed) {
@@ -221,6 +221,78 @@
     if (!outcome.ok) return box("Import channels", `Nothing was imported:\n${outcome.problems.join("\n")}`);
     render();
     setStatus(`Imported the private channels of ${file.name}.`, true);
+  });
+
+  // --- private channels ------------------------------------------------------------------------
+  const usages = json(call("qx_private_usages"));
+  $("channel-name-first").replaceChildren(...[...usages.nameChars].map((c) => new Option(c)));
+  $("channel-name-second").replaceChildren(...[...usages.digits].map((c) => new Option(c)));
+  $("channel-usage").replaceChildren(...usages.names.map((name, i) => new Option(name.trim(), usages.first + i)));
+  const frequencyText = (mhz) => mhz.toFixed(5);
+  const showRx = () => {
+    const tx = parseFloat($("channel-tx").value) || 0;
+    $("channel-rx").textContent = frequencyText($("channel-duplex").checked ? tx + 4.6 : tx);
+  };
+  for (const id of ["channel-tx", "channel-duplex", "channel-simplex"]) $(id).addEventListener("input", showRx);
+
+  // The dialog until OK gives fields the document takes, or Cancel. One at a time: a dialog's
+  // close event arrives after it has closed, and must not end the next one.
+  let channelDialogBusy = false;
+  async function channelDialog(entry, store) {
+    if (channelDialogBusy) return;
+    channelDialogBusy = true;
+    try { await runChannelDialog(entry, store); } finally { channelDialogBusy = false; }
+  }
+  async function runChannelDialog(entry, store) {
+    const dialog = $("channel-dialog");
+    $("channel-name-first").value = entry.name ? entry.name[0] : usages.nameChars[0];
+    $("channel-name-second").value = entry.name ? entry.name[1] : "0";
+    $("channel-usage").value = entry.usageCode >= usages.first ? entry.usageCode : usages.first;
+    $("channel-tx").value = frequencyText(entry.tx);
+    $(entry.duplex ? "channel-duplex" : "channel-simplex").checked = true;
+    showRx();
+    for (;;) {
+      dialog.returnValue = "cancel";
+      dialog.showModal();
+      await new Promise((resolve) => { dialog.onclose = resolve; });
+      if (dialog.returnValue !== "ok") return;
+      const problem = store($("channel-name-first").value + $("channel-name-second").value, Number($("channel-usage").value),
+                            parseFloat($("channel-tx").value) || 0, $("channel-duplex").checked ? 1 : 0);
+      if (!problem) return render();
+      await box("Error", problem);
+    }
+  }
+
+  async function mayEditChannels() {
+    if (busy === "read") return false;
+    if ($("band").value === "Private") return true;
+    await box("Error", "Only Private Channel Can be Modified!");
+    return false;
+  }
+  const selectedChannel = () => $("channel-list").selectedIndex;
+  const privateArgs = ["string", "number", "number", "number"];
+  async function editChannel() {
+    if (!(await mayEditChannels())) return;
+    const position = selectedChannel();
+    if (position < 0) return box("Error", "Please Select a Channel First!");
+    await channelDialog(json(call("qx_private_entry", ["number"], [position])), (...fields) =>
+      call("qx_private_edit", ["number", ...privateArgs], [position, ...fields]));
+    $("channel-list").selectedIndex = position;
+  }
+  $("channel-edit").addEventListener("click", editChannel);
+  $("channel-list").addEventListener("dblclick", editChannel);
+  $("channel-list").addEventListener("keydown", (event) => { if (event.key === "Enter") editChannel(); });
+  $("channel-add").addEventListener("click", async () => {
+    if (!(await mayEditChannels())) return;
+    const position = selectedChannel();
+    await channelDialog({tx: 157.85, duplex: false}, (...fields) =>
+      call("qx_private_add", ["number", ...privateArgs], [position, ...fields]));
+  });
+  $("channel-remove").addEventListener("click", async () => {
+    if (!(await mayEditChannels())) return;
+    const problem = call("qx_private_remove", ["number"], [selectedChannel()]);
+    if (problem) return box("Error", problem);
+    render();
   });
 
   // --- the radio -------------------------------------------------------------------------------
@@ -483,6 +555,7 @@
     updateCloneUi();
     document.title = failure ? `selftest FAILED ${failure}` : `selftest OK ${Math.round(performance.now() - started)}`;
   }
+  window.qxReadyMs = performance.now();
   window.qxReady = true;
 })().catch((error) => {
   document.title = new URLSearchParams(location.search).has("selftest") ? `selftest FAILED ${error && error.message || error}` : document.title;

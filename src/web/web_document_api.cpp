@@ -220,8 +220,9 @@ EMSCRIPTEN_KEEPALIVE const char* qx_identity_hint(int atisField, const char* typ
     }
     std::string refusal;
     if (digits[0] == '0')
-        refusal = atisField ? "an ATIS ID cannot start with 90"
-                            : (digits[1] == '0' ? "a coast station's MMSI starts with 00" : "a group's MMSI starts with 0");
+        refusal = atisField
+                      ? "an ATIS ID cannot start with 90"
+                      : (digits[1] == '0' ? "a coast station's MMSI starts with 00" : "a group's MMSI starts with 0");
     std::string all;
     for (const std::string& w : warnings) all += (all.empty() ? "" : "\n") + w;
     if (!refusal.empty()) {
@@ -263,7 +264,10 @@ EMSCRIPTEN_KEEPALIVE unsigned qx_save_dat(const char* name)
 EMSCRIPTEN_KEEPALIVE const uint8_t* qx_file_bytes() { return FileBytes().data(); }
 EMSCRIPTEN_KEEPALIVE int qx_file_length() { return static_cast<int>(FileBytes().size()); }
 
-EMSCRIPTEN_KEEPALIVE const char* qx_freq_table() { return Reply(FreqTableText(Document().Record(), SystemLocalTime())); }
+EMSCRIPTEN_KEEPALIVE const char* qx_freq_table()
+{
+    return Reply(FreqTableText(Document().Record(), SystemLocalTime()));
+}
 
 EMSCRIPTEN_KEEPALIVE const char* qx_csv_export() { return Reply(ExportChannelsCsv(Document().Record())); }
 

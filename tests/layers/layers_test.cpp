@@ -1,6 +1,7 @@
 // The layers of the program, kept by reading every #include under src/: the core never
 // includes Qt, hidapi or a front end; the window's document never includes the window or the
-// dialogs; the dialogs never include the window.
+// dialogs; the dialogs never include the window; the page, the window and the command line
+// never include one another.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,8 +42,8 @@ bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfin
 // The folder a file or an include belongs to, as the rules name it.
 std::string Layer(const std::string& path)
 {
-    for (const char* layer :
-         {"gui/base/", "gui/document/", "gui/dialogs/", "gui/window/", "gui/tools/", "gui/", "cli/", "backends/"})
+    for (const char* layer : {"gui/base/", "gui/document/", "gui/dialogs/", "gui/window/", "gui/tools/", "gui/", "cli/",
+                              "web/", "backends/"})
         if (StartsWith(path, layer)) return layer;
     return "core";
 }
@@ -69,6 +70,8 @@ std::string Broken(const std::string& file, const std::string& target)
     if (from == "gui/dialogs/" && to == "gui/window/") return "a dialog includes the window";
     if (from == "cli/" && StartsWith(to, "gui/")) return "the command line includes the window";
     if (StartsWith(from, "gui/") && to == "cli/") return "the window includes the command line";
+    if (from == "web/" && (StartsWith(to, "gui/") || to == "cli/")) return "the page includes another front end";
+    if ((StartsWith(from, "gui/") || from == "cli/") && to == "web/") return "a front end includes the page";
     return {};
 }
 
@@ -95,6 +98,10 @@ TEST(Layers, TheRulesCatchWhatTheyName)
     EXPECT_EQ(Broken("gui/window/main_window.cpp", "gui/dialogs/backups_dialog.h"), "");
     EXPECT_EQ(Broken("backends/hidapi/hidapi_backend.cpp", "hidapi.h"), "");
     EXPECT_EQ(Broken("fleet/fleet_run.cpp", "clone/pc_clone.h"), "");
+    EXPECT_NE(Broken("model/radio_image.cpp", "web/web_document.h"), "");
+    EXPECT_NE(Broken("web/web_bridge.cpp", "gui/document/clone_document.h"), "");
+    EXPECT_NE(Broken("cli/radio_session.cpp", "web/json_text.h"), "");
+    EXPECT_EQ(Broken("web/web_bridge.cpp", "backends/webhid/webhid_backend.h"), "");
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ EMSCRIPTEN_KEEPALIVE int qx_fake_load_record(const uint8_t* bytes, int length)
     qx::EepromBytes contents = Radio().Contents();
     std::memcpy(image->data(), contents.data(), contents.size());
     qx::EncodeSettings(*record, 0, *image);
-    std::memcpy(contents.data() + qx::kCloneFirst, image->data() + qx::kCloneFirst, qx::kCloneLast - qx::kCloneFirst + 1);
+    std::memcpy(contents.data() + qx::kCloneFirst, image->data() + qx::kCloneFirst,
+                qx::kCloneLast - qx::kCloneFirst + 1);
     Radio().SetContents(contents);
     return 1;
 }

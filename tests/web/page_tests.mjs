@@ -198,6 +198,56 @@ const cases = {
     assertEqual(await checksumShown(session), original, "the record after undo");
   },
 
+  // Add, Edit and Remove under the channel setup dialog's rules, each one undoable step.
+  async privateChannels(session) {
+    await session.open({fake: {granted: false}});
+    await loadDefault(session, 1, "None");
+    await session.click("#channel-add");
+    assertEqual(await session.waitDialog(), "Error: Only Private Channel Can be Modified!", "Add outside the private band");
+    await session.answer("ok");
+    await session.page.select("#band", "Private");
+    const fill = async (name, tx, duplex, lines) => {
+      await session.page.waitForSelector("#channel-dialog[open]", {timeout: kWait});
+      await session.page.select("#channel-name-first", name[0]);
+      await session.page.select("#channel-name-second", name[1]);
+      await session.page.$eval("#channel-tx", (e, tx) => { e.value = tx; e.dispatchEvent(new Event("input")); }, tx);
+      await session.click(duplex ? "#channel-duplex" : "#channel-simplex");
+      await session.click("#channel-ok");
+      await session.page.waitForFunction(() => !document.getElementById("channel-dialog").open, {timeout: kWait});
+      if (lines !== undefined)
+        await session.page.waitForFunction((n) => document.querySelectorAll("#channel-list option").length === n, {timeout: kWait}, lines);
+    };
+    await session.click("#channel-add");
+    await fill("M1", "180.0", false);
+    assert((await session.waitDialog()).startsWith("Error: Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=136.0000 - 174.0000"),
+           "the refused frequency");
+    await session.answer("ok");
+    await session.page.waitForSelector("#channel-dialog[open]", {timeout: kWait});  // back for another try
+    await session.click("#channel-cancel");
+    await session.page.waitForFunction(() => !document.getElementById("channel-dialog").open, {timeout: kWait});
+    assertEqual(await channelCount(session), 0, "channels after a refused Add");
+
+    await session.click("#channel-add");
+    await fill("M1", "156.0", false, 1);
+    await session.click("#channel-add");
+    await fill("L2", "160.0", true, 2);
+    const lines = await session.page.$$eval("#channel-list option", (o) => o.map((e) => e.textContent));
+    assertEqual(lines.length, 2, "channels after two Adds");
+    assert(lines[0].includes("M1") && lines[0].includes("156.0000") && lines[1].includes("L2") && lines[1].includes("164.6000"),
+           `lines: ${lines.join(" | ")}`);
+
+    await session.page.select("#channel-list", "0");
+    await session.click("#channel-edit");
+    await fill("C3", "157.0", false, 2);
+    await session.page.waitForFunction(() => document.querySelector("#channel-list option").textContent.includes("C3"),
+                                       {timeout: kWait});
+    await session.page.select("#channel-list", "0");
+    await session.click("#channel-remove");
+    assertEqual(await channelCount(session), 1, "channels after Remove");
+    await session.click("#undo");
+    assertEqual(await channelCount(session), 2, "channels after undoing the Remove");
+  },
+
   async noWebHid(session) {
     await session.open({fake: null});
     const notice = await session.text("#notice");

@@ -7,6 +7,8 @@
 
 namespace qx {
 
+// The bodies are JavaScript, whose operators clang-format would split.
+// clang-format off
 // The awaited calls: each returns to the core only when WebHID's promise has settled or its
 // time-out has run, while the browser goes on painting and handling clicks (the Stop button).
 EM_ASYNC_JS(int, qx_hid_enumerate, (), { return await Module.qxHid.enumerate(); });
@@ -32,6 +34,7 @@ EM_JS(int, qx_hid_id, (int number, int product), { return Module.qxHid.deviceId(
 EM_JS(void, qx_hid_discard, (int number), { Module.qxHid.discard(number); });
 EM_JS(void, qx_hid_error, (int number, char* text, int capacity),
       { stringToUTF8(Module.qxHid.lastError(number), text, capacity); });
+// clang-format on
 
 namespace {
 
