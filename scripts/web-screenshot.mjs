@@ -20,6 +20,7 @@ try {
   await session.click("#load-default");
   await session.click("#mmsi-by-user");
   await page.type("#mmsi", "235012345");
+  await session.click("#atis-by-user");
   await session.click("#from-mmsi");
   await page.select("#band", "Private");
   await session.click("#write");
@@ -28,7 +29,7 @@ try {
   await session.waitStatus("Verify OK.");
   await page.evaluate(() => document.activeElement.blur());
   await page.screenshot({path: join(out, "web-page.png"), fullPage: true});
-  await page.setViewport({width: 390, height: 844, isMobile: true});
+  await page.setViewport({width: 390, height: 844});
   await page.screenshot({path: join(out, "web-page-phone.png"), fullPage: false});
 } finally {
   await session.close();
