@@ -51,7 +51,7 @@ function qxInstallFakeHid(options, wasmBase64) {
     }
   }
 
-  const device = new FakeDevice();
+  let device = new FakeDevice();
   let granted = !!options.granted;
   hid.getDevices = async () => (granted && !device.gone ? [device] : []);
   hid.requestDevice = async ({filters}) => {
@@ -71,6 +71,14 @@ function qxInstallFakeHid(options, wasmBase64) {
       device.gone = true;
       device.opened = false;
       const event = new Event("disconnect");
+      event.device = device;
+      hid.dispatchEvent(event);
+    },
+    // Plugged in again: the browser gives a new device object, already granted.
+    plug() {
+      device = new FakeDevice();
+      fake.unplugAfter = -1;
+      const event = new Event("connect");
       event.device = device;
       hid.dispatchEvent(event);
     },

@@ -129,11 +129,13 @@ const cases = {
     await session.waitStatus("Verify Error.");
   },
 
-  // The adaptor pulled during the write: the page says so, and the backup is kept.
+  // The adaptor pulled during the write: the page says so, the backup is kept, and once the
+  // adaptor is back the backup puts the radio as it was.
   async unplug(session) {
     const record = defaults(session, "held.dat", "usa", "none");
     await session.open();
-    await fillRadio(session, record);
+    const before = await fillRadio(session, record);
+    await typeMmsi(session, "235012345");
     await session.page.evaluate(() => { window.qxFake.unplugAfter = 411 + 1 + 30; });
     await session.click("#write");
     const message = await session.waitDialog();
@@ -143,6 +145,18 @@ const cases = {
     await session.waitStatus("Write Error.");
     assertEqual((await backups(session)).length, 1, "backups after the unplug");
     assertEqual(await session.text("#port"), "--------", "the port after the unplug");
+    assert(await session.page.$eval("#read", (e) => e.disabled), "Read without an adaptor");
+
+    await session.page.evaluate(() => window.qxFake.plug());
+    await session.page.waitForFunction(() => document.getElementById("port").textContent === "Detected", {timeout: kWait});
+    const partly = await session.page.evaluate(() => window.qxFake.eeprom());
+    assert(JSON.stringify(partly) !== JSON.stringify(before), "the write changed nothing before the unplug");
+    await session.click(".backups li button:nth-of-type(2)");
+    assert((await session.waitDialog()).startsWith("Restore: Write qx720-backup-"), "the restore's question");
+    await session.answer("yes");
+    await session.waitStatus("Restore OK.");
+    assertEqual(JSON.stringify(await session.page.evaluate(() => window.qxFake.eeprom())), JSON.stringify(before),
+                "the radio after the restore");
   },
 
   async stop(session) {
@@ -172,6 +186,14 @@ const cases = {
     await session.uploadTo("#open-file", norway);
     await session.page.waitForFunction(() => document.getElementById("document-name").textContent.startsWith("norway.dat"), {timeout: kWait});
     assertEqual(await checksumShown(session), qx720(session, "checksum", norway).trim().replace("CheckSum=", ""), "the record opened");
+
+    // The frequency table as qx720 exports it, but for the date and time in its first lines.
+    await session.click("#freq-table");
+    const table = (await session.downloaded("FreqTable.txt")).toString("latin1");
+    const exported = join(session.scratch, "exported.txt");
+    qx720(session, "export", norway, "-o", exported);
+    const undated = (text) => text.split("\r\n").filter((line) => !/^(Date|Time)/.test(line)).join("\r\n");
+    assertEqual(undated(table), undated(readFileSync(exported, "latin1")), "the frequency table");
   },
 
   async csv(session) {
