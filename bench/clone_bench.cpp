@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "backends/radio_stack.h"
 #include "clone/pc_clone.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
@@ -70,12 +71,8 @@ int main(int argc, char** argv)
 
     VirtualRadio radio;
     VirtualHidBackend backend(radio, {65, 65});
-    CHidAdaptor adaptor(backend);
-    ManualResetEvent stopEvent;
-    auto writeImage = std::make_unique<RadioImage>();
-    auto readImage = std::make_unique<RadioImage>();
-    int32_t adjustMode = 0;
-    CloneEnvironment environment{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    RadioStack stack(backend);
+    CloneEnvironment& environment = stack.Environment();
 
     auto settings = std::make_unique<RadioSettings>();
     ResetSettings(*settings, 1);
@@ -83,11 +80,9 @@ int main(int argc, char** argv)
     ResetModelConfig(options);
     NullProgress progress;
 
+    // The clone runs themselves, below the operations' backup and identity read.
     auto run = [&](bool write) {
-        CPcClone clone(environment);
-        clone.settings = settings.get();
-        clone.options = &options;
-        clone.progress = &progress;
+        CPcClone clone(environment, CloneBinding{settings.get(), &options, &progress, {}});
         return write ? clone.WriteRadio() : clone.ReadRadio();
     };
 

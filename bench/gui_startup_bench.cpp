@@ -25,8 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/hid_adaptor.h"
-#include "clone/pc_clone.h"
+#include "backends/radio_stack.h"
 #include "files/clone_file.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
@@ -56,16 +55,14 @@ long StatusKb(const char* key)
 struct Program {
     VirtualRadio radio;
     VirtualHidBackend backend{radio};
-    CHidAdaptor adaptor{backend};
-    ManualResetEvent stopEvent, busyEvent;
-    std::unique_ptr<RadioImage> writeImage = std::make_unique<RadioImage>();
-    std::unique_ptr<RadioImage> readImage = std::make_unique<RadioImage>();
-    int32_t adjustMode = 0;
-    CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    RadioStack stack{backend};
+    ManualResetEvent busyEvent;
     QtWindowServices services;
     QTemporaryDir start;
-    RadioJobRunner radioJobs{stopEvent};
-    AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
+    RadioJobRunner radioJobs{stack.StopEvent()};
+    AppContext app{services,           stack.Environment(), busyEvent,
+                   stack.AdjustMode(), start.path(),        start.filePath("QX720Clone.Bin"),
+                   radioJobs};
 };
 
 int RunStartupChild(int argc, char** argv)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs clang-tidy (.clang-tidy) over the core, the command-line tool and the window, or over the files
+# Runs clang-tidy (.clang-tidy) over every source file under src/, or over the files
 # given. Needs a configured build for its compile_commands.json (cmake --preset default).
 #   scripts/tidy.sh [FILE.cpp...]
 set -euo pipefail
@@ -10,9 +10,8 @@ build=${QX_TIDY_BUILD:-build/default}
 if [ $# -gt 0 ]; then
   files=("$@")
 else
-  mapfile -t files < <(git ls-files 'src/model/*.cpp' 'src/clone/*.cpp' 'src/files/*.cpp' 'src/reports/*.cpp' \
-    'src/sim/*.cpp' 'src/identity/*.cpp' 'src/csv/*.cpp' 'src/backups/*.cpp' 'src/fleet/*.cpp' 'src/result/*.cpp' \
-    'src/backends/*.cpp' 'src/cli/*.cpp' 'src/channels/*.cpp' 'src/gui/*.cpp' 'src/gui/*/*.cpp')
+  # Every folder under src/ (a pathspec's * crosses folders).
+  mapfile -t files < <(git ls-files 'src/*.cpp')
 fi
 jobs=${QX_TIDY_JOBS:-2}
 log=$(mktemp)

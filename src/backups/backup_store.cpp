@@ -8,6 +8,7 @@
 
 #include "backups/backup_name.h"
 #include "files/atomic_file.h"
+#include "files/eeprom_dump.h"
 #include "model/radio_image.h"
 
 namespace qx {
@@ -74,34 +75,6 @@ bool MakeBackupFolder(const std::string& folder, std::string& error)
         return false;
     }
     return true;
-}
-
-BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, const LocalTime& time)
-{
-    BackupResult out;
-    if (!MakeBackupFolder(folder, out.problem)) {
-        out.result = kResultOpenFileError;
-        return out;
-    }
-    std::vector<uint8_t> bytes;
-    out.result = ReadEeprom(run, bytes);
-    if (out.result != kResultOk) return out;
-    out.radio = ImageIdentities(bytes);
-    SaveDetail detail;
-    out.result = SaveBackupFile(folder, kBackupBaseName, time, bytes, out.path, &detail);
-    if (out.result != kResultOk)
-        out.problem = BackupPath(folder, kBackupBaseName, time, 1) + ": the backup could not be written" +
-                      (detail.reason.empty() ? "" : ": " + detail.reason);
-    return out;
-}
-
-BackupResult ReadBeforeWrite(const EepromTransfer& run, const std::string& folder, const LocalTime& time)
-{
-    if (!folder.empty()) return BackUpRadio(run, folder, time);
-    BackupResult out;
-    out.result = ReadEepromSpan(run, kIdentityBlockFirst, kIdentityBlockEnd);
-    if (out.result == kResultOk) out.radio = ImageIdentities(run.env.readImage.data(), run.env.readImage.size());
-    return out;
 }
 
 bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence)

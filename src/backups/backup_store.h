@@ -1,5 +1,5 @@
-// The backups of the radio taken before every write: where they live, how one is made, and
-// the list of those kept. Shared by the command line and the window.
+// The backups of the radio taken before every write: where they live and the list of those
+// kept. Shared by the command line and the window; the backing up itself is an operation.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "clone/clock.h"
-#include "clone/eeprom_transfer.h"
-#include "identity/radio_identity.h"
 #include "model/radio_settings.h"
 #include "result/clone_result.h"
 
@@ -25,23 +23,6 @@ std::string DefaultBackupFolder(const char* xdgDataHome, const char* home);
 // user). False with the reason when it cannot be made or is not a folder.
 bool MakeBackupFolder(const std::string& folder, std::string& error);
 
-struct BackupResult {
-    CloneResult result = kResultOk;
-    std::string path;       // the backup's file, when it was made
-    std::string problem;    // what went wrong with the file or the folder, for the user
-    RadioIdentities radio;  // the identities the radio held, once it was read
-};
-
-// Reads the radio's whole EEPROM into a new qx720-backup-YYYYMMDD-HHMMSS.bin in `folder`,
-// creating the folder on first use. A backup that is not complete on disk is no backup:
-// result is non-zero and the caller must not write to the radio.
-BackupResult BackUpRadio(const EepromTransfer& run, const std::string& folder, const LocalTime& time);
-
-// What a write learns of the radio before its first block is sent: with a folder, a complete
-// backup (as BackUpRadio); without one (backups turned off), the identity bytes alone. Either
-// way `radio` says what the radio holds, for the question before its identity is replaced.
-BackupResult ReadBeforeWrite(const EepromTransfer& run, const std::string& folder, const LocalTime& time);
-
 struct BackupEntry {
     LocalTime time;    // from the file name
     std::string mmsi;  // the MMSI in the dump's clone range; "" when none
@@ -49,7 +30,7 @@ struct BackupEntry {
     std::string path;
 };
 
-// The backups in `folder` (regular files named as BackUpRadio names them, with a real date and
+// The backups in `folder` (regular files named as a backup before a write names them, with a real date and
 // time), newest first; empty when the folder does not exist.
 std::vector<BackupEntry> ListBackups(const std::string& folder);
 

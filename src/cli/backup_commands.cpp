@@ -7,8 +7,6 @@
 #include <system_error>
 
 #include "cli/record_view.h"
-#include "cli/terminal_progress.h"
-#include "files/model_config.h"
 
 namespace qx::cli {
 
@@ -49,18 +47,6 @@ bool ResolveBackupFolder(Context& ctx, const BackupChoice& choice, std::string& 
         return false;
     }
     return true;
-}
-
-BackupResult RunBackupStage(Context& ctx, RadioSession& session, const std::string& folder)
-{
-    ModelConfig config;
-    ResetModelConfig(config);
-    TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin(folder.empty() ? "Reading the identities" : "Backing up", kEepromTransferBlocks);
-    BackupResult made = ReadBeforeWrite(EepromTransfer{session.Environment(), &config, &bar, {}}, folder,
-                                        SystemLocalTime());
-    bar.End();
-    return made;
 }
 
 int CmdBackups(Context& ctx, const std::string& chosen, bool json)

@@ -5,7 +5,6 @@
 
 #include "backups/backup_store.h"
 #include "cli/commands.h"
-#include "cli/radio_session.h"
 
 namespace qx::cli {
 
@@ -18,10 +17,6 @@ struct BackupChoice {
 // The folder this write backs up into ("" when skipped). False, after telling the user, when
 // a chosen folder does not exist or no default folder can be found.
 bool ResolveBackupFolder(Context& ctx, const BackupChoice& choice, std::string& folder);
-
-// The "Backing up" stage: the radio's whole EEPROM into a new file in `folder`, with its own
-// progress bar on stderr.
-BackupResult RunBackupStage(Context& ctx, RadioSession& session, const std::string& folder);
 
 // The backups, newest first: time, MMSI or "-", size, path; or one JSON array.
 int CmdBackups(Context& ctx, const std::string& folder, bool json);

@@ -88,15 +88,25 @@ int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::s
     return kExitOk;
 }
 
-CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,
-                              const std::function<CloneResult(const EepromTransfer&)>& operation)
+CliOperation::CliOperation(Context& ctx, RadioSession& session, int32_t modelType)
+    : bar_(stderr, ctx.progress), op_{session.Environment(), &config_, &bar_, {}}
 {
-    ModelConfig config;
-    ResetModelConfig(config);
-    TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin(label, kEepromTransferBlocks);
-    const CloneResult result = operation(EepromTransfer{session.Environment(), &config, &bar, {}});
-    bar.End();
+    ResetModelConfig(config_);
+    config_.modelType = modelType;
+    op_.logDirectory = CurrentDirectory();
+    op_.stage = [this](const char* label, int steps) {
+        bar_.End();
+        bar_.Begin(label, steps);
+    };
+}
+
+CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,
+                              const std::function<CloneResult(const OperationContext&)>& operation)
+{
+    CliOperation run(ctx, session);
+    run.Begin(label, kEepromTransferBlocks);
+    const CloneResult result = operation(run.Get());
+    run.End();
     return result;
 }
 

@@ -8,13 +8,13 @@
 
 #include "cli/commands.h"
 #include "cli/radio_session.h"
-#include "clone/eeprom_transfer.h"
+#include "cli/terminal_progress.h"
+#include "files/model_config.h"
 #include "model/radio_settings.h"
+#include "operations/eeprom_operations.h"
 #include "result/clone_result.h"
 
 namespace qx::cli {
-
-inline constexpr int kCloneBlocks = 77;
 
 std::string CurrentDirectory();
 std::string Absolute(const std::string& path);
@@ -35,8 +35,23 @@ std::unique_ptr<RadioSession> OpenSession(Context& ctx);
 // code's heading.
 int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::string& fileProblem = {});
 
+// An operation's context on the session: the clone options of a document of `modelType` and a
+// bar on stderr that starts anew at each stage of the operation. End() the bar before printing.
+class CliOperation {
+public:
+    CliOperation(Context& ctx, RadioSession& session, int32_t modelType = 0);
+    const OperationContext& Get() const { return op_; }
+    void Begin(const char* label, int steps) { bar_.Begin(label, steps); }
+    void End() { bar_.End(); }
+
+private:
+    ModelConfig config_;
+    TerminalProgress bar_;
+    OperationContext op_;
+};
+
 // One whole-EEPROM transfer with its own bar on stderr, ended before anything else is printed.
 CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,
-                              const std::function<CloneResult(const EepromTransfer&)>& operation);
+                              const std::function<CloneResult(const OperationContext&)>& operation);
 
 }  // namespace qx::cli

@@ -30,7 +30,7 @@ int CmdEepromRead(Context& ctx, const std::string& file)
     if (!session) return kExitUsage;
     SaveDetail detail;
     CloneResult result = RunEepromTransfer(
-        ctx, *session, "Reading", [&](const EepromTransfer& run) { return ReadEepromToFile(run, file, &detail); });
+        ctx, *session, "Reading", [&](const OperationContext& run) { return ReadEepromToFile(run, file, &detail); });
     int status = Finish(ctx, *session, result);
     if (result == kResultOpenFileError || result == kResultWriteFileError)
         ctx.err << file << ": the EEPROM file could not be written"
@@ -46,7 +46,7 @@ int CmdEepromWrite(Context& ctx, const std::string& file)
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
     CloneResult result = RunEepromTransfer(ctx, *session, "Writing",
-                                           [&](const EepromTransfer& run) { return WriteEeprom(run, bytes); });
+                                           [&](const OperationContext& run) { return WriteEeprom(run, bytes); });
     int status = Finish(ctx, *session, result);
     if (status == kExitOk) ctx.out << "Write OK!\n";
     return status;
@@ -60,7 +60,7 @@ int CmdEepromVerify(Context& ctx, const std::string& file)
     if (!session) return kExitUsage;
     int differences = 0;
     CloneResult result = RunEepromTransfer(
-        ctx, *session, "Verifying", [&](const EepromTransfer& run) { return VerifyEeprom(run, bytes, differences); });
+        ctx, *session, "Verifying", [&](const OperationContext& run) { return VerifyEeprom(run, bytes, differences); });
     int status = Finish(ctx, *session, result);
     if (status != kExitOk) return status;
     if (differences != 0) {

@@ -9,12 +9,12 @@
 #include "cli/command_support.h"
 #include "cli/identity_commands.h"
 #include "cli/terminal_progress.h"
-#include "clone/pc_clone.h"
 #include "files/atomic_file.h"
 #include "files/clone_file.h"
 #include "files/model_config.h"
 #include "identity/radio_identity.h"
 #include "model/identity.h"
+#include "operations/radio_operations.h"
 #include "reports/verify_report.h"
 
 namespace qx::cli {
@@ -22,54 +22,6 @@ namespace qx::cli {
 namespace fs = std::filesystem;
 
 namespace {
-
-void BindClone(CPcClone& clone, RadioSettings& settings, ModelConfig& config, ProgressSink& progress)
-{
-    clone.settings = &settings;
-    clone.options = &config;
-    clone.progress = &progress;
-    clone.directory = CurrentDirectory();
-}
-
-CloneResult WriteRecord(Context& ctx, RadioSession& session, const RadioSettings& record)
-{
-    RadioSettings document = record;
-    ModelConfig config;
-    ResetModelConfig(config);
-    config.modelType = record.modelType;
-    TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Writing", kCloneBlocks);
-    CPcClone clone(session.Environment());
-    BindClone(clone, document, config, bar);
-    return clone.WriteRadio();
-}
-
-// Decodes with the model type a document of that model would give.
-CloneResult ReadRecord(Context& ctx, RadioSession& session, int32_t modelType, RadioSettings& record)
-{
-    RadioSettings scratch{};
-    ModelConfig config;
-    ResetModelConfig(config);
-    config.modelType = modelType;
-    TerminalProgress bar(stderr, ctx.progress);
-    bar.Begin("Reading", kCloneBlocks);
-    CPcClone clone(session.Environment());
-    BindClone(clone, scratch, config, bar);
-    CloneResult result = clone.ReadRadio();
-    if (result == kResultOk) record = scratch;
-    return result;
-}
-
-// "Verify OK." (0), "Verify Error." (1) or a failure; the report is written either way.
-int VerifyRecord(Context& ctx, RadioSession& session, const RadioSettings& pc, const std::string& reportPath,
-                 CloneResult& result)
-{
-    RadioSettings radio{};
-    result = ReadRecord(ctx, session, pc.modelType, radio);
-    if (result != kResultOk) return -2;
-    const bool europe = IsEuropeModel(pc);
-    return WriteVerifyReport(reportPath, AsTheRadioHoldsIt(pc, europe), radio, europe, SystemLocalTime());
-}
 
 void PrintVerifyOutcome(Context& ctx, int flags, const std::string& reportPath)
 {
@@ -107,8 +59,10 @@ int CmdHandShake(Context& ctx)
 {
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    CPcClone clone(session->Environment());
-    int status = Finish(ctx, *session, clone.HandShake());
+    CliOperation run(ctx, *session);
+    const ops::Outcome shaken = ops::HandShake(run.Get());
+    run.End();
+    int status = Finish(ctx, *session, shaken.code);
     if (status == kExitOk) ctx.out << "HandShake OK.\n";
     return status;
 }
@@ -117,14 +71,16 @@ int CmdRead(Context& ctx, const std::string& output)
 {
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    RadioSettings record{};
-    int status = Finish(ctx, *session, ReadRecord(ctx, *session, 0, record));
+    CliOperation run(ctx, *session);
+    const ops::ReadOutcome read = ops::Read(run.Get());
+    run.End();
+    int status = Finish(ctx, *session, read.code);
     if (status != kExitOk) return status;
-    if (!SaveRecord(ctx, output, record)) return kExitFailed;
+    if (!SaveRecord(ctx, output, read.record)) return kExitFailed;
     ctx.out << "Read OK.\nSaved " << output << "\n";
     // The radio's data are the user's, so they are saved; but say at once that this file will
     // not open again, while the radio is still at hand for a complete dump.
-    const std::string problem = CloneRecordProblem(record);
+    const std::string& problem = read.fileCheckProblem;
     if (!problem.empty())
         ctx.err << "Warning: what the radio holds fails the clone file check (" << problem
                 << "), so this program will not open " << output
@@ -147,21 +103,23 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const Backu
 
     // The radio's whole EEPROM first, so that the write can always be undone; without a backup,
     // at least the identities it holds.
-    const BackupResult made = RunBackupStage(ctx, *session, backupDir);
-    if (made.result != kResultOk) {
-        int status = Finish(ctx, *session, made.result, made.problem);
+    CliOperation run(ctx, *session, record.modelType);
+    ops::WriteRequest request{record,    adjustMode ? 1 : 0, !backupDir.empty(),
+                              backupDir, kBackupBaseName,    SystemLocalTime()};
+    const ops::FullWriteOutcome written = ops::Write(run.Get(), request, force);
+    run.End();
+    if (!written.sent && !written.refused) {
+        int status = Finish(ctx, *session, written.code, written.prepared.backup.problem);
         ctx.err << "Nothing was written to the radio.\n";
         return status;
     }
-    if (!made.path.empty()) ctx.out << "Backup " << made.path << "\n";
-    const std::vector<IdentityReplacement> replaced = ReplacedIdentities(made.radio, WrittenIdentities(record));
-    if (!replaced.empty() && !force) {
-        ctx.err << "qx720: " << ReplacementRefusal(replaced) << ". Nothing was written to the radio; --force "
-                << "writes over it.\n";
+    if (!written.prepared.backup.path.empty()) ctx.out << "Backup " << written.prepared.backup.path << "\n";
+    if (written.refused) {
+        ctx.err << "qx720: " << ReplacementRefusal(written.prepared.replaced)
+                << ". Nothing was written to the radio; --force writes over it.\n";
         return kExitFailed;
     }
-
-    int status = Finish(ctx, *session, WriteRecord(ctx, *session, record));
+    int status = Finish(ctx, *session, written.code);
     if (status == kExitOk) ctx.out << "Write OK.\n";
     return status;
 }
@@ -173,12 +131,13 @@ int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPa
     const std::string report = reportPath.empty() ? JoinPath(CurrentDirectory(), kVerifyReportFileName) : reportPath;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    CloneResult result = kResultOk;
-    int flags = VerifyRecord(ctx, *session, pc, report, result);
-    int status = Finish(ctx, *session, result);
+    CliOperation run(ctx, *session, pc.modelType);
+    const ops::VerifyOutcome verified = ops::Verify(run.Get(), ops::VerifyRequest{pc, report, SystemLocalTime()});
+    run.End();
+    int status = Finish(ctx, *session, verified.code);
     if (status != kExitOk) return status;
-    PrintVerifyOutcome(ctx, flags, report);
-    return flags == 0 ? kExitOk : kExitFailed;
+    PrintVerifyOutcome(ctx, verified.comparison, report);
+    return verified.comparison == 0 ? kExitOk : kExitFailed;
 }
 
 }  // namespace qx::cli

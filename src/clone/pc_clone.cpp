@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "files/atomic_file.h"
 
@@ -40,7 +41,14 @@ bool BlockOutside(int address, int count)
 
 }  // namespace
 
-CPcClone::CPcClone(CloneEnvironment& environment) : env_(environment) {}
+CPcClone::CPcClone(CloneEnvironment& environment, CloneBinding binding)
+    : env_(environment),
+      settings(binding.settings),
+      options(binding.options),
+      progress(binding.progress),
+      directory(std::move(binding.directory))
+{
+}
 
 CPcClone::~CPcClone() { CloseCommLog(); }
 

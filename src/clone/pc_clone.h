@@ -6,9 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "clone/clock.h"
-#include "clone/clone_event.h"
-#include "clone/hid_adaptor.h"
+#include "clone/clone_environment.h"
 #include "clone/progress_sink.h"
 #include "files/model_config.h"
 #include "model/radio_image.h"
@@ -16,24 +14,6 @@
 #include "result/clone_result.h"
 
 namespace qx {
-
-// The protocol's waits. Tests may shorten them; the program uses the defaults.
-struct CloneTiming {
-    int sendTimeoutMs = 100;
-    int stopCheckMs = 20;
-    int receiveTimeoutMs = 100;
-};
-
-// The program-wide objects every clone run shares: one of each in the program.
-struct CloneEnvironment {
-    CHidAdaptor& adaptor;
-    ManualResetEvent& stopEvent;
-    RadioImage& writeImage;
-    RadioImage& readImage;
-    const int32_t& adjustMode;  // the service option that reaches byte 0x2FF
-    Clock clock = SystemLocalTime;
-    CloneTiming timing = {};
-};
 
 enum class CommandKind { HandShake, Write, Read };
 enum class ReplyTest { Prefix, Checksum, WriteEcho };
@@ -43,18 +23,22 @@ inline constexpr int kBlockSize = 20;
 inline constexpr int kAttempts = 3;
 inline constexpr int kLogRecordSize = 176;
 
-class CPcClone {
-public:
-    explicit CPcClone(CloneEnvironment& environment);
-    virtual ~CPcClone();
-    CPcClone(const CPcClone&) = delete;
-    CPcClone& operator=(const CPcClone&) = delete;
-
-    // Bound by the caller directly after construction.
+// What one clone run works on, given to it when it is made: the record it encodes or decodes
+// into, its options, where it reports progress and where its log files go. A run missing one of
+// the first three refuses Write to Radio and Read from Radio (parameter error).
+struct CloneBinding {
     RadioSettings* settings = nullptr;
     ModelConfig* options = nullptr;
     ProgressSink* progress = nullptr;
     std::string directory;
+};
+
+class CPcClone {
+public:
+    CPcClone(CloneEnvironment& environment, CloneBinding binding);
+    virtual ~CPcClone();
+    CPcClone(const CPcClone&) = delete;
+    CPcClone& operator=(const CPcClone&) = delete;
 
     [[nodiscard]] CloneResult HandShake();
     [[nodiscard]] CloneResult WriteBlock(int address, int count);
@@ -85,6 +69,10 @@ public:
 
 private:
     CloneEnvironment& env_;
+    RadioSettings* settings = nullptr;
+    ModelConfig* options = nullptr;
+    ProgressSink* progress = nullptr;
+    std::string directory;
     std::FILE* log_ = nullptr;
     std::FILE* reasons_ = nullptr;
     std::array<uint8_t, 256> reply_{};

@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "backups/backup_name.h"
-#include "clone/eeprom_transfer.h"
 #include "files/atomic_file.h"
 #include "files/model_config.h"
 #include "fleet/fleet_log.h"
@@ -15,12 +14,11 @@
 #include "model/checksum.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
+#include "operations/radio_operations.h"
 
 namespace qx {
 
 namespace {
-
-constexpr int kCloneBlocks = 77;
 
 class NoProgress : public ProgressSink {
 public:
@@ -93,49 +91,36 @@ private:
         if (stage_) stage_(label, blocks);
     }
 
-    enum class CloneStep { Write, Verify };
-
-    // One whole clone run on `record` with its own stage of the progress bar: Write to Radio
-    // from it, or Read from Radio into it for the verify.
-    CloneResult RunClone(CloneEnvironment& env, ModelConfig& config, RadioSettings& record, CloneStep step)
-    {
-        Stage(step == CloneStep::Write ? "Writing" : "Verifying", kCloneBlocks);
-        CPcClone clone(env);
-        clone.settings = &record;
-        clone.options = &config;
-        clone.progress = &progress_;
-        return step == CloneStep::Write ? clone.WriteRadio() : clone.ReadRadio();
-    }
-
     // The steps that talk to the radio; a failure's code comes back with the step named in
     // outcome.message.
     CloneResult Program(FleetRadio& radio, Outcome& outcome)
     {
-        CloneEnvironment& env = radio.Environment();
         ModelConfig config;
         ResetModelConfig(config);
+        OperationContext ctx{radio.Environment(), &config, &progress_, {}};
+        // The board's stage column is nine characters wide.
+        ctx.stage = [this](const char* label, int steps) {
+            Stage(std::strcmp(label, "Backing up") == 0 ? "Backup" : label, steps);
+        };
 
         // The whole EEPROM first, so that whatever follows can be undone.
-        std::vector<uint8_t> eeprom;
-        Stage("Backup", kEepromTransferBlocks);
-        CloneResult result = ReadEeprom(EepromTransfer{env, &config, &progress_, {}}, eeprom);
-        if (result != kResultOk) {
+        const RadioSettings record = UnitRecord(templ_, unit_);
+        const ops::WriteRequest request{record, 0, true, options_.backupDir, unit_.name, hooks_.clock()};
+        const ops::WritePreparation prepared = ops::PrepareWrite(ctx, request);
+        if (prepared.backup.eeprom.empty()) {
             outcome.message = "backup";
-            return result;
+            return prepared.code;
         }
-        const LocalTime now = hooks_.clock();
-        SaveDetail detail;
-        if (SaveBackupFile(options_.backupDir, unit_.name, now, eeprom, outcome.backup, &detail) != kResultOk) {
-            outcome.message = "the backup could not be saved as " + BackupPath(options_.backupDir, unit_.name, now, 1) +
-                              (detail.reason.empty() ? "" : ": " + detail.reason);
+        if (!prepared.Ok()) {
+            outcome.message = "the backup could not be saved as " +
+                              BackupPath(options_.backupDir, unit_.name, request.time, 1) +
+                              (prepared.backup.reason.empty() ? "" : ": " + prepared.backup.reason);
             return kResultOk;
         }
+        outcome.backup = prepared.backup.path;
 
-        RadioSettings record = UnitRecord(templ_, unit_);
-        const std::vector<IdentityReplacement> replaced = ReplacedIdentities(ImageIdentities(eeprom),
-                                                                             WrittenIdentities(record));
-        if (!replaced.empty() && !options_.force) {
-            const IdentityReplacement& first = replaced.front();
+        if (!prepared.replaced.empty() && !options_.force) {
+            const IdentityReplacement& first = prepared.replaced.front();
             outcome.result = "REFUSED";
             outcome.message = std::string("the radio holds ") +
                               (first.kind == IdentityKind::Mmsi ? "MMSI " : "ATIS ID 9") + first.held +
@@ -144,26 +129,22 @@ private:
         }
 
         config.modelType = record.modelType;
-        result = RunClone(env, config, record, CloneStep::Write);
-        outcome.written = true;
-        if (result != kResultOk) {
+        const ops::WriteOutcome written = ops::FinishWrite(ctx, request, prepared);
+        outcome.written = written.sent;
+        if (!written.Ok()) {
             outcome.message = "write";
-            return result;
+            return written.code;
         }
 
-        RadioSettings readBack{};
-        result = RunClone(env, config, readBack, CloneStep::Verify);
-        if (result != kResultOk) {
-            outcome.message = "verify";
-            return result;
-        }
         // The radio against the very bytes the write sent.
-        int differences = 0;
-        for (int address = kCloneFirst; address <= kCloneLast; ++address)
-            if (env.writeImage[address] != env.readImage[address]) ++differences;
+        const ops::ReadBackOutcome check = ops::ReadBack(ctx);
+        if (!check.Ok()) {
+            outcome.message = "verify";
+            return check.code;
+        }
         outcome.checksum = ChecksumHex(SettingsChecksum(record));
-        if (differences != 0) {
-            outcome.message = "verify: " + std::to_string(differences) + " bytes differ from what was written";
+        if (check.differences != 0) {
+            outcome.message = "verify: " + std::to_string(check.differences) + " bytes differ from what was written";
             return kResultOk;
         }
         outcome.result = "OK";

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "clone/clock.h"
-#include "clone/pc_clone.h"
+#include "clone/clone_environment.h"
 #include "clone/progress_sink.h"
 #include "fleet/fleet_log.h"
 #include "fleet/fleet_units.h"

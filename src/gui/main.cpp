@@ -11,29 +11,15 @@
 #include <memory>
 #include <string>
 
-#include "backends/hidapi/hidapi_backend.h"
-#include "clone/clone_event.h"
-#include "clone/hid_adaptor.h"
-#include "clone/pc_clone.h"
+#include "backends/radio_stack.h"
 #include "gui/base/app_context.h"
 #include "gui/base/language.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
-#include "model/radio_image.h"
 #include "sim/radio_option.h"
-#include "sim/virtual_adaptor.h"
-#include "sim/virtual_radio.h"
 
 namespace {
-
-// The radio the program talks to: the clone adaptor, or a virtual radio kept in a file
-// (the --radio option, as the command-line tool takes it).
-struct RadioChoice {
-    qx::RadioOption option;
-    std::unique_ptr<qx::VirtualRadio> radio;
-    std::unique_ptr<qx::HidBackend> backend;
-};
 
 // "--radio VALUE" or "--radio=VALUE"; "usb" when absent.
 std::string RadioArgument(int argc, char* argv[])
@@ -43,23 +29,6 @@ std::string RadioArgument(int argc, char* argv[])
         if (std::strncmp(argv[i], "--radio=", 8) == 0) return argv[i] + 8;
     }
     return "usb";
-}
-
-bool ChooseRadio(const std::string& text, RadioChoice& choice, std::string& error)
-{
-    if (!qx::ParseRadioOption(text, choice.option, error)) return false;
-    if (choice.option.kind == qx::RadioOption::Kind::Usb && choice.option.usb.kind == qx::AdaptorSelection::Kind::All) {
-        error = "--radio usb:all is for qx720 fleet; name one adaptor with --radio usb:SERIAL or --radio usb:PATH";
-        return false;
-    }
-    if (choice.option.kind == qx::RadioOption::Kind::Usb) {
-        choice.backend = std::make_unique<qx::HidapiBackend>();
-        return true;
-    }
-    choice.radio = std::make_unique<qx::VirtualRadio>();
-    if (!qx::LoadVirtualRadio(choice.option, *choice.radio, error)) return false;
-    choice.backend = std::make_unique<qx::VirtualHidBackend>(*choice.radio);
-    return true;
 }
 
 bool HasArgument(int argc, char* argv[], const char* wanted)
@@ -83,18 +52,6 @@ int SelfTest(qx::MainWindow& window)
     return shown ? 0 : 1;
 }
 
-// The virtual radio keeps what it received, as a real one would.
-int SaveVirtualRadio(qx::CHidAdaptor& adaptor, RadioChoice& radio)
-{
-    if (!radio.radio) return 0;
-    adaptor.CloseAll();
-    const qx::CloneResult saved = radio.radio->Save(radio.option.file);
-    if (saved == qx::kResultOk) return 0;
-    std::fprintf(stderr, "QX720Clone: cannot save the virtual radio file %s: %s\n", radio.option.file.c_str(),
-                 qx::DescribeResult(saved).c_str());
-    return 1;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -104,35 +61,26 @@ int main(int argc, char* argv[])
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("QX720Clone");
 
-    RadioChoice radio;
+    qx::RadioOption option;
     std::string error;
-    if (!ChooseRadio(RadioArgument(argc, argv), radio, error)) {
+    std::unique_ptr<qx::RadioStack> radio;
+    // Several adaptors: the window says so and lets the user choose (Clone / Adaptor...).
+    if (qx::ParseRadioOption(RadioArgument(argc, argv), option, error))
+        radio = qx::RadioStack::Open(option, error, qx::RadioStack::OpenChoices{nullptr, {}, false});
+    if (!radio) {
         std::fprintf(stderr, "QX720Clone: %s\n", error.c_str());
         return 2;
     }
-
-    // The program-wide objects, alive from here to exit.
-    qx::CHidAdaptor adaptor(*radio.backend);
-    if (!radio.radio) adaptor.SetSelection(radio.option.usb);
-    qx::ManualResetEvent stopEvent;
     qx::ManualResetEvent busyEvent;
-    auto writeImage = std::make_unique<qx::RadioImage>();
-    auto readImage = std::make_unique<qx::RadioImage>();
-    writeImage->fill(0);
-    readImage->fill(0);
-    int32_t adjustMode = 0;
-    qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
-    // As in the command-line tool: "fast" drops the virtual radio's pause before each reply.
-    if (radio.radio && radio.option.fast) clone.timing.stopCheckMs = 0;
     qx::QtWindowServices services;
 
-    qx::RadioJobRunner radioJobs(stopEvent);
+    qx::RadioJobRunner radioJobs(radio->StopEvent());
 
     const QString startDirectory = services.CurrentDirectory();
     const QString baseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     const QString stateFile = QDir(startDirectory).filePath(baseName + ".Bin");
-    qx::AppContext app{services,       clone,     busyEvent, adjustMode,
-                       startDirectory, stateFile, radioJobs, radio.radio != nullptr};
+    qx::AppContext app{services,  radio->Environment(), busyEvent, radio->AdjustMode(), startDirectory, stateFile,
+                       radioJobs, radio->IsVirtual()};
     // The user's choices that outlive a run (the backup before writing), in the desktop's
     // usual place for settings.
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, "qx720", "QX720Clone");
@@ -145,5 +93,8 @@ int main(int argc, char* argv[])
 
     if (HasArgument(argc, argv, "--self-test")) return SelfTest(window);
     window.exec();
-    return SaveVirtualRadio(adaptor, radio);
+    // The virtual radio keeps what it received, as a real one would.
+    if (radio->Close(error)) return 0;
+    std::fprintf(stderr, "QX720Clone: %s\n", error.c_str());
+    return 1;
 }

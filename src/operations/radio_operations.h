@@ -1,95 +1,124 @@
 // What a user asks of a radio, one function each: the window, the command line, the fleet run
-// and the web page call these and nothing below them. Each takes a request and a context and
-// returns what it did; every rule about the order of steps (a write only after a complete
+// and the web page call these and nothing below them. Each takes a context and a request and
+// returns what it did; every rule about the order of the steps (a write only after a complete
 // backup; a verify against the record as the radio holds it) lives here once.
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "backups/backup_store.h"
 #include "clone/clock.h"
-#include "clone/pc_clone.h"
-#include "clone/progress_sink.h"
-#include "files/model_config.h"
 #include "identity/radio_identity.h"
 #include "model/radio_settings.h"
+#include "operations/backup_operations.h"
+#include "operations/operation_context.h"
 #include "result/clone_result.h"
+
+namespace qx {
+class CPcClone;
+}  // namespace qx
 
 namespace qx::ops {
 
-// Where an operation reports and what it runs on. `stage` names each step with its number of
-// progress steps before the step starts ("Backing up", "Writing", "Reading", "Verifying").
-struct Context {
-    CloneEnvironment& env;
-    ProgressSink* progress = nullptr;
-    std::function<void(const char* stage, int blocks)> stage = {};
-    std::string logDirectory = {};  // where CommLogo.txt and the ROM map files go, when asked for
-};
+inline constexpr int kCloneSteps = 77;  // the progress steps of a Write to Radio or a Read from Radio
 
-// Common to every outcome: the code, and the adaptor's reason when the system gave one.
+// Common to every outcome: the code, and the operating system's words for an adaptor failure.
 struct Outcome {
     CloneResult code = kResultOk;
-    std::string reason = {};
-    bool ok() const { return code == kResultOk; }
+    std::string reason;
+    [[nodiscard]] bool Ok() const { return code == kResultOk; }
 };
 
-// The clone run's options: the model decoding the radio's bytes and the service switches
-// (communication log, ROM map files).
-struct CloneOptions {
-    int32_t modelType = 0;
-    int32_t logoFlag = 0;
-    int32_t romFlag = 0;
-};
-
-Outcome HandShake(Context& ctx, const CloneOptions& options = {});
+// The operations that decode or encode a record need the context's options (the model that
+// decodes, the log and ROM map switches); without them they fail with a parameter error.
+Outcome HandShake(const OperationContext& ctx);
 
 struct ReadOutcome : Outcome {
     RadioSettings record{};
-    std::string fileCheckProblem;  // why a clone file of this record would not open again; "" when it would
+    // Why a clone file of what was read would not open again ("" when it would): the user's
+    // data all the same, but worth a complete EEPROM backup while the radio is at hand.
+    std::string fileCheckProblem;
 };
-ReadOutcome Read(Context& ctx, const CloneOptions& options = {});
+ReadOutcome Read(const OperationContext& ctx);
 
-// A write in two steps, so that a front end can ask its user between them: first what the
-// radio holds (its backup, or its identity bytes alone without a backup folder), then the
-// write, which goes on only after a complete first step.
 struct WriteRequest {
     RadioSettings record{};
-    CloneOptions options{};
-    bool backup = true;          // whole EEPROM before the write
-    std::string backupFolder;    // where it is saved; "" keeps it only in the outcome
-    LocalTime time{};            // names the backup file
+    int32_t adjustMode = 0;    // the service option that reaches byte 0x2FF
+    bool backup = true;        // the whole EEPROM before the write; else only its identities
+    std::string backupFolder;  // where the backup is saved; "" keeps it in the preparation only
+    std::string backupName = kBackupBaseName;
+    LocalTime time{};  // names the backup file
 };
+
+// The first step of a write: what the radio holds, read before anything is sent.
 struct WritePreparation : Outcome {
-    std::vector<uint8_t> eeprom;                // the backup (8192 bytes) when one was made
-    std::string backupPath;                     // the saved backup, "" when not saved
-    std::string problem;                        // what went wrong with the backup's file or folder
-    RadioIdentities radio;                      // what the radio held
+    bool complete = false;                      // the radio was read (and backed up) completely
+    BackupResult backup;                        // the backup, or the identities alone
     std::vector<IdentityReplacement> replaced;  // valid identities the write would change or clear
 };
-WritePreparation PrepareWrite(Context& ctx, const WriteRequest& request);
+WritePreparation PrepareWrite(const OperationContext& ctx, const WriteRequest& request);
 
 struct WriteOutcome : Outcome {
-    bool partlyWritten = false;  // blocks went out before it failed or was stopped
+    bool sent = false;  // blocks may have reached the radio (it may hold part of the record)
 };
-// Refuses with kResultUserCancel-free code `kResultNotPrepared`-like failure when `prepared`
-// did not succeed: nothing is sent then.
-WriteOutcome FinishWrite(Context& ctx, const WriteRequest& request, const WritePreparation& prepared);
+// The write itself; nothing is sent unless `prepared` succeeded.
+WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& request, const WritePreparation& prepared);
+
+// Both steps, for a front end with nobody to ask: a radio holding a valid identity that the
+// record changes or clears is written only with `force`.
+struct FullWriteOutcome : WriteOutcome {
+    WritePreparation prepared;
+    bool refused = false;  // not written: it would have replaced prepared.replaced
+};
+FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force);
 
 struct VerifyRequest {
     RadioSettings record{};  // what the radio should hold
-    CloneOptions options{};
-    std::string reportPath;  // "" writes no file; the text is in the outcome either way
-    LocalTime time{};
+    std::string reportPath;  // where the report goes; "" keeps it in the outcome only
+    LocalTime time{};        // in the report's heading
 };
 struct VerifyOutcome : Outcome {
-    bool same = false;       // the radio holds the record ("Verify OK.")
-    int reportFlags = 0;     // as WriteVerifyReport returns them
+    int comparison = 0;      // 0 the same; otherwise as WriteVerifyReport reports it
     std::string reportText;  // the report
-    RadioSettings radio{};   // what was read
+    RadioSettings radio{};   // what the radio holds
 };
-VerifyOutcome Verify(Context& ctx, const VerifyRequest& request);
+// Reads the radio and compares it with the record as the radio holds it (a Europe record's
+// channel table as the radio keeps it).
+VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request);
+
+// After a write: reads the clone range back and counts the bytes that differ from what that
+// write sent (the environment's write image).
+struct ReadBackOutcome : Outcome {
+    int differences = 0;
+};
+ReadBackOutcome ReadBack(const OperationContext& ctx);
+
+// A backup written back: first the radio is backed up (as before every write), then the whole
+// dump replaces its memory.
+WritePreparation PrepareRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
+                                const std::string& backupFolder, const LocalTime& time);
+WriteOutcome FinishRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
+                           const WritePreparation& prepared);
+
+// The handset test mode's HandShakes: one clone run that lives as long as the service dialog
+// asking for them, so that its communication log (when the options ask for one) holds them all.
+class TestModeLink {
+public:
+    TestModeLink(CloneEnvironment& env, const ModelConfig& options, const std::string& logDirectory);
+    ~TestModeLink();
+    TestModeLink(const TestModeLink&) = delete;
+    TestModeLink& operator=(const TestModeLink&) = delete;
+    // On the thread that runs the radio's jobs, one at a time.
+    Outcome HandShake(ProgressSink* progress);
+
+private:
+    class Forward;
+    CloneEnvironment& env_;
+    ModelConfig options_;
+    std::unique_ptr<Forward> progress_;
+    std::unique_ptr<CPcClone> clone_;
+};
 
 }  // namespace qx::ops

@@ -406,40 +406,51 @@
     }
     setStatus("Backing up the radio...");
     const prepared = await awaitCall("qx_prepare_write");
+    const backupName = await keepBackup(prepared, store, "Write Error", "Write");
+    if (backupName === null) return prepared.code === 0 ? {code: -1} : prepared;
+    setStatus("Writing...");
+    const written = await awaitCall("qx_finish");
+    if (written.code === 0) {
+      setStatus("Write OK.", true);
+      return written;
+    }
+    setStatus(written.code === 1 ? "User Cancel." : "Write Error.", true);
+    let info = "";
+    if (written.sent) info += "\n\nThe radio may now hold part of the new settings. Write again, or put back its previous contents.";
+    if (backupName) info += `\n\nThe radio's previous contents were saved in this browser as ${backupName}: Backups puts them back.`;
+    await box("Write Error", failureText(written) + info);
+    return written;
+  }
+
+  // After the first step of a write or a restore: the backup stored in the browser before
+  // anything is sent, and the question before a radio's identity is replaced. The backup's
+  // name ("" when not stored), or null when the second step must not run.
+  async function keepBackup(prepared, store, caption, verb) {
     if (prepared.code !== 0) {
-      setStatus(prepared.code === 1 ? "User Cancel." : "Write Error.", true);
-      if (prepared.code !== 1) await box("Write Error", `${failureText(prepared)}\n\nNothing was written to the radio: it was being backed up first.`);
-      return prepared;
+      setStatus(prepared.code === 1 ? "User Cancel." : `${verb} Error.`, true);
+      if (prepared.problem) await box(caption, `No backup of the radio could be made, so nothing was written to it.\n${prepared.problem}`);
+      else if (prepared.code !== 1) await box(caption, `${failureText(prepared)}\n\nNothing was written to the radio: it was being backed up first.`);
+      return null;
     }
     let backupName = "";
     if (store) {
       try {
         backupName = await qxBackups.add(takeBytes("qx_bytes", "qx_bytes_length"), prepared.mmsi || "");
       } catch (error) {
-        setStatus("Write Error.", true);
-        await box("Write Error", `No backup of the radio could be made, so nothing was written to it.\n${error && error.message || error}`);
-        return {code: -1};
+        setStatus(`${verb} Error.`, true);
+        await box(caption, `No backup of the radio could be made, so nothing was written to it.\n${error && error.message || error}`);
+        return null;
       }
     }
     if (prepared.replaced.length > 0) {
       const text = prepared.replaced.map((r) => (r.written.startsWith("no ")
         ? `The radio holds ${r.held}. Write over it and clear it?` : `The radio holds ${r.held}. Write ${r.written} over it?`)).join("\n");
-      if (!(await question("Write to Radio", text))) {
+      if (!(await question(verb === "Write" ? "Write to Radio" : verb, text))) {
         setStatus("Write cancelled: identity kept.", true);
-        return {code: -1};
+        return null;
       }
     }
-    setStatus("Writing...");
-    const written = await awaitCall("qx_finish_write");
-    if (written.code === 0) {
-      setStatus("Write OK.", true);
-      return written;
-    }
-    setStatus(written.code === 1 ? "User Cancel." : "Write Error.", true);
-    let info = "\n\nThe radio may now hold part of the new settings. Write again, or put back its previous contents.";
-    if (backupName) info += `\n\nThe radio's previous contents were saved in this browser as ${backupName}: Backups puts them back.`;
-    await box("Write Error", failureText(written) + info);
-    return written;
+    return backupName;
   }
 
   let reportText = "";
@@ -502,14 +513,20 @@
       restore.addEventListener("click", () => runCommand("restore", async () => {
         if (!connected) return box("Restore", describe(0x1000E));
         if (!(await question("Restore", `Write ${backup.name} back into the radio? Everything it holds now is replaced.`))) return;
-        setStatus("Restoring...");
+        setStatus("Backing up the radio...");
         const pointer = qx._malloc(backup.bytes.length);
         qx.HEAPU8.set(backup.bytes, pointer);
-        let restored;
-        try { restored = await awaitCall("qx_restore", ["number", "number"], [pointer, backup.bytes.length]); } finally { qx._free(pointer); }
+        let prepared;
+        try { prepared = await awaitCall("qx_prepare_restore", ["number", "number"], [pointer, backup.bytes.length]); } finally { qx._free(pointer); }
+        const backupName = await keepBackup(prepared, true, "Restore Error", "Restore");
+        if (backupName === null) return;
+        setStatus("Restoring...");
+        const restored = await awaitCall("qx_finish");
         if (restored.code === 0) return setStatus("Restore OK.", true);
         setStatus(restored.code === 1 ? "User Cancel." : "Restore Error.", true);
-        if (restored.code !== 1) await box("Restore Error", failureText(restored));
+        if (restored.code !== 1) {
+          await box("Restore Error", `${failureText(restored)}\n\nThe radio's contents before the restore were saved in this browser as ${backupName}.`);
+        }
       }));
       item.append(save, " ", restore);
       return item;

@@ -3,25 +3,17 @@
 // Every answer is JSON text the page parses; the radio calls are awaited by the page.
 #include <emscripten.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "backends/webhid/webhid_backend.h"
+#include "backends/radio_stack.h"
 #include "backups/backup_store.h"
-#include "clone/eeprom_transfer.h"
-#include "clone/hid_adaptor.h"
-#include "clone/pc_clone.h"
-#include "files/clone_file.h"
-#include "identity/maritime_identity.h"
 #include "identity/radio_identity.h"
-#include "model/channel_plan.h"
-#include "model/checksum.h"
-#include "model/identity.h"
 #include "model/radio_image.h"
-#include "reports/freq_table.h"
-#include "reports/verify_report.h"
+#include "operations/radio_operations.h"
 #include "result/clone_result.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
@@ -39,8 +31,9 @@ EM_JS(void, qx_page_stage, (const char* name, int blocks), {
 
 namespace {
 
-// The blocks of the clone span, as the progress bar counts them.
-constexpr int kCloneSteps = 77;
+// The restore's backup goes through a folder of the module's in-memory file system: the bytes
+// are taken from there into the browser's storage, and the file is removed.
+const char kScratchBackups[] = "/tmp/backups";
 
 class PageProgress : public ProgressSink {
 public:
@@ -67,33 +60,32 @@ private:
     void Show() { qx_page_progress(position_ - minimum_, maximum_ - minimum_); }
 };
 
-// The radio the page talks to, and what every clone run shares.
+// The radios the page talks to: the clone adaptor through WebHID, or the virtual radio.
 struct RadioLink {
-    WebHidBackend webhid;
+    std::unique_ptr<RadioStack> usb;
     VirtualRadio virtualRadio;
     VirtualHidBackend virtualBackend{virtualRadio};
-    CHidAdaptor usb{webhid};
-    CHidAdaptor simulated{virtualBackend};
-    ManualResetEvent stop;
-    std::unique_ptr<RadioImage> writeImage = std::make_unique<RadioImage>();
-    std::unique_ptr<RadioImage> readImage = std::make_unique<RadioImage>();
-    int32_t adjustMode = 0;
+    RadioStack simulated{virtualBackend};
     bool useVirtual = false;
     PageProgress progress;
 
     RadioLink()
     {
+        std::string error;
+        RadioStack::OpenChoices choices;
+        // Nothing is listed until the page asks: listing waits for the browser.
+        choices.refuseSeveral = false;
+        usb = RadioStack::Open(RadioOption{}, error, choices);
         // The virtual radio starts as a radio fresh from the factory would: the USA defaults.
-        RadioSettings defaults{};
-        ResetSettings(defaults, 0);
+        auto defaults = std::make_unique<RadioSettings>();
+        ResetSettings(*defaults, 0);
         auto image = std::make_unique<RadioImage>();
-        EncodeSettings(defaults, 0, *image);
+        EncodeSettings(*defaults, 0, *image);
         EepromBytes contents{};
         std::memcpy(contents.data(), image->data(), contents.size());
         virtualRadio.SetContents(contents);
     }
-    CHidAdaptor& Adaptor() { return useVirtual ? simulated : usb; }
-    CloneEnvironment Environment() { return CloneEnvironment{Adaptor(), stop, *writeImage, *readImage, adjustMode}; }
+    RadioStack& Stack() { return useVirtual ? simulated : *usb; }
 };
 
 RadioLink& Link()
@@ -114,39 +106,66 @@ const char* Reply(const JsonText& json)
     return Answer().c_str();
 }
 
-// The bytes a call hands back (a saved file, a backup), kept until the next such call.
+// The bytes a call hands back (a backup), kept until the next such call.
 std::vector<uint8_t>& Bytes()
 {
     static std::vector<uint8_t> bytes;
     return bytes;
 }
 
-JsonText Outcome(CloneResult code)
+JsonText Outcome(CloneResult code, const std::string& reason)
 {
     JsonText json;
     json.Begin().Field("code", code).Field("message", code == kResultOk ? std::string() : DescribeResult(code));
-    const std::string reason = Link().Adaptor().LastError();
     if (code != kResultOk && !reason.empty()) json.Field("reason", reason);
     return json;
 }
+JsonText Outcome(const ops::Outcome& outcome) { return Outcome(outcome.code, outcome.reason); }
 
-void Bind(CPcClone& clone, RadioSettings& record, ModelConfig& config)
+// One operation's context: the stack of the radio in use, the document's options, the page's
+// progress bar. A new operation starts with no stop request.
+struct Run {
+    ModelConfig options = Document().Config();
+    OperationContext ctx{Link().Stack().Environment(), &options, &Link().progress};
+
+    Run()
+    {
+        Link().Stack().StopEvent().Reset();
+        ctx.stage = [](const char* name, int steps) { qx_page_stage(name, steps); };
+    }
+};
+
+// The first step of a write or a restore, until its second step or the next first step.
+struct Pending {
+    bool restore = false;
+    ops::WriteRequest request;
+    ops::WritePreparation prepared;
+    std::vector<uint8_t> dump;
+};
+std::unique_ptr<Pending>& Preparation()
 {
-    clone.settings = &record;
-    clone.options = &config;
-    clone.progress = &Link().progress;
+    static std::unique_ptr<Pending> pending;
+    return pending;
 }
 
-// The radio's whole EEPROM, kept for the page to store before anything is written.
-struct Prepared {
-    bool done = false;
-    std::vector<uint8_t> eeprom;
-    RadioIdentities radio;
-};
-Prepared& Preparation()
+// What the first step found: its outcome, the identities a write would replace, and the
+// backup's bytes at qx_bytes() for the page to store before the second step.
+const char* Prepared(const Pending& pending)
 {
-    static Prepared prepared;
-    return prepared;
+    JsonText json = Outcome(pending.prepared);
+    if (!pending.prepared.backup.problem.empty()) json.Field("problem", pending.prepared.backup.problem);
+    json.Key("replaced").Begin('[');
+    for (const IdentityReplacement& r : pending.prepared.replaced) {
+        json.Begin()
+            .Field("kind", r.kind == IdentityKind::Mmsi ? "MMSI" : "ATIS")
+            .Field("held", IdentityText(r.kind, r.held))
+            .Field("written", IdentityText(r.kind, r.written))
+            .End();
+    }
+    json.End(']');
+    json.Field("mmsi", pending.prepared.backup.radio.mmsi);
+    Bytes() = pending.prepared.backup.eeprom;
+    return Reply(json.End());
 }
 
 }  // namespace
@@ -161,133 +180,100 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void qx_use_virtual(int on)
 {
     Link().useVirtual = on != 0;
-    Link().Adaptor().CloseAll();
+    Link().Stack().Adaptor().CloseAll();
 }
 
 // Looks for the granted adaptor (or the virtual radio) and opens it.
 EMSCRIPTEN_KEEPALIVE const char* qx_discover()
 {
-    CHidAdaptor& adaptor = Link().Adaptor();
-    const bool found = adaptor.Discover();
+    RadioStack& stack = Link().Stack();
+    const bool found = stack.Adaptor().Discover();
     JsonText json;
     json.Begin().Field("found", found).Field("virtual", Link().useVirtual);
-    json.Field("adaptors", CountAdaptors(adaptor.LastDiscovery().candidates));
-    json.Field("permissionDenied", adaptor.PermissionDenied());
-    if (adaptor.PermissionDenied()) json.Field("hint", kPermissionDeniedHint);
-    json.Field("reason", adaptor.LastError());
+    json.Field("adaptors", CountAdaptors(stack.Adaptor().LastDiscovery().candidates));
+    json.Field("permissionDenied", stack.PermissionDenied());
+    if (stack.PermissionDenied()) json.Field("hint", kPermissionDeniedHint);
+    json.Field("reason", stack.AdaptorError());
     return Reply(json.End());
 }
 
-EMSCRIPTEN_KEEPALIVE int qx_present() { return Link().Adaptor().IsPresent() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int qx_present() { return Link().Stack().Adaptor().IsPresent() ? 1 : 0; }
 
-EMSCRIPTEN_KEEPALIVE void qx_stop() { Link().stop.Set(); }
+// From the page's Stop, while an operation waits for the radio.
+EMSCRIPTEN_KEEPALIVE void qx_stop() { Link().Stack().StopEvent().Set(); }
 
 EMSCRIPTEN_KEEPALIVE const char* qx_handshake()
 {
-    Link().stop.Reset();
-    CloneEnvironment env = Link().Environment();
-    CPcClone clone(env);
-    return Reply(Outcome(clone.HandShake()).End());
+    Run run;
+    return Reply(Outcome(ops::HandShake(run.ctx)).End());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* qx_read()
 {
-    Link().stop.Reset();
-    WebDocument& doc = Document();
-    RadioSettings scratch{};
-    ModelConfig config = doc.Config();
-    CloneEnvironment env = Link().Environment();
-    CPcClone clone(env);
-    Bind(clone, scratch, config);
-    qx_page_stage("Reading", kCloneSteps);
-    const CloneResult code = clone.ReadRadio();
-    JsonText json = Outcome(code);
-    if (code == kResultOk) {
-        doc.ReplaceWithRead(scratch);
-        json.Field("problem", CloneRecordProblem(scratch));
+    Run run;
+    const ops::ReadOutcome read = ops::Read(run.ctx);
+    JsonText json = Outcome(read);
+    if (read.Ok()) {
+        Document().ReplaceWithRead(read.record);
+        json.Field("problem", read.fileCheckProblem);
     }
     return Reply(json.End());
 }
 
-// The first step of a write: the radio's whole EEPROM, and what the write would replace.
+// The first step of a write: the radio's whole EEPROM (kept here, not in a file: the page
+// stores it), and what the write would replace.
 EMSCRIPTEN_KEEPALIVE const char* qx_prepare_write()
 {
-    Link().stop.Reset();
-    Prepared& prepared = Preparation();
-    prepared = Prepared{};
-    ModelConfig config = Document().Config();
-    CloneEnvironment env = Link().Environment();
-    std::vector<uint8_t> eeprom;
-    qx_page_stage("Backing up", kEepromTransferBlocks);
-    const CloneResult code = ReadEeprom(EepromTransfer{env, &config, &Link().progress, {}}, eeprom);
-    JsonText json = Outcome(code);
-    if (code == kResultOk) {
-        prepared.done = true;
-        prepared.eeprom = eeprom;
-        prepared.radio = ImageIdentities(eeprom);
-        Bytes() = eeprom;
-        json.Key("replaced").Begin('[');
-        for (const IdentityReplacement& r :
-             ReplacedIdentities(prepared.radio, WrittenIdentities(Document().Record()))) {
-            json.Begin()
-                .Field("kind", r.kind == IdentityKind::Mmsi ? "MMSI" : "ATIS")
-                .Field("held", IdentityText(r.kind, r.held))
-                .Field("written", IdentityText(r.kind, r.written))
-                .End();
-        }
-        json.End(']');
-        json.Field("mmsi", DumpMmsi(eeprom));
-    }
-    return Reply(json.End());
+    Run run;
+    auto pending = std::make_unique<Pending>();
+    pending->request.record = Document().Record();
+    pending->request.adjustMode = Link().Stack().AdjustMode();
+    pending->request.time = SystemLocalTime();
+    pending->prepared = ops::PrepareWrite(run.ctx, pending->request);
+    Preparation() = std::move(pending);
+    return Prepared(*Preparation());
 }
 
-// The second step: only after a complete first one.
-EMSCRIPTEN_KEEPALIVE const char* qx_finish_write()
+// The first step of a restore: the radio backed up as before every write.
+EMSCRIPTEN_KEEPALIVE const char* qx_prepare_restore(const uint8_t* bytes, int length)
 {
-    if (!Preparation().done) return Reply(Outcome(kResultParameterError).End());
-    Preparation().done = false;
-    Link().stop.Reset();
-    RadioSettings record = Document().Record();
-    ModelConfig config = Document().Config();
-    CloneEnvironment env = Link().Environment();
-    CPcClone clone(env);
-    Bind(clone, record, config);
-    qx_page_stage("Writing", kCloneSteps);
-    return Reply(Outcome(clone.WriteRadio()).End());
+    Run run;
+    auto pending = std::make_unique<Pending>();
+    pending->restore = true;
+    if (length < kEepromSize) {
+        pending->prepared.code = kResultUnknownFormat;
+    } else {
+        pending->dump.assign(bytes, bytes + kEepromSize);
+        pending->prepared = ops::PrepareRestore(run.ctx, pending->dump, kScratchBackups, SystemLocalTime());
+        if (!pending->prepared.backup.path.empty()) std::remove(pending->prepared.backup.path.c_str());
+    }
+    Preparation() = std::move(pending);
+    return Prepared(*Preparation());
+}
+
+// The second step of a write or a restore: only after a complete first one.
+EMSCRIPTEN_KEEPALIVE const char* qx_finish()
+{
+    const std::unique_ptr<Pending> pending = std::move(Preparation());
+    if (!pending) return Reply(Outcome(kResultParameterError, {}).End());
+    Run run;
+    const ops::WriteOutcome written = pending->restore ? ops::FinishRestore(run.ctx, pending->dump, pending->prepared)
+                                                       : ops::FinishWrite(run.ctx, pending->request, pending->prepared);
+    return Reply(Outcome(written).Field("sent", written.sent).End());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* qx_verify()
 {
-    Link().stop.Reset();
-    const RadioSettings& pc = Document().Record();
-    RadioSettings radio{};
-    ModelConfig config = Document().Config();
-    config.modelType = pc.modelType;
-    CloneEnvironment env = Link().Environment();
-    CPcClone clone(env);
-    Bind(clone, radio, config);
-    qx_page_stage("Verifying", kCloneSteps);
-    const CloneResult code = clone.ReadRadio();
-    JsonText json = Outcome(code);
-    if (code == kResultOk) {
-        const bool europe = IsEuropeModel(pc);
-        int flags = 0;
-        json.Field("report", VerifyReportText(AsTheRadioHoldsIt(pc, europe), radio, europe, SystemLocalTime(), &flags));
-        json.Field("same", flags == 0);
-    }
+    Run run;
+    ops::VerifyRequest request;
+    request.record = Document().Record();
+    request.time = SystemLocalTime();
+    // The record's own model decides how the radio's channels compare.
+    run.options.modelType = request.record.modelType;
+    const ops::VerifyOutcome verified = ops::Verify(run.ctx, request);
+    JsonText json = Outcome(verified);
+    if (verified.Ok()) json.Field("report", verified.reportText).Field("same", verified.comparison == 0);
     return Reply(json.End());
-}
-
-// Puts a whole-EEPROM backup back into the radio.
-EMSCRIPTEN_KEEPALIVE const char* qx_restore(const uint8_t* bytes, int length)
-{
-    Link().stop.Reset();
-    if (length < kEepromSize) return Reply(Outcome(kResultUnknownFormat).End());
-    const std::vector<uint8_t> eeprom(bytes, bytes + kEepromSize);
-    ModelConfig config = Document().Config();
-    CloneEnvironment env = Link().Environment();
-    qx_page_stage("Restoring", kEepromTransferBlocks);
-    return Reply(Outcome(WriteEeprom(EepromTransfer{env, &config, &Link().progress, {}}, eeprom)).End());
 }
 
 EMSCRIPTEN_KEEPALIVE const uint8_t* qx_bytes() { return Bytes().data(); }

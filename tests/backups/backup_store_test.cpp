@@ -18,8 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-LocalTime At(int day, int hour, int minute, int second) { return LocalTime{2026, 12, day, hour, minute, second, 0}; }
-
 EepromBytes HoldingMmsi(const std::string& mmsi)
 {
     EepromBytes bytes{};
@@ -58,54 +56,6 @@ TEST(BackupFolder, IsCreatedOnFirstUsePrivateToTheUser)
     EXPECT_EQ(error, dir.File("file") + " is not a folder");
     EXPECT_FALSE(MakeBackupFolder(dir.File("file/backups"), error));
     EXPECT_NE(error.find("cannot create the folder " + dir.File("file/backups")), std::string::npos) << error;
-}
-
-TEST(BackUpRadio, KeepsTheWholeEepromInANewFileAndNeverReplacesOne)
-{
-    test::TempDir dir;
-    testing::CloneRig rig;
-    const EepromBytes contents = HoldingMmsi("235012345");
-    rig.radio.SetContents(contents);
-    ModelConfig config{};
-    const EepromTransfer run{rig.environment, &config, &rig.progress, {}};
-    const std::string folder = dir.File("new/backups");
-
-    BackupResult first = BackUpRadio(run, folder, At(7, 9, 5, 1));
-    ASSERT_EQ(first.result, kResultOk) << first.problem;
-    EXPECT_EQ(first.path, folder + "/qx720-backup-20261207-090501.bin");
-    std::vector<uint8_t> kept;
-    ASSERT_TRUE(ReadFileBytes(first.path, kept, 1 << 16));
-    EXPECT_EQ(kept, std::vector<uint8_t>(contents.begin(), contents.end()));
-
-    BackupResult second = BackUpRadio(run, folder, At(7, 9, 5, 1));
-    ASSERT_EQ(second.result, kResultOk);
-    EXPECT_EQ(second.path, folder + "/qx720-backup-20261207-090501-2.bin");
-
-    // A folder that cannot be made: the radio is not even asked.
-    rig.radio.ClearLog();
-    test::WriteAll(dir.File("file"), "x", 1);
-    BackupResult refused = BackUpRadio(run, dir.File("file/backups"), At(7, 9, 5, 2));
-    EXPECT_EQ(refused.result, kResultOpenFileError);
-    EXPECT_NE(refused.problem.find("cannot create the folder"), std::string::npos);
-    EXPECT_EQ(rig.radio.SentenceCount(), 0);
-
-    // A full disk: the backup is reported lost, and leaves nothing behind.
-    SetWriteFaultHookForTesting([](std::size_t) { return false; });
-    BackupResult full = BackUpRadio(run, folder, At(7, 9, 5, 3));
-    SetWriteFaultHookForTesting({});
-    EXPECT_NE(full.result, kResultOk);
-    EXPECT_EQ(full.problem,
-              folder + "/qx720-backup-20261207-090503.bin: the backup could not be written: No space left on device");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
-
-    // A radio that goes away: no file at all.
-    RadioFaults faults;
-    faults.unplugAfter = 30;
-    rig.radio.SetFaults(faults);
-    BackupResult lost = BackUpRadio(run, folder, At(7, 9, 6, 0));
-    EXPECT_NE(lost.result, kResultOk);
-    EXPECT_TRUE(lost.path.empty());
-    EXPECT_FALSE(fs::exists(folder + "/qx720-backup-20261207-090600.bin"));
 }
 
 TEST(ListBackups, NewestFirstWithTheMmsiOfEachDump)

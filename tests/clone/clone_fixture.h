@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "backends/radio_stack.h"
 #include "clone/pc_clone.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
@@ -44,8 +45,7 @@ struct ScratchFolder {
 
 struct CloneRig {
     explicit CloneRig(HidReportLengths lengths = {33, 33}, CloneTiming timing = {50, 0, 20})
-        : backend(radio, lengths), adaptor(backend), environment{adaptor,    stopEvent,  writeImage, readImage,
-                                                                 adjustMode, FixedClock, timing}
+        : backend(radio, lengths), stack(backend, timing, FixedClock)
     {
     }
     static LocalTime FixedClock()
@@ -55,25 +55,22 @@ struct CloneRig {
         return t;
     }
     // A clone run bound to the rig's own records.
-    std::unique_ptr<CPcClone> Clone(const std::string& directory = "")
+    std::unique_ptr<CPcClone> Clone(const std::string& directory = "", bool withProgress = true)
     {
-        auto clone = std::make_unique<CPcClone>(environment);
-        clone->settings = &settings;
-        clone->options = &options;
-        clone->progress = &progress;
-        clone->directory = directory;
-        return clone;
+        return std::make_unique<CPcClone>(
+            environment, CloneBinding{&settings, &options, withProgress ? &progress : nullptr, directory});
     }
     std::vector<SentenceBytes> Sent() const { return radio.SentenceLog(); }
 
     VirtualRadio radio;
     VirtualHidBackend backend;
-    CHidAdaptor adaptor;
-    ManualResetEvent stopEvent;
-    RadioImage writeImage{};
-    RadioImage readImage{};
-    int32_t adjustMode = 0;
-    CloneEnvironment environment;
+    RadioStack stack;
+    CHidAdaptor& adaptor = stack.Adaptor();
+    ManualResetEvent& stopEvent = stack.StopEvent();
+    RadioImage& writeImage = stack.WriteImage();
+    RadioImage& readImage = stack.ReadImage();
+    int32_t& adjustMode = stack.AdjustMode();
+    CloneEnvironment& environment = stack.Environment();
     RadioSettings settings{};
     ModelConfig options{};
     ProgressRecorder progress;

@@ -145,11 +145,7 @@ TEST_F(PcCloneTest, LinkFailureReasonGoesToTheTextLogBesideTheRecords)
     CloneEnvironment failing{adaptor,        rig.stopEvent,        rig.writeImage,        rig.readImage,
                              rig.adjustMode, CloneRig::FixedClock, rig.environment.timing};
     {
-        CPcClone clone(failing);
-        clone.settings = &rig.settings;
-        clone.options = &rig.options;
-        clone.progress = &rig.progress;
-        clone.directory = folder.path.string();
+        CPcClone clone(failing, CloneBinding{&rig.settings, &rig.options, &rig.progress, folder.path.string()});
         clone.OpenCommLog();
         ASSERT_EQ(clone.WriteBlock(0x100, 20), kResultRadioNotDetected);
     }
@@ -253,8 +249,7 @@ TEST_F(PcCloneTest, WholeEepromReadWithoutProgress)
     EepromBytes pattern;
     for (int i = 0; i < kEepromSize; ++i) pattern[i] = static_cast<uint8_t>(i * 7 + (i >> 8));
     rig.radio.SetContents(pattern);
-    auto clone = rig.Clone();
-    clone->progress = nullptr;
+    auto clone = rig.Clone("", false);
     ASSERT_EQ(clone->HandShake(), kResultOk);
     rig.radio.ClearLog();
     ASSERT_EQ(clone->ReadRange(0, kEepromSize), kResultOk);

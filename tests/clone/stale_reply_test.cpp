@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "clone/eeprom_transfer.h"
 #include "clone_fixture.h"
 #include "model/private_sets.h"
+#include "operations/eeprom_operations.h"
 
 namespace qx::testing {
 namespace {
@@ -81,7 +81,7 @@ TEST_F(StaleReplyTest, ReadAfterAStoppedWriteGivesTheRadiosRecord)
 
 TEST_F(StaleReplyTest, EepromReadAfterAStopIsTheEepromByteForByte)
 {
-    EepromTransfer run{rig.environment, &rig.options, &rig.progress, {}};
+    OperationContext run{rig.environment, &rig.options, &rig.progress, {}};
     std::vector<uint8_t> dump;
     StopAtStep(30);
     ASSERT_EQ(ReadEeprom(run, dump), kResultUserCancel);

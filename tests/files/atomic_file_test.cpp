@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "clone/eeprom_transfer.h"
 #include "files/atomic_file.h"
 #include "files/clone_file.h"
+#include "operations/eeprom_operations.h"
 #include "sim/virtual_radio.h"
 #include "support/temp_dir.h"
 

@@ -10,7 +10,6 @@
 #include <set>
 
 #include "clone/clone_fixture.h"
-#include "clone/eeprom_transfer.h"
 #include "csv/csv.h"
 #include "files/atomic_file.h"
 #include "fleet/fleet_log.h"
@@ -18,6 +17,7 @@
 #include "fleet/fleet_run.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
+#include "operations/eeprom_operations.h"
 #include "support/temp_dir.h"
 
 namespace qx {

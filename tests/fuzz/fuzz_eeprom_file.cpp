@@ -1,8 +1,8 @@
 // EEPROM dumps as the tools and the virtual radio load them.
 #include <vector>
 
-#include "clone/eeprom_transfer.h"
 #include "fuzz_input.h"
+#include "operations/eeprom_operations.h"
 #include "sim/virtual_radio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)

@@ -93,10 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     ResetModelConfig(options);
     options.modelType = 1;
     NoProgress progress;
-    CPcClone clone(environment);
-    clone.settings = settings.get();
-    clone.options = &options;
-    clone.progress = &progress;
+    CPcClone clone(environment, CloneBinding{settings.get(), &options, &progress, {}});
     const CloneResult result = write ? clone.WriteRadio() : clone.ReadRadio();
     if (result > kResultParameterError) __builtin_trap();
     return 0;

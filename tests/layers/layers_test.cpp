@@ -63,6 +63,9 @@ std::string Broken(const std::string& file, const std::string& target)
         if (to != "core") return "the core includes a front end or a backend";
     }
     if (hidapi && from != "backends/") return "only the hidapi backend includes hidapi";
+    // What a user asks of a radio goes through the operations: nothing else runs a clone.
+    if (target == "clone/pc_clone.h" && !StartsWith(file, "clone/") && !StartsWith(file, "operations/"))
+        return "only the operations run a clone";
     if (from == "gui/base/" && StartsWith(to, "gui/") && to != "gui/base/")
         return "gui/base includes the layers above it";
     if (from == "gui/document/" && (to == "gui/window/" || to == "gui/dialogs/"))
@@ -97,10 +100,15 @@ TEST(Layers, TheRulesCatchWhatTheyName)
     EXPECT_NE(Broken("gui/dialogs/backups_dialog.cpp", "gui/window/main_window.h"), "");
     EXPECT_EQ(Broken("gui/window/main_window.cpp", "gui/dialogs/backups_dialog.h"), "");
     EXPECT_EQ(Broken("backends/hidapi/hidapi_backend.cpp", "hidapi.h"), "");
-    EXPECT_EQ(Broken("fleet/fleet_run.cpp", "clone/pc_clone.h"), "");
+    EXPECT_NE(Broken("fleet/fleet_run.cpp", "clone/pc_clone.h"), "");
+    EXPECT_NE(Broken("gui/window/clone_workers.cpp", "clone/pc_clone.h"), "");
+    EXPECT_EQ(Broken("operations/radio_operations.cpp", "clone/pc_clone.h"), "");
+    EXPECT_NE(Broken("operations/radio_operations.cpp", "cli/command_support.h"), "");
+    EXPECT_NE(Broken("fleet/fleet_run.cpp", "web/bridge.h"), "");
     EXPECT_NE(Broken("model/radio_image.cpp", "web/web_document.h"), "");
     EXPECT_NE(Broken("web/web_bridge.cpp", "gui/document/clone_document.h"), "");
     EXPECT_NE(Broken("cli/radio_session.cpp", "web/json_text.h"), "");
+    EXPECT_NE(Broken("web/web_bridge.cpp", "clone/pc_clone.h"), "");
     EXPECT_EQ(Broken("web/web_bridge.cpp", "backends/webhid/webhid_backend.h"), "");
 }
 

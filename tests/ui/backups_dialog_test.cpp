@@ -18,6 +18,7 @@
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/service_dialogs.h"
 #include "model/identity.h"
+#include "operations/eeprom_operations.h"
 #include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"

@@ -5,8 +5,7 @@
 #include <QString>
 
 #include "../support/temp_dir.h"
-#include "clone/hid_adaptor.h"
-#include "clone/pc_clone.h"
+#include "backends/radio_stack.h"
 #include "gui/base/app_context.h"
 #include "gui/base/radio_job_runner.h"
 #include "scripted_services.h"
@@ -18,14 +17,12 @@ namespace qx::test {
 struct DialogRig {
     VirtualRadio radio;
     VirtualHidBackend backend{radio};
-    CHidAdaptor adaptor{backend};
-    ManualResetEvent stopEvent;
+    RadioStack stack{backend, CloneTiming{50, 0, 20}};
+    CHidAdaptor& adaptor = stack.Adaptor();
+    ManualResetEvent& stopEvent = stack.StopEvent();
+    CloneEnvironment& environment = stack.Environment();
+    int32_t& adjustMode = stack.AdjustMode();
     ManualResetEvent busyEvent;
-    RadioImage writeImage{};
-    RadioImage readImage{};
-    int32_t adjustMode = 0;
-    CloneEnvironment environment{
-        adaptor, stopEvent, writeImage, readImage, adjustMode, SystemLocalTime, CloneTiming{50, 0, 20}};
     TempDir folder;
     RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "../support/temp_dir.h"
+#include "clone/pc_clone.h"
 #include "dialog_rig.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/config_dialog.h"

@@ -13,8 +13,8 @@
 #include "../support/records.h"
 #include "backups/backup_store.h"
 #include "channels/channel_csv.h"
-#include "clone/eeprom_transfer.h"
 #include "gui/dialogs/channel_setup_dialog.h"
+#include "operations/eeprom_operations.h"
 #include "window_rig.h"
 
 namespace qx {

@@ -18,8 +18,7 @@
 #include <memory>
 
 #include "../support/temp_dir.h"
-#include "clone/hid_adaptor.h"
-#include "clone/pc_clone.h"
+#include "backends/radio_stack.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
 #include "scripted_services.h"
@@ -88,13 +87,11 @@ struct WindowRig {
     VirtualHidBackend backend;
     ManualResetEvent stopEvent;
     GatedBackend gate{backend, stopEvent};
-    CHidAdaptor adaptor{gate};
+    RadioStack stack{gate, CloneTiming{50, 0, 20}, SystemLocalTime, &stopEvent};
+    CHidAdaptor& adaptor = stack.Adaptor();
+    CloneEnvironment& environment = stack.Environment();
+    int32_t& adjustMode = stack.AdjustMode();
     ManualResetEvent busyEvent;
-    std::unique_ptr<RadioImage> writeImage = std::make_unique<RadioImage>();
-    std::unique_ptr<RadioImage> readImage = std::make_unique<RadioImage>();
-    int32_t adjustMode = 0;
-    CloneEnvironment environment{adaptor,    stopEvent,       *writeImage,           *readImage,
-                                 adjustMode, SystemLocalTime, CloneTiming{50, 0, 20}};
     TempDir folder;
     RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;

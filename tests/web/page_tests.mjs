@@ -154,7 +154,13 @@ const cases = {
     await session.click(".backups li button:nth-of-type(2)");
     assert((await session.waitDialog()).startsWith("Restore: Write qx720-backup-"), "the restore's question");
     await session.answer("yes");
+    // The write got as far as the MMSI, which the restore takes away again.
+    const replaced = await session.waitDialog();
+    assert(replaced.startsWith("Restore: The radio holds MMSI 235012345 (") && replaced.endsWith("Write over it and clear it?"),
+           `question: ${replaced}`);
+    await session.answer("yes");
     await session.waitStatus("Restore OK.");
+    assertEqual((await backups(session)).length, 2, "backups after the restore");
     assertEqual(JSON.stringify(await session.page.evaluate(() => window.qxFake.eeprom())), JSON.stringify(before),
                 "the radio after the restore");
   },

@@ -1,5 +1,7 @@
 #include "backends/webhid/webhid_backend.h"
 
+#include "backends/radio_stack.h"
+
 #include <emscripten.h>
 
 #include <array>
@@ -142,5 +144,7 @@ std::unique_ptr<HidDevice> WebHidBackend::Open(const std::string& path, bool* pe
     if (permissionDenied != nullptr) *permissionDenied = outcome == kOpenDenied;
     return nullptr;
 }
+
+std::unique_ptr<HidBackend> MakeSystemUsbBackend() { return std::make_unique<WebHidBackend>(); }
 
 }  // namespace qx

@@ -7,8 +7,8 @@
 
 class QSettings;
 
+#include "clone/clone_environment.h"
 #include "clone/clone_event.h"
-#include "clone/pc_clone.h"
 #include "gui/base/window_services.h"
 
 namespace qx {

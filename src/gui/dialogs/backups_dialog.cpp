@@ -187,20 +187,22 @@ void BackupsDialog::DoRestore()
     status_->setText(tr("Backing up the radio..."));
     stopAsked_ = false;
     SetBusy(true);
-    auto made = std::make_shared<BackupResult>();
+    auto made = std::make_shared<ops::WritePreparation>();
+    auto shared = std::make_shared<const std::vector<uint8_t>>(std::move(dump));
     const LocalTime now = app_.clone.clock();
-    auto operation = [made, folder = folder_, now](const EepromTransfer& run) {
-        *made = BackUpRadio(run, folder, now);
-        return made->result;
+    auto operation = [made, shared, folder = folder_, now](const OperationContext& run) {
+        *made = ops::PrepareRestore(run, *shared, folder, now);
+        return made->code;
     };
-    auto done = [this, made, dump = std::move(dump)](CloneResult code) mutable {
+    auto done = [this, made, shared](CloneResult code) {
         if (code == kResultOk) {
-            RestoreAfterBackup(std::move(dump), *made);
+            RestoreAfterBackup(shared, *made);
             return;
         }
         SetBusy(false);
         progress_->setValue(0);
-        ShowRestoreError(made->problem.empty() ? ResultText(code) : QString::fromStdString(made->problem), false);
+        const std::string& problem = made->backup.problem;
+        ShowRestoreError(problem.empty() ? ResultText(code) : QString::fromStdString(problem), false);
         emit idle();
     };
     if (!StartEepromJob(app_, this, progress_, options_, QString(), std::move(operation), std::move(done))) {
@@ -209,7 +211,8 @@ void BackupsDialog::DoRestore()
     }
 }
 
-void BackupsDialog::RestoreAfterBackup(std::vector<uint8_t> dump, const BackupResult& made)
+void BackupsDialog::RestoreAfterBackup(const std::shared_ptr<const std::vector<uint8_t>>& dump,
+                                       const ops::WritePreparation& made)
 {
     progress_->setValue(0);
     // A Stop that came as the backup ended still counts: nothing has been sent yet.
@@ -219,15 +222,15 @@ void BackupsDialog::RestoreAfterBackup(std::vector<uint8_t> dump, const BackupRe
         emit idle();
         return;
     }
-    const std::vector<IdentityReplacement> replaced = ReplacedIdentities(made.radio, ImageIdentities(dump));
-    if (!replaced.empty() && !app_.services.ConfirmRisk(this, IdentityQuestion(replaced), tr("Restore to Radio"))) {
+    if (!made.replaced.empty() &&
+        !app_.services.ConfirmRisk(this, IdentityQuestion(made.replaced), tr("Restore to Radio"))) {
         SetBusy(false);
         status_->setText(tr("Restore cancelled: identity kept."));
         emit idle();
         return;
     }
     status_->setText(tr("Waiting for the radio..."));
-    auto operation = [dump = std::move(dump)](const EepromTransfer& run) { return WriteEeprom(run, dump); };
+    auto operation = [dump, made](const OperationContext& run) { return ops::FinishRestore(run, *dump, made).code; };
     auto done = [this](CloneResult code) {
         SetBusy(false);
         if (code == kResultOk)

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "backups/backup_store.h"
 #include "files/model_config.h"
 #include "gui/base/app_context.h"
 #include "gui/dialogs/radio_job_dialog.h"
+#include "operations/radio_operations.h"
 
 class QLabel;
 class QProgressBar;
@@ -64,7 +66,7 @@ private:
     void ShowRestoreError(const QString& text, bool sent);
     // After the radio's own backup: the question before another identity replaces its own,
     // then the restore itself.
-    void RestoreAfterBackup(std::vector<uint8_t> dump, const BackupResult& made);
+    void RestoreAfterBackup(const std::shared_ptr<const std::vector<uint8_t>>& dump, const ops::WritePreparation& made);
 };
 
 }  // namespace qx

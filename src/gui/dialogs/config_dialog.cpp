@@ -11,7 +11,8 @@
 
 namespace qx {
 
-ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config, RadioSettings& document)
+ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config,
+                           [[maybe_unused]] RadioSettings& document)
     : RadioJobDialog(parent), app_(app)
 {
     setWindowTitle(tr("Config Dialog"));
@@ -43,17 +44,13 @@ ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
 
-    clone_ = std::make_unique<CPcClone>(app_.clone);
-    clone_->settings = &document;
-    clone_->options = &config;
-    clone_->directory = app_.startDirectory.toStdString();
+    link_ = std::make_unique<ops::TestModeLink>(app_.clone, config, app_.startDirectory.toStdString());
     app_.clone.stopEvent.Reset();
-    if (config.logoFlag != 0) clone_->OpenCommLog();
 }
 
 ConfigDialog::~ConfigDialog()
 {
-    // The run uses this dialog's clone object: let it end first.
+    // The run uses this dialog's link to the radio: let it end first.
     ending_ = true;
     if (!busy_) return;
     app_.radioJobs.StopAndWait();
@@ -79,13 +76,8 @@ void ConfigDialog::SetBusy(bool busy)
 void ConfigDialog::RunHandShake(std::function<void(CloneResult)> then)
 {
     SetBusy(true);
-    CPcClone* clone = clone_.get();
-    auto work = [clone](RadioJobContext& context) {
-        clone->progress = &context.Progress();
-        const CloneResult code = clone->HandShake();
-        clone->progress = nullptr;
-        return code;
-    };
+    ops::TestModeLink* link = link_.get();
+    auto work = [link](RadioJobContext& context) { return link->HandShake(&context.Progress()).code; };
     auto done = [this, then = std::move(then)](CloneResult code) {
         if (ending_) return;
         SetBusy(false);

@@ -4,10 +4,10 @@
 #include <functional>
 #include <memory>
 
-#include "clone/pc_clone.h"
 #include "gui/base/app_context.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/radio_job_dialog.h"
+#include "operations/radio_operations.h"
 
 class QProgressBar;
 class QPushButton;
@@ -42,8 +42,8 @@ private:
     QPushButton* ok_;
     QPushButton* cancel_;
     QProgressBar* progress_;
-    std::unique_ptr<CPcClone> clone_;  // lives as long as the dialog, with its log
-    bool ending_ = false;              // destroyed while a HandShake runs: its outcome is not shown
+    std::unique_ptr<ops::TestModeLink> link_;  // lives as long as the dialog, with its log
+    bool ending_ = false;                      // destroyed while a HandShake runs: its outcome is not shown
 
     void RunHandShake(std::function<void(CloneResult)> then);
     void SetBusy(bool busy);

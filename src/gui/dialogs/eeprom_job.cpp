@@ -21,7 +21,7 @@ bool StartEepromJob(AppContext& app, QObject* owner, QProgressBar* bar, const Mo
     CloneEnvironment& environment = app.clone;
     auto work = [&environment, options = ModelConfig(options), afterHandShake,
                  operation = std::move(operation)](RadioJobContext& context) mutable {
-        EepromTransfer run{environment, &options, &context.Progress(), {}};
+        OperationContext run{environment, &options, &context.Progress(), {}};
         run.keepProgress = true;
         if (!afterHandShake.isEmpty()) run.onHandShake = [&context, afterHandShake] { context.Note(afterHandShake); };
         return operation(run);

@@ -5,16 +5,16 @@
 #include <QString>
 #include <functional>
 
-#include "clone/eeprom_transfer.h"
 #include "gui/base/app_context.h"
 #include "gui/base/radio_job_runner.h"
+#include "operations/eeprom_operations.h"
 
 class QObject;
 class QProgressBar;
 
 namespace qx {
 
-using EepromOperation = std::function<CloneResult(const EepromTransfer&)>;
+using EepromOperation = std::function<CloneResult(const OperationContext&)>;
 
 // Marks the program busy with the radio (the busy event and the wait cursor), or idle again.
 void MarkRadioBusy(AppContext& app, bool busy);

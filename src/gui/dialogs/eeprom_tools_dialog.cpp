@@ -139,7 +139,7 @@ void EpromToolsDialog::DoWrite()
     if (!ChooseDumpFile(bytes)) return;
 
     Run(
-        tr("Writing..."), [bytes = std::move(bytes)](const EepromTransfer& run) { return WriteEeprom(run, bytes); },
+        tr("Writing..."), [bytes = std::move(bytes)](const OperationContext& run) { return WriteEeprom(run, bytes); },
         [this](CloneResult code) {
             if (code != kResultOk) {
                 SetStatus(tr("Write Error!"));
@@ -161,7 +161,7 @@ void EpromToolsDialog::DoRead()
     // the file's own code, so that code means the file could not be written.
     const std::string target = path.toStdString();
     Run(
-        QString(), [target](const EepromTransfer& run) { return ReadEepromToFile(run, target); },
+        QString(), [target](const OperationContext& run) { return ReadEepromToFile(run, target); },
         [this, path](CloneResult code) {
             if (code == kResultOpenFileError) ShowOpenFileError(path);
             if (code != kResultOk) {
@@ -183,7 +183,7 @@ void EpromToolsDialog::DoVerify()
     auto differences = std::make_shared<int>(0);
     Run(
         tr("Verifing..."),
-        [bytes = std::move(bytes), differences](const EepromTransfer& run) {
+        [bytes = std::move(bytes), differences](const OperationContext& run) {
             return VerifyEeprom(run, bytes, *differences);
         },
         [this, differences](CloneResult code) {

@@ -6,11 +6,11 @@
 #include <functional>
 #include <vector>
 
-#include "clone/eeprom_transfer.h"
 #include "gui/base/app_context.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/eeprom_job.h"
 #include "gui/dialogs/radio_job_dialog.h"
+#include "operations/eeprom_operations.h"
 
 class QAction;
 class QLabel;

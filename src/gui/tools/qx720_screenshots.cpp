@@ -14,9 +14,9 @@
 #include <cstring>
 #include <memory>
 
+#include "backends/radio_stack.h"
 #include "backups/backup_store.h"
 #include "clone/hid_adaptor.h"
-#include "clone/pc_clone.h"
 #include "files/clone_file.h"
 #include "gui/base/language.h"
 #include "gui/base/qt_window_services.h"
@@ -32,6 +32,7 @@
 #include "gui/window/main_window.h"
 #include "model/channel_plan.h"
 #include "model/private_sets.h"
+#include "operations/backup_operations.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 
@@ -75,14 +76,12 @@ struct ToolRig {
     QTemporaryDir start;
     qx::VirtualRadio radio;
     qx::VirtualHidBackend backend{radio};
-    qx::CHidAdaptor adaptor{backend};
-    qx::ManualResetEvent stopEvent, busyEvent;
-    std::unique_ptr<qx::RadioImage> writeImage = std::make_unique<qx::RadioImage>();
-    std::unique_ptr<qx::RadioImage> readImage = std::make_unique<qx::RadioImage>();
-    int32_t adjustMode = 0;
-    qx::CloneEnvironment clone{adaptor, stopEvent, *writeImage, *readImage, adjustMode};
+    qx::RadioStack stack{backend};
+    qx::CloneEnvironment& clone = stack.Environment();
+    int32_t& adjustMode = stack.AdjustMode();
+    qx::ManualResetEvent busyEvent;
     ToolServices services;
-    qx::RadioJobRunner radioJobs{stopEvent};
+    qx::RadioJobRunner radioJobs{stack.StopEvent()};
     qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"),
                        radioJobs};
     std::unique_ptr<qx::RadioSettings> record = std::make_unique<qx::RadioSettings>();
@@ -206,7 +205,7 @@ bool ShootBackups(ToolRig& rig, const QDir& out)
     bool ok = true;
     qx::ModelConfig config{};
     for (int minute : {12, 40, 41}) {
-        const qx::BackupResult made = qx::BackUpRadio(qx::EepromTransfer{rig.clone, &config, nullptr, {}},
+        const qx::BackupResult made = qx::BackUpRadio(qx::OperationContext{rig.clone, &config, nullptr, {}},
                                                       rig.app.backupFolder.toStdString(),
                                                       qx::LocalTime{2026, 12, 7, 9, minute, 3, 0});
         ok = made.result == qx::kResultOk && ok;
@@ -221,14 +220,13 @@ bool ShootBackups(ToolRig& rig, const QDir& out)
 bool ShootRefusedAdaptor(ToolRig& rig, const QDir& out)
 {
     qx::VirtualHidBackend refusedBackend;
-    qx::VirtualInterface refused;
-    refused.path = "/dev/hidraw-virtual0";
-    refused.radio = &rig.radio;
-    refused.permissionDenied = true;
-    refusedBackend.AddInterface(refused);
-    qx::CHidAdaptor refusedAdaptor(refusedBackend);
-    qx::CloneEnvironment refusedClone{refusedAdaptor, rig.stopEvent, *rig.writeImage, *rig.readImage, rig.adjustMode};
-    qx::AppContext refusedApp{rig.services,           refusedClone,          rig.busyEvent, rig.adjustMode,
+    qx::VirtualInterface refusedInterface;
+    refusedInterface.path = "/dev/hidraw-virtual0";
+    refusedInterface.radio = &rig.radio;
+    refusedInterface.permissionDenied = true;
+    refusedBackend.AddInterface(refusedInterface);
+    qx::RadioStack refused{refusedBackend, {}, qx::SystemLocalTime, &rig.stack.StopEvent()};
+    qx::AppContext refusedApp{rig.services,           refused.Environment(), rig.busyEvent, rig.adjustMode,
                               rig.app.startDirectory, rig.app.stateFilePath, rig.radioJobs};
     refusedApp.backupFolder = rig.app.backupFolder;
     qx::MainWindow refusedWindow(refusedApp);
@@ -278,9 +276,9 @@ bool ShootAdaptorChooser(const QDir& out)
                       "1.4",
                       false,
                       nullptr});
-    qx::CHidAdaptor adaptor(hub);
+    qx::RadioStack stack(hub);
     qx::AdaptorDialog chooser(
-        nullptr, [&adaptor] { return adaptor.Candidates(); }, qx::HidInterfaceInfo{});
+        nullptr, [&stack] { return stack.Adaptor().Candidates(); }, qx::HidInterfaceInfo{});
     chooser.show();
     Settle();
     return Save(chooser, out, "adaptor-dialog.png");

@@ -7,14 +7,14 @@
 #include <memory>
 
 #include "backups/backup_store.h"
-#include "clone/eeprom_transfer.h"
-#include "clone/pc_clone.h"
 #include "files/clone_file.h"
 #include "gui/base/core_texts.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/window/main_window.h"
 #include "identity/radio_identity.h"
+#include "operations/eeprom_operations.h"
+#include "operations/radio_operations.h"
 #include "reports/verify_report.h"
 
 namespace qx {
@@ -70,8 +70,8 @@ struct MainWindow::CloneRun {
     QString reportPath;
     // A Write runs in two jobs: first the backup (or, without one, the identity bytes), then,
     // once the user has agreed to any identity it replaces, the write itself.
-    BackupResult backup;   // the backup before a Write, and the identities the radio held
-    bool writing = false;  // the second job: blocks may reach the radio
+    ops::WritePreparation prepared;  // the backup before a Write, and the identities it replaces
+    bool writing = false;            // the second job: blocks may reach the radio
 };
 
 void MainWindow::OnWriteToRadio()
@@ -101,11 +101,9 @@ void MainWindow::StartCloneJob(const std::shared_ptr<CloneRun>& run)
 // is written only after a deliberate Yes.
 bool MainWindow::MayReplaceIdentities(const CloneRun& run)
 {
-    const std::vector<IdentityReplacement> replaced = ReplacedIdentities(run.backup.radio,
-                                                                         WrittenIdentities(run.record));
-    if (replaced.empty()) return true;
+    if (run.prepared.replaced.empty()) return true;
     services_.HideWaitCursor();
-    const bool yes = services_.ConfirmRisk(this, IdentityQuestion(replaced), tr("Write to Radio"));
+    const bool yes = services_.ConfirmRisk(this, IdentityQuestion(run.prepared.replaced), tr("Write to Radio"));
     services_.ShowWaitCursor();
     return yes;
 }
@@ -147,44 +145,38 @@ void MainWindow::StartOrStop(CloneKind kind)
     StartCloneJob(run);
 }
 
-// On the worker thread: the whole EEPROM into a new backup file (a write goes on only after a
-// complete backup), or without backups the identity bytes alone.
-CloneResult MainWindow::BackUpBeforeWrite(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
-{
-    context.Progress().SetRange(0, kEepromTransferBlocks);
-    run.backup = ReadBeforeWrite(EepromTransfer{shared, &run.options, &context.Progress(), {}}, run.backupFolder,
-                                 shared.clock());
-    return run.backup.result;
-}
-
-// On the worker thread: the run itself, then the verify report (file work, kept off the window).
+// On the worker thread: the run itself (a Write's first job reads the radio, and backs it up,
+// before anything is sent), then for a Verify the report (file work, kept off the window).
 CloneResult MainWindow::RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context)
 {
-    if (run.kind == CloneKind::Write && !run.writing) return BackUpBeforeWrite(run, shared, context);
-    CloneEnvironment environment{shared.adaptor, shared.stopEvent, shared.writeImage, shared.readImage,
-                                 run.adjustMode, shared.clock,     shared.timing};
-    CloneResult result = kResultOk;
-    {
-        CPcClone clone(environment);
-        clone.settings = &run.record;
-        clone.options = &run.options;
-        clone.progress = &context.Progress();
-        clone.directory = run.directory;
-        clone.OpenCommLog();
-        switch (run.kind) {
-        case CloneKind::Write: result = clone.WriteRadio(); break;
-        case CloneKind::Read:
-        case CloneKind::Verify: result = clone.ReadRadio(); break;
-        default: result = clone.HandShake(); break;
+    OperationContext ctx{shared, &run.options, &context.Progress(), {}};
+    ctx.logDirectory = run.directory;
+    // The record as it was when the Write started, and a backup into the chosen folder (none:
+    // only the identities the radio holds are read first).
+    const ops::WriteRequest write{run.record,       run.adjustMode,  !run.backupFolder.empty(),
+                                  run.backupFolder, kBackupBaseName, shared.clock()};
+    switch (run.kind) {
+    case CloneKind::Write:
+        if (!run.writing) {
+            context.Progress().SetRange(0, kEepromTransferBlocks);
+            run.prepared = ops::PrepareWrite(ctx, write);
+            return run.prepared.code;
         }
-    }  // closes the communication log
-    if (run.kind == CloneKind::Verify && result == kResultOk) {
-        run.reportPath = QDir(FromNativePath(run.directory)).filePath(kVerifyReportFileName);
-        const bool europe = run.options.modelType != 0;
-        run.comparison = WriteVerifyReport(ToNativePath(run.reportPath), AsTheRadioHoldsIt(run.pcRecord, europe),
-                                           run.record, europe, shared.clock());
+        return ops::FinishWrite(ctx, write, run.prepared).code;
+    case CloneKind::Read: {
+        ops::ReadOutcome read = ops::Read(ctx);
+        run.record = read.record;
+        return read.code;
     }
-    return result;
+    case CloneKind::Verify: {
+        run.reportPath = QDir(FromNativePath(run.directory)).filePath(kVerifyReportFileName);
+        const ops::VerifyOutcome verified = ops::Verify(
+            ctx, ops::VerifyRequest{run.pcRecord, ToNativePath(run.reportPath), shared.clock()});
+        run.comparison = verified.comparison;
+        return verified.code;
+    }
+    default: return ops::HandShake(ctx).code;
+    }
 }
 
 void MainWindow::ShowCloneFailure(CloneResult result, const QString& caption, const QString& informative)
@@ -258,14 +250,14 @@ void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
     if (run.writing) {
         QString info = tr(kPartlyWrittenInfo);
         // The way back, named where the user looks first.
-        if (!run.backup.path.empty())
+        if (!run.prepared.backup.path.empty())
             info += tr("\n\nThe radio's previous contents were saved to %1: File / Backups... puts "
                        "them back.")
-                        .arg(FromNativePath(run.backup.path));
+                        .arg(FromNativePath(run.prepared.backup.path));
         ShowCloneFailure(result, tr("Write Error"), info);
     } else if (result == kResultUserCancel) {
         // Stopped before the first block: nothing was written, and the user knows why.
-    } else if (run.backup.problem.empty()) {
+    } else if (run.prepared.backup.problem.empty()) {
         // The radio failed the read before the write: its own box, as for a write.
         ShowCloneFailure(result, tr("Write Error"),
                          tr(run.backupFolder.empty() ? kNothingWrittenYetInfo : kNothingWrittenInfo));
@@ -273,7 +265,7 @@ void MainWindow::FinishWrite(const CloneRun& run, CloneResult result)
         // The radio is fine, the backup's file is not.
         services_.MessageBoxWithInfo(this,
                                      tr("No backup of the radio could be made, so nothing was written to it.\n%1")
-                                         .arg(QString::fromStdString(run.backup.problem)),
+                                         .arg(QString::fromStdString(run.prepared.backup.problem)),
                                      tr(kTurnBackupOffInfo), tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
     }
 }

@@ -279,7 +279,6 @@ private:
     void StartOrStop(CloneKind kind);
     void UpdateCloneUi();
     static CloneResult RunClone(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
-    static CloneResult BackUpBeforeWrite(CloneRun& run, CloneEnvironment& shared, RadioJobContext& context);
     void StartCloneJob(const std::shared_ptr<CloneRun>& run);
     bool MayReplaceIdentities(const CloneRun& run);
     void FinishClone(const std::shared_ptr<CloneRun>& run, CloneResult result);

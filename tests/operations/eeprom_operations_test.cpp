@@ -3,8 +3,8 @@
 #include <random>
 
 #include "clone/clone_fixture.h"
-#include "clone/eeprom_transfer.h"
 #include "files/atomic_file.h"
+#include "operations/eeprom_operations.h"
 
 namespace qx::testing {
 namespace {
@@ -20,9 +20,9 @@ EepromBytes RandomEeprom(unsigned seed)
 std::vector<uint8_t> AsVector(const EepromBytes& bytes) { return {bytes.begin(), bytes.end()}; }
 
 struct EepromRig : CloneRig {
-    EepromTransfer Transfer()
+    OperationContext Transfer()
     {
-        return EepromTransfer{environment, &options, &progress, [this] { ++handshakes; }};
+        return OperationContext{environment, &options, &progress, [this] { ++handshakes; }};
     }
     int handshakes = 0;
 };
@@ -141,7 +141,7 @@ TEST(EepromTransfer, StopEventCancelsWithBlocksWrittenSoFar)
 TEST(EepromTransfer, KeepProgressLeavesTheBarWhereTheTransferEnded)
 {
     EepromRig rig;
-    EepromTransfer run = rig.Transfer();
+    OperationContext run = rig.Transfer();
     run.keepProgress = true;
     std::vector<uint8_t> read;
     ASSERT_EQ(ReadEeprom(run, read), kResultOk);

@@ -1,7 +1,8 @@
-#include "clone/eeprom_transfer.h"
+#include "operations/eeprom_operations.h"
 
 #include <algorithm>
 
+#include "clone/pc_clone.h"
 #include "files/atomic_file.h"
 #include "model/radio_image.h"
 
@@ -17,25 +18,28 @@ void PrepareProgress(ProgressSink* progress)
     progress->SetPosition(0);
 }
 
-void EmptyProgress(const EepromTransfer& run)
+void EmptyProgress(const OperationContext& run)
 {
     if (run.progress != nullptr && !run.keepProgress) run.progress->SetPosition(0);
 }
 
-// One clone object per operation, bound as the EEPROM tools bind it: no log, no ROM maps.
-CloneResult HandShakeThen(const EepromTransfer& run, CPcClone& clone)
+// Each transfer's clone object, bound as the EEPROM tools bind it: no record, no log, no ROM maps.
+CPcClone TransferClone(const OperationContext& run)
 {
-    clone.options = run.options;
-    clone.progress = run.progress;
+    return CPcClone(run.env, CloneBinding{nullptr, run.options, run.progress, {}});
+}
+
+CloneResult HandShakeThen(const OperationContext& run, CPcClone& clone)
+{
     CloneResult result = clone.HandShake();
     PrepareProgress(run.progress);
     if (result == kResultOk && run.onHandShake) run.onHandShake();
     return result;
 }
 
-CloneResult ReadWhole(const EepromTransfer& run)
+CloneResult ReadWhole(const OperationContext& run)
 {
-    CPcClone clone(run.env);
+    CPcClone clone = TransferClone(run);
     CloneResult result = HandShakeThen(run, clone);
     run.env.readImage.fill(0);
     if (result == kResultOk) result = clone.ReadRange(0, kEepromSize);
@@ -45,37 +49,28 @@ CloneResult ReadWhole(const EepromTransfer& run)
 
 }  // namespace
 
-CloneResult LoadEepromFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    std::vector<uint8_t> loaded;
-    if (!ReadFileBytes(path, loaded, kEepromSize)) return kResultOpenFileError;
-    if (loaded.size() < static_cast<std::size_t>(kEepromSize)) return kResultUnknownFormat;
-    bytes = std::move(loaded);
-    return kResultOk;
-}
-
-CloneResult WriteEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes)
+CloneResult WriteEeprom(const OperationContext& run, const std::vector<uint8_t>& bytes)
 {
     if (bytes.size() < static_cast<std::size_t>(kEepromSize)) return kResultParameterError;
     std::copy_n(bytes.begin(), kEepromSize, run.env.writeImage.begin());
-    CPcClone clone(run.env);
+    CPcClone clone = TransferClone(run);
     CloneResult result = HandShakeThen(run, clone);
     if (result == kResultOk) result = clone.WriteRange(0, kEepromSize);
     EmptyProgress(run);
     return result;
 }
 
-CloneResult ReadEeprom(const EepromTransfer& run, std::vector<uint8_t>& bytes)
+CloneResult ReadEeprom(const OperationContext& run, std::vector<uint8_t>& bytes)
 {
     CloneResult result = ReadWhole(run);
     if (result == kResultOk) bytes.assign(run.env.readImage.begin(), run.env.readImage.begin() + kEepromSize);
     return result;
 }
 
-CloneResult ReadEepromSpan(const EepromTransfer& run, int first, int end)
+CloneResult ReadEepromSpan(const OperationContext& run, int first, int end)
 {
     if (first < 0 || end > kEepromSize || first >= end) return kResultParameterError;
-    CPcClone clone(run.env);
+    CPcClone clone = TransferClone(run);
     CloneResult result = HandShakeThen(run, clone);
     run.env.readImage.fill(0);
     if (result == kResultOk) result = clone.ReadRange(first, end - first);
@@ -83,7 +78,7 @@ CloneResult ReadEepromSpan(const EepromTransfer& run, int first, int end)
     return result;
 }
 
-CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& bytes, int& differences)
+CloneResult VerifyEeprom(const OperationContext& run, const std::vector<uint8_t>& bytes, int& differences)
 {
     differences = 0;
     if (bytes.size() < static_cast<std::size_t>(kEepromSize)) return kResultParameterError;
@@ -96,7 +91,7 @@ CloneResult VerifyEeprom(const EepromTransfer& run, const std::vector<uint8_t>& 
     return kResultOk;
 }
 
-CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& path)
+CloneResult WriteEepromFromFile(const OperationContext& run, const std::string& path)
 {
     std::vector<uint8_t> bytes;
     CloneResult result = LoadEepromFile(path, bytes);
@@ -104,7 +99,7 @@ CloneResult WriteEepromFromFile(const EepromTransfer& run, const std::string& pa
     return WriteEeprom(run, bytes);
 }
 
-CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path, SaveDetail* detail)
+CloneResult ReadEepromToFile(const OperationContext& run, const std::string& path, SaveDetail* detail)
 {
     std::vector<uint8_t> bytes;
     CloneResult result = ReadEeprom(run, bytes);
@@ -117,7 +112,7 @@ CloneResult ReadEepromToFile(const EepromTransfer& run, const std::string& path,
     return out.created ? kResultWriteFileError : kResultOpenFileError;
 }
 
-CloneResult VerifyEepromWithFile(const EepromTransfer& run, const std::string& path, int& differences)
+CloneResult VerifyEepromWithFile(const OperationContext& run, const std::string& path, int& differences)
 {
     differences = 0;
     std::vector<uint8_t> bytes;

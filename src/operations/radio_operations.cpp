@@ -1,0 +1,228 @@
+#include "operations/radio_operations.h"
+
+#include "clone/pc_clone.h"
+#include "files/clone_file.h"
+#include "model/radio_image.h"
+#include "operations/eeprom_operations.h"
+#include "reports/verify_report.h"
+
+namespace qx::ops {
+
+namespace {
+
+// Sets the outcome's code, with the adaptor's reason when it failed.
+void Settle(const OperationContext& ctx, CloneResult code, Outcome& outcome)
+{
+    outcome.code = code;
+    if (code != kResultOk) outcome.reason = ctx.env.adaptor.LastError();
+}
+
+// One clone run on `record`, with the communication log when the options ask for it (it
+// closes with the run). `adjustMode` is the value this run writes, whatever the program's
+// changes to meanwhile.
+enum class Run { HandShake, Write, Read };
+
+CloneResult CloneRun(const OperationContext& ctx, RadioSettings& record, Run what, int32_t adjustMode)
+{
+    CloneEnvironment environment{ctx.env.adaptor, ctx.env.stopEvent, ctx.env.writeImage, ctx.env.readImage,
+                                 adjustMode,      ctx.env.clock,     ctx.env.timing};
+    CPcClone clone(environment, CloneBinding{&record, ctx.options, ctx.progress, ctx.logDirectory});
+    clone.OpenCommLog();
+    switch (what) {
+    case Run::Write: return clone.WriteRadio();
+    case Run::Read: return clone.ReadRadio();
+    case Run::HandShake: break;
+    }
+    return clone.HandShake();
+}
+
+void Stage(const OperationContext& ctx, const char* name, int steps)
+{
+    if (ctx.stage) ctx.stage(name, steps);
+}
+
+}  // namespace
+
+Outcome HandShake(const OperationContext& ctx)
+{
+    RadioSettings unused{};
+    Outcome out;
+    Settle(ctx, CloneRun(ctx, unused, Run::HandShake, ctx.env.adjustMode), out);
+    return out;
+}
+
+ReadOutcome Read(const OperationContext& ctx)
+{
+    ReadOutcome out;
+    Stage(ctx, "Reading", kCloneSteps);
+    const CloneResult code = CloneRun(ctx, out.record, Run::Read, ctx.env.adjustMode);
+    if (code == kResultOk)
+        out.fileCheckProblem = CloneRecordProblem(out.record);
+    else
+        out.record = RadioSettings{};
+    Settle(ctx, code, out);
+    return out;
+}
+
+WritePreparation PrepareWrite(const OperationContext& ctx, const WriteRequest& request)
+{
+    WritePreparation out;
+    Stage(ctx, request.backup ? "Backing up" : "Reading the identities", kEepromTransferBlocks);
+    if (!request.backup) {
+        out.backup = ReadBeforeWrite(ctx, {}, request.time);
+    } else if (!request.backupFolder.empty()) {
+        out.backup = BackUpRadio(ctx, request.backupFolder, request.time, request.backupName);
+    } else {
+        out.backup.result = ReadEeprom(ctx, out.backup.eeprom);
+        if (out.backup.result == kResultOk) out.backup.radio = ImageIdentities(out.backup.eeprom);
+    }
+    out.complete = out.backup.result == kResultOk;
+    if (out.complete) out.replaced = ReplacedIdentities(out.backup.radio, WrittenIdentities(request.record));
+    // A file or folder problem is the program's, not the adaptor's: no reason from it then.
+    if (!out.backup.problem.empty()) {
+        out.code = out.backup.result;
+        return out;
+    }
+    Settle(ctx, out.backup.result, out);
+    return out;
+}
+
+WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& request, const WritePreparation& prepared)
+{
+    // A write goes on only after the radio has been read (and backed up) completely.
+    if (!prepared.Ok() || !prepared.complete) {
+        WriteOutcome refused;
+        refused.code = prepared.Ok() ? kResultParameterError : prepared.code;
+        return refused;
+    }
+    Stage(ctx, "Writing", kCloneSteps);
+    RadioSettings record = request.record;
+    WriteOutcome out;
+    Settle(ctx, CloneRun(ctx, record, Run::Write, request.adjustMode), out);
+    out.sent = true;
+    return out;
+}
+
+FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force)
+{
+    FullWriteOutcome out;
+    out.prepared = PrepareWrite(ctx, request);
+    if (!out.prepared.Ok()) {
+        out.code = out.prepared.code;
+        out.reason = out.prepared.reason;
+        return out;
+    }
+    if (!out.prepared.replaced.empty() && !force) {
+        out.refused = true;
+        return out;
+    }
+    static_cast<WriteOutcome&>(out) = FinishWrite(ctx, request, out.prepared);
+    return out;
+}
+
+VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
+{
+    VerifyOutcome out;
+    Stage(ctx, "Verifying", kCloneSteps);
+    const CloneResult code = CloneRun(ctx, out.radio, Run::Read, ctx.env.adjustMode);
+    if (code != kResultOk) {
+        VerifyOutcome failed;
+        Settle(ctx, code, failed);
+        return failed;
+    }
+    const bool europe = ctx.options != nullptr && ctx.options->modelType != 0;
+    const RadioSettings expected = AsTheRadioHoldsIt(request.record, europe);
+    int flags = 0;
+    out.reportText = VerifyReportText(expected, out.radio, europe, request.time, &flags);
+    out.comparison = flags;
+    if (!request.reportPath.empty() &&
+        WriteVerifyReport(request.reportPath, expected, out.radio, europe, request.time) == kVerifyReportFailed)
+        out.comparison = kVerifyReportFailed;
+    return out;
+}
+
+ReadBackOutcome ReadBack(const OperationContext& ctx)
+{
+    Stage(ctx, "Verifying", kCloneSteps);
+    RadioSettings scratch{};
+    ReadBackOutcome out;
+    Settle(ctx, CloneRun(ctx, scratch, Run::Read, ctx.env.adjustMode), out);
+    if (!out.Ok()) return out;
+    for (int address = kCloneFirst; address <= kCloneLast; ++address)
+        if (ctx.env.writeImage[address] != ctx.env.readImage[address]) ++out.differences;
+    return out;
+}
+
+WritePreparation PrepareRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
+                                const std::string& backupFolder, const LocalTime& time)
+{
+    WritePreparation out;
+    Stage(ctx, "Backing up", kEepromTransferBlocks);
+    out.backup = BackUpRadio(ctx, backupFolder, time);
+    out.complete = out.backup.result == kResultOk && !out.backup.path.empty();
+    if (out.complete) out.replaced = ReplacedIdentities(out.backup.radio, ImageIdentities(dump));
+    if (!out.backup.problem.empty()) {
+        out.code = out.backup.result;
+        return out;
+    }
+    Settle(ctx, out.backup.result, out);
+    return out;
+}
+
+WriteOutcome FinishRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
+                           const WritePreparation& prepared)
+{
+    if (!prepared.Ok() || !prepared.complete) {
+        WriteOutcome refused;
+        refused.code = prepared.Ok() ? kResultParameterError : prepared.code;
+        return refused;
+    }
+    Stage(ctx, "Restoring", kEepromTransferBlocks);
+    WriteOutcome out;
+    Settle(ctx, WriteEeprom(ctx, dump), out);
+    out.sent = true;
+    return out;
+}
+
+// Hands the clone's steps to the progress of the job now running.
+class TestModeLink::Forward : public ProgressSink {
+public:
+    ProgressSink* target = nullptr;
+    void SetRange(int minimum, int maximum) override
+    {
+        if (target != nullptr) target->SetRange(minimum, maximum);
+    }
+    void SetStep(int step) override
+    {
+        if (target != nullptr) target->SetStep(step);
+    }
+    void Step() override
+    {
+        if (target != nullptr) target->Step();
+    }
+    void SetPosition(int position) override
+    {
+        if (target != nullptr) target->SetPosition(position);
+    }
+};
+
+TestModeLink::TestModeLink(CloneEnvironment& env, const ModelConfig& options, const std::string& logDirectory)
+    : env_(env), options_(options), progress_(std::make_unique<Forward>())
+{
+    clone_ = std::make_unique<CPcClone>(env_, CloneBinding{nullptr, &options_, progress_.get(), logDirectory});
+    clone_->OpenCommLog();
+}
+
+TestModeLink::~TestModeLink() = default;
+
+Outcome TestModeLink::HandShake(ProgressSink* progress)
+{
+    progress_->target = progress;
+    Outcome out;
+    out.code = clone_->HandShake();
+    progress_->target = nullptr;
+    if (!out.Ok()) out.reason = env_.adaptor.LastError();
+    return out;
+}
+
+}  // namespace qx::ops
