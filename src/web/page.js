@@ -114,11 +114,13 @@
     element.className = "hint" + (hint.refused ? " refused" : hint.warning ? " warning" : "");
   }
 
+  // keepTyped: the identity fields keep what is typed in them (an edit of a control); without
+  // it they show the document (a file, a read, undo).
   function render(keepTyped) {
     doc = json(call("qx_document"));
     for (const which of ["mmsi", "atis"]) {
       const field = identityFields[which];
-      if (!keepTyped || keepTyped !== which) field.value = doc[which];
+      if (!keepTyped) field.value = doc[which];
       field.disabled = doc[`${which}ByUser`];
       $(`${which}-by-user`).checked = doc[`${which}ByUser`];
       showHint(which);
@@ -147,19 +149,19 @@
     $("channel-list").replaceChildren(...(band ? band.lines : []).map((line, i) => new Option(line, String(i))));
   }
 
-  function pushControls(typed) {
+  function pushControls() {
     let groups = 0;
     for (const box of document.querySelectorAll("#groups input[data-group]")) if (box.checked) groups |= 1 << Number(box.dataset.group);
     call("qx_set_controls", ["number", "number", "number", "number", "number", "number", "string", "string"],
          [$("model-usa").checked ? 1 : 0, groups, Number($("tx-step").value), Number($("rx-step").value),
           $("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]);
-    render(typed);
+    render(true);
   }
 
   for (const which of ["mmsi", "atis"]) {
     identityFields[which].addEventListener("input", () => {
       identityFields[which].value = identityFields[which].value.replace(/\D/g, "");
-      pushControls(which);
+      pushControls();
     });
     $(`${which}-by-user`).addEventListener("change", () => pushControls());
   }
@@ -203,7 +205,16 @@
     render();
     setStatus("Ready.");
   });
-  $("save").addEventListener("click", () => {
+  // The window's check of the typed identities before Save and Write: a number the radio would
+  // refuse stays in its field until it is mended.
+  async function identitiesMayGo() {
+    const check = call("qx_identity_check", ["number", "number", "string", "string"],
+                       [$("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]);
+    if (check) await box("Error", check);
+    return !check;
+  }
+  $("save").addEventListener("click", async () => {
+    if (!(await identitiesMayGo())) return;
     const name = doc.name || (doc.mmsi ? `${doc.mmsi}.dat` : "radio.dat");
     const code = callNumber("qx_save_dat", ["string"], [name]);
     if (code !== 0) return box("Error", describe(code));
@@ -219,7 +230,7 @@
     if (!file) return;
     const outcome = json(call("qx_csv_import", ["string"], [await file.text()]));
     if (!outcome.ok) return box("Import channels", `Nothing was imported:\n${outcome.problems.join("\n")}`);
-    render();
+    render(true);
     setStatus(`Imported the private channels of ${file.name}.`, true);
   });
 
@@ -258,7 +269,7 @@
       if (dialog.returnValue !== "ok") return;
       const problem = store($("channel-name-first").value + $("channel-name-second").value, Number($("channel-usage").value),
                             parseFloat($("channel-tx").value) || 0, $("channel-duplex").checked ? 1 : 0);
-      if (!problem) return render();
+      if (!problem) return render(true);
       await box("Error", problem);
     }
   }
@@ -292,7 +303,7 @@
     if (!(await mayEditChannels())) return;
     const problem = call("qx_private_remove", ["number"], [selectedChannel()]);
     if (problem) return box("Error", problem);
-    render();
+    render(true);
   });
 
   // --- the radio -------------------------------------------------------------------------------
@@ -359,7 +370,7 @@
       }
       $("progress").value = 0;
       updateCloneUi();
-      render();
+      render(true);
       refreshBackups();
     }
   }
@@ -398,12 +409,7 @@
   // The write: the identity check, the backup (stored before anything is sent), the question
   // before a radio's identity is replaced, then the write.
   async function doWrite(store = true) {
-    const check = call("qx_identity_check", ["number", "number", "string", "string"],
-                       [$("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]);
-    if (check) {
-      await box("Error", check);
-      return {code: -1};
-    }
+    if (!(await identitiesMayGo())) return {code: -1};
     setStatus("Backing up the radio...");
     const prepared = await awaitCall("qx_prepare_write");
     const backupName = await keepBackup(prepared, store, "Write Error", "Write");

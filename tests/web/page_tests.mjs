@@ -276,6 +276,32 @@ const cases = {
     assertEqual(await channelCount(session), 2, "channels after undoing the Remove");
   },
 
+  // The window's hints and checks: a number the radio refuses stays in its field, said in red,
+  // and Write and Save refuse it until it is mended.
+  async identities(session) {
+    await session.open({query: "?radio=virtual", fake: {granted: false}});
+    await typeMmsi(session, "012345678");
+    assertEqual(await session.text("#mmsi-hint"), "The radio refuses this number: a group's MMSI starts with 0.", "hint");
+    assert(await session.page.$eval("#mmsi-hint", (e) => e.classList.contains("refused")), "the refusal in red");
+    await session.click('#groups input[data-group="2"]');  // another edit keeps the typed number
+    assertEqual(await session.text("#mmsi"), "012345678", "the field after another edit");
+    await session.click("#write");
+    assertEqual(await session.waitDialog(), "Error: Invalid MMIS ID:012345678\nMake sure 9 digitals.", "Write");
+    await session.answer("ok");
+    await session.click("#save");
+    assertEqual(await session.waitDialog(), "Error: Invalid MMIS ID:012345678\nMake sure 9 digitals.", "Save");
+    await session.answer("ok");
+    assertEqual(await session.status(), "Ready", "the status after the refusals: nothing started");
+
+    await typeMmsi(session, "257012345");
+    assertEqual(await session.text("#mmsi-hint"), "Norway", "the MMSI's country");
+    if (await session.page.$eval("#atis-by-user", (e) => e.checked)) await session.click("#atis-by-user");
+    await session.click("#from-mmsi");
+    assertEqual(await session.text("#atis"), "257012345", "from MMSI");
+    await session.click("#undo");
+    assertEqual(await session.text("#atis"), "", "the ATIS ID after undo");
+  },
+
   async noWebHid(session) {
     await session.open({fake: null});
     const notice = await session.text("#notice");
