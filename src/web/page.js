@@ -8,6 +8,25 @@
   const udevRule = 'SUBSYSTEM=="usb", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"\n' +
                    'KERNEL=="hidraw*", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"';
 
+  // The window's catalogs: the page speaks the first of the browser's languages that one of
+  // them has (?lang=xx chooses), else English. Texts no catalog has stay English.
+  const catalogs = window.qxCatalogs || {};
+  delete window.qxCatalogs;
+  const wanted = [params.get("lang"), ...(navigator.languages || [navigator.language])].filter(Boolean);
+  const language = wanted.map((tag) => tag.toLowerCase().split("-")[0]).find((code) => code === "en" || catalogs[code]) || "en";
+  const catalog = catalogs[language] || {};
+  const tr = (text) => catalog[text] ?? text;
+  document.documentElement.lang = language;
+  function translatePage() {
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      const text = node.nodeValue.trim();
+      if (text && catalog[text]) node.nodeValue = node.nodeValue.replace(text, catalog[text]);
+    }
+    for (const element of document.querySelectorAll("[aria-label]")) element.setAttribute("aria-label", tr(element.getAttribute("aria-label")));
+  }
+  if (language !== "en") translatePage();
+
   const bytesOf = (base64) => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
   let progressMax = 100;
   const qx = await createQx720({
@@ -55,19 +74,19 @@
     const pointer = callNumber(pointerFn), length = callNumber(lengthFn);
     return qx.HEAPU8.slice(pointer, pointer + length);
   };
-  const describe = (code) => call("qx_describe", ["number"], [code]);
+  const describe = (code) => tr(call("qx_describe", ["number"], [code]));
 
   // --- messages --------------------------------------------------------------------------------
   function ask(caption, text, buttons) {
     return new Promise((resolve) => {
       const dialog = $("question");
-      $("question-caption").textContent = caption;
-      $("question-text").textContent = text;
+      $("question-caption").textContent = tr(caption);
+      $("question-text").textContent = text.split("\n\n").map(tr).join("\n\n");
       const row = $("question-buttons");
       row.replaceChildren();
       for (const [label, value] of buttons) {
         const button = document.createElement("button");
-        button.textContent = label;
+        button.textContent = tr(label);
         button.value = value;
         row.append(button);
       }
@@ -86,9 +105,9 @@
   }
   let statusTimer = 0;
   function setStatus(text, countdown) {
-    $("status").textContent = text;
+    $("status").textContent = tr(text);
     clearTimeout(statusTimer);
-    if (countdown) statusTimer = setTimeout(() => { $("status").textContent = "Ready."; }, 10000);
+    if (countdown) statusTimer = setTimeout(() => { $("status").textContent = tr("Ready."); }, 10000);
   }
 
   function download(name, data, type) {
@@ -315,7 +334,7 @@
   function updateCloneUi() {
     for (const [id, label] of Object.entries(commands)) {
       const button = $(id);
-      button.textContent = busy === id ? "Stop" : label;
+      button.textContent = tr(busy === id ? "Stop" : label);
       button.disabled = busy ? busy !== id : !connected;
     }
     for (const id of ["connect", "virtual", "load-default", "open", "csv-import"]) $(id).disabled = !!busy;
@@ -376,7 +395,8 @@
   }
 
   function failureText(outcome) {
-    return outcome.reason ? `${outcome.message}\nReason: ${outcome.reason}` : outcome.message;
+    const message = tr(outcome.message);
+    return outcome.reason ? `${message}\n${tr("Reason: %1").replace("%1", outcome.reason)}` : message;
   }
 
   async function doHandShake() {

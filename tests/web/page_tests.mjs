@@ -302,6 +302,17 @@ const cases = {
     assertEqual(await session.text("#atis"), "", "the ATIS ID after undo");
   },
 
+  // The window's catalogs in the page: the browser's language, or ?lang=.
+  async language(session) {
+    const catalog = readFileSync(new URL("../../translations/qx720_de.ts", import.meta.url), "utf8");
+    const german = (text) => catalog.match(new RegExp(`<source>${text.replace(/[.]/g, "\\.")}</source>\\s*<translation>([^<]*)<`))[1];
+    await session.open({query: "?radio=virtual&lang=de", fake: {granted: false}});
+    assertEqual(await session.text("#write"), german("Write to Radio"), "the Write button");
+    assertEqual(await session.page.evaluate(() => document.documentElement.lang), "de", "the page's language");
+    await session.click("#handshake");
+    await session.waitStatus(german("HandShake OK."));
+  },
+
   async noWebHid(session) {
     await session.open({fake: null});
     const notice = await session.text("#notice");
