@@ -126,13 +126,12 @@ JsonText Outcome(const ops::Outcome& outcome) { return Outcome(outcome.code, out
 // progress bar. A new operation starts with no stop request.
 struct Run {
     ModelConfig options = Document().Config();
-    OperationContext ctx{Link().Stack().Environment(), &options, &Link().progress};
+    OperationContext ctx{.env = Link().Stack().Environment(),
+                         .options = &options,
+                         .progress = &Link().progress,
+                         .stage = [](const char* name, int steps) { qx_page_stage(name, steps); }};
 
-    Run()
-    {
-        Link().Stack().StopEvent().Reset();
-        ctx.stage = [](const char* name, int steps) { qx_page_stage(name, steps); };
-    }
+    Run() { Link().Stack().StopEvent().Reset(); }
 };
 
 // The first step of a write or a restore, until its second step or the next first step.
