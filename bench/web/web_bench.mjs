@@ -60,10 +60,29 @@ for (const delay of [1, 5, 15]) {
   try {
     const page = await session.open({fake: {granted: true, replyDelayMs: delay}});
     const times = [];
+    const busy = (await page.metrics()).TaskDuration;
     for (let i = 0; i < repetitions; ++i) times.push(await timeCommand(page, "read", "Read OK."));
+    // The page's main thread busy during the reads: the waits must sleep, not spin.
+    const cpu = ((await page.metrics()).TaskDuration - busy) * 1000 / times.reduce((a, b) => a + b, 0);
     const m = median(times);
     console.log(`read         ${m.toFixed(0)} ms through the fake adaptor (replies after ${delay} ms), floor ${floorMs} ms, ` +
-                `ratio ${(m / floorMs).toFixed(3)} (median of ${repetitions}; min ${Math.min(...times).toFixed(0)})`);
+                `ratio ${(m / floorMs).toFixed(3)} (median of ${repetitions}; min ${Math.min(...times).toFixed(0)}), ` +
+                `main thread busy ${(100 * cpu).toFixed(1)} %`);
+  } finally {
+    await session.close();
+  }
+}
+
+// A read while another tab is in front: browsers slow the timers of hidden pages down.
+{
+  const session = new Session(options);
+  try {
+    const page = await session.open({fake: {granted: true}});
+    const front = await session.browser.newPage();
+    await front.bringToFront();
+    const hidden = await page.evaluate(() => document.visibilityState);
+    const time = await timeCommand(page, "read", "Read OK.");
+    console.log(`read         ${time.toFixed(0)} ms through the fake adaptor in a ${hidden} tab, ratio ${(time / floorMs).toFixed(3)}`);
   } finally {
     await session.close();
   }
