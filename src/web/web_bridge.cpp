@@ -17,6 +17,7 @@
 #include "result/clone_result.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
+#include "web/bridge_reply.h"
 #include "web/json_text.h"
 #include "web/web_document.h"
 
@@ -92,18 +93,6 @@ RadioLink& Link()
 {
     static RadioLink link;
     return link;
-}
-
-std::string& Answer()
-{
-    static std::string answer;
-    return answer;
-}
-
-const char* Reply(const JsonText& json)
-{
-    Answer() = json.Str();
-    return Answer().c_str();
 }
 
 // The bytes a call hands back (a backup), kept until the next such call.
@@ -285,10 +274,6 @@ EMSCRIPTEN_KEEPALIVE void qx_virtual_eeprom()
     Bytes().assign(contents.begin(), contents.end());
 }
 
-EMSCRIPTEN_KEEPALIVE const char* qx_describe(unsigned code)
-{
-    Answer() = DescribeResult(code);
-    return Answer().c_str();
-}
+EMSCRIPTEN_KEEPALIVE const char* qx_describe(unsigned code) { return Reply(DescribeResult(code)); }
 
 }  // extern "C"

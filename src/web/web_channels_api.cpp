@@ -7,6 +7,7 @@
 
 #include "channels/channel_csv.h"
 #include "model/channel_plan.h"
+#include "web/bridge_reply.h"
 #include "web/json_text.h"
 #include "web/web_document.h"
 
@@ -16,18 +17,6 @@ namespace {
 constexpr int kMaxPrivateLines = 99;  // "Add" stops one short of the block's 100 entries
 constexpr double kDuplexOffsetMHz = 4.6;
 constexpr const char* kSecondNameChars = "0123456789";
-
-std::string& Answer()
-{
-    static std::string answer;
-    return answer;
-}
-
-const char* Reply(const std::string& text)
-{
-    Answer() = text;
-    return Answer().c_str();
-}
 
 std::string InvalidTx()
 {

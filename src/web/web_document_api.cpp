@@ -17,23 +17,12 @@
 #include "model/identity.h"
 #include "model/private_sets.h"
 #include "reports/freq_table.h"
+#include "web/bridge_reply.h"
 #include "web/json_text.h"
 #include "web/web_document.h"
 
 namespace qx::web {
 namespace {
-
-std::string& Answer()
-{
-    static std::string answer;
-    return answer;
-}
-
-const char* Reply(const std::string& text)
-{
-    Answer() = text;
-    return Answer().c_str();
-}
 
 std::vector<uint8_t>& FileBytes()
 {
