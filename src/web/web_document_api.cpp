@@ -163,6 +163,7 @@ EMSCRIPTEN_KEEPALIVE void qx_set_controls(int usaModel, int groups, int txStep, 
     record.atisByUser = atisByUser ? 1 : 0;
     StoreIdentity(record.mmsiText, mmsi);
     StoreIdentity(record.atisText, atis);
+    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): the record's bytes are the file's
     if (std::memcmp(&record, &Document().Record(), sizeof record) != 0) Document().Change(record);
 }
 
