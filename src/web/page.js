@@ -561,6 +561,14 @@
     if (items.length === 0) $("backup-list").append(Object.assign(document.createElement("li"), {textContent: "No backups yet."}));
   }
 
+  // Leaving the page while a command runs would leave the radio partly written, and leaving a
+  // changed document loses it: the browser asks first.
+  window.addEventListener("beforeunload", (event) => {
+    if (!busy && !(doc && doc.modified)) return;
+    event.preventDefault();
+    event.returnValue = "";
+  });
+
   // --- start -----------------------------------------------------------------------------------
   const sets = json(call("qx_private_sets"));
   $("default-set").replaceChildren(...sets.map((name, index) => new Option(name, index)));

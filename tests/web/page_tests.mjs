@@ -300,6 +300,15 @@ const cases = {
     assertEqual(await session.text("#atis"), "257012345", "from MMSI");
     await session.click("#undo");
     assertEqual(await session.text("#atis"), "", "the ATIS ID after undo");
+
+    // Leaving a changed document: the browser asks first.
+    const asked = new Promise((resolve) => session.page.once("dialog", async (dialog) => {
+      resolve(dialog.type());
+      await dialog.accept();
+    }));
+    await session.page.goto("about:blank", {timeout: kWait});
+    assertEqual(await Promise.race([asked, new Promise((resolve) => setTimeout(() => resolve("none"), 5000))]),
+                "beforeunload", "the question on leaving");
   },
 
   // The window's catalogs in the page: the browser's language, or ?lang=.
