@@ -382,10 +382,11 @@
       setStatus(`${commands[kind]}: ${error && error.message || error}`);
     } finally {
       busy = null;
-      // An adaptor pulled during the command.
+      // An adaptor pulled during the command: gone, unless it is already back.
       if (connected && !virtualRadio && !callNumber("qx_present")) {
         connected = false;
         showPort("--------");
+        discover();
       }
       $("progress").value = 0;
       updateCloneUi();
