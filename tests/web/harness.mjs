@@ -70,7 +70,9 @@ export class Session {
 
   async waitStatus(text, timeout = kWait) {
     try {
-      await this.page.waitForFunction((t) => document.getElementById("status").textContent === t, {timeout}, text);
+      // On every change rather than every frame: a page behind another tab paints no frames.
+      await this.page.waitForFunction((t) => document.getElementById("status").textContent === t,
+                                      {timeout, polling: "mutation"}, text);
     } catch (error) {
       const box = await this.dialogText();
       throw new Error(`status "${await this.status()}" instead of "${text}"${box ? `; message: ${box}` : ""}`);

@@ -73,7 +73,11 @@ const cases = {
     await session.open();
     await fillRadio(session, record);
     assertEqual(await session.text("#port"), "Detected", "the granted adaptor");
+    // Read while another tab is in front: the pauses are timed by the page's worker then.
     await session.click("#read");
+    await (await session.browser.newPage()).bringToFront();
+    assertEqual(await session.page.evaluate(() => document.visibilityState), "hidden", "the page behind another tab");
+    assertEqual(session.page.workers().length, 1, "the pauses' worker");
     await session.waitStatus("Read OK.");
     assertEqual(await session.text("#mmsi"), "257012345", "the MMSI read");
     assert(await session.page.$eval("#model-europe", (e) => e.checked), "Europe model read");
