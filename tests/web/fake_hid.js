@@ -41,7 +41,7 @@ function qxInstallFakeHid(options, wasmBase64) {
         fake.unplug();
         return;
       }
-      if (!answered) return;
+      if (!answered || (fake.silentAfter >= 0 && fake.sentences > fake.silentAfter)) return;
       setTimeout(() => {
         if (this.gone) return;
         const event = new Event("inputreport");
@@ -65,6 +65,7 @@ function qxInstallFakeHid(options, wasmBase64) {
     sentences: 0,
     lastReportLength: 0,
     unplugAfter: -1,
+    silentAfter: -1,  // answers this many sentences, then hears nothing
     replyDelayMs: options.replyDelayMs ?? 5,
     ready: radioReady,
     unplug() {

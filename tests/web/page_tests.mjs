@@ -169,6 +169,21 @@ const cases = {
                 "the radio after the restore");
   },
 
+  // A radio that stops answering part way: the reply's time-out closes the link, as on the
+  // desktop, and the read ends with the document as it was.
+  async silent(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    await fillRadio(session, record);
+    await session.page.evaluate(() => { window.qxFake.silentAfter = 10; });
+    await session.click("#read");
+    assertEqual(await session.waitDialog(), "Read Error: Radio is not detected!", "the message");
+    await session.answer("ok");
+    await session.waitStatus("Read Error.");
+    assertEqual(await session.text("#mmsi"), "", "the document after the failed read");
+    assertEqual(await session.page.evaluate(() => window.qxFake.sentences), 11, "sentences: ten answered, one lost");
+  },
+
   async stop(session) {
     await session.open({query: "?radio=virtual", fake: {granted: false}});
     assertEqual(await session.text("#port"), "Virtual", "the virtual radio shown");

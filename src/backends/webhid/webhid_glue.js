@@ -46,6 +46,14 @@ Module.qxHid = (() => {
     }
   }
 
+  // Time-outs through the page's pause when it has one (a hidden page's own timers are slowed
+  // down, which would hold a silent radio's time-out for minutes); they are not cancelled,
+  // their callers look whether they still wait.
+  function later(wake, ms) {
+    if (Module.qxPause) Module.qxPause(wake, ms);
+    else setTimeout(wake, ms);
+  }
+
   function markGone(device) {
     const number = numbers.get(device);
     if (number === undefined) return;
@@ -122,15 +130,12 @@ Module.qxHid = (() => {
     async send(number, bytes, timeoutMs) {
       const entry = entries.get(number);
       if (!entry || entry.gone) return 2;
-      let timer = 0;
-      const late = new Promise((resolve) => { timer = setTimeout(() => resolve(1), Math.max(timeoutMs, 1)); });
+      const late = new Promise((resolve) => later(() => resolve(1), Math.max(timeoutMs, 1)));
       const sent = entry.device.sendReport(bytes[0], bytes.subarray(1)).then(() => 0, (error) => {
         entry.error = String(error && error.message || error);
         return 2;
       });
-      const code = await Promise.race([sent, late]);
-      clearTimeout(timer);
-      return code;
+      return await Promise.race([sent, late]);
     },
     // A Uint8Array (report ID first), 1 for a time-out or 2 for a device that is gone.
     async receive(number, timeoutMs) {
@@ -139,8 +144,13 @@ Module.qxHid = (() => {
       if (entry.queue.length > 0) return entry.queue.shift();
       if (timeoutMs <= 0) return 1;
       return await new Promise((resolve) => {
-        const timer = setTimeout(() => { entry.waiter = null; resolve(1); }, timeoutMs);
-        entry.waiter = (outcome) => { clearTimeout(timer); resolve(outcome); };
+        const waiter = (outcome) => resolve(outcome);
+        entry.waiter = waiter;
+        later(() => {
+          if (entry.waiter !== waiter) return;  // answered, or another wait has begun
+          entry.waiter = null;
+          resolve(1);
+        }, timeoutMs);
       });
     },
     discard(number) {
