@@ -341,6 +341,24 @@ const cases = {
     await session.waitStatus(german("HandShake OK."));
   },
 
+  // Every control has a name a screen reader says, and the page fits a phone's width.
+  async accessibility(session) {
+    const page = await session.open({query: "?radio=virtual", fake: {granted: false}});
+    await loadDefault(session, 1, "UK");
+    await page.select("#band", "Private");
+    const unnamed = [];
+    for (const control of await page.$$("input:not([hidden]), select, button, textarea, progress")) {
+      const visible = await control.evaluate((e) => e.offsetParent !== null || e.closest("dialog") !== null);
+      if (!visible || (await control.evaluate((e) => e.closest("dialog:not([open])") !== null))) continue;
+      const node = await page.accessibility.snapshot({root: control, interestingOnly: false});
+      if (!node || !node.name || !node.name.trim()) unnamed.push(await control.evaluate((e) => e.outerHTML.slice(0, 80)));
+    }
+    assertEqual(unnamed.join("\n"), "", "controls without a name");
+    await page.setViewport({width: 360, height: 740});
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+    assert(overflow <= 0, `the page is ${overflow} px wider than a phone`);
+  },
+
   async noWebHid(session) {
     await session.open({fake: null});
     const notice = await session.text("#notice");
