@@ -40,8 +40,13 @@ function catalogs() {
   return tables;
 }
 
+// The udev rule's lines as the package installs them, for the page to show on Linux.
+const udevRule = readFileSync(join(source, "../../packaging/70-qx720-clone.rules"), "utf8")
+                     .split("\n").filter((line) => line.trim() && !line.startsWith("#")).join("\n");
+
 const parts = {
   "/*CATALOGS*/": safe(JSON.stringify(catalogs())),
+  "/*UDEV_RULE*/": safe(JSON.stringify(udevRule)),
   "/*STYLE*/": read("page.css"),
   "/*MODULE*/": safe(readFileSync(moduleJs, "utf8")),
   "/*WASM*/": readFileSync(moduleWasm).toString("base64"),

@@ -5,8 +5,8 @@
   const params = new URLSearchParams(location.search);
   const selftest = params.has("selftest");
   const adaptorId = {vendorId: 0x0483, productId: 0x5750};
-  const udevRule = 'SUBSYSTEM=="usb", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"\n' +
-                   'KERNEL=="hidraw*", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"';
+  const udevRule = window.qxUdevRule;  // the package's rule, put in by the build
+  delete window.qxUdevRule;
 
   // The window's catalogs: the page speaks the first of the browser's languages that one of
   // them has (?lang=xx chooses), else English. Texts no catalog has stay English.

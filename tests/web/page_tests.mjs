@@ -371,6 +371,8 @@ const cases = {
     await session.open({fake: {granted: true, openFails: true}});
     const notice = await session.text("#notice");
     assert(notice.includes("70-qx720-clone.rules") && notice.includes("unplug and replug"), `notice: ${notice}`);
+    assert(notice.includes('KERNEL=="hidraw*", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"'),
+           `the rule's lines: ${notice}`);
     assertEqual(await session.text("#port"), "--------", "port");
   },
 };
