@@ -128,7 +128,7 @@
   function showHint(which) {
     const hint = json(call("qx_identity_hint", ["number", "string"], [which === "atis" ? 1 : 0, identityFields[which].value]));
     const element = $(`${which}-hint`);
-    element.textContent = hint.text;
+    element.textContent = hint.refusal ? tr("The radio refuses this number: %1.").replace("%1", tr(hint.refusal)) : hint.text;
     element.title = hint.detail || "";
     element.className = "hint" + (hint.refused ? " refused" : hint.warning ? " warning" : "");
   }
@@ -227,10 +227,10 @@
   // The window's check of the typed identities before Save and Write: a number the radio would
   // refuse stays in its field until it is mended.
   async function identitiesMayGo() {
-    const check = call("qx_identity_check", ["number", "number", "string", "string"],
-                       [$("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]);
-    if (check) await box("Error", check);
-    return !check;
+    const check = json(call("qx_identity_check", ["number", "number", "string", "string"],
+                            [$("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]));
+    if (check.text) await box("Error", tr(check.text).replace("%1", check.value));
+    return !check.text;
   }
   $("save").addEventListener("click", async () => {
     if (!(await identitiesMayGo())) return;

@@ -180,13 +180,18 @@ EMSCRIPTEN_KEEPALIVE const char* qx_private_sets()
 EMSCRIPTEN_KEEPALIVE int qx_undo() { return Document().Undo() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int qx_redo() { return Document().Redo() ? 1 : 0; }
 
-// The window's check before a write: "" when the typed identities may go to the radio.
+// The window's check before a write: {} when the typed identities may go to the radio, else
+// the message's text with "%1" for the typed number, so that the page can translate it.
 EMSCRIPTEN_KEEPALIVE const char* qx_identity_check(int mmsiByUser, int atisByUser, const char* mmsi, const char* atis)
 {
     const std::string m = mmsi, a = atis;
-    if (!mmsiByUser && !m.empty() && !IsValidId(m)) return Reply("Invalid MMIS ID:" + m + "\nMake sure 9 digitals.");
-    if (!atisByUser && !a.empty() && !IsValidId(a)) return Reply("Invalid ATIS ID:" + a + "\nMake sure 9 digitals.");
-    return Reply("");
+    JsonText json;
+    json.Begin();
+    if (!mmsiByUser && !m.empty() && !IsValidId(m))
+        json.Field("text", "Invalid MMIS ID:%1\nMake sure 9 digitals.").Field("value", m);
+    else if (!atisByUser && !a.empty() && !IsValidId(a))
+        json.Field("text", "Invalid ATIS ID:%1\nMake sure 9 digitals.").Field("value", a);
+    return Reply(json.End());
 }
 
 // The hint under an identity field: the country, or why the number looks wrong for a handset.
@@ -218,6 +223,7 @@ EMSCRIPTEN_KEEPALIVE const char* qx_identity_hint(int atisField, const char* typ
     if (!refusal.empty()) {
         const std::string text = "The radio refuses this number: " + refusal + ".";
         json.Field("text", text).Field("refused", true).Field("warning", true).Field("detail", text + "\n" + all);
+        json.Field("refusal", refusal);  // for the page's language: "The radio refuses this number: %1."
     } else if (!warnings.empty()) {
         json.Field("text", warnings.front()).Field("warning", true).Field("detail", all);
     } else {

@@ -336,6 +336,10 @@ const cases = {
     const german = (text) => catalog.match(new RegExp(`<source>${text.replace(/[.]/g, "\\.")}</source>\\s*<translation>([^<]*)<`))[1];
     await session.open({query: "?radio=virtual&lang=de", fake: {granted: false}});
     assertEqual(await session.text("#write"), german("Write to Radio"), "the Write button");
+    await typeMmsi(session, "001234567");
+    assertEqual(await session.text("#mmsi-hint"),
+                german("The radio refuses this number: %1.").replace("%1", german("a coast station&apos;s MMSI starts with 00")),
+                "the refusal");
     assertEqual(await session.page.evaluate(() => document.documentElement.lang), "de", "the page's language");
     await session.click("#handshake");
     await session.waitStatus(german("HandShake OK."));
