@@ -56,11 +56,11 @@ bool OnRaster(double mhz)
     return d > 0.9999 || d < 0.00001;
 }
 
-// Decimal text whatever the locale. A standard library without the floating-point
-// conversions of <charconv> (the browser build's) has the C library's, always in the "C"
-// locale there.
+// Five decimals, and their reading, whatever the locale. A standard library without the
+// floating-point conversions of <charconv> (the browser build's) has the C library's, always
+// in the "C" locale there. A text that does not read leaves `value` as it was.
 #if defined(__cpp_lib_to_chars)
-std::string FixedText(double mhz)
+std::string FiveDecimals(double mhz)
 {
     char text[400];
     auto [end, ec] = std::to_chars(text, text + sizeof text, mhz, std::chars_format::fixed, 5);
@@ -73,7 +73,7 @@ bool ParseFixed(std::string_view text, double& value)
     return ec == std::errc() && end == text.data() + text.size();
 }
 #else
-std::string FixedText(double mhz)
+std::string FiveDecimals(double mhz)
 {
     char text[400];
     const int n = std::snprintf(text, sizeof text, "%.5f", mhz);
@@ -84,13 +84,12 @@ bool ParseFixed(std::string_view text, double& value)
 {
     const std::string copy(text);
     char* end = nullptr;
-    value = std::strtod(copy.c_str(), &end);
-    return end == copy.c_str() + copy.size();
+    const double read = std::strtod(copy.c_str(), &end);
+    if (copy.empty() || end != copy.c_str() + copy.size()) return false;
+    value = read;
+    return true;
 }
 #endif
-
-// Five decimals, whatever the locale.
-std::string FiveDecimals(double mhz) { return FixedText(mhz); }
 
 std::string Flag(int32_t value) { return value != 0 ? "1" : "0"; }
 
