@@ -196,6 +196,17 @@ const cases = {
     assertEqual(await session.text("#read"), "Read From Radio", "the caption after the stop");
     await session.click("#read");
     await session.waitStatus("Read OK.");
+
+    // A write stopped part way: the window's box, and the way back named.
+    await session.click("#write");
+    await session.waitStatus("Writing...");
+    await session.page.waitForFunction(() => document.getElementById("progress").value > 5, {timeout: kWait});
+    await session.click("#write");
+    const message = await session.waitDialog();
+    assert(message.startsWith("Write Error: User Cancel.") && /qx720-backup-\d{8}-\d{6}\.bin/.test(message),
+           `message: ${message}`);
+    await session.answer("ok");
+    await session.waitStatus("User Cancel.");
   },
 
   // Byte for byte the desktop's clone files, both ways.
