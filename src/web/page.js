@@ -205,24 +205,43 @@
     }
   });
 
-  async function confirmDiscard() {
-    return !doc.modified || question("QX720 Clone", "The document has changed. Discard the changes?");
+  // Save as: the clone file goes to the browser's downloads.
+  async function saveAs() {
+    if (!(await identitiesMayGo())) return;
+    const name = doc.name || (doc.mmsi ? `${doc.mmsi}.dat` : "radio.dat");
+    if (callNumber("qx_save_dat", ["string"], [name]) !== 0) return setStatus("Save as file error.", true);
+    download(name, takeBytes("qx_file_bytes", "qx_file_length"), "application/octet-stream");
+    setStatus("Save as file OK.", true);
+    render(true);
+  }
+  // The window's offer before another document takes the place of a changed one from a file;
+  // an untitled document (defaults, a read) is never offered.
+  async function offerSave(text) {
+    if (!doc.untitled && doc.modified && (await question("WARNING", text))) await saveAs();
   }
   $("load-default").addEventListener("click", async () => {
-    if (busy || !(await confirmDiscard())) return;
+    if (busy) return;
+    await offerSave("File is modified. Do you want to save?");
     call("qx_load_default", ["number", "number"], [Number($("default-model").value), Number($("default-set").value)]);
     render();
   });
-  $("open").addEventListener("click", async () => { if (!busy && (await confirmDiscard())) $("open-file").click(); });
+  $("open").addEventListener("click", async () => {
+    if (busy) return;
+    await offerSave("Do you want to save?");
+    $("open-file").click();
+  });
   $("open-file").addEventListener("change", async () => {
     const file = $("open-file").files[0];
     $("open-file").value = "";
     if (!file) return;
     const bytes = new Uint8Array(await file.arrayBuffer());
     const code = withBytes(bytes, (p, n) => callNumber("qx_open_dat", ["number", "number", "string"], [p, n, file.name]));
-    if (code !== 0) return box("Error", `${describe(code)}\n${file.name}`);
+    if (code !== 0) {
+      setStatus(describe(code), true);
+      return box("Error", describe(code));
+    }
     render();
-    setStatus("Ready.");
+    setStatus("Open file OK.", true);
   });
   // The window's check of the typed identities before Save and Write: a number the radio would
   // refuse stays in its field until it is mended.
@@ -232,14 +251,7 @@
     if (check.text) await box("Error", tr(check.text).replace("%1", check.value));
     return !check.text;
   }
-  $("save").addEventListener("click", async () => {
-    if (!(await identitiesMayGo())) return;
-    const name = doc.name || (doc.mmsi ? `${doc.mmsi}.dat` : "radio.dat");
-    const code = callNumber("qx_save_dat", ["string"], [name]);
-    if (code !== 0) return box("Error", describe(code));
-    download(name, takeBytes("qx_file_bytes", "qx_file_length"), "application/octet-stream");
-    render();
-  });
+  $("save").addEventListener("click", saveAs);
   $("freq-table").addEventListener("click", () => download("FreqTable.txt", call("qx_freq_table").replace(/\r?\n/g, "\r\n"), "text/plain"));
   $("csv-export").addEventListener("click", () => download("channels.csv", call("qx_csv_export"), "text/csv"));
   $("csv-import").addEventListener("click", () => { if (!busy) $("csv-file").click(); });

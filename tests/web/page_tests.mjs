@@ -215,12 +215,31 @@ const cases = {
     await session.open({fake: {granted: false}});
     await loadDefault(session, 1, "UK");
     await session.click("#save");
+    await session.waitStatus("Save as file OK.");
     const saved = await session.downloaded("radio.dat");
     assert(Buffer.compare(saved, made) === 0, `the saved file differs from qx720's (${saved.length} bytes)`);
 
     const norway = defaults(session, "norway.dat", "eur-int-usa", "norway");
     await session.uploadTo("#open-file", norway);
-    await session.page.waitForFunction(() => document.getElementById("document-name").textContent.startsWith("norway.dat"), {timeout: kWait});
+    await session.waitStatus("Open file OK.");
+    assert((await session.text("#document-name")).startsWith("norway.dat"), "the document's name");
+
+    // A changed document from a file: the window's offer before another one takes its place.
+    await session.click('#groups input[data-group="2"]');
+    await session.click("#load-default");
+    assertEqual(await session.waitDialog(), "WARNING: File is modified. Do you want to save?", "the offer");
+    await session.answer("no");
+    await session.page.waitForFunction(() => document.getElementById("document-name").textContent.startsWith("QX720"),
+                                       {timeout: kWait});
+    await session.uploadTo("#open-file", norway);
+    await session.page.waitForFunction(() => document.getElementById("document-name").textContent.startsWith("norway.dat"),
+                                       {timeout: kWait});
+    const broken = join(session.scratch, "short.dat");
+    writeFileSync(broken, readFileSync(norway).subarray(0, 1000));
+    await session.uploadTo("#open-file", broken);
+    assertEqual(await session.waitDialog(), "Error: Unknown File Format.", "a file too short");
+    await session.answer("ok");
+    assert((await session.text("#document-name")).startsWith("norway.dat"), "the document after the refused file");
     assertEqual(await checksumShown(session), qx720(session, "checksum", norway).trim().replace("CheckSum=", ""), "the record opened");
 
     // The frequency table as qx720 exports it, but for the date and time in its first lines.
