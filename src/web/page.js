@@ -574,10 +574,11 @@
     if (items.length === 0) $("backup-list").append(Object.assign(document.createElement("li"), {textContent: "No backups yet."}));
   }
 
-  // Leaving the page while a command runs would leave the radio partly written, and leaving a
-  // changed document loses it: the browser asks first.
+  // Leaving the page while a command runs would leave the radio partly written, and leaving
+  // loses a changed document from a file (as the window, it asks nothing for an untitled one):
+  // the browser asks first.
   window.addEventListener("beforeunload", (event) => {
-    if (!busy && !(doc && doc.modified)) return;
+    if (!busy && !(doc && doc.modified && !doc.untitled)) return;
     event.preventDefault();
     event.returnValue = "";
   });
