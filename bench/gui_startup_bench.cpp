@@ -29,6 +29,7 @@
 #include "files/clone_file.h"
 #include "gui/base/qt_window_services.h"
 #include "gui/base/radio_job_runner.h"
+#include "gui/window/channel_panel.h"
 #include "gui/window/main_window.h"
 #include "model/channel_plan.h"
 #include "sim/virtual_adaptor.h"
@@ -56,12 +57,10 @@ struct Program {
     VirtualRadio radio;
     VirtualHidBackend backend{radio};
     RadioStack stack{backend};
-    ManualResetEvent busyEvent;
     QtWindowServices services;
     QTemporaryDir start;
     RadioJobRunner radioJobs{stack.StopEvent()};
-    AppContext app{services,           stack.Environment(), busyEvent,
-                   stack.AdjustMode(), start.path(),        start.filePath("QX720Clone.Bin"),
+    AppContext app{services, stack.Environment(), stack.AdjustMode(), start.path(), start.filePath("QX720Clone.Bin"),
                    radioJobs};
 };
 
@@ -118,14 +117,14 @@ MainWindow* gWindow = nullptr;
 
 void BM_FillChannelList(benchmark::State& state, const char* band)
 {
-    QComboBox* bands = gWindow->Controls().band;
+    QComboBox* bands = gWindow->Channels().Bands();
     bands->setCurrentIndex(bands->findText(band));
     if (bands->currentText() != band) {
         state.SkipWithError("band not offered");
         return;
     }
-    for (auto _ : state) gWindow->FillChannelList();
-    state.counters["lines"] = gWindow->Controls().channels->count();
+    for (auto _ : state) gWindow->Channels().FillChannelList();
+    state.counters["lines"] = gWindow->Channels().Lines()->count();
 }
 
 // A private channel edit as the window makes it: one step of the history, the view refreshed.
@@ -185,7 +184,8 @@ int main(int argc, char** argv)
     MainWindow window(program.app);
     window.Timer()->stop();
     gWindow = &window;
-    RadioSettings& doc = window.Document();
+    auto full = std::make_unique<RadioSettings>();
+    RadioSettings& doc = *full;
     ResetSettings(doc, 1);
     doc.canEnabled = doc.usaNarrowEnabled = doc.intNarrowEnabled = doc.canNarrowEnabled = 1;
     for (int i = 0; i < kChannelsPerBlock; ++i) {
@@ -196,7 +196,7 @@ int main(int argc, char** argv)
         e.usageCode = static_cast<int8_t>(11 + i % 25);
         e.inUse = 1;
     }
-    window.ShowDocument();
+    window.Doc().Change("Full", doc, true);
     MeasureHistoryMemory(window);
 
     for (const char* band : {"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "Private"})
@@ -208,8 +208,9 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("FillChannelList/WX", [](benchmark::State& state) {
         static bool usa = false;
         if (!usa) {
-            gWindow->Document().modelType = 0;
-            gWindow->ShowDocument();
+            auto usaRecord = std::make_unique<RadioSettings>(gWindow->Doc().Record());
+            usaRecord->modelType = 0;
+            gWindow->Doc().Change("Model", *usaRecord, true);
             usa = true;
         }
         BM_FillChannelList(state, "WX");

@@ -60,6 +60,49 @@
     </message>
 </context>
 <context>
+    <name>qx::AdaptorStatus</name>
+    <message>
+        <source>USB Port Status</source>
+        <translation>USB-Status</translation>
+    </message>
+    <message>
+        <source>The adaptor can be changed once the running operation has ended.</source>
+        <translation>Der Adapter kann gewechselt werden, sobald der laufende Vorgang beendet ist.</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1</source>
+        <translation>Klon-Adapter: %1</translation>
+    </message>
+    <message>
+        <source>Virtual</source>
+        <translation>Virtuell</translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation>Erkannt</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
+        <translation>Klon-Adapter: %1 (gewählt mit Klonen / Adapter...)</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
+        <translation>%1 Klon-Adapter sind angeschlossen: Wählen Sie einen mit Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 Adapter</translation>
+    </message>
+    <message>
+        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>Der gewählte Klon-Adapter (%1) ist nicht angeschlossen: Stecken Sie ihn wieder ein oder wählen Sie einen anderen mit Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>Der mit --radio %1 genannte Klon-Adapter ist nicht angeschlossen: Stecken Sie ihn wieder ein oder wählen Sie einen anderen mit Klonen / Adapter...</translation>
+    </message>
+</context>
+<context>
     <name>qx::AtisFromMmsiButton</name>
     <message>
         <source>from MMSI</source>
@@ -178,6 +221,117 @@
     </message>
 </context>
 <context>
+    <name>qx::ChannelPanel</name>
+    <message>
+        <source>Channel List</source>
+        <translation>Kanalliste</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <translation>Kanalliste</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <source>INT_Narrow</source>
+        <translation>INT_Narrow</translation>
+    </message>
+    <message>
+        <source>USA_Narrow</source>
+        <translation>USA_Narrow</translation>
+    </message>
+    <message>
+        <source>CAN_Narrow</source>
+        <translation>CAN_Narrow</translation>
+    </message>
+    <message>
+        <source>WX</source>
+        <translation>WX</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 both have the name &quot;%3&quot;.</source>
+        <translation>Die Zeilen %1 und %2 haben beide den Namen „%3“.</translation>
+    </message>
+    <message>
+        <source>The radio takes channels of the same name, but you may have meant two.</source>
+        <translation>Das Funkgerät akzeptiert gleichnamige Kanäle, aber vielleicht meinten Sie zwei verschiedene.</translation>
+    </message>
+    <message>
+        <source>Channel Setup</source>
+        <translation>Kanal einrichten</translation>
+    </message>
+    <message>
+        <source>Only Private Channel Can be Modified!</source>
+        <translation>Nur private Kanäle können geändert werden!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>UI Read Only!</source>
+        <translation>Oberfläche schreibgeschützt!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel First!</source>
+        <translation>Bitte wählen Sie zuerst einen Kanal aus!</translation>
+    </message>
+    <message>
+        <source>Edit private channel</source>
+        <translation>Privaten Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Channel Number Limit!</source>
+        <translation>Maximale Kanalanzahl erreicht!</translation>
+    </message>
+    <message>
+        <source>Add private channel</source>
+        <translation>Privaten Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>NO Channel!</source>
+        <translation>Kein Kanal vorhanden!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel!</source>
+        <translation>Bitte wählen Sie einen Kanal aus!</translation>
+    </message>
+    <message>
+        <source>Remove private channel</source>
+        <translation>Privaten Kanal entfernen</translation>
+    </message>
+</context>
+<context>
     <name>qx::ChannelSetupDialog</name>
     <message>
         <source>Channel Setup Dialog</source>
@@ -246,6 +400,145 @@ Bereich = %1</translation>
     <message>
         <source>Name, second character</source>
         <translation>Name, zweites Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>qx::CloneCommands</name>
+    <message>
+        <source>The radio may now hold part of the new settings. Write again, or write back a saved copy: a clone file through File&#xa0;/&#xa0;Open, or an EEPROM dump through Service&#xa0;/&#xa0;Eprom&#xa0;Tools.</source>
+        <translation>Das Funkgerät enthält jetzt möglicherweise nur einen Teil der neuen Einstellungen. Schreiben Sie erneut oder schreiben Sie eine gespeicherte Kopie zurück: eine Klon-Datei über Datei&#xa0;/&#xa0;Öffnen oder ein EEPROM-Abbild über Service&#xa0;/&#xa0;EEPROM-Werkzeuge.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: it was being backed up first.</source>
+        <translation>Es wurde nichts ins Funkgerät geschrieben: Das Funkgerät wurde zu diesem Zeitpunkt noch gesichert.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: the identities it holds were being read first.</source>
+        <translation>Es wurde nichts ins Funkgerät geschrieben: Die darin gespeicherten Kennungen wurden zu diesem Zeitpunkt noch gelesen.</translation>
+    </message>
+    <message>
+        <source>To write without a backup, turn off File&#xa0;/&#xa0;Back up the radio before writing.</source>
+        <translation>Um ohne Sicherung zu schreiben, schalten Sie Datei&#xa0;/&#xa0;Funkgerät vor dem Schreiben sichern aus.</translation>
+    </message>
+    <message>
+        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
+        <translation>Kein Ordner für Sicherungen: Weder XDG_DATA_HOME noch HOME ist gesetzt. Daher ist keine Sicherung möglich, und es wurde nichts ins Funkgerät geschrieben.</translation>
+    </message>
+    <message>
+        <source>Writing...</source>
+        <translation>Wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Wird geprüft...</translation>
+    </message>
+    <message>
+        <source>HandShaking...</source>
+        <translation>HandShake läuft...</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Backing up the radio...</source>
+        <translation>Funkgerät wird gesichert...</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Ins Funkgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>User Cancel.</source>
+        <translation>Vom Benutzer abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Read Error</source>
+        <translation>Lesefehler</translation>
+    </message>
+    <message>
+        <source>Read Error.</source>
+        <translation>Lesefehler.</translation>
+    </message>
+    <message>
+        <source>Read OK.</source>
+        <translation>Lesen erfolgreich.</translation>
+    </message>
+    <message>
+        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again. Make a complete backup of the radio with Service / Eprom Tools... (Read).</source>
+        <translation>Warnung: Der Inhalt des Funkgeräts besteht die Prüfung für Klon-Dateien nicht (%1). Eine daraus gespeicherte Klon-Datei lässt sich daher nicht wieder öffnen. Erstellen Sie eine vollständige Sicherung des Funkgeräts über Service / EEPROM-Werkzeuge... (Lesen).</translation>
+    </message>
+    <message>
+        <source>Verify Error.</source>
+        <translation>Prüffehler.</translation>
+    </message>
+    <message>
+        <source>Verify Error</source>
+        <translation>Prüffehler</translation>
+    </message>
+    <message>
+        <source>Verify OK.</source>
+        <translation>Prüfung erfolgreich.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Datei kann nicht erstellt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Write cancelled: identity kept.</source>
+        <translation>Schreiben abgebrochen: Kennung beibehalten.</translation>
+    </message>
+    <message>
+        <source>Write OK.</source>
+        <translation>Schreiben erfolgreich.</translation>
+    </message>
+    <message>
+        <source>Write Error.</source>
+        <translation>Schreibfehler.</translation>
+    </message>
+    <message>
+        <source>
+
+The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
+        <translation>
+
+Der vorherige Inhalt des Funkgeräts wurde in %1 gesichert: Datei&#xa0;/&#xa0;Sicherungen... schreibt ihn zurück.</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Das Funkgerät konnte nicht gesichert werden, daher wurde nichts hineingeschrieben.
+%1</translation>
+    </message>
+    <message>
+        <source>HandShake OK.</source>
+        <translation>HandShake erfolgreich.</translation>
+    </message>
+    <message>
+        <source>HandShake Error.</source>
+        <translation>HandShake-Fehler.</translation>
+    </message>
+    <message>
+        <source>Readt.</source>
+        <translation>Bereit.</translation>
     </message>
 </context>
 <context>
@@ -661,6 +954,69 @@ Geben Sie genau 9 Ziffern ein.</translation>
     </message>
 </context>
 <context>
+    <name>qx::FeaturePanel</name>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Radio Feature</source>
+        <translation>Gerätefunktionen</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>USA_narrow</source>
+        <translation>USA_narrow</translation>
+    </message>
+    <message>
+        <source>INT_narrow</source>
+        <translation>INT_narrow</translation>
+    </message>
+    <message>
+        <source>CAN_narrow</source>
+        <translation>CAN_narrow</translation>
+    </message>
+    <message>
+        <source>WX Channels</source>
+        <translation>WX-Kanäle</translation>
+    </message>
+    <message>
+        <source>TX PLL STEP:</source>
+        <translation>TX-PLL-Schritt:</translation>
+    </message>
+    <message>
+        <source>RX PLL STEP:</source>
+        <translation>RX-PLL-Schritt:</translation>
+    </message>
+    <message>
+        <source>TX PLL step</source>
+        <translation>TX-PLL-Schritt</translation>
+    </message>
+    <message>
+        <source>RX PLL step</source>
+        <translation>RX-PLL-Schritt</translation>
+    </message>
+</context>
+<context>
     <name>qx::FeatureSetupDialog</name>
     <message>
         <source>Feature Setup Dialog</source>
@@ -688,6 +1044,48 @@ Geben Sie genau 9 Ziffern ein.</translation>
     </message>
 </context>
 <context>
+    <name>qx::FileCommands</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Backup opened.</source>
+        <translation>Sicherung geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>qx::IdentityBox</name>
+    <message>
+        <source>MMSI entry by user</source>
+        <translation>MMSI-Eingabe durch Benutzer</translation>
+    </message>
+    <message>
+        <source>ATIS entry by user</source>
+        <translation>ATIS-Eingabe durch Benutzer</translation>
+    </message>
+    <message>
+        <source>Please enter the 9 digital MMSI number.</source>
+        <translation>Geben Sie die 9-stellige MMSI ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the last 9 numbers of the 10 digit ATIS ID.</source>
+        <translation>Geben Sie die letzten 9 Ziffern der 10-stelligen ATIS ID ein.</translation>
+    </message>
+    <message>
+        <source>The initial &quot;9&quot; is entered automatically.</source>
+        <translation>Die führende „9“ wird automatisch eingetragen.</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>ATIS ID</source>
+        <translation>ATIS ID</translation>
+    </message>
+</context>
+<context>
     <name>qx::IdentityHint</name>
     <message>
         <source>an ATIS ID cannot start with 90</source>
@@ -709,128 +1107,8 @@ Geben Sie genau 9 Ziffern ein.</translation>
 <context>
     <name>qx::MainWindow</name>
     <message>
-        <source>The radio may now hold part of the new settings. Write again, or write back a saved copy: a clone file through File&#xa0;/&#xa0;Open, or an EEPROM dump through Service&#xa0;/&#xa0;Eprom&#xa0;Tools.</source>
-        <translation>Das Funkgerät enthält jetzt möglicherweise nur einen Teil der neuen Einstellungen. Schreiben Sie erneut oder schreiben Sie eine gespeicherte Kopie zurück: eine Klon-Datei über Datei&#xa0;/&#xa0;Öffnen oder ein EEPROM-Abbild über Service&#xa0;/&#xa0;EEPROM-Werkzeuge.</translation>
-    </message>
-    <message>
-        <source>Nothing was written to the radio: it was being backed up first.</source>
-        <translation>Es wurde nichts ins Funkgerät geschrieben: Das Funkgerät wurde zu diesem Zeitpunkt noch gesichert.</translation>
-    </message>
-    <message>
-        <source>Nothing was written to the radio: the identities it holds were being read first.</source>
-        <translation>Es wurde nichts ins Funkgerät geschrieben: Die darin gespeicherten Kennungen wurden zu diesem Zeitpunkt noch gelesen.</translation>
-    </message>
-    <message>
-        <source>To write without a backup, turn off File&#xa0;/&#xa0;Back up the radio before writing.</source>
-        <translation>Um ohne Sicherung zu schreiben, schalten Sie Datei&#xa0;/&#xa0;Funkgerät vor dem Schreiben sichern aus.</translation>
-    </message>
-    <message>
-        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
-        <translation>Kein Ordner für Sicherungen: Weder XDG_DATA_HOME noch HOME ist gesetzt. Daher ist keine Sicherung möglich, und es wurde nichts ins Funkgerät geschrieben.</translation>
-    </message>
-    <message>
-        <source>Writing...</source>
-        <translation>Wird geschrieben...</translation>
-    </message>
-    <message>
-        <source>Reading...</source>
-        <translation>Wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Verifying...</source>
-        <translation>Wird geprüft...</translation>
-    </message>
-    <message>
-        <source>HandShaking...</source>
-        <translation>HandShake läuft...</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
         <source>Write to Radio</source>
         <translation>Ins Funkgerät schreiben</translation>
-    </message>
-    <message>
-        <source>Backing up the radio...</source>
-        <translation>Funkgerät wird gesichert...</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <translation>Grund: %1</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Lesen</translation>
-    </message>
-    <message>
-        <source>User Cancel.</source>
-        <translation>Vom Benutzer abgebrochen.</translation>
-    </message>
-    <message>
-        <source>Read Error</source>
-        <translation>Lesefehler</translation>
-    </message>
-    <message>
-        <source>Read Error.</source>
-        <translation>Lesefehler.</translation>
-    </message>
-    <message>
-        <source>Read OK.</source>
-        <translation>Lesen erfolgreich.</translation>
-    </message>
-    <message>
-        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again. Make a complete backup of the radio with Service / Eprom Tools... (Read).</source>
-        <translation>Warnung: Der Inhalt des Funkgeräts besteht die Prüfung für Klon-Dateien nicht (%1). Eine daraus gespeicherte Klon-Datei lässt sich daher nicht wieder öffnen. Erstellen Sie eine vollständige Sicherung des Funkgeräts über Service / EEPROM-Werkzeuge... (Lesen).</translation>
-    </message>
-    <message>
-        <source>Verify Error.</source>
-        <translation>Prüffehler.</translation>
-    </message>
-    <message>
-        <source>Verify Error</source>
-        <translation>Prüffehler</translation>
-    </message>
-    <message>
-        <source>Verify OK.</source>
-        <translation>Prüfung erfolgreich.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t Create file:
-%1</source>
-        <translation>Datei kann nicht erstellt werden:
-%1</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Write OK.</source>
-        <translation>Schreiben erfolgreich.</translation>
-    </message>
-    <message>
-        <source>No backup of the radio could be made, so nothing was written to it.
-%1</source>
-        <translation>Das Funkgerät konnte nicht gesichert werden, daher wurde nichts hineingeschrieben.
-%1</translation>
-    </message>
-    <message>
-        <source>Write cancelled: identity kept.</source>
-        <translation>Schreiben abgebrochen: Kennung beibehalten.</translation>
-    </message>
-    <message>
-        <source>HandShake OK.</source>
-        <translation>HandShake erfolgreich.</translation>
-    </message>
-    <message>
-        <source>HandShake Error.</source>
-        <translation>HandShake-Fehler.</translation>
-    </message>
-    <message>
-        <source>Readt.</source>
-        <translation>Bereit.</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -871,26 +1149,6 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>Stop &amp;HandShake</source>
         <translation>&amp;HandShake abbrechen</translation>
-    </message>
-    <message>
-        <source>Logo;</source>
-        <translation>Logo;</translation>
-    </message>
-    <message>
-        <source>Save RomMap;</source>
-        <translation>ROM-Map speichern;</translation>
-    </message>
-    <message>
-        <source>Ready.</source>
-        <translation>Bereit.</translation>
-    </message>
-    <message>
-        <source>Virtual</source>
-        <translation>Virtuell</translation>
-    </message>
-    <message>
-        <source>Detected</source>
-        <translation>Erkannt</translation>
     </message>
     <message>
         <source>Feature Setup</source>
@@ -957,198 +1215,6 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <source>MMSI entry by user</source>
-        <translation>MMSI-Eingabe durch Benutzer</translation>
-    </message>
-    <message>
-        <source>ATIS entry by user</source>
-        <translation>ATIS-Eingabe durch Benutzer</translation>
-    </message>
-    <message>
-        <source>Please enter the 9 digital MMSI number.</source>
-        <translation>Geben Sie die 9-stellige MMSI ein.</translation>
-    </message>
-    <message>
-        <source>Please enter the last 9 numbers of the 10 digit ATIS ID.</source>
-        <translation>Geben Sie die letzten 9 Ziffern der 10-stelligen ATIS ID ein.</translation>
-    </message>
-    <message>
-        <source>The initial &quot;9&quot; is entered automatically.</source>
-        <translation>Die führende „9“ wird automatisch eingetragen.</translation>
-    </message>
-    <message>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <source>ATIS ID</source>
-        <translation>ATIS ID</translation>
-    </message>
-    <message>
-        <source>Channel List</source>
-        <translation>Kanalliste</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>Band</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <translation>Kanalliste</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>USA</translation>
-    </message>
-    <message>
-        <source>Europe</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>USB Port Status</source>
-        <translation>USB-Status</translation>
-    </message>
-    <message>
-        <source>Radio Feature</source>
-        <translation>Gerätefunktionen</translation>
-    </message>
-    <message>
-        <source>INT</source>
-        <translation>INT</translation>
-    </message>
-    <message>
-        <source>CAN</source>
-        <translation>CAN</translation>
-    </message>
-    <message>
-        <source>Private</source>
-        <translation>Privat</translation>
-    </message>
-    <message>
-        <source>USA_narrow</source>
-        <translation>USA_narrow</translation>
-    </message>
-    <message>
-        <source>INT_narrow</source>
-        <translation>INT_narrow</translation>
-    </message>
-    <message>
-        <source>CAN_narrow</source>
-        <translation>CAN_narrow</translation>
-    </message>
-    <message>
-        <source>WX Channels</source>
-        <translation>WX-Kanäle</translation>
-    </message>
-    <message>
-        <source>TX PLL STEP:</source>
-        <translation>TX-PLL-Schritt:</translation>
-    </message>
-    <message>
-        <source>RX PLL STEP:</source>
-        <translation>RX-PLL-Schritt:</translation>
-    </message>
-    <message>
-        <source>TX PLL step</source>
-        <translation>TX-PLL-Schritt</translation>
-    </message>
-    <message>
-        <source>RX PLL step</source>
-        <translation>RX-PLL-Schritt</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>Lines %1 and %2 both have the name &quot;%3&quot;.</source>
-        <translation>Die Zeilen %1 und %2 haben beide den Namen „%3“.</translation>
-    </message>
-    <message>
-        <source>The radio takes channels of the same name, but you may have meant two.</source>
-        <translation>Das Funkgerät akzeptiert gleichnamige Kanäle, aber vielleicht meinten Sie zwei verschiedene.</translation>
-    </message>
-    <message>
-        <source>Channel Setup</source>
-        <translation>Kanal einrichten</translation>
-    </message>
-    <message>
-        <source>INT_Narrow</source>
-        <translation>INT_Narrow</translation>
-    </message>
-    <message>
-        <source>USA_Narrow</source>
-        <translation>USA_Narrow</translation>
-    </message>
-    <message>
-        <source>CAN_Narrow</source>
-        <translation>CAN_Narrow</translation>
-    </message>
-    <message>
-        <source>WX</source>
-        <translation>WX</translation>
-    </message>
-    <message>
-        <source>Only Private Channel Can be Modified!</source>
-        <translation>Nur private Kanäle können geändert werden!</translation>
-    </message>
-    <message>
-        <source>UI Read Only!</source>
-        <translation>Oberfläche schreibgeschützt!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel First!</source>
-        <translation>Bitte wählen Sie zuerst einen Kanal aus!</translation>
-    </message>
-    <message>
-        <source>Edit private channel</source>
-        <translation>Privaten Kanal bearbeiten</translation>
-    </message>
-    <message>
-        <source>Channel Number Limit!</source>
-        <translation>Maximale Kanalanzahl erreicht!</translation>
-    </message>
-    <message>
-        <source>Add private channel</source>
-        <translation>Privaten Kanal hinzufügen</translation>
-    </message>
-    <message>
-        <source>NO Channel!</source>
-        <translation>Kein Kanal vorhanden!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel!</source>
-        <translation>Bitte wählen Sie einen Kanal aus!</translation>
-    </message>
-    <message>
-        <source>Remove private channel</source>
-        <translation>Privaten Kanal entfernen</translation>
-    </message>
-    <message>
-        <source>Backup opened.</source>
-        <translation>Sicherung geöffnet.</translation>
-    </message>
-    <message>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
@@ -1189,8 +1255,103 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <source>&amp;Language (after a restart)</source>
+        <translation>&amp;Sprache (nach Neustart)</translation>
+    </message>
+    <message>
+        <source>The language changes when the program is started again.</source>
+        <translation>Die Sprache wird beim nächsten Programmstart gewechselt.</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptor...</source>
+        <translation>&amp;Adapter...</translation>
+    </message>
+</context>
+<context>
+    <name>qx::ModelWizardDialog</name>
+    <message>
+        <source>Model Wizard Dialog</source>
+        <translation>Modell-Assistent</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Modelltyp</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>EUR (INT)</source>
+        <translation>EUR (INT)</translation>
+    </message>
+    <message>
+        <source>EUR (INT,USA)</source>
+        <translation>EUR (INT,USA)</translation>
+    </message>
+    <message>
+        <source>European Private Channels</source>
+        <translation>Europäische private Kanäle</translation>
+    </message>
+    <message>
+        <source>Private Channel</source>
+        <translation>Private Kanäle</translation>
+    </message>
+    <message>
+        <source>Private channels of the set</source>
+        <translation>Private Kanäle der Auswahl</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Parameter is not ready.</source>
+        <translation>Die Parameter sind noch nicht vollständig.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>qx::StatusBox</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Bereit.</translation>
+    </message>
+    <message>
+        <source>Logo;</source>
+        <translation>Logo;</translation>
+    </message>
+    <message>
+        <source>Save RomMap;</source>
+        <translation>ROM-Map speichern;</translation>
+    </message>
+</context>
+<context>
+    <name>qx::ToolCommands</name>
+    <message>
         <source>A USA-model record has no private channels.</source>
         <translation>Ein Datensatz des USA-Modells hat keine privaten Kanäle.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Datei kann nicht erstellt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Export Freq Table</source>
@@ -1247,107 +1408,12 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <translation>%1 private Kanäle importiert.</translation>
     </message>
     <message>
-        <source>&amp;Language (after a restart)</source>
-        <translation>&amp;Sprache (nach Neustart)</translation>
-    </message>
-    <message>
-        <source>The language changes when the program is started again.</source>
-        <translation>Die Sprache wird beim nächsten Programmstart gewechselt.</translation>
-    </message>
-    <message>
-        <source>Write Error.</source>
-        <translation>Schreibfehler.</translation>
-    </message>
-    <message>
-        <source>
-
-The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
-        <translation>
-
-Der vorherige Inhalt des Funkgeräts wurde in %1 gesichert: Datei&#xa0;/&#xa0;Sicherungen... schreibt ihn zurück.</translation>
-    </message>
-    <message>
         <source>Lines %1 and %2 of the file both have the name &quot;%3&quot;.</source>
         <translation>Die Zeilen %1 und %2 der Datei haben beide den Namen „%3“.</translation>
     </message>
     <message>
-        <source>The adaptor can be changed once the running operation has ended.</source>
-        <translation>Der Adapter kann gewechselt werden, sobald der laufende Vorgang beendet ist.</translation>
-    </message>
-    <message>
-        <source>Clone adaptor: %1</source>
-        <translation>Klon-Adapter: %1</translation>
-    </message>
-    <message>
-        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
-        <translation>Klon-Adapter: %1 (gewählt mit Klonen / Adapter...)</translation>
-    </message>
-    <message>
-        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
-        <translation>%1 Klon-Adapter sind angeschlossen: Wählen Sie einen mit Klonen / Adapter...</translation>
-    </message>
-    <message>
-        <source>%1 adaptors</source>
-        <translation>%1 Adapter</translation>
-    </message>
-    <message>
-        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
-        <translation>Der gewählte Klon-Adapter (%1) ist nicht angeschlossen: Stecken Sie ihn wieder ein oder wählen Sie einen anderen mit Klonen / Adapter...</translation>
-    </message>
-    <message>
-        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
-        <translation>Der mit --radio %1 genannte Klon-Adapter ist nicht angeschlossen: Stecken Sie ihn wieder ein oder wählen Sie einen anderen mit Klonen / Adapter...</translation>
-    </message>
-    <message>
-        <source>&amp;Adaptor...</source>
-        <translation>&amp;Adapter...</translation>
-    </message>
-</context>
-<context>
-    <name>qx::ModelWizardDialog</name>
-    <message>
-        <source>Model Wizard Dialog</source>
-        <translation>Modell-Assistent</translation>
-    </message>
-    <message>
-        <source>Model Type</source>
-        <translation>Modelltyp</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>USA</translation>
-    </message>
-    <message>
-        <source>EUR (INT)</source>
-        <translation>EUR (INT)</translation>
-    </message>
-    <message>
-        <source>EUR (INT,USA)</source>
-        <translation>EUR (INT,USA)</translation>
-    </message>
-    <message>
-        <source>European Private Channels</source>
-        <translation>Europäische private Kanäle</translation>
-    </message>
-    <message>
-        <source>Private Channel</source>
-        <translation>Private Kanäle</translation>
-    </message>
-    <message>
-        <source>Private channels of the set</source>
-        <translation>Private Kanäle der Auswahl</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Parameter is not ready.</source>
-        <translation>Die Parameter sind noch nicht vollständig.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
+        <source>The radio takes channels of the same name, but you may have meant two.</source>
+        <translation>Das Funkgerät akzeptiert gleichnamige Kanäle, aber vielleicht meinten Sie zwei verschiedene.</translation>
     </message>
 </context>
 <context>

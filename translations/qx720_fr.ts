@@ -60,6 +60,49 @@
     </message>
 </context>
 <context>
+    <name>qx::AdaptorStatus</name>
+    <message>
+        <source>USB Port Status</source>
+        <translation>État du port USB</translation>
+    </message>
+    <message>
+        <source>The adaptor can be changed once the running operation has ended.</source>
+        <translation>L&apos;adaptateur pourra être changé une fois l&apos;opération en cours terminée.</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1</source>
+        <translation>Adaptateur de clonage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Virtual</source>
+        <translation>Virtuel</translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation>Détecté</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
+        <translation>Adaptateur de clonage&#xa0;: %1 (choisi avec Clonage / Adaptateur...)</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
+        <translation>%1 adaptateurs de clonage sont branchés&#xa0;: choisissez-en un avec Clonage / Adaptateur...</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 adaptateurs</translation>
+    </message>
+    <message>
+        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>L&apos;adaptateur de clonage choisi (%1) n&apos;est pas branché&#xa0;: rebranchez-le, ou choisissez-en un autre avec Clonage / Adaptateur...</translation>
+    </message>
+    <message>
+        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>L&apos;adaptateur de clonage désigné par --radio %1 n&apos;est pas branché&#xa0;: rebranchez-le, ou choisissez-en un autre avec Clonage / Adaptateur...</translation>
+    </message>
+</context>
+<context>
     <name>qx::AtisFromMmsiButton</name>
     <message>
         <source>from MMSI</source>
@@ -178,6 +221,117 @@
     </message>
 </context>
 <context>
+    <name>qx::ChannelPanel</name>
+    <message>
+        <source>Channel List</source>
+        <translation>Liste des canaux</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <translation>Liste des canaux</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <source>INT_Narrow</source>
+        <translation>INT_Narrow</translation>
+    </message>
+    <message>
+        <source>USA_Narrow</source>
+        <translation>USA_Narrow</translation>
+    </message>
+    <message>
+        <source>CAN_Narrow</source>
+        <translation>CAN_Narrow</translation>
+    </message>
+    <message>
+        <source>WX</source>
+        <translation>WX</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privés</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 both have the name &quot;%3&quot;.</source>
+        <translation>Les lignes %1 et %2 portent toutes deux le nom «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The radio takes channels of the same name, but you may have meant two.</source>
+        <translation>La radio accepte des canaux de même nom, mais vous vouliez peut-être deux noms différents.</translation>
+    </message>
+    <message>
+        <source>Channel Setup</source>
+        <translation>Réglage du canal</translation>
+    </message>
+    <message>
+        <source>Only Private Channel Can be Modified!</source>
+        <translation>Seuls les canaux privés peuvent être modifiés&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>UI Read Only!</source>
+        <translation>Interface en lecture seule&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel First!</source>
+        <translation>Sélectionnez d&apos;abord un canal&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Edit private channel</source>
+        <translation>Modification d&apos;un canal privé</translation>
+    </message>
+    <message>
+        <source>Channel Number Limit!</source>
+        <translation>Nombre maximal de canaux atteint&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Add private channel</source>
+        <translation>Ajout d&apos;un canal privé</translation>
+    </message>
+    <message>
+        <source>NO Channel!</source>
+        <translation>Aucun canal&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel!</source>
+        <translation>Sélectionnez un canal&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Remove private channel</source>
+        <translation>Suppression d&apos;un canal privé</translation>
+    </message>
+</context>
+<context>
     <name>qx::ChannelSetupDialog</name>
     <message>
         <source>Channel Setup Dialog</source>
@@ -246,6 +400,145 @@ Plage = %1</translation>
     <message>
         <source>Name, second character</source>
         <translation>Nom, second caractère</translation>
+    </message>
+</context>
+<context>
+    <name>qx::CloneCommands</name>
+    <message>
+        <source>The radio may now hold part of the new settings. Write again, or write back a saved copy: a clone file through File&#xa0;/&#xa0;Open, or an EEPROM dump through Service&#xa0;/&#xa0;Eprom&#xa0;Tools.</source>
+        <translation>La radio contient peut-être maintenant une partie des nouveaux réglages. Écrivez de nouveau, ou réécrivez une copie enregistrée&#xa0;: un fichier de clonage via Fichier&#xa0;/&#xa0;Ouvrir, ou une image EEPROM via Maintenance&#xa0;/&#xa0;Outils&#xa0;EEPROM.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: it was being backed up first.</source>
+        <translation>Rien n&apos;a été écrit dans la radio&#xa0;: sa sauvegarde préalable était en cours.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: the identities it holds were being read first.</source>
+        <translation>Rien n&apos;a été écrit dans la radio&#xa0;: la lecture préalable de ses identités était en cours.</translation>
+    </message>
+    <message>
+        <source>To write without a backup, turn off File&#xa0;/&#xa0;Back up the radio before writing.</source>
+        <translation>Pour écrire sans sauvegarde, désactivez Fichier&#xa0;/&#xa0;Sauvegarder la radio avant d&apos;écrire.</translation>
+    </message>
+    <message>
+        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
+        <translation>Aucun dossier de sauvegardes&#xa0;: ni XDG_DATA_HOME ni HOME n&apos;est défini&#xa0;; aucune sauvegarde n&apos;est donc possible et rien n&apos;a été écrit dans la radio.</translation>
+    </message>
+    <message>
+        <source>Writing...</source>
+        <translation>Écriture en cours...</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lecture en cours...</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Vérification en cours...</translation>
+    </message>
+    <message>
+        <source>HandShaking...</source>
+        <translation>HandShake en cours...</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Erreur d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Backing up the radio...</source>
+        <translation>Sauvegarde de la radio...</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Écrire dans la radio</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Cause&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>User Cancel.</source>
+        <translation>Annulé par l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>Read Error</source>
+        <translation>Erreur de lecture</translation>
+    </message>
+    <message>
+        <source>Read Error.</source>
+        <translation>Erreur de lecture.</translation>
+    </message>
+    <message>
+        <source>Read OK.</source>
+        <translation>Lecture réussie.</translation>
+    </message>
+    <message>
+        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again. Make a complete backup of the radio with Service / Eprom Tools... (Read).</source>
+        <translation>Attention&#xa0;: le contenu de la radio échoue au contrôle des fichiers de clonage (%1)&#xa0;; un fichier de clonage enregistré à partir de celui-ci ne pourra donc pas être rouvert. Faites une sauvegarde complète de la radio avec Maintenance / Outils EEPROM... (Lire).</translation>
+    </message>
+    <message>
+        <source>Verify Error.</source>
+        <translation>Erreur de vérification.</translation>
+    </message>
+    <message>
+        <source>Verify Error</source>
+        <translation>Erreur de vérification</translation>
+    </message>
+    <message>
+        <source>Verify OK.</source>
+        <translation>Vérification réussie.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Impossible de créer le fichier&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Write cancelled: identity kept.</source>
+        <translation>Écriture annulée&#xa0;: identité conservée.</translation>
+    </message>
+    <message>
+        <source>Write OK.</source>
+        <translation>Écriture réussie.</translation>
+    </message>
+    <message>
+        <source>Write Error.</source>
+        <translation>Erreur d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>
+
+The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
+        <translation>
+
+Le contenu précédent de la radio a été sauvegardé dans %1&#xa0;: Fichier&#xa0;/&#xa0;Sauvegardes... le remet en place.</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Aucune sauvegarde de la radio n&apos;a pu être faite&#xa0;; rien n&apos;y a donc été écrit.
+%1</translation>
+    </message>
+    <message>
+        <source>HandShake OK.</source>
+        <translation>HandShake réussi.</translation>
+    </message>
+    <message>
+        <source>HandShake Error.</source>
+        <translation>Erreur de HandShake.</translation>
+    </message>
+    <message>
+        <source>Readt.</source>
+        <translation>Prêt.</translation>
     </message>
 </context>
 <context>
@@ -661,6 +954,69 @@ Saisissez exactement 9 chiffres.</translation>
     </message>
 </context>
 <context>
+    <name>qx::FeaturePanel</name>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Radio Feature</source>
+        <translation>Fonctions de la radio</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privés</translation>
+    </message>
+    <message>
+        <source>USA_narrow</source>
+        <translation>USA_narrow</translation>
+    </message>
+    <message>
+        <source>INT_narrow</source>
+        <translation>INT_narrow</translation>
+    </message>
+    <message>
+        <source>CAN_narrow</source>
+        <translation>CAN_narrow</translation>
+    </message>
+    <message>
+        <source>WX Channels</source>
+        <translation>Canaux WX</translation>
+    </message>
+    <message>
+        <source>TX PLL STEP:</source>
+        <translation>Pas PLL TX&#xa0;:</translation>
+    </message>
+    <message>
+        <source>RX PLL STEP:</source>
+        <translation>Pas PLL RX&#xa0;:</translation>
+    </message>
+    <message>
+        <source>TX PLL step</source>
+        <translation>Pas PLL TX</translation>
+    </message>
+    <message>
+        <source>RX PLL step</source>
+        <translation>Pas PLL RX</translation>
+    </message>
+</context>
+<context>
     <name>qx::FeatureSetupDialog</name>
     <message>
         <source>Feature Setup Dialog</source>
@@ -688,6 +1044,48 @@ Saisissez exactement 9 chiffres.</translation>
     </message>
 </context>
 <context>
+    <name>qx::FileCommands</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Backup opened.</source>
+        <translation>Sauvegarde ouverte.</translation>
+    </message>
+</context>
+<context>
+    <name>qx::IdentityBox</name>
+    <message>
+        <source>MMSI entry by user</source>
+        <translation>Saisie MMSI par l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>ATIS entry by user</source>
+        <translation>Saisie ATIS par l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Please enter the 9 digital MMSI number.</source>
+        <translation>Saisissez le numéro MMSI à 9 chiffres.</translation>
+    </message>
+    <message>
+        <source>Please enter the last 9 numbers of the 10 digit ATIS ID.</source>
+        <translation>Saisissez les 9 derniers chiffres de l&apos;ATIS ID à 10 chiffres.</translation>
+    </message>
+    <message>
+        <source>The initial &quot;9&quot; is entered automatically.</source>
+        <translation>Le «&#xa0;9&#xa0;» initial est saisi automatiquement.</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>ATIS ID</source>
+        <translation>ATIS ID</translation>
+    </message>
+</context>
+<context>
     <name>qx::IdentityHint</name>
     <message>
         <source>an ATIS ID cannot start with 90</source>
@@ -709,128 +1107,8 @@ Saisissez exactement 9 chiffres.</translation>
 <context>
     <name>qx::MainWindow</name>
     <message>
-        <source>The radio may now hold part of the new settings. Write again, or write back a saved copy: a clone file through File&#xa0;/&#xa0;Open, or an EEPROM dump through Service&#xa0;/&#xa0;Eprom&#xa0;Tools.</source>
-        <translation>La radio contient peut-être maintenant une partie des nouveaux réglages. Écrivez de nouveau, ou réécrivez une copie enregistrée&#xa0;: un fichier de clonage via Fichier&#xa0;/&#xa0;Ouvrir, ou une image EEPROM via Maintenance&#xa0;/&#xa0;Outils&#xa0;EEPROM.</translation>
-    </message>
-    <message>
-        <source>Nothing was written to the radio: it was being backed up first.</source>
-        <translation>Rien n&apos;a été écrit dans la radio&#xa0;: sa sauvegarde préalable était en cours.</translation>
-    </message>
-    <message>
-        <source>Nothing was written to the radio: the identities it holds were being read first.</source>
-        <translation>Rien n&apos;a été écrit dans la radio&#xa0;: la lecture préalable de ses identités était en cours.</translation>
-    </message>
-    <message>
-        <source>To write without a backup, turn off File&#xa0;/&#xa0;Back up the radio before writing.</source>
-        <translation>Pour écrire sans sauvegarde, désactivez Fichier&#xa0;/&#xa0;Sauvegarder la radio avant d&apos;écrire.</translation>
-    </message>
-    <message>
-        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
-        <translation>Aucun dossier de sauvegardes&#xa0;: ni XDG_DATA_HOME ni HOME n&apos;est défini&#xa0;; aucune sauvegarde n&apos;est donc possible et rien n&apos;a été écrit dans la radio.</translation>
-    </message>
-    <message>
-        <source>Writing...</source>
-        <translation>Écriture en cours...</translation>
-    </message>
-    <message>
-        <source>Reading...</source>
-        <translation>Lecture en cours...</translation>
-    </message>
-    <message>
-        <source>Verifying...</source>
-        <translation>Vérification en cours...</translation>
-    </message>
-    <message>
-        <source>HandShaking...</source>
-        <translation>HandShake en cours...</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Erreur d&apos;écriture</translation>
-    </message>
-    <message>
         <source>Write to Radio</source>
         <translation>Écrire dans la radio</translation>
-    </message>
-    <message>
-        <source>Backing up the radio...</source>
-        <translation>Sauvegarde de la radio...</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <translation>Cause&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Lecture</translation>
-    </message>
-    <message>
-        <source>User Cancel.</source>
-        <translation>Annulé par l&apos;utilisateur.</translation>
-    </message>
-    <message>
-        <source>Read Error</source>
-        <translation>Erreur de lecture</translation>
-    </message>
-    <message>
-        <source>Read Error.</source>
-        <translation>Erreur de lecture.</translation>
-    </message>
-    <message>
-        <source>Read OK.</source>
-        <translation>Lecture réussie.</translation>
-    </message>
-    <message>
-        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again. Make a complete backup of the radio with Service / Eprom Tools... (Read).</source>
-        <translation>Attention&#xa0;: le contenu de la radio échoue au contrôle des fichiers de clonage (%1)&#xa0;; un fichier de clonage enregistré à partir de celui-ci ne pourra donc pas être rouvert. Faites une sauvegarde complète de la radio avec Maintenance / Outils EEPROM... (Lire).</translation>
-    </message>
-    <message>
-        <source>Verify Error.</source>
-        <translation>Erreur de vérification.</translation>
-    </message>
-    <message>
-        <source>Verify Error</source>
-        <translation>Erreur de vérification</translation>
-    </message>
-    <message>
-        <source>Verify OK.</source>
-        <translation>Vérification réussie.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t Create file:
-%1</source>
-        <translation>Impossible de créer le fichier&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Write OK.</source>
-        <translation>Écriture réussie.</translation>
-    </message>
-    <message>
-        <source>No backup of the radio could be made, so nothing was written to it.
-%1</source>
-        <translation>Aucune sauvegarde de la radio n&apos;a pu être faite&#xa0;; rien n&apos;y a donc été écrit.
-%1</translation>
-    </message>
-    <message>
-        <source>Write cancelled: identity kept.</source>
-        <translation>Écriture annulée&#xa0;: identité conservée.</translation>
-    </message>
-    <message>
-        <source>HandShake OK.</source>
-        <translation>HandShake réussi.</translation>
-    </message>
-    <message>
-        <source>HandShake Error.</source>
-        <translation>Erreur de HandShake.</translation>
-    </message>
-    <message>
-        <source>Readt.</source>
-        <translation>Prêt.</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -871,26 +1149,6 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>Stop &amp;HandShake</source>
         <translation>Arrêter le &amp;HandShake</translation>
-    </message>
-    <message>
-        <source>Logo;</source>
-        <translation>Logo&#xa0;;</translation>
-    </message>
-    <message>
-        <source>Save RomMap;</source>
-        <translation>Carte ROM&#xa0;;</translation>
-    </message>
-    <message>
-        <source>Ready.</source>
-        <translation>Prêt.</translation>
-    </message>
-    <message>
-        <source>Virtual</source>
-        <translation>Virtuel</translation>
-    </message>
-    <message>
-        <source>Detected</source>
-        <translation>Détecté</translation>
     </message>
     <message>
         <source>Feature Setup</source>
@@ -957,198 +1215,6 @@ Saisissez exactement 9 chiffres.</translation>
         <translation>À &amp;propos</translation>
     </message>
     <message>
-        <source>MMSI entry by user</source>
-        <translation>Saisie MMSI par l&apos;utilisateur</translation>
-    </message>
-    <message>
-        <source>ATIS entry by user</source>
-        <translation>Saisie ATIS par l&apos;utilisateur</translation>
-    </message>
-    <message>
-        <source>Please enter the 9 digital MMSI number.</source>
-        <translation>Saisissez le numéro MMSI à 9 chiffres.</translation>
-    </message>
-    <message>
-        <source>Please enter the last 9 numbers of the 10 digit ATIS ID.</source>
-        <translation>Saisissez les 9 derniers chiffres de l&apos;ATIS ID à 10 chiffres.</translation>
-    </message>
-    <message>
-        <source>The initial &quot;9&quot; is entered automatically.</source>
-        <translation>Le «&#xa0;9&#xa0;» initial est saisi automatiquement.</translation>
-    </message>
-    <message>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <source>ATIS ID</source>
-        <translation>ATIS ID</translation>
-    </message>
-    <message>
-        <source>Channel List</source>
-        <translation>Liste des canaux</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>Bande</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <translation>Liste des canaux</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Modifier</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modèle</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>USA</translation>
-    </message>
-    <message>
-        <source>Europe</source>
-        <translation>Europe</translation>
-    </message>
-    <message>
-        <source>USB Port Status</source>
-        <translation>État du port USB</translation>
-    </message>
-    <message>
-        <source>Radio Feature</source>
-        <translation>Fonctions de la radio</translation>
-    </message>
-    <message>
-        <source>INT</source>
-        <translation>INT</translation>
-    </message>
-    <message>
-        <source>CAN</source>
-        <translation>CAN</translation>
-    </message>
-    <message>
-        <source>Private</source>
-        <translation>Privés</translation>
-    </message>
-    <message>
-        <source>USA_narrow</source>
-        <translation>USA_narrow</translation>
-    </message>
-    <message>
-        <source>INT_narrow</source>
-        <translation>INT_narrow</translation>
-    </message>
-    <message>
-        <source>CAN_narrow</source>
-        <translation>CAN_narrow</translation>
-    </message>
-    <message>
-        <source>WX Channels</source>
-        <translation>Canaux WX</translation>
-    </message>
-    <message>
-        <source>TX PLL STEP:</source>
-        <translation>Pas PLL TX&#xa0;:</translation>
-    </message>
-    <message>
-        <source>RX PLL STEP:</source>
-        <translation>Pas PLL RX&#xa0;:</translation>
-    </message>
-    <message>
-        <source>TX PLL step</source>
-        <translation>Pas PLL TX</translation>
-    </message>
-    <message>
-        <source>RX PLL step</source>
-        <translation>Pas PLL RX</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Prêt</translation>
-    </message>
-    <message>
-        <source>Lines %1 and %2 both have the name &quot;%3&quot;.</source>
-        <translation>Les lignes %1 et %2 portent toutes deux le nom «&#xa0;%3&#xa0;».</translation>
-    </message>
-    <message>
-        <source>The radio takes channels of the same name, but you may have meant two.</source>
-        <translation>La radio accepte des canaux de même nom, mais vous vouliez peut-être deux noms différents.</translation>
-    </message>
-    <message>
-        <source>Channel Setup</source>
-        <translation>Réglage du canal</translation>
-    </message>
-    <message>
-        <source>INT_Narrow</source>
-        <translation>INT_Narrow</translation>
-    </message>
-    <message>
-        <source>USA_Narrow</source>
-        <translation>USA_Narrow</translation>
-    </message>
-    <message>
-        <source>CAN_Narrow</source>
-        <translation>CAN_Narrow</translation>
-    </message>
-    <message>
-        <source>WX</source>
-        <translation>WX</translation>
-    </message>
-    <message>
-        <source>Only Private Channel Can be Modified!</source>
-        <translation>Seuls les canaux privés peuvent être modifiés&#xa0;!</translation>
-    </message>
-    <message>
-        <source>UI Read Only!</source>
-        <translation>Interface en lecture seule&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel First!</source>
-        <translation>Sélectionnez d&apos;abord un canal&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Edit private channel</source>
-        <translation>Modification d&apos;un canal privé</translation>
-    </message>
-    <message>
-        <source>Channel Number Limit!</source>
-        <translation>Nombre maximal de canaux atteint&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Add private channel</source>
-        <translation>Ajout d&apos;un canal privé</translation>
-    </message>
-    <message>
-        <source>NO Channel!</source>
-        <translation>Aucun canal&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel!</source>
-        <translation>Sélectionnez un canal&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Remove private channel</source>
-        <translation>Suppression d&apos;un canal privé</translation>
-    </message>
-    <message>
-        <source>Backup opened.</source>
-        <translation>Sauvegarde ouverte.</translation>
-    </message>
-    <message>
         <source>&amp;Undo %1</source>
         <translation>&amp;Défaire&#xa0;: %1</translation>
     </message>
@@ -1189,8 +1255,103 @@ Saisissez exactement 9 chiffres.</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <source>&amp;Language (after a restart)</source>
+        <translation>&amp;Langue (après redémarrage)</translation>
+    </message>
+    <message>
+        <source>The language changes when the program is started again.</source>
+        <translation>La langue changera au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptor...</source>
+        <translation>&amp;Adaptateur...</translation>
+    </message>
+</context>
+<context>
+    <name>qx::ModelWizardDialog</name>
+    <message>
+        <source>Model Wizard Dialog</source>
+        <translation>Assistant de modèle</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Type de modèle</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>EUR (INT)</source>
+        <translation>EUR (INT)</translation>
+    </message>
+    <message>
+        <source>EUR (INT,USA)</source>
+        <translation>EUR (INT,USA)</translation>
+    </message>
+    <message>
+        <source>European Private Channels</source>
+        <translation>Canaux privés européens</translation>
+    </message>
+    <message>
+        <source>Private Channel</source>
+        <translation>Canaux privés</translation>
+    </message>
+    <message>
+        <source>Private channels of the set</source>
+        <translation>Canaux privés du jeu choisi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Parameter is not ready.</source>
+        <translation>Paramètres incomplets.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>qx::StatusBox</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Prêt.</translation>
+    </message>
+    <message>
+        <source>Logo;</source>
+        <translation>Logo&#xa0;;</translation>
+    </message>
+    <message>
+        <source>Save RomMap;</source>
+        <translation>Carte ROM&#xa0;;</translation>
+    </message>
+</context>
+<context>
+    <name>qx::ToolCommands</name>
+    <message>
         <source>A USA-model record has no private channels.</source>
         <translation>Les données d&apos;un modèle USA ne comportent pas de canaux privés.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Impossible de créer le fichier&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Export Freq Table</source>
@@ -1247,107 +1408,12 @@ Saisissez exactement 9 chiffres.</translation>
         <translation>Canaux privés importés&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>&amp;Language (after a restart)</source>
-        <translation>&amp;Langue (après redémarrage)</translation>
-    </message>
-    <message>
-        <source>The language changes when the program is started again.</source>
-        <translation>La langue changera au prochain démarrage du programme.</translation>
-    </message>
-    <message>
-        <source>Write Error.</source>
-        <translation>Erreur d&apos;écriture.</translation>
-    </message>
-    <message>
-        <source>
-
-The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
-        <translation>
-
-Le contenu précédent de la radio a été sauvegardé dans %1&#xa0;: Fichier&#xa0;/&#xa0;Sauvegardes... le remet en place.</translation>
-    </message>
-    <message>
         <source>Lines %1 and %2 of the file both have the name &quot;%3&quot;.</source>
         <translation>Les lignes %1 et %2 du fichier portent toutes deux le nom «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
-        <source>The adaptor can be changed once the running operation has ended.</source>
-        <translation>L&apos;adaptateur pourra être changé une fois l&apos;opération en cours terminée.</translation>
-    </message>
-    <message>
-        <source>Clone adaptor: %1</source>
-        <translation>Adaptateur de clonage&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
-        <translation>Adaptateur de clonage&#xa0;: %1 (choisi avec Clonage / Adaptateur...)</translation>
-    </message>
-    <message>
-        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
-        <translation>%1 adaptateurs de clonage sont branchés&#xa0;: choisissez-en un avec Clonage / Adaptateur...</translation>
-    </message>
-    <message>
-        <source>%1 adaptors</source>
-        <translation>%1 adaptateurs</translation>
-    </message>
-    <message>
-        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
-        <translation>L&apos;adaptateur de clonage choisi (%1) n&apos;est pas branché&#xa0;: rebranchez-le, ou choisissez-en un autre avec Clonage / Adaptateur...</translation>
-    </message>
-    <message>
-        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
-        <translation>L&apos;adaptateur de clonage désigné par --radio %1 n&apos;est pas branché&#xa0;: rebranchez-le, ou choisissez-en un autre avec Clonage / Adaptateur...</translation>
-    </message>
-    <message>
-        <source>&amp;Adaptor...</source>
-        <translation>&amp;Adaptateur...</translation>
-    </message>
-</context>
-<context>
-    <name>qx::ModelWizardDialog</name>
-    <message>
-        <source>Model Wizard Dialog</source>
-        <translation>Assistant de modèle</translation>
-    </message>
-    <message>
-        <source>Model Type</source>
-        <translation>Type de modèle</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>USA</translation>
-    </message>
-    <message>
-        <source>EUR (INT)</source>
-        <translation>EUR (INT)</translation>
-    </message>
-    <message>
-        <source>EUR (INT,USA)</source>
-        <translation>EUR (INT,USA)</translation>
-    </message>
-    <message>
-        <source>European Private Channels</source>
-        <translation>Canaux privés européens</translation>
-    </message>
-    <message>
-        <source>Private Channel</source>
-        <translation>Canaux privés</translation>
-    </message>
-    <message>
-        <source>Private channels of the set</source>
-        <translation>Canaux privés du jeu choisi</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Parameter is not ready.</source>
-        <translation>Paramètres incomplets.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
+        <source>The radio takes channels of the same name, but you may have meant two.</source>
+        <translation>La radio accepte des canaux de même nom, mais vous vouliez peut-être deux noms différents.</translation>
     </message>
 </context>
 <context>

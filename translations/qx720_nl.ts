@@ -60,6 +60,49 @@
     </message>
 </context>
 <context>
+    <name>qx::AdaptorStatus</name>
+    <message>
+        <source>USB Port Status</source>
+        <translation>Status USB-poort</translation>
+    </message>
+    <message>
+        <source>The adaptor can be changed once the running operation has ended.</source>
+        <translation>De adapter kan worden gewisseld zodra de lopende bewerking klaar is.</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1</source>
+        <translation>Kloonadapter: %1</translation>
+    </message>
+    <message>
+        <source>Virtual</source>
+        <translation>Virtueel</translation>
+    </message>
+    <message>
+        <source>Detected</source>
+        <translation>Gevonden</translation>
+    </message>
+    <message>
+        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
+        <translation>Kloonadapter: %1 (gekozen met Klonen / Adapter...)</translation>
+    </message>
+    <message>
+        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
+        <translation>Er zijn %1 kloonadapters aangesloten: kies er een met Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 adapters</translation>
+    </message>
+    <message>
+        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>De gekozen kloonadapter (%1) is niet aangesloten: sluit hem weer aan of kies een andere met Klonen / Adapter...</translation>
+    </message>
+    <message>
+        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
+        <translation>De met --radio %1 genoemde kloonadapter is niet aangesloten: sluit hem weer aan of kies een andere met Klonen / Adapter...</translation>
+    </message>
+</context>
+<context>
     <name>qx::AtisFromMmsiButton</name>
     <message>
         <source>from MMSI</source>
@@ -178,6 +221,117 @@
     </message>
 </context>
 <context>
+    <name>qx::ChannelPanel</name>
+    <message>
+        <source>Channel List</source>
+        <translation>Kanaallijst</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <translation>Kanaallijst</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <source>INT_Narrow</source>
+        <translation>INT_Narrow</translation>
+    </message>
+    <message>
+        <source>USA_Narrow</source>
+        <translation>USA_Narrow</translation>
+    </message>
+    <message>
+        <source>CAN_Narrow</source>
+        <translation>CAN_Narrow</translation>
+    </message>
+    <message>
+        <source>WX</source>
+        <translation>WX</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privé</translation>
+    </message>
+    <message>
+        <source>Lines %1 and %2 both have the name &quot;%3&quot;.</source>
+        <translation>Regels %1 en %2 hebben allebei de naam &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The radio takes channels of the same name, but you may have meant two.</source>
+        <translation>De marifoon accepteert kanalen met dezelfde naam, maar misschien bedoelde u twee verschillende kanalen.</translation>
+    </message>
+    <message>
+        <source>Channel Setup</source>
+        <translation>Kanaalinstellingen</translation>
+    </message>
+    <message>
+        <source>Only Private Channel Can be Modified!</source>
+        <translation>Alleen privékanalen kunnen worden gewijzigd!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>UI Read Only!</source>
+        <translation>Interface is alleen-lezen!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel First!</source>
+        <translation>Selecteer eerst een kanaal!</translation>
+    </message>
+    <message>
+        <source>Edit private channel</source>
+        <translation>Privékanaal bewerken</translation>
+    </message>
+    <message>
+        <source>Channel Number Limit!</source>
+        <translation>Maximumaantal kanalen bereikt!</translation>
+    </message>
+    <message>
+        <source>Add private channel</source>
+        <translation>Privékanaal toevoegen</translation>
+    </message>
+    <message>
+        <source>NO Channel!</source>
+        <translation>Geen kanaal!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel!</source>
+        <translation>Selecteer een kanaal!</translation>
+    </message>
+    <message>
+        <source>Remove private channel</source>
+        <translation>Privékanaal verwijderen</translation>
+    </message>
+</context>
+<context>
     <name>qx::ChannelSetupDialog</name>
     <message>
         <source>Channel Setup Dialog</source>
@@ -246,6 +400,145 @@ Bereik=%1</translation>
     <message>
         <source>Name, second character</source>
         <translation>Naam, tweede teken</translation>
+    </message>
+</context>
+<context>
+    <name>qx::CloneCommands</name>
+    <message>
+        <source>The radio may now hold part of the new settings. Write again, or write back a saved copy: a clone file through File&#xa0;/&#xa0;Open, or an EEPROM dump through Service&#xa0;/&#xa0;Eprom&#xa0;Tools.</source>
+        <translation>De marifoon bevat nu mogelijk een deel van de nieuwe instellingen. Schrijf opnieuw, of zet een opgeslagen kopie terug: een kloonbestand via Bestand&#xa0;/&#xa0;Openen, of een EEPROM-dump via Service&#xa0;/&#xa0;EEPROM-hulpmiddelen.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: it was being backed up first.</source>
+        <translation>Er is niets naar de marifoon geschreven: er werd eerst een back-up van gemaakt.</translation>
+    </message>
+    <message>
+        <source>Nothing was written to the radio: the identities it holds were being read first.</source>
+        <translation>Er is niets naar de marifoon geschreven: de identiteiten in de marifoon werden eerst gelezen.</translation>
+    </message>
+    <message>
+        <source>To write without a backup, turn off File&#xa0;/&#xa0;Back up the radio before writing.</source>
+        <translation>Om zonder back-up te schrijven, schakelt u Bestand&#xa0;/&#xa0;Back-up maken vóór schrijven uit.</translation>
+    </message>
+    <message>
+        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
+        <translation>Geen map voor back-ups: XDG_DATA_HOME en HOME zijn geen van beide ingesteld, dus er kan geen back-up worden gemaakt en er is niets naar de marifoon geschreven.</translation>
+    </message>
+    <message>
+        <source>Writing...</source>
+        <translation>Schrijven...</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Lezen...</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Controleren...</translation>
+    </message>
+    <message>
+        <source>HandShaking...</source>
+        <translation>Handshake...</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schrijffout</translation>
+    </message>
+    <message>
+        <source>Backing up the radio...</source>
+        <translation>Back-up van de marifoon maken...</translation>
+    </message>
+    <message>
+        <source>Write to Radio</source>
+        <translation>Naar marifoon schrijven</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reden: %1</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lezen</translation>
+    </message>
+    <message>
+        <source>User Cancel.</source>
+        <translation>Geannuleerd door gebruiker.</translation>
+    </message>
+    <message>
+        <source>Read Error</source>
+        <translation>Leesfout</translation>
+    </message>
+    <message>
+        <source>Read Error.</source>
+        <translation>Leesfout.</translation>
+    </message>
+    <message>
+        <source>Read OK.</source>
+        <translation>Lezen gelukt.</translation>
+    </message>
+    <message>
+        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again. Make a complete backup of the radio with Service / Eprom Tools... (Read).</source>
+        <translation>Waarschuwing: wat de marifoon bevat, komt niet door de controle voor kloonbestanden (%1), dus een kloonbestand dat u daarvan opslaat, gaat later niet meer open. Maak een volledige back-up van de marifoon met Service / EEPROM-hulpmiddelen... (Lezen).</translation>
+    </message>
+    <message>
+        <source>Verify Error.</source>
+        <translation>Controlefout.</translation>
+    </message>
+    <message>
+        <source>Verify Error</source>
+        <translation>Controlefout</translation>
+    </message>
+    <message>
+        <source>Verify OK.</source>
+        <translation>Controle gelukt.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Kan bestand niet maken:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Write cancelled: identity kept.</source>
+        <translation>Schrijven geannuleerd: identiteit behouden.</translation>
+    </message>
+    <message>
+        <source>Write OK.</source>
+        <translation>Schrijven gelukt.</translation>
+    </message>
+    <message>
+        <source>Write Error.</source>
+        <translation>Schrijffout.</translation>
+    </message>
+    <message>
+        <source>
+
+The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
+        <translation>
+
+De vorige inhoud van de marifoon is bewaard in %1: Bestand&#xa0;/&#xa0;Back-ups... zet hem terug.</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Er kon geen back-up van de marifoon worden gemaakt, dus er is niets naar geschreven.
+%1</translation>
+    </message>
+    <message>
+        <source>HandShake OK.</source>
+        <translation>Handshake gelukt.</translation>
+    </message>
+    <message>
+        <source>HandShake Error.</source>
+        <translation>Fout bij handshake.</translation>
+    </message>
+    <message>
+        <source>Readt.</source>
+        <translation>Gereed.</translation>
     </message>
 </context>
 <context>
@@ -661,6 +954,69 @@ Gebruik precies 9 cijfers.</translation>
     </message>
 </context>
 <context>
+    <name>qx::FeaturePanel</name>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Radio Feature</source>
+        <translation>Functies marifoon</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>CAN</source>
+        <translation>CAN</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privé</translation>
+    </message>
+    <message>
+        <source>USA_narrow</source>
+        <translation>USA_narrow</translation>
+    </message>
+    <message>
+        <source>INT_narrow</source>
+        <translation>INT_narrow</translation>
+    </message>
+    <message>
+        <source>CAN_narrow</source>
+        <translation>CAN_narrow</translation>
+    </message>
+    <message>
+        <source>WX Channels</source>
+        <translation>WX-kanalen</translation>
+    </message>
+    <message>
+        <source>TX PLL STEP:</source>
+        <translation>TX PLL-stap:</translation>
+    </message>
+    <message>
+        <source>RX PLL STEP:</source>
+        <translation>RX PLL-stap:</translation>
+    </message>
+    <message>
+        <source>TX PLL step</source>
+        <translation>TX PLL-stap</translation>
+    </message>
+    <message>
+        <source>RX PLL step</source>
+        <translation>RX PLL-stap</translation>
+    </message>
+</context>
+<context>
     <name>qx::FeatureSetupDialog</name>
     <message>
         <source>Feature Setup Dialog</source>
@@ -688,6 +1044,48 @@ Gebruik precies 9 cijfers.</translation>
     </message>
 </context>
 <context>
+    <name>qx::FileCommands</name>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Backup opened.</source>
+        <translation>Back-up geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>qx::IdentityBox</name>
+    <message>
+        <source>MMSI entry by user</source>
+        <translation>MMSI-invoer door gebruiker</translation>
+    </message>
+    <message>
+        <source>ATIS entry by user</source>
+        <translation>ATIS-invoer door gebruiker</translation>
+    </message>
+    <message>
+        <source>Please enter the 9 digital MMSI number.</source>
+        <translation>Voer het MMSI van 9 cijfers in.</translation>
+    </message>
+    <message>
+        <source>Please enter the last 9 numbers of the 10 digit ATIS ID.</source>
+        <translation>Voer de laatste 9 cijfers van het ATIS ID van 10 cijfers in.</translation>
+    </message>
+    <message>
+        <source>The initial &quot;9&quot; is entered automatically.</source>
+        <translation>De eerste &quot;9&quot; wordt automatisch ingevuld.</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>ATIS ID</source>
+        <translation>ATIS ID</translation>
+    </message>
+</context>
+<context>
     <name>qx::IdentityHint</name>
     <message>
         <source>an ATIS ID cannot start with 90</source>
@@ -709,128 +1107,8 @@ Gebruik precies 9 cijfers.</translation>
 <context>
     <name>qx::MainWindow</name>
     <message>
-        <source>The radio may now hold part of the new settings. Write again, or write back a saved copy: a clone file through File&#xa0;/&#xa0;Open, or an EEPROM dump through Service&#xa0;/&#xa0;Eprom&#xa0;Tools.</source>
-        <translation>De marifoon bevat nu mogelijk een deel van de nieuwe instellingen. Schrijf opnieuw, of zet een opgeslagen kopie terug: een kloonbestand via Bestand&#xa0;/&#xa0;Openen, of een EEPROM-dump via Service&#xa0;/&#xa0;EEPROM-hulpmiddelen.</translation>
-    </message>
-    <message>
-        <source>Nothing was written to the radio: it was being backed up first.</source>
-        <translation>Er is niets naar de marifoon geschreven: er werd eerst een back-up van gemaakt.</translation>
-    </message>
-    <message>
-        <source>Nothing was written to the radio: the identities it holds were being read first.</source>
-        <translation>Er is niets naar de marifoon geschreven: de identiteiten in de marifoon werden eerst gelezen.</translation>
-    </message>
-    <message>
-        <source>To write without a backup, turn off File&#xa0;/&#xa0;Back up the radio before writing.</source>
-        <translation>Om zonder back-up te schrijven, schakelt u Bestand&#xa0;/&#xa0;Back-up maken vóór schrijven uit.</translation>
-    </message>
-    <message>
-        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
-        <translation>Geen map voor back-ups: XDG_DATA_HOME en HOME zijn geen van beide ingesteld, dus er kan geen back-up worden gemaakt en er is niets naar de marifoon geschreven.</translation>
-    </message>
-    <message>
-        <source>Writing...</source>
-        <translation>Schrijven...</translation>
-    </message>
-    <message>
-        <source>Reading...</source>
-        <translation>Lezen...</translation>
-    </message>
-    <message>
-        <source>Verifying...</source>
-        <translation>Controleren...</translation>
-    </message>
-    <message>
-        <source>HandShaking...</source>
-        <translation>Handshake...</translation>
-    </message>
-    <message>
-        <source>Write Error</source>
-        <translation>Schrijffout</translation>
-    </message>
-    <message>
         <source>Write to Radio</source>
         <translation>Naar marifoon schrijven</translation>
-    </message>
-    <message>
-        <source>Backing up the radio...</source>
-        <translation>Back-up van de marifoon maken...</translation>
-    </message>
-    <message>
-        <source>Reason: %1</source>
-        <translation>Reden: %1</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>Lezen</translation>
-    </message>
-    <message>
-        <source>User Cancel.</source>
-        <translation>Geannuleerd door gebruiker.</translation>
-    </message>
-    <message>
-        <source>Read Error</source>
-        <translation>Leesfout</translation>
-    </message>
-    <message>
-        <source>Read Error.</source>
-        <translation>Leesfout.</translation>
-    </message>
-    <message>
-        <source>Read OK.</source>
-        <translation>Lezen gelukt.</translation>
-    </message>
-    <message>
-        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again. Make a complete backup of the radio with Service / Eprom Tools... (Read).</source>
-        <translation>Waarschuwing: wat de marifoon bevat, komt niet door de controle voor kloonbestanden (%1), dus een kloonbestand dat u daarvan opslaat, gaat later niet meer open. Maak een volledige back-up van de marifoon met Service / EEPROM-hulpmiddelen... (Lezen).</translation>
-    </message>
-    <message>
-        <source>Verify Error.</source>
-        <translation>Controlefout.</translation>
-    </message>
-    <message>
-        <source>Verify Error</source>
-        <translation>Controlefout</translation>
-    </message>
-    <message>
-        <source>Verify OK.</source>
-        <translation>Controle gelukt.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t Create file:
-%1</source>
-        <translation>Kan bestand niet maken:
-%1</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Write OK.</source>
-        <translation>Schrijven gelukt.</translation>
-    </message>
-    <message>
-        <source>No backup of the radio could be made, so nothing was written to it.
-%1</source>
-        <translation>Er kon geen back-up van de marifoon worden gemaakt, dus er is niets naar geschreven.
-%1</translation>
-    </message>
-    <message>
-        <source>Write cancelled: identity kept.</source>
-        <translation>Schrijven geannuleerd: identiteit behouden.</translation>
-    </message>
-    <message>
-        <source>HandShake OK.</source>
-        <translation>Handshake gelukt.</translation>
-    </message>
-    <message>
-        <source>HandShake Error.</source>
-        <translation>Fout bij handshake.</translation>
-    </message>
-    <message>
-        <source>Readt.</source>
-        <translation>Gereed.</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -871,26 +1149,6 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>Stop &amp;HandShake</source>
         <translation>&amp;HandShake stoppen</translation>
-    </message>
-    <message>
-        <source>Logo;</source>
-        <translation>Logo;</translation>
-    </message>
-    <message>
-        <source>Save RomMap;</source>
-        <translation>ROM-map opslaan;</translation>
-    </message>
-    <message>
-        <source>Ready.</source>
-        <translation>Gereed.</translation>
-    </message>
-    <message>
-        <source>Virtual</source>
-        <translation>Virtueel</translation>
-    </message>
-    <message>
-        <source>Detected</source>
-        <translation>Gevonden</translation>
     </message>
     <message>
         <source>Feature Setup</source>
@@ -957,198 +1215,6 @@ Gebruik precies 9 cijfers.</translation>
         <translation>&amp;Over</translation>
     </message>
     <message>
-        <source>MMSI entry by user</source>
-        <translation>MMSI-invoer door gebruiker</translation>
-    </message>
-    <message>
-        <source>ATIS entry by user</source>
-        <translation>ATIS-invoer door gebruiker</translation>
-    </message>
-    <message>
-        <source>Please enter the 9 digital MMSI number.</source>
-        <translation>Voer het MMSI van 9 cijfers in.</translation>
-    </message>
-    <message>
-        <source>Please enter the last 9 numbers of the 10 digit ATIS ID.</source>
-        <translation>Voer de laatste 9 cijfers van het ATIS ID van 10 cijfers in.</translation>
-    </message>
-    <message>
-        <source>The initial &quot;9&quot; is entered automatically.</source>
-        <translation>De eerste &quot;9&quot; wordt automatisch ingevuld.</translation>
-    </message>
-    <message>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <source>ATIS ID</source>
-        <translation>ATIS ID</translation>
-    </message>
-    <message>
-        <source>Channel List</source>
-        <translation>Kanaallijst</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>Band</translation>
-    </message>
-    <message>
-        <source>Channel list</source>
-        <translation>Kanaallijst</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bewerken</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Toevoegen</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>USA</translation>
-    </message>
-    <message>
-        <source>Europe</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>USB Port Status</source>
-        <translation>Status USB-poort</translation>
-    </message>
-    <message>
-        <source>Radio Feature</source>
-        <translation>Functies marifoon</translation>
-    </message>
-    <message>
-        <source>INT</source>
-        <translation>INT</translation>
-    </message>
-    <message>
-        <source>CAN</source>
-        <translation>CAN</translation>
-    </message>
-    <message>
-        <source>Private</source>
-        <translation>Privé</translation>
-    </message>
-    <message>
-        <source>USA_narrow</source>
-        <translation>USA_narrow</translation>
-    </message>
-    <message>
-        <source>INT_narrow</source>
-        <translation>INT_narrow</translation>
-    </message>
-    <message>
-        <source>CAN_narrow</source>
-        <translation>CAN_narrow</translation>
-    </message>
-    <message>
-        <source>WX Channels</source>
-        <translation>WX-kanalen</translation>
-    </message>
-    <message>
-        <source>TX PLL STEP:</source>
-        <translation>TX PLL-stap:</translation>
-    </message>
-    <message>
-        <source>RX PLL STEP:</source>
-        <translation>RX PLL-stap:</translation>
-    </message>
-    <message>
-        <source>TX PLL step</source>
-        <translation>TX PLL-stap</translation>
-    </message>
-    <message>
-        <source>RX PLL step</source>
-        <translation>RX PLL-stap</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Gereed</translation>
-    </message>
-    <message>
-        <source>Lines %1 and %2 both have the name &quot;%3&quot;.</source>
-        <translation>Regels %1 en %2 hebben allebei de naam &quot;%3&quot;.</translation>
-    </message>
-    <message>
-        <source>The radio takes channels of the same name, but you may have meant two.</source>
-        <translation>De marifoon accepteert kanalen met dezelfde naam, maar misschien bedoelde u twee verschillende kanalen.</translation>
-    </message>
-    <message>
-        <source>Channel Setup</source>
-        <translation>Kanaalinstellingen</translation>
-    </message>
-    <message>
-        <source>INT_Narrow</source>
-        <translation>INT_Narrow</translation>
-    </message>
-    <message>
-        <source>USA_Narrow</source>
-        <translation>USA_Narrow</translation>
-    </message>
-    <message>
-        <source>CAN_Narrow</source>
-        <translation>CAN_Narrow</translation>
-    </message>
-    <message>
-        <source>WX</source>
-        <translation>WX</translation>
-    </message>
-    <message>
-        <source>Only Private Channel Can be Modified!</source>
-        <translation>Alleen privékanalen kunnen worden gewijzigd!</translation>
-    </message>
-    <message>
-        <source>UI Read Only!</source>
-        <translation>Interface is alleen-lezen!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel First!</source>
-        <translation>Selecteer eerst een kanaal!</translation>
-    </message>
-    <message>
-        <source>Edit private channel</source>
-        <translation>Privékanaal bewerken</translation>
-    </message>
-    <message>
-        <source>Channel Number Limit!</source>
-        <translation>Maximumaantal kanalen bereikt!</translation>
-    </message>
-    <message>
-        <source>Add private channel</source>
-        <translation>Privékanaal toevoegen</translation>
-    </message>
-    <message>
-        <source>NO Channel!</source>
-        <translation>Geen kanaal!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel!</source>
-        <translation>Selecteer een kanaal!</translation>
-    </message>
-    <message>
-        <source>Remove private channel</source>
-        <translation>Privékanaal verwijderen</translation>
-    </message>
-    <message>
-        <source>Backup opened.</source>
-        <translation>Back-up geopend.</translation>
-    </message>
-    <message>
         <source>&amp;Undo %1</source>
         <translation>Ongedaan &amp;maken: %1</translation>
     </message>
@@ -1189,8 +1255,103 @@ Gebruik precies 9 cijfers.</translation>
         <translation>A&amp;fsluiten</translation>
     </message>
     <message>
+        <source>&amp;Language (after a restart)</source>
+        <translation>&amp;Taal (na herstart)</translation>
+    </message>
+    <message>
+        <source>The language changes when the program is started again.</source>
+        <translation>De taal wordt gewijzigd wanneer het programma opnieuw wordt gestart.</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptor...</source>
+        <translation>&amp;Adapter...</translation>
+    </message>
+</context>
+<context>
+    <name>qx::ModelWizardDialog</name>
+    <message>
+        <source>Model Wizard Dialog</source>
+        <translation>Modelassistent</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Modeltype</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>EUR (INT)</source>
+        <translation>EUR (INT)</translation>
+    </message>
+    <message>
+        <source>EUR (INT,USA)</source>
+        <translation>EUR (INT,USA)</translation>
+    </message>
+    <message>
+        <source>European Private Channels</source>
+        <translation>Europese privékanalen</translation>
+    </message>
+    <message>
+        <source>Private Channel</source>
+        <translation>Privékanaal</translation>
+    </message>
+    <message>
+        <source>Private channels of the set</source>
+        <translation>Privékanalen van de set</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Parameter is not ready.</source>
+        <translation>Parameter is nog niet ingesteld.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>qx::StatusBox</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gereed</translation>
+    </message>
+    <message>
+        <source>Ready.</source>
+        <translation>Gereed.</translation>
+    </message>
+    <message>
+        <source>Logo;</source>
+        <translation>Logo;</translation>
+    </message>
+    <message>
+        <source>Save RomMap;</source>
+        <translation>ROM-map opslaan;</translation>
+    </message>
+</context>
+<context>
+    <name>qx::ToolCommands</name>
+    <message>
         <source>A USA-model record has no private channels.</source>
         <translation>Gegevens voor het USA-model bevatten geen privékanalen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Kan bestand niet maken:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Export Freq Table</source>
@@ -1247,107 +1408,12 @@ Gebruik precies 9 cijfers.</translation>
         <translation>%1 privékanalen geïmporteerd.</translation>
     </message>
     <message>
-        <source>&amp;Language (after a restart)</source>
-        <translation>&amp;Taal (na herstart)</translation>
-    </message>
-    <message>
-        <source>The language changes when the program is started again.</source>
-        <translation>De taal wordt gewijzigd wanneer het programma opnieuw wordt gestart.</translation>
-    </message>
-    <message>
-        <source>Write Error.</source>
-        <translation>Schrijffout.</translation>
-    </message>
-    <message>
-        <source>
-
-The radio&apos;s previous contents were saved to %1: File&#xa0;/&#xa0;Backups... puts them back.</source>
-        <translation>
-
-De vorige inhoud van de marifoon is bewaard in %1: Bestand&#xa0;/&#xa0;Back-ups... zet hem terug.</translation>
-    </message>
-    <message>
         <source>Lines %1 and %2 of the file both have the name &quot;%3&quot;.</source>
         <translation>Regels %1 en %2 van het bestand hebben allebei de naam &quot;%3&quot;.</translation>
     </message>
     <message>
-        <source>The adaptor can be changed once the running operation has ended.</source>
-        <translation>De adapter kan worden gewisseld zodra de lopende bewerking klaar is.</translation>
-    </message>
-    <message>
-        <source>Clone adaptor: %1</source>
-        <translation>Kloonadapter: %1</translation>
-    </message>
-    <message>
-        <source>Clone adaptor: %1 (chosen with Clone / Adaptor...)</source>
-        <translation>Kloonadapter: %1 (gekozen met Klonen / Adapter...)</translation>
-    </message>
-    <message>
-        <source>%1 clone adaptors are connected: choose one with Clone / Adaptor...</source>
-        <translation>Er zijn %1 kloonadapters aangesloten: kies er een met Klonen / Adapter...</translation>
-    </message>
-    <message>
-        <source>%1 adaptors</source>
-        <translation>%1 adapters</translation>
-    </message>
-    <message>
-        <source>The chosen clone adaptor (%1) is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
-        <translation>De gekozen kloonadapter (%1) is niet aangesloten: sluit hem weer aan of kies een andere met Klonen / Adapter...</translation>
-    </message>
-    <message>
-        <source>The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another with Clone / Adaptor...</source>
-        <translation>De met --radio %1 genoemde kloonadapter is niet aangesloten: sluit hem weer aan of kies een andere met Klonen / Adapter...</translation>
-    </message>
-    <message>
-        <source>&amp;Adaptor...</source>
-        <translation>&amp;Adapter...</translation>
-    </message>
-</context>
-<context>
-    <name>qx::ModelWizardDialog</name>
-    <message>
-        <source>Model Wizard Dialog</source>
-        <translation>Modelassistent</translation>
-    </message>
-    <message>
-        <source>Model Type</source>
-        <translation>Modeltype</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>USA</translation>
-    </message>
-    <message>
-        <source>EUR (INT)</source>
-        <translation>EUR (INT)</translation>
-    </message>
-    <message>
-        <source>EUR (INT,USA)</source>
-        <translation>EUR (INT,USA)</translation>
-    </message>
-    <message>
-        <source>European Private Channels</source>
-        <translation>Europese privékanalen</translation>
-    </message>
-    <message>
-        <source>Private Channel</source>
-        <translation>Privékanaal</translation>
-    </message>
-    <message>
-        <source>Private channels of the set</source>
-        <translation>Privékanalen van de set</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Parameter is not ready.</source>
-        <translation>Parameter is nog niet ingesteld.</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fout</translation>
+        <source>The radio takes channels of the same name, but you may have meant two.</source>
+        <translation>De marifoon accepteert kanalen met dezelfde naam, maar misschien bedoelde u twee verschillende kanalen.</translation>
     </message>
 </context>
 <context>

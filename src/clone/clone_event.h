@@ -1,4 +1,4 @@
-// A manual-reset event: the busy event and the stop event of the clone operations.
+// A manual-reset event: the stop event of the clone operations.
 #pragma once
 
 #include <condition_variable>

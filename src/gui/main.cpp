@@ -71,7 +71,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "QX720Clone: %s\n", error.c_str());
         return 2;
     }
-    qx::ManualResetEvent busyEvent;
     qx::QtWindowServices services;
 
     qx::RadioJobRunner radioJobs(radio->StopEvent());
@@ -79,7 +78,7 @@ int main(int argc, char* argv[])
     const QString startDirectory = services.CurrentDirectory();
     const QString baseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     const QString stateFile = QDir(startDirectory).filePath(baseName + ".Bin");
-    qx::AppContext app{services,  radio->Environment(), busyEvent, radio->AdjustMode(), startDirectory, stateFile,
+    qx::AppContext app{services,  radio->Environment(), radio->AdjustMode(), startDirectory, stateFile,
                        radioJobs, radio->IsVirtual()};
     // The user's choices that outlive a run (the backup before writing), in the desktop's
     // usual place for settings.

@@ -62,7 +62,7 @@ TEST(Accessibility, EveryControlOfTheWindowHasANameAndEveryMenuItemAMnemonic)
     rig.Open();
     EXPECT_EQ(Unreachable(&rig.W()), QStringList());  // untitled: the identity box has a caption
     rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(2), "named.dat")};
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
     EXPECT_EQ(Unreachable(&rig.W()), QStringList());
     EXPECT_EQ(AnnouncedName(rig.C().mmsi), "MMSI");
     EXPECT_EQ(AnnouncedName(rig.C().atis), "ATIS ID");

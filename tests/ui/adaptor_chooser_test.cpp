@@ -50,7 +50,7 @@ struct TwoAdaptors : WindowRig {
             chooser.okButton()->click();
             return chooser.result();
         };
-        W().OnChooseAdaptor();
+        W().Controls().chooseAdaptor->trigger();
     }
 };
 
@@ -63,7 +63,7 @@ TEST(AdaptorChooser, SeveralAdaptorsAreCountedAndOneIsChosen)
     EXPECT_EQ(rig.C().status->text(), "2 clone adaptors are connected: choose one with Clone / Adaptor...");
     EXPECT_EQ(Shown(rig.C().chooseAdaptor), "Adaptor...");
     // No guess: a HandShake reaches neither radio.
-    rig.W().OnHandShake();
+    rig.W().Clone().OnHandShake();
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.SentenceCount() + rig.second.SentenceCount(), 0);
 
@@ -72,7 +72,7 @@ TEST(AdaptorChooser, SeveralAdaptorsAreCountedAndOneIsChosen)
     EXPECT_EQ(rig.C().usbStatus->toolTip(),
               "Clone adaptor: /dev/hidraw-second, serial B2, bus 1, port 1.2 (chosen with Clone / Adaptor...)");
     EXPECT_EQ(rig.C().status->text(), "Clone adaptor: /dev/hidraw-second, serial B2, bus 1, port 1.2");
-    rig.W().OnHandShake();
+    rig.W().Clone().OnHandShake();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "HandShake OK.");
     EXPECT_GT(rig.second.SentenceCount(), 0);
@@ -95,7 +95,7 @@ TEST(AdaptorChooser, AnUnpluggedChoiceIsWaitedForNotMovedToTheOtherAdaptor)
     EXPECT_TRUE(rig.C().status->text().startsWith("The chosen clone adaptor (/dev/hidraw-second, serial B2"))
         << rig.C().status->text().toStdString();
     EXPECT_TRUE(rig.C().usbStatus->toolTip().contains("is not connected"));
-    rig.W().OnHandShake();
+    rig.W().Clone().OnHandShake();
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.SentenceCount(), 0) << "the only adaptor left is not the chosen one";
 
@@ -110,7 +110,7 @@ TEST(AdaptorChooser, AnUnpluggedChoiceIsWaitedForNotMovedToTheOtherAdaptor)
         EXPECT_TRUE(chooser.okButton()->isEnabled());
         return static_cast<int>(QDialog::Rejected);
     };
-    rig.W().OnChooseAdaptor();
+    rig.W().Controls().chooseAdaptor->trigger();
     EXPECT_EQ(rig.adaptor.OpenInterface().path, "/dev/hidraw-second");
 }
 

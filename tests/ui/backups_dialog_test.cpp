@@ -183,7 +183,7 @@ TEST(BackupsDialog, RestoreAnsweredYesWritesTheWholeDumpWithTheButtonsLocked)
     int highest = 0;
     QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
     struct {
-        bool seen = false, open = true, restore = true, close = false, busyEvent = false;
+        bool seen = false, open = true, restore = true, close = false, jobRunning = false;
         QString closeText;
     } during;
     QTimer::singleShot(0, [&] {
@@ -192,7 +192,7 @@ TEST(BackupsDialog, RestoreAnsweredYesWritesTheWholeDumpWithTheButtonsLocked)
         during.restore = dialog.findChild<QPushButton*>("restoreBackup")->isEnabled();
         during.close = dialog.closeButton()->isEnabled();
         during.closeText = dialog.closeButton()->text();
-        during.busyEvent = rig.busyEvent.IsSet();
+        during.jobRunning = rig.radioJobs.IsRunning();
     });
 
     rig.services.answers = {MsgAnswer::Yes};
@@ -210,13 +210,13 @@ TEST(BackupsDialog, RestoreAnsweredYesWritesTheWholeDumpWithTheButtonsLocked)
     EXPECT_FALSE(during.restore);
     EXPECT_TRUE(during.close);
     EXPECT_EQ(during.closeText, "Stop");
-    EXPECT_TRUE(during.busyEvent);
+    EXPECT_TRUE(during.jobRunning);
 
     EXPECT_EQ(highest, kEepromTransferBlocks);
     EXPECT_EQ(dialog.progressBar()->value(), 0);
     EXPECT_EQ(dialog.closeButton()->text(), "Close");
     EXPECT_TRUE(dialog.findChild<QPushButton*>("restoreBackup")->isEnabled());
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
 }
 
@@ -288,7 +288,7 @@ TEST(BackupsDialog, DestroyedDuringARestoreStopsItAndWaitsWithoutBoxes)
         ASSERT_TRUE(dialog.isBusy());
     }
     EXPECT_FALSE(rig.radioJobs.IsRunning());
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
     EXPECT_EQ(rig.services.boxes.size(), 1u);  // the question only
 }

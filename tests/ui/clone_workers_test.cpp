@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <memory>
 
 #include "model/radio_image.h"
 #include "window_rig.h"
@@ -17,9 +19,9 @@ using test::WindowRig;
 void ExpectIdle(WindowRig& rig)
 {
     const auto& c = rig.C();
-    EXPECT_FALSE(rig.W().IsCloneRunning());
-    EXPECT_FALSE(rig.busyEvent.IsSet());
-    EXPECT_EQ(rig.W().RunningKind(), CloneKind::None);
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
+    EXPECT_EQ(rig.W().Clone().RunningKind(), CloneKind::None);
     EXPECT_EQ(c.writeButton->text(), "Write to Radio");
     EXPECT_TRUE(c.writeButton->isEnabled());
     EXPECT_TRUE(c.readButton->isEnabled());
@@ -57,7 +59,7 @@ void LoadEuropeDocument(WindowRig& rig)
         e.inUse = 1;
     }
     rig.services.openAnswers = {rig.SaveRecord(record, "eur.dat")};
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
 }
 
 TEST(CloneWorkers, WriteThenVerifyIsOk)
@@ -66,17 +68,17 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
     rig.Open();
     rig.Type(rig.C().mmsi, "211234567");
     rig.C().mmsiByUser->click();  // off: the MMSI is programmed
-    rig.W().OnWriteToRadio();
-    EXPECT_TRUE(rig.W().IsCloneRunning());
+    rig.W().Clone().OnWriteToRadio();
+    EXPECT_TRUE(rig.W().Clone().IsRunning());
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
-    EXPECT_EQ(rig.W().StatusCountdown(), 10);
+    EXPECT_EQ(rig.W().Status().Countdown(), 10);
     EXPECT_TRUE(rig.services.boxes.empty());
     ExpectIdle(rig);
     const EepromBytes eeprom = rig.radio.Contents();
     EXPECT_EQ(eeprom[kAddrMmsiPresent] != 0, true);
 
-    rig.W().OnVerify();
+    rig.W().Clone().OnVerify();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Verify OK.");
     EXPECT_TRUE(rig.services.boxes.empty());
@@ -84,7 +86,7 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
     EXPECT_TRUE(QFile::exists(rig.File("Verify.txt")));
     ExpectIdle(rig);
 
-    rig.W().OnHandShake();
+    rig.W().Clone().OnHandShake();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "HandShake OK.");
     ExpectIdle(rig);
@@ -94,10 +96,10 @@ TEST(CloneWorkers, VerifyDifferenceOpensTheReport)
 {
     WindowRig rig;
     rig.Open();
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     rig.C().usaNarrow->click();  // the PC now differs from the radio
-    rig.W().OnVerify();
+    rig.W().Clone().OnVerify();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Verify Error.");
     EXPECT_EQ(rig.services.openedTextFiles, QStringList({rig.File("Verify.txt")}));
@@ -110,23 +112,26 @@ TEST(CloneWorkers, ReadReplacesTheDocumentAndStatusReturnsAfterTenTicks)
     WindowRig rig;
     rig.Open();
     LoadEuropeDocument(rig);
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.C().status->text(), "Write OK.");
 
     // Back to the defaults, then read the radio's channels back.
     rig.services.openAnswers = {};
-    rig.W().Document().channels[kPrivateBlock].inUse = 0;
-    rig.W().Config().modified = 0;
-    rig.W().OnReadFromRadio();
+    auto cleared = std::make_unique<RadioSettings>(rig.W().Doc().Record());
+    cleared->channels[kPrivateBlock].inUse = 0;
+    rig.W().Doc().Change("Edit", *cleared);
+    rig.W().Files().OnSave();  // an unmodified document
+    ASSERT_FALSE(rig.W().Doc().IsModified());
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Read OK.");
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
     // A read is a document of its own: Save cannot put this radio into eur.dat.
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
     EXPECT_FALSE(rig.C().save->isEnabled());
-    EXPECT_EQ(PrivateChannelCount(rig.W().Document()), 3);
-    EXPECT_EQ(ChannelName(rig.W().Document().channels[kPrivateBlock + 2]), "A5");
+    EXPECT_EQ(PrivateChannelCount(rig.W().Doc().Record()), 3);
+    EXPECT_EQ(ChannelName(rig.W().Doc().Record().channels[kPrivateBlock + 2]), "A5");
     rig.SelectBand("Private");
     EXPECT_EQ(rig.Lines().size(), 3);
     ExpectIdle(rig);
@@ -142,12 +147,13 @@ TEST(CloneWorkers, WriteSendsTheDocumentAsItWasWhenItStarted)
     WindowRig rig;
     rig.Open();
     LoadEuropeDocument(rig);
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     // Once "Writing..." shows, the worker has taken its copy: edits made now are too late.
     while (rig.C().status->text() != "Writing...") QCoreApplication::processEvents();
-    ChannelEntry& late = rig.W().Document().channels[kPrivateBlock + 3];
-    late = rig.W().Document().channels[kPrivateBlock];
-    SetChannelName(late, "M2");
+    auto late = std::make_unique<RadioSettings>(rig.W().Doc().Record());
+    late->channels[kPrivateBlock + 3] = late->channels[kPrivateBlock];
+    SetChannelName(late->channels[kPrivateBlock + 3], "M2");
+    rig.W().Doc().Change("Add private channel", *late);
     rig.WaitForRun();
     ASSERT_EQ(rig.C().status->text(), "Write OK.");
     EXPECT_EQ(rig.radio.Contents()[kAddrChannelCount], 3);
@@ -172,7 +178,7 @@ TEST(CloneWorkers, ControlsWhileRunning)
 {
     WindowRig rig;
     rig.Open();
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     // Let the worker's first call (the busy state of the controls) through, then look.
     while (test::Shown(rig.C().readFromRadio) != "Stop Read") QCoreApplication::processEvents();
     EXPECT_FALSE(rig.C().writeButton->isEnabled());
@@ -196,24 +202,39 @@ TEST(CloneWorkers, ControlsWhileRunning)
     ExpectIdle(rig);
 }
 
+// Whether the radio is in use comes from the job runner: another job (a service dialog's) keeps
+// the window's radio tools waiting too.
+TEST(CloneWorkers, AnyJobOnTheRadioKeepsTheServiceToolsWaiting)
+{
+    WindowRig rig;
+    rig.Open();
+    ASSERT_TRUE(rig.radioJobs.Start(nullptr, nullptr, [](RadioJobContext&) { return kResultOk; }, {}));
+    for (QAction* action : {rig.C().configDialog, rig.C().epromTools, rig.C().backups})
+        EXPECT_FALSE(action->isEnabled()) << test::Shown(action).toStdString();
+    QElapsedTimer clock;  // bounded: a job that never ends fails the test
+    clock.start();
+    while (rig.radioJobs.IsRunning() && clock.elapsed() < 20000) QCoreApplication::processEvents();
+    ExpectIdle(rig);
+}
+
 TEST(CloneWorkers, StoppedVerifyAndHandShake)
 {
     WindowRig rig;
     rig.Open();
-    rig.W().OnVerify();
-    rig.W().OnVerify();
+    rig.W().Clone().OnVerify();
+    rig.W().Clone().OnVerify();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "User Cancel.");
     EXPECT_TRUE(rig.services.boxes.empty());
     ExpectIdle(rig);
 
-    rig.W().OnHandShake();
-    rig.W().OnHandShake();
+    rig.W().Clone().OnHandShake();
+    rig.W().Clone().OnHandShake();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].caption, "HandShake Error.");
     EXPECT_EQ(rig.C().status->text(), "Readt.");
-    EXPECT_EQ(rig.W().StatusCountdown(), 0);
+    EXPECT_EQ(rig.W().Status().Countdown(), 0);
     ExpectIdle(rig);
 }
 
@@ -222,18 +243,18 @@ TEST(CloneWorkers, NoAdaptorLeavesTheDocumentUnchanged)
     WindowRig rig;
     rig.radio.Unplug();
     rig.Open();
-    const RadioSettings before = rig.W().Document();
-    rig.W().OnReadFromRadio();
+    const RadioSettings before = rig.W().Doc().Record();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Radio is not detected!");
     EXPECT_EQ(rig.services.boxes[0].caption, "Read Error");
     EXPECT_EQ(rig.C().status->text(), "Read Error.");
-    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
-    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Doc().Record(), sizeof before), 0);
+    EXPECT_EQ(rig.W().Doc().IsModified(), false);
     ExpectIdle(rig);
 
-    rig.W().OnVerify();
+    rig.W().Clone().OnVerify();
     rig.WaitForRun();
     EXPECT_EQ(rig.services.boxes.back().caption, "Verify Error");
     EXPECT_EQ(rig.C().status->text(), "Verify Error.");
@@ -247,7 +268,7 @@ TEST(CloneWorkers, RefusedAdaptorNamesTheFix)
     rig.Ticks(1);
     EXPECT_EQ(rig.C().usbStatus->text(), "--------");
     EXPECT_TRUE(rig.C().status->text().contains("70-qx720-clone.rules"));
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_TRUE(rig.services.boxes[0].text.startsWith("Radio is not detected!\n"));
@@ -261,15 +282,15 @@ TEST(CloneWorkers, InvalidMmsiNeitherStartsNorStopsAWrite)
     rig.Open();
     rig.C().mmsiByUser->click();
     rig.Type(rig.C().mmsi, "12345");
-    rig.W().OnWriteToRadio();
-    EXPECT_FALSE(rig.W().IsCloneRunning());
+    rig.W().Clone().OnWriteToRadio();
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
     EXPECT_EQ(rig.services.Texts(), QStringList({"Invalid MMIS ID:12345\nMake sure 9 digitals."}));
 
     rig.Type(rig.C().mmsi, "");
-    rig.W().OnWriteToRadio();
-    ASSERT_TRUE(rig.W().IsCloneRunning());
+    rig.W().Clone().OnWriteToRadio();
+    ASSERT_TRUE(rig.W().Clone().IsRunning());
     rig.Type(rig.C().mmsi, "12345");
-    rig.W().OnWriteToRadio();  // refused again; the write goes on
+    rig.W().Clone().OnWriteToRadio();  // refused again; the write goes on
     EXPECT_FALSE(rig.stopEvent.IsSet());
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
@@ -284,14 +305,14 @@ TEST(CloneWorkers, ClosingDuringAWriteEndsCleanly)
     RadioSettings record;
     ResetSettings(record, 0);
     rig.services.openAnswers = {rig.SaveRecord(record, "w.dat")};
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
     rig.C().can->click();
     rig.services.answers = {MsgAnswer::No};
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.W().reject();
     EXPECT_TRUE(rig.W().HasClosed());
-    EXPECT_FALSE(rig.W().IsCloneRunning());
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
     // No outcome box for a window the user has left; the close question still comes.
     EXPECT_EQ(rig.services.Texts(), QStringList({"File is Modify. Do you want to save?"}));
     EXPECT_TRUE(QFile::exists(rig.app.stateFilePath));
@@ -307,12 +328,12 @@ TEST(CloneWorkers, EnterInATextFieldStartsAWriteAfterTheIdentityCheck)
     rig.Type(rig.C().mmsi, "1234");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(rig.C().mmsi, &enter);
-    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
     EXPECT_EQ(rig.services.Texts(), QStringList({"Invalid MMIS ID:1234\nMake sure 9 digitals."}));
     rig.Type(rig.C().mmsi, "211234567");
     QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(rig.C().mmsi, &again);
-    EXPECT_TRUE(rig.W().IsCloneRunning());
+    EXPECT_TRUE(rig.W().Clone().IsRunning());
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
 }
@@ -322,11 +343,11 @@ TEST(CloneWorkers, AdjustModeReachesTheRadio)
     WindowRig rig;
     rig.Open();
     rig.adjustMode = 1;
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.Contents()[kAddrAdjustMode], 1);
     rig.adjustMode = 0;
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.Contents()[kAddrAdjustMode], 0);
 }
@@ -342,10 +363,10 @@ TEST(CloneWorkers, ReadOfAnErasedRadioKeepsItAndWarnsAfterReadOk)
     WindowRig rig;
     rig.Open();
     rig.radio.Fill(0xFF);
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Read OK.");
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].caption, "Read OK.");
     EXPECT_TRUE(rig.services.boxes[0].text.startsWith("Warning: what the radio holds fails the clone file check"))

@@ -22,13 +22,11 @@ struct DialogRig {
     ManualResetEvent& stopEvent = stack.StopEvent();
     CloneEnvironment& environment = stack.Environment();
     int32_t& adjustMode = stack.AdjustMode();
-    ManualResetEvent busyEvent;
     TempDir folder;
     RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;
     AppContext app{services,
                    environment,
-                   busyEvent,
                    adjustMode,
                    QString::fromStdString(folder.Path()),
                    QString::fromStdString(folder.File("QX720Clone.Bin")),

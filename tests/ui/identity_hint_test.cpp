@@ -71,10 +71,10 @@ TEST(AtisFromMmsi, FillsTheAtisFieldUndoablyAndMarksModified)
     EXPECT_FALSE(button->isEnabled());
     rig.C().mmsi->setText("235012345");
     ASSERT_TRUE(button->isEnabled());
-    rig.W().Config().modified = 0;
+    ASSERT_FALSE(rig.W().Doc().IsModified());
     button->click();
     EXPECT_EQ(rig.C().atis->text(), "235012345");
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
     rig.C().atis->undo();
     EXPECT_EQ(rig.C().atis->text(), "211234567");
 

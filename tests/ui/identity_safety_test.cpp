@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 #include "../support/records.h"
@@ -33,12 +34,19 @@ EepromBytes RadioHolding(const char* mmsi)
     return bytes;
 }
 
+// The user's editing of a field finishes: the focus goes elsewhere.
+void LeaveField(QLineEdit* field)
+{
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &tab);
+}
+
 // A document whose MMSI is typed as the user types it, and the field left.
 void TypeMmsi(WindowRig& rig, const QString& mmsi)
 {
     if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
     WindowRig::Type(rig.C().mmsi, mmsi);
-    rig.W().OnIdentityFieldLeft();
+    LeaveField(rig.C().mmsi);
 }
 
 TEST(StrayKeys, EnterWritesOnlyFromTheIdentityFields)
@@ -52,7 +60,7 @@ TEST(StrayKeys, EnterWritesOnlyFromTheIdentityFields)
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
         PressEnter(control);
-        EXPECT_FALSE(rig.W().IsCloneRunning());
+        EXPECT_FALSE(rig.W().Clone().IsRunning());
     }
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
 
@@ -60,7 +68,7 @@ TEST(StrayKeys, EnterWritesOnlyFromTheIdentityFields)
     TypeMmsi(rig, "235012345");
     rig.services.boxes.clear();
     PressEnter(rig.C().mmsi);
-    EXPECT_TRUE(rig.W().IsCloneRunning());
+    EXPECT_TRUE(rig.W().Clone().IsRunning());
     PressEnter(rig.C().mmsi);  // a second Enter is no Stop
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
@@ -76,7 +84,7 @@ TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
     TypeMmsi(rig, "235012345");
 
     rig.services.answers = {MsgAnswer::No};
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text.toStdString(),
@@ -86,19 +94,19 @@ TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
     EXPECT_EQ(rig.C().status->text(), "Write cancelled: identity kept.");
     EXPECT_EQ(rig.radio.Contents(), norway);
     EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);  // taken before the question
-    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
 
     // Yes writes; the same identity again asks nothing, and so does a radio without one.
     rig.services.answers = {MsgAnswer::Yes};
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
-    EXPECT_EQ(MmsiText(rig.W().Document()), "235012345");
-    rig.W().OnWriteToRadio();
+    EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "235012345");
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     rig.radio.SetContents(EepromBytes{});
     rig.C().backupBeforeWrite->setChecked(false);
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
     EXPECT_EQ(rig.services.boxes.size(), 2u);
@@ -106,10 +114,10 @@ TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
     // Without backups the radio's identity is read all the same; clearing it asks too.
     rig.radio.SetContents(norway);
     WindowRig::Type(rig.C().mmsi, "");  // the document now holds no MMSI...
-    rig.W().OnIdentityFieldLeft();
+    LeaveField(rig.C().mmsi);
     rig.C().mmsiByUser->click();  // ...and leaves it to the radio's user
     rig.services.answers = {MsgAnswer::No};
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 3u);
     EXPECT_TRUE(rig.services.boxes[2].text.endsWith("Write over it and clear it?"));
@@ -121,23 +129,23 @@ TEST(ReadIsUntitled, SaveCannotPutTheRadioIntoTheOpenedFile)
     WindowRig rig;
     rig.Open();
     rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(2), "uk.dat")};
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
     rig.radio.SetContents(RadioHolding("235012345"));
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().status->text(), "Read OK.");
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
     EXPECT_FALSE(rig.C().save->isEnabled());
     EXPECT_EQ(rig.C().mmsi->text(), "235012345");
-    rig.W().OnSaveAs();
+    rig.W().Files().OnSaveAs();
     ASSERT_EQ(rig.services.saveRequests.size(), 1u);
     EXPECT_EQ(rig.services.saveRequests[0].name, "235012345.dat");
 
     rig.radio.SetContents(EepromBytes{});
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.C().mmsi->text(), "");  // nothing left from the radio before
-    rig.W().OnSaveAs();
+    rig.W().Files().OnSaveAs();
     EXPECT_EQ(rig.services.saveRequests.back().name, "radio.dat");
 }
 

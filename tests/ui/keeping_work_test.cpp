@@ -40,7 +40,7 @@ QString OpenRecord(WindowRig& rig, const RadioSettings& record, const char* name
 {
     const QString path = rig.SaveRecord(record, name);
     rig.services.openAnswers.push_back(path);
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
     return path;
 }
 
@@ -68,10 +68,10 @@ TEST(SaveQuestion, EscAfterAReadAsksAndCancelKeepsEverything)
     WindowRig rig;
     rig.Open();
     rig.W().show();
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.C().status->text(), "Read OK.");
-    const RadioSettings read = rig.W().Document();
+    const RadioSettings read = rig.W().Doc().Record();
 
     rig.services.answers = {MsgAnswer::Cancel};
     PressKey(&rig.W(), Qt::Key_Escape);
@@ -81,8 +81,8 @@ TEST(SaveQuestion, EscAfterAReadAsksAndCancelKeepsEverything)
     EXPECT_EQ(rig.services.boxes[0].caption, "WARNING");
     EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Question);
-    EXPECT_EQ(std::memcmp(&read, &rig.W().Document(), sizeof read), 0);
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(std::memcmp(&read, &rig.W().Doc().Record(), sizeof read), 0);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
 
     rig.services.answers = {MsgAnswer::No};
     PressKey(&rig.W(), Qt::Key_Escape);
@@ -96,8 +96,8 @@ TEST(SaveQuestion, CancelWhileAWriteRunsLetsItFinishAndEscCannotStopIt)
     rig.Open();
     rig.W().show();
     rig.C().canNarrow->click();
-    rig.W().OnWriteToRadio();
-    ASSERT_TRUE(rig.W().IsCloneRunning());
+    rig.W().Clone().OnWriteToRadio();
+    ASSERT_TRUE(rig.W().Clone().IsRunning());
     PressKey(&rig.W(), Qt::Key_Escape);  // ignored while the write runs
     EXPECT_TRUE(rig.services.boxes.empty());
     rig.services.answers = {MsgAnswer::Cancel};
@@ -159,29 +159,28 @@ TEST(SaveQuestion, OpenAndLoadDefaultAskForUntitledWork)
     WindowRig rig;
     rig.Open();
     rig.C().can->click();
-    rig.W().GatherControls();
-    const RadioSettings edited = rig.W().Document();
+    const RadioSettings edited = rig.W().Doc().Record();
 
     // Open: Cancel shows no chooser; No goes on to it.
     rig.services.answers = {MsgAnswer::Cancel};
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
     EXPECT_TRUE(rig.services.openRequests.empty());
     rig.services.answers = {MsgAnswer::No};
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
     EXPECT_EQ(rig.services.openRequests.size(), 1u);
 
     // Load Default: the wizard's OK, then Cancel: document and model stay.
     rig.W().Dialogs().run = AcceptEuropeWizard;
     rig.services.answers = {MsgAnswer::Cancel};
-    rig.W().OnLoadDefault();
-    EXPECT_EQ(std::memcmp(&edited, &rig.W().Document(), sizeof edited), 0);
-    EXPECT_EQ(rig.W().Config().modelType, 0);
+    rig.W().Files().OnLoadDefault();
+    EXPECT_EQ(std::memcmp(&edited, &rig.W().Doc().Record(), sizeof edited), 0);
+    EXPECT_EQ(rig.W().Doc().Config().modelType, 0);
     EXPECT_TRUE(rig.C().modelUsa->isChecked());
     EXPECT_EQ(rig.services.Texts(), QStringList(3, "Do you want to save?"));
 
     // No: the defaults come, and they are unsaved work of their own.
     rig.services.answers = {MsgAnswer::No};
-    rig.W().OnLoadDefault();
+    rig.W().Files().OnLoadDefault();
     EXPECT_TRUE(rig.C().modelEurope->isChecked());
     rig.services.boxes.clear();
     rig.W().reject();
@@ -207,21 +206,21 @@ TEST(EnterKey, OnTheChannelListEditsTheChannelAndNeverWrites)
     PressKey(rig.C().channels, Qt::Key_Return);
     PressKey(rig.C().channels, Qt::Key_Enter);
     EXPECT_EQ(opened, 2);
-    EXPECT_EQ(rig.W().Config().listPosition, 1);
-    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_EQ(rig.W().Doc().Config().listPosition, 1);
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
 
     // A plan line answers as a double click does.
     rig.SelectBand("INT");
     rig.SelectLine(0);
     PressKey(rig.C().channels, Qt::Key_Return);
     EXPECT_EQ(rig.services.Texts(), QStringList({"Only Private Channel Can be Modified!"}));
-    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
 
     // A focused push button takes Enter itself.
     rig.SelectBand("Private");
     PressKey(rig.C().add, Qt::Key_Return);
     EXPECT_EQ(opened, 3);
-    EXPECT_FALSE(rig.W().IsCloneRunning());
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
 }
 
 // --- 3: a partly written radio --------------------------------------------------------------
@@ -234,7 +233,7 @@ TEST(PartlyWritten, AFailedOrStoppedWriteSaysWhatTheRadioMayHold)
     RadioFaults faults;
     faults.unplugAfter = 20;
     rig.radio.SetFaults(faults);
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Radio is not detected!");  // the described message stays
@@ -258,7 +257,7 @@ TEST(PartlyWritten, AFailedOrStoppedWriteSaysWhatTheRadioMayHold)
 
     // A failed read leaves the radio alone and says nothing of the kind.
     rig.radio.Unplug();
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 3u);
     EXPECT_EQ(rig.services.boxes[2].caption, "Read Error");
@@ -324,10 +323,10 @@ TEST(ReportWithoutViewer, VerifyAndFreqTableNameTheFullPath)
     WindowRig rig;
     rig.Open();
     rig.services.viewerWorks = false;
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     rig.C().usaNarrow->click();  // the PC now differs from the radio
-    rig.W().OnVerify();
+    rig.W().Clone().OnVerify();
     rig.WaitForRun();
     const QString report = rig.File("Verify.txt");
     EXPECT_EQ(rig.C().status->text(), "Verify Error. Report: " + report);
@@ -336,7 +335,7 @@ TEST(ReportWithoutViewer, VerifyAndFreqTableNameTheFullPath)
     EXPECT_TRUE(rig.services.boxes[0].text.contains(report)) << rig.services.boxes[0].text.toStdString();
     EXPECT_FALSE(rig.services.boxes[0].informative.isEmpty());
 
-    rig.W().OnExportFreqTable();
+    rig.W().Tools().OnExportFreqTable();
     const QString table = rig.File("FreqTabl.txt");
     EXPECT_EQ(rig.C().status->text(), "Report: " + table);
     ASSERT_EQ(rig.services.boxes.size(), 2u);
@@ -416,8 +415,8 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
         return int(QDialog::Rejected);
     };
 
-    rig.W().OnReadFromRadio();
-    ASSERT_TRUE(rig.W().IsCloneRunning());
+    rig.W().Clone().OnReadFromRadio();
+    ASSERT_TRUE(rig.W().Clone().IsRunning());
     for (QAction* action : {c.open, c.loadDefault, c.featureSetup})
         EXPECT_FALSE(action->isEnabled()) << test::Shown(action).toStdString();
     const std::initializer_list<QWidget*> editors = {
@@ -431,13 +430,13 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
 
     // Reached by other ways, the commands do nothing either.
     rig.services.openAnswers = {other};
-    rig.W().OnOpen();
-    rig.W().OnLoadDefault();
-    rig.W().OnChannelDoubleClicked();
+    rig.W().Files().OnOpen();
+    rig.W().Files().OnLoadDefault();
+    rig.W().Channels().OnChannelDoubleClicked();
     PressKey(c.channels, Qt::Key_Return);
-    rig.W().OnEdit();
-    rig.W().OnAdd();
-    rig.W().OnRemove();
+    rig.W().Channels().OnEdit();
+    rig.W().Channels().OnAdd();
+    rig.W().Channels().OnRemove();
     rig.W().OnFeatureSetup();
     EXPECT_EQ(dialogs, 0);
     EXPECT_EQ(rig.services.openRequests.size(), 1u);  // the open before the read
@@ -455,7 +454,7 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
     EXPECT_EQ(c.atis->isEnabled(), !c.atisByUser->isChecked());
 
     // A write only reads the document: everything stays available.
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     EXPECT_TRUE(c.open->isEnabled());
     EXPECT_TRUE(c.add->isEnabled());
     EXPECT_TRUE(c.mmsiByUser->isEnabled());

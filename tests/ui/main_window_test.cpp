@@ -42,7 +42,7 @@ RadioSettings EuropeRecord(std::initializer_list<const char*> names)
 void OpenFile(WindowRig& rig, const QString& path)
 {
     rig.services.openAnswers.push_back(path);
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
 }
 
 void ShowPrivate(WindowRig& rig, std::initializer_list<const char*> names)
@@ -87,7 +87,7 @@ TEST(MainWindowStart, FirstRunShowsTheUsaDefaultsUntitled)
     EXPECT_EQ(rig.C().optionLine->text(), "");
     EXPECT_EQ(rig.C().txStep->currentText(), "6.25KHz");
     EXPECT_EQ(rig.C().rxStep->currentText(), "12.5KHz");
-    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(rig.W().Doc().IsModified(), false);
 
     // The first tick finds the virtual adaptor.
     rig.Ticks(1);
@@ -146,10 +146,19 @@ TEST(MainWindowTitle, ShowsShortenedPathReadOnlyModifiedAndModel)
     rig.C().intl->click();
     EXPECT_EQ(rig.W().windowTitle(), "/boat.dat* - QX720USA V1.10");
 
-    // Read only file, and the model type of the state record rather than the document's.
+    // Read only file, and the model type the options remember (Load Default chose Europe)
+    // rather than the document's.
     std::filesystem::permissions(rig.folder.File("boat.dat"),
                                  std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-    rig.W().Config().modelType = 1;
+    rig.W().Dialogs().run = [](QDialog& d) {
+        auto& wizard = dynamic_cast<ModelWizardDialog&>(d);
+        wizard.EurIntButton()->click();
+        wizard.accept();
+        return wizard.result();
+    };
+    rig.services.answers = {MsgAnswer::No, MsgAnswer::No};
+    rig.W().Files().OnLoadDefault();
+    ASSERT_EQ(rig.W().Doc().Config().modelType, 1);
     OpenFile(rig, rig.File("boat.dat"));
     EXPECT_EQ(rig.W().windowTitle(), "/boat.dat(Read only) - QX720EUR V1.10");
 }
@@ -176,10 +185,10 @@ TEST(MainWindowTitle, StatusCountdownReturnsToReadyAndRestarts)
 {
     WindowRig rig;
     rig.Open();
-    rig.W().SetStatus("Open file OK.");
+    rig.W().Status().SetStatus("Open file OK.");
     rig.Ticks(9);
     EXPECT_EQ(rig.C().status->text(), "Open file OK.");
-    rig.W().SetStatus("Save file OK.");
+    rig.W().Status().SetStatus("Save file OK.");
     rig.Ticks(9);
     EXPECT_EQ(rig.C().status->text(), "Save file OK.");
     rig.Ticks(1);
@@ -199,15 +208,14 @@ TEST(MainWindowDocument, KeepsA25KHzStepAndMapsOddStepsTo625)
     OpenFile(rig, rig.SaveRecord(record, "steps.dat"));
     EXPECT_EQ(rig.C().txStep->currentText(), "25KHz");
     EXPECT_EQ(rig.C().rxStep->currentText(), "6.25KHz");
-    EXPECT_EQ(rig.W().Document().txStep, 2);
-    EXPECT_EQ(rig.W().Document().rxStep, 0);
-    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(rig.W().Doc().Record().txStep, 2);
+    EXPECT_EQ(rig.W().Doc().Record().rxStep, 0);
+    EXPECT_EQ(rig.W().Doc().IsModified(), false);
 
-    // Changing a list marks the document at once.
+    // Changing a list changes the document at once.
     rig.C().txStep->setCurrentIndex(1);
     EXPECT_EQ(rig.W().windowTitle(), "/steps.dat* - QX720USA V1.10");
-    rig.W().GatherControls();
-    EXPECT_EQ(rig.W().Document().txStep, 1);
+    EXPECT_EQ(rig.W().Doc().Record().txStep, 1);
 }
 
 TEST(MainWindowDocument, ModelType2ShowsEuropeAndGathersAs1)
@@ -220,10 +228,10 @@ TEST(MainWindowDocument, ModelType2ShowsEuropeAndGathersAs1)
     OpenFile(rig, rig.SaveRecord(record, "eur.dat"));
     EXPECT_TRUE(rig.C().modelEurope->isChecked());
     EXPECT_FALSE(rig.C().wx->isChecked());
-    rig.W().GatherControls();
-    EXPECT_EQ(rig.W().Document().modelType, 1);
-    EXPECT_EQ(rig.W().Document().wxEnabled, 0);
-    EXPECT_EQ(rig.W().Document().privateEnabled, 1);
+    rig.W().Doc().CommitEdits();
+    EXPECT_EQ(rig.W().Doc().Record().modelType, 1);
+    EXPECT_EQ(rig.W().Doc().Record().wxEnabled, 0);
+    EXPECT_EQ(rig.W().Doc().Record().privateEnabled, 1);
 }
 
 TEST(MainWindowDocument, IdentityFieldsShowExactlyWhatTheDocumentHolds)
@@ -239,13 +247,13 @@ TEST(MainWindowDocument, IdentityFieldsShowExactlyWhatTheDocumentHolds)
     OpenFile(rig, rig.SaveRecord(record, "ids.dat"));
     EXPECT_EQ(rig.C().mmsi->text(), "123456789");
     EXPECT_EQ(rig.C().atis->text(), "12345");  // nothing left from before the file was opened
-    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(rig.W().Doc().IsModified(), false);
     EXPECT_TRUE(rig.C().mmsiByUser->isChecked());
     EXPECT_FALSE(rig.C().mmsi->isEnabled());  // the field follows its box from the start
 
-    rig.Type(rig.C().mmsi, "");  // an emptied field clears the identity, as it shows
-    rig.W().GatherControls();
-    EXPECT_EQ(MmsiText(rig.W().Document()), "");
+    rig.Type(rig.C().mmsi, "");        // an emptied field clears the identity, as it shows
+    rig.W().Doc().CommitIdentities();  // the field's editing finished
+    EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "");
 
     rig.C().mmsiByUser->click();
     EXPECT_TRUE(rig.C().mmsi->isEnabled());
@@ -272,8 +280,8 @@ TEST(MainWindowDocument, ARefusedNumberStaysShownModifiedAndIsNeverSaved)
         EXPECT_EQ(rig.C().mmsi->text(), refused);
         EXPECT_EQ(rig.W().windowTitle(), "/boat.dat* - QX720USA V1.10");
         rig.services.saveAnswers = {rig.File("other.dat")};
-        rig.W().OnSaveAs();
-        rig.W().OnSave();
+        rig.W().Files().OnSaveAs();
+        rig.W().Files().OnSave();
         ASSERT_EQ(rig.services.boxes.size(), 2u);
         EXPECT_EQ(rig.services.boxes[0].text, "Invalid MMIS ID:" + refused + "\nMake sure 9 digitals.");
         EXPECT_TRUE(rig.services.saveRequests.empty());
@@ -301,7 +309,7 @@ TEST(MainWindowDocument, LeavingAnIdentityFieldUnchangedMarksNothing)
     QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(rig.C().atis, &tab);
     QCoreApplication::sendEvent(rig.C().mmsi, &tab);
-    EXPECT_EQ(rig.W().Config().modified, 0);
+    EXPECT_EQ(rig.W().Doc().IsModified(), false);
     EXPECT_EQ(rig.W().windowTitle(), "/tab.dat - QX720USA V1.10");
     EXPECT_FALSE(rig.C().undo->isEnabled());
 }
@@ -316,24 +324,24 @@ TEST(IdentityCheck, RefusesInMmsiThenAtisOrder)
     if (rig.C().atisByUser->isChecked()) rig.C().atisByUser->click();
     rig.Type(rig.C().mmsi, "12345");
     rig.Type(rig.C().atis, "012345678");
-    EXPECT_FALSE(rig.W().CheckIdentities());
+    EXPECT_FALSE(rig.W().Doc().CheckIdentities());
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Invalid MMIS ID:12345\nMake sure 9 digitals.");
     EXPECT_EQ(rig.services.boxes[0].caption, "Error");
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Stop);
 
     rig.Type(rig.C().mmsi, "");  // empty passes
-    EXPECT_FALSE(rig.W().CheckIdentities());
+    EXPECT_FALSE(rig.W().Doc().CheckIdentities());
     EXPECT_EQ(rig.services.boxes.back().text, "Invalid ATIS ID:012345678\nMake sure 9 digitals.");
 
     rig.C().atisByUser->click();  // a field entered by the user is not looked at
     EXPECT_EQ(rig.C().atis->text(), "");
     rig.Type(rig.C().mmsi, "12345678A");
     rig.C().mmsiByUser->click();
-    EXPECT_TRUE(rig.W().CheckIdentities());
+    EXPECT_TRUE(rig.W().Doc().CheckIdentities());
     rig.C().mmsiByUser->click();
     rig.Type(rig.C().mmsi, "123456789");
-    EXPECT_TRUE(rig.W().CheckIdentities());
+    EXPECT_TRUE(rig.W().Doc().CheckIdentities());
     EXPECT_EQ(rig.services.boxes.size(), 2u);
 }
 
@@ -345,14 +353,14 @@ TEST(ChannelList, BandOrderIsFixedAndFollowsTheBoxes)
     rig.Open();
     for (QCheckBox* box : {rig.C().canNarrow, rig.C().usaNarrow, rig.C().intNarrow}) box->click();
     rig.C().privateGroup->setChecked(true);
-    rig.W().FillBandList();
+    rig.W().Channels().FillBandList();
     EXPECT_EQ(rig.Bands(),
               QStringList({"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "WX", "Private"}));
 
     rig.C().intl->click();
     EXPECT_EQ(rig.Bands().first(), "USA");
     EXPECT_EQ(rig.C().band->currentIndex(), 0);
-    EXPECT_EQ(rig.W().CurrentGroup(), kGroupUsa);
+    EXPECT_EQ(rig.W().Channels().CurrentGroup(), kGroupUsa);
     EXPECT_EQ(rig.Lines().size(), static_cast<int>(PlanRows(kGroupUsa).size()));
 
     // Europe swaps WX for Private.
@@ -364,8 +372,8 @@ TEST(ChannelList, BandOrderIsFixedAndFollowsTheBoxes)
     for (QCheckBox* box : {rig.C().usa, rig.C().can, rig.C().usaNarrow, rig.C().intNarrow, rig.C().canNarrow})
         box->click();
     rig.C().privateGroup->setChecked(false);
-    rig.W().FillBandList();
-    rig.W().FillChannelList();
+    rig.W().Channels().FillBandList();
+    rig.W().Channels().FillChannelList();
     EXPECT_TRUE(rig.Bands().isEmpty());
     EXPECT_TRUE(rig.Lines().isEmpty());
 }
@@ -379,8 +387,8 @@ TEST(ChannelList, IntShows57LinesInPlanFormat)
     ASSERT_EQ(lines.size(), 57);
     const QString sixteen = QString("16, TX:156.8000  RX:156.8000,") + UsageName(17);
     EXPECT_TRUE(lines.contains(sixteen)) << sixteen.toStdString();
-    EXPECT_EQ(rig.W().Config().bandIndex, kGroupInt);
-    EXPECT_EQ(rig.W().SelectedChannel(), -1);
+    EXPECT_EQ(rig.W().Doc().Config().bandIndex, kGroupInt);
+    EXPECT_EQ(rig.W().Channels().SelectedChannel(), -1);
 }
 
 TEST(ChannelList, PrivateLinesStopAtAThreeCharacterNameAndBlankOddUsage)
@@ -405,24 +413,24 @@ TEST(ChannelList, AddInsertsAtTheEndOrAfterTheSelectedLine)
     rig.Open();
     ShowPrivate(rig, {"L1", "L2", "L3", "L4", "L5"});
     rig.W().Dialogs().run = AnswerChannel("157.85", "M");
-    rig.W().OnAdd();
+    rig.W().Channels().OnAdd();
     ASSERT_EQ(rig.Lines().size(), 6);
-    EXPECT_EQ(ChannelName(rig.W().Document().channels[kPrivateBlock + 5]), "M0");
-    EXPECT_EQ(rig.W().Document().channels[kPrivateBlock + 5].inUse, 1);
+    EXPECT_EQ(ChannelName(rig.W().Doc().Record().channels[kPrivateBlock + 5]), "M0");
+    EXPECT_EQ(rig.W().Doc().Record().channels[kPrivateBlock + 5].inUse, 1);
 
     rig.SelectLine(1);
     rig.W().Dialogs().run = AnswerChannel("156.8", "A");
-    rig.W().OnAdd();
-    const ChannelEntry* p = &rig.W().Document().channels[kPrivateBlock];
+    rig.W().Channels().OnAdd();
+    const ChannelEntry* p = &rig.W().Doc().Record().channels[kPrivateBlock];
     EXPECT_EQ(ChannelName(p[2]), "A0");
     EXPECT_EQ(ChannelName(p[3]), "L3");
     EXPECT_EQ(ChannelName(p[6]), "M0");
     EXPECT_EQ(rig.Lines().size(), 7);
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
 
     // Cancel adds nothing.
     rig.W().Dialogs().run = AnswerChannel(nullptr, nullptr, false);
-    rig.W().OnAdd();
+    rig.W().Channels().OnAdd();
     EXPECT_EQ(rig.Lines().size(), 7);
 }
 
@@ -436,10 +444,10 @@ TEST(ChannelList, AddStopsAt99Channels)
     OpenFile(rig, rig.SaveRecord(record, "full.dat"));
     rig.SelectBand("Private");
     rig.W().Dialogs().run = AnswerChannel(nullptr);
-    rig.W().OnAdd();
+    rig.W().Channels().OnAdd();
     EXPECT_EQ(rig.Lines().size(), 99);
     EXPECT_TRUE(rig.services.boxes.empty());
-    rig.W().OnAdd();
+    rig.W().Channels().OnAdd();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Channel Number Limit!");
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::None);
@@ -463,18 +471,18 @@ TEST(ChannelList, RemoveKeepsOneUnbrokenRun)
     WindowRig rig;
     rig.Open();
     ShowPrivate(rig, {"L1"});
-    rig.W().OnRemove();
+    rig.W().Channels().OnRemove();
     EXPECT_EQ(rig.services.boxes.back().text, "Please Select a Channel!");
     rig.SelectLine(0);
-    rig.W().OnRemove();
+    rig.W().Channels().OnRemove();
     EXPECT_TRUE(rig.Lines().isEmpty());
-    rig.W().OnRemove();
+    rig.W().Channels().OnRemove();
     EXPECT_EQ(rig.services.boxes.back().text, "NO Channel!");
 
     ShowPrivate(rig, {"L1", "L2", "L3"});
     rig.SelectLine(0);
-    rig.W().OnRemove();
-    const ChannelEntry* p = &rig.W().Document().channels[kPrivateBlock];
+    rig.W().Channels().OnRemove();
+    const ChannelEntry* p = &rig.W().Doc().Record().channels[kPrivateBlock];
     EXPECT_EQ(ChannelName(p[0]), "L2");
     EXPECT_EQ(ChannelName(p[1]), "L3");
     EXPECT_EQ(p[2].inUse, 0);
@@ -490,30 +498,32 @@ TEST(ChannelList, OnlyPrivateChannelsCanBeChangedAndReadOnlyBlocksDoubleClick)
     rig.W().Dialogs().run = AnswerChannel(nullptr, nullptr, true, &opened);
     rig.SelectBand("INT");
     rig.SelectLine(3);
-    rig.W().OnChannelDoubleClicked();
-    rig.W().OnEdit();
-    rig.W().OnAdd();
-    rig.W().OnRemove();
+    rig.W().Channels().OnChannelDoubleClicked();
+    rig.W().Channels().OnEdit();
+    rig.W().Channels().OnAdd();
+    rig.W().Channels().OnRemove();
     EXPECT_EQ(rig.services.Texts(), QStringList(4, "Only Private Channel Can be Modified!"));
     EXPECT_EQ(opened, 0);
 
     ShowPrivate(rig, {"L1", "L2"});
     rig.services.boxes.clear();
-    rig.W().OnEdit();
+    rig.W().Channels().OnEdit();
     EXPECT_EQ(rig.services.Texts(), QStringList({"Please Select a Channel First!"}));
-    rig.W().OnChannelDoubleClicked();  // no selection: silent
+    rig.W().Channels().OnChannelDoubleClicked();  // no selection: silent
     EXPECT_EQ(rig.services.boxes.size(), 1u);
 
-    rig.W().Config().uiReadOnly = 1;
+    ModelConfig options = rig.W().Doc().Config();
+    options.uiReadOnly = 1;
+    rig.W().Doc().SetServiceOptions(options);
     rig.SelectLine(1);
-    rig.W().OnChannelDoubleClicked();
+    rig.W().Channels().OnChannelDoubleClicked();
     EXPECT_EQ(rig.services.boxes.back().text, "UI Read Only!");
     EXPECT_EQ(opened, 0);
-    rig.W().OnEdit();
+    rig.W().Channels().OnEdit();
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(rig.W().Config().listPosition, 1);
-    EXPECT_EQ(rig.W().Config().bandIndex, kGroupPrivate);
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().Doc().Config().listPosition, 1);
+    EXPECT_EQ(rig.W().Doc().Config().bandIndex, kGroupPrivate);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
 }
 
 // --- File commands --------------------------------------------------------------------------
@@ -522,8 +532,8 @@ TEST(FileCommands, OpenFailuresShowTheirTextInStatusAndBox)
 {
     WindowRig rig;
     rig.Open();
-    const std::vector<char> before(reinterpret_cast<const char*>(&rig.W().Document()),
-                                   reinterpret_cast<const char*>(&rig.W().Document()) + sizeof(RadioSettings));
+    const std::vector<char> before(reinterpret_cast<const char*>(&rig.W().Doc().Record()),
+                                   reinterpret_cast<const char*>(&rig.W().Doc().Record()) + sizeof(RadioSettings));
     OpenFile(rig, rig.File("missing.dat"));
     EXPECT_EQ(rig.C().status->text(), "Open File Error.");
     ASSERT_EQ(rig.services.boxes.size(), 1u);
@@ -535,9 +545,9 @@ TEST(FileCommands, OpenFailuresShowTheirTextInStatusAndBox)
     bad.channels[kPrivateBlock].rxMHz = 174.1;
     OpenFile(rig, rig.SaveRecord(bad, "bad.dat"));
     EXPECT_EQ(rig.C().status->text(), "Unknown File Format.");
-    EXPECT_EQ(rig.W().StatusCountdown(), 10);
+    EXPECT_EQ(rig.W().Status().Countdown(), 10);
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
-    EXPECT_EQ(std::memcmp(before.data(), &rig.W().Document(), sizeof(RadioSettings)), 0);
+    EXPECT_EQ(std::memcmp(before.data(), &rig.W().Doc().Record(), sizeof(RadioSettings)), 0);
 
     // The chooser starts in the start directory listing clone files.
     ASSERT_FALSE(rig.services.openRequests.empty());
@@ -556,9 +566,9 @@ TEST(FileCommands, SaveOnAReadOnlyFileFailsAndLeavesItAlone)
     std::filesystem::permissions(path.toStdString(), std::filesystem::perms::owner_read);
     OpenFile(rig, path);
     rig.C().can->click();
-    rig.W().OnSave();
+    rig.W().Files().OnSave();
     EXPECT_EQ(rig.C().status->text(), "Save file error.");
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
     RadioSettings onDisk;
     ASSERT_EQ(ReadCloneRecord(path.toStdString(), onDisk), kResultOk);
     EXPECT_EQ(onDisk.canEnabled, 1);
@@ -576,33 +586,33 @@ TEST(FileCommands, SaveAndSaveAs)
 {
     WindowRig rig;
     rig.Open();
-    rig.W().OnSave();  // untitled: nothing
+    rig.W().Files().OnSave();  // untitled: nothing
     EXPECT_EQ(rig.C().status->text(), "Ready");
 
-    rig.W().OnSaveAs();  // cancelled: nothing changes
+    rig.W().Files().OnSaveAs();  // cancelled: nothing changes
     EXPECT_EQ(rig.C().status->text(), "Ready");
     EXPECT_FALSE(rig.C().save->isEnabled());
 
     rig.Type(rig.C().mmsi, "211234567");
     rig.services.saveAnswers = {rig.File("new.dat")};
-    rig.W().OnSaveAs();
+    rig.W().Files().OnSaveAs();
     EXPECT_EQ(rig.C().status->text(), "Save as file OK.");
     EXPECT_TRUE(rig.C().save->isEnabled());
     EXPECT_EQ(rig.W().windowTitle(), "/new.dat - QX720USA V1.10");
     RadioSettings onDisk;
     ASSERT_EQ(ReadCloneRecord(rig.folder.File("new.dat"), onDisk), kResultOk);
     EXPECT_EQ(MmsiText(onDisk), "211234567");
-    EXPECT_EQ(std::memcmp(&onDisk, &rig.W().Document(), sizeof onDisk), 0);
+    EXPECT_EQ(std::memcmp(&onDisk, &rig.W().Doc().Record(), sizeof onDisk), 0);
 
     rig.C().usaNarrow->click();
-    rig.W().OnSave();
+    rig.W().Files().OnSave();
     EXPECT_EQ(rig.C().status->text(), "Save file OK.");
     EXPECT_EQ(rig.W().windowTitle(), "/new.dat - QX720USA V1.10");
     ASSERT_EQ(ReadCloneRecord(rig.folder.File("new.dat"), onDisk), kResultOk);
     EXPECT_EQ(onDisk.usaNarrowEnabled, 1);
 
     rig.services.saveAnswers = {rig.File("no-such-folder/x.dat")};
-    rig.W().OnSaveAs();
+    rig.W().Files().OnSaveAs();
     EXPECT_EQ(rig.C().status->text(), "Save as file error.");
 }
 
@@ -625,7 +635,7 @@ TEST(FileCommands, TitledDocumentsKeepTheirQuestionsWithACancel)
         const QString path = rig.SaveRecord(record, "b.dat");
         OpenFile(rig, path);
         rig.C().can->click();
-        rig.W().OnOpen();  // answered No, chooser cancelled
+        rig.W().Files().OnOpen();  // answered No, chooser cancelled
         EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
         EXPECT_EQ(rig.services.boxes[0].caption, "WARNING");
         EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNoCancel);
@@ -652,19 +662,19 @@ TEST(FileCommands, AFailedSaveOfferKeepsTheEdits)
     OpenFile(rig, rig.File("gone/d.dat"));
     std::filesystem::remove_all(rig.folder.File("gone"));
     rig.C().can->click();
-    ASSERT_EQ(rig.W().Config().modified, 1);
+    ASSERT_EQ(rig.W().Doc().IsModified(), true);
     const int edited = rig.C().can->isChecked() ? 1 : 0;
     ASSERT_NE(edited, record.canEnabled);
 
     // Open: Yes to save, the save fails: the failure shows and no file is chosen.
     rig.services.answers = {MsgAnswer::Yes};
     rig.services.openAnswers = {rig.SaveRecord(record, "other.dat")};
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
     EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?", "Save file error."}));
     EXPECT_EQ(rig.services.boxes[1].caption, "Error");
     EXPECT_EQ(rig.services.openRequests.size(), 1u);  // only the first open above
     EXPECT_EQ(rig.C().status->text(), "Save file error.");
-    EXPECT_EQ(rig.W().Document().canEnabled, edited);
+    EXPECT_EQ(rig.W().Doc().Record().canEnabled, edited);
 
     // Load Default: the wizard's OK, Yes to save, the save fails: the document stays.
     rig.W().Dialogs().run = [](QDialog& d) {
@@ -675,10 +685,10 @@ TEST(FileCommands, AFailedSaveOfferKeepsTheEdits)
     };
     rig.services.boxes.clear();
     rig.services.answers = {MsgAnswer::Yes};
-    rig.W().OnLoadDefault();
+    rig.W().Files().OnLoadDefault();
     EXPECT_EQ(rig.services.Texts(), QStringList({"File is modified. Do you want to save?", "Save file error."}));
-    EXPECT_EQ(rig.W().Document().canEnabled, edited);
-    EXPECT_EQ(rig.W().Config().modelType, 0);
+    EXPECT_EQ(rig.W().Doc().Record().canEnabled, edited);
+    EXPECT_EQ(rig.W().Doc().Config().modelType, 0);
     EXPECT_EQ(rig.W().windowTitle(), "/gone/d.dat* - QX720USA V1.10");
 
     // Close: Yes to save, the save fails: the window stays open; No then closes it.
@@ -705,7 +715,7 @@ TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
         d.reject();
         return d.result();
     };
-    rig.W().OnLoadDefault();
+    rig.W().Files().OnLoadDefault();
     EXPECT_TRUE(rig.services.boxes.empty());
     EXPECT_EQ(rig.W().windowTitle(), "/c.dat* - QX720USA V1.10");
 
@@ -716,17 +726,17 @@ TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
         wizard.accept();
         return wizard.result();
     };
-    rig.W().OnLoadDefault();
+    rig.W().Files().OnLoadDefault();
     EXPECT_EQ(rig.services.Texts(), QStringList({"File is modified. Do you want to save?"}));
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
     EXPECT_FALSE(rig.C().save->isEnabled());
-    EXPECT_EQ(rig.W().Config().modified, 1);  // the defaults are in no file yet
-    EXPECT_EQ(rig.W().Config().modelType, 1);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);  // the defaults are in no file yet
+    EXPECT_EQ(rig.W().Doc().Config().modelType, 1);
     EXPECT_TRUE(rig.C().modelEurope->isChecked());
     rig.SelectBand("Private");
     EXPECT_EQ(rig.Lines().size(), 2);
 
-    rig.W().OnLoadDefault();  // untitled now: the plain question
+    rig.W().Files().OnLoadDefault();  // untitled now: the plain question
     EXPECT_EQ(rig.services.Texts().last(), "Do you want to save?");
     EXPECT_EQ(rig.services.boxes.size(), 2u);
 }
@@ -737,20 +747,20 @@ TEST(ToolsMenu, CheckSumAndFrequencyTable)
 {
     WindowRig rig;
     rig.Open();
-    rig.W().OnViewCheckSum();
+    rig.W().Tools().OnViewCheckSum();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "CheckSum=0x000005DD");
     EXPECT_EQ(rig.services.boxes[0].caption, "CheckSum");
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::None);
 
-    rig.W().OnExportFreqTable();
+    rig.W().Tools().OnExportFreqTable();
     const QString table = rig.File("FreqTabl.txt");
     EXPECT_EQ(rig.services.openedTextFiles, QStringList({table}));
     const std::vector<char> text = test::ReadAll(table.toStdString());
     EXPECT_EQ(std::string(text.begin(), text.begin() + 24), "Date:2026.12.7\t\tTime:9:5");
 
     rig.services.currentDirectory = rig.File("no-such-folder");
-    rig.W().OnExportFreqTable();
+    rig.W().Tools().OnExportFreqTable();
     EXPECT_EQ(rig.services.boxes.back().text, "Can't Create file:\n" + rig.File("no-such-folder/FreqTabl.txt"));
     EXPECT_EQ(rig.services.boxes.back().icon, MsgIcon::Stop);
     EXPECT_EQ(rig.services.openedTextFiles.size(), 1);
@@ -785,7 +795,7 @@ TEST(HelpMenu, CtrlOpensTheUserDialogWhoseOkRefreshesTheOptionLine)
         return int(QDialog::Accepted);
     };
     rig.W().OnFeatureSetup();
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
 }
 
 TEST(MainWindowMenus, TextsAndOrderAreExact)

@@ -58,7 +58,7 @@ struct BusySnapshot {
     bool seen = false;
     bool dialogBusy = false;
     bool controlsEnabled = true;
-    bool busyEvent = false;
+    bool jobRunning = false;
 };
 
 // --- EEPROM tools -----------------------------------------------------------------------
@@ -74,7 +74,7 @@ TEST(EpromToolsDialog, ReadThenVerifyAgainstTheSameFileIsOk)
     QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, [&](int v) { highest = std::max(highest, v); });
     BusySnapshot during;
     QTimer::singleShot(0, [&] {
-        during = {true, dialog.isBusy(), dialog.cancelButton()->isEnabled(), rig.busyEvent.IsSet()};
+        during = {true, dialog.isBusy(), dialog.cancelButton()->isEnabled(), rig.radioJobs.IsRunning()};
     });
 
     const QString dump = rig.File("radio.Bin");
@@ -94,10 +94,10 @@ TEST(EpromToolsDialog, ReadThenVerifyAgainstTheSameFileIsOk)
     EXPECT_TRUE(during.seen);
     EXPECT_TRUE(during.dialogBusy);
     EXPECT_FALSE(during.controlsEnabled);
-    EXPECT_TRUE(during.busyEvent);
+    EXPECT_TRUE(during.jobRunning);
     EXPECT_EQ(highest, kEepromTransferBlocks);
     EXPECT_EQ(dialog.progressBar()->value(), 0);
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
     EXPECT_FALSE(dialog.isBusy());
     EXPECT_TRUE(dialog.cancelButton()->isEnabled());
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
@@ -153,7 +153,7 @@ TEST(EpromToolsDialog, WriteSendsTheFirst8192BytesOfALongerFile)
     EXPECT_EQ(dialog.statusText(), "Write OK!");
     EXPECT_TRUE(rig.services.boxes.empty());
     EXPECT_EQ(rig.radio.Contents(), pattern);
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
 
     rig.services.openAnswers = {dump};
     dialog.DoVerify();
@@ -240,7 +240,7 @@ TEST(EpromToolsDialog, NoAdaptorFailsEachOperationAtTheHandShake)
         EXPECT_EQ(rig.services.boxes[i].caption, captions[i]);
         EXPECT_EQ(rig.services.boxes[i].icon, MsgIcon::Information);
     }
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
 }
 
@@ -286,14 +286,14 @@ TEST(ConfigDialog, EachButtonMakesOneHandShakeAndShowsItsBox)
     ConfigDialog dialog(nullptr, rig.app, rig.config, rig.document);
     BusySnapshot during;
     QTimer::singleShot(0, [&] {
-        during = {true, dialog.isBusy(), dialog.enableButton()->isEnabled(), rig.busyEvent.IsSet()};
+        during = {true, dialog.isBusy(), dialog.enableButton()->isEnabled(), rig.radioJobs.IsRunning()};
     });
     dialog.DoCheck();
     Finish(dialog);
     EXPECT_TRUE(during.seen);
-    EXPECT_TRUE(during.busyEvent);
+    EXPECT_TRUE(during.jobRunning);
     EXPECT_FALSE(during.controlsEnabled);
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
 
     dialog.DoEnable();
     Finish(dialog);
@@ -331,7 +331,7 @@ TEST(ConfigDialog, NoAdaptorShowsOneFailureBoxPerButton)
         EXPECT_EQ(rig.services.boxes[i].caption, captions[i]);
         EXPECT_EQ(rig.services.boxes[i].icon, MsgIcon::Warning);
     }
-    EXPECT_FALSE(rig.busyEvent.IsSet());
+    EXPECT_FALSE(rig.radioJobs.IsRunning());
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
 }
 

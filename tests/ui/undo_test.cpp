@@ -3,15 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <cstring>
+#include <vector>
 
 #include "../support/records.h"
 #include "files/clone_file.h"
+#include "files/model_config.h"
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/document/clone_document.h"
+#include "gui/document/control_values.h"
 #include "model/identity.h"
 #include "window_rig.h"
 
@@ -27,7 +31,7 @@ RadioSettings EuropeWith(int channels) { return test::EuropeWithChannels(channel
 void OpenRecord(WindowRig& rig, const RadioSettings& record, const char* name = "boat.dat")
 {
     rig.services.openAnswers.push_back(rig.SaveRecord(record, name));
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
 }
 
 QString UndoText(WindowRig& rig) { return test::Shown(rig.C().undo); }
@@ -48,14 +52,14 @@ void Type(QLineEdit* field, const QString& text)
 void ExpectUndoRedo(WindowRig& rig, const RadioSettings& before, const QString& name)
 {
     SCOPED_TRACE(name.toStdString());
-    const RadioSettings after = rig.W().Document();
+    const RadioSettings after = rig.W().Doc().Record();
     ASSERT_FALSE(Same(before, after));
     EXPECT_EQ(UndoText(rig), "Undo " + name);
-    rig.W().OnUndo();
-    EXPECT_TRUE(Same(rig.W().Document(), before));
+    rig.W().Files().OnUndo();
+    EXPECT_TRUE(Same(rig.W().Doc().Record(), before));
     EXPECT_EQ(test::Shown(rig.C().redo), "Redo " + name);
-    rig.W().OnRedo();
-    EXPECT_TRUE(Same(rig.W().Document(), after));
+    rig.W().Files().OnRedo();
+    EXPECT_TRUE(Same(rig.W().Doc().Record(), after));
 }
 
 TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
@@ -111,14 +115,66 @@ TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
     EXPECT_EQ(doc.Config().modelType, 0);  // the model the options remember comes back too
 
     // Opening a file starts a new history.
-    ASSERT_EQ(WriteCloneFile(folder.File("b.dat"), start, doc.Config()), kResultOk);
+    ModelConfig options = doc.Config();
+    ASSERT_EQ(WriteCloneFile(folder.File("b.dat"), start, options), kResultOk);
     services.answers = {MsgAnswer::No};
     services.openAnswers = {QString::fromStdString(folder.File("b.dat"))};
     doc.Open();
     EXPECT_FALSE(doc.History().canUndo());
     EXPECT_FALSE(doc.History().canRedo());
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(newDocuments, 2);  // the start and the opened file; the steps kept the view
+    // The start, the read, the defaults and the opened file are shown from the first band on;
+    // the steps and their undo kept the view.
+    EXPECT_EQ(newDocuments, 4);
+}
+
+// A control's edit is one named step that redraws the view once, from the first band only
+// when the groups on offer change; the document's own state reaches the state file.
+TEST(CloneDocumentHistory, ControlEditsAreOneStepEachAndTheStateFileKeepsTheDocumentState)
+{
+    test::ScriptedServices services;
+    test::TempDir folder("document");
+    services.currentDirectory = QString::fromStdString(folder.Path());
+    CloneDocument doc(services, services.currentDirectory);
+    std::vector<bool> redraws;
+    QObject::connect(&doc, &CloneDocument::recordChanged, [&](bool reset) { redraws.push_back(reset); });
+    const QString state = QString::fromStdString(folder.File("state.Bin"));
+    doc.Start(state);
+    redraws.clear();
+
+    ControlValues values = ValuesOf(doc.Record());
+    values.can = !values.can;
+    doc.Edit(values);
+    EXPECT_EQ(doc.History().undoText(), "CAN channels");
+    values.txStep = 2;
+    doc.Edit(values);
+    EXPECT_EQ(doc.History().undoText(), "TX PLL step");
+    EXPECT_EQ(doc.Record().txStep, 2);
+    // A valid number still being typed is kept when its box is ticked; a refused one goes.
+    doc.SetIdentityByUser(IdentityKind::Mmsi, false);
+    doc.TypeIdentity(IdentityKind::Mmsi, "211234567");
+    doc.TypeIdentity(IdentityKind::Atis, "12345");
+    doc.SetIdentityByUser(IdentityKind::Mmsi, true);
+    EXPECT_EQ(doc.History().undoText(), "MMSI entry by user");
+    EXPECT_EQ(MmsiText(doc.Record()), "211234567");
+    doc.SetIdentityByUser(IdentityKind::Atis, true);
+    EXPECT_EQ(doc.IdentityEntry(IdentityKind::Atis), QString::fromStdString(AtisText(doc.Record())));
+    EXPECT_EQ(redraws, std::vector<bool>({true, false, false, false, false, false}));
+
+    // Modified and untitled are the document's; the state file gets them where it keeps them.
+    ASSERT_TRUE(doc.SaveState(state));
+    ModelConfig written;
+    ASSERT_TRUE(ReadStateFile(state.toStdString(), written));
+    EXPECT_EQ(written.modified, 1);
+    EXPECT_EQ(written.untitled, 1);
+    EXPECT_EQ(written.readOnlyFile, 0);
+    EXPECT_EQ(doc.Config().modified, 0);  // the options never held it
+    services.saveAnswers = {QString::fromStdString(folder.File("a.dat"))};
+    doc.SaveAs();
+    ASSERT_TRUE(doc.SaveState(state));
+    ASSERT_TRUE(ReadStateFile(state.toStdString(), written));
+    EXPECT_EQ(written.modified, 0);
+    EXPECT_EQ(written.untitled, 0);
 }
 
 TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
@@ -128,45 +184,46 @@ TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
     OpenRecord(rig, EuropeWith(2));
     EXPECT_FALSE(rig.C().undo->isEnabled());
 
-    RadioSettings before = rig.W().Document();
+    RadioSettings before = rig.W().Doc().Record();
     rig.C().can->click();
     ExpectUndoRedo(rig, before, "CAN channels");
 
-    before = rig.W().Document();
+    before = rig.W().Doc().Record();
     rig.C().modelUsa->click();
     ExpectUndoRedo(rig, before, "Model");
     EXPECT_TRUE(rig.C().modelUsa->isChecked());
-    rig.W().OnUndo();
+    rig.W().Files().OnUndo();
     EXPECT_TRUE(rig.C().modelEurope->isChecked());  // the controls follow the record
 
-    before = rig.W().Document();
+    before = rig.W().Doc().Record();
     rig.C().txStep->setCurrentIndex(2);
     ExpectUndoRedo(rig, before, "TX PLL step");
 
-    before = rig.W().Document();
+    before = rig.W().Doc().Record();
     rig.C().mmsiByUser->click();
     ExpectUndoRedo(rig, before, "MMSI entry by user");
 
     // Typing is one step when the field is left, not one per key.
-    before = rig.W().Document();
+    before = rig.W().Doc().Record();
     Type(rig.C().mmsi, "235012345");
     EXPECT_EQ(UndoText(rig), "Undo MMSI entry by user");  // not a step per key
-    rig.W().OnIdentityFieldLeft();
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(rig.C().mmsi, &leave);
     ExpectUndoRedo(rig, before, "MMSI");
-    rig.W().OnUndo();
+    rig.W().Files().OnUndo();
     EXPECT_EQ(rig.C().mmsi->text(), "");  // the field shows the record without the typed MMSI
 
     // A number still being typed survives another control's step and its undo.
     rig.Type(rig.C().mmsi, "2350");
     rig.C().intNarrow->click();
-    rig.W().OnUndo();
+    rig.W().Files().OnUndo();
     EXPECT_EQ(rig.C().mmsi->text(), "2350");
 
     // "from MMSI" is one step too.
     rig.Type(rig.C().mmsi, "235012345");
     if (rig.C().atisByUser->isChecked()) rig.C().atisByUser->click();
-    rig.W().GatherControls();
-    before = rig.W().Document();
+    rig.W().Doc().CommitIdentities();  // the field's editing finished
+    before = rig.W().Doc().Record();
     auto* fromMmsi = rig.W().findChild<QToolButton*>("atisFromMmsi");
     ASSERT_NE(fromMmsi, nullptr);
     fromMmsi->click();
@@ -180,11 +237,11 @@ TEST(WindowUndo, ATypedIdentityIsKeptByRedoAndOtherCommands)
     OpenRecord(rig, EuropeWith(2));
     if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
     rig.C().can->click();
-    rig.W().OnUndo();
+    rig.W().Files().OnUndo();
     Type(rig.C().mmsi, "235012345");  // then Edit / Redo from the menu: the field never lost focus
-    rig.W().OnRedo();
+    rig.W().Files().OnRedo();
     EXPECT_EQ(rig.C().mmsi->text(), "235012345");
-    EXPECT_EQ(MmsiText(rig.W().Document()), "235012345");
+    EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "235012345");
     EXPECT_EQ(UndoText(rig), "Undo MMSI");  // its own step; what was to redo gave way to it
 
     Type(rig.C().mmsi, "211234567");
@@ -194,7 +251,7 @@ TEST(WindowUndo, ATypedIdentityIsKeptByRedoAndOtherCommands)
     };
     rig.W().OnFeatureSetup();
     EXPECT_EQ(rig.C().mmsi->text(), "211234567");
-    EXPECT_EQ(MmsiText(rig.W().Document()), "211234567");
+    EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "211234567");
 }
 
 TEST(WindowUndo, NoNumberIsLeftFromTheLastFile)
@@ -211,7 +268,7 @@ TEST(WindowUndo, NoNumberIsLeftFromTheLastFile)
     EXPECT_EQ(rig.C().mmsi->text(), "");
     rig.C().intNarrow->click();
     EXPECT_EQ(UndoText(rig), "Undo INT_narrow channels");
-    rig.W().OnUndo();
+    rig.W().Files().OnUndo();
     EXPECT_EQ(rig.C().mmsi->text(), "");
     rig.W().reject();
     EXPECT_TRUE(rig.services.boxes.empty());  // nothing the user did is unsaved: no question
@@ -230,23 +287,23 @@ TEST(WindowUndo, PrivateChannelCommandsKeepTheListInView)
         return dialog.result();
     };
 
-    RadioSettings before = rig.W().Document();
+    RadioSettings before = rig.W().Doc().Record();
     rig.SelectLine(1);
-    rig.W().OnEdit();
+    rig.W().Channels().OnEdit();
     ExpectUndoRedo(rig, before, "Edit private channel");
 
-    before = rig.W().Document();
+    before = rig.W().Doc().Record();
     rig.SelectLine(0);
-    rig.W().OnAdd();
+    rig.W().Channels().OnAdd();
     EXPECT_EQ(rig.Lines().size(), 4);
     ExpectUndoRedo(rig, before, "Add private channel");
 
-    before = rig.W().Document();
+    before = rig.W().Doc().Record();
     rig.SelectLine(0);
-    rig.W().OnRemove();
+    rig.W().Channels().OnRemove();
     EXPECT_EQ(rig.Lines().size(), 3);
     EXPECT_EQ(UndoText(rig), "Undo Remove private channel");
-    rig.W().OnUndo();
+    rig.W().Files().OnUndo();
     EXPECT_EQ(rig.C().band->currentText(), "Private");  // undo keeps the band in view
     EXPECT_EQ(rig.Lines().size(), 4);
 }
@@ -259,13 +316,13 @@ TEST(WindowUndo, SavingMarksCleanAndOpeningStartsANewHistory)
     const QString title = rig.W().windowTitle();
     rig.C().usaNarrow->click();
     EXPECT_TRUE(rig.W().windowTitle().contains('*'));
-    rig.W().OnSave();
+    rig.W().Files().OnSave();
     EXPECT_EQ(rig.W().windowTitle(), title);
     rig.C().intNarrow->click();
-    rig.W().OnUndo();  // back to what was saved: no modified mark, no save question
+    rig.W().Files().OnUndo();  // back to what was saved: no modified mark, no save question
     EXPECT_EQ(rig.W().windowTitle(), title);
-    EXPECT_EQ(rig.W().Config().modified, 0);
-    rig.W().OnUndo();  // before the save: modified again
+    EXPECT_EQ(rig.W().Doc().IsModified(), false);
+    rig.W().Files().OnUndo();  // before the save: modified again
     EXPECT_TRUE(rig.W().windowTitle().contains('*'));
 
     rig.services.answers = {MsgAnswer::No};
@@ -281,19 +338,19 @@ TEST(WindowUndo, LoadDefaultFeatureSetupAndReadAreUndoable)
     rig.Open();
     OpenRecord(rig, EuropeWith(2));
 
-    RadioSettings before = rig.W().Document();
+    RadioSettings before = rig.W().Doc().Record();
     rig.W().Dialogs().run = [](QDialog& d) {
         auto& wizard = dynamic_cast<ModelWizardDialog&>(d);
         wizard.UsaButton()->click();
         wizard.accept();
         return wizard.result();
     };
-    rig.W().OnLoadDefault();
+    rig.W().Files().OnLoadDefault();
     EXPECT_TRUE(rig.C().modelUsa->isChecked());
     ExpectUndoRedo(rig, before, "Load Default");
-    rig.W().OnUndo();
+    rig.W().Files().OnUndo();
 
-    before = rig.W().Document();
+    before = rig.W().Doc().Record();
     rig.W().Dialogs().featureSetup = [](QWidget*, AppContext&, ModelConfig&, RadioSettings& doc) {
         std::strcpy(doc.modelName, "QX720X");
         return int(QDialog::Accepted);
@@ -302,8 +359,8 @@ TEST(WindowUndo, LoadDefaultFeatureSetupAndReadAreUndoable)
     ExpectUndoRedo(rig, before, "Feature Setup");
 
     // A Read replaces the document; undo puts back what was there and never touches the radio.
-    before = rig.W().Document();
-    rig.W().OnReadFromRadio();
+    before = rig.W().Doc().Record();
+    rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.C().status->text(), "Read OK.");
     const EepromBytes radio = rig.radio.Contents();
@@ -317,11 +374,11 @@ TEST(WindowUndo, NotWhileAReadRuns)
     rig.Open();
     rig.C().can->click();
     ASSERT_TRUE(rig.C().undo->isEnabled());
-    rig.W().OnReadFromRadio();
+    rig.W().Clone().OnReadFromRadio();
     EXPECT_FALSE(rig.C().undo->isEnabled());
-    const RadioSettings during = rig.W().Document();
-    rig.W().OnUndo();
-    EXPECT_TRUE(Same(rig.W().Document(), during));
+    const RadioSettings during = rig.W().Doc().Record();
+    rig.W().Files().OnUndo();
+    EXPECT_TRUE(Same(rig.W().Doc().Record(), during));
     rig.WaitForRun();
     EXPECT_TRUE(rig.C().undo->isEnabled());
 }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 
 #include "../support/records.h"
@@ -40,7 +41,7 @@ RadioSettings EuropeWith(int channels) { return test::EuropeWithChannels(channel
 void OpenRecord(WindowRig& rig, const RadioSettings& record)
 {
     rig.services.openAnswers.push_back(rig.SaveRecord(record, "boat.dat"));
-    rig.W().OnOpen();
+    rig.W().Files().OnOpen();
 }
 
 TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
@@ -52,7 +53,7 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
     const EepromBytes previous = Pattern();
     rig.radio.SetContents(previous);
 
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     EXPECT_EQ(rig.C().status->text(), "Backing up the radio...");
     // The second stage shows once the backup is made.
     rig.RunToWriteStage();
@@ -68,7 +69,7 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
 
     // Turned off: the next write makes no backup.
     rig.C().backupBeforeWrite->setChecked(false);
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);
 }
@@ -99,7 +100,7 @@ TEST(WindowBackup, NoBackupNoWrite)
     rig.Open();
     rig.radio.SetContents(Pattern());
 
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.Contents(), Pattern());
     ASSERT_EQ(rig.services.boxes.size(), 1u);
@@ -114,7 +115,7 @@ TEST(WindowBackup, ARadioThatFailsTheBackupGetsItsOwnBox)
     WindowRig rig(true);  // plugged in, but refused to this user
     rig.backups = true;
     rig.Open();
-    rig.W().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     const test::RecordedBox& box = rig.services.boxes[0];
@@ -145,8 +146,8 @@ TEST(WindowBackup, NoFolderForBackupsNoWrite)
     rig.app.backupFolder.clear();
     rig.Open();
     rig.radio.SetContents(Pattern());
-    rig.W().OnWriteToRadio();
-    EXPECT_FALSE(rig.W().IsCloneRunning());
+    rig.W().Clone().OnWriteToRadio();
+    EXPECT_FALSE(rig.W().Clone().IsRunning());
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_TRUE(rig.services.boxes[0].text.startsWith("No backups folder"));
     EXPECT_EQ(rig.radio.Contents(), Pattern());
@@ -158,8 +159,8 @@ TEST(WindowBackup, StoppedDuringTheBackupWritesNothingAndKeepsNoBackup)
     rig.backups = true;
     rig.Open();
     rig.radio.SetContents(Pattern());
-    rig.W().OnWriteToRadio();
-    rig.W().OnWriteToRadio();  // Stop, before the radio has sent a block
+    rig.W().Clone().OnWriteToRadio();
+    rig.W().Clone().OnWriteToRadio();  // Stop, before the radio has sent a block
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.Contents(), Pattern());
     EXPECT_TRUE(ListBackups(rig.app.backupFolder.toStdString()).empty());
@@ -176,9 +177,8 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
     RadioSettings record = EuropeWith(2);
     SetMmsiText(record, "235012345");
     record.mmsiByUser = 0;
-    rig.W().Document() = record;
-    rig.W().ShowDocument();
-    rig.W().OnWriteToRadio();
+    rig.W().Doc().Change("Edit", record);
+    rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     const std::string folder = rig.app.backupFolder.toStdString();
     std::filesystem::create_directories(folder);
@@ -190,8 +190,7 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
     RadioSettings other = EuropeWith(0);
     SetMmsiText(other, "211234567");
     other.mmsiByUser = 0;
-    rig.W().Document() = other;
-    rig.W().ShowDocument();
+    rig.W().Doc().Change("Edit", other);
 
     QString shownFolder;
     rig.W().Dialogs().backups = [&](QWidget*, AppContext&, const ModelConfig&, const QString& f, QString& open) {
@@ -200,14 +199,14 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
         return int(QDialog::Accepted);
     };
     rig.services.answers = {MsgAnswer::No};  // the unsaved document is dropped
-    rig.W().OnBackups();
+    rig.W().Files().OnBackups();
     EXPECT_EQ(shownFolder, rig.app.backupFolder);
     EXPECT_EQ(rig.C().mmsi->text(), "235012345");
-    EXPECT_EQ(MmsiText(rig.W().Document()), "235012345");
-    EXPECT_EQ(PrivateListLength(rig.W().Document()), 2);
+    EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "235012345");
+    EXPECT_EQ(PrivateListLength(rig.W().Doc().Record()), 2);
     EXPECT_TRUE(rig.C().modelEurope->isChecked());
-    EXPECT_EQ(rig.W().Config().untitled, 1);
-    EXPECT_EQ(rig.W().Config().modified, 1);
+    EXPECT_TRUE(rig.W().Doc().IsUntitled());
+    EXPECT_EQ(rig.W().Doc().IsModified(), true);
     EXPECT_FALSE(rig.C().undo->isEnabled());
 }
 
@@ -218,23 +217,23 @@ TEST(WindowChannelsCsv, ExportThenImportIsOneUndoableStep)
     OpenRecord(rig, EuropeWith(3));
     const QString csv = rig.File("channels.csv");
     rig.services.saveAnswers = {csv};
-    rig.W().OnExportChannels();
+    rig.W().Tools().OnExportChannels();
     EXPECT_EQ(rig.C().status->text(), "Exported 3 private channels.");
     const std::vector<uint8_t> written = FileBytes(csv.toStdString());
-    EXPECT_EQ(std::string(written.begin(), written.end()), ExportChannelsCsv(rig.W().Document()));
+    EXPECT_EQ(std::string(written.begin(), written.end()), ExportChannelsCsv(rig.W().Doc().Record()));
 
     // Into a document with no private channels: the same channels, one step, undone at once.
     OpenRecord(rig, EuropeWith(0));
-    const RadioSettings before = rig.W().Document();
+    const RadioSettings before = rig.W().Doc().Record();
     rig.services.openAnswers = {csv};
-    rig.W().OnImportChannels();
+    rig.W().Tools().OnImportChannels();
     EXPECT_EQ(rig.C().status->text(), "Imported 3 private channels.");
-    EXPECT_EQ(PrivateListLength(rig.W().Document()), 3);
+    EXPECT_EQ(PrivateListLength(rig.W().Doc().Record()), 3);
     EXPECT_EQ(rig.C().band->currentText(), "Private");  // the imported channels in view
     EXPECT_EQ(rig.C().channels->count(), 3);
     EXPECT_EQ(test::Shown(rig.C().undo), "Undo Import Channels (CSV)");
-    rig.W().OnUndo();
-    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+    rig.W().Files().OnUndo();
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Doc().Record(), sizeof before), 0);
 }
 
 TEST(WindowChannelsCsv, ChannelsOfOneNameAreTakenWithAWarning)
@@ -246,8 +245,8 @@ TEST(WindowChannelsCsv, ChannelsOfOneNameAreTakenWithAWarning)
     std::ofstream(csv.toStdString(), std::ios::binary)
         << "Name,Usage,TX MHz\r\nM1,distress,157.0\r\nM1,distress,157.1\r\n";
     rig.services.openAnswers = {csv};
-    rig.W().OnImportChannels();
-    EXPECT_EQ(PrivateListLength(rig.W().Document()), 2);
+    rig.W().Tools().OnImportChannels();
+    EXPECT_EQ(PrivateListLength(rig.W().Doc().Record()), 2);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Lines 2 and 3 of the file both have the name \"M1\".");
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Warning);
@@ -262,8 +261,8 @@ TEST(WindowChannelsCsv, ChannelsOfOneNameAreTakenWithAWarning)
         dialog.accept();
         return dialog.result();
     };
-    rig.W().OnAdd();
-    ASSERT_EQ(PrivateListLength(rig.W().Document()), 3);
+    rig.W().Channels().OnAdd();
+    ASSERT_EQ(PrivateListLength(rig.W().Doc().Record()), 3);
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_EQ(rig.services.boxes[1].text,
               "Lines 1 and 3 both have the name \"M1\".\nLines 2 and 3 both have the name \"M1\".");
@@ -274,7 +273,7 @@ TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)
     WindowRig rig;
     rig.Open();
     OpenRecord(rig, EuropeWith(2));
-    const RadioSettings before = rig.W().Document();
+    const RadioSettings before = rig.W().Doc().Record();
     const QString csv = rig.File("bad.csv");
     {
         std::ofstream out(csv.toStdString(), std::ios::binary);
@@ -282,8 +281,8 @@ TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)
         for (int i = 0; i < 12; ++i) out << "Z" << i << ",NOPE,999\r\n";
     }
     rig.services.openAnswers = {csv};
-    rig.W().OnImportChannels();
-    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+    rig.W().Tools().OnImportChannels();
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Doc().Record(), sizeof before), 0);
     EXPECT_FALSE(rig.C().undo->isEnabled());
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     const test::RecordedBox& box = rig.services.boxes[0];
@@ -295,9 +294,10 @@ TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)
     EXPECT_TRUE(box.informative.contains("more (see the details)"));
 
     // A USA-model document has no private channels to take them.
-    rig.W().Document().modelType = 0;
-    rig.W().ShowDocument();
-    rig.W().OnImportChannels();
+    auto usa = std::make_unique<RadioSettings>(rig.W().Doc().Record());
+    usa->modelType = 0;
+    rig.W().Doc().Change("Model", *usa);
+    rig.W().Tools().OnImportChannels();
     EXPECT_EQ(rig.services.boxes.back().text, "A USA-model record has no private channels.");
 }
 
@@ -306,12 +306,12 @@ TEST(WindowChannelsCsv, AFileWithoutRowsIsRefusedAsOnTheCommandLine)
     WindowRig rig;
     rig.Open();
     OpenRecord(rig, EuropeWith(2));
-    const RadioSettings before = rig.W().Document();
+    const RadioSettings before = rig.W().Doc().Record();
     const QString csv = rig.File("header.csv");
     std::ofstream(csv.toStdString(), std::ios::binary) << "Name,Usage,TX MHz\r\n";
     rig.services.openAnswers = {csv};
-    rig.W().OnImportChannels();
-    EXPECT_EQ(std::memcmp(&before, &rig.W().Document(), sizeof before), 0);
+    rig.W().Tools().OnImportChannels();
+    EXPECT_EQ(std::memcmp(&before, &rig.W().Doc().Record(), sizeof before), 0);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_TRUE(rig.services.boxes[0].detail.contains("line 1: no channel rows"))
         << rig.services.boxes[0].detail.toStdString();

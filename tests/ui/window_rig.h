@@ -20,7 +20,14 @@
 #include "../support/temp_dir.h"
 #include "backends/radio_stack.h"
 #include "gui/base/radio_job_runner.h"
+#include "gui/window/adaptor_status.h"
+#include "gui/window/channel_panel.h"
+#include "gui/window/feature_panel.h"
+#include "gui/window/file_commands.h"
+#include "gui/window/identity_box.h"
 #include "gui/window/main_window.h"
+#include "gui/window/status_box.h"
+#include "gui/window/tool_commands.h"
 #include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
@@ -75,6 +82,67 @@ private:
     ManualResetEvent& stop_;
 };
 
+// Every control of the window in one place: its own menus and buttons and its parts' widgets.
+struct WindowControls : MainWindowControls {
+    QLabel* optionLine = nullptr;
+    QGroupBox* identityBox = nullptr;
+    QCheckBox* mmsiByUser = nullptr;
+    QLineEdit* mmsi = nullptr;
+    QCheckBox* atisByUser = nullptr;
+    QLineEdit* atis = nullptr;
+    QComboBox* band = nullptr;
+    QListWidget* channels = nullptr;
+    QPushButton* edit = nullptr;
+    QPushButton* add = nullptr;
+    QPushButton* remove = nullptr;
+    QRadioButton* modelUsa = nullptr;
+    QRadioButton* modelEurope = nullptr;
+    QLabel* usbStatus = nullptr;
+    QCheckBox* usa = nullptr;
+    QCheckBox* intl = nullptr;
+    QCheckBox* can = nullptr;
+    QCheckBox* privateGroup = nullptr;
+    QCheckBox* usaNarrow = nullptr;
+    QCheckBox* intNarrow = nullptr;
+    QCheckBox* canNarrow = nullptr;
+    QCheckBox* wx = nullptr;
+    QComboBox* txStep = nullptr;
+    QComboBox* rxStep = nullptr;
+    QLabel* status = nullptr;
+    QProgressBar* progress = nullptr;
+
+    explicit WindowControls(MainWindow& window) : MainWindowControls(window.Controls())
+    {
+        optionLine = window.Status().OptionLine();
+        status = window.Status().StatusLine();
+        progress = window.Status().Progress();
+        identityBox = &window.Identity();
+        mmsiByUser = window.Identity().MmsiByUser();
+        mmsi = window.Identity().Mmsi();
+        atisByUser = window.Identity().AtisByUser();
+        atis = window.Identity().Atis();
+        band = window.Channels().Bands();
+        channels = window.Channels().Lines();
+        edit = window.Channels().EditButton();
+        add = window.Channels().AddButton();
+        remove = window.Channels().RemoveButton();
+        usbStatus = window.Adaptor().Indicator();
+        const FeaturePanel::Controls& f = window.Features().Widgets();
+        modelUsa = f.modelUsa;
+        modelEurope = f.modelEurope;
+        usa = f.usa;
+        intl = f.intl;
+        can = f.can;
+        privateGroup = f.privateGroup;
+        usaNarrow = f.usaNarrow;
+        intNarrow = f.intNarrow;
+        canNarrow = f.canNarrow;
+        wx = f.wx;
+        txStep = f.txStep;
+        rxStep = f.rxStep;
+    }
+};
+
 // A menu item's text as the user reads it: without the mnemonic marks.
 inline QString Shown(const QAction* action)
 {
@@ -91,18 +159,17 @@ struct WindowRig {
     CHidAdaptor& adaptor = stack.Adaptor();
     CloneEnvironment& environment = stack.Environment();
     int32_t& adjustMode = stack.AdjustMode();
-    ManualResetEvent busyEvent;
     TempDir folder;
     RadioJobRunner radioJobs{stopEvent};
     ScriptedServices services;
     AppContext app{services,
                    environment,
-                   busyEvent,
                    adjustMode,
                    QString::fromStdString(folder.Path()),
                    QString::fromStdString(folder.File("QX720Clone.Bin")),
                    radioJobs};
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowControls> controls;
     // Whether Write backs the radio up first; off for tests of other subjects (a backup reads
     // the whole EEPROM).
     bool backups = false;
@@ -129,6 +196,7 @@ struct WindowRig {
     MainWindow& Open()
     {
         window = std::make_unique<MainWindow>(app);
+        controls = std::make_unique<WindowControls>(*window);
         window->Timer()->stop();
         window->Controls().backupBeforeWrite->setChecked(backups);
         return *window;
@@ -138,10 +206,10 @@ struct WindowRig {
     void WaitForRun()
     {
         gate.open.Set();
-        while (window->IsCloneRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        while (window->Clone().IsRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         gate.open.Reset();
     }
-    const MainWindowControls& C() { return window->Controls(); }
+    const WindowControls& C() { return *controls; }
     QString File(const char* name) const { return QString::fromStdString(folder.File(name)); }
 
     void Ticks(int n)
@@ -154,7 +222,7 @@ struct WindowRig {
         // Closed again as the first job ends, before the write's own job can send a byte.
         auto closeGate = QObject::connect(&radioJobs, &RadioJobRunner::finished, [this] { gate.open.Reset(); });
         gate.open.Set();
-        while (window->IsCloneRunning() && !window->IsWritingRadio())
+        while (window->Clone().IsRunning() && !window->Clone().IsWriting())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QObject::disconnect(closeGate);
         gate.open.Reset();

@@ -17,8 +17,7 @@ class RadioJobRunner;
 
 struct AppContext {
     WindowServices& services;
-    CloneEnvironment& clone;  // adaptor, stop event, write and read images, timings, clock
-    ManualResetEvent& busyEvent;
+    CloneEnvironment& clone;        // adaptor, stop event, write and read images, timings, clock
     int32_t& adjustMode;            // the User dialog's "Adjust Mode.", off at every start
     QString startDirectory;         // the current directory when the main window was created
     QString stateFilePath;          // the executable's base name plus ".Bin" in the start directory

@@ -63,6 +63,7 @@ bool RadioJobRunner::Start(QObject* owner, QProgressBar* bar, Work work, Done do
     done_ = std::move(done);
     QMetaObject::invokeMethod(
         worker_, [this, job, work = std::move(work)] { RunOnWorker(job, work); }, Qt::QueuedConnection);
+    emit runningChanged(true);
     return true;
 }
 
@@ -119,6 +120,7 @@ void RadioJobRunner::Deliver(quint64 job)
     const QPointer<QObject> owner = owner_;
     owner_ = nullptr;
     emit finished(result);
+    emit runningChanged(false);
     if (owner && done) done(result);
 }
 

@@ -53,6 +53,8 @@ public:
 signals:
     void noted(const QString& text);
     void finished(CloneResult result);
+    // A job started (true) or its outcome was delivered (false).
+    void runningChanged(bool running);
     // From the worker; the runner applies them to the job's bar on the UI thread.
     void rangeChanged(int minimum, int maximum);
     void positionChanged(int position);

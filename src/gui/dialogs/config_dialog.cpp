@@ -106,9 +106,7 @@ void ConfigDialog::DoCheck()
 {
     if (busy_) return;
     app_.clone.stopEvent.Reset();
-    app_.busyEvent.Set();
     RunHandShake([this](CloneResult code) {
-        app_.busyEvent.Reset();
         if (code != kResultOk)
             app_.services.MessageBox(this, ResultText(code), tr("Read Error"), MsgButtons::Ok, MsgIcon::Warning);
     });

@@ -4,13 +4,10 @@ namespace qx {
 
 void MarkRadioBusy(AppContext& app, bool busy)
 {
-    if (busy) {
-        app.busyEvent.Set();
+    if (busy)
         app.services.ShowWaitCursor();
-    } else {
+    else
         app.services.HideWaitCursor();
-        app.busyEvent.Reset();
-    }
 }
 
 bool StartEepromJob(AppContext& app, QObject* owner, QProgressBar* bar, const ModelConfig& options,

@@ -16,7 +16,7 @@ namespace qx {
 
 using EepromOperation = std::function<CloneResult(const OperationContext&)>;
 
-// Marks the program busy with the radio (the busy event and the wait cursor), or idle again.
+// The wait cursor while the program is busy with the radio (whether a job runs is the runner's), or not.
 void MarkRadioBusy(AppContext& app, bool busy);
 
 // Starts `operation` on the radio job runner with a copy of `options`; its blocks drive `bar`.

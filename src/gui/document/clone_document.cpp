@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QUndoCommand>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -92,17 +93,51 @@ void CloneDocument::Start(const QString& stateFilePath)
     config_.romMapFlag = 0;
     config_.bandIndex = 0;
     config_.uiReadOnly = 0;
-    config_.untitled = 1;
+    untitled_ = true;
+    readOnly_ = config_.readOnlyFile == 1;
     ResetSettings(record_, config_.modelType);
+    NormalizeSteps(record_);
     StartHistory();
-    config_.modified = 0;
+    modified_ = false;
     emit recordChanged(true);
     emit stateChanged();
 }
 
 bool CloneDocument::SaveState(const QString& stateFilePath) const
 {
-    return WriteStateFile(ToNativePath(stateFilePath), config_);
+    // The state file keeps the document's state where it always has.
+    ModelConfig state = config_;
+    state.modified = modified_ ? 1 : 0;
+    state.untitled = untitled_ ? 1 : 0;
+    state.readOnlyFile = readOnly_ ? 1 : 0;
+    return WriteStateFile(ToNativePath(stateFilePath), state);
+}
+
+void CloneDocument::SetServiceOptions(const ModelConfig& options)
+{
+    config_.logoFlag = options.logoFlag;
+    config_.romMapFlag = options.romMapFlag;
+    config_.uiReadOnly = options.uiReadOnly;
+    emit stateChanged();
+}
+
+void CloneDocument::SetListPlace(int bandIndex, int listPosition)
+{
+    config_.bandIndex = bandIndex;
+    config_.listPosition = listPosition;
+}
+
+void CloneDocument::NormalizeSteps(RadioSettings& record)
+{
+    const ControlValues shown = ValuesOf(record);
+    record.txStep = shown.txStep;
+    record.rxStep = shown.rxStep;
+}
+
+void CloneDocument::CommitEdits()
+{
+    CommitIdentities();
+    StoreValues(ValuesOf(record_), record_);
 }
 
 DocumentState CloneDocument::State() const
@@ -117,23 +152,25 @@ DocumentState CloneDocument::State() const
 void CloneDocument::Apply(const DocumentState& state)
 {
     record_ = state.record;
+    NormalizeSteps(record_);
     config_.modelType = state.modelType;
     config_.europeanSet = state.europeanSet;
-    emit recordChanged(false);
+    const bool reset = resetNextView_;
+    resetNextView_ = false;
+    emit recordChanged(reset);
     emit stateChanged();  // the title may name the record's model
 }
 
 void CloneDocument::SetModified(bool modified)
 {
-    const int32_t value = modified ? 1 : 0;
-    if (config_.modified == value) return;
-    config_.modified = value;
+    if (modified_ == modified) return;
+    modified_ = modified;
     emit stateChanged();
 }
 
 void CloneDocument::SetUntitled(bool untitled)
 {
-    config_.untitled = untitled ? 1 : 0;
+    untitled_ = untitled;
     emit stateChanged();
 }
 
@@ -177,12 +214,44 @@ QString CloneDocument::IdentityEntry(IdentityKind which) const
     return QString::fromLatin1(entry ? entry->c_str() : ShownIdentity(record_, which).c_str());
 }
 
-void CloneDocument::DropIdentityEntry(IdentityKind which)
+void CloneDocument::SetIdentityByUser(IdentityKind which, bool byUser)
 {
-    if (!entries_[Slot(which)]) return;
-    entries_[Slot(which)].reset();
-    UpdateModified();
-    emit recordChanged(false);
+    // A valid number typed into the field is kept as its own step; one the radio would refuse
+    // goes with the field.
+    CommitIdentities();
+    if (byUser) entries_[Slot(which)].reset();
+    ControlValues values = ValuesOf(record_);
+    (which == IdentityKind::Mmsi ? values.mmsiByUser : values.atisByUser) = byUser;
+    Edit(values);
+}
+
+void CloneDocument::Edit(const ControlValues& values)
+{
+    CommitEdits();
+    const ControlValues before = ValuesOf(record_);
+    ControlValues wanted = values;
+    // The identities come from their fields alone.
+    wanted.mmsi = before.mmsi;
+    wanted.atis = before.atis;
+    auto after = std::make_unique<RadioSettings>(record_);
+    StoreValues(wanted, *after);
+    const auto groups = [](const ControlValues& v) {
+        return std::array<bool, 7>{v.usaModel, v.usa, v.intl, v.can, v.usaNarrow, v.intNarrow, v.canNarrow};
+    };
+    Change(ChangeText(record_, *after), *after, groups(before) != groups(wanted));
+    MarkModified();
+}
+
+void CloneDocument::Undo()
+{
+    CommitEdits();
+    history_.undo();
+}
+
+void CloneDocument::Redo()
+{
+    CommitEdits();
+    history_.redo();
 }
 
 void CloneDocument::CommitIdentities()
@@ -197,8 +266,9 @@ void CloneDocument::CommitIdentities()
     }
 }
 
-bool CloneDocument::CheckIdentityEntries()
+bool CloneDocument::CheckIdentities()
 {
+    CommitIdentities();
     const struct {
         IdentityKind which;
         const char* refusal;
@@ -221,28 +291,34 @@ bool CloneDocument::CheckIdentityEntries()
 
 bool CloneDocument::PrepareToSave()
 {
-    CommitIdentities();
-    if (!CheckIdentityEntries()) return false;
-    emit pendingEditsNeeded();
+    if (!CheckIdentities()) return false;
+    CommitEdits();  // what is saved is what the controls show
     return true;
 }
 
-bool CloneDocument::Change(const QString& text, const RadioSettings& after)
+bool CloneDocument::Change(const QString& text, const RadioSettings& after, bool resetView)
 {
     DocumentState state = State();
     state.record = after;
-    return Change(text, state);
+    return Change(text, state, resetView);
 }
 
-bool CloneDocument::Change(const QString& text, const DocumentState& after)
+bool CloneDocument::Change(const QString& text, const DocumentState& after, bool resetView)
 {
     // The record is the clone file's byte image, padding included: the bytes decide.
     // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
     if (std::memcmp(&record_, &after.record, sizeof after.record) == 0 && config_.modelType == after.modelType &&
         config_.europeanSet == after.europeanSet)
         return false;
-    history_.push(new DocumentStep(*this, text, after));
+    PushStep(text, after, resetView);
     return true;
+}
+
+void CloneDocument::PushStep(const QString& text, const DocumentState& after, bool resetView)
+{
+    resetNextView_ = resetView;  // for the step's first redo, as it is pushed
+    history_.push(new DocumentStep(*this, text, after));
+    resetNextView_ = false;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -309,7 +385,7 @@ CloneDocument::SaveAsOutcome CloneDocument::SaveAsFlow()
     // The state record keeps at most 259 characters of a path; a longer one would later
     // save to a cut-off name.
     if (!PathFits(path) || !SaveTo(path)) return SaveAsOutcome::WriteFailed;
-    config_.readOnlyFile = 0;
+    readOnly_ = false;
     SetClonePath(config_, ToNativePath(path));
     proposedName_.clear();
     SetUntitled(false);  // the title follows the new file
@@ -371,9 +447,11 @@ bool CloneDocument::Load(const QString& path)
     }
     emit status(tr("Open file OK."), true);
     // A new file starts a new history: its steps cannot be undone into another file.
+    NormalizeSteps(record_);
+    readOnly_ = config_.readOnlyFile == 1;
     NewRecord();
     StartHistory();
-    config_.modified = 0;
+    modified_ = false;
     SetUntitled(false);
     emit recordChanged(true);
     return true;
@@ -400,7 +478,7 @@ bool CloneDocument::LoadDefault(const DocumentState& defaults)
     // The defaults exist in no file yet: closing or opening another file offers to save them,
     // and no undo makes them the saved file again.
     NewRecord();
-    Change(tr("Load Default"), defaults);
+    if (!Change(tr("Load Default"), defaults, true)) emit recordChanged(true);
     history_.resetClean();
     MarkModified();
     SetUntitled(true);
@@ -412,6 +490,7 @@ bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& sta
     if (!AskToSave(tr("Do you want to save?"))) return false;
     NewRecord();
     record_ = record;
+    NormalizeSteps(record_);
     StartHistory();
     history_.resetClean();
     MarkModified();
@@ -424,11 +503,12 @@ bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& sta
 void CloneDocument::TakeRead(const RadioSettings& record)
 {
     NewRecord();
-    Change(tr("Read from Radio"), record);
+    // The record read as it is shown anew, whatever was in view before.
+    if (!Change(tr("Read from Radio"), record, true)) emit recordChanged(true);
     // Even the same bytes again count: the document now stands for the radio, not the file.
     MarkModified();
     SetClonePath(config_, "");
-    config_.readOnlyFile = 0;
+    readOnly_ = false;
     SetUntitled(true);
     const std::string mmsi = MmsiText(record_);
     proposedName_ = QString::fromLatin1(IsValidId(mmsi) ? (mmsi + ".dat").c_str() : "radio.dat");

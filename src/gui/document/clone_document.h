@@ -12,6 +12,7 @@
 
 #include "files/model_config.h"
 #include "gui/base/window_services.h"
+#include "gui/document/control_values.h"
 #include "identity/radio_identity.h"
 #include "model/radio_settings.h"
 
@@ -37,16 +38,25 @@ public:
     // The widget the document's boxes and choosers belong to.
     void SetBoxParent(QWidget* parent) { boxParent_ = parent; }
 
-    RadioSettings& Record() { return record_; }
+    // The document changes only through its own commands: these are for reading.
     const RadioSettings& Record() const { return record_; }
-    ModelConfig& Config() { return config_; }
+    // The options (model, service switches, the clone file's path, the list's place). Its
+    // modified, untitled and read-only fields are only filled in for the state file.
     const ModelConfig& Config() const { return config_; }
     QUndoStack& History() { return history_; }
     const QString& StartDirectory() const { return startDirectory_; }
 
-    bool IsModified() const { return config_.modified == 1; }
-    bool IsUntitled() const { return config_.untitled == 1; }
-    bool IsReadOnly() const { return config_.readOnlyFile == 1; }
+    bool IsModified() const { return modified_; }
+    bool IsUntitled() const { return untitled_; }
+    bool IsReadOnly() const { return readOnly_; }
+
+    // The service switches of the User dialog (log, ROM map, UI read only): the other fields of
+    // `options` are not taken.
+    void SetServiceOptions(const ModelConfig& options);
+    // Where the channel list stands: its band and line, as the channel editor and the state
+    // file know them.
+    void SetListPlace(int bandIndex, int listPosition);
+    void SetBandIndex(int bandIndex) { config_.bandIndex = bandIndex; }
 
     // Start-up: the options the state file kept (or the defaults), a fresh record of the
     // remembered model, untitled and unmodified, with no history.
@@ -58,14 +68,24 @@ public:
     QString IdentityCaption() const;
     QString ShownPath() const;
 
-    // An edit that is not a step yet (typing in an identity field).
+    // Modified without a step of its own (a control clicked to what it already showed).
     void MarkModified();
     // One undoable step named `text`: the record becomes `after`. False, and no step, when
-    // nothing changes.
-    bool Change(const QString& text, const RadioSettings& after);
-    bool Change(const QString& text, const DocumentState& after);
-    // The controls' own normalisation of the record, not a user's edit: no step, no mark.
-    void Normalize(const RadioSettings& after) { record_ = after; }
+    // nothing changes. `resetView`: the view shows
+    // the new record from the first band on.
+    bool Change(const QString& text, const RadioSettings& after, bool resetView = false);
+    bool Change(const QString& text, const DocumentState& after, bool resetView = false);
+    // Before a command works on the record: typed identities become steps, and the record
+    // takes the form its controls show (the model decides the WX and private groups, only a
+    // valid identity is stored), without a step of its own.
+    void CommitEdits();
+    // A control's edit (the model, a channel group, a PLL step, an "entry by user" box): one
+    // step named after what changed, and the document marked modified. A new model or group
+    // set shows the channel list from its first band.
+    void Edit(const ControlValues& values);
+    // The Edit menu's commands: edits are committed first, so a typed identity is undone first.
+    void Undo();
+    void Redo();
     DocumentState State() const;
 
     // The identity fields. What a field shows is what the document holds: while the user types,
@@ -77,14 +97,15 @@ public:
     void CommitIdentities();
     // The entry being typed or refused, else what the record holds.
     QString IdentityEntry(IdentityKind which) const;
-    // Forgets the entry: its "entry by user" box was ticked.
-    void DropIdentityEntry(IdentityKind which);
-    // The refusal of an entry the radio would not take ("Invalid MMIS ID:..."), as Save, Save
-    // as and Write give it; an identity left to the radio's user is not looked at. True when
-    // nothing is refused.
-    bool CheckIdentityEntries();
+    // Its "entry by user" box: a valid typed number becomes a step first; a ticked box drops an
+    // entry the radio would refuse (the greyed field shows what the record holds).
+    void SetIdentityByUser(IdentityKind which, bool byUser);
+    // The check that guards Write to Radio and Save: a typed valid number becomes a step first;
+    // shows the refusal of one the radio would not take ("Invalid MMIS ID:..."); an identity
+    // left to the radio's user is not looked at. True when nothing is refused.
+    bool CheckIdentities();
 
-    // File commands. Each asks the view for its pending edits first (pendingEditsNeeded).
+    // File commands.
     void Open();
     // Open without the question and the chooser; a failure is shown. False when not loaded.
     bool Load(const QString& path);
@@ -114,15 +135,13 @@ public:
     bool CloseSteps(const QString& stateFilePath);
 
 signals:
-    // The record changed under the view: a step, an undo or redo (the view keeps its place),
-    // or a new document (an opened file, the start).
-    void recordChanged(bool newDocument);
+    // The record changed: the view shows it once. `resetView`: from the first band on (a new
+    // document, a read, another set of groups); else the band and line stay (an edit, an undo).
+    void recordChanged(bool resetView);
     // Modified, untitled, read-only or the file changed: the title and Save follow.
     void stateChanged();
     // For the status line; `timed` arms the countdown back to "Ready.".
     void status(const QString& text, bool timed);
-    // Before the document is saved or judged: the view stores what its controls hold.
-    void pendingEditsNeeded();
 
 private:
     enum class SaveAsOutcome { Written, Cancelled, WriteFailed };
@@ -136,11 +155,19 @@ private:
     // Identity entries not (or not yet) in the record: [0] the MMSI, [1] the ATIS ID.
     std::optional<std::string> entries_[2];
     bool marked_ = false;  // modified by more than the history says (a read of the same bytes)
+    bool modified_ = false;
+    bool untitled_ = true;
+    bool readOnly_ = false;       // the opened file may not be written
+    bool resetNextView_ = false;  // the step being pushed shows its record from the first band
     QString proposedName_;
     int readIndex_ = -1;  // the history's index just after the read that proposed the name
 
     friend class DocumentStep;
     void Apply(const DocumentState& state);
+    // PLL steps outside the lists' three positions are kept as 6.25 kHz.
+    static void NormalizeSteps(RadioSettings& record);
+    bool PrepareToSave();
+    void PushStep(const QString& text, const DocumentState& after, bool resetView);
     void SetModified(bool modified);
     // Modified: a mark, a step since the save, or an identity entry not in the record.
     void UpdateModified();
@@ -148,7 +175,6 @@ private:
     void StartHistory();
     // A new record replaces the old one: typed entries and a proposed name belong to that.
     void NewRecord();
-    bool PrepareToSave();
     FileDialogRequest CloneFileRequest() const;
     bool SaveTo(const QString& path);
     SaveAsOutcome SaveAsFlow();

@@ -29,7 +29,9 @@
 #include "gui/dialogs/eeprom_tools_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/dialogs/user_dialog.h"
+#include "gui/window/channel_panel.h"
 #include "gui/window/main_window.h"
+#include "gui/window/status_box.h"
 #include "model/channel_plan.h"
 #include "model/private_sets.h"
 #include "operations/backup_operations.h"
@@ -79,11 +81,9 @@ struct ToolRig {
     qx::RadioStack stack{backend};
     qx::CloneEnvironment& clone = stack.Environment();
     int32_t& adjustMode = stack.AdjustMode();
-    qx::ManualResetEvent busyEvent;
     ToolServices services;
     qx::RadioJobRunner radioJobs{stack.StopEvent()};
-    qx::AppContext app{services, clone, busyEvent, adjustMode, start.path(), start.filePath("QX720Clone.Bin"),
-                       radioJobs};
+    qx::AppContext app{services, clone, adjustMode, start.path(), start.filePath("QX720Clone.Bin"), radioJobs};
     std::unique_ptr<qx::RadioSettings> record = std::make_unique<qx::RadioSettings>();
 
     ToolRig()
@@ -110,12 +110,10 @@ bool ShowBoat(ToolRig& rig, qx::MainWindow& window)
     }
     window.Timer()->stop();
     window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
-    window.Config().modelType = 1;
-    window.Config().logoFlag = 0;
     if (!window.Doc().Load(boat)) return false;
     const auto& c = window.Controls();
-    c.band->setCurrentIndex(c.band->findData(qx::kGroupPrivate));
-    c.channels->item(9)->setSelected(true);
+    window.Channels().ShowBand(qx::kGroupPrivate);
+    window.Channels().Lines()->item(9)->setSelected(true);
     window.OnTimerTick();
     window.show();
     Settle();
@@ -133,8 +131,8 @@ bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     slow.replyDelayMs = 25;  // slow enough to catch the progress bar half way
     rig.radio.SetFaults(slow);
     c.backupBeforeWrite->setChecked(false);  // the picture shows the write itself
-    window.OnWriteToRadio();
-    while (window.IsCloneRunning() && c.progress->value() < 40) QCoreApplication::processEvents();
+    window.Clone().OnWriteToRadio();
+    while (window.Clone().IsRunning() && window.Status().Progress()->value() < 40) QCoreApplication::processEvents();
     Settle();
     ok = Save(window, out, "clone-progress.png") && ok;
     window.reject();
@@ -165,7 +163,8 @@ bool ShootEditingDialogs(ToolRig& rig, const QDir& out)
 // service dialogs.
 bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
 {
-    qx::EpromToolsDialog eprom(nullptr, rig.app, window.Config());
+    qx::ModelConfig options = window.Doc().Config();
+    qx::EpromToolsDialog eprom(nullptr, rig.app, options);
     eprom.show();
     Settle();
     bool ok = true;
@@ -183,12 +182,13 @@ bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     poll.stop();
     ok = epromShot && ok;
 
-    qx::ConfigDialog configDialog(nullptr, rig.app, window.Config(), window.Document());
+    auto record = std::make_unique<qx::RadioSettings>(window.Doc().Record());
+    qx::ConfigDialog configDialog(nullptr, rig.app, options, *record);
     configDialog.show();
     Settle();
     ok = Save(configDialog, out, "config-dialog.png") && ok;
 
-    qx::UserDialog user(nullptr, window.Config(), rig.adjustMode);
+    qx::UserDialog user(nullptr, options, rig.adjustMode);
     user.show();
     Settle();
     ok = Save(user, out, "user-dialog.png") && ok;
@@ -226,7 +226,7 @@ bool ShootRefusedAdaptor(ToolRig& rig, const QDir& out)
     refusedInterface.permissionDenied = true;
     refusedBackend.AddInterface(refusedInterface);
     qx::RadioStack refused{refusedBackend, {}, qx::SystemLocalTime, &rig.stack.StopEvent()};
-    qx::AppContext refusedApp{rig.services,           refused.Environment(), rig.busyEvent, rig.adjustMode,
+    qx::AppContext refusedApp{rig.services,           refused.Environment(), rig.adjustMode,
                               rig.app.startDirectory, rig.app.stateFilePath, rig.radioJobs};
     refusedApp.backupFolder = rig.app.backupFolder;
     qx::MainWindow refusedWindow(refusedApp);
@@ -297,6 +297,11 @@ int main(int argc, char* argv[])
     ToolRig rig;
     if (!rig.start.isValid()) return 1;
 
+    // The window remembers a Europe model, as its title shows.
+    qx::ModelConfig state{};
+    qx::ResetModelConfig(state);
+    state.modelType = 1;
+    if (!qx::WriteStateFile(qx::ToNativePath(rig.app.stateFilePath), state)) return 1;
     qx::MainWindow window(rig.app);
     bool ok = ShootMainWindow(rig, window, out);
     ok = ShootEditingDialogs(rig, out) && ok;

@@ -4,30 +4,27 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QUndoStack>
-#include <cstring>
 #include <memory>
 
-#include "clone/hid_adaptor.h"
 #include "gui/base/accessible_names.h"
 #include "gui/base/app_version.h"
-#include "gui/base/core_texts.h"
 #include "gui/base/radio_job_runner.h"
 #include "gui/dialogs/service_dialogs.h"
-#include "model/identity.h"
+#include "gui/window/adaptor_status.h"
+#include "gui/window/channel_panel.h"
+#include "gui/window/feature_panel.h"
+#include "gui/window/file_commands.h"
+#include "gui/window/identity_box.h"
+#include "gui/window/status_box.h"
+#include "gui/window/tool_commands.h"
 
 namespace qx {
 
@@ -46,7 +43,6 @@ WindowDialogs WindowDialogs::Defaults()
 
 namespace {
 
-constexpr int kStatusTicks = 10;
 constexpr int kTimerIntervalMs = 1000;
 
 }  // namespace
@@ -54,18 +50,19 @@ constexpr int kTimerIntervalMs = 1000;
 MainWindow::MainWindow(AppContext& app, QWidget* parent)
     : QDialog(parent),
       app_(app),
-      services_(app.services),
       doc_(app.services, app.startDirectory.isEmpty() ? app.services.CurrentDirectory() : app.startDirectory),
       dialogs_(WindowDialogs::Defaults())
 {
     InstallAccessibleNames();
-    statusCountdown_ = 0;
-    app_.busyEvent.Reset();
     app_.clone.stopEvent.Reset();
     app_.adjustMode = 0;
 
-    BuildWindow();
+    BuildParts();
+    BuildMenus();
+    BuildPage();
+    FillControls();
     BindDocument();
+    BindClone();
     doc_.Start(app_.stateFilePath);
 
     // The window keeps the size of its contents; it opens centred on its screen.
@@ -106,24 +103,33 @@ void MainWindow::FitTo(const QSize& available)
 void MainWindow::BindDocument()
 {
     doc_.SetBoxParent(this);
-    connect(&doc_, &CloneDocument::recordChanged, this, [this](bool newDocument) { ShowRecord(!newDocument); });
+    connect(&doc_, &CloneDocument::recordChanged, this, &MainWindow::ShowRecord);
     connect(&doc_, &CloneDocument::stateChanged, this, &MainWindow::UpdateTitle);
     connect(&doc_, &CloneDocument::status, this, [this](const QString& text, bool timed) {
         if (timed)
-            SetStatus(text);
+            status_->SetStatus(text);
         else
-            SetStatusText(text);
-    });
-    connect(&doc_, &CloneDocument::pendingEditsNeeded, this, &MainWindow::GatherControls);
-    // A Write's second stage, after its backup.
-    connect(&app_.radioJobs, &RadioJobRunner::noted, this, [this](const QString& text) {
-        if (IsCloneRunning()) SetStatusText(text);
+            status_->SetStatusText(text);
     });
     QUndoStack* history = &doc_.History();
     for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(history, signal, this, &MainWindow::UpdateUndoActions);
     for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
         connect(history, signal, this, &MainWindow::UpdateUndoActions);
+    connect(identity_, &IdentityBox::writeRequested, this, [this] {
+        // Enter never stops a running write, which a second Enter would leave half written.
+        if (!clone_->IsRunning()) clone_->OnWriteToRadio();
+    });
+    connect(adaptor_, &AdaptorStatus::advice, status_, &StatusBox::SetStatus);
+}
+
+void MainWindow::BindClone()
+{
+    // At once: no edit may slip in before a read takes over.
+    connect(controller_, &CloneController::started, this, &MainWindow::UpdateCloneUi);
+    connect(controller_, &CloneController::finished, this, &MainWindow::UpdateCloneUi);
+    // Any job on the radio, the service dialogs' too, keeps the other radio tools waiting.
+    connect(&app_.radioJobs, &RadioJobRunner::runningChanged, this, &MainWindow::UpdateCloneUi);
 }
 
 MainWindow::~MainWindow()
@@ -133,193 +139,90 @@ MainWindow::~MainWindow()
     disconnect(&doc_.History(), nullptr, this, nullptr);
     // Normally the close steps have already waited for the run; this covers a window
     // destroyed without being closed: no question and no second job from here.
-    closing_ = true;
-    if (IsCloneRunning()) app_.radioJobs.StopAndWait();
+    closing_.closing = true;
+    if (clone_->IsRunning()) app_.radioJobs.StopAndWait();
+    // The runner outlives the window: nothing of it may reach the window from here on.
+    disconnect(&app_.radioJobs, nullptr, this, nullptr);
+    // The controls go before the document they show.
+    delete content_;
 }
 
 // ---------------------------------------------------------------------------------------
-// Controls and document
+// Showing the document
 
-ControlValues MainWindow::ReadControls() const
+void MainWindow::ShowRecord(bool resetView)
 {
-    ControlValues v;
-    v.usaModel = ui_.modelUsa->isChecked();
-    v.usa = ui_.usa->isChecked();
-    v.intl = ui_.intl->isChecked();
-    v.can = ui_.can->isChecked();
-    v.usaNarrow = ui_.usaNarrow->isChecked();
-    v.intNarrow = ui_.intNarrow->isChecked();
-    v.canNarrow = ui_.canNarrow->isChecked();
-    v.txStep = ui_.txStep->currentIndex();
-    v.rxStep = ui_.rxStep->currentIndex();
-    v.mmsiByUser = ui_.mmsiByUser->isChecked();
-    v.atisByUser = ui_.atisByUser->isChecked();
-    return v;
-}
-
-void MainWindow::GatherControls()
-{
-    // Read before the typed identity becomes its own step: that step redraws the controls.
-    ControlValues controls = ReadControls();
-    // The fields push their text as it is typed, so the record's identities are what they hold.
-    doc_.CommitIdentities();
-    const RadioSettings& record = doc_.Record();
-    const ControlValues showing = ValuesOf(record);
-    controls.mmsi = showing.mmsi;
-    controls.atis = showing.atis;
-    auto gathered = std::make_unique<RadioSettings>(record);
-    StoreValues(controls, *gathered);
-    // What the controls would store if they only showed the record: the same bytes mean the
-    // user changed nothing, and the record takes the controls' form without a step.
-    auto shown = std::make_unique<RadioSettings>(record);
-    StoreValues(showing, *shown);
-    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): the record's bytes are the file's
-    if (std::memcmp(gathered.get(), shown.get(), sizeof(RadioSettings)) == 0) {
-        doc_.Normalize(*gathered);
-        return;
-    }
-    // The step holds the user's change alone: what the controls merely show goes in first.
-    doc_.Normalize(*shown);
-    doc_.Change(ChangeText(*shown, *gathered), *gathered);
-}
-
-void MainWindow::ShowDocument() { ShowRecord(false); }
-
-void MainWindow::ShowIdentity(QLineEdit* field, IdentityKind which)
-{
-    // Exactly what the document holds: its entry being typed, its valid identity, or nothing.
-    const QString text = doc_.IdentityEntry(which);
-    if (field->text() != text) field->setText(text);
-}
-
-void MainWindow::ShowRecord(bool keepView)
-{
-    RadioSettings& record = doc_.Record();
-    const ControlValues v = ValuesOf(record);
-    ui_.atisByUser->setChecked(v.atisByUser);
-    ShowIdentity(ui_.atis, IdentityKind::Atis);
-    ui_.mmsiByUser->setChecked(v.mmsiByUser);
-    ShowIdentity(ui_.mmsi, IdentityKind::Mmsi);
-
-    ui_.usa->setChecked(v.usa);
-    ui_.intl->setChecked(v.intl);
-    ui_.can->setChecked(v.can);
-    ui_.usaNarrow->setChecked(v.usaNarrow);
-    ui_.intNarrow->setChecked(v.intNarrow);
-    ui_.canNarrow->setChecked(v.canNarrow);
-    ui_.modelUsa->setChecked(v.usaModel);
-    ui_.modelEurope->setChecked(!v.usaModel);
-    ui_.wx->setChecked(v.usaModel);
-    ui_.privateGroup->setChecked(!v.usaModel);
-
-    // Steps outside the three list positions act as 6.25 kHz; 25 kHz (2) is a real step.
-    record.txStep = v.txStep;
-    record.rxStep = v.rxStep;
-    {
-        QSignalBlocker blockTx(ui_.txStep);
-        QSignalBlocker blockRx(ui_.rxStep);
-        ui_.txStep->setCurrentIndex(v.txStep);
-        ui_.rxStep->setCurrentIndex(v.rxStep);
-    }
-
-    const QString band = ui_.band->currentText();
-    const int line = SelectedChannel();
-    FillBandList();
-    const int keptBand = keepView ? ui_.band->findText(band) : -1;
-    if (keptBand > 0) {
-        QSignalBlocker block(ui_.band);
-        ui_.band->setCurrentIndex(keptBand);
-    }
-    FillChannelList();
-    if (keepView && keptBand >= 0 && line >= 0 && line < ui_.channels->count()) ui_.channels->setCurrentRow(line);
-    UpdateEditControls();  // the identity fields follow the boxes just set
+    identity_->Show();
+    features_->Show(doc_.Record());
+    channels_->Show(!resetView);
+    UpdateEditControls();
 }
 
 void MainWindow::UpdateTitle()
 {
     setWindowTitle(doc_.Title(QString::fromLatin1(kVersionText)));
-    SetIdentityCaption(doc_.IdentityCaption());
+    identity_->SetCaption(doc_.IdentityCaption());
     ui_.save->setEnabled(!doc_.IsUntitled());
-    QString options;
-    const ModelConfig& config = doc_.Config();
-    if (config.logoFlag == 1) options += tr("Logo;");
-    if (config.romMapFlag == 1) options += tr("Save RomMap;");
-    ui_.optionLine->setText(options);
+    status_->ShowOptions(doc_.Config());
 }
-
-void MainWindow::SetIdentityCaption(const QString& caption)
-{
-    ui_.identityBox->setTitle(caption);
-    // The window has a fixed size: a box that gave up its caption's line would move the fields.
-    QMargins margins = identityMargins_;
-    if (caption.isEmpty()) margins.setTop(margins.top() + identityCaptionHeight_);
-    ui_.identityBox->layout()->setContentsMargins(margins);
-}
-
-void MainWindow::MarkModified() { doc_.MarkModified(); }
-
-void MainWindow::StoreBandSelection() { doc_.Config().bandIndex = ui_.band->currentIndex(); }
-
-void MainWindow::SetStatusText(const QString& text) { ui_.status->setText(text); }
-
-void MainWindow::SetStatus(const QString& text)
-{
-    SetStatusText(text);
-    statusCountdown_ = kStatusTicks;
-}
-
-// ---------------------------------------------------------------------------------------
-// Identities
-
-bool MainWindow::CheckIdentities()
-{
-    doc_.CommitIdentities();
-    return doc_.CheckIdentityEntries();
-}
-
-void MainWindow::OnIdentityBoxClicked()
-{
-    GatherControls();
-    // An identity left to the radio's user keeps no entry of its own: the greyed field shows
-    // what the record holds.
-    if (ui_.mmsiByUser->isChecked()) doc_.DropIdentityEntry(IdentityKind::Mmsi);
-    if (ui_.atisByUser->isChecked()) doc_.DropIdentityEntry(IdentityKind::Atis);
-    MarkModified();
-    UpdateEditControls();
-}
-
-bool MainWindow::IsReading() const { return app_.busyEvent.IsSet() && cloneKind_ == CloneKind::Read; }
 
 void MainWindow::UpdateEditControls()
 {
-    const bool editable = !IsReading();
-    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup}) action->setEnabled(editable);
-    const std::initializer_list<QWidget*> editors = {
-        ui_.edit,      ui_.add,       ui_.remove,    ui_.mmsiByUser, ui_.atisByUser,  ui_.usa,    ui_.intl,  ui_.can,
-        ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.modelUsa,   ui_.modelEurope, ui_.txStep, ui_.rxStep};
-    for (QWidget* control : editors) control->setEnabled(editable);
-    ui_.mmsi->setEnabled(editable && !ui_.mmsiByUser->isChecked());
-    ui_.atis->setEnabled(editable && !ui_.atisByUser->isChecked());
-    ui_.importChannels->setEnabled(editable);
+    const bool editable = clone_->RunningKind() != CloneKind::Read;
+    for (QAction* action : {ui_.open, ui_.loadDefault, ui_.featureSetup, ui_.importChannels})
+        action->setEnabled(editable);
+    identity_->SetEditable(editable);
+    features_->SetEditable(editable);
+    channels_->SetEditable(editable);
     UpdateUndoActions();
 }
 
-void MainWindow::OnIdentityFieldLeft() { doc_.CommitIdentities(); }
+void MainWindow::UpdateUndoActions()
+{
+    const bool editable = clone_->RunningKind() != CloneKind::Read;
+    QUndoStack& history = doc_.History();
+    ui_.undo->setEnabled(editable && history.canUndo());
+    ui_.redo->setEnabled(editable && history.canRedo());
+    ui_.undo->setText(history.canUndo() ? tr("&Undo %1").arg(history.undoText()) : tr("&Undo"));
+    ui_.redo->setText(history.canRedo() ? tr("&Redo %1").arg(history.redoText()) : tr("&Redo"));
+}
+
+void MainWindow::UpdateCloneUi()
+{
+    const CloneKind running = clone_->RunningKind();
+    ui_.writeButton->setText(running == CloneKind::Write ? tr("Stop") : tr("Write to Radio"));
+    ui_.writeButton->setEnabled(running == CloneKind::None || running == CloneKind::Write);
+    ui_.readButton->setText(running == CloneKind::Read ? tr("Stop") : tr("Read From Radio"));
+    ui_.readButton->setEnabled(running == CloneKind::None || running == CloneKind::Read);
+
+    struct Item {
+        QAction* action;
+        CloneKind kind;
+        const char* idle;
+        const char* stop;
+    };
+    const Item items[] = {
+        {ui_.readFromRadio, CloneKind::Read, QT_TR_NOOP("&Read from Radio"), QT_TR_NOOP("Stop &Read")},
+        {ui_.writeToRadio, CloneKind::Write, QT_TR_NOOP("&Write to Radio"), QT_TR_NOOP("Stop &Write")},
+        {ui_.verify, CloneKind::Verify, QT_TR_NOOP("&Verify"), QT_TR_NOOP("Stop &Verify")},
+        {ui_.handShake, CloneKind::HandShake, QT_TR_NOOP("&HandShake"), QT_TR_NOOP("Stop &HandShake")},
+    };
+    for (const Item& item : items) {
+        const bool own = running == item.kind;
+        item.action->setText(tr(own ? item.stop : item.idle));
+        item.action->setEnabled(running == CloneKind::None || own);
+    }
+    // The service tools talk to the radio too: one user of the adaptor at a time.
+    const bool radioFree = running == CloneKind::None && !app_.radioJobs.IsRunning();
+    for (QAction* action : {ui_.configDialog, ui_.epromTools, ui_.backups}) action->setEnabled(radioFree);
+    UpdateEditControls();
+}
+
+// ---------------------------------------------------------------------------------------
+// Keys, the timer, Help and Service
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && (watched == ui_.mmsi || watched == ui_.atis)) {
-        // Leaving the field counts; the window losing activation (a box, another program) does not.
-        auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) OnIdentityFieldLeft();
-    }
-    if (event->type() == QEvent::KeyPress && watched == ui_.channels) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            OnChannelDoubleClicked();
-            return true;
-        }
-    }
     if (event->type() == QEvent::KeyPress) {
         // The window has no default button: Enter on a button presses that button, and only
         // the identity fields' own Enter writes the radio (after the identity checks). Never
@@ -334,70 +237,78 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-// ---------------------------------------------------------------------------------------
-// Timer
-
 void MainWindow::OnTimerTick()
 {
-    if (statusCountdown_ > 0) {
-        --statusCountdown_;
-        if (statusCountdown_ == 0) SetStatusText(tr("Ready."));
-    }
-    CHidAdaptor& adaptor = app_.clone.adaptor;
-    if (!adaptor.IsPresent()) adaptor.Discover();
-    ShowAdaptorState(adaptor.IsPresent());
+    status_->Tick();
+    adaptor_->Tick(clone_->IsRunning());
 }
-
-// ---------------------------------------------------------------------------------------
-// Tools, Help and Service
 
 void MainWindow::OnAbout()
 {
-    if (services_.CtrlHeld()) {
-        if (dialogs_.user(this, app_, doc_.Config()) == QDialog::Accepted) UpdateTitle();
-    } else {
+    if (!app_.services.CtrlHeld()) {
         dialogs_.about(this, app_);
+        return;
     }
+    ModelConfig options = doc_.Config();
+    if (dialogs_.user(this, app_, options) == QDialog::Accepted) doc_.SetServiceOptions(options);
 }
 
 void MainWindow::OnSystemAbout() { dialogs_.about(this, app_); }
 
 void MainWindow::OnFeatureSetup()
 {
-    if (IsReading()) return;  // the read's end would drop the change
-    GatherControls();
+    if (clone_->RunningKind() == CloneKind::Read) return;  // the read's end would drop the change
+    doc_.CommitEdits();
     // The dialog edits a copy: its OK makes one undoable step.
     auto edited = std::make_unique<RadioSettings>(doc_.Record());
-    if (dialogs_.featureSetup(this, app_, doc_.Config(), *edited) != QDialog::Accepted) return;
+    ModelConfig options = doc_.Config();
+    if (dialogs_.featureSetup(this, app_, options, *edited) != QDialog::Accepted) return;
     doc_.Change(tr("Feature Setup"), *edited);
-    MarkModified();
+    doc_.MarkModified();
 }
 
-void MainWindow::OnConfig() { dialogs_.config(this, app_, doc_.Config(), doc_.Record()); }
+// The service dialogs read the options and the record; they change neither.
+void MainWindow::OnConfig()
+{
+    ModelConfig options = doc_.Config();
+    auto record = std::make_unique<RadioSettings>(doc_.Record());
+    dialogs_.config(this, app_, options, *record);
+}
 
-void MainWindow::OnEpromTools() { dialogs_.epromTools(this, app_, doc_.Config()); }
+void MainWindow::OnEpromTools()
+{
+    ModelConfig options = doc_.Config();
+    dialogs_.epromTools(this, app_, options);
+}
 
 // ---------------------------------------------------------------------------------------
 // Closing
 
+bool MainWindow::RunCloseSteps()
+{
+    doc_.SetBandIndex(channels_->Bands()->currentIndex());
+    if (!doc_.IsUntitled()) doc_.CommitEdits();
+    return doc_.CloseSteps(app_.stateFilePath);
+}
+
 void MainWindow::reject()
 {
-    if (closing_ || closed_ || askingToClose_) return;
+    if (closing_.Leaving()) return;
     const bool ticking = timer_->isActive();
     timer_->stop();
     // The question comes before a running clone run is stopped: a Cancel leaves it alone.
-    askingToClose_ = true;
+    closing_.asking = true;
     const bool mayClose = RunCloseSteps();
-    askingToClose_ = false;
+    closing_.asking = false;
     if (!mayClose) {
         // Cancelled, or the offered save failed: stay open so the work can still be saved.
         if (ticking) timer_->start();
         return;
     }
-    closing_ = true;
+    closing_.closing = true;
     // A running clone run is asked to stop; its outcome arrives before the window ends.
-    if (IsCloneRunning()) app_.radioJobs.StopAndWait();
-    closed_ = true;
+    if (clone_->IsRunning()) app_.radioJobs.StopAndWait();
+    closing_.closed = true;
     QDialog::reject();
 }
 
@@ -405,7 +316,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     // Esc would close the window and so stop the run: a write would be left half done.
     // Stop and the close box stay for that.
-    if (event->key() == Qt::Key_Escape && IsCloneRunning()) {
+    if (event->key() == Qt::Key_Escape && clone_->IsRunning()) {
         event->accept();
         return;
     }

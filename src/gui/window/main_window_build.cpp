@@ -1,32 +1,27 @@
-// Building the main window: its menus, its controls and their connections.
+// Building the main window: its parts, its menus and its page.
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QFontDatabase>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "gui/base/language.h"
-#include "gui/window/identity_hint.h"
+#include "gui/base/radio_job_runner.h"
+#include "gui/window/adaptor_status.h"
+#include "gui/window/channel_panel.h"
+#include "gui/window/feature_panel.h"
+#include "gui/window/file_commands.h"
+#include "gui/window/identity_box.h"
 #include "gui/window/main_window.h"
+#include "gui/window/status_box.h"
+#include "gui/window/tool_commands.h"
 
 // The icon resource lives in a static library: make sure the linker keeps it.
 // (Q_INIT_RESOURCE must be used outside any namespace.)
@@ -72,20 +67,6 @@ QIcon AppIcon()
     return icon;
 }
 
-QCheckBox* NewCheck(const QString& text, const char* name)
-{
-    auto* box = new QCheckBox(text);
-    box->setObjectName(name);
-    return box;
-}
-
-QLabel* Hint(const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setWordWrap(false);
-    return label;
-}
-
 // The platform's keys for a standard command, or the common one where the platform has none.
 void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const char* fallback)
 {
@@ -97,20 +78,24 @@ void SetStandardShortcut(QAction* action, QKeySequence::StandardKey key, const c
 
 }  // namespace
 
-void MainWindow::BuildWindow()
+void MainWindow::BuildParts()
 {
     setObjectName("MainWindow");
     setWindowIcon(AppIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    BuildMenus();
-    BuildControls();
-    ConnectControls();
-    ui_.atis->setMaxLength(9);
-    ui_.mmsi->setMaxLength(9);
-    FillStepLists();
-    ui_.wx->setEnabled(false);
-    ui_.privateGroup->setEnabled(false);
+    status_ = new StatusBox;
+    identity_ = new IdentityBox(doc_);
+    adaptor_ = new AdaptorStatus(app_.clone.adaptor, app_.virtualRadio);
+    features_ = new FeaturePanel(doc_, adaptor_);
+    channels_ = new ChannelPanel(doc_, app_.services, dialogs_,
+                                 [this](int group) { return features_->GroupShown(group); });
+    controller_ = new CloneController(app_.clone, app_.radioJobs, this);
+    files_ = new FileCommands(app_, doc_, dialogs_, *controller_, this);
+    tools_ = new ToolCommands(app_.services, doc_, *controller_, *status_, *channels_, this);
+    clone_ = new CloneCommands(
+        app_, doc_, *controller_, *status_, *tools_, closing_, [this] { return ui_.backupBeforeWrite->isChecked(); },
+        this);
 }
 
 void MainWindow::BuildMenus()
@@ -126,8 +111,8 @@ void MainWindow::BuildMenus()
     SetStandardShortcut(ui_.exit, QKeySequence::Quit, "Ctrl+Q");
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
-    ui_.undo = edit->addAction(tr("&Undo"), this, &MainWindow::OnUndo);
-    ui_.redo = edit->addAction(tr("&Redo"), this, &MainWindow::OnRedo);
+    ui_.undo = edit->addAction(tr("&Undo"), files_, &FileCommands::OnUndo);
+    ui_.redo = edit->addAction(tr("&Redo"), files_, &FileCommands::OnRedo);
     ui_.undo->setObjectName("undo");
     ui_.redo->setObjectName("redo");
     SetStandardShortcut(ui_.undo, QKeySequence::Undo, "Ctrl+Z");
@@ -135,24 +120,14 @@ void MainWindow::BuildMenus()
     ui_.undo->setEnabled(false);
     ui_.redo->setEnabled(false);
 
-    QMenu* clone = bar->addMenu(tr("&Clone"));
-    ui_.writeToRadio = clone->addAction(tr("&Write to Radio"), this, &MainWindow::OnWriteToRadio);
-    ui_.readFromRadio = clone->addAction(tr("&Read from Radio"), this, &MainWindow::OnReadFromRadio);
-    ui_.verify = clone->addAction(tr("&Verify"), this, &MainWindow::OnVerify);
-    ui_.handShake = clone->addAction(tr("&HandShake"), this, &MainWindow::OnHandShake);
-    clone->addSeparator();
-    ui_.chooseAdaptor = clone->addAction(tr("&Adaptor..."), this, &MainWindow::OnChooseAdaptor);
-    ui_.chooseAdaptor->setObjectName("chooseAdaptor");
-    // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
-    ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
-    ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
+    BuildCloneMenu(bar);
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
-    ui_.exportFreqTable = tools->addAction(tr("&Export Freq Table"), this, &MainWindow::OnExportFreqTable);
-    ui_.viewCheckSum = tools->addAction(tr("View &CheckSum"), this, &MainWindow::OnViewCheckSum);
+    ui_.exportFreqTable = tools->addAction(tr("&Export Freq Table"), tools_, &ToolCommands::OnExportFreqTable);
+    ui_.viewCheckSum = tools->addAction(tr("View &CheckSum"), tools_, &ToolCommands::OnViewCheckSum);
     tools->addSeparator();
-    ui_.exportChannels = tools->addAction(tr("Export Cha&nnels (CSV)..."), this, &MainWindow::OnExportChannels);
-    ui_.importChannels = tools->addAction(tr("&Import Channels (CSV)..."), this, &MainWindow::OnImportChannels);
+    ui_.exportChannels = tools->addAction(tr("Export Cha&nnels (CSV)..."), tools_, &ToolCommands::OnExportChannels);
+    ui_.importChannels = tools->addAction(tr("&Import Channels (CSV)..."), tools_, &ToolCommands::OnImportChannels);
     ui_.exportChannels->setObjectName("exportChannels");
     ui_.importChannels->setObjectName("importChannels");
 
@@ -165,7 +140,22 @@ void MainWindow::BuildMenus()
     QMenu* help = bar->addMenu(tr("&Help"));
     ui_.about = help->addAction(tr("&About"), this, &MainWindow::OnAbout);
     BuildLanguageMenu(help);
+}
 
+void MainWindow::BuildCloneMenu(QMenuBar* bar)
+{
+    QMenu* clone = bar->addMenu(tr("&Clone"));
+    ui_.writeToRadio = clone->addAction(tr("&Write to Radio"), clone_, &CloneCommands::OnWriteToRadio);
+    ui_.readFromRadio = clone->addAction(tr("&Read from Radio"), clone_, &CloneCommands::OnReadFromRadio);
+    ui_.verify = clone->addAction(tr("&Verify"), clone_, &CloneCommands::OnVerify);
+    ui_.handShake = clone->addAction(tr("&HandShake"), clone_, &CloneCommands::OnHandShake);
+    clone->addSeparator();
+    ui_.chooseAdaptor = clone->addAction(tr("&Adaptor..."), this,
+                                         [this] { adaptor_->Choose(dialogs_.run, clone_->IsRunning()); });
+    ui_.chooseAdaptor->setObjectName("chooseAdaptor");
+    // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
+    ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
+    ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
     ui_.writeToRadio->setObjectName("menuWriteToRadio");
     ui_.readFromRadio->setObjectName("menuReadFromRadio");
     ui_.verify->setObjectName("menuVerify");
@@ -189,11 +179,29 @@ void MainWindow::BuildLanguageMenu(QMenu* help)
     }
     connect(choices, &QActionGroup::triggered, this, [this](QAction* action) {
         if (app_.settings) app_.settings->setValue(kLanguageSetting, action->data());
-        SetStatus(tr("The language changes when the program is started again."));
+        status_->SetStatus(tr("The language changes when the program is started again."));
     });
 }
 
-void MainWindow::BuildControls()
+void MainWindow::BuildFileMenu(QMenuBar* bar)
+{
+    QMenu* file = bar->addMenu(tr("&File"));
+    ui_.loadDefault = file->addAction(tr("&Load Default"), files_, &FileCommands::OnLoadDefault);
+    ui_.open = file->addAction(tr("&Open"), files_, &FileCommands::OnOpen);
+    ui_.save = file->addAction(tr("&Save"), files_, &FileCommands::OnSave);
+    ui_.saveAs = file->addAction(tr("Save &as"), files_, &FileCommands::OnSaveAs);
+    file->addSeparator();
+    ui_.backupBeforeWrite = file->addAction(tr("Back up the radio before &writing"));
+    ui_.backupBeforeWrite->setObjectName("backupBeforeWrite");
+    ui_.backupBeforeWrite->setCheckable(true);
+    ui_.backupBeforeWrite->setChecked(files_->BackupBeforeWriteSetting());
+    connect(ui_.backupBeforeWrite, &QAction::toggled, files_, &FileCommands::OnBackupToggled);
+    ui_.backups = file->addAction(tr("&Backups..."), files_, &FileCommands::OnBackups);
+    file->addSeparator();
+    ui_.exit = file->addAction(tr("E&xit"), this, &MainWindow::reject);
+}
+
+void MainWindow::BuildPage()
 {
     // The controls live on a page of their own, so that a screen too small for the window can
     // show them in a scroll area (FitTo); the window's own layout holds the menus and the page.
@@ -208,210 +216,18 @@ void MainWindow::BuildControls()
     root->setSpacing(8);
     outer->addWidget(content_);
 
-    root->addWidget(BuildIdentityBox());
-    // How much room the box's caption takes, so that an empty caption can keep it.
-    identityMargins_ = ui_.identityBox->layout()->contentsMargins();
-    ui_.identityBox->setTitle("QX720");
-    const int captionTop = ui_.identityBox->contentsMargins().top();
-    ui_.identityBox->setTitle(QString());
-    identityCaptionHeight_ = std::max(0, captionTop - ui_.identityBox->contentsMargins().top());
+    root->addWidget(identity_);
 
     // Channel list on the left, model, adaptor and groups on the right.
     auto* middle = new QHBoxLayout;
     middle->setSpacing(8);
-    middle->addWidget(BuildChannelListBox(), 1);
-    middle->addLayout(BuildRightColumn());
+    middle->addWidget(channels_, 1);
+    middle->addWidget(features_);
     root->addLayout(middle, 1);
 
     // Status, progress and the two clone buttons.
-    root->addWidget(BuildStatusBox());
+    root->addWidget(status_);
     root->addLayout(BuildCloneButtons());
-}
-
-QGroupBox* MainWindow::BuildIdentityBox()
-{
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    ui_.identityBox = new QGroupBox;
-    ui_.identityBox->setObjectName("identityBox");
-    auto* ident = new QGridLayout(ui_.identityBox);
-    ident->setHorizontalSpacing(10);
-    ui_.mmsiByUser = NewCheck(tr("MMSI entry by user"), "mmsiByUser");
-    ui_.mmsi = new QLineEdit;
-    ui_.mmsi->setObjectName("mmsi");
-    ui_.atisByUser = NewCheck(tr("ATIS entry by user"), "atisByUser");
-    ui_.atis = new QLineEdit;
-    ui_.atis->setObjectName("atis");
-    ui_.atis->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), ui_.atis));
-    for (QLineEdit* field : {ui_.mmsi, ui_.atis}) {
-        field->setFont(fixed);
-        field->setFixedWidth(QFontMetrics(fixed).horizontalAdvance("0000000000") + 16);
-        field->installEventFilter(this);
-    }
-    ident->addWidget(ui_.mmsiByUser, 0, 0);
-    ident->addWidget(ui_.mmsi, 0, 1);
-    ident->addWidget(Hint(tr("Please enter the 9 digital MMSI number.")), 0, 2);
-    // Under each field, the administration its number belongs to, or why it looks wrong.
-    ident->addWidget(new IdentityHint(ui_.mmsi, IdentityField::Mmsi), 1, 1, 1, 2);
-    ident->addWidget(ui_.atisByUser, 2, 0);
-    auto* atisRow = new QHBoxLayout;
-    atisRow->addWidget(ui_.atis);
-    auto* fromMmsi = new AtisFromMmsiButton(ui_.mmsi, ui_.atis);
-    connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] {
-        doc_.TypeIdentity(IdentityKind::Atis, ui_.atis->text());
-        doc_.CommitIdentities();
-    });
-    atisRow->addWidget(fromMmsi);
-    atisRow->addStretch();
-    ident->addLayout(atisRow, 2, 1);
-    auto* atisHints = new QVBoxLayout;
-    atisHints->setSpacing(0);
-    atisHints->addWidget(Hint(tr("Please enter the last 9 numbers of the 10 digit ATIS ID.")));
-    atisHints->addWidget(Hint(tr("The initial \"9\" is entered automatically.")));
-    ident->addLayout(atisHints, 2, 2);
-    ident->addWidget(new IdentityHint(ui_.atis, IdentityField::Atis), 3, 1, 1, 2);
-    ident->setColumnStretch(2, 1);
-    // Screen readers announce the fields by what they hold, not by the box's caption.
-    ui_.mmsi->setAccessibleName(tr("MMSI"));
-    ui_.atis->setAccessibleName(tr("ATIS ID"));
-    return ui_.identityBox;
-}
-
-QGroupBox* MainWindow::BuildChannelListBox()
-{
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto* listBox = new QGroupBox(tr("Channel List"));
-    auto* listLayout = new QVBoxLayout(listBox);
-    auto* bandRow = new QHBoxLayout;
-    auto* bandLabel = new QLabel(tr("Band"));
-    bandRow->addWidget(bandLabel);
-    ui_.band = new QComboBox;
-    ui_.band->setObjectName("band");
-    bandLabel->setBuddy(ui_.band);
-    ui_.band->setAccessibleName(tr("Band"));
-    ui_.band->setMinimumContentsLength(12);
-    bandRow->addWidget(ui_.band);
-    bandRow->addStretch(1);
-    listLayout->addLayout(bandRow);
-    ui_.channels = new QListWidget;
-    ui_.channels->setObjectName("channels");
-    ui_.channels->setAccessibleName(tr("Channel list"));
-    ui_.channels->setFont(fixed);
-    ui_.channels->setSelectionMode(QAbstractItemView::SingleSelection);
-    ui_.channels->setUniformItemSizes(true);
-    ui_.channels->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    {
-        // Room for a whole plan line (47 characters) beside the scroll bar.
-        QFontMetrics fm(fixed);
-        ui_.channels->setMinimumWidth(fm.horizontalAdvance(QString(48, QChar('0'))) + 40);
-        ui_.channels->setMinimumHeight(fm.lineSpacing() * 16);
-    }
-    listLayout->addWidget(ui_.channels, 1);
-    auto* listButtons = new QHBoxLayout;
-    ui_.edit = new QPushButton(tr("Edit"));
-    ui_.add = new QPushButton(tr("Add"));
-    ui_.remove = new QPushButton(tr("Remove"));
-    ui_.edit->setObjectName("edit");
-    ui_.add->setObjectName("add");
-    ui_.remove->setObjectName("remove");
-    for (QPushButton* b : {ui_.edit, ui_.add, ui_.remove}) listButtons->addWidget(b);
-    listButtons->addStretch(1);
-    listLayout->addLayout(listButtons);
-    return listBox;
-}
-
-QLayout* MainWindow::BuildRightColumn()
-{
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto* right = new QVBoxLayout;
-    right->setSpacing(8);
-    auto* modelBox = new QGroupBox(tr("Model"));
-    auto* modelLayout = new QHBoxLayout(modelBox);
-    ui_.modelUsa = new QRadioButton(tr("USA"));
-    ui_.modelEurope = new QRadioButton(tr("Europe"));
-    ui_.modelUsa->setObjectName("modelUsa");
-    ui_.modelEurope->setObjectName("modelEurope");
-    modelLayout->addWidget(ui_.modelUsa);
-    modelLayout->addWidget(ui_.modelEurope);
-    modelLayout->addStretch(1);
-    right->addWidget(modelBox);
-
-    auto* usbBox = new QGroupBox(tr("USB Port Status"));
-    auto* usbLayout = new QHBoxLayout(usbBox);
-    ui_.usbStatus = new QLabel("--------");
-    ui_.usbStatus->setObjectName("usbStatus");
-    ui_.usbStatus->setAlignment(Qt::AlignCenter);
-    ui_.usbStatus->setFont(fixed);
-    usbLayout->addWidget(ui_.usbStatus);
-    right->addWidget(usbBox);
-
-    auto* featureBox = new QGroupBox(tr("Radio Feature"));
-    auto* featureLayout = new QGridLayout(featureBox);
-    ui_.usa = NewCheck(tr("USA"), "usa");
-    ui_.intl = NewCheck(tr("INT"), "int");
-    ui_.can = NewCheck(tr("CAN"), "can");
-    ui_.privateGroup = NewCheck(tr("Private"), "private");
-    ui_.usaNarrow = NewCheck(tr("USA_narrow"), "usaNarrow");
-    ui_.intNarrow = NewCheck(tr("INT_narrow"), "intNarrow");
-    ui_.canNarrow = NewCheck(tr("CAN_narrow"), "canNarrow");
-    ui_.wx = NewCheck(tr("WX Channels"), "wx");
-    featureLayout->addWidget(ui_.usa, 0, 0);
-    featureLayout->addWidget(ui_.usaNarrow, 0, 1);
-    featureLayout->addWidget(ui_.intl, 1, 0);
-    featureLayout->addWidget(ui_.intNarrow, 1, 1);
-    featureLayout->addWidget(ui_.can, 2, 0);
-    featureLayout->addWidget(ui_.canNarrow, 2, 1);
-    featureLayout->addWidget(ui_.privateGroup, 3, 0);
-    featureLayout->addWidget(ui_.wx, 3, 1);
-    featureLayout->addLayout(BuildStepLists(), 4, 0, 1, 2);
-    right->addWidget(featureBox);
-    right->addStretch(1);
-    return right;
-}
-
-// "TX PLL STEP:" and "RX PLL STEP:" with their lists.
-QLayout* MainWindow::BuildStepLists()
-{
-    auto* steps = new QGridLayout;
-    ui_.txStep = new QComboBox;
-    ui_.rxStep = new QComboBox;
-    ui_.txStep->setObjectName("txStep");
-    ui_.rxStep->setObjectName("rxStep");
-    const std::pair<const char*, QComboBox*> stepRows[] = {{QT_TR_NOOP("TX PLL STEP:"), ui_.txStep},
-                                                           {QT_TR_NOOP("RX PLL STEP:"), ui_.rxStep}};
-    for (int row = 0; row < 2; ++row) {
-        auto* label = new QLabel(tr(stepRows[row].first));
-        label->setBuddy(stepRows[row].second);
-        steps->addWidget(label, row, 0);
-        steps->addWidget(stepRows[row].second, row, 1);
-    }
-    ui_.txStep->setAccessibleName(tr("TX PLL step"));
-    ui_.rxStep->setAccessibleName(tr("RX PLL step"));
-    steps->setColumnStretch(1, 1);
-    return steps;
-}
-
-QGroupBox* MainWindow::BuildStatusBox()
-{
-    auto* statusBox = new QGroupBox(tr("Status"));
-    auto* statusLayout = new QVBoxLayout(statusBox);
-    // The service options sit at the right of the status line: empty unless one is on.
-    auto* statusRow = new QHBoxLayout;
-    ui_.status = new QLabel(tr("Ready"));
-    ui_.status->setObjectName("status");
-    ui_.status->setWordWrap(true);  // long hints wrap instead of widening the window
-    ui_.optionLine = new QLabel;
-    ui_.optionLine->setObjectName("optionLine");
-    ui_.optionLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    statusRow->addWidget(ui_.status, 1);
-    statusRow->addWidget(ui_.optionLine);
-    statusLayout->addLayout(statusRow);
-    ui_.progress = new QProgressBar;
-    ui_.progress->setObjectName("progress");
-    ui_.progress->setRange(0, 100);
-    ui_.progress->setValue(0);
-    ui_.progress->setTextVisible(false);
-    statusLayout->addWidget(ui_.progress);
-    return statusBox;
 }
 
 QLayout* MainWindow::BuildCloneButtons()
@@ -431,53 +247,17 @@ QLayout* MainWindow::BuildCloneButtons()
     return buttons;
 }
 
-void MainWindow::ConnectControls()
+// The buttons' Enter and the clone buttons.
+void MainWindow::FillControls()
 {
-    for (QCheckBox* box :
-         {ui_.usa, ui_.intl, ui_.can, ui_.usaNarrow, ui_.intNarrow, ui_.canNarrow, ui_.wx, ui_.privateGroup})
-        connect(box, &QCheckBox::clicked, this, &MainWindow::OnGroupClicked);
-    connect(ui_.modelUsa, &QRadioButton::clicked, this, &MainWindow::OnModelClicked);
-    connect(ui_.modelEurope, &QRadioButton::clicked, this, &MainWindow::OnModelClicked);
-    connect(ui_.band, &QComboBox::currentIndexChanged, this, [this] { FillChannelList(); });
-    connect(ui_.channels, &QListWidget::itemDoubleClicked, this, [this] { OnChannelDoubleClicked(); });
-    connect(ui_.edit, &QPushButton::clicked, this, &MainWindow::OnEdit);
-    connect(ui_.add, &QPushButton::clicked, this, &MainWindow::OnAdd);
-    connect(ui_.remove, &QPushButton::clicked, this, &MainWindow::OnRemove);
-    connect(ui_.txStep, &QComboBox::currentIndexChanged, this, &MainWindow::OnStepChanged);
-    connect(ui_.rxStep, &QComboBox::currentIndexChanged, this, &MainWindow::OnStepChanged);
-    connect(ui_.mmsiByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
-    connect(ui_.atisByUser, &QCheckBox::clicked, this, &MainWindow::OnIdentityBoxClicked);
-    // Typing is an edit at once: Esc or a close with the cursor still in the field must not
-    // pass for an unchanged document.
-    connect(ui_.mmsi, &QLineEdit::textEdited, this,
-            [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Mmsi, text); });
-    connect(ui_.atis, &QLineEdit::textEdited, this,
-            [this](const QString& text) { doc_.TypeIdentity(IdentityKind::Atis, text); });
-    // Enter in an identity field writes the radio (the write checks the radio's identity
-    // first); it never stops a running one, which a second Enter would leave half written.
-    for (QLineEdit* field : {ui_.mmsi, ui_.atis})
-        connect(field, &QLineEdit::returnPressed, this, [this] {
-            if (!IsCloneRunning()) OnWriteToRadio();
-        });
-    // Enter on the channel list edits the channel, as a double click does; Enter on a button
-    // presses that button, never a default one (see eventFilter).
-    ui_.channels->installEventFilter(this);
+    // Enter on a button presses that button, never a default one (see eventFilter).
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
         button->installEventFilter(this);
     }
-    connect(ui_.writeButton, &QPushButton::clicked, this, &MainWindow::OnWriteToRadio);
-    connect(ui_.readButton, &QPushButton::clicked, this, &MainWindow::OnReadFromRadio);
-}
-
-void MainWindow::FillStepLists()
-{
-    for (QComboBox* list : {ui_.txStep, ui_.rxStep}) {
-        QSignalBlocker block(list);
-        list->clear();
-        list->addItems({"6.25KHz", "12.5KHz", "25KHz"});
-    }
+    connect(ui_.writeButton, &QPushButton::clicked, clone_, &CloneCommands::OnWriteToRadio);
+    connect(ui_.readButton, &QPushButton::clicked, clone_, &CloneCommands::OnReadFromRadio);
 }
 
 }  // namespace qx

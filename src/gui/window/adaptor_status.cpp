@@ -1,22 +1,39 @@
-// Several adaptors on one computer: "USB Port Status" says how many, Clone / Adaptor... picks
-// one, and the window keeps to that one. A chosen adaptor that is unplugged is waited for,
-// never swapped silently for another.
+#include "gui/window/adaptor_status.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 
 #include "clone/hid_adaptor.h"
 #include "gui/base/core_texts.h"
 #include "gui/dialogs/adaptor_dialog.h"
-#include "gui/window/main_window.h"
 
 namespace qx {
 
-void MainWindow::OnChooseAdaptor()
+AdaptorStatus::AdaptorStatus(CHidAdaptor& adaptor, bool virtualRadio, QWidget* parent)
+    : QGroupBox(tr("USB Port Status"), parent), adaptor_(adaptor), virtualRadio_(virtualRadio)
 {
-    if (IsCloneRunning()) {
-        SetStatus(tr("The adaptor can be changed once the running operation has ended."));
+    auto* layout = new QHBoxLayout(this);
+    label_ = new QLabel("--------");
+    label_->setObjectName("usbStatus");
+    label_->setAlignment(Qt::AlignCenter);
+    label_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(label_);
+}
+
+void AdaptorStatus::Tick(bool running)
+{
+    if (!adaptor_.IsPresent()) adaptor_.Discover();
+    Show(adaptor_.IsPresent(), running);
+}
+
+void AdaptorStatus::Choose(const std::function<int(QDialog&)>& run, bool running)
+{
+    if (running) {
+        emit advice(tr("The adaptor can be changed once the running operation has ended."));
         return;
     }
-    CHidAdaptor& adaptor = app_.clone.adaptor;
+    CHidAdaptor& adaptor = adaptor_;
     HidInterfaceInfo current = adaptor.OpenInterface();
     const AdaptorSelection selection = adaptor.Selection();
     if (current.path.empty() && selection.kind == AdaptorSelection::Kind::Chosen) {
@@ -24,40 +41,40 @@ void MainWindow::OnChooseAdaptor()
         current.serial = selection.serial;
     }
     AdaptorDialog dialog(
-        this, [&adaptor] { return adaptor.Candidates(); }, current);
-    if (dialogs_.run(dialog) != QDialog::Accepted) return;
+        window(), [&adaptor] { return adaptor.Candidates(); }, current);
+    if (run(dialog) != QDialog::Accepted) return;
 
     const HidInterfaceInfo& chosen = dialog.chosen();
     adaptor.SetSelection(ChosenAdaptor(chosen));
     adaptor.Discover();
-    ShowAdaptorState(adaptor.IsPresent());
-    if (adaptor.IsPresent()) SetStatus(tr("Clone adaptor: %1").arg(AdaptorDialog::Describe(chosen)));
+    Show(adaptor.IsPresent(), running);
+    if (adaptor.IsPresent()) emit advice(tr("Clone adaptor: %1").arg(AdaptorDialog::Describe(chosen)));
 }
 
-void MainWindow::ShowAdaptorState(bool present)
+void AdaptorStatus::Show(bool present, bool running)
 {
-    CHidAdaptor& adaptor = app_.clone.adaptor;
+    CHidAdaptor& adaptor = adaptor_;
     const AdaptorSelection selection = adaptor.Selection();
     const bool chosen = selection.kind == AdaptorSelection::Kind::Chosen;
     if (present) {
         // A virtual radio says so: nothing done here reaches a real handset.
-        ui_.usbStatus->setText(app_.virtualRadio ? tr("Virtual") : tr("Detected"));
+        label_->setText(virtualRadio_ ? tr("Virtual") : tr("Detected"));
         const QString described = AdaptorDialog::Describe(adaptor.OpenInterface());
-        ui_.usbStatus->setToolTip(chosen ? tr("Clone adaptor: %1 (chosen with Clone / Adaptor...)").arg(described)
-                                         : tr("Clone adaptor: %1").arg(described));
+        label_->setToolTip(chosen ? tr("Clone adaptor: %1 (chosen with Clone / Adaptor...)").arg(described)
+                                  : tr("Clone adaptor: %1").arg(described));
         return;
     }
 
     const CHidAdaptor::Discovery found = adaptor.LastDiscovery();
     if (found.pick.outcome == AdaptorPick::Several) {
         const auto count = static_cast<int>(found.pick.matches.size());
-        const QString advice = tr("%1 clone adaptors are connected: choose one with Clone / Adaptor...").arg(count);
-        ui_.usbStatus->setText(tr("%1 adaptors").arg(count));
-        ui_.usbStatus->setToolTip(advice);
-        if (!IsCloneRunning()) SetStatus(advice);
+        const QString text = tr("%1 clone adaptors are connected: choose one with Clone / Adaptor...").arg(count);
+        label_->setText(tr("%1 adaptors").arg(count));
+        label_->setToolTip(text);
+        if (!running) emit advice(text);
         return;
     }
-    ui_.usbStatus->setText(QStringLiteral("--------"));
+    label_->setText(QStringLiteral("--------"));
     const bool named = chosen || selection.kind == AdaptorSelection::Kind::Serial ||
                        selection.kind == AdaptorSelection::Kind::Path;
     if (named && found.pick.outcome != AdaptorPick::Found) {
@@ -73,13 +90,13 @@ void MainWindow::ShowAdaptorState(bool present)
                    : tr("The clone adaptor named by --radio %1 is not connected: plug it in again, or choose another "
                         "with Clone / Adaptor...")
                          .arg(QString::fromStdString(SelectionText(selection)));
-        ui_.usbStatus->setToolTip(text);
-        if (!IsCloneRunning()) SetStatus(text);
+        label_->setToolTip(text);
+        if (!running) emit advice(text);
         return;
     }
-    ui_.usbStatus->setToolTip(QString());
+    label_->setToolTip(QString());
     // An adaptor this user may not open looks absent; say why, for as long as it lasts.
-    if (!IsCloneRunning() && adaptor.PermissionDenied()) SetStatus(CoreText(kPermissionDeniedHint));
+    if (!running && adaptor.PermissionDenied()) emit advice(CoreText(kPermissionDeniedHint));
 }
 
 }  // namespace qx

@@ -1,0 +1,50 @@
+// The File and Edit commands: the window runs the wizard and the backups list, the document
+// makes the decisions.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace qx {
+
+class CloneController;
+class CloneDocument;
+class WindowServices;
+struct AppContext;
+struct WindowDialogs;
+
+// Where the backups before writes go: the app context's folder, or the default one ("" when
+// neither XDG_DATA_HOME nor HOME is set).
+QString BackupFolder(const AppContext& app);
+
+class FileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // `window`: the boxes' and dialogs' parent. Open, Load Default, Undo and Redo wait for a
+    // running Read, Backups... for any clone run (`clone`).
+    FileCommands(AppContext& app, CloneDocument& document, WindowDialogs& dialogs, const CloneController& clone,
+                 QWidget* window);
+
+    void OnLoadDefault();
+    void OnOpen();
+    void OnSave();
+    void OnSaveAs();
+    void OnBackups();
+    void OnUndo();
+    void OnRedo();
+    // File / Back up the radio before writing: kept across runs.
+    bool BackupBeforeWriteSetting() const;
+    void OnBackupToggled(bool on);
+
+private:
+    AppContext& app_;
+    CloneDocument& document_;
+    WindowDialogs& dialogs_;
+    const CloneController& clone_;
+    QWidget* window_;
+
+    bool IsReading() const;
+};
+
+}  // namespace qx
