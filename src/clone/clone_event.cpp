@@ -37,11 +37,12 @@ bool ManualResetEvent::Wait(int timeoutMs) const
     // the clone run afterwards.
     if (timeoutMs > 0 && !IsSet()) emscripten_sleep(static_cast<unsigned>(timeoutMs));
     return IsSet();
-#endif
+#else
     std::unique_lock lock(mutex_);
     if (timeoutMs <= 0) return set_;
     // A steady deadline, so that spurious wake-ups never stretch the wait.
     return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return set_; });
+#endif
 }
 
 }  // namespace qx
