@@ -11,3 +11,7 @@ if command -v xvfb-run >/dev/null; then
 else
   QT_QPA_PLATFORM=offscreen "$tool" docs
 fi
+# The page, in headless Chromium against its virtual radio.
+emcmake cmake --preset web >/dev/null
+cmake --build --preset web >/dev/null
+node scripts/web-screenshot.mjs build/web docs

@@ -4,7 +4,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <string>
+#include <version>
 
 #include "csv/csv.h"
 #include "files/atomic_file.h"
@@ -52,13 +56,40 @@ bool OnRaster(double mhz)
     return d > 0.9999 || d < 0.00001;
 }
 
-// Five decimals, whatever the locale.
+// Five decimals, and their reading, whatever the locale. A standard library without the
+// floating-point conversions of <charconv> (the browser build's) has the C library's, always
+// in the "C" locale there. A text that does not read leaves `value` as it was.
+#if defined(__cpp_lib_to_chars)
 std::string FiveDecimals(double mhz)
 {
     char text[400];
     auto [end, ec] = std::to_chars(text, text + sizeof text, mhz, std::chars_format::fixed, 5);
     return ec == std::errc() ? std::string(text, end) : std::string("?");
 }
+
+bool ParseFixed(std::string_view text, double& value)
+{
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+#else
+std::string FiveDecimals(double mhz)
+{
+    char text[400];
+    const int n = std::snprintf(text, sizeof text, "%.5f", mhz);
+    return n > 0 && n < static_cast<int>(sizeof text) ? std::string(text, n) : std::string("?");
+}
+
+bool ParseFixed(std::string_view text, double& value)
+{
+    const std::string copy(text);
+    char* end = nullptr;
+    const double read = std::strtod(copy.c_str(), &end);
+    if (copy.empty() || end != copy.c_str() + copy.size()) return false;
+    value = read;
+    return true;
+}
+#endif
 
 std::string Flag(int32_t value) { return value != 0 ? "1" : "0"; }
 
@@ -80,8 +111,7 @@ std::optional<double> ParseFrequency(std::string_view text)
     }
     if (dots > 1 || digits == 0 || digits > 30) return std::nullopt;
     double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (ec != std::errc() || end != text.data() + text.size() || !(value < 1.0e6)) return std::nullopt;
+    if (!ParseFixed(text, value) || !(value < 1.0e6)) return std::nullopt;
     return value;
 }
 
@@ -92,7 +122,7 @@ double StoredFrequency(double value)
 {
     const std::string text = FiveDecimals(value);
     double nearest = value;
-    std::from_chars(text.data(), text.data() + text.size(), nearest, std::chars_format::fixed);
+    ParseFixed(text, nearest);
     const long long fifths = std::llround(nearest * 100000.0);
     if (fifths % 10 != 0) return nearest;
     // Dropping the fifth decimal is the point: whole hundred-thousandths to ten-thousandths.

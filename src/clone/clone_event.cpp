@@ -2,6 +2,10 @@
 
 #include <chrono>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace qx {
 
 void ManualResetEvent::Set()
@@ -27,10 +31,18 @@ bool ManualResetEvent::IsSet() const
 
 bool ManualResetEvent::Wait(int timeoutMs) const
 {
+#ifdef __EMSCRIPTEN__
+    // The browser's one thread: nothing could set the event while this thread spins, so the
+    // wait hands the page its turn (a Stop click sets the event meanwhile). Asyncify resumes
+    // the clone run afterwards.
+    if (timeoutMs > 0 && !IsSet()) emscripten_sleep(static_cast<unsigned>(timeoutMs));
+    return IsSet();
+#else
     std::unique_lock lock(mutex_);
     if (timeoutMs <= 0) return set_;
     // A steady deadline, so that spurious wake-ups never stretch the wait.
     return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return set_; });
+#endif
 }
 
 }  // namespace qx

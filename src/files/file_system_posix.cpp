@@ -133,7 +133,18 @@ bool Replace(const std::string& from, const std::string& to)
 bool PublishNew(const std::string& from, const std::string& to, bool& taken)
 {
     taken = false;
+#ifdef RENAME_NOREPLACE
     int renamed = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+#else
+    // A C library without that rename: the browser build's, whose in-memory files have no hard
+    // links either. The page's one thread owns that file system, so a look first is as safe.
+    struct stat existing {};
+    int renamed = -1;
+    if (::lstat(to.c_str(), &existing) == 0)
+        errno = EEXIST;
+    else
+        renamed = ::rename(from.c_str(), to.c_str());
+#endif
     if (renamed != 0 && (errno == EINVAL || errno == ENOSYS)) {
         // A file system without that rename: a hard link refuses an existing name just as well.
         renamed = ::link(from.c_str(), to.c_str());

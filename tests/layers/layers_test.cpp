@@ -1,6 +1,7 @@
 // The layers of the program, kept by reading every #include under src/: the core never
 // includes Qt, hidapi or a front end; the window's document never includes the window or the
-// dialogs; the dialogs never include the window.
+// dialogs; the dialogs never include the window; the page, the window and the command line
+// never include one another.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -72,6 +73,8 @@ std::string Broken(const std::string& file, const std::string& target)
     if (from == "gui/dialogs/" && to == "gui/window/") return "a dialog includes the window";
     if (from == "cli/" && StartsWith(to, "gui/")) return "the command line includes the window";
     if (StartsWith(from, "gui/") && to == "cli/") return "the window includes the command line";
+    if (from == "web/" && (StartsWith(to, "gui/") || to == "cli/")) return "the page includes another front end";
+    if ((StartsWith(from, "gui/") || from == "cli/") && to == "web/") return "a front end includes the page";
     return {};
 }
 
@@ -102,6 +105,11 @@ TEST(Layers, TheRulesCatchWhatTheyName)
     EXPECT_EQ(Broken("operations/radio_operations.cpp", "clone/pc_clone.h"), "");
     EXPECT_NE(Broken("operations/radio_operations.cpp", "cli/command_support.h"), "");
     EXPECT_NE(Broken("fleet/fleet_run.cpp", "web/bridge.h"), "");
+    EXPECT_NE(Broken("model/radio_image.cpp", "web/web_document.h"), "");
+    EXPECT_NE(Broken("web/web_bridge.cpp", "gui/document/clone_document.h"), "");
+    EXPECT_NE(Broken("cli/radio_session.cpp", "web/json_text.h"), "");
+    EXPECT_NE(Broken("web/web_bridge.cpp", "clone/pc_clone.h"), "");
+    EXPECT_EQ(Broken("web/web_bridge.cpp", "backends/webhid/webhid_backend.h"), "");
 }
 
 }  // namespace

@@ -1,0 +1,431 @@
+// The page in a real browser. One case per run: node page_tests.mjs --page qx720-clone.html
+// --fake-js F.js --fake-wasm F.wasm --qx720 PATH CASE. Every case has its own browser profile
+// and scratch folder; nothing is fetched and no port is opened.
+import {execFileSync} from "node:child_process";
+import {readFileSync, writeFileSync} from "node:fs";
+import {join} from "node:path";
+import {Session, assert, assertEqual, parseArguments, kWait} from "./harness.mjs";
+
+const {options, rest} = parseArguments(process.argv.slice(2));
+const kMmsiOffset = 0xa404;
+const kMmsiByUserOffset = 0x34;
+
+function qx720(session, ...args) {
+  return execFileSync(options.qx720, args, {cwd: session.scratch, encoding: "utf8", timeout: 30000});
+}
+
+// A clone file from `qx720 defaults`, optionally with an MMSI the radio holds.
+function defaults(session, name, model, set, mmsi = "") {
+  const path = join(session.scratch, name);
+  qx720(session, "defaults", "-o", path, "--model", model, "--set", set);
+  if (mmsi) {
+    const bytes = readFileSync(path);
+    bytes.writeInt32LE(0, kMmsiByUserOffset);
+    bytes.fill(0, kMmsiOffset, kMmsiOffset + 12);
+    bytes.write(mmsi, kMmsiOffset, "latin1");
+    writeFileSync(path, bytes);
+  }
+  return path;
+}
+
+// The fake radio: random bytes outside the clone span, the record inside it.
+async function fillRadio(session, recordPath) {
+  const page = session.page;
+  const random = Array.from({length: 8192}, (_, i) => (i * 151 + 7) & 0xff);
+  await page.evaluate((bytes) => window.qxFake.setEeprom(new Uint8Array(bytes)), random);
+  const ok = await page.evaluate((bytes) => window.qxFake.loadRecord(new Uint8Array(bytes)), Array.from(readFileSync(recordPath)));
+  assert(ok, "the fake radio did not take the record");
+  return page.evaluate(() => window.qxFake.eeprom());
+}
+
+const checksumShown = async (session) => (await session.text("#document-name")).match(/checksum (0x[0-9A-F]{8})/)[1];
+const channelCount = (session) => session.page.$$eval("#channel-list option", (o) => o.length);
+const backups = (session) => session.page.evaluate(async () => (await qxBackups.list()).map((b) => ({name: b.name, bytes: Array.from(b.bytes)})));
+
+async function typeMmsi(session, mmsi) {
+  if (await session.page.$eval("#mmsi-by-user", (e) => e.checked)) await session.click("#mmsi-by-user");
+  await session.page.$eval("#mmsi", (e) => { e.value = ""; });
+  await session.page.type("#mmsi", mmsi);
+}
+
+async function loadDefault(session, model, set) {
+  await session.page.select("#default-model", String(model));
+  await session.page.evaluate((name) => {
+    const select = document.getElementById("default-set");
+    select.value = [...select.options].find((o) => o.textContent === name).value;
+  }, set);
+  await session.click("#load-default");
+}
+
+const cases = {
+  // The diagnostic a supporter asks for, and not one request beyond the file itself.
+  async selftest(session) {
+    await session.open({query: "?selftest", fake: {granted: false}});
+    await session.page.waitForFunction(() => document.title.startsWith("selftest "), {timeout: kWait});
+    const title = await session.page.title();
+    assert(/^selftest OK \d+$/.test(title), `title "${title}"`);
+    const foreign = session.requests.filter((url) => !url.startsWith(session.url));
+    assertEqual(foreign.join(" "), "", "requests beyond the page");
+  },
+
+  async read(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    await fillRadio(session, record);
+    assertEqual(await session.text("#port"), "Detected", "the granted adaptor");
+    // Read while another tab is in front: the pauses are timed by the page's worker then.
+    await session.click("#read");
+    await (await session.browser.newPage()).bringToFront();
+    assertEqual(await session.page.evaluate(() => document.visibilityState), "hidden", "the page behind another tab");
+    assertEqual(session.page.workers().length, 1, "the pauses' worker");
+    await session.waitStatus("Read OK.");
+    assertEqual(await session.text("#mmsi"), "257012345", "the MMSI read");
+    assert(await session.page.$eval("#model-europe", (e) => e.checked), "Europe model read");
+    assert((await session.text("#mmsi-hint")).includes("Norway"), "the MMSI's country");
+    // What the command line reads from a radio with the same EEPROM.
+    const eeprom = join(session.scratch, "radio.bin");
+    writeFileSync(eeprom, Buffer.from(await session.page.evaluate(() => window.qxFake.eeprom())));
+    const read = join(session.scratch, "read.dat");
+    qx720(session, "--radio", `virtual:${eeprom},fast`, "read", "-o", read);
+    assertEqual(await checksumShown(session), qx720(session, "checksum", read).trim().replace("CheckSum=", ""), "the record read");
+    assertEqual(await session.page.evaluate(() => window.qxFake.lastReportLength), 64, "the output report's payload");
+  },
+
+  // A complete backup, stored, then the write; a radio's MMSI is replaced only when the user
+  // says so.
+  async write(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    await session.open();
+    const before = await fillRadio(session, record);
+    await typeMmsi(session, "235012345");
+    await session.click("#write");
+    await session.waitStatus("Write OK.");
+    assertEqual(await session.page.evaluate(() => window.qxFake.mmsi()), "235012345", "the MMSI written");
+    const kept = await backups(session);
+    assertEqual(kept.length, 1, "backups");
+    assert(/^qx720-backup-\d{8}-\d{6}\.bin$/.test(kept[0].name), `backup name ${kept[0].name}`);
+    assertEqual(JSON.stringify(kept[0].bytes), JSON.stringify(before), "the backup against the radio's EEPROM before");
+
+    const written = await session.page.evaluate(() => window.qxFake.eeprom());
+    await typeMmsi(session, "257012345");
+    await session.click("#write");
+    const asked = await session.waitDialog();
+    assert(asked.includes("The radio holds MMSI 235012345") && asked.includes("Write MMSI 257012345"), `question: ${asked}`);
+    await session.answer("no");
+    await session.waitStatus("Write cancelled: identity kept.");
+    assertEqual(JSON.stringify(await session.page.evaluate(() => window.qxFake.eeprom())), JSON.stringify(written),
+                "the radio after No");
+  },
+
+  async verifyEurope(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    await session.open();
+    await fillRadio(session, record);
+    await loadDefault(session, 1, "All");
+    await session.click("#write");
+    await session.waitStatus("Write OK.");
+    await session.click("#verify");
+    await session.waitStatus("Verify OK.");
+    assert((await session.text("#report")).includes("PRI=1"), "the verify report shown");
+    // One group more in the page than in the radio.
+    await session.click('#groups input[data-group="3"]');
+    await session.click("#verify");
+    await session.waitStatus("Verify Error.");
+  },
+
+  // The adaptor pulled during the write: the page says so, the backup is kept, and once the
+  // adaptor is back the backup puts the radio as it was.
+  async unplug(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    await session.open();
+    const before = await fillRadio(session, record);
+    await typeMmsi(session, "235012345");
+    await session.page.evaluate(() => { window.qxFake.unplugAfter = 411 + 1 + 30; });
+    await session.click("#write");
+    const message = await session.waitDialog();
+    assert(message.startsWith("Write Error: Radio is not detected!"), `message: ${message}`);
+    assert(/saved in this browser as qx720-backup-\d{8}-\d{6}\.bin/.test(message), `no backup named: ${message}`);
+    await session.answer("ok");
+    await session.waitStatus("Write Error.");
+    assertEqual((await backups(session)).length, 1, "backups after the unplug");
+    assertEqual(await session.text("#port"), "--------", "the port after the unplug");
+    assert(await session.page.$eval("#read", (e) => e.disabled), "Read without an adaptor");
+
+    await session.page.evaluate(() => window.qxFake.plug());
+    await session.page.waitForFunction(() => document.getElementById("port").textContent === "Detected", {timeout: kWait});
+    const partly = await session.page.evaluate(() => window.qxFake.eeprom());
+    assert(JSON.stringify(partly) !== JSON.stringify(before), "the write changed nothing before the unplug");
+    await session.click(".backups li button:nth-of-type(2)");
+    assert((await session.waitDialog()).startsWith("Restore: Write qx720-backup-"), "the restore's question");
+    await session.answer("yes");
+    // The write got as far as the MMSI, which the restore takes away again.
+    const replaced = await session.waitDialog();
+    assert(replaced.startsWith("Restore: The radio holds MMSI 235012345 (") && replaced.endsWith("Write over it and clear it?"),
+           `question: ${replaced}`);
+    await session.answer("yes");
+    await session.waitStatus("Restore OK.");
+    assertEqual((await backups(session)).length, 2, "backups after the restore");
+    assertEqual(JSON.stringify(await session.page.evaluate(() => window.qxFake.eeprom())), JSON.stringify(before),
+                "the radio after the restore");
+  },
+
+  // A radio that stops answering part way: the reply's time-out closes the link, as on the
+  // desktop, and the read ends with the document as it was.
+  async silent(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    await fillRadio(session, record);
+    await session.page.evaluate(() => { window.qxFake.silentAfter = 10; });
+    await session.click("#read");
+    assertEqual(await session.waitDialog(), "Read Error: Radio is not detected!", "the message");
+    await session.answer("ok");
+    await session.waitStatus("Read Error.");
+    assertEqual(await session.text("#mmsi"), "", "the document after the failed read");
+    assertEqual(await session.page.evaluate(() => window.qxFake.sentences), 11, "sentences: ten answered, one lost");
+  },
+
+  async stop(session) {
+    await session.open({query: "?radio=virtual", fake: {granted: false}});
+    assertEqual(await session.text("#port"), "Virtual", "the virtual radio shown");
+    await session.click("#read");
+    await session.page.waitForFunction(() => document.getElementById("progress").value > 5, {timeout: kWait});
+    assertEqual(await session.text("#read"), "Stop", "the running command's caption");
+    assert(await session.page.$eval("#write", (e) => e.disabled), "the other commands locked");
+    await session.click("#read");
+    await session.waitStatus("User Cancel.");
+    assertEqual(await session.text("#read"), "Read From Radio", "the caption after the stop");
+    await session.click("#read");
+    await session.waitStatus("Read OK.");
+
+    // A write stopped part way: the window's box, and the way back named.
+    await session.click("#write");
+    await session.waitStatus("Writing...");
+    await session.page.waitForFunction(() => document.getElementById("progress").value > 5, {timeout: kWait});
+    await session.click("#write");
+    const message = await session.waitDialog();
+    assert(message.startsWith("Write Error: User Cancel.") && /qx720-backup-\d{8}-\d{6}\.bin/.test(message),
+           `message: ${message}`);
+    await session.answer("ok");
+    await session.waitStatus("User Cancel.");
+
+    // Leaving while a command runs: the browser asks first.
+    await session.click("#read");
+    await session.waitStatus("Reading...");
+    const asked = new Promise((resolve) => session.page.once("dialog", async (dialog) => {
+      resolve(dialog.type());
+      await dialog.accept();
+    }));
+    await session.page.goto("about:blank", {timeout: kWait});
+    assertEqual(await Promise.race([asked, new Promise((resolve) => setTimeout(() => resolve("none"), 5000))]),
+                "beforeunload", "the question on leaving");
+  },
+
+  // Byte for byte the desktop's clone files, both ways.
+  async cloneFiles(session) {
+    const made = readFileSync(defaults(session, "uk.dat", "eur-int", "uk"));
+    await session.open({fake: {granted: false}});
+    await loadDefault(session, 1, "UK");
+    await session.click("#save");
+    await session.waitStatus("Save as file OK.");
+    const saved = await session.downloaded("radio.dat");
+    assert(Buffer.compare(saved, made) === 0, `the saved file differs from qx720's (${saved.length} bytes)`);
+
+    const norway = defaults(session, "norway.dat", "eur-int-usa", "norway");
+    await session.uploadTo("#open-file", norway);
+    await session.waitStatus("Open file OK.");
+    assert((await session.text("#document-name")).startsWith("norway.dat"), "the document's name");
+
+    // A changed document from a file: the window's offer before another one takes its place.
+    await session.click('#groups input[data-group="2"]');
+    await session.click("#load-default");
+    assertEqual(await session.waitDialog(), "WARNING: File is modified. Do you want to save?", "the offer");
+    await session.answer("no");
+    await session.page.waitForFunction(() => document.getElementById("document-name").textContent.startsWith("QX720"),
+                                       {timeout: kWait});
+    await session.uploadTo("#open-file", norway);
+    await session.page.waitForFunction(() => document.getElementById("document-name").textContent.startsWith("norway.dat"),
+                                       {timeout: kWait});
+    const broken = join(session.scratch, "short.dat");
+    writeFileSync(broken, readFileSync(norway).subarray(0, 1000));
+    await session.uploadTo("#open-file", broken);
+    assertEqual(await session.waitDialog(), "Error: Unknown File Format.", "a file too short");
+    await session.answer("ok");
+    assert((await session.text("#document-name")).startsWith("norway.dat"), "the document after the refused file");
+    assertEqual(await checksumShown(session), qx720(session, "checksum", norway).trim().replace("CheckSum=", ""), "the record opened");
+
+    // The frequency table as qx720 exports it, but for the date and time in its first lines.
+    await session.click("#freq-table");
+    const table = (await session.downloaded("FreqTable.txt")).toString("latin1");
+    const exported = join(session.scratch, "exported.txt");
+    qx720(session, "export", norway, "-o", exported);
+    const undated = (text) => text.split("\r\n").filter((line) => !/^(Date|Time)/.test(line)).join("\r\n");
+    assertEqual(undated(table), undated(readFileSync(exported, "latin1")), "the frequency table");
+  },
+
+  async csv(session) {
+    await session.open({fake: {granted: false}});
+    await loadDefault(session, 1, "All");
+    const original = await checksumShown(session);
+    await session.page.select("#band", "Private");
+    const count = await channelCount(session);
+    await session.click("#csv-export");
+    const csv = (await session.downloaded("channels.csv")).toString("latin1");
+    const path = join(session.scratch, "same.csv");
+    writeFileSync(path, csv, "latin1");
+    await session.uploadTo("#csv-file", path);
+    await session.waitStatus("Imported the private channels of same.csv.");
+    assertEqual(await checksumShown(session), original, "the record after its own CSV");
+
+    const shorter = join(session.scratch, "shorter.csv");
+    writeFileSync(shorter, csv.trimEnd().split("\r\n").slice(0, -1).join("\r\n") + "\r\n", "latin1");
+    await session.uploadTo("#csv-file", shorter);
+    await session.waitStatus("Imported the private channels of shorter.csv.");
+    await session.page.select("#band", "Private");
+    assertEqual(await channelCount(session), count - 1, "private channels after the shorter CSV");
+    await session.click("#undo");
+    assertEqual(await checksumShown(session), original, "the record after undo");
+  },
+
+  // Add, Edit and Remove under the channel setup dialog's rules, each one undoable step.
+  async privateChannels(session) {
+    await session.open({fake: {granted: false}});
+    await loadDefault(session, 1, "None");
+    await session.click("#channel-add");
+    assertEqual(await session.waitDialog(), "Error: Only Private Channel Can be Modified!", "Add outside the private band");
+    await session.answer("ok");
+    await session.page.select("#band", "Private");
+    const fill = async (name, tx, duplex, lines) => {
+      await session.page.waitForSelector("#channel-dialog[open]", {timeout: kWait});
+      await session.page.select("#channel-name-first", name[0]);
+      await session.page.select("#channel-name-second", name[1]);
+      await session.page.$eval("#channel-tx", (e, tx) => { e.value = tx; e.dispatchEvent(new Event("input")); }, tx);
+      await session.click(duplex ? "#channel-duplex" : "#channel-simplex");
+      await session.click("#channel-ok");
+      await session.page.waitForFunction(() => !document.getElementById("channel-dialog").open, {timeout: kWait});
+      if (lines !== undefined)
+        await session.page.waitForFunction((n) => document.querySelectorAll("#channel-list option").length === n, {timeout: kWait}, lines);
+    };
+    await session.click("#channel-add");
+    await fill("M1", "180.0", false);
+    assert((await session.waitDialog()).startsWith("Error: Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=136.0000 - 174.0000"),
+           "the refused frequency");
+    await session.answer("ok");
+    await session.page.waitForSelector("#channel-dialog[open]", {timeout: kWait});  // back for another try
+    await session.click("#channel-cancel");
+    await session.page.waitForFunction(() => !document.getElementById("channel-dialog").open, {timeout: kWait});
+    assertEqual(await channelCount(session), 0, "channels after a refused Add");
+
+    await session.click("#channel-add");
+    await fill("M1", "156.0", false, 1);
+    await session.click("#channel-add");
+    await fill("L2", "160.0", true, 2);
+    const lines = await session.page.$$eval("#channel-list option", (o) => o.map((e) => e.textContent));
+    assertEqual(lines.length, 2, "channels after two Adds");
+    assert(lines[0].includes("M1") && lines[0].includes("156.0000") && lines[1].includes("L2") && lines[1].includes("164.6000"),
+           `lines: ${lines.join(" | ")}`);
+
+    await session.page.select("#channel-list", "0");
+    await session.click("#channel-edit");
+    await fill("C3", "157.0", false, 2);
+    await session.page.waitForFunction(() => document.querySelector("#channel-list option").textContent.includes("C3"),
+                                       {timeout: kWait});
+    await session.page.select("#channel-list", "0");
+    await session.click("#channel-remove");
+    assertEqual(await channelCount(session), 1, "channels after Remove");
+    await session.click("#undo");
+    assertEqual(await channelCount(session), 2, "channels after undoing the Remove");
+  },
+
+  // The window's hints and checks: a number the radio refuses stays in its field, said in red,
+  // and Write and Save refuse it until it is mended.
+  async identities(session) {
+    await session.open({query: "?radio=virtual", fake: {granted: false}});
+    await typeMmsi(session, "012345678");
+    assertEqual(await session.text("#mmsi-hint"), "The radio refuses this number: a group's MMSI starts with 0.", "hint");
+    assert(await session.page.$eval("#mmsi-hint", (e) => e.classList.contains("refused")), "the refusal in red");
+    await session.click('#groups input[data-group="2"]');  // another edit keeps the typed number
+    assertEqual(await session.text("#mmsi"), "012345678", "the field after another edit");
+    await session.click("#write");
+    assertEqual(await session.waitDialog(), "Error: Invalid MMIS ID:012345678\nMake sure 9 digitals.", "Write");
+    await session.answer("ok");
+    await session.click("#save");
+    assertEqual(await session.waitDialog(), "Error: Invalid MMIS ID:012345678\nMake sure 9 digitals.", "Save");
+    await session.answer("ok");
+    assertEqual(await session.status(), "Ready", "the status after the refusals: nothing started");
+
+    await typeMmsi(session, "257012345");
+    assertEqual(await session.text("#mmsi-hint"), "Norway", "the MMSI's country");
+    if (await session.page.$eval("#atis-by-user", (e) => e.checked)) await session.click("#atis-by-user");
+    await session.click("#from-mmsi");
+    assertEqual(await session.text("#atis"), "257012345", "from MMSI");
+    await session.click("#undo");
+    assertEqual(await session.text("#atis"), "", "the ATIS ID after undo");
+  },
+
+  // The window's catalogs in the page: the browser's language, or ?lang=.
+  async language(session) {
+    const catalog = readFileSync(new URL("../../translations/qx720_de.ts", import.meta.url), "utf8");
+    const german = (text) => catalog.match(new RegExp(`<source>${text.replace(/[.]/g, "\\.")}</source>\\s*<translation>([^<]*)<`))[1];
+    await session.open({query: "?radio=virtual&lang=de", fake: {granted: false}});
+    assertEqual(await session.text("#write"), german("Write to Radio"), "the Write button");
+    await typeMmsi(session, "001234567");
+    assertEqual(await session.text("#mmsi-hint"),
+                german("The radio refuses this number: %1.").replace("%1", german("a coast station&apos;s MMSI starts with 00")),
+                "the refusal");
+    assertEqual(await session.page.evaluate(() => document.documentElement.lang), "de", "the page's language");
+    await session.click("#handshake");
+    await session.waitStatus(german("HandShake OK."));
+  },
+
+  // Every control has a name a screen reader says, and the page fits a phone's width.
+  async accessibility(session) {
+    const page = await session.open({query: "?radio=virtual", fake: {granted: false}});
+    await loadDefault(session, 1, "UK");
+    await page.select("#band", "Private");
+    const unnamed = [];
+    for (const control of await page.$$("input:not([hidden]), select, button, textarea, progress")) {
+      const visible = await control.evaluate((e) => e.offsetParent !== null || e.closest("dialog") !== null);
+      if (!visible || (await control.evaluate((e) => e.closest("dialog:not([open])") !== null))) continue;
+      const node = await page.accessibility.snapshot({root: control, interestingOnly: false});
+      if (!node || !node.name || !node.name.trim()) unnamed.push(await control.evaluate((e) => e.outerHTML.slice(0, 80)));
+    }
+    assertEqual(unnamed.join("\n"), "", "controls without a name");
+    await page.setViewport({width: 360, height: 740});
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+    assert(overflow <= 0, `the page is ${overflow} px wider than a phone`);
+  },
+
+  async noWebHid(session) {
+    await session.open({fake: null});
+    const notice = await session.text("#notice");
+    assert(notice.includes("Chrome, Edge, Opera") && notice.includes("QX720Clone"), `notice: ${notice}`);
+    assert(await session.page.$eval("#connect", (e) => e.disabled === false), "connect stays");
+  },
+
+  // A device Linux will not let the browser open: the udev rule, as the doctor explains it.
+  async permission(session) {
+    await session.open({fake: {granted: true, openFails: true}});
+    const notice = await session.text("#notice");
+    assert(notice.includes("70-qx720-clone.rules") && notice.includes("unplug and replug"), `notice: ${notice}`);
+    assert(notice.includes('KERNEL=="hidraw*", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"'),
+           `the rule's lines: ${notice}`);
+    assertEqual(await session.text("#port"), "--------", "port");
+  },
+};
+
+const name = rest[0];
+if (!cases[name]) {
+  console.error(`unknown case "${name}"; known: ${Object.keys(cases).join(", ")}`);
+  process.exit(2);
+}
+const session = new Session(options);
+try {
+  await cases[name](session);
+  if (session.errors.length > 0) throw new Error(`errors in the page: ${session.errors.join("; ")}`);
+  console.log(`ok ${name}`);
+} catch (error) {
+  console.error(`FAILED ${name}: ${error.message}`);
+  process.exitCode = 1;
+} finally {
+  await session.close();
+}
