@@ -75,6 +75,13 @@ RadioStack::~RadioStack()
     Close(ignored);
 }
 
+void RadioStack::Abandon()
+{
+    if (closed_) return;
+    closed_ = true;
+    adaptor_->CloseAll();
+}
+
 bool RadioStack::Close(std::string& error)
 {
     if (closed_) return true;

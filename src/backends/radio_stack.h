@@ -73,6 +73,9 @@ public:
     // of the runs: the radio keeps what it received, as a real one would). False with a message
     // when saving failed. Once only; the destructor calls it when nobody did.
     bool Close(std::string& error);
+    // Lets the adaptor go and leaves a virtual radio's file as it was (a self-test that never
+    // used the radio).
+    void Abandon();
 
 private:
     RadioStack() = default;

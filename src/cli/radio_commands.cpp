@@ -106,14 +106,18 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const Backu
     CliOperation run(ctx, *session, record.modelType);
     ops::WriteRequest request{record,    adjustMode ? 1 : 0, !backupDir.empty(),
                               backupDir, kBackupBaseName,    SystemLocalTime()};
-    const ops::FullWriteOutcome written = ops::Write(run.Get(), request, force);
+    // The backup is named as soon as it is made: if the write goes wrong, the user knows where the
+    // radio's previous contents are.
+    const ops::FullWriteOutcome written = ops::Write(run.Get(), request, force, [&](const ops::WritePreparation& made) {
+        run.End();
+        if (!made.backup.path.empty()) ctx.out << "Backup " << made.backup.path << std::endl;
+    });
     run.End();
     if (!written.sent && !written.refused) {
         int status = Finish(ctx, *session, written.code, written.prepared.backup.problem);
         ctx.err << "Nothing was written to the radio.\n";
         return status;
     }
-    if (!written.prepared.backup.path.empty()) ctx.out << "Backup " << written.prepared.backup.path << "\n";
     if (written.refused) {
         ctx.err << "qx720: " << ReplacementRefusal(written.prepared.replaced)
                 << ". Nothing was written to the radio; --force writes over it.\n";

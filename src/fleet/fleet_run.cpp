@@ -103,33 +103,36 @@ private:
             Stage(std::strcmp(label, "Backing up") == 0 ? "Backup" : label, steps);
         };
 
-        // The whole EEPROM first, so that whatever follows can be undone.
+        // The whole EEPROM first, so that whatever follows can be undone; then the write, unless
+        // it would replace another boat's identity without --force.
         const RadioSettings record = UnitRecord(templ_, unit_);
+        config.modelType = record.modelType;
         const ops::WriteRequest request{record, 0, true, options_.backupDir, unit_.name, hooks_.clock()};
-        const ops::WritePreparation prepared = ops::PrepareWrite(ctx, request);
-        if (prepared.backup.eeprom.empty()) {
-            outcome.message = "backup";
-            return prepared.code;
-        }
-        if (!prepared.Ok()) {
+        const ops::FullWriteOutcome written = ops::Write(ctx, request, options_.force);
+        const BackupResult& backup = written.prepared.backup;
+        outcome.backup = backup.path;
+        if (!backup.problem.empty()) {
+            // The radio is fine; its backup could not be kept.
+            const std::string why = !backup.reason.empty()  ? backup.reason
+                                    : backup.eeprom.empty() ? backup.problem
+                                                            : "";
             outcome.message = "the backup could not be saved as " +
                               BackupPath(options_.backupDir, unit_.name, request.time, 1) +
-                              (prepared.backup.reason.empty() ? "" : ": " + prepared.backup.reason);
+                              (why.empty() ? "" : ": " + why);
             return kResultOk;
         }
-        outcome.backup = prepared.backup.path;
-
-        if (!prepared.replaced.empty() && !options_.force) {
-            const IdentityReplacement& first = prepared.replaced.front();
+        if (!written.prepared.Ok()) {
+            outcome.message = "backup";
+            return written.prepared.code;
+        }
+        if (written.refused) {
+            const IdentityReplacement& first = written.prepared.replaced.front();
             outcome.result = "REFUSED";
             outcome.message = std::string("the radio holds ") +
                               (first.kind == IdentityKind::Mmsi ? "MMSI " : "ATIS ID 9") + first.held +
                               " (--force writes over it)";
             return kResultOk;
         }
-
-        config.modelType = record.modelType;
-        const ops::WriteOutcome written = ops::FinishWrite(ctx, request, prepared);
         outcome.written = written.sent;
         if (!written.Ok()) {
             outcome.message = "write";

@@ -90,7 +90,11 @@ int main(int argc, char* argv[])
     qx::MainWindow window(app);
     QApplication::setWindowIcon(window.windowIcon());  // the dialogs' icon too
 
-    if (HasArgument(argc, argv, "--self-test")) return SelfTest(window);
+    if (HasArgument(argc, argv, "--self-test")) {
+        const int shown = SelfTest(window);
+        radio->Abandon();
+        return shown;
+    }
     window.exec();
     // The virtual radio keeps what it received, as a real one would.
     if (radio->Close(error)) return 0;

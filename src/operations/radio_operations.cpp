@@ -18,8 +18,9 @@ void Settle(const OperationContext& ctx, CloneResult code, Outcome& outcome)
 }
 
 // One clone run on `record`, with the communication log when the options ask for it (it
-// closes with the run). `adjustMode` is the value this run writes, whatever the program's
-// changes to meanwhile.
+// closes with the run). `adjustMode` is the value a write encodes, taken by the front end before
+// the run started: the program's own may change meanwhile, on another thread. Other runs do not
+// use it.
 enum class Run { HandShake, Write, Read };
 
 CloneResult CloneRun(const OperationContext& ctx, RadioSettings& record, Run what, int32_t adjustMode)
@@ -47,7 +48,7 @@ Outcome HandShake(const OperationContext& ctx)
 {
     RadioSettings unused{};
     Outcome out;
-    Settle(ctx, CloneRun(ctx, unused, Run::HandShake, ctx.env.adjustMode), out);
+    Settle(ctx, CloneRun(ctx, unused, Run::HandShake, 0), out);
     return out;
 }
 
@@ -55,7 +56,7 @@ ReadOutcome Read(const OperationContext& ctx)
 {
     ReadOutcome out;
     Stage(ctx, "Reading", kCloneSteps);
-    const CloneResult code = CloneRun(ctx, out.record, Run::Read, ctx.env.adjustMode);
+    const CloneResult code = CloneRun(ctx, out.record, Run::Read, 0);
     if (code == kResultOk)
         out.fileCheckProblem = CloneRecordProblem(out.record);
     else
@@ -103,7 +104,8 @@ WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& reques
     return out;
 }
 
-FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force)
+FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force,
+                       const std::function<void(const WritePreparation&)>& prepared)
 {
     FullWriteOutcome out;
     out.prepared = PrepareWrite(ctx, request);
@@ -112,6 +114,7 @@ FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request,
         out.reason = out.prepared.reason;
         return out;
     }
+    if (prepared) prepared(out.prepared);
     if (!out.prepared.replaced.empty() && !force) {
         out.refused = true;
         return out;
@@ -123,8 +126,8 @@ FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request,
 VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
 {
     VerifyOutcome out;
-    Stage(ctx, "Verifying", kCloneSteps);
-    const CloneResult code = CloneRun(ctx, out.radio, Run::Read, ctx.env.adjustMode);
+    Stage(ctx, "Reading", kCloneSteps);
+    const CloneResult code = CloneRun(ctx, out.radio, Run::Read, 0);
     if (code != kResultOk) {
         VerifyOutcome failed;
         Settle(ctx, code, failed);
@@ -146,7 +149,7 @@ ReadBackOutcome ReadBack(const OperationContext& ctx)
     Stage(ctx, "Verifying", kCloneSteps);
     RadioSettings scratch{};
     ReadBackOutcome out;
-    Settle(ctx, CloneRun(ctx, scratch, Run::Read, ctx.env.adjustMode), out);
+    Settle(ctx, CloneRun(ctx, scratch, Run::Read, 0), out);
     if (!out.Ok()) return out;
     for (int address = kCloneFirst; address <= kCloneLast; ++address)
         if (ctx.env.writeImage[address] != ctx.env.readImage[address]) ++out.differences;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,9 +46,11 @@ ReadOutcome Read(const OperationContext& ctx);
 
 struct WriteRequest {
     RadioSettings record{};
-    int32_t adjustMode = 0;    // the service option that reaches byte 0x2FF
-    bool backup = true;        // the whole EEPROM before the write; else only its identities
-    std::string backupFolder;  // where the backup is saved; "" keeps it in the preparation only
+    int32_t adjustMode = 0;  // the service option that reaches byte 0x2FF
+    bool backup = true;      // the whole EEPROM before the write; else only its identities
+    // Where the backup is saved. "" keeps it in the preparation only: the caller keeps it (the web
+    // page stores it in the browser) before it lets FinishWrite go on.
+    std::string backupFolder;
     std::string backupName = kBackupBaseName;
     LocalTime time{};  // names the backup file
 };
@@ -67,12 +70,14 @@ struct WriteOutcome : Outcome {
 WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& request, const WritePreparation& prepared);
 
 // Both steps, for a front end with nobody to ask: a radio holding a valid identity that the
-// record changes or clears is written only with `force`.
+// record changes or clears is written only with `force`. `prepared` hears of a successful first
+// step before anything is sent (to name the backup while the radio is still intact).
 struct FullWriteOutcome : WriteOutcome {
     WritePreparation prepared;
     bool refused = false;  // not written: it would have replaced prepared.replaced
 };
-FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force);
+FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force,
+                       const std::function<void(const WritePreparation&)>& prepared = {});
 
 struct VerifyRequest {
     RadioSettings record{};  // what the radio should hold

@@ -115,6 +115,22 @@ TEST(CloneController, NothingIsSentWhenTheWindowKeepsTheIdentityOrStops)
     }
 }
 
+TEST(CloneController, WithNobodyToAskAnotherBoatsIdentityIsKept)
+{
+    ControllerRig rig;
+    ASSERT_TRUE(rig.controller.Start(rig.WriteOf(UsaRecordWithMmsi("235012345"))));
+    ASSERT_TRUE(rig.WaitForOutcome());
+    ASSERT_EQ(rig.outcome->code, kResultOk) << "a radio with no MMSI is written";
+    const EepromBytes written = rig.radio.Contents();
+
+    rig.outcome.reset();
+    ASSERT_TRUE(rig.controller.Start(rig.WriteOf(UsaRecordWithMmsi("211234567"))));
+    ASSERT_TRUE(rig.WaitForOutcome());
+    EXPECT_TRUE(rig.outcome->identityKept);
+    EXPECT_FALSE(rig.outcome->sent);
+    EXPECT_EQ(rig.radio.Contents(), written);
+}
+
 TEST(CloneController, AStopDuringTheFirstJobSendsNothingAndAsksNothing)
 {
     ControllerRig rig;

@@ -133,7 +133,10 @@ void CloneController::JobDone(CloneResult result)
     // meanwhile or the window says otherwise.
     WriteGo go = WriteGo::Stop;
     if (!environment_.stopEvent.IsSet()) {
-        go = question_ ? question_(run.prepared.replaced) : WriteGo::Write;
+        if (question_)
+            go = question_(run.prepared.replaced);
+        else  // nobody to ask: another boat's identity stays, as without --force
+            go = run.prepared.replaced.empty() ? WriteGo::Write : WriteGo::KeepIdentity;
     }
     if (environment_.stopEvent.IsSet()) go = WriteGo::Stop;
     if (go == WriteGo::Write) {

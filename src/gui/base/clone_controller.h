@@ -64,7 +64,8 @@ public:
     CloneController(CloneEnvironment& environment, RadioJobRunner& runner, QObject* parent = nullptr);
     ~CloneController() override;
 
-    // Asked before a Write sends anything; without it a write goes on.
+    // Asked before a Write sends anything; without it a write that would change or clear an
+    // identity the radio holds keeps it and sends nothing.
     void SetWriteQuestion(WriteQuestion question) { question_ = std::move(question); }
 
     // Starts a run unless one runs or the runner is busy with another job (then false).
