@@ -68,9 +68,15 @@ void CloneController::StartJob()
 {
     CloneEnvironment& shared = environment_;
     const std::shared_ptr<Run> run = run_;
-    runner_.Start(
+    const bool started = runner_.Start(
         this, nullptr, [run, &shared](RadioJobContext& context) { return Work(*run, shared, context); },
         [this](CloneResult result) { JobDone(result); });
+    // Another job took the runner first: the run ends at once, with nothing sent, rather than
+    // leave the window waiting for an outcome that never comes.
+    if (!started) {
+        run->outcome.sent = false;
+        Finish(kResultParameterError);
+    }
 }
 
 // On the worker thread: a Write's first job reads the radio (and backs it up) before anything is
