@@ -18,15 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-EepromBytes HoldingMmsi(const std::string& mmsi)
-{
-    EepromBytes bytes{};
-    bytes.fill(0xA5);
-    bytes[kAddrMmsiPresent] = 1;
-    IdentityBytes packed = *PackMmsi(mmsi);
-    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
-    return bytes;
-}
+// The suites' EEPROMs are filled with 0xA5 around the MMSI.
+EepromBytes HoldingMmsi(const std::string& mmsi) { return testing::HoldingMmsi(mmsi, 0xA5); }
 
 TEST(BackupFolder, FollowsTheDataHomeOrTheHomeFolder)
 {

@@ -12,6 +12,8 @@
 
 #include "backends/radio_stack.h"
 #include "clone/pc_clone.h"
+#include "model/identity.h"
+#include "model/radio_image.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 #include "support/temp_dir.h"
@@ -75,6 +77,17 @@ struct CloneRig {
     ModelConfig options{};
     ProgressRecorder progress;
 };
+
+// An EEPROM filled with `fill` whose MMSI (present) is `mmsi`.
+inline EepromBytes HoldingMmsi(const std::string& mmsi, uint8_t fill = 0x5A)
+{
+    EepromBytes bytes{};
+    bytes.fill(fill);
+    bytes[kAddrMmsiPresent] = 1;
+    IdentityBytes packed = *PackMmsi(mmsi);
+    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
+    return bytes;
+}
 
 inline int SentenceAddress(const SentenceBytes& s) { return s[9] | (s[10] << 8); }
 

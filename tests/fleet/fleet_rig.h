@@ -30,15 +30,4 @@ inline LocalTime Noon()
     return t;
 }
 
-// An EEPROM whose MMSI (present) is `mmsi`.
-inline EepromBytes HoldingMmsi(const std::string& mmsi)
-{
-    EepromBytes bytes{};
-    bytes.fill(0x5A);
-    bytes[kAddrMmsiPresent] = 1;
-    IdentityBytes packed = *PackMmsi(mmsi);
-    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
-    return bytes;
-}
-
 }  // namespace qx::testing

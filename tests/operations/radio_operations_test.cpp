@@ -18,15 +18,8 @@ namespace fs = std::filesystem;
 
 LocalTime At(int day, int hour, int minute, int second) { return LocalTime{2026, 12, day, hour, minute, second, 0}; }
 
-EepromBytes HoldingMmsi(const std::string& mmsi)
-{
-    EepromBytes bytes{};
-    bytes.fill(0xA5);
-    bytes[kAddrMmsiPresent] = 1;
-    IdentityBytes packed = *PackMmsi(mmsi);
-    std::copy(packed.begin(), packed.end(), bytes.begin() + kAddrMmsi);
-    return bytes;
-}
+// The suites' EEPROMs are filled with 0xA5 around the MMSI.
+EepromBytes HoldingMmsi(const std::string& mmsi) { return testing::HoldingMmsi(mmsi, 0xA5); }
 
 RadioSettings Record(int32_t model, const std::string& mmsi)
 {
