@@ -4,6 +4,7 @@
 #include "files/clone_file.h"
 #include "model/radio_image.h"
 #include "operations/eeprom_operations.h"
+#include "reports/report_text.h"
 #include "reports/verify_report.h"
 
 namespace qx::ops {
@@ -138,8 +139,7 @@ VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
     int flags = 0;
     out.reportText = VerifyReportText(expected, out.radio, europe, request.time, &flags);
     out.comparison = flags;
-    if (!request.reportPath.empty() &&
-        WriteVerifyReport(request.reportPath, expected, out.radio, europe, request.time) == kVerifyReportFailed)
+    if (!request.reportPath.empty() && !WriteReportFile(request.reportPath, out.reportText))
         out.comparison = kVerifyReportFailed;
     return out;
 }
