@@ -1,6 +1,9 @@
 #include "backends/radio_stack.h"
 
+#include <filesystem>
+
 #include "clone/adaptor_list.h"
+#include "files/file_system.h"
 #include "sim/virtual_adaptor.h"
 
 namespace qx {
@@ -40,6 +43,7 @@ std::unique_ptr<RadioStack> RadioStack::Open(const RadioOption& option, std::str
     }
     stack->Build(*stack->backend_, timing, SystemLocalTime);
     if (option.kind == RadioOption::Kind::Usb) stack->adaptor_->SetSelection(option.usb);
+    stack->env_->radioName = [raw = stack.get()] { return raw->RadioName(); };
     return stack;
 }
 
@@ -59,6 +63,22 @@ void RadioStack::Build(HidBackend& backend, CloneTiming timing, Clock clock)
     // NOLINTNEXTLINE(modernize-make-unique)
     env_.reset(
         new CloneEnvironment{*adaptor_, *stop_, *writeImage_, *readImage_, adjustMode_, std::move(clock), timing});
+}
+
+std::string RadioStack::RadioName()
+{
+    if (radio_) {
+        // The file by its one real name, whatever link or relative path named it.
+        const std::string resolved = fsys::ResolveLinks(option_.file);
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(resolved.empty() ? option_.file : resolved,
+                                                                         error);
+        return "virtual:" + (error ? option_.file : absolute.lexically_normal().string());
+    }
+    HidInterfaceInfo open = adaptor_->OpenInterface();
+    if (open.path.empty() && adaptor_->Discover()) open = adaptor_->OpenInterface();
+    if (open.path.empty()) return {};
+    return open.serial.empty() ? "path:" + open.path : "serial:" + open.serial;
 }
 
 std::string RadioStack::AdaptorProblem() const
@@ -88,6 +108,9 @@ bool RadioStack::Close(std::string& error)
     closed_ = true;
     if (adaptor_) adaptor_->CloseAll();
     if (!radio_) return true;
+    // A radio that heard nothing holds what its file holds; and a program refused because another
+    // one held the radio must not put back the contents it loaded before that one wrote.
+    if (radio_->SentenceCount() == 0) return true;
     const CloneResult saved = radio_->Save(option_.file);
     if (saved == kResultOk) return true;
     error = "cannot save the virtual radio file " + option_.file + ": " + DescribeResult(saved);

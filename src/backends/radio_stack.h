@@ -69,6 +69,10 @@ public:
     // has nothing to add (an adaptor was found, or nothing with its ID is plugged in).
     std::string AdaptorProblem() const;
 
+    // The name runs claim the radio under (see CloneEnvironment::radioName); "" when no adaptor
+    // can be opened (the run then fails as it would anyway).
+    std::string RadioName();
+
     // Lets the adaptor go and saves a virtual radio's EEPROM (atomically, whatever the outcome
     // of the runs: the radio keeps what it received, as a real one would). False with a message
     // when saving failed. Once only; the destructor calls it when nobody did.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <tuple>
 
@@ -109,38 +110,59 @@ bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence
 
 namespace {
 
-// The clone range of a dump of at least a whole EEPROM, decoded.
-void DecodeDump(const std::vector<uint8_t>& dump, RadioSettings& record)
+// The clone range of a backup, decoded; false for a dump of neither size.
+bool DecodeDump(const std::vector<uint8_t>& dump, RadioSettings& record)
 {
-    RadioImage image{};
-    std::copy(dump.begin(), dump.begin() + kEepromSize, image.begin());
-    DecodeSettings(image, 1, record);
+    const int first = BackupFirstAddress(dump.size());
+    if (first < 0) return false;
+    auto image = std::make_unique<RadioImage>();
+    image->fill(0);
+    const std::size_t size = std::min<std::size_t>(dump.size(), kEepromSize - first);
+    std::copy_n(dump.begin(), size, image->begin() + first);
+    DecodeSettings(*image, 1, record);
+    return true;
 }
 
-}  // namespace
-
-std::string DumpMmsi(const std::vector<uint8_t>& dump)
+std::string MmsiOf(const RadioSettings& record)
 {
-    if (dump.size() < static_cast<std::size_t>(kEepromSize)) return {};
-    RadioSettings record;
-    DecodeDump(dump, record);
     if (record.mmsiByUser != 0) return {};
     const std::string mmsi = MmsiText(record);
     // An erased or damaged identity decodes to something that is not an MMSI.
     return AllDigits(mmsi) ? mmsi : std::string();
 }
 
-bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem)
+}  // namespace
+
+int BackupFirstAddress(std::uintmax_t size)
 {
-    const CloneResult code = LoadEepromFile(path, dump);
-    if (code == kResultOpenFileError) {
+    if (size >= static_cast<std::uintmax_t>(kEepromSize)) return 0;
+    if (size == static_cast<std::uintmax_t>(kCloneRangeBackupBytes)) return kCloneFirst;
+    return -1;
+}
+
+std::string DumpMmsi(const std::vector<uint8_t>& dump)
+{
+    auto record = std::make_unique<RadioSettings>();
+    if (!DecodeDump(dump, *record)) return {};
+    return MmsiOf(*record);
+}
+
+bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem, int* first)
+{
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes, kEepromSize)) {
         problem = "cannot read the backup " + path;
         return false;
     }
-    if (code != kResultOk) {
-        problem = path + " is not a whole backup: it holds fewer than " + std::to_string(kEepromSize) + " bytes";
+    const int at = BackupFirstAddress(bytes.size());
+    if (at < 0) {
+        problem = path + " is not a backup: it holds " + std::to_string(bytes.size()) +
+                  " bytes, neither a whole EEPROM (" + std::to_string(kEepromSize) +
+                  ") nor the clone range a write backs up (" + std::to_string(kCloneRangeBackupBytes) + ")";
         return false;
     }
+    dump = std::move(bytes);
+    if (first != nullptr) *first = at;
     return true;
 }
 

@@ -23,11 +23,20 @@ std::string DefaultBackupFolder(const char* xdgDataHome, const char* home);
 // user). False with the reason when it cannot be made or is not a folder.
 bool MakeBackupFolder(const std::string& folder, std::string& error);
 
+// A backup holds the whole EEPROM (8192 bytes), or the clone range a write replaced (0x0100 to
+// 0x06FF, 1536 bytes), which is what a write backs up by default.
+inline constexpr int kCloneRangeBackupBytes = 0x0700 - 0x0100;
+// The address a backup of `size` bytes starts at: 0 for a whole EEPROM, 0x0100 for a clone
+// range; -1 for a size that is neither.
+int BackupFirstAddress(std::uintmax_t size);
+
 struct BackupEntry {
     LocalTime time;    // from the file name
     std::string mmsi;  // the MMSI in the dump's clone range; "" when none
     std::uintmax_t size = 0;
     std::string path;
+    [[nodiscard]] bool Whole() const { return BackupFirstAddress(size) == 0; }
+    [[nodiscard]] bool Usable() const { return BackupFirstAddress(size) >= 0; }
 };
 
 // The backups in `folder` (regular files named as a backup before a write names them, with a real date and
@@ -38,12 +47,14 @@ std::vector<BackupEntry> ListBackups(const std::string& folder);
 // no clock shows (month 13, 30 February, 25 o'clock).
 bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence);
 
-// The MMSI that the clone range of a dump holds; "" when the dump is short or holds none.
+// The MMSI that the clone range of a backup (whole or a clone range) holds; "" when it is of
+// neither size or holds none.
 std::string DumpMmsi(const std::vector<uint8_t>& dump);
 
-// Reads a backup: the EEPROM dump's first 8192 bytes. False with the problem, in plain
-// English, when the file cannot be read or is shorter than a whole EEPROM.
-bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem);
+// Reads a backup: a whole EEPROM (the file's first 8192 bytes; `first` 0) or a clone range
+// (`first` 0x0100). False with the problem, in plain English, when the file cannot be read or
+// is neither.
+bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem, int* first = nullptr);
 // The settings a backup's clone range holds, decoded as a read from the radio decodes them.
 // False with the problem as LoadBackupDump gives it; `record` is untouched then.
 bool LoadBackupSettings(const std::string& path, RadioSettings& record, std::string& problem);

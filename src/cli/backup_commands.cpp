@@ -21,6 +21,9 @@ std::string IsoTime(const LocalTime& t)
     return text;
 }
 
+// A whole EEPROM, or the clone range a write replaced (a write's default backup).
+const char* Kind(const BackupEntry& b) { return b.Whole() ? "whole EEPROM" : "clone range"; }
+
 }  // namespace
 
 bool ResolveBackupFolder(Context& ctx, const BackupChoice& choice, std::string& folder)
@@ -62,15 +65,16 @@ int CmdBackups(Context& ctx, const std::string& chosen, bool json)
         ctx.err << "--backup " << chosen << ": no such folder\n";
         return kExitUsage;
     }
-    // Only whole dumps: a file of another size by a backup's name is nothing to restore from.
+    // Only backups: a file of another size by a backup's name is nothing to restore from.
     std::vector<BackupEntry> list = ListBackups(folder);
-    std::erase_if(list, [](const BackupEntry& b) { return b.size != static_cast<std::uintmax_t>(kEepromSize); });
+    std::erase_if(list, [](const BackupEntry& b) { return !b.Usable(); });
     if (json) {
         Json out = Json::array();
         for (const BackupEntry& b : list)
             out.push_back({{"time", IsoTime(b.time)},
                            {"mmsi", b.mmsi.empty() ? Json(nullptr) : Json(b.mmsi)},
                            {"size", b.size},
+                           {"kind", Kind(b)},
                            {"path", b.path}});
         ctx.out << out.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
         return kExitOk;
@@ -80,9 +84,9 @@ int CmdBackups(Context& ctx, const std::string& chosen, bool json)
         return kExitOk;
     }
     for (const BackupEntry& b : list) {
-        char line[96];
-        std::snprintf(line, sizeof line, "%s  %-9s  %6ju  ", BackupTimeText(b.time).c_str(),
-                      b.mmsi.empty() ? "-" : b.mmsi.c_str(), b.size);
+        char line[128];
+        std::snprintf(line, sizeof line, "%s  %-9s  %6ju  %-12s  ", BackupTimeText(b.time).c_str(),
+                      b.mmsi.empty() ? "-" : b.mmsi.c_str(), b.size, Kind(b));
         ctx.out << line << b.path << "\n";
     }
     return kExitOk;

@@ -8,6 +8,7 @@
 #include "clone/hid_adaptor.h"
 #include "files/clone_file.h"
 #include "files/model_config.h"
+#include "operations/radio_claim.h"
 
 namespace qx::cli {
 
@@ -62,8 +63,13 @@ std::unique_ptr<RadioSession> OpenSession(Context& ctx)
     return session;
 }
 
-int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::string& fileProblem)
+int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::string& fileProblem,
+           const std::string& reason)
 {
+    // Asked before the session goes: who holds the radio is known only while it is held.
+    const std::string holder = result != kResultRadioInUse ? std::string()
+                               : !reason.empty()           ? reason
+                                                           : ops::FailureReason(session.Environment(), result);
     std::string saveError;
     const bool saved = session.Close(saveError);
     if (result == kResultUserCancel || (result != kResultOk && session.Interrupted())) {
@@ -73,7 +79,11 @@ int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::s
     }
     if (result != kResultOk) {
         ctx.err << (fileProblem.empty() ? DescribeResult(result) : fileProblem) << "\n";
-        if (const std::string reason = session.AdaptorError(); !reason.empty()) ctx.err << "Reason: " << reason << "\n";
+        if (result == kResultRadioInUse) {
+            if (!holder.empty()) ctx.err << "It is held by " << holder << ".\n";
+        } else if (const std::string why = reason.empty() ? session.AdaptorError() : reason; !why.empty()) {
+            ctx.err << "Reason: " << why << "\n";
+        }
         if (result == kResultRadioNotDetected)
             if (const std::string problem = session.AdaptorProblem(); !problem.empty()) ctx.err << problem << "\n";
         if (result == kResultRadioNotDetected && session.PermissionDenied())

@@ -32,8 +32,10 @@ std::unique_ptr<RadioSession> OpenSession(Context& ctx);
 
 // Turns a radio operation's code into the exit status, telling the user what happened. A
 // failure that was a file's or a folder's speaks for itself in `fileProblem`, instead of the
-// code's heading.
-int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::string& fileProblem = {});
+// code's heading. `reason`: the operation's own words for the failure (who holds the radio);
+// "" takes the adaptor's.
+int Finish(Context& ctx, RadioSession& session, CloneResult result, const std::string& fileProblem = {},
+           const std::string& reason = {});
 
 // An operation's context on the session: the clone options of a document of `modelType` and a
 // bar on stderr that starts anew at each stage of the operation. End() the bar before printing.

@@ -54,6 +54,20 @@ void DefineWrite(CLI::App& command, Arguments& args)
         ->check(kNamesSomething);
     command.add_flag("--no-backup", args.noBackup, "write without first backing up the radio");
     command.add_flag("--force", args.force, "write over a radio that holds another MMSI or ATIS ID");
+    command.add_flag("--full-backup", args.fullBackup,
+                     "back up the radio's whole EEPROM, not just the part the write replaces");
+}
+
+void DefineEepromWrite(CLI::App& command, Arguments& args)
+{
+    EepromFileArgument(command, args);
+    command
+        .add_option("--backup", args.backup,
+                    "keep the backup of the radio's whole EEPROM taken before the write in DIR (default "
+                    "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
+        ->type_name("DIR")
+        ->check(kNamesSomething);
+    command.add_flag("--force", args.force, "write a dump whose MMSI or ATIS ID replaces the radio's");
 }
 
 void DefineBackups(CLI::App& command, Arguments& args)
@@ -134,6 +148,8 @@ void DefineFleet(CLI::App& command, Arguments& args)
         ->type_name("N")
         ->check(CLI::Range(1, 64));
     command.add_flag("--force", fleet.force, "write over a radio that holds another MMSI");
+    command.add_flag("--full-backup", fleet.fullBackup,
+                     "back up each radio's whole EEPROM, not just the part the write replaces");
 }
 
 // clang-format off
@@ -143,14 +159,16 @@ const CommandRow kCommands[] = {
     {"", "read", "Read from Radio, save the record as a clone file", OutputCloneFile,
      [](Context& c, const Arguments& a) { return CmdRead(c, a.output); }},
     {"", "write", "back the radio up, then Write to Radio from a clone file", DefineWrite,
-     [](Context& c, const Arguments& a) { return CmdWrite(c, a.file, a.adjustMode, BackupChoice{a.noBackup, a.backup}, a.force); }},
+     [](Context& c, const Arguments& a) {
+         return CmdWrite(c, a.file, a.adjustMode, BackupChoice{a.noBackup, a.backup}, a.force, a.fullBackup);
+     }},
     {"", "verify", "Verify the radio against a clone file", DefineVerify,
      [](Context& c, const Arguments& a) { return CmdVerify(c, a.file, a.report); }},
     {"", "eeprom", "whole 8192-byte EEPROM transfers", nullptr, nullptr},
     {"eeprom", "read", "whole 8192-byte EEPROM into a file", EepromFileArgument,
      [](Context& c, const Arguments& a) { return CmdEepromRead(c, a.file); }},
-    {"eeprom", "write", "a file into the whole EEPROM", EepromFileArgument,
-     [](Context& c, const Arguments& a) { return CmdEepromWrite(c, a.file); }},
+    {"eeprom", "write", "back the radio up, then an 8192-byte file into the whole EEPROM", DefineEepromWrite,
+     [](Context& c, const Arguments& a) { return CmdEepromWrite(c, a.file, a.backup, a.force); }},
     {"eeprom", "verify", "compare the whole EEPROM with a file", EepromFileArgument,
      [](Context& c, const Arguments& a) { return CmdEepromVerify(c, a.file); }},
     {"", "defaults", "build a default record as the model wizard does", DefineDefaults,

@@ -19,7 +19,8 @@ struct Arguments {
     std::string set = "none";
     bool adjustMode = false;
     bool noBackup = false;
-    bool force = false;  // write: over a radio that holds another identity
+    bool force = false;       // write: over a radio that holds another identity
+    bool fullBackup = false;  // write: back up the whole EEPROM
     bool json = false;
     bool allowEmpty = false;
     FleetArguments fleet;

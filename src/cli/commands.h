@@ -31,11 +31,15 @@ struct Context {
 int CmdHandShake(Context& ctx);
 int CmdRead(Context& ctx, const std::string& output);
 // Backs the radio up first unless the choice skips it; nothing is written when that fails.
-// `force`: write over a radio that holds another valid MMSI or ATIS ID.
-int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup, bool force);
+// `force`: write over a radio that holds another valid MMSI or ATIS ID. `fullBackup`: keep the
+// whole EEPROM, not just the clone range the write replaces.
+int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup, bool force,
+             bool fullBackup);
 int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPath);
 int CmdEepromRead(Context& ctx, const std::string& file);
-int CmdEepromWrite(Context& ctx, const std::string& file);
+// Backs the whole EEPROM up first (into the backups folder, or `backupDir`); `force`: write a dump
+// whose identities replace the radio's.
+int CmdEepromWrite(Context& ctx, const std::string& file, const std::string& backupDir, bool force);
 int CmdEepromVerify(Context& ctx, const std::string& file);
 int CmdDefaults(Context& ctx, const std::string& output, const std::string& model, const std::string& set);
 int CmdChecksum(Context& ctx, const std::string& file);

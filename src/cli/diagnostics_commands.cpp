@@ -135,7 +135,7 @@ int CmdDemo(Context& ctx)
 
     ctx.out << "\n2. Write to Radio:\n";
     // The virtual radio goes with the demo's folder; a backup of it would be kept for nothing.
-    if (int status = CmdWrite(demo, defaultsFile, false, BackupChoice{true, ""}, false); status != kExitOk)
+    if (int status = CmdWrite(demo, defaultsFile, false, BackupChoice{true, ""}, false, false); status != kExitOk)
         return status;
 
     ctx.out << "\n3. Read from Radio into a second clone file:\n";

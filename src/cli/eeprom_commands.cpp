@@ -4,7 +4,10 @@
 #include <ostream>
 #include <vector>
 
+#include "cli/backup_commands.h"
 #include "cli/command_support.h"
+#include "identity/radio_identity.h"
+#include "operations/radio_gate.h"
 
 namespace qx::cli {
 
@@ -39,15 +42,49 @@ int CmdEepromRead(Context& ctx, const std::string& file)
     return status;
 }
 
-int CmdEepromWrite(Context& ctx, const std::string& file)
+int CmdEepromWrite(Context& ctx, const std::string& file, const std::string& backupDir, bool force)
 {
+    // Exactly a whole EEPROM: a clone file typed for a dump would otherwise be cut to its first
+    // 8192 bytes and written over the radio's identities.
     std::vector<uint8_t> bytes;
-    if (!LoadEepromArgument(ctx, file, bytes)) return kExitUsage;
+    const CloneResult loaded = LoadExactEepromFile(file, bytes);
+    if (loaded != kResultOk) {
+        ctx.err << DescribeResult(loaded) << "\n";
+        if (loaded == kResultUnknownFormat)
+            ctx.err << file << ": an EEPROM file holds exactly 8192 bytes; this one does not. Nothing was written.\n";
+        else
+            ctx.err << file << ": cannot open the file\n";
+        return kExitUsage;
+    }
+    std::string folder;
+    if (!ResolveBackupFolder(ctx, BackupChoice{false, backupDir}, folder)) return kExitUsage;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-    CloneResult result = RunEepromTransfer(ctx, *session, "Writing",
-                                           [&](const OperationContext& run) { return WriteEeprom(run, bytes); });
-    int status = Finish(ctx, *session, result);
+
+    // The whole EEPROM is kept first, and a dump of another boat goes on only with --force.
+    CliOperation run(ctx, *session);
+    ops::BackupPlan plan;
+    plan.kind = ops::BackupKind::Written;
+    plan.folder = folder;
+    plan.time = SystemLocalTime();
+    plan.kept = [&](const BackupResult& kept) {
+        run.End();
+        if (!kept.path.empty()) ctx.out << "Backup " << kept.path << std::endl;
+    };
+    const ops::ChangeOutcome written = ops::ChangeRadio(run.Get(), ops::RadioChange::Bytes(0, std::move(bytes)), plan,
+                                                        force ? ops::Consent::Replace() : ops::Consent::Keep());
+    run.End();
+    if (written.refused) {
+        ctx.err << "qx720: " << ReplacementRefusal(written.replaced) << " (" << file
+                << "). Nothing was written to the radio; --force writes over it.\n";
+        return kExitFailed;
+    }
+    if (!written.sent) {
+        const int status = Finish(ctx, *session, written.code, written.backup.problem, written.reason);
+        ctx.err << "Nothing was written to the radio.\n";
+        return status;
+    }
+    const int status = Finish(ctx, *session, written.code, {}, written.reason);
     if (status == kExitOk) ctx.out << "Write OK!\n";
     return status;
 }

@@ -352,6 +352,7 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
     options.logPath = args.logFile;
     options.backupDir = args.backupDir;
     options.force = args.force;
+    options.fullBackup = args.fullBackup;
     options.jobs = args.jobs;
     options.radios = static_cast<int>(pool.Size());
     FleetSummary summary = RunFleet(templ, units, loggedOk, options, hooks);

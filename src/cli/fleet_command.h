@@ -13,9 +13,10 @@ struct FleetArguments {
     std::string unitsFile;
     std::string logFile = "fleet-log.csv";
     std::string backupDir = "fleet-backups";
-    bool yes = false;    // no question before each unit
-    bool force = false;  // write over a radio that holds another MMSI
-    int jobs = 1;        // units programmed at the same time (above 1 needs yes)
+    bool yes = false;         // no question before each unit
+    bool force = false;       // write over a radio that holds another MMSI
+    bool fullBackup = false;  // back up the whole EEPROM of each radio
+    int jobs = 1;             // units programmed at the same time (above 1 needs yes)
 };
 
 // Questions are read from `in` (Enter goes on, s skips the unit, q stops the run). With jobs

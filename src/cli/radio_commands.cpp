@@ -14,6 +14,7 @@
 #include "files/model_config.h"
 #include "identity/radio_identity.h"
 #include "model/identity.h"
+#include "operations/radio_gate.h"
 #include "operations/radio_operations.h"
 #include "reports/verify_report.h"
 
@@ -62,7 +63,7 @@ int CmdHandShake(Context& ctx)
     CliOperation run(ctx, *session);
     const ops::Outcome shaken = ops::HandShake(run.Get());
     run.End();
-    int status = Finish(ctx, *session, shaken.code);
+    int status = Finish(ctx, *session, shaken.code, {}, shaken.reason);
     if (status == kExitOk) ctx.out << "HandShake OK.\n";
     return status;
 }
@@ -74,7 +75,7 @@ int CmdRead(Context& ctx, const std::string& output)
     CliOperation run(ctx, *session);
     const ops::ReadOutcome read = ops::Read(run.Get());
     run.End();
-    int status = Finish(ctx, *session, read.code);
+    int status = Finish(ctx, *session, read.code, {}, read.reason);
     if (status != kExitOk) return status;
     if (!SaveRecord(ctx, output, read.record)) return kExitFailed;
     ctx.out << "Read OK.\nSaved " << output << "\n";
@@ -88,7 +89,8 @@ int CmdRead(Context& ctx, const std::string& output)
     return kExitOk;
 }
 
-int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup, bool force)
+int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const BackupChoice& backup, bool force,
+             bool fullBackup)
 {
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
@@ -96,34 +98,44 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const Backu
     PrintIdentityWarnings(ctx, record);
     std::string backupDir;
     if (!ResolveBackupFolder(ctx, backup, backupDir)) return kExitUsage;
+    if (fullBackup && backupDir.empty()) {
+        ctx.err << "qx720: --full-backup and --no-backup exclude each other\n";
+        return kExitUsage;
+    }
 
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
     session->AdjustMode() = adjustMode ? 1 : 0;
 
-    // The radio's whole EEPROM first, so that the write can always be undone; without a backup,
-    // at least the identities it holds.
+    // What the write replaces first (the whole EEPROM with --full-backup), so that it can always
+    // be undone; without a backup, at least the identities the radio holds.
     CliOperation run(ctx, *session, record.modelType);
-    ops::WriteRequest request{record,    adjustMode ? 1 : 0, !backupDir.empty(),
-                              backupDir, kBackupBaseName,    SystemLocalTime()};
-    // The backup is named as soon as it is made: if the write goes wrong, the user knows where the
-    // radio's previous contents are.
-    const ops::FullWriteOutcome written = ops::Write(run.Get(), request, force, [&](const ops::WritePreparation& made) {
+    ops::BackupPlan plan;
+    plan.kind = backupDir.empty() ? ops::BackupKind::None
+                : fullBackup      ? ops::BackupKind::Whole
+                                  : ops::BackupKind::Written;
+    plan.folder = backupDir;
+    plan.time = SystemLocalTime();
+    // The backup is named as soon as it is kept: if the write goes wrong, the user knows where
+    // the radio's previous contents are.
+    plan.kept = [&](const BackupResult& kept) {
         run.End();
-        if (!made.backup.path.empty()) ctx.out << "Backup " << made.backup.path << std::endl;
-    });
+        if (!kept.path.empty()) ctx.out << "Backup " << kept.path << std::endl;
+    };
+    const ops::ChangeOutcome written = ops::ChangeRadio(run.Get(), ops::RadioChange::Record(record, adjustMode ? 1 : 0),
+                                                        plan, force ? ops::Consent::Replace() : ops::Consent::Keep());
     run.End();
-    if (!written.sent && !written.refused) {
-        int status = Finish(ctx, *session, written.code, written.prepared.backup.problem);
-        ctx.err << "Nothing was written to the radio.\n";
-        return status;
-    }
     if (written.refused) {
-        ctx.err << "qx720: " << ReplacementRefusal(written.prepared.replaced)
+        ctx.err << "qx720: " << ReplacementRefusal(written.replaced)
                 << ". Nothing was written to the radio; --force writes over it.\n";
         return kExitFailed;
     }
-    int status = Finish(ctx, *session, written.code);
+    if (!written.sent) {
+        int status = Finish(ctx, *session, written.code, written.backup.problem, written.reason);
+        ctx.err << "Nothing was written to the radio.\n";
+        return status;
+    }
+    int status = Finish(ctx, *session, written.code, {}, written.reason);
     if (status == kExitOk) ctx.out << "Write OK.\n";
     return status;
 }
@@ -138,7 +150,7 @@ int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPa
     CliOperation run(ctx, *session, pc.modelType);
     const ops::VerifyOutcome verified = ops::Verify(run.Get(), ops::VerifyRequest{pc, report, SystemLocalTime()});
     run.End();
-    int status = Finish(ctx, *session, verified.code);
+    int status = Finish(ctx, *session, verified.code, {}, verified.reason);
     if (status != kExitOk) return status;
     PrintVerifyOutcome(ctx, verified.comparison, report);
     return verified.comparison == 0 ? kExitOk : kExitFailed;

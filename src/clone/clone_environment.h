@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "clone/clock.h"
 #include "clone/clone_event.h"
@@ -26,6 +28,10 @@ struct CloneEnvironment {
     const int32_t& adjustMode;  // the service option that reaches byte 0x2FF
     Clock clock = SystemLocalTime;
     CloneTiming timing = {};
+    // The name a run claims the radio under, against other programs: the adaptor's serial (else
+    // its device path), or the virtual radio's file. Unset or "": nothing is claimed (a test's
+    // own rig).
+    std::function<std::string()> radioName = {};
 };
 
 }  // namespace qx

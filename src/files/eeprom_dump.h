@@ -13,5 +13,8 @@ namespace qx {
 // shorter than 8192 bytes (the rest of the EEPROM would otherwise be whatever an earlier
 // operation left in the image).
 [[nodiscard]] CloneResult LoadEepromFile(const std::string& path, std::vector<uint8_t>& bytes);
+// The same for a dump that is to be written into a radio: a file of any other size than 8192
+// bytes (a clone file typed for a dump) is 0x20005.
+[[nodiscard]] CloneResult LoadExactEepromFile(const std::string& path, std::vector<uint8_t>& bytes);
 
 }  // namespace qx

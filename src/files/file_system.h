@@ -54,6 +54,20 @@ int OpenForAppend(const std::string& path);
 // Takes the exclusive advisory lock of an open file without waiting: false when another open
 // of the file holds it (`busy`) or locks are not to be had.
 bool TryLockExclusive(int handle, bool& busy);
+// The user's own folder for run-time files that vanish at log-out: $XDG_RUNTIME_DIR when it is
+// an absolute path to a folder, otherwise a private folder of the user's under the system's temporary
+// folder (made when missing). "" with the reason in ErrorText() when neither can be had.
+std::string RuntimeFolder();
+// Opens (creating it private to the user) a file that only ever holds a lock and its holder's
+// name. -1 when it cannot be opened.
+int OpenLockFile(const std::string& path);
+// Replaces the whole content of an open file with `text` (best effort: the holder's name).
+void Overwrite(int handle, const std::string& text);
+// Reads at most `maxBytes` from the start of an open file.
+std::string ReadSome(int handle, std::size_t maxBytes);
+// "qx720 (process 1234)": this process, as another program is told of it.
+std::string ProcessName();
+
 // The file's last byte, -1 for an empty file, -2 when it cannot be read.
 int LastByte(int handle);
 

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
@@ -229,6 +230,51 @@ bool TryLockExclusive(int handle, bool& busy)
     } while (locked != 0 && errno == EINTR);
     busy = locked != 0 && errno == EWOULDBLOCK;
     return locked == 0;
+}
+
+std::string RuntimeFolder()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat given {};
+    if (runtime != nullptr && runtime[0] == '/' && ::stat(runtime, &given) == 0 && S_ISDIR(given.st_mode)) return runtime;
+    const std::string folder = "/tmp/qx720-" + std::to_string(::getuid());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
+    // Someone else's folder under that name is no place for this user's locks.
+    struct stat s {};
+    if (::lstat(folder.c_str(), &s) != 0) return {};
+    if (!S_ISDIR(s.st_mode) || s.st_uid != ::getuid()) {
+        errno = EACCES;
+        return {};
+    }
+    return folder;
+}
+
+int OpenLockFile(const std::string& path)
+{
+    return ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+}
+
+void Overwrite(int handle, const std::string& text)
+{
+    if (::ftruncate(handle, 0) != 0) return;
+    if (::pwrite(handle, text.data(), text.size(), 0) < 0) return;
+}
+
+std::string ReadSome(int handle, std::size_t maxBytes)
+{
+    std::string text(maxBytes, '\0');
+    const ssize_t got = ::pread(handle, text.data(), maxBytes, 0);
+    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return text;
+}
+
+std::string ProcessName()
+{
+    std::string name = "this program";
+    char path[PATH_MAX] = {};
+    const ssize_t got = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (got > 0) name = BaseOf(std::string(path, static_cast<std::size_t>(got)));
+    return name + " (process " + std::to_string(::getpid()) + ")";
 }
 
 int LastByte(int handle)

@@ -14,6 +14,7 @@
 #include "model/checksum.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
+#include "operations/radio_gate.h"
 #include "operations/radio_operations.h"
 
 namespace qx {
@@ -103,13 +104,19 @@ private:
             Stage(std::strcmp(label, "Backing up") == 0 ? "Backup" : label, steps);
         };
 
-        // The whole EEPROM first, so that whatever follows can be undone; then the write, unless
-        // it would replace another boat's identity without --force.
+        // What the write replaces is kept first (the whole EEPROM with --full-backup), so that it can
+        // be undone; then the write, unless it would replace another boat's identity without --force.
         const RadioSettings record = UnitRecord(templ_, unit_);
         config.modelType = record.modelType;
-        const ops::WriteRequest request{record, 0, true, options_.backupDir, unit_.name, hooks_.clock()};
-        const ops::FullWriteOutcome written = ops::Write(ctx, request, options_.force);
-        const BackupResult& backup = written.prepared.backup;
+        ops::BackupPlan plan;
+        plan.kind = options_.fullBackup ? ops::BackupKind::Whole : ops::BackupKind::Written;
+        plan.folder = options_.backupDir;
+        plan.name = unit_.name;
+        plan.time = hooks_.clock();
+        const ops::ChangeOutcome written = ops::ChangeRadio(
+            ctx, ops::RadioChange::Record(record, 0), plan,
+            options_.force ? ops::Consent::Replace() : ops::Consent::Keep());
+        const BackupResult& backup = written.backup;
         outcome.backup = backup.path;
         if (!backup.problem.empty()) {
             // The radio is fine; its backup could not be kept.
@@ -117,16 +124,17 @@ private:
                                     : backup.eeprom.empty() ? backup.problem
                                                             : "";
             outcome.message = "the backup could not be saved as " +
-                              BackupPath(options_.backupDir, unit_.name, request.time, 1) +
+                              BackupPath(options_.backupDir, unit_.name, plan.time, 1) +
                               (why.empty() ? "" : ": " + why);
             return kResultOk;
         }
-        if (!written.prepared.Ok()) {
-            outcome.message = "backup";
-            return written.prepared.code;
+        if (!written.complete) {
+            // Another program has the radio: say who, not which step.
+            outcome.message = written.code == kResultRadioInUse ? written.reason : "backup";
+            return written.code;
         }
         if (written.refused) {
-            const IdentityReplacement& first = written.prepared.replaced.front();
+            const IdentityReplacement& first = written.replaced.front();
             outcome.result = "REFUSED";
             outcome.message = std::string("the radio holds ") +
                               (first.kind == IdentityKind::Mmsi ? "MMSI " : "ATIS ID 9") + first.held +
@@ -135,7 +143,7 @@ private:
         }
         outcome.written = written.sent;
         if (!written.Ok()) {
-            outcome.message = "write";
+            outcome.message = written.sent ? "write" : "backup";
             return written.code;
         }
 

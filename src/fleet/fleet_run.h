@@ -33,9 +33,10 @@ public:
 struct FleetOptions {
     std::string logPath = "fleet-log.csv";
     std::string backupDir = "fleet-backups";
-    bool force = false;  // write over a radio that holds another MMSI
-    int jobs = 1;        // units programmed at the same time, each on its own radio
-    int radios = 0;      // radios there are to share among the units (adaptors on a hub); 0: one per unit
+    bool force = false;       // write over a radio that holds another MMSI
+    bool fullBackup = false;  // back up the whole EEPROM, not just the clone range the write replaces
+    int jobs = 1;             // units programmed at the same time, each on its own radio
+    int radios = 0;           // radios there are to share among the units (adaptors on a hub); 0: one per unit
 };
 
 // One running unit's progress in a run of several at once: each stage begins, then the

@@ -121,11 +121,13 @@ int EncodeSettings(const RadioSettings& record, int32_t adjustMode, RadioImage& 
         image[kAddrChannelCount] = static_cast<uint8_t>(s);
     }
 
-    if (auto atis = PackAtis(AtisText(record))) {
+    // A ticked "entry by user" box sends the identity as absent, whatever number the record
+    // still keeps under it: the radio then asks its owner, and no number reaches it unchecked.
+    if (auto atis = record.atisByUser != 0 ? std::nullopt : PackAtis(AtisText(record))) {
         std::memcpy(image.data() + kAddrAtis, atis->data(), atis->size());
         image[kAddrAtisPresent] = 1;
     }
-    if (auto mmsi = PackMmsi(MmsiText(record))) {
+    if (auto mmsi = record.mmsiByUser != 0 ? std::nullopt : PackMmsi(MmsiText(record))) {
         std::memcpy(image.data() + kAddrMmsi, mmsi->data(), mmsi->size());
         image[kAddrMmsiPresent] = 1;
     }

@@ -27,13 +27,4 @@ BackupResult BackUpRadio(const OperationContext& run, const std::string& folder,
     return out;
 }
 
-BackupResult ReadBeforeWrite(const OperationContext& run, const std::string& folder, const LocalTime& time)
-{
-    if (!folder.empty()) return BackUpRadio(run, folder, time);
-    BackupResult out;
-    out.result = ReadEepromSpan(run, kIdentityBlockFirst, kIdentityBlockEnd);
-    if (out.result == kResultOk) out.radio = ImageIdentities(run.env.readImage.data(), run.env.readImage.size());
-    return out;
-}
-
 }  // namespace qx

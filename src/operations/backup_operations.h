@@ -29,9 +29,4 @@ struct BackupResult {
 BackupResult BackUpRadio(const OperationContext& run, const std::string& folder, const LocalTime& time,
                          const std::string& name = kBackupBaseName);
 
-// What a write learns of the radio before its first block is sent: with a folder, a complete
-// backup (as BackUpRadio); without one (backups turned off), the identity bytes alone. Either
-// way `radio` says what the radio holds, for the question before its identity is replaced.
-BackupResult ReadBeforeWrite(const OperationContext& run, const std::string& folder, const LocalTime& time);
-
 }  // namespace qx

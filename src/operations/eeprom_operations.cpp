@@ -5,15 +5,17 @@
 #include "clone/pc_clone.h"
 #include "files/atomic_file.h"
 #include "model/radio_image.h"
+#include "operations/radio_claim.h"
+#include "operations/radio_writes.h"
 
 namespace qx {
 
 namespace {
 
-void PrepareProgress(ProgressSink* progress)
+void PrepareProgress(ProgressSink* progress, int blocks = kEepromTransferBlocks)
 {
     if (progress == nullptr) return;
-    progress->SetRange(0, kEepromTransferBlocks);
+    progress->SetRange(0, blocks);
     progress->SetStep(1);
     progress->SetPosition(0);
 }
@@ -29,16 +31,20 @@ CPcClone TransferClone(const OperationContext& run)
     return CPcClone(run.env, CloneBinding{nullptr, run.options, run.progress, {}});
 }
 
-CloneResult HandShakeThen(const OperationContext& run, CPcClone& clone)
+CloneResult HandShakeThen(const OperationContext& run, CPcClone& clone, int blocks = kEepromTransferBlocks)
 {
     CloneResult result = clone.HandShake();
-    PrepareProgress(run.progress);
+    PrepareProgress(run.progress, blocks);
     if (result == kResultOk && run.onHandShake) run.onHandShake();
     return result;
 }
 
+int SpanBlocks(int first, int end) { return (end - first + 19) / 20; }
+
 CloneResult ReadWhole(const OperationContext& run)
 {
+    const ops::RadioClaim claim = ops::ClaimRadio(run.env);
+    if (!claim.Ok()) return claim.Result();
     CPcClone clone = TransferClone(run);
     CloneResult result = HandShakeThen(run, clone);
     run.env.readImage.fill(0);
@@ -49,16 +55,21 @@ CloneResult ReadWhole(const OperationContext& run)
 
 }  // namespace
 
-CloneResult WriteEeprom(const OperationContext& run, const std::vector<uint8_t>& bytes)
+namespace ops::internal {
+
+CloneResult WriteEepromSpan(const OperationContext& run, int first, int end)
 {
-    if (bytes.size() < static_cast<std::size_t>(kEepromSize)) return kResultParameterError;
-    std::copy_n(bytes.begin(), kEepromSize, run.env.writeImage.begin());
+    if (first < 0 || end > kEepromSize || first >= end) return kResultParameterError;
+    const RadioClaim claim = ClaimRadio(run.env);
+    if (!claim.Ok()) return claim.Result();
     CPcClone clone = TransferClone(run);
-    CloneResult result = HandShakeThen(run, clone);
-    if (result == kResultOk) result = clone.WriteRange(0, kEepromSize);
+    CloneResult result = HandShakeThen(run, clone, SpanBlocks(first, end));
+    if (result == kResultOk) result = clone.WriteRange(first, end - first);
     EmptyProgress(run);
     return result;
 }
+
+}  // namespace ops::internal
 
 CloneResult ReadEeprom(const OperationContext& run, std::vector<uint8_t>& bytes)
 {
@@ -70,8 +81,10 @@ CloneResult ReadEeprom(const OperationContext& run, std::vector<uint8_t>& bytes)
 CloneResult ReadEepromSpan(const OperationContext& run, int first, int end)
 {
     if (first < 0 || end > kEepromSize || first >= end) return kResultParameterError;
+    const ops::RadioClaim claim = ops::ClaimRadio(run.env);
+    if (!claim.Ok()) return claim.Result();
     CPcClone clone = TransferClone(run);
-    CloneResult result = HandShakeThen(run, clone);
+    CloneResult result = HandShakeThen(run, clone, SpanBlocks(first, end));
     run.env.readImage.fill(0);
     if (result == kResultOk) result = clone.ReadRange(first, end - first);
     EmptyProgress(run);
@@ -89,14 +102,6 @@ CloneResult VerifyEeprom(const OperationContext& run, const std::vector<uint8_t>
     for (int i = 0; i < kEepromSize; ++i)
         if (run.env.readImage[i] != run.env.writeImage[i]) ++differences;
     return kResultOk;
-}
-
-CloneResult WriteEepromFromFile(const OperationContext& run, const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    CloneResult result = LoadEepromFile(path, bytes);
-    if (result != kResultOk) return result;
-    return WriteEeprom(run, bytes);
 }
 
 CloneResult ReadEepromToFile(const OperationContext& run, const std::string& path, SaveDetail* detail)

@@ -4,6 +4,7 @@
 #include "files/clone_file.h"
 #include "model/radio_image.h"
 #include "operations/eeprom_operations.h"
+#include "operations/radio_claim.h"
 #include "reports/report_text.h"
 #include "reports/verify_report.h"
 
@@ -15,7 +16,7 @@ namespace {
 void Settle(const OperationContext& ctx, CloneResult code, Outcome& outcome)
 {
     outcome.code = code;
-    if (code != kResultOk) outcome.reason = ctx.env.adaptor.LastError();
+    outcome.reason = FailureReason(ctx.env, code);
 }
 
 // One clone run on `record`, with the communication log when the options ask for it (it
@@ -26,6 +27,8 @@ enum class Run { HandShake, Write, Read };
 
 CloneResult CloneRun(const OperationContext& ctx, RadioSettings& record, Run what, int32_t adjustMode)
 {
+    const RadioClaim claim = ClaimRadio(ctx.env);
+    if (!claim.Ok()) return claim.Result();
     CloneEnvironment environment{ctx.env.adaptor, ctx.env.stopEvent, ctx.env.writeImage, ctx.env.readImage,
                                  adjustMode,      ctx.env.clock,     ctx.env.timing};
     CPcClone clone(environment, CloneBinding{&record, ctx.options, ctx.progress, ctx.logDirectory});
@@ -66,64 +69,6 @@ ReadOutcome Read(const OperationContext& ctx)
     return out;
 }
 
-WritePreparation PrepareWrite(const OperationContext& ctx, const WriteRequest& request)
-{
-    WritePreparation out;
-    Stage(ctx, request.backup ? "Backing up" : "Reading the identities", kEepromTransferBlocks);
-    if (!request.backup) {
-        out.backup = ReadBeforeWrite(ctx, {}, request.time);
-    } else if (!request.backupFolder.empty()) {
-        out.backup = BackUpRadio(ctx, request.backupFolder, request.time, request.backupName);
-    } else {
-        out.backup.result = ReadEeprom(ctx, out.backup.eeprom);
-        if (out.backup.result == kResultOk) out.backup.radio = ImageIdentities(out.backup.eeprom);
-    }
-    out.complete = out.backup.result == kResultOk;
-    if (out.complete) out.replaced = ReplacedIdentities(out.backup.radio, WrittenIdentities(request.record));
-    // A file or folder problem is the program's, not the adaptor's: no reason from it then.
-    if (!out.backup.problem.empty()) {
-        out.code = out.backup.result;
-        return out;
-    }
-    Settle(ctx, out.backup.result, out);
-    return out;
-}
-
-WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& request, const WritePreparation& prepared)
-{
-    // A write goes on only after the radio has been read (and backed up) completely.
-    if (!prepared.Ok() || !prepared.complete) {
-        WriteOutcome refused;
-        refused.code = prepared.Ok() ? kResultParameterError : prepared.code;
-        return refused;
-    }
-    Stage(ctx, "Writing", kCloneSteps);
-    RadioSettings record = request.record;
-    WriteOutcome out;
-    Settle(ctx, CloneRun(ctx, record, Run::Write, request.adjustMode), out);
-    out.sent = true;
-    return out;
-}
-
-FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force,
-                       const std::function<void(const WritePreparation&)>& prepared)
-{
-    FullWriteOutcome out;
-    out.prepared = PrepareWrite(ctx, request);
-    if (!out.prepared.Ok()) {
-        out.code = out.prepared.code;
-        out.reason = out.prepared.reason;
-        return out;
-    }
-    if (prepared) prepared(out.prepared);
-    if (!out.prepared.replaced.empty() && !force) {
-        out.refused = true;
-        return out;
-    }
-    static_cast<WriteOutcome&>(out) = FinishWrite(ctx, request, out.prepared);
-    return out;
-}
-
 VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
 {
     VerifyOutcome out;
@@ -153,37 +98,6 @@ ReadBackOutcome ReadBack(const OperationContext& ctx)
     if (!out.Ok()) return out;
     for (int address = kCloneFirst; address <= kCloneLast; ++address)
         if (ctx.env.writeImage[address] != ctx.env.readImage[address]) ++out.differences;
-    return out;
-}
-
-WritePreparation PrepareRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
-                                const std::string& backupFolder, const LocalTime& time)
-{
-    WritePreparation out;
-    Stage(ctx, "Backing up", kEepromTransferBlocks);
-    out.backup = BackUpRadio(ctx, backupFolder, time);
-    out.complete = out.backup.result == kResultOk && !out.backup.path.empty();
-    if (out.complete) out.replaced = ReplacedIdentities(out.backup.radio, ImageIdentities(dump));
-    if (!out.backup.problem.empty()) {
-        out.code = out.backup.result;
-        return out;
-    }
-    Settle(ctx, out.backup.result, out);
-    return out;
-}
-
-WriteOutcome FinishRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
-                           const WritePreparation& prepared)
-{
-    if (!prepared.Ok() || !prepared.complete) {
-        WriteOutcome refused;
-        refused.code = prepared.Ok() ? kResultParameterError : prepared.code;
-        return refused;
-    }
-    Stage(ctx, "Restoring", kEepromTransferBlocks);
-    WriteOutcome out;
-    Settle(ctx, WriteEeprom(ctx, dump), out);
-    out.sent = true;
     return out;
 }
 
@@ -220,6 +134,8 @@ TestModeLink::~TestModeLink() = default;
 
 Outcome TestModeLink::HandShake(ProgressSink* progress)
 {
+    const RadioClaim claim = ClaimRadio(env_);
+    if (!claim.Ok()) return Outcome{claim.Result(), claim.Holder()};
     progress_->target = progress;
     Outcome out;
     out.code = clone_->HandShake();

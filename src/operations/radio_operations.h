@@ -1,7 +1,8 @@
 // What a user asks of a radio, one function each: the window, the command line, the fleet run
 // and the web page call these and nothing below them. Each takes a context and a request and
-// returns what it did; every rule about the order of the steps (a write only after a complete
-// backup; a verify against the record as the radio holds it) lives here once.
+// returns what it did, claiming the radio for its length; every rule about the order of the
+// steps (a verify against the record as the radio holds it) lives here once. Whatever changes a
+// radio goes through the gate of radio_gate.h.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,6 @@
 #include "clone/clock.h"
 #include "identity/radio_identity.h"
 #include "model/radio_settings.h"
-#include "operations/backup_operations.h"
 #include "operations/operation_context.h"
 #include "result/clone_result.h"
 
@@ -44,41 +44,6 @@ struct ReadOutcome : Outcome {
 };
 ReadOutcome Read(const OperationContext& ctx);
 
-struct WriteRequest {
-    RadioSettings record{};
-    int32_t adjustMode = 0;  // the service option that reaches byte 0x2FF
-    bool backup = true;      // the whole EEPROM before the write; else only its identities
-    // Where the backup is saved. "" keeps it in the preparation only: the caller keeps it (the web
-    // page stores it in the browser) before it lets FinishWrite go on.
-    std::string backupFolder;
-    std::string backupName = kBackupBaseName;
-    LocalTime time{};  // names the backup file
-};
-
-// The first step of a write: what the radio holds, read before anything is sent.
-struct WritePreparation : Outcome {
-    bool complete = false;                      // the radio was read (and backed up) completely
-    BackupResult backup;                        // the backup, or the identities alone
-    std::vector<IdentityReplacement> replaced;  // valid identities the write would change or clear
-};
-WritePreparation PrepareWrite(const OperationContext& ctx, const WriteRequest& request);
-
-struct WriteOutcome : Outcome {
-    bool sent = false;  // blocks may have reached the radio (it may hold part of the record)
-};
-// The write itself; nothing is sent unless `prepared` succeeded.
-WriteOutcome FinishWrite(const OperationContext& ctx, const WriteRequest& request, const WritePreparation& prepared);
-
-// Both steps, for a front end with nobody to ask: a radio holding a valid identity that the
-// record changes or clears is written only with `force`. `prepared` hears of a successful first
-// step before anything is sent (to name the backup while the radio is still intact).
-struct FullWriteOutcome : WriteOutcome {
-    WritePreparation prepared;
-    bool refused = false;  // not written: it would have replaced prepared.replaced
-};
-FullWriteOutcome Write(const OperationContext& ctx, const WriteRequest& request, bool force,
-                       const std::function<void(const WritePreparation&)>& prepared = {});
-
 struct VerifyRequest {
     RadioSettings record{};  // what the radio should hold
     std::string reportPath;  // where the report goes; "" keeps it in the outcome only
@@ -99,13 +64,6 @@ struct ReadBackOutcome : Outcome {
     int differences = 0;
 };
 ReadBackOutcome ReadBack(const OperationContext& ctx);
-
-// A backup written back: first the radio is backed up (as before every write), then the whole
-// dump replaces its memory.
-WritePreparation PrepareRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
-                                const std::string& backupFolder, const LocalTime& time);
-WriteOutcome FinishRestore(const OperationContext& ctx, const std::vector<uint8_t>& dump,
-                           const WritePreparation& prepared);
 
 // The handset test mode's HandShakes: one clone run that lives as long as the service dialog
 // asking for them, so that its communication log (when the options ask for one) holds them all.

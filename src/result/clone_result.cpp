@@ -24,6 +24,7 @@ const char* LinkText(uint32_t number)
     case 0x13: return "Radio and PC software are not matched.";
     case 0x14: return "The system cannot find the COM Port specified.";
     case 0x15: return "COM Port Access is denied.";
+    case 0x16: return "The radio is in use by another program.";
     default: return "Error";
     }
 }

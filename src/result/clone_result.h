@@ -18,6 +18,8 @@ inline constexpr CloneResult kResultRadioNotDetected = 0x1000E;
 inline constexpr CloneResult kResultTimeOut = 0x1000F;
 inline constexpr CloneResult kResultHandShakeError = 0x10010;
 inline constexpr CloneResult kResultCheckSumError = 0x10011;
+// Another program runs on the radio (a write, a read, a fleet run).
+inline constexpr CloneResult kResultRadioInUse = 0x10016;
 inline constexpr CloneResult kResultOpenFileError = 0x20002;
 inline constexpr CloneResult kResultReadFileError = 0x20003;
 inline constexpr CloneResult kResultWriteFileError = 0x20004;

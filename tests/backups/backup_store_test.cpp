@@ -132,7 +132,10 @@ TEST(LoadBackupSettings, RefusesAShortOrUnreadableFileAndKeepsTheRecord)
     const RadioSettings before = record;
     std::string problem;
     EXPECT_FALSE(LoadBackupSettings(shortFile, record, problem));
-    EXPECT_EQ(problem, shortFile + " is not a whole backup: it holds fewer than 8192 bytes");
+    EXPECT_EQ(problem,
+              shortFile +
+                  " is not a backup: it holds 8191 bytes, neither a whole EEPROM (8192) nor the clone range a write "
+                  "backs up (1536)");
     EXPECT_FALSE(LoadBackupSettings(dir.File("missing.bin"), record, problem));
     EXPECT_EQ(problem, "cannot read the backup " + dir.File("missing.bin"));
     EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);

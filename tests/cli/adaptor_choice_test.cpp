@@ -48,6 +48,8 @@ class AdaptorChoice : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The adaptors' locks in a folder of this run's own.
+        ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
         devices.AddInterface(Device("/dev/hidraw1", "A1", "USB HID Clone", "1.1", &radioA));
         devices.AddInterface(Device("/dev/hidraw2", "B2", "USB HID Clone", "1.2", &radioB));
         // A name badge with the same generic ID: its reports are nothing like the adaptor's.
@@ -60,6 +62,7 @@ protected:
         devices.AddInterface(locked);
     }
 
+    test::TempDir runtime{"adaptor-locks"};
     int Run(const std::string& radio, const std::function<int(Context&)>& command)
     {
         out.str("");
@@ -104,7 +107,7 @@ TEST_F(AdaptorChoice, SeveralAdaptorsAndNoChoiceStopWithTheList)
     WriteFileAtomically(dir.File("boat.dat"), &record, sizeof record);
     EXPECT_EQ(Run("usb",
                   [&](Context& c) {
-                      return CmdWrite(c, dir.File("boat.dat"), false, {true, ""}, false);
+                      return CmdWrite(c, dir.File("boat.dat"), false, {true, ""}, false, false);
                   }),
               kExitUsage);
     EXPECT_TRUE(devices.OpenedPaths().empty());

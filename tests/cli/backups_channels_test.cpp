@@ -54,21 +54,24 @@ TEST_F(Backups, WriteKeepsExactlyOneBackupOfThePreviousEepromAndListsIt)
     ASSERT_EQ(files.size(), 1u);
     const std::string path = files[0].string();
     EXPECT_TRUE(std::regex_match(files[0].filename().string(), std::regex("qx720-backup-\\d{8}-\\d{6}\\.bin")));
-    EXPECT_EQ(Bytes("data/qx720/backups/" + files[0].filename().string()), before);
+    // Exactly what the write replaced: the clone range.
+    EXPECT_EQ(Bytes("data/qx720/backups/" + files[0].filename().string()),
+              std::vector<uint8_t>(before.begin() + 0x100, before.begin() + 0x700));
     EXPECT_NE(Bytes("radio.bin"), before);
     EXPECT_EQ(write.out, "Backup " + path + "\nWrite OK.\n");
 
     ToolRun list = Qx("backups");
     EXPECT_EQ(list.status, 0);
     EXPECT_TRUE(std::regex_match(
-        list.out, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  235012345    8192  " +
+        list.out, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  235012345    1536  clone range   " +
                              std::regex_replace(path, std::regex("[.^$|()\\[\\]{}*+?\\\\]"), "\\$&") + "\n")))
         << list.out;
     ToolRun json = Qx("backups --json");
     const nlohmann::json parsed = nlohmann::json::parse(json.out);
     ASSERT_EQ(parsed.size(), 1u);
     EXPECT_EQ(parsed[0]["mmsi"], "235012345");
-    EXPECT_EQ(parsed[0]["size"], 8192);
+    EXPECT_EQ(parsed[0]["size"], 1536);
+    EXPECT_EQ(parsed[0]["kind"], "clone range");
     EXPECT_EQ(parsed[0]["path"], path);
     EXPECT_TRUE(std::regex_match(parsed[0]["time"].get<std::string>(),
                                  std::regex("\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d")));
@@ -96,18 +99,20 @@ TEST_F(Backups, AFolderNamedForTheListMustBeThere)
         EXPECT_EQ(empty.status, 2) << command;
         EXPECT_EQ(empty.err.rfind("qx720: --backup: an empty name names nothing\n", 0), 0u) << empty.err;
     }
-    // Only whole dumps with a real date and time are backups.
+    // Only whole dumps and clone ranges with a real date and time are backups.
     fs::create_directory(Path("kept"));
     Put("kept/qx720-backup-20261207-090501.bin", std::vector<uint8_t>(100));
-    Put("kept/qx720-backup-20261207-090502.bin", std::vector<uint8_t>(kEepromSize + 1));
+    Put("kept/qx720-backup-20261207-090502.bin", std::vector<uint8_t>(1537));
     Put("kept/qx720-backup-20261399-990000.bin", std::vector<uint8_t>(kEepromSize));
     ToolRun none = Qx("backups --backup kept");
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "");
     EXPECT_EQ(none.err, "No backups in kept\n");
     Put("kept/qx720-backup-20261207-090503.bin", std::vector<uint8_t>(kEepromSize));
+    Put("kept/qx720-backup-20261207-090504.bin", std::vector<uint8_t>(1536));
     EXPECT_EQ(Qx("backups --backup kept").out,
-              "2026-12-07 09:05:03  -            8192  kept/qx720-backup-20261207-090503.bin\n");
+              "2026-12-07 09:05:04  -            1536  clone range   kept/qx720-backup-20261207-090504.bin\n"
+              "2026-12-07 09:05:03  -            8192  whole EEPROM  kept/qx720-backup-20261207-090503.bin\n");
 }
 
 TEST_F(Backups, AWriteThatWouldReplaceTheRadiosIdentityIsRefusedUnlessForced)
@@ -166,7 +171,7 @@ TEST_F(Backups, NothingIsWrittenWhenTheBackupFails)
     // The folder cannot be made (a file stands where a folder must be).
     Put("file", {1});
     ::setenv("XDG_DATA_HOME", Path("file").c_str(), 1);
-    ToolRun noFolder = Qx(Radio() + " write us.dat");
+    ToolRun noFolder = Qx(Radio() + " write us.dat --force");
     EXPECT_EQ(noFolder.status, 1);
     EXPECT_EQ(noFolder.err.rfind("cannot create the folder " + Path("file/qx720") + ": ", 0), 0u) << noFolder.err;
     EXPECT_EQ(noFolder.err.find("Open File Error."), std::string::npos) << noFolder.err;

@@ -24,6 +24,9 @@ void CliTest::SetUp()
     dir_ = scratch_->Root();
     // qx720 write keeps a backup in the user's data folder: the scratch folder stands in for it.
     ::setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
+    // The radios' locks too: two runs of the suite never see each other's.
+    fs::create_directory(Path("run"));
+    ::setenv("XDG_RUNTIME_DIR", Path("run").c_str(), 1);
 }
 
 void CliTest::TearDown() { scratch_.reset(); }

@@ -13,6 +13,7 @@
 
 #include "cli_harness.h"
 #include "model/radio_image.h"
+#include "model/radio_settings.h"
 
 extern char** environ;
 
@@ -237,23 +238,36 @@ TEST_F(RadioCommands, EepromReadThenVerifyAgreeAndCountDifferences)
     EXPECT_EQ(Bytes("radio.bin"), contents);
 }
 
-TEST_F(RadioCommands, EepromWriteRefusesShortFileAndUsesFirst8192Bytes)
+TEST_F(RadioCommands, EepromWriteTakesOnlyAWholeDumpAndBacksUpFirst)
 {
     const std::vector<uint8_t> before = RandomBytes(8192, 3);
     Put("radio.bin", before);
+    // A short dump, a longer one, and a clone file typed for a dump: the radio is not touched.
+    RadioSettings record{};
+    ResetSettings(record, 0);
+    Put("boat.dat", std::vector<uint8_t>(reinterpret_cast<const uint8_t*>(&record),
+                                         reinterpret_cast<const uint8_t*>(&record) + sizeof record));
     Put("short.bin", RandomBytes(8191, 4));
-    ToolRun write = Qx(Radio() + " eeprom write short.bin");
-    EXPECT_EQ(write.status, 2);
-    EXPECT_EQ(write.err.rfind("Unknown File Format.\n", 0), 0u) << write.err;
+    Put("long.bin", RandomBytes(8192 + 100, 5));
+    for (const char* file : {"short.bin", "long.bin", "boat.dat"}) {
+        ToolRun write = Qx(Radio() + " eeprom write " + file);
+        EXPECT_EQ(write.status, 2) << file;
+        EXPECT_EQ(write.err.rfind("Unknown File Format.\n", 0), 0u) << write.err;
+    }
     EXPECT_EQ(Qx(Radio() + " eeprom verify short.bin").status, 2);
     EXPECT_EQ(Bytes("radio.bin"), before);
+    EXPECT_FALSE(fs::exists(Path("data/qx720/backups")));
 
-    std::vector<uint8_t> longer = RandomBytes(8192 + 100, 5);
-    Put("long.bin", longer);
-    write = Qx(Radio() + " eeprom write long.bin");
+    const std::vector<uint8_t> image = RandomBytes(8192, 6);
+    Put("image.bin", image);
+    ToolRun write = Qx(Radio() + " eeprom write image.bin");
     EXPECT_EQ(write.status, 0) << write.all();
-    longer.resize(8192);
-    EXPECT_EQ(Bytes("radio.bin"), longer);
+    EXPECT_EQ(Bytes("radio.bin"), image);
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(Path("data/qx720/backups"))) files.push_back(entry.path());
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(Bytes("data/qx720/backups/" + files[0].filename().string()), before) << "the whole EEPROM";
+    EXPECT_EQ(write.out, "Backup " + files[0].string() + "\nWrite OK!\n");
 }
 
 TEST_F(RadioCommands, EepromReadFailureLeavesNoFile)
@@ -281,7 +295,8 @@ TEST_F(RadioCommands, WriteBackupKeepsThePreviousEeprom)
     for (const auto& entry : fs::directory_iterator(Path("backups"))) files.push_back(entry.path());
     ASSERT_EQ(files.size(), 1u);
     EXPECT_TRUE(std::regex_match(files[0].filename().string(), std::regex("qx720-backup-\\d{8}-\\d{6}\\.bin")));
-    EXPECT_EQ(Bytes("backups/" + files[0].filename().string()), before);
+    EXPECT_EQ(Bytes("backups/" + files[0].filename().string()),
+              std::vector<uint8_t>(before.begin() + 0x100, before.begin() + 0x700));
     EXPECT_NE(Bytes("radio.bin"), before);
     EXPECT_NE(write.out.find("Write OK."), std::string::npos);
 
@@ -317,11 +332,15 @@ TEST_F(RadioCommands, SaveFailureOfTheVirtualRadioFailsTheCommand)
 }
 
 // Block counts the progress bar drew, in order.
+// The counts of the write's bar, after the backup's.
 std::vector<int> DrawnBlockCounts(const std::string& terminal)
 {
     static const std::regex bar(R"(\s(\d+)/410 blocks)");
     std::vector<int> counts;
-    for (auto it = std::sregex_iterator(terminal.begin(), terminal.end(), bar); it != std::sregex_iterator(); ++it)
+    const std::size_t writing = terminal.find("Writing");
+    if (writing == std::string::npos) return counts;
+    for (auto it = std::sregex_iterator(terminal.begin() + static_cast<std::ptrdiff_t>(writing), terminal.end(), bar);
+         it != std::sregex_iterator(); ++it)
         counts.push_back(std::stoi((*it)[1].str()));
     return counts;
 }
@@ -334,8 +353,9 @@ TEST_F(RadioCommands, CtrlCCancelsAndSavesTheRadio)
     Put("radio.bin", before);
     Put("image.bin", image);
 
-    // stderr on a terminal, so that the progress bar tells how far the write has got; at the
-    // real timings, so that the 410 blocks take seconds and the stop lands in the middle.
+    // stderr on a terminal, so that the progress bar tells how far the write has got (after the
+    // backup); at the real timings, so that the 410 blocks take seconds and the stop lands in the
+    // middle.
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(master, 0);
     struct Closer {

@@ -12,6 +12,7 @@ void FillRecord(RadioSettings& r)
 {
     ResetSettings(r, 2);
     SetMmsiText(r, "211234567");
+    r.mmsiByUser = 0;
     for (int i = 0; i < 40; ++i) {
         ChannelEntry& e = r.channels[kPrivateBlock + i];
         SetChannelName(e, std::to_string(10 + i));

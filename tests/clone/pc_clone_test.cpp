@@ -14,6 +14,7 @@ void FillRecord(RadioSettings& r)
     ResetSettings(r, 1);
     SetAtisText(r, "234567890");
     SetMmsiText(r, "366123456");
+    r.atisByUser = 0, r.mmsiByUser = 0;  // a ticked box would send no number
     r.usaEnabled = 0, r.wxEnabled = 1, r.canNarrowEnabled = 1;
     r.txStep = 1, r.rxStep = 2;
     const char* names[] = {"16", "A5", "L2"};

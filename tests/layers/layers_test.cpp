@@ -66,6 +66,9 @@ std::string Broken(const std::string& file, const std::string& target)
     // What a user asks of a radio goes through the operations: nothing else runs a clone.
     if (target == "clone/pc_clone.h" && !StartsWith(file, "clone/") && !StartsWith(file, "operations/"))
         return "only the operations run a clone";
+    // Whatever changes a radio passes the gate: the raw writes are the gate's alone.
+    if (target == "operations/radio_writes.h" && !StartsWith(file, "operations/"))
+        return "only the operations' gate writes a radio";
     if (from == "gui/base/" && StartsWith(to, "gui/") && to != "gui/base/")
         return "gui/base includes the layers above it";
     if (from == "gui/document/" && (to == "gui/window/" || to == "gui/dialogs/"))
@@ -110,6 +113,9 @@ TEST(Layers, TheRulesCatchWhatTheyName)
     EXPECT_NE(Broken("cli/radio_session.cpp", "web/json_text.h"), "");
     EXPECT_NE(Broken("web/web_bridge.cpp", "clone/pc_clone.h"), "");
     EXPECT_EQ(Broken("web/web_bridge.cpp", "backends/webhid/webhid_backend.h"), "");
+    EXPECT_NE(Broken("cli/eeprom_commands.cpp", "operations/radio_writes.h"), "");
+    EXPECT_NE(Broken("gui/dialogs/eeprom_tools_dialog.cpp", "operations/radio_writes.h"), "");
+    EXPECT_EQ(Broken("operations/radio_gate.cpp", "operations/radio_writes.h"), "");
 }
 
 }  // namespace

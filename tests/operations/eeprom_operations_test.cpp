@@ -4,7 +4,9 @@
 
 #include "clone/clone_fixture.h"
 #include "files/atomic_file.h"
+#include "files/eeprom_dump.h"
 #include "operations/eeprom_operations.h"
+#include "operations/radio_writes.h"
 
 namespace qx::testing {
 namespace {
@@ -18,6 +20,13 @@ EepromBytes RandomEeprom(unsigned seed)
 }
 
 std::vector<uint8_t> AsVector(const EepromBytes& bytes) { return {bytes.begin(), bytes.end()}; }
+
+// The gate's raw transfer, without its claim, question and backup: the transfer itself is tested.
+CloneResult WriteEeprom(const OperationContext& run, const std::vector<uint8_t>& bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), run.env.writeImage.begin());
+    return ops::internal::WriteEepromSpan(run, 0, kEepromSize);
+}
 
 struct EepromRig : CloneRig {
     OperationContext Transfer()
@@ -80,9 +89,8 @@ TEST(EepromTransfer, FailuresSendNothingOrWriteNoFile)
     std::vector<uint8_t> shortFile(8191, 0x11);
     ASSERT_TRUE(WriteFileAtomically(folder.File("short.bin"), shortFile.data(), shortFile.size()));
     int differences = 0;
-    EXPECT_EQ(WriteEepromFromFile(rig.Transfer(), folder.File("short.bin")), kResultUnknownFormat);
     EXPECT_EQ(VerifyEepromWithFile(rig.Transfer(), folder.File("short.bin"), differences), kResultUnknownFormat);
-    EXPECT_EQ(WriteEepromFromFile(rig.Transfer(), folder.File("missing.bin")), kResultOpenFileError);
+    EXPECT_EQ(VerifyEepromWithFile(rig.Transfer(), folder.File("missing.bin"), differences), kResultOpenFileError);
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
     EXPECT_EQ(rig.radio.Contents(), image);
 
@@ -109,16 +117,28 @@ TEST(EepromTransfer, FailuresSendNothingOrWriteNoFile)
     EXPECT_EQ(dump, AsVector(image));
 }
 
-TEST(EepromTransfer, LongerFileUsesItsFirst8192Bytes)
+TEST(EepromFiles, OnlyAWholeEepromIsWrittenWhileALongerFileStillVerifies)
 {
     ScratchFolder folder;
     EepromRig rig;
     std::vector<uint8_t> bytes = AsVector(RandomEeprom(4));
+    ASSERT_EQ(WriteEeprom(rig.Transfer(), bytes), kResultOk);
+    // A clone file (43816 bytes) typed for a dump, or any other size, is no dump to write.
+    for (const std::size_t size : {std::size_t{8191}, std::size_t{8193}, std::size_t{43816}, std::size_t{0}}) {
+        std::vector<uint8_t> file = bytes;
+        file.resize(size, 0xEE);
+        ASSERT_TRUE(WriteFileAtomically(folder.File("other.bin"), file.data(), file.size()));
+        std::vector<uint8_t> loaded;
+        EXPECT_EQ(LoadExactEepromFile(folder.File("other.bin"), loaded), kResultUnknownFormat) << size;
+    }
+    std::vector<uint8_t> loaded;
+    ASSERT_TRUE(WriteFileAtomically(folder.File("exact.bin"), bytes.data(), bytes.size()));
+    EXPECT_EQ(LoadExactEepromFile(folder.File("exact.bin"), loaded), kResultOk);
+    EXPECT_EQ(loaded, bytes);
+    EXPECT_EQ(LoadExactEepromFile(folder.File("missing.bin"), loaded), kResultOpenFileError);
+
     bytes.resize(9000, 0xEE);
     ASSERT_TRUE(WriteFileAtomically(folder.File("long.bin"), bytes.data(), bytes.size()));
-    ASSERT_EQ(WriteEepromFromFile(rig.Transfer(), folder.File("long.bin")), kResultOk);
-    bytes.resize(8192);
-    EXPECT_EQ(AsVector(rig.radio.Contents()), bytes);
     int differences = -1;
     EXPECT_EQ(VerifyEepromWithFile(rig.Transfer(), folder.File("long.bin"), differences), kResultOk);
     EXPECT_EQ(differences, 0);
