@@ -1,6 +1,7 @@
 // A fleet of 8 units on 8 virtual radios at the protocol's real timings, through the command
 // line's own fleet command: --jobs 1 against --jobs 4 and --jobs 8. Each unit is a backup of the
-// clone range the write replaces, the write and a verify, about 4.7 s of transfers. The goal is --jobs 8 under 0.2x the wall time of
+// clone range the write replaces, the write and a verify, about 4.7 s of transfers. The goal is --jobs 8 under 0.2x the
+// wall time of
 // --jobs 1, and the waits blocking rather than spinning (CPU per unit).
 #include <stdlib.h>
 #include <sys/resource.h>

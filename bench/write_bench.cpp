@@ -61,7 +61,8 @@ int main(int argc, char** argv)
     std::printf("qx720 write, whole process, real protocol timings, %d runs each; the write's floor %.0f ms\n", runs,
                 floor * 1e3);
     bool ok = true;
-    for (const auto& [name, options] : {std::pair{"default backup", ""}, std::pair{"--full-backup", " --full-backup"}}) {
+    for (const auto& [name, options] :
+         {std::pair{"default backup", ""}, std::pair{"--full-backup", " --full-backup"}}) {
         const double seconds = TimeCommand(base + options, runs);
         ok = ok && seconds > 0;
         std::printf("%-16s %8.1f ms  ratio %.3f of the floor%s\n", name, seconds * 1e3, seconds / floor,

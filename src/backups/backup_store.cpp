@@ -117,8 +117,7 @@ bool DecodeDump(const std::vector<uint8_t>& dump, RadioSettings& record)
     if (first < 0) return false;
     auto image = std::make_unique<RadioImage>();
     image->fill(0);
-    const std::size_t size = std::min<std::size_t>(dump.size(), kEepromSize - first);
-    std::copy_n(dump.begin(), size, image->begin() + first);
+    std::copy_n(dump.begin(), std::min<std::size_t>(dump.size(), kEepromSize - first), image->begin() + first);
     DecodeSettings(*image, 1, record);
     return true;
 }
@@ -135,6 +134,8 @@ std::string MmsiOf(const RadioSettings& record)
 
 int BackupFirstAddress(std::uintmax_t size)
 {
+    // A longer file reads as its first 8192 bytes, as backups always have; only a restore asks
+    // for the exact size (LoadBackupDump).
     if (size >= static_cast<std::uintmax_t>(kEepromSize)) return 0;
     if (size == static_cast<std::uintmax_t>(kCloneRangeBackupBytes)) return kCloneFirst;
     return -1;
@@ -150,13 +151,17 @@ std::string DumpMmsi(const std::vector<uint8_t>& dump)
 bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem, int* first)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes, kEepromSize)) {
+    if (!ReadFileBytes(path, bytes, kEepromSize + 1)) {
         problem = "cannot read the backup " + path;
         return false;
     }
-    const int at = BackupFirstAddress(bytes.size());
+    // Exactly one of the two sizes: the first 8192 bytes of a clone file (43816 bytes) written
+    // into a radio would replace its identities with whatever they hold.
+    const bool longer = bytes.size() > static_cast<std::size_t>(kEepromSize);
+    const int at = longer ? -1 : BackupFirstAddress(bytes.size());
     if (at < 0) {
-        problem = path + " is not a backup: it holds " + std::to_string(bytes.size()) +
+        problem = path + " is not a backup: it holds " +
+                  (longer ? std::string("more than ") + std::to_string(kEepromSize) : std::to_string(bytes.size())) +
                   " bytes, neither a whole EEPROM (" + std::to_string(kEepromSize) +
                   ") nor the clone range a write backs up (" + std::to_string(kCloneRangeBackupBytes) + ")";
         return false;
@@ -168,9 +173,18 @@ bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::st
 
 bool LoadBackupSettings(const std::string& path, RadioSettings& record, std::string& problem)
 {
+    // Read to be looked at, not written: a longer whole dump shows its first 8192 bytes.
     std::vector<uint8_t> dump;
-    if (!LoadBackupDump(path, dump, problem)) return false;
-    DecodeDump(dump, record);
+    if (!ReadFileBytes(path, dump, kEepromSize)) {
+        problem = "cannot read the backup " + path;
+        return false;
+    }
+    if (!DecodeDump(dump, record)) {
+        problem = path + " is not a backup: it holds " + std::to_string(dump.size()) +
+                  " bytes, neither a whole EEPROM (" + std::to_string(kEepromSize) +
+                  ") nor the clone range a write backs up (" + std::to_string(kCloneRangeBackupBytes) + ")";
+        return false;
+    }
     return true;
 }
 

@@ -26,8 +26,8 @@ bool MakeBackupFolder(const std::string& folder, std::string& error);
 // A backup holds the whole EEPROM (8192 bytes), or the clone range a write replaced (0x0100 to
 // 0x06FF, 1536 bytes), which is what a write backs up by default.
 inline constexpr int kCloneRangeBackupBytes = 0x0700 - 0x0100;
-// The address a backup of `size` bytes starts at: 0 for a whole EEPROM, 0x0100 for a clone
-// range; -1 for a size that is neither.
+// The address a backup of `size` bytes starts at: 0 for a whole EEPROM (8192 bytes or more, as
+// backups have always been read), 0x0100 for a clone range; -1 for any other size.
 int BackupFirstAddress(std::uintmax_t size);
 
 struct BackupEntry {
@@ -51,12 +51,13 @@ bool ParseBackupName(const std::string& fileName, LocalTime& time, int& sequence
 // neither size or holds none.
 std::string DumpMmsi(const std::vector<uint8_t>& dump);
 
-// Reads a backup: a whole EEPROM (the file's first 8192 bytes; `first` 0) or a clone range
-// (`first` 0x0100). False with the problem, in plain English, when the file cannot be read or
-// is neither.
+// Reads a backup to be written back: exactly a whole EEPROM (8192 bytes; `first` 0) or a clone
+// range (1536 bytes; `first` 0x0100). False with the problem, in plain English, when the file
+// cannot be read or is neither.
 bool LoadBackupDump(const std::string& path, std::vector<uint8_t>& dump, std::string& problem, int* first = nullptr);
 // The settings a backup's clone range holds, decoded as a read from the radio decodes them.
-// False with the problem as LoadBackupDump gives it; `record` is untouched then.
+// A longer whole dump shows its first 8192 bytes. False with the problem, in plain English;
+// `record` is untouched then.
 bool LoadBackupSettings(const std::string& path, RadioSettings& record, std::string& problem);
 
 // "YYYY-MM-DD HH:MM:SS".

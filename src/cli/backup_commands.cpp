@@ -6,7 +6,10 @@
 #include <ostream>
 #include <system_error>
 
+#include "cli/command_support.h"
 #include "cli/record_view.h"
+#include "identity/radio_identity.h"
+#include "operations/radio_gate.h"
 
 namespace qx::cli {
 
@@ -90,6 +93,47 @@ int CmdBackups(Context& ctx, const std::string& chosen, bool json)
         ctx.out << line << b.path << "\n";
     }
     return kExitOk;
+}
+
+int CmdRestore(Context& ctx, const std::string& file, const std::string& backupDir, bool force)
+{
+    std::vector<uint8_t> dump;
+    std::string problem;
+    int first = 0;
+    if (!LoadBackupDump(file, dump, problem, &first)) {
+        ctx.err << "Unknown File Format.\n" << problem << "\nNothing was written to the radio.\n";
+        return kExitUsage;
+    }
+    std::string folder;
+    if (!ResolveBackupFolder(ctx, BackupChoice{false, backupDir}, folder)) return kExitUsage;
+    auto session = OpenSession(ctx);
+    if (!session) return kExitUsage;
+
+    CliOperation run(ctx, *session);
+    ops::BackupPlan plan;
+    plan.kind = ops::BackupKind::Written;
+    plan.folder = folder;
+    plan.time = SystemLocalTime();
+    plan.kept = [&](const BackupResult& kept) {
+        run.End();
+        if (!kept.path.empty()) ctx.out << "Backup " << kept.path << std::endl;
+    };
+    const ops::ChangeOutcome restored = ops::ChangeRadio(run.Get(), ops::RadioChange::Bytes(first, std::move(dump)),
+                                                         plan, force ? ops::Consent::Replace() : ops::Consent::Keep());
+    run.End();
+    if (restored.refused) {
+        ctx.err << "qx720: " << ReplacementRefusal(restored.replaced) << " (" << file
+                << "). Nothing was written to the radio; --force writes over it.\n";
+        return kExitFailed;
+    }
+    if (!restored.sent) {
+        const int status = Finish(ctx, *session, restored.code, restored.backup.problem, restored.reason);
+        ctx.err << "Nothing was written to the radio.\n";
+        return status;
+    }
+    const int status = Finish(ctx, *session, restored.code, {}, restored.reason);
+    if (status == kExitOk) ctx.out << "Restore OK.\n";
+    return status;
 }
 
 }  // namespace qx::cli

@@ -18,7 +18,12 @@ struct BackupChoice {
 // a chosen folder does not exist or no default folder can be found.
 bool ResolveBackupFolder(Context& ctx, const BackupChoice& choice, std::string& folder);
 
-// The backups, newest first: time, MMSI or "-", size, path; or one JSON array.
+// The backups, newest first: time, MMSI or "-", size, kind, path; or one JSON array.
 int CmdBackups(Context& ctx, const std::string& folder, bool json);
+
+// Writes a backup (a whole EEPROM, or the clone range a write kept) back into the radio, after
+// backing up what it replaces into `backupDir` (default: the backups folder). A backup whose
+// identities replace the radio's goes on only with `force`.
+int CmdRestore(Context& ctx, const std::string& file, const std::string& backupDir, bool force);
 
 }  // namespace qx::cli

@@ -70,6 +70,20 @@ void DefineEepromWrite(CLI::App& command, Arguments& args)
     command.add_flag("--force", args.force, "write a dump whose MMSI or ATIS ID replaces the radio's");
 }
 
+void DefineRestore(CLI::App& command, Arguments& args)
+{
+    command.add_option("file", args.file, "a backup: a whole EEPROM, or the part of it a write replaced")
+        ->required()
+        ->type_name("BACKUP.bin");
+    command
+        .add_option("--backup", args.backup,
+                    "keep the backup of what the restore replaces in DIR (default "
+                    "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
+        ->type_name("DIR")
+        ->check(kNamesSomething);
+    command.add_flag("--force", args.force, "restore a backup whose MMSI or ATIS ID replaces the radio's");
+}
+
 void DefineBackups(CLI::App& command, Arguments& args)
 {
     command.add_option("--backup", args.backup, "list the backups in DIR instead of the default folder")
@@ -191,6 +205,8 @@ const CommandRow kCommands[] = {
      [](Context& c, const Arguments& a) { return CmdMmsi(c, a.number, a.json); }},
     {"", "atis", "the country of an ATIS ID", NumberAndJson,
      [](Context& c, const Arguments& a) { return CmdAtis(c, a.number, a.json); }},
+    {"", "restore", "back the radio up, then write a backup back into it", DefineRestore,
+     [](Context& c, const Arguments& a) { return CmdRestore(c, a.file, a.backup, a.force); }},
     {"", "backups", "list the backups taken before each write, newest first", DefineBackups,
      [](Context& c, const Arguments& a) { return CmdBackups(c, a.backup, a.json); }},
     {"", "channels", "a clone file's private channels as CSV", nullptr, nullptr},

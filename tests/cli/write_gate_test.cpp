@@ -46,6 +46,8 @@ TEST_F(WriteGate, EveryWriteCommandRefusesAnotherBoatsMmsiUnlessForcedAndKeepsNo
     SetMmsiText(record, "235012345");
     PutRecord("boat.dat", record);
     Put("boat.bin", EepromWithMmsi("235012345", 0x11));
+    const std::vector<uint8_t> whole = EepromWithMmsi("235012345", 0x22);
+    Put("part.bin", std::vector<uint8_t>(whole.begin() + 0x100, whole.begin() + 0x700));
     Put("units.csv", {'u', 'n', 'i', 't', ',', 'm', 'm', 's', 'i', '\n', 'A',
                       ',', '2', '3', '5', '0', '1', '2', '3', '4', '5',  '\n'});
     struct Entry {
@@ -56,6 +58,8 @@ TEST_F(WriteGate, EveryWriteCommandRefusesAnotherBoatsMmsiUnlessForcedAndKeepsNo
     const Entry entries[] = {
         {"write boat.dat", "data/qx720/backups"},
         {"eeprom write boat.bin", "data/qx720/backups"},
+        {"restore part.bin", "data/qx720/backups"},
+        {"restore boat.bin", "data/qx720/backups"},
         {"fleet boat.dat units.csv --yes --log log.csv", "fleet-backups"},
     };
     for (const Entry& entry : entries) {
@@ -77,6 +81,14 @@ TEST_F(WriteGate, EveryWriteCommandRefusesAnotherBoatsMmsiUnlessForcedAndKeepsNo
         EXPECT_EQ(FilesIn(entry.backups), 1u);
         fs::remove_all(Path(entry.backups));
     }
+    // A clone file is neither a dump nor a backup: refused before the radio is opened.
+    const std::vector<uint8_t> before = Bytes("radio.bin");
+    for (const char* command : {"eeprom write boat.dat", "restore boat.dat"}) {
+        const ToolRun refused = Qx(fleetRadio + " " + command);
+        EXPECT_EQ(refused.status, 2) << command;
+        EXPECT_EQ(refused.err.rfind("Unknown File Format.\n", 0), 0u) << refused.err;
+    }
+    EXPECT_EQ(Bytes("radio.bin"), before);
 }
 
 TEST_F(WriteGate, ASecondProgramOnTheSameRadioIsRefusedAtOnce)
