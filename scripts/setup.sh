@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libhidapi-dev
   libgtest-dev libgmock-dev
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev libssl-dev
   libbenchmark-dev
   xvfb xauth imagemagick
   desktop-file-utils appstream librsvg2-bin

@@ -16,13 +16,13 @@ namespace {
 
 constexpr std::size_t kMaxLogBytes = 64u << 20;
 
-enum LogColumn { kTime, kUnit, kMmsi, kAtis, kResult, kChecksum, kBackup, kLogColumns };
+enum LogColumn { kTime, kUnit, kMmsi, kAtis, kResult, kChecksum, kBackup, kDigest, kLogColumns };
 
-std::vector<std::string> HeaderFields()
+std::vector<std::string> HeaderFields(const char* header)
 {
     std::vector<CsvRecord> records;
     CsvError ignored;
-    ParseCsv(kFleetLogHeader, records, ignored);
+    ParseCsv(header, records, ignored);
     return records.front().fields;
 }
 
@@ -43,7 +43,8 @@ bool ParseFleetLog(std::string_view text, FleetLogOk& lastOk, std::string& error
         return false;
     }
     if (records.empty()) return true;
-    if (records.front().fields != HeaderFields()) {
+    if (records.front().fields != HeaderFields(kFleetLogHeader) &&
+        records.front().fields != HeaderFields(kFleetLogHeaderWithoutDigest)) {
         error = std::string("not a fleet log (its first line is not ") + kFleetLogHeader + ")";
         return false;
     }
@@ -53,7 +54,8 @@ bool ParseFleetLog(std::string_view text, FleetLogOk& lastOk, std::string& error
         if (f[kResult] == "FAILED") lastOk.erase(f[kUnit]);
         if (f[kResult] != "OK") continue;
         f.resize(kLogColumns);
-        lastOk[f[kUnit]] = FleetLogEntry{f[kTime], f[kUnit], f[kMmsi], f[kAtis], f[kResult], f[kChecksum], f[kBackup]};
+        lastOk[f[kUnit]] = FleetLogEntry{f[kTime],   f[kUnit],     f[kMmsi],   f[kAtis],
+                                         f[kResult], f[kChecksum], f[kBackup], f[kDigest]};
     }
     return true;
 }
@@ -106,7 +108,8 @@ bool AppendFleetLog(const std::string& path, const FleetLogEntry& entry, std::st
         text = FleetLogLineBreak(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     else if (last >= 0 && !IsLineEnd(static_cast<char>(last)))
         text = "\n";
-    text += CsvLine({entry.time, entry.unit, entry.mmsi, entry.atis, entry.result, entry.checksum, entry.backup});
+    text += CsvLine(
+        {entry.time, entry.unit, entry.mmsi, entry.atis, entry.result, entry.checksum, entry.backup, entry.digest});
     bool ok = last != -2 && fsys::WriteAll(handle, text.data(), text.size()) && fsys::Sync(handle);
     if (!ok) error = path + ": the log could not be written: " + fsys::ErrorText();
     if (!fsys::Close(handle) && ok) {

@@ -8,7 +8,9 @@
 
 namespace qx {
 
-inline constexpr char kFleetLogHeader[] = "time,unit,mmsi,atis,result,checksum,backup";
+inline constexpr char kFleetLogHeader[] = "time,unit,mmsi,atis,result,checksum,backup,digest";
+// The header of logs written before the digest: still read, and appended to as they are.
+inline constexpr char kFleetLogHeaderWithoutDigest[] = "time,unit,mmsi,atis,result,checksum,backup";
 
 struct FleetLogEntry {
     std::string time;  // YYYY-MM-DD HH:MM:SS, local
@@ -18,6 +20,7 @@ struct FleetLogEntry {
     std::string result;    // OK, FAILED, REFUSED or SKIPPED
     std::string checksum;  // 0x%08X of the written record, or empty
     std::string backup;    // the backup file, or empty
+    std::string digest;    // SHA-256 of the written image (see template_digest.h); empty in older logs
 };
 
 // Each unit's last OK line, by unit name. A FAILED line after it takes it away: that attempt

@@ -10,6 +10,7 @@
 #include "files/atomic_file.h"
 #include "files/model_config.h"
 #include "fleet/fleet_log.h"
+#include "fleet/template_digest.h"
 #include "identity/radio_identity.h"
 #include "model/checksum.h"
 #include "model/identity.h"
@@ -33,6 +34,7 @@ struct Outcome {
     const char* result = "FAILED";
     std::string message;
     std::string checksum;
+    std::string digest;
     std::string backup;
     bool written = false;
 };
@@ -154,6 +156,7 @@ private:
             return check.code;
         }
         outcome.checksum = ChecksumHex(SettingsChecksum(record));
+        outcome.digest = ImageDigest(record);
         if (check.differences != 0) {
             outcome.message = "verify: " + std::to_string(check.differences) + " bytes differ from what was written";
             return kResultOk;
@@ -177,6 +180,11 @@ std::string UnitChecksum(const RadioSettings& templ, const FleetUnit& unit)
     return ChecksumHex(SettingsChecksum(UnitRecord(templ, unit)));
 }
 
+std::string UnitDigest(const RadioSettings& templ, const FleetUnit& unit)
+{
+    return ImageDigest(UnitRecord(templ, unit));
+}
+
 RadioSettings UnitRecord(const RadioSettings& templ, const FleetUnit& unit)
 {
     RadioSettings record = templ;
@@ -195,12 +203,14 @@ std::string EepromMmsi(const std::vector<uint8_t>& eeprom)
 
 namespace {
 
-// Done only as this run would do it: a changed MMSI, ATIS ID or template is written again.
+// Done only as this run would do it: a changed MMSI, ATIS ID or template is written again. The
+// digest decides (a line of an older log has none: its unit is written again).
 bool AlreadyDone(const RadioSettings& templ, const FleetUnit& unit, const FleetLogOk& loggedOk)
 {
     const auto previous = loggedOk.find(unit.name);
     return previous != loggedOk.end() && previous->second.mmsi == unit.mmsi &&
-           previous->second.atis == AtisForDisplay(unit) && previous->second.checksum == UnitChecksum(templ, unit);
+           previous->second.atis == AtisForDisplay(unit) && !previous->second.digest.empty() &&
+           previous->second.digest == UnitDigest(templ, unit);
 }
 
 void Count(FleetSummary& summary, const std::string& result)
@@ -227,6 +237,7 @@ FleetLogEntry LogEntry(const FleetUnit& unit, const Outcome& outcome, const Loca
     entry.result = outcome.result;
     entry.checksum = outcome.checksum;
     entry.backup = outcome.backup;
+    entry.digest = outcome.digest;
     return entry;
 }
 

@@ -95,9 +95,11 @@ std::string EepromMmsi(const std::vector<uint8_t>& eeprom);
 
 // The checksum the log keeps for a unit: that of the template with the unit's identities.
 std::string UnitChecksum(const RadioSettings& templ, const FleetUnit& unit);
+// The digest the log keeps beside it, which a re-run compares.
+std::string UnitDigest(const RadioSettings& templ, const FleetUnit& unit);
 
 // Runs the units in order, or up to `options.jobs` of them at once. A unit whose last OK line in
-// `loggedOk` has this run's MMSI, ATIS ID and checksum is counted as OK without touching its
+// `loggedOk` has this run's MMSI, ATIS ID and digest is counted as OK without touching its
 // radio; any other is programmed (again). Each outcome is logged, one whole line at a time,
 // before it is reported. The backup folder must exist.
 FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,

@@ -165,7 +165,7 @@ TEST_F(IdentityFleet, FleetOfThreeGetsTheirOwnMmsisAndThreeLogLines)
     EXPECT_EQ(RadioMmsi("radio-C.bin"), "235000003");
 
     const std::string log = Text("fleet-log.csv");
-    EXPECT_EQ(log.substr(0, log.find('\n')), "time,unit,mmsi,atis,result,checksum,backup");
+    EXPECT_EQ(log.substr(0, log.find('\n')), "time,unit,mmsi,atis,result,checksum,backup,digest");
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
     EXPECT_NE(log.find(",A,235000001,9235000001,OK,0x"), std::string::npos) << log;
     EXPECT_NE(log.find(",C,235000003,9235000003,OK,0x"), std::string::npos) << log;
@@ -229,7 +229,7 @@ TEST_F(IdentityFleet, RadioWithAnotherMmsiIsRefusedThenForcedOnResume)
     EXPECT_EQ(RadioMmsi("radio-B.bin"), "235000002");
     const std::string log = Text("run.csv");
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
-    EXPECT_NE(log.find(",B,,,REFUSED,,\n"), std::string::npos) << log;  // left alone: no backup
+    EXPECT_NE(log.find(",B,,,REFUSED,,,\n"), std::string::npos) << log;  // left alone: no backup
 }
 
 }  // namespace

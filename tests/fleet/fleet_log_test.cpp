@@ -44,7 +44,7 @@ TEST(FleetLog, ANewLineIsNeverGluedOntoAnUnfinishedOne)
     test::WriteAll(log, saved.data(), saved.size());
     EXPECT_EQ(OkUnits(log), std::vector<std::string>{"A1"});
     ASSERT_TRUE(AppendFleetLog(log, Ok("B1"), error)) << error;
-    EXPECT_EQ(Text(log), saved + "\n2026-12-07 12:04:05,B1,235000001,,OK,0x0000ABCD,\n");
+    EXPECT_EQ(Text(log), saved + "\n2026-12-07 12:04:05,B1,235000001,,OK,0x0000ABCD,,\n");
     EXPECT_EQ(OkUnits(log), (std::vector<std::string>{"A1", "B1"}));
 
     // Cut inside quotes by a full disk: that line is lost, the log stays readable.
@@ -52,14 +52,14 @@ TEST(FleetLog, ANewLineIsNeverGluedOntoAnUnfinishedOne)
     test::WriteAll(log, cut.data(), cut.size());
     EXPECT_EQ(OkUnits(log), std::vector<std::string>{});
     ASSERT_TRUE(AppendFleetLog(log, Ok("C1"), error)) << error;
-    EXPECT_EQ(Text(log), cut + "\"\n2026-12-07 12:04:05,C1,235000001,,OK,0x0000ABCD,\n");
+    EXPECT_EQ(Text(log), cut + "\"\n2026-12-07 12:04:05,C1,235000001,,OK,0x0000ABCD,,\n");
     EXPECT_EQ(OkUnits(log), std::vector<std::string>{"C1"});
 
     // Lines ended by CR alone are ended already.
     const std::string mac = "time,unit,mmsi,atis,result,checksum,backup\r2026-12-07 12:04:05,D1,,,OK,0x1,\r";
     test::WriteAll(log, mac.data(), mac.size());
     ASSERT_TRUE(AppendFleetLog(log, Ok("E1"), error)) << error;
-    EXPECT_EQ(Text(log), mac + "2026-12-07 12:04:05,E1,235000001,,OK,0x0000ABCD,\n");
+    EXPECT_EQ(Text(log), mac + "2026-12-07 12:04:05,E1,235000001,,OK,0x0000ABCD,,\n");
     EXPECT_EQ(OkUnits(log), (std::vector<std::string>{"D1", "E1"}));
 }
 
@@ -81,7 +81,7 @@ TEST(FleetLog, KeepsEachUnitsLastOkLineUntilAFailureAfterIt)
     EXPECT_EQ(ok["C"].checksum, "");
 
     EXPECT_FALSE(ParseFleetLog("unit,mmsi\nA,1\n", ok, error));
-    EXPECT_EQ(error, "not a fleet log (its first line is not time,unit,mmsi,atis,result,checksum,backup)");
+    EXPECT_EQ(error, "not a fleet log (its first line is not time,unit,mmsi,atis,result,checksum,backup,digest)");
     EXPECT_FALSE(ParseFleetLog(kHeader + "t,\"A\"x,1\n", ok, error));
     EXPECT_EQ(error, "line 2: text after the closing quote of a field");
 }

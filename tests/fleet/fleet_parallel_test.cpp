@@ -157,7 +157,7 @@ TEST_F(ParallelFleet, SixUnitsWithOneUnpluggedAndOneHoldingAnotherMmsi)
     ASSERT_EQ(log.size(), 7u);
     std::map<std::string, std::vector<std::string>> byUnit;
     for (std::size_t i = 1; i < log.size(); ++i) {
-        ASSERT_EQ(log[i].size(), 7u) << text;
+        ASSERT_EQ(log[i].size(), 8u) << text;
         EXPECT_TRUE(byUnit.emplace(log[i][1], log[i]).second) << "twice: " << log[i][1];
     }
     ASSERT_EQ(byUnit.size(), 6u);

@@ -1,6 +1,7 @@
 // Fleet runs against virtual radios in this process, with short protocol waits.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -119,11 +120,12 @@ TEST_F(FleetRun, ThreeUnitsAreBackedUpWrittenVerifiedAndLogged)
 
     const auto log = Log();
     ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[0], (std::vector<std::string>{"time", "unit", "mmsi", "atis", "result", "checksum", "backup"}));
+    EXPECT_EQ(log[0],
+              (std::vector<std::string>{"time", "unit", "mmsi", "atis", "result", "checksum", "backup", "digest"}));
     FleetUnit a{2, "A", "235000001", "235000001"};
     EXPECT_EQ(log[1], (std::vector<std::string>{"2026-12-07 12:04:05", "A", "235000001", "9235000001", "OK",
                                                 ChecksumHex(SettingsChecksum(UnitRecord(templ, a))),
-                                                options.backupDir + "/A-20261207-120405.bin"}));
+                                                options.backupDir + "/A-20261207-120405.bin", UnitDigest(templ, a)}));
     EXPECT_EQ(log[2][2], "");
     EXPECT_EQ(log[2][3], "");
     EXPECT_EQ(log[3][4], "OK");
@@ -265,10 +267,33 @@ TEST_F(FleetRun, AUnitIsDoneOnlyWithThisRunsIdentitiesAndTemplate)
     EXPECT_TRUE(Run(Units("unit,mmsi,atis\nA,235000001,9235000001\nB,235000009,\n")).AllOk());
     EXPECT_EQ(lines[0], "A: OK");
     EXPECT_EQ(lines[1], "B: OK (already in the log)");
+    const auto same = Units("unit,mmsi,atis\nA,235000001,9235000001\nB,235000009,\n");
     templ.canEnabled ^= 1;
     lines.clear();
     connected.clear();
-    EXPECT_TRUE(Run(Units("unit,mmsi,atis\nA,235000001,9235000001\nB,235000009,\n")).AllOk());
+    EXPECT_TRUE(Run(same).AllOk());
+    EXPECT_EQ(connected, (std::vector<std::string>{"A", "B"}));
+
+    // INT off and CAN on: the byte sum people read is the same, the template is not.
+    templ.intEnabled = 1, templ.canEnabled = 0;
+    EXPECT_TRUE(Run(same).AllOk());
+    const RadioSettings before = templ;
+    templ.intEnabled = 0, templ.canEnabled = 1;
+    ASSERT_NE(std::memcmp(&before, &templ, sizeof templ), 0);
+    ASSERT_EQ(UnitChecksum(before, same[0]), UnitChecksum(templ, same[0]));
+    connected.clear();
+    EXPECT_TRUE(Run(same).AllOk());
+    EXPECT_EQ(connected, (std::vector<std::string>{"A", "B"}));
+
+    // A log from before the digest proves nothing about the template: its units are written again.
+    const std::string old = "time,unit,mmsi,atis,result,checksum,backup\nt,A,235000001,9235000001,OK," +
+                            UnitChecksum(templ, same[0]) + ",a.bin\n";
+    FleetLogOk oldOk;
+    std::string error;
+    ASSERT_TRUE(ParseFleetLog(old, oldOk, error)) << error;
+    ASSERT_EQ(oldOk.count("A"), 1u);
+    connected.clear();
+    EXPECT_TRUE(RunFleet(templ, same, oldOk, options, hooks).AllOk());
     EXPECT_EQ(connected, (std::vector<std::string>{"A", "B"}));
 }
 
@@ -370,9 +395,9 @@ TEST(FleetLog, ReadsOkUnitsAndRefusesOtherFiles)
     EXPECT_EQ(ok.begin()->second.checksum, "0x00000001");
     auto bytes = test::ReadAll(log);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-              "time,unit,mmsi,atis,result,checksum,backup\n"
-              "t,\"boat, one\",235012345,,OK,0x00000001,\n"
-              "t,two,235012345,,FAILED,0x00000001,\n");
+              "time,unit,mmsi,atis,result,checksum,backup,digest\n"
+              "t,\"boat, one\",235012345,,OK,0x00000001,,\n"
+              "t,two,235012345,,FAILED,0x00000001,,\n");
 
     const std::string other = dir.File("other.csv");
     test::WriteAll(other, "unit,mmsi\nA,1\n", 14);
