@@ -111,9 +111,11 @@ bool RadioStack::Close(std::string& error)
     // A radio that heard nothing holds what its file holds; and a program refused because another
     // one held the radio must not put back the contents it loaded before that one wrote.
     if (radio_->SentenceCount() == 0) return true;
-    const CloneResult saved = radio_->Save(option_.file);
+    SaveDetail detail;
+    const CloneResult saved = radio_->Save(option_.file, &detail);
     if (saved == kResultOk) return true;
-    error = "cannot save the virtual radio file " + option_.file + ": " + DescribeResult(saved);
+    error = "cannot save the virtual radio file " + option_.file + ": " + DescribeResult(saved) +
+            (detail.reason.empty() ? "" : " (" + detail.reason + ")");
     return false;
 }
 

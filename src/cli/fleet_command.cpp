@@ -1,5 +1,7 @@
 #include "cli/fleet_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <istream>
@@ -240,7 +242,10 @@ public:
             runWatch_ = std::make_unique<InterruptWatch>(runStop_);
             hooks.stopRequested = [this] { return runStop_.IsSet(); };
             hooks.unitProgress = [this](const FleetUnit& unit) { return board_.AddUnit(unit.name); };
-            hooks.report = [this](const std::string& line) { board_.Print(ctx_.out, line); };
+            hooks.report = [this](const std::string& line) {
+                board_.Print(ctx_.out, line);
+                NoteOutput();
+            };
             hooks.reportFailure = [this](const std::string& line) { board_.Print(ctx_.err, line); };
         } else {
             if (!args_.yes) hooks.ask = [this](const FleetUnit& unit) { return Ask(ctx_, in_, unit); };
@@ -251,10 +256,15 @@ public:
             hooks.report = [this](const std::string& line) {
                 bar_.End();
                 ctx_.out << line << "\n" << std::flush;
+                NoteOutput();
             };
             hooks.reportFailure = [this](const std::string& line) { ctx_.err << line << "\n"; };
         }
         hooks.connect = [this](const FleetUnit& unit, std::string& error) { return Connect(unit, error); };
+        hooks.outputProblem = [this] {
+            std::lock_guard lock(outputMutex_);
+            return outputProblem_;
+        };
         return hooks;
     }
 
@@ -277,6 +287,18 @@ private:
     UnitInterrupt interrupt_;
     ManualResetEvent runStop_;
     std::unique_ptr<InterruptWatch> runWatch_;
+    std::mutex outputMutex_;
+    std::string outputProblem_;  // why the standard output failed; "" while it works
+
+    // After each result line: a closed pipe or a full disk under the output stops the run taking
+    // units (SIGPIPE is ignored, so the write fails instead of killing the program mid-write).
+    void NoteOutput()
+    {
+        if (ctx_.out.good()) return;
+        const int error = errno;
+        std::lock_guard lock(outputMutex_);
+        if (outputProblem_.empty()) outputProblem_ = error != 0 ? std::strerror(error) : "the output failed";
+    }
 
     // Called from the units' threads at once in a run of several.
     std::unique_ptr<FleetRadio> Connect(const FleetUnit& unit, std::string& error)
@@ -360,6 +382,12 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
 
     if (!summary.logError.empty()) {
         ctx.err << summary.logError << "; the run stopped there.\n";
+        for (const std::string& line : summary.unlogged) ctx.err << "Not in the log: " << line << "\n";
+        return kExitFailed;
+    }
+    if (!summary.outputError.empty()) {
+        ctx.err << "qx720: the standard output failed (" << summary.outputError
+                << "): no unit was started after it; the log has every unit that ran.\n";
         return kExitFailed;
     }
     if (summary.interrupted) {

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -84,6 +85,9 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A closed pipe (`qx720 fleet ... | head -1`) is a failed write to report, never a death in
+    // the middle of a radio's write.
+    std::signal(SIGPIPE, SIG_IGN);
     int status = kExitFailed;
     try {
         status = Run(argc, argv);

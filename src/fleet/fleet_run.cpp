@@ -287,11 +287,18 @@ private:
     std::mutex reportMutex_;  // one result line at a time, never holding up the log
 
     bool StopRequested() const { return hooks_.stopRequested && hooks_.stopRequested(); }
+    std::string OutputProblem() const { return hooks_.outputProblem ? hooks_.outputProblem() : std::string(); }
 
     const FleetUnit* Take()
     {
         std::lock_guard lock(stateMutex_);
         if (halted_ || next_ == pending_.size() || StopRequested()) return nullptr;
+        // Nobody hears of units any more (a closed pipe): none is started.
+        if (std::string problem = OutputProblem(); !problem.empty()) {
+            if (summary_.outputError.empty()) summary_.outputError = problem;
+            halted_ = true;
+            return nullptr;
+        }
         return pending_[next_++];
     }
 
@@ -315,6 +322,8 @@ private:
 
     void Finish(const FleetUnit& unit, const Outcome& outcome, bool interrupted)
     {
+        const std::string line = ResultLine(unit, outcome);
+        bool logged = true;
         {
             // The log takes one whole line at a time: two units ending together never mix.
             std::lock_guard lock(stateMutex_);
@@ -322,12 +331,15 @@ private:
             std::string error;
             if (!AppendFleetLog(options_.logPath, LogEntry(unit, outcome, hooks_.clock()), error)) {
                 if (summary_.logError.empty()) summary_.logError = error;
+                summary_.unlogged.push_back(line);
+                logged = false;
                 halted_ = true;
             }
             if (interrupted) interrupted_ = halted_ = true;
         }
+        // Said only once the log holds it.
+        if (!logged) return;
         std::lock_guard lock(reportMutex_);
-        const std::string line = ResultLine(unit, outcome);
         if (hooks_.report) hooks_.report(line);
         if (IsFailure(outcome) && hooks_.reportFailure) hooks_.reportFailure(line);
     }
@@ -370,6 +382,12 @@ FleetSummary RunOneByOne(const RadioSettings& templ, const std::vector<FleetUnit
 
     for (std::size_t i = 0; i < units.size(); ++i) {
         const FleetUnit& unit = units[i];
+        // Nobody hears of units any more (a closed pipe): none is started.
+        if (std::string problem = hooks.outputProblem ? hooks.outputProblem() : ""; !problem.empty()) {
+            summary.outputError = problem;
+            summary.notReached = static_cast<int>(units.size() - i);
+            break;
+        }
         if (AlreadyDone(templ, unit, loggedOk)) {
             report(unit.name + ": OK (already in the log)");
             ++summary.ok;
@@ -390,16 +408,22 @@ FleetSummary RunOneByOne(const RadioSettings& templ, const std::vector<FleetUnit
             outcome = UnitRun(templ, unit, options, hooks, hooks.stage, progress).Run(interrupted);
         Count(summary, outcome.result);
 
-        // Logged first: the report may wait on a stalled output, and the outcome must not.
+        // Logged first, and said only once the log holds it: the report may wait on a stalled
+        // output, and the outcome must not.
         const bool logged = AppendFleetLog(options.logPath, LogEntry(unit, outcome, hooks.clock()), summary.logError);
         const std::string line = ResultLine(unit, outcome);
-        report(line);
-        if (IsFailure(outcome) && hooks.reportFailure) hooks.reportFailure(line);
+        if (logged) {
+            report(line);
+            if (IsFailure(outcome) && hooks.reportFailure) hooks.reportFailure(line);
+        } else {
+            summary.unlogged.push_back(line);
+        }
         if (hooks.releaseInterrupt && hooks.releaseInterrupt()) interrupted = true;
         if (!logged) {
             summary.notReached = static_cast<int>(units.size() - i - 1);
             break;
         }
+
         if (interrupted) {
             summary.interrupted = true;
             summary.notReached = static_cast<int>(units.size() - i - 1);

@@ -59,6 +59,9 @@ struct FleetHooks {
     // and reported; `releaseInterrupt` tells whether one came meanwhile (the run then stops).
     std::function<void()> holdInterrupt;
     std::function<bool()> releaseInterrupt;
+    // Why the output that `report` writes to failed (a closed pipe); "" while it works. After a
+    // failure no unit is started; those in hand are finished and logged.
+    std::function<std::string()> outputProblem;
     // A transfer of `blocks` blocks is about to step `progress`.
     std::function<void(const char* label, int blocks)> stage;
     ProgressSink* progress = nullptr;
@@ -76,13 +79,19 @@ struct FleetHooks {
 
 struct FleetSummary {
     int ok = 0, failed = 0, refused = 0, skipped = 0;
-    int notReached = 0;        // units after a "q" or a Ctrl-C
-    bool interrupted = false;  // Ctrl-C
-    std::string logError;      // the log could not be written: the run stopped there
+    int notReached = 0;                 // units after a "q" or a Ctrl-C
+    bool interrupted = false;           // Ctrl-C
+    std::string logError;               // the log could not be written: the run stopped there
+    std::vector<std::string> unlogged;  // the result lines of units whose outcome the log could not take
+    std::string outputError;            // the output failed: no unit was started after it
 
     // "N ok, N failed, N refused, N skipped", and ", N not reached" when there are such units.
     std::string Line() const;
-    bool AllOk() const { return failed == 0 && refused == 0 && skipped == 0 && notReached == 0 && logError.empty(); }
+    bool AllOk() const
+    {
+        return failed == 0 && refused == 0 && skipped == 0 && notReached == 0 && logError.empty() &&
+               outputError.empty();
+    }
 };
 
 // The template with one unit's identities: a given MMSI or ATIS ID clears its "entry by
@@ -100,8 +109,8 @@ std::string UnitDigest(const RadioSettings& templ, const FleetUnit& unit);
 
 // Runs the units in order, or up to `options.jobs` of them at once. A unit whose last OK line in
 // `loggedOk` has this run's MMSI, ATIS ID and digest is counted as OK without touching its
-// radio; any other is programmed (again). Each outcome is logged, one whole line at a time,
-// before it is reported. The backup folder must exist.
+// radio; any other is programmed (again). Each outcome is logged, one whole line at a time, and
+// reported only once its line is on the disk. The backup folder must exist.
 FleetSummary RunFleet(const RadioSettings& templ, const std::vector<FleetUnit>& units, const FleetLogOk& loggedOk,
                       const FleetOptions& options, FleetHooks& hooks);
 

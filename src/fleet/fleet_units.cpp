@@ -73,6 +73,23 @@ struct SeenLines {
     std::map<std::string, int> names, mmsis, atises;
 };
 
+// What is wrong with an identity the radio would refuse, said so that the user sees what to fix.
+std::string DigitsProblem(std::string_view text, bool atis)
+{
+    const bool digits = !text.empty() &&
+                        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits) return "holds characters other than digits";
+    const std::string count = std::to_string(text.size()) + (text.size() == 1 ? " digit" : " digits");
+    if (!atis) {
+        if (text.size() != 9) return "has " + count + " where the radio takes 9";
+        return "starts with 0, which the radio does not take";
+    }
+    if (text.size() == 10 && text[0] != '9')
+        return "starts with " + std::string(1, text[0]) + " where an ATIS ID starts with 9";
+    if (text.size() != 9 && text.size() != 10) return "has " + count + " where the radio takes 10 (or the last 9)";
+    return "has 0 after its leading 9, which the radio does not take";
+}
+
 // Checks one unit's name and identities against the radio's rules and the units before it;
 // sets `unit.atis` from the `atis` field.
 void CheckUnit(const std::string& at, const std::string& atis, int line, FleetUnit& unit, SeenLines& seen,
@@ -86,7 +103,7 @@ void CheckUnit(const std::string& at, const std::string& atis, int line, FleetUn
 
     if (!unit.mmsi.empty()) {
         if (!IsValidId(unit.mmsi)) {
-            problems.push_back(at + "MMSI " + PrintableText(unit.mmsi) + ": the radio takes 9 digits, the first not 0");
+            problems.push_back(at + "MMSI " + PrintableText(unit.mmsi) + ": it " + DigitsProblem(unit.mmsi, false));
         } else if (auto [it, fresh] = seen.mmsis.emplace(unit.mmsi, line); !fresh) {
             problems.push_back(at + "MMSI " + unit.mmsi + " is already given to the unit on line " +
                                std::to_string(it->second));
@@ -95,8 +112,7 @@ void CheckUnit(const std::string& at, const std::string& atis, int line, FleetUn
     if (!atis.empty()) {
         unit.atis = StoredAtisDigits(atis);
         if (unit.atis.empty() || !IsValidId(unit.atis)) {
-            problems.push_back(at + "ATIS ID " + PrintableText(atis) +
-                               ": the radio takes 10 digits starting with 9 (or their last 9), not 90");
+            problems.push_back(at + "ATIS ID " + PrintableText(atis) + ": it " + DigitsProblem(atis, true));
         } else if (auto [it, fresh] = seen.atises.emplace(unit.atis, line); !fresh) {
             problems.push_back(at + "ATIS ID " + atis + " is already given to the unit on line " +
                                std::to_string(it->second));

@@ -1,7 +1,11 @@
 #include "sim/radio_option.h"
 
 #include <charconv>
+#include <filesystem>
 #include <vector>
+
+#include "files/atomic_file.h"
+#include "files/file_system.h"
 
 namespace qx {
 
@@ -113,6 +117,19 @@ bool LoadVirtualRadio(const RadioOption& option, VirtualRadio& radio, std::strin
     if (loaded != kResultOk) {
         error = loaded == kResultUnknownFormat ? "virtual radio file " + option.file + " must hold exactly 8192 bytes"
                                                : "cannot read the virtual radio file " + option.file;
+        return false;
+    }
+    // It is saved after the command: a file that cannot be is said now, before the radio hears
+    // anything, not after the whole transfer.
+    std::string reason;
+    const std::string resolved = fsys::ResolveLinks(option.file);
+    const std::string target = resolved.empty() ? option.file : resolved;
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    if (fsys::Inspect(target).exists && !MayWriteFile(target)) reason = "the file is read-only";
+    if (reason.empty() && !MayCreateFilesIn(folder.empty() ? "." : folder, reason) && reason.empty())
+        reason = "its folder does not take new files";
+    if (!reason.empty()) {
+        error = "cannot save the virtual radio file " + option.file + ": " + reason;
         return false;
     }
     radio.SetFaults(VirtualRadioFaults(option));

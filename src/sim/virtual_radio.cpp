@@ -75,10 +75,10 @@ CloneResult VirtualRadio::Load(const std::string& path)
     return kResultOk;
 }
 
-CloneResult VirtualRadio::Save(const std::string& path) const
+CloneResult VirtualRadio::Save(const std::string& path, SaveDetail* detail) const
 {
     const EepromBytes contents = Contents();
-    return SaveFileAtomically(path, contents.data(), contents.size());
+    return SaveFileAtomically(path, contents.data(), contents.size(), detail);
 }
 
 void VirtualRadio::SetFaults(const RadioFaults& faults)

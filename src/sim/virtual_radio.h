@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "clone/hid_backend.h"
+#include "files/atomic_file.h"
 #include "model/radio_image.h"
 #include "result/clone_result.h"
 
@@ -52,7 +53,8 @@ public:
     // (0x20005) and one that cannot be read gives 0x20002, the EEPROM unchanged either way.
     [[nodiscard]] CloneResult Load(const std::string& path);
     // Atomic: a failed save (0x20004, or 0x20006 for a read-only file) leaves the old file as it was.
-    [[nodiscard]] CloneResult Save(const std::string& path) const;
+    // `detail` (when given) gets the system's reason.
+    [[nodiscard]] CloneResult Save(const std::string& path, SaveDetail* detail = nullptr) const;
 
     void SetFaults(const RadioFaults& faults);
     // Every sentence received, well-formed or not, in order.

@@ -54,6 +54,36 @@ TEST_F(Fleet, AChangedMmsiIsNotTakenAsDone)
     EXPECT_EQ(forced.out, "A: OK (already in the log)\nB: OK\n2 ok, 0 failed, 0 refused, 0 skipped\n");
 }
 
+TEST_F(Fleet, AClosedPipeStartsNoOtherUnitAndEveryUnitThatRanIsLogged)
+{
+    // Enough units that the pipe is closed long before the last would end; qx720's own status,
+    // past the pipe (which dash cannot give).
+    constexpr int kUnits = 300;
+    std::string units = "unit,mmsi\n";
+    for (int i = 0; i < kUnits; ++i) units += "U" + std::to_string(i) + "," + std::to_string(235000000 + i) + "\n";
+    PutText("units.csv", units);
+    const std::string command = "cd " + Quote(dir_.string()) + " && bash -c " +
+                                Quote(Quote(QX720_PATH) + " " + Radios() +
+                                      " fleet t.dat units.csv --yes --jobs 4 2>err.txt | head -1 >/dev/null;"
+                                      " echo ${PIPESTATUS[0]} >status.txt");
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Text("status.txt"), "1\n") << Text("err.txt");
+    EXPECT_NE(Text("err.txt").find("the standard output failed (Broken pipe): no unit was started after it"),
+              std::string::npos)
+        << Text("err.txt");
+    // Each radio was left alone or finished, and each finished one has its line.
+    const std::string log = Text("fleet-log.csv");
+    int ran = 0;
+    for (int i = 0; i < kUnits; ++i) {
+        const std::string name = "U" + std::to_string(i);
+        if (!fs::exists(Path("radio-" + name + ".bin"))) continue;
+        ++ran;
+        EXPECT_NE(log.find("," + name + "," + std::to_string(235000000 + i) + ",,OK,"), std::string::npos) << name;
+    }
+    EXPECT_GT(ran, 0);
+    EXPECT_LT(ran, kUnits);
+}
+
 TEST_F(Fleet, TheLogAndTheBackupFolderAreCheckedBeforeTheFirstRadio)
 {
     ToolRun noFolder = RunFleet("--log missing/log.csv");

@@ -188,7 +188,7 @@ TEST_F(IdentityFleet, FleetWithProblemsTouchesNothing)
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
               "line 3: MMSI 235000001 is already given to the unit on line 2\n"
-              "line 4: MMSI 035000003: the radio takes 9 digits, the first not 0\n"
+              "line 4: MMSI 035000003: it starts with 0, which the radio does not take\n"
               "bad.dat: not a clone file (the clone file check refuses it)\n"
               "Nothing was touched.\n");
     for (const char* name : {"radio-A.bin", "radio-B.bin", "fleet-log.csv", "fleet-backups"})

@@ -306,29 +306,29 @@ TEST_F(RadioCommands, WriteBackupKeepsThePreviousEeprom)
     EXPECT_EQ(Bytes("radio.bin"), before);
 }
 
-TEST_F(RadioCommands, SaveFailureOfTheVirtualRadioFailsTheCommand)
+TEST_F(RadioCommands, AVirtualRadioThatCannotBeSavedIsRefusedBeforeTheFirstSentence)
 {
-    // The radio answers, but its file's folder does not exist: the transfer succeeds and only
-    // the save fails, which must not pass for success.
+    // Its file's folder does not exist, or the file is read-only: said at once, with the reason,
+    // rather than after a whole transfer.
     ASSERT_EQ(Qx("defaults -o us.dat").status, 0);
-    const std::string file = Path("gone/radio.bin");
-    const std::string radio = "--radio " + Quote("virtual:" + file + ",fast");
-    const std::string message = "cannot save the virtual radio file " + file + ": ";
-
-    ToolRun write = Qx(radio + " write us.dat --no-backup");
-    EXPECT_EQ(write.status, 1);
-    EXPECT_EQ(write.out, "");
-    EXPECT_EQ(write.err.rfind(message, 0), 0u) << write.err;
-
-    ToolRun read = Qx(radio + " read -o back.dat");
-    EXPECT_EQ(read.status, 1);
-    EXPECT_EQ(read.err.rfind(message, 0), 0u) << read.err;
+    Put("locked.bin", std::vector<uint8_t>(8192, 0));
+    fs::permissions(Path("locked.bin"), fs::perms::owner_read);
+    struct Case {
+        std::string file, reason;
+    };
+    for (const Case& c : {Case{Path("gone/radio.bin"), "No such file or directory"},
+                          Case{Path("locked.bin"), "the file is read-only"}}) {
+        const std::string radio = "--radio " + Quote("virtual:" + c.file + ",fast");
+        for (const char* command : {"write us.dat --no-backup", "read -o back.dat", "handshake"}) {
+            const ToolRun run = Qx(radio + " " + command);
+            EXPECT_EQ(run.status, 2) << command;
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(run.err, "cannot save the virtual radio file " + c.file + ": " + c.reason + "\n") << command;
+        }
+    }
     EXPECT_FALSE(fs::exists(Path("back.dat")));
-
-    ToolRun handshake = Qx(radio + " handshake");
-    EXPECT_EQ(handshake.status, 1);
-    EXPECT_EQ(handshake.out, "");
     EXPECT_FALSE(fs::exists(Path("gone")));
+    EXPECT_EQ(Bytes("locked.bin"), std::vector<uint8_t>(8192, 0));
 }
 
 // Block counts the progress bar drew, in order.

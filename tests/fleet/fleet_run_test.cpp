@@ -335,14 +335,40 @@ TEST_F(FleetRun, CtrlCWhileAUnitIsInHandLogsItThenStops)
     EXPECT_EQ(Log()[1][4], "OK");
 }
 
-TEST_F(FleetRun, UnwritableLogStopsTheRun)
+// One unit at a time here; the command line's test closes the pipe under a run of several.
+TEST_F(FleetRun, AResultIsSaidOnlyOnceLoggedAndAFailedLogOrOutputStartsNoOtherUnit)
 {
-    Rig("A"), Rig("B");
-    options.logPath = dir.File("no-such-folder/log.csv");
-    FleetSummary summary = RunFleet(templ, Units("unit,mmsi\nA,235000001\nB,235000002\n"), {}, options, hooks);
-    EXPECT_FALSE(summary.logError.empty());
-    EXPECT_FALSE(summary.AllOk());
-    EXPECT_EQ(connected, std::vector<std::string>{"A"});
+    {
+        const int jobs = 1;
+        const auto units = Units("unit,mmsi\nA,235000001\nB,235000002\nC,235000003\nD,235000004\n");
+        for (const char* name : {"A", "B", "C", "D"}) Rig(name);
+
+        // The log cannot be written: the units in hand are not reported as OK, and none follows.
+        options.logPath = dir.File("no-such-folder/log.csv");
+        lines.clear();
+        connected.clear();
+        FleetSummary summary = RunFleet(templ, units, {}, options, hooks);
+        EXPECT_FALSE(summary.logError.empty());
+        EXPECT_FALSE(summary.AllOk());
+        EXPECT_EQ(connected.size(), static_cast<std::size_t>(jobs));
+        EXPECT_EQ(summary.unlogged.size(), static_cast<std::size_t>(jobs));
+        for (const std::string& line : lines) EXPECT_EQ(line.find(": OK"), std::string::npos) << line;
+
+        // The output fails after the first line: the units in hand are finished and logged.
+        options.logPath = dir.File("log" + std::to_string(jobs) + ".csv");
+        lines.clear();
+        connected.clear();
+        hooks.outputProblem = [this] { return lines.empty() ? std::string() : std::string("Broken pipe"); };
+        summary = RunFleet(templ, units, {}, options, hooks);
+        hooks.outputProblem = {};
+        EXPECT_EQ(summary.outputError, "Broken pipe");
+        EXPECT_FALSE(summary.AllOk());
+        EXPECT_LT(connected.size(), units.size());
+        FleetLogOk logged;
+        std::string error;
+        ASSERT_TRUE(ReadFleetLogOk(options.logPath, logged, error)) << error;
+        EXPECT_EQ(logged.size(), connected.size()) << "every unit that ran is in the log";
+    }
 }
 
 TEST(EepromMmsi, OnlyAPresentNumberTheRadioTakes)

@@ -56,28 +56,34 @@ TEST(ParseFleetUnits, EveryProblemIsListedWithItsLine)
 {
     const std::vector<std::string> problems = Problems(
         "unit,mmsi,atis\n"
-        "A,235012345,9235012345\n"  // 2: fine
-        "A,235012346,\n"            // 3: duplicate name
-        ",235012347,\n"             // 4: no name
-        "B,023512345,\n"            // 5: the radio refuses it
-        "C,23501234,\n"             // 6: 8 digits
-        "D,235012345,\n"            // 7: same MMSI as line 2
-        "E,,8235012345\n"           // 8: ATIS not starting with 9
-        "F,,9023501234\n"           // 9: stored digits start with 0
-        "G,,235012345\n"            // 10: same ATIS as line 2, given as 9 digits
-        "H,235012349\n"             // 11: a field short
-        "../I,235012350,\n");       // 12: not a file name
+        "A,235012345,9235012345\n"     // 2: fine
+        "A,235012346,\n"               // 3: duplicate name
+        ",235012347,\n"                // 4: no name
+        "B,023512345,\n"               // 5: the radio refuses it
+        "C,23501234,\n"                // 6: 8 digits
+        "D,235012345,\n"               // 7: same MMSI as line 2
+        "E,,8235012345\n"              // 8: ATIS not starting with 9
+        "F,,9023501234\n"              // 9: stored digits start with 0
+        "G,,235012345\n"               // 10: same ATIS as line 2, given as 9 digits
+        "H,235012349\n"                // 11: a field short
+        "../I,235012350,\n"            // 12: not a file name
+        "J,2350123450,92350123451\n"   // 13: 10 and 11 digits
+        "K,23501234x,9-235012345\n");  // 14: not digits
     const std::vector<std::string> expected = {
         "line 3: the unit A is already on line 2",
         "line 4: the unit has no name",
-        "line 5: MMSI 023512345: the radio takes 9 digits, the first not 0",
-        "line 6: MMSI 23501234: the radio takes 9 digits, the first not 0",
+        "line 5: MMSI 023512345: it starts with 0, which the radio does not take",
+        "line 6: MMSI 23501234: it has 8 digits where the radio takes 9",
         "line 7: MMSI 235012345 is already given to the unit on line 2",
-        "line 8: ATIS ID 8235012345: the radio takes 10 digits starting with 9 (or their last 9), not 90",
-        "line 9: ATIS ID 9023501234: the radio takes 10 digits starting with 9 (or their last 9), not 90",
+        "line 8: ATIS ID 8235012345: it starts with 8 where an ATIS ID starts with 9",
+        "line 9: ATIS ID 9023501234: it has 0 after its leading 9, which the radio does not take",
         "line 10: ATIS ID 235012345 is already given to the unit on line 2",
         "line 11: 2 fields where the header has 3",
         "line 12: the unit name \"../I\" holds a character a file name cannot hold",
+        "line 13: MMSI 2350123450: it has 10 digits where the radio takes 9",
+        "line 13: ATIS ID 92350123451: it has 11 digits where the radio takes 10 (or the last 9)",
+        "line 14: MMSI 23501234x: it holds characters other than digits",
+        "line 14: ATIS ID 9-235012345: it holds characters other than digits",
     };
     EXPECT_EQ(problems, expected);
 }
@@ -99,7 +105,7 @@ TEST(ParseFleetUnits, NamesThatWouldMisleadATerminalOrMakeNoFileNameAreRefusedSh
         "line 3: the unit name \"del\\x7f\" holds a character a file name cannot hold",
         "line 4: the unit name \"c1\\u009b\" holds a character a file name cannot hold",
         "line 5: the unit name \"evil\\u202etxt.exe\" holds a character a file name cannot hold",
-        "line 6: MMSI \\x1b[2J: the radio takes 9 digits, the first not 0",
+        "line 6: MMSI \\x1b[2J: it holds characters other than digits",
         "line 7: the unit name \"" + longest + "n\" is longer than its backup's file name may be (" +
             std::to_string(kBackupNameMaxBytes) + " bytes)",
     };
