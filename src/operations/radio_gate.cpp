@@ -49,6 +49,14 @@ RadioChange RadioChange::Bytes(int first, std::vector<uint8_t> bytes)
 
 namespace {
 
+class NoProgress : public ProgressSink {
+public:
+    void SetRange(int, int) override {}
+    void SetStep(int) override {}
+    void Step() override {}
+    void SetPosition(int) override {}
+};
+
 bool Fits(const RadioChange& change)
 {
     return change.First() >= 0 && change.End() <= kEepromSize && change.First() < change.End() &&
@@ -128,7 +136,11 @@ CloneResult WriteChange(const OperationContext& ctx, const RadioChange& change)
         const int32_t adjustMode = change.AdjustMode();
         CloneEnvironment environment{ctx.env.adaptor, ctx.env.stopEvent, ctx.env.writeImage, ctx.env.readImage,
                                      adjustMode,      ctx.env.clock,     ctx.env.timing};
-        CPcClone clone(environment, CloneBinding{record.get(), ctx.options, ctx.progress, ctx.logDirectory});
+        // The clone run steps a progress bar; a caller without one gets a silent bar, never a
+        // refusal after the backup was kept.
+        NoProgress silent;
+        ProgressSink* progress = ctx.progress != nullptr ? ctx.progress : &silent;
+        CPcClone clone(environment, CloneBinding{record.get(), ctx.options, progress, ctx.logDirectory});
         clone.OpenCommLog();
         return clone.WriteRadio();
     }
@@ -146,7 +158,9 @@ OpenChange Open(const OperationContext& ctx, RadioChange change, BackupPlan plan
 {
     OpenChange open(std::move(change), std::move(plan));
     ChangeOutcome& found = open.found_;
-    if (!Fits(open.change_)) {
+    // A record is encoded for the options' model: without them nothing could be written, so
+    // nothing is read or kept either.
+    if (!Fits(open.change_) || (open.change_.IsRecord() && ctx.options == nullptr)) {
         found.code = kResultParameterError;
         return open;
     }

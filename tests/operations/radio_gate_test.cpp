@@ -185,7 +185,14 @@ TEST(RadioGate, NothingIsSentWithoutACompleteFirstStepOrAKeptBackup)
                                                         rig.Plan(), ops::Consent::Replace());
         EXPECT_EQ(out.code, kResultParameterError);
     }
+    // Nor is a record without the options that encode it; no progress bar is no reason to fail.
+    OperationContext bare = rig.Context();
+    bare.options = nullptr;
+    EXPECT_EQ(ops::ChangeRadio(bare, change, rig.Plan(), ops::Consent::Replace()).code, kResultParameterError);
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
+    OperationContext silent = rig.Context();
+    silent.progress = nullptr;
+    EXPECT_TRUE(ops::ChangeRadio(silent, change, rig.Plan(), ops::Consent::Replace()).Ok());
 }
 
 TEST(RadioGate, ATickedEntryByUserBoxSendsNoNumber)
