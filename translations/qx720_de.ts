@@ -219,6 +219,40 @@
         <source>User Cancel.</source>
         <translation>Vom Benutzer abgebrochen.</translation>
     </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Whole EEPROM</source>
+        <translation>Ganzes EEPROM</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Write the backup of %1 (MMSI %2) back to the radio? The radio&apos;s settings are replaced by it.</source>
+        <translation>Die Sicherung vom %1 (MMSI %2) ins Funkgerät zurückschreiben? Sie ersetzt die Einstellungen des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation>Funkgerät wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Restore OK. The radio&apos;s previous contents were saved to %1.</source>
+        <translation>Wiederherstellung erfolgreich. Der vorherige Inhalt des Funkgeräts wurde in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Das Funkgerät konnte nicht gesichert werden, daher wurde nichts hineingeschrieben.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>qx::ChannelPanel</name>
@@ -540,6 +574,10 @@ Der vorherige Inhalt des Funkgeräts wurde in %1 gesichert: Datei&#xa0;/&#xa0;Si
         <source>Readt.</source>
         <translation>Bereit.</translation>
     </message>
+    <message>
+        <source>Nothing was written to the radio. Write again once the other program has finished.</source>
+        <translation>Es wurde nichts ins Funkgerät geschrieben. Schreiben Sie erneut, sobald das andere Programm fertig ist.</translation>
+    </message>
 </context>
 <context>
     <name>qx::CloneDocument</name>
@@ -657,6 +695,10 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>Read Error</source>
         <translation>Lesefehler</translation>
+    </message>
+    <message>
+        <source>The radio answered: HandShake OK.</source>
+        <translation>Das Funkgerät hat geantwortet: HandShake erfolgreich.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +882,14 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <source>The radio holds %1. Write %2 over it?</source>
         <translation>Das Funkgerät enthält %1. Mit %2 überschreiben?</translation>
     </message>
+    <message>
+        <source>The radio is in use by another program.</source>
+        <translation>Das Funkgerät wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>Programm: %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::DialogFrame</name>
@@ -951,6 +1001,32 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>Verify OK!</source>
         <translation>Prüfung erfolgreich!</translation>
+    </message>
+    <message>
+        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
+        <translation>Kein Ordner für Sicherungen: Weder XDG_DATA_HOME noch HOME ist gesetzt. Daher ist keine Sicherung möglich, und es wurde nichts ins Funkgerät geschrieben.</translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation>Funkgerät wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Write cancelled: identity kept.</source>
+        <translation>Schreiben abgebrochen: Kennung beibehalten.</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio...</source>
+        <translation>Warte auf Funkgerät...</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Das Funkgerät konnte nicht gesichert werden, daher wurde nichts hineingeschrieben.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1342,10 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <source>&amp;Adaptor...</source>
         <translation>&amp;Adapter...</translation>
     </message>
+    <message>
+        <source>Back up the whole &amp;EEPROM before a write</source>
+        <translation>Vor dem Schreiben das &amp;ganze EEPROM sichern</translation>
+    </message>
 </context>
 <context>
     <name>qx::ModelWizardDialog</name>
@@ -1549,6 +1629,69 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>qx::WebPage</name>
+    <message>
+        <source>Back up the whole EEPROM before a write</source>
+        <translation>Vor dem Schreiben das ganze EEPROM sichern</translation>
+    </message>
+    <message>
+        <source>Before every write the radio&apos;s contents are saved in this browser: the clone range the write replaces, or the whole EEPROM.</source>
+        <translation>Vor jedem Schreiben wird der Inhalt des Funkgeräts in diesem Browser gesichert: der Klonbereich, den das Schreiben ersetzt, oder das ganze EEPROM.</translation>
+    </message>
+    <message>
+        <source>whole EEPROM</source>
+        <translation>ganzes EEPROM</translation>
+    </message>
+    <message>
+        <source>clone range</source>
+        <translation>Klonbereich</translation>
+    </message>
+    <message>
+        <source>The adaptor is in use in another tab.</source>
+        <translation>Der Adapter wird in einem anderen Tab verwendet.</translation>
+    </message>
+    <message>
+        <source>Write %1 back into the radio? Everything it holds now is replaced.</source>
+        <translation>%1 ins Funkgerät zurückschreiben? Alles, was es jetzt enthält, wird ersetzt.</translation>
+    </message>
+    <message>
+        <source>Write %1 back into the radio? Its settings and identities are replaced; the rest of its EEPROM stays as it is.</source>
+        <translation>%1 ins Funkgerät zurückschreiben? Seine Einstellungen und Kennungen werden ersetzt; der Rest seines EEPROMs bleibt, wie er ist.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s contents before the restore were saved in this browser as %1.</source>
+        <translation>Der Inhalt des Funkgeräts vor der Wiederherstellung wurde in diesem Browser als %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous contents were saved in this browser as %1.</source>
+        <translation>Der vorherige Inhalt des Funkgeräts wurde in diesem Browser als %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous contents were saved in this browser as %1: Backups puts them back.</source>
+        <translation>Der vorherige Inhalt des Funkgeräts wurde in diesem Browser als %1 gesichert: Unter „Sicherungen“ lässt er sich zurückschreiben.</translation>
+    </message>
+    <message>
+        <source>The radio may now hold part of the new settings. Write again, or put back its previous contents.</source>
+        <translation>Das Funkgerät enthält jetzt möglicherweise nur einen Teil der neuen Einstellungen. Schreiben Sie erneut oder schreiben Sie den vorherigen Inhalt zurück.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 </TS>

@@ -219,6 +219,40 @@
         <source>User Cancel.</source>
         <translation>Annulé par l&apos;utilisateur.</translation>
     </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Whole EEPROM</source>
+        <translation>EEPROM entière</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Write the backup of %1 (MMSI %2) back to the radio? The radio&apos;s settings are replaced by it.</source>
+        <translation>Réécrire dans la radio la sauvegarde du %1 (MMSI %2)&#xa0;? Elle remplacera les réglages de la radio.</translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation>Lecture de la radio...</translation>
+    </message>
+    <message>
+        <source>Restore OK. The radio&apos;s previous contents were saved to %1.</source>
+        <translation>Restauration réussie. Le contenu précédent de la radio a été sauvegardé dans %1.</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Aucune sauvegarde de la radio n&apos;a pu être faite&#xa0;; rien n&apos;y a donc été écrit.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>qx::ChannelPanel</name>
@@ -540,6 +574,10 @@ Le contenu précédent de la radio a été sauvegardé dans %1&#xa0;: Fichier&#x
         <source>Readt.</source>
         <translation>Prêt.</translation>
     </message>
+    <message>
+        <source>Nothing was written to the radio. Write again once the other program has finished.</source>
+        <translation>Rien n&apos;a été écrit dans la radio. Écrivez de nouveau une fois l&apos;autre programme terminé.</translation>
+    </message>
 </context>
 <context>
     <name>qx::CloneDocument</name>
@@ -657,6 +695,10 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>Read Error</source>
         <translation>Erreur de lecture</translation>
+    </message>
+    <message>
+        <source>The radio answered: HandShake OK.</source>
+        <translation>La radio a répondu&#xa0;: HandShake réussi.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +882,14 @@ Saisissez exactement 9 chiffres.</translation>
         <source>The radio holds %1. Write %2 over it?</source>
         <translation>La radio contient l&apos;identité %1. La remplacer par %2&#xa0;?</translation>
     </message>
+    <message>
+        <source>The radio is in use by another program.</source>
+        <translation>La radio est utilisée par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>Programme&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::DialogFrame</name>
@@ -951,6 +1001,32 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>Verify OK!</source>
         <translation>Vérification réussie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
+        <translation>Aucun dossier de sauvegardes&#xa0;: ni XDG_DATA_HOME ni HOME n&apos;est défini&#xa0;; aucune sauvegarde n&apos;est donc possible et rien n&apos;a été écrit dans la radio.</translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation>Lecture de la radio...</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Write cancelled: identity kept.</source>
+        <translation>Écriture annulée&#xa0;: identité conservée.</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio...</source>
+        <translation>En attente de la radio...</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Aucune sauvegarde de la radio n&apos;a pu être faite&#xa0;; rien n&apos;y a donc été écrit.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1342,10 @@ Saisissez exactement 9 chiffres.</translation>
         <source>&amp;Adaptor...</source>
         <translation>&amp;Adaptateur...</translation>
     </message>
+    <message>
+        <source>Back up the whole &amp;EEPROM before a write</source>
+        <translation>Sauvegarder &amp;toute l&apos;EEPROM avant une écriture</translation>
+    </message>
 </context>
 <context>
     <name>qx::ModelWizardDialog</name>
@@ -1549,6 +1629,69 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>qx::WebPage</name>
+    <message>
+        <source>Back up the whole EEPROM before a write</source>
+        <translation>Sauvegarder toute l&apos;EEPROM avant une écriture</translation>
+    </message>
+    <message>
+        <source>Before every write the radio&apos;s contents are saved in this browser: the clone range the write replaces, or the whole EEPROM.</source>
+        <translation>Avant chaque écriture, le contenu de la radio est sauvegardé dans ce navigateur&#xa0;: la plage de clonage que l&apos;écriture remplace, ou toute l&apos;EEPROM.</translation>
+    </message>
+    <message>
+        <source>whole EEPROM</source>
+        <translation>EEPROM entière</translation>
+    </message>
+    <message>
+        <source>clone range</source>
+        <translation>plage de clonage</translation>
+    </message>
+    <message>
+        <source>The adaptor is in use in another tab.</source>
+        <translation>L&apos;adaptateur est utilisé dans un autre onglet.</translation>
+    </message>
+    <message>
+        <source>Write %1 back into the radio? Everything it holds now is replaced.</source>
+        <translation>Réécrire %1 dans la radio&#xa0;? Tout ce qu&apos;elle contient maintenant sera remplacé.</translation>
+    </message>
+    <message>
+        <source>Write %1 back into the radio? Its settings and identities are replaced; the rest of its EEPROM stays as it is.</source>
+        <translation>Réécrire %1 dans la radio&#xa0;? Ses réglages et ses identités seront remplacés&#xa0;; le reste de son EEPROM reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s contents before the restore were saved in this browser as %1.</source>
+        <translation>Le contenu de la radio avant la restauration a été sauvegardé dans ce navigateur sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous contents were saved in this browser as %1.</source>
+        <translation>Le contenu précédent de la radio a été sauvegardé dans ce navigateur sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous contents were saved in this browser as %1: Backups puts them back.</source>
+        <translation>Le contenu précédent de la radio a été sauvegardé dans ce navigateur sous le nom %1&#xa0;: Sauvegardes le remet en place.</translation>
+    </message>
+    <message>
+        <source>The radio may now hold part of the new settings. Write again, or put back its previous contents.</source>
+        <translation>La radio contient peut-être maintenant une partie des nouveaux réglages. Écrivez de nouveau, ou remettez son contenu précédent.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
     </message>
 </context>
 </TS>

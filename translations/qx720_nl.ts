@@ -219,6 +219,40 @@
         <source>User Cancel.</source>
         <translation>Geannuleerd door gebruiker.</translation>
     </message>
+    <message>
+        <source>Kind</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>Whole EEPROM</source>
+        <translation>Hele EEPROM</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Write the backup of %1 (MMSI %2) back to the radio? The radio&apos;s settings are replaced by it.</source>
+        <translation>De back-up van %1 (MMSI %2) terugzetten naar de marifoon? De instellingen van de marifoon worden erdoor vervangen.</translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation>Marifoon lezen...</translation>
+    </message>
+    <message>
+        <source>Restore OK. The radio&apos;s previous contents were saved to %1.</source>
+        <translation>Terugzetten gelukt. De vorige inhoud van de marifoon is bewaard in %1.</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Er kon geen back-up van de marifoon worden gemaakt, dus er is niets naar geschreven.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>qx::ChannelPanel</name>
@@ -540,6 +574,10 @@ De vorige inhoud van de marifoon is bewaard in %1: Bestand&#xa0;/&#xa0;Back-ups.
         <source>Readt.</source>
         <translation>Gereed.</translation>
     </message>
+    <message>
+        <source>Nothing was written to the radio. Write again once the other program has finished.</source>
+        <translation>Er is niets naar de marifoon geschreven. Schrijf opnieuw zodra het andere programma klaar is.</translation>
+    </message>
 </context>
 <context>
     <name>qx::CloneDocument</name>
@@ -657,6 +695,10 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>Read Error</source>
         <translation>Leesfout</translation>
+    </message>
+    <message>
+        <source>The radio answered: HandShake OK.</source>
+        <translation>De marifoon heeft geantwoord: handshake gelukt.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +882,14 @@ Gebruik precies 9 cijfers.</translation>
         <source>The radio holds %1. Write %2 over it?</source>
         <translation>De marifoon bevat %1. Wilt u dit vervangen door %2?</translation>
     </message>
+    <message>
+        <source>The radio is in use by another program.</source>
+        <translation>De marifoon wordt door een ander programma gebruikt.</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>Programma: %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::DialogFrame</name>
@@ -951,6 +1001,32 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>Verify OK!</source>
         <translation>Controle gelukt!</translation>
+    </message>
+    <message>
+        <source>No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be made and nothing was written to the radio.</source>
+        <translation>Geen map voor back-ups: XDG_DATA_HOME en HOME zijn geen van beide ingesteld, dus er kan geen back-up worden gemaakt en er is niets naar de marifoon geschreven.</translation>
+    </message>
+    <message>
+        <source>Reading the radio...</source>
+        <translation>Marifoon lezen...</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schrijven</translation>
+    </message>
+    <message>
+        <source>Write cancelled: identity kept.</source>
+        <translation>Schrijven geannuleerd: identiteit behouden.</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio...</source>
+        <translation>Wachten op de marifoon...</translation>
+    </message>
+    <message>
+        <source>No backup of the radio could be made, so nothing was written to it.
+%1</source>
+        <translation>Er kon geen back-up van de marifoon worden gemaakt, dus er is niets naar geschreven.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1342,10 @@ Gebruik precies 9 cijfers.</translation>
         <source>&amp;Adaptor...</source>
         <translation>&amp;Adapter...</translation>
     </message>
+    <message>
+        <source>Back up the whole &amp;EEPROM before a write</source>
+        <translation>Vóór het schrijven een back-up van de &amp;hele EEPROM maken</translation>
+    </message>
 </context>
 <context>
     <name>qx::ModelWizardDialog</name>
@@ -1549,6 +1629,69 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>qx::WebPage</name>
+    <message>
+        <source>Back up the whole EEPROM before a write</source>
+        <translation>Vóór het schrijven een back-up van de hele EEPROM maken</translation>
+    </message>
+    <message>
+        <source>Before every write the radio&apos;s contents are saved in this browser: the clone range the write replaces, or the whole EEPROM.</source>
+        <translation>Vóór elke schrijfactie wordt de inhoud van de marifoon in deze browser bewaard: het kloonbereik dat de schrijfactie vervangt, of de hele EEPROM.</translation>
+    </message>
+    <message>
+        <source>whole EEPROM</source>
+        <translation>hele EEPROM</translation>
+    </message>
+    <message>
+        <source>clone range</source>
+        <translation>kloonbereik</translation>
+    </message>
+    <message>
+        <source>The adaptor is in use in another tab.</source>
+        <translation>De adapter is in gebruik in een ander tabblad.</translation>
+    </message>
+    <message>
+        <source>Write %1 back into the radio? Everything it holds now is replaced.</source>
+        <translation>%1 terugzetten in de marifoon? Alles wat deze nu bevat, wordt vervangen.</translation>
+    </message>
+    <message>
+        <source>Write %1 back into the radio? Its settings and identities are replaced; the rest of its EEPROM stays as it is.</source>
+        <translation>%1 terugzetten in de marifoon? De instellingen en identiteiten worden vervangen; de rest van de EEPROM blijft zoals hij is.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s contents before the restore were saved in this browser as %1.</source>
+        <translation>De inhoud van de marifoon van vóór het terugzetten is in deze browser bewaard als %1.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous contents were saved in this browser as %1.</source>
+        <translation>De vorige inhoud van de marifoon is in deze browser bewaard als %1.</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s previous contents were saved in this browser as %1: Backups puts them back.</source>
+        <translation>De vorige inhoud van de marifoon is in deze browser bewaard als %1: onder Back-ups zet u deze terug.</translation>
+    </message>
+    <message>
+        <source>The radio may now hold part of the new settings. Write again, or put back its previous contents.</source>
+        <translation>De marifoon bevat nu mogelijk een deel van de nieuwe instellingen. Schrijf opnieuw, of zet de vorige inhoud terug.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Terugzetten</translation>
     </message>
 </context>
 </TS>

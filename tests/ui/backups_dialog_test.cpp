@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "gui/dialogs/backups_dialog.h"
 #include "gui/dialogs/service_dialogs.h"
 #include "model/identity.h"
+#include "model/radio_image.h"
 #include "operations/eeprom_operations.h"
 #include "scripted_services.h"
 #include "sim/virtual_adaptor.h"
@@ -41,6 +43,8 @@ struct BackupsRig : test::DialogRig {
     // The radio holds no identity unless a test gives it one.
     BackupsRig() : DialogRig("backups-ui")
     {
+        // Names the backups a restore takes.
+        environment.clock = [] { return LocalTime{2026, 12, 7, 9, 5, 3, 120}; };
         EepromBytes contents{};
         contents.fill(0x3C);
         contents[kAddrAtisPresent] = 0;
@@ -53,6 +57,13 @@ struct BackupsRig : test::DialogRig {
     {
         const std::string path = work.File("qx720-backup-" + stamp + ".bin");
         test::WriteAll(path, bytes.data(), size);
+        return path;
+    }
+    // A backup of the clone range of `bytes`, as a write takes it.
+    std::string PutRange(const std::string& stamp, const EepromBytes& bytes)
+    {
+        const std::string path = work.File("qx720-backup-" + stamp + ".bin");
+        test::WriteAll(path, bytes.data() + kCloneFirst, kCloneRangeBackupBytes);
         return path;
     }
 };
@@ -68,6 +79,9 @@ EepromBytes Dump(uint8_t seed, const char* mmsi)
     }
     return bytes;
 }
+
+constexpr int kKindColumnInTest = 2;
+constexpr int kFileColumnInTest = 4;
 
 QStringList Row(const QTreeWidget* list, int row)
 {
@@ -89,6 +103,7 @@ TEST(BackupsDialog, ListsTheBackupsNewestFirstWithTheirColumns)
     const std::string older = rig.Put("20261205-180000", Dump(1, "235012345"));
     const std::string newest = rig.Put("20261207-090503", Dump(2, nullptr));
     const std::string shortOne = rig.Put("20261206-120000", Dump(3, "235012345"), 100);
+    const std::string range = rig.PutRange("20261206-110000", Dump(4, "211234567"));
     test::WriteAll(rig.work.File("notes.txt"), "x", 1);
 
     BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
@@ -97,12 +112,13 @@ TEST(BackupsDialog, ListsTheBackupsNewestFirstWithTheirColumns)
     ASSERT_EQ(list, dialog.list());
     QStringList header;
     for (int c = 0; c < list->columnCount(); ++c) header << list->headerItem()->text(c);
-    EXPECT_EQ(header, QStringList({"Time", "MMSI", "Size", "File"}));
+    EXPECT_EQ(header, QStringList({"Time", "MMSI", "Kind", "Size", "File"}));
 
-    ASSERT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_EQ(Row(list, 0), QStringList({"2026-12-07 09:05:03", "-", "8192", Native(newest)}));
-    EXPECT_EQ(Row(list, 1), QStringList({"2026-12-06 12:00:00", "-", "100", Native(shortOne)}));
-    EXPECT_EQ(Row(list, 2), QStringList({"2026-12-05 18:00:00", "235012345", "8192", Native(older)}));
+    ASSERT_EQ(list->topLevelItemCount(), 4);
+    EXPECT_EQ(Row(list, 0), QStringList({"2026-12-07 09:05:03", "-", "Whole EEPROM", "8192", Native(newest)}));
+    EXPECT_EQ(Row(list, 1), QStringList({"2026-12-06 12:00:00", "-", "Unknown", "100", Native(shortOne)}));
+    EXPECT_EQ(Row(list, 2), QStringList({"2026-12-06 11:00:00", "211234567", "Settings", "1536", Native(range)}));
+    EXPECT_EQ(Row(list, 3), QStringList({"2026-12-05 18:00:00", "235012345", "Whole EEPROM", "8192", Native(older)}));
     // The newest is chosen, ready to open or restore.
     EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
     EXPECT_TRUE(dialog.findChild<QPushButton*>("openBackup")->isEnabled());
@@ -202,8 +218,11 @@ TEST(BackupsDialog, RestoreAnsweredYesWritesTheWholeDumpWithTheButtonsLocked)
     EXPECT_EQ(rig.services.boxes[0].text,
               "Write the backup of 2026-12-07 09:05:03 (MMSI none) back to the radio? The radio's whole memory is "
               "replaced by it.");
-    EXPECT_EQ(dialog.statusText(), "Restore OK.");
+    // The way back names the backup taken just before, which the list now shows.
+    EXPECT_EQ(dialog.statusText(),
+              "Restore OK. The radio's previous contents were saved to qx720-backup-20261207-090503-2.bin.");
     EXPECT_EQ(rig.radio.Contents(), dump);
+    EXPECT_EQ(dialog.list()->topLevelItemCount(), 2);
 
     EXPECT_TRUE(during.seen);
     EXPECT_FALSE(during.open);
@@ -245,8 +264,7 @@ TEST(BackupsDialog, AFailedRestoreShowsWhyAndAShortBackupIsNeverSent)
     dialog.DoRestore();
     EXPECT_FALSE(dialog.isBusy());
     ASSERT_EQ(rig.services.boxes.size(), 4u);
-    EXPECT_EQ(rig.services.boxes[3].text,
-              QString::fromStdString(shortOne + " is not a whole backup: it holds fewer than 8192 bytes"));
+    EXPECT_TRUE(rig.services.boxes[3].text.startsWith(QString::fromStdString(shortOne + " is not a backup")));
     EXPECT_EQ(rig.services.boxes[3].caption, "Restore Error");
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
     EXPECT_EQ(rig.radio.Contents(), before);
@@ -271,7 +289,7 @@ TEST(BackupsDialog, EscDuringARestoreLetsItFinish)
     Finish(dialog);
     EXPECT_TRUE(wasBusy);
     EXPECT_EQ(closed, 0);
-    EXPECT_EQ(dialog.statusText(), "Restore OK.");
+    EXPECT_TRUE(dialog.statusText().startsWith("Restore OK."));
     EXPECT_EQ(rig.radio.Contents(), dump);
     dialog.reject();
     EXPECT_EQ(closed, 1);
@@ -312,16 +330,68 @@ TEST(BackupsDialog, ARestoreBacksTheRadioUpAndAsksBeforeReplacingItsMmsi)
     EXPECT_EQ(rig.services.boxes[1].buttons, MsgButtons::YesNoSafe);
     EXPECT_EQ(dialog.statusText(), "Restore cancelled: identity kept.");
     EXPECT_EQ(rig.radio.Contents(), ours);
-    // The radio's own contents were kept first, as before every write.
-    const std::vector<BackupEntry> kept = ListBackups(rig.folder.toStdString());
-    ASSERT_EQ(kept.size(), 2u);
-    EXPECT_TRUE(kept[0].mmsi == "257012345" || kept[1].mmsi == "257012345");
+    EXPECT_EQ(ListBackups(rig.folder.toStdString()).size(), 1u);  // a declined restore keeps nothing
 
     rig.services.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
     dialog.DoRestore();
     Finish(dialog);
-    EXPECT_EQ(dialog.statusText(), "Restore OK.");
+    EXPECT_TRUE(dialog.statusText().startsWith("Restore OK."));
     EXPECT_EQ(rig.radio.Contents(), theirs);
+    // The radio's own contents were kept first, as before every write.
+    const std::vector<BackupEntry> kept = ListBackups(rig.folder.toStdString());
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(kept[0].mmsi == "257012345" || kept[1].mmsi == "257012345");
+}
+
+TEST(BackupsDialog, ACloneRangeBackupIsRestoredByteForByteAndNothingElse)
+{
+    BackupsRig rig;
+    const EepromBytes before = Dump(5, "235012345");
+    rig.radio.SetContents(before);
+    const EepromBytes saved = Dump(8, "235012345");  // the same boat, other settings
+    rig.PutRange("20261201-080000", saved);
+
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
+    rig.services.answers = {MsgAnswer::Yes};
+    dialog.DoRestore();
+    Finish(dialog);
+    ASSERT_EQ(rig.services.boxes.size(), 1u);
+    EXPECT_EQ(rig.services.boxes[0].text,
+              "Write the backup of 2026-12-01 08:00:00 (MMSI 235012345) back to the radio? The radio's settings "
+              "are replaced by it.");
+    EXPECT_EQ(dialog.statusText(),
+              "Restore OK. The radio's previous contents were saved to qx720-backup-20261207-090503.bin.");
+
+    EepromBytes expected = before;
+    std::copy(saved.begin() + kCloneFirst, saved.begin() + kCloneLast + 1, expected.begin() + kCloneFirst);
+    EXPECT_EQ(rig.radio.Contents(), expected);
+    // What the restore replaced is kept as a clone range backup of its own, and listed.
+    const std::vector<BackupEntry> list = ListBackups(rig.folder.toStdString());
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].size, static_cast<std::uintmax_t>(kCloneRangeBackupBytes));
+    const std::vector<char> kept = test::ReadAll(list[0].path);
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), before.begin() + kCloneFirst,
+                           [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; }));
+    ASSERT_EQ(dialog.list()->topLevelItemCount(), 2);
+    EXPECT_EQ(Row(dialog.list(), 0)[kKindColumnInTest], "Settings");
+}
+
+TEST(BackupsDialog, ABackupWrittenWhileItIsOpenIsListed)
+{
+    BackupsRig rig;
+    rig.Put("20261205-180000", Dump(1, nullptr));
+    BackupsDialog dialog(nullptr, rig.app, rig.options, rig.folder);
+    const QString chosen = dialog.list()->currentItem()->text(kFileColumnInTest);
+    ASSERT_EQ(dialog.list()->topLevelItemCount(), 1);
+
+    // Another program's write (the command line's) lands in the folder.
+    rig.PutRange("20261207-100000", Dump(2, nullptr));
+    QElapsedTimer clock;
+    clock.start();
+    while (dialog.list()->topLevelItemCount() < 2 && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_EQ(dialog.list()->topLevelItemCount(), 2);
+    EXPECT_EQ(dialog.list()->currentItem()->text(kFileColumnInTest), chosen);  // the choice stays
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "backups/backup_store.h"
 #include "dialog_rig.h"
 #include "gui/base/clone_controller.h"
 #include "model/identity.h"
@@ -118,17 +119,25 @@ TEST(CloneController, NothingIsSentWhenTheWindowKeepsTheIdentityOrStops)
 TEST(CloneController, WithNobodyToAskAnotherBoatsIdentityIsKept)
 {
     ControllerRig rig;
-    ASSERT_TRUE(rig.controller.Start(rig.WriteOf(UsaRecordWithMmsi("235012345"))));
+    const std::string backups = rig.folder.File("backups");
+    CloneRequest first = rig.WriteOf(UsaRecordWithMmsi("235012345"));
+    first.backupFolder = backups;
+    ASSERT_TRUE(rig.controller.Start(first));
     ASSERT_TRUE(rig.WaitForOutcome());
     ASSERT_EQ(rig.outcome->code, kResultOk) << "a radio with no MMSI is written";
+    EXPECT_FALSE(rig.outcome->backup.path.empty());
+    ASSERT_EQ(ListBackups(backups).size(), 1u);
     const EepromBytes written = rig.radio.Contents();
 
     rig.outcome.reset();
-    ASSERT_TRUE(rig.controller.Start(rig.WriteOf(UsaRecordWithMmsi("211234567"))));
+    CloneRequest second = rig.WriteOf(UsaRecordWithMmsi("211234567"));
+    second.backupFolder = backups;
+    ASSERT_TRUE(rig.controller.Start(second));
     ASSERT_TRUE(rig.WaitForOutcome());
     EXPECT_TRUE(rig.outcome->identityKept);
     EXPECT_FALSE(rig.outcome->sent);
     EXPECT_EQ(rig.radio.Contents(), written);
+    EXPECT_EQ(ListBackups(backups).size(), 1u);  // a write that does not go keeps no backup
 }
 
 TEST(CloneController, AStopDuringTheFirstJobSendsNothingAndAsksNothing)

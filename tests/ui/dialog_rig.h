@@ -35,6 +35,8 @@ struct DialogRig {
     explicit DialogRig(const std::string& label = "dialog") : folder(label)
     {
         services.currentDirectory = app.startDirectory;
+        // Backups before writes stay in the scratch folder, never the user's own.
+        app.backupFolder = File("backups");
     }
     QString File(const char* name) const { return QString::fromStdString(folder.File(name)); }
 };

@@ -93,7 +93,7 @@ TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
     EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNoSafe);
     EXPECT_EQ(rig.C().status->text(), "Write cancelled: identity kept.");
     EXPECT_EQ(rig.radio.Contents(), norway);
-    EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);  // taken before the question
+    EXPECT_TRUE(ListBackups(rig.app.backupFolder.toStdString()).empty());  // a declined write keeps none
     EXPECT_FALSE(rig.W().Clone().IsRunning());
 
     // Yes writes; the same identity again asks nothing, and so does a radio without one.

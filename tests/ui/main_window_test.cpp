@@ -809,7 +809,7 @@ TEST(MainWindowMenus, TextsAndOrderAreExact)
     for (QAction* a : rig.C().menuBar->actions()[0]->menu()->actions())
         if (!a->isSeparator()) items << test::Shown(a);
     EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Back up the radio before writing",
-                                  "Backups...", "Exit"}));
+                                  "Back up the whole EEPROM before a write", "Backups...", "Exit"}));
     // No default button: a stray Enter never writes the radio.
     for (QPushButton* button : rig.W().findChildren<QPushButton*>()) EXPECT_FALSE(button->isDefault());
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "files/atomic_file.h"
@@ -35,6 +36,7 @@ public:
     int waitCursorDepth = 0;
     QString currentDirectory;
     LocalTime now{2026, 12, 7, 9, 5, 3, 120};
+    std::function<void()> whileAsking;  // runs while a Yes/No(/Cancel) box is open
 
     MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, MsgButtons buttons,
                          MsgIcon icon) override
@@ -51,6 +53,7 @@ public:
     {
         boxes.push_back({text, caption, buttons, icon, informative, detail});
         if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+        if (whileAsking) whileAsking();
         if (answers.empty()) return MsgAnswer::No;
         MsgAnswer a = answers.front();
         answers.pop_front();

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include <filesystem>
 
 #include "../support/temp_dir.h"
+#include "backups/backup_store.h"
 #include "clone/pc_clone.h"
 #include "dialog_rig.h"
 #include "gui/dialogs/about_dialog.h"
@@ -131,18 +133,17 @@ TEST(EpromToolsDialog, VerifyCountsTheDifferingBytes)
     EXPECT_EQ(dialog.statusText(), "Verify Error!");
 }
 
-TEST(EpromToolsDialog, WriteSendsTheFirst8192BytesOfALongerFile)
+TEST(EpromToolsDialog, WriteKeepsTheRadioWholeThenSendsTheDump)
 {
     ServiceRig rig;
-    std::vector<uint8_t> file(kEepromSize + 300, 0x5A);
+    const EepromBytes previous = rig.radio.Contents();
     const EepromBytes pattern = ServiceRig::Pattern();
-    std::copy(pattern.begin(), pattern.end(), file.begin());
-    const QString dump = rig.File("long.Bin");
-    test::WriteAll(dump.toStdString(), file.data(), file.size());
+    const QString dump = rig.File("radio.Bin");
+    test::WriteAll(dump.toStdString(), pattern.data(), pattern.size());
 
     EpromToolsDialog dialog(nullptr, rig.app, rig.config);
-    // The status while the blocks move: the HandShake's answer reaches the window before the
-    // first step does.
+    // The status while the blocks move: the radio is read first, then, once it has answered
+    // the write's HandShake, written.
     QStringList whileMoving;
     QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, [&](int v) {
         if (v == 1) whileMoving << dialog.statusText();
@@ -151,15 +152,50 @@ TEST(EpromToolsDialog, WriteSendsTheFirst8192BytesOfALongerFile)
     dialog.DoWrite();
     Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Write OK!");
-    EXPECT_TRUE(rig.services.boxes.empty());
+    EXPECT_TRUE(rig.services.boxes.empty());  // the radio held no identity: nothing to ask
     EXPECT_EQ(rig.radio.Contents(), pattern);
     EXPECT_FALSE(rig.radioJobs.IsRunning());
+    EXPECT_EQ(rig.services.waitCursorDepth, 0);
+    // The whole EEPROM as it was, kept in the backups folder first.
+    const std::vector<BackupEntry> kept = ListBackups(rig.app.backupFolder.toStdString());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(test::ReadAll(kept[0].path), Bytes(previous));
 
-    rig.services.openAnswers = {dump};
+    // Verify takes the first 8192 bytes of a longer file.
+    std::vector<uint8_t> longer(pattern.begin(), pattern.end());
+    longer.resize(kEepromSize + 300, 0x5A);
+    const QString longFile = rig.File("long.Bin");
+    test::WriteAll(longFile.toStdString(), longer.data(), longer.size());
+    rig.services.openAnswers = {longFile};
     dialog.DoVerify();
     Finish(dialog);
     EXPECT_EQ(dialog.statusText(), "Verify OK!");
-    EXPECT_EQ(whileMoving, QStringList({"Writing...", "Verifing..."}));
+    EXPECT_EQ(whileMoving, QStringList({"Reading the radio...", "Writing...", "Verifing..."}));
+}
+
+TEST(EpromToolsDialog, WriteTakesOnlyAFileOfExactlyTheEepromsSize)
+{
+    for (const std::size_t size : {std::size_t{0}, std::size_t{kCloneRangeBackupBytes}, std::size_t{kEepromSize - 1},
+                                   std::size_t{kEepromSize + 1}, std::size_t{2 * kEepromSize}}) {
+        SCOPED_TRACE(size);
+        ServiceRig rig;
+        rig.radio.SetContents(ServiceRig::Pattern());
+        const QString file = rig.File("odd.Bin");
+        const std::vector<uint8_t> bytes(size, 0x11);
+        test::WriteAll(file.toStdString(), bytes.data(), bytes.size());
+
+        EpromToolsDialog dialog(nullptr, rig.app, rig.config);
+        rig.services.openAnswers = {file};
+        dialog.DoWrite();
+        Finish(dialog);
+        ASSERT_EQ(rig.services.boxes.size(), 1u);
+        EXPECT_EQ(rig.services.boxes[0].text, "Unknown File Format.");
+        EXPECT_EQ(rig.services.boxes[0].caption, "Open File Error");
+        EXPECT_EQ(dialog.statusText(), "Ready.");
+        EXPECT_EQ(rig.radio.SentenceCount(), 0);
+        EXPECT_EQ(rig.radio.Contents(), ServiceRig::Pattern());
+        EXPECT_TRUE(ListBackups(rig.app.backupFolder.toStdString()).empty());
+    }
 }
 
 TEST(EpromToolsDialog, ShortOrMissingFileIsRefusedBeforeAnythingIsSent)
@@ -299,18 +335,48 @@ TEST(ConfigDialog, EachButtonMakesOneHandShakeAndShowsItsBox)
     Finish(dialog);
     dialog.DoDisable();
     Finish(dialog);
-    ASSERT_EQ(rig.services.boxes.size(), 2u);
-    EXPECT_EQ(rig.services.boxes[0].text, "Enable Handset Test Mode OK.");
-    EXPECT_EQ(rig.services.boxes[1].text, "Disable Handset Test Mode OK.");
-    for (const auto& box : rig.services.boxes) {
-        EXPECT_EQ(box.caption, "Write OK");
-        EXPECT_EQ(box.icon, MsgIcon::None);
+    ASSERT_EQ(rig.services.boxes.size(), 3u);
+    EXPECT_EQ(rig.services.boxes[0].text, "The radio answered: HandShake OK.");
+    EXPECT_EQ(rig.services.boxes[0].caption, "Check");
+    EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Information);
+    EXPECT_EQ(rig.services.boxes[1].text, "Enable Handset Test Mode OK.");
+    EXPECT_EQ(rig.services.boxes[2].text, "Disable Handset Test Mode OK.");
+    for (std::size_t i = 1; i < rig.services.boxes.size(); ++i) {
+        EXPECT_EQ(rig.services.boxes[i].caption, "Write OK");
+        EXPECT_EQ(rig.services.boxes[i].icon, MsgIcon::None);
     }
     const auto sent = rig.radio.SentenceLog();
     ASSERT_EQ(sent.size(), 3u);
     for (const auto& s : sent) EXPECT_EQ(s[7], 'A');
     EXPECT_EQ(dialog.progressBar()->value(), 0);
     EXPECT_TRUE(dialog.enableButton()->isEnabled());
+}
+
+TEST(ConfigDialog, HasNoDefaultButtonSoEnterSendsNothing)
+{
+    ServiceRig rig;
+    ConfigDialog dialog(nullptr, rig.app, rig.config, rig.document);
+    dialog.show();
+    QCoreApplication::processEvents();
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_FALSE(button->isDefault());
+        EXPECT_FALSE(button->autoDefault());
+    }
+    // Enter right after the dialog opens, wherever the focus is, and on each button.
+    std::vector<QWidget*> targets = {&dialog};
+    if (QWidget* focus = dialog.focusWidget()) targets.push_back(focus);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) targets.push_back(button);
+    for (QWidget* target : targets) {
+        for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &press);
+        }
+    }
+    EXPECT_FALSE(dialog.isBusy());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(rig.radio.SentenceCount(), 0);
+    EXPECT_TRUE(rig.services.boxes.empty());
 }
 
 TEST(ConfigDialog, NoAdaptorShowsOneFailureBoxPerButton)

@@ -15,6 +15,7 @@
 #include "backups/backup_store.h"
 #include "channels/channel_csv.h"
 #include "gui/dialogs/channel_setup_dialog.h"
+#include "model/radio_image.h"
 #include "operations/eeprom_operations.h"
 #include "window_rig.h"
 
@@ -62,9 +63,10 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
     EXPECT_EQ(rig.C().status->text(), "Write OK.");
     const std::vector<BackupEntry> list = ListBackups(rig.app.backupFolder.toStdString());
     ASSERT_EQ(list.size(), 1u);
+    // What the write replaces: the clone range, as the radio held it.
     const std::vector<uint8_t> kept = FileBytes(list[0].path);
-    ASSERT_GE(kept.size(), previous.size());
-    EXPECT_TRUE(std::equal(previous.begin(), previous.end(), kept.begin()));
+    ASSERT_EQ(kept.size(), static_cast<std::size_t>(kCloneRangeBackupBytes));
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), previous.begin() + kCloneFirst));
     EXPECT_NE(rig.radio.Contents(), previous);  // and then the write went on
 
     // Turned off: the next write makes no backup.
@@ -74,7 +76,43 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
     EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);
 }
 
-TEST(WindowBackup, TheChoiceIsKeptAcrossRuns)
+TEST(WindowBackup, TheWholeEepromIsKeptOnlyWhenAskedFor)
+{
+    const struct {
+        bool whole;
+        std::size_t bytes;  // of the backup file
+        int first;          // the radio's address of its first byte
+        int steps;          // the progress bar's scale while it is taken
+    } cases[] = {
+        {false, static_cast<std::size_t>(kCloneRangeBackupBytes), kCloneFirst, 77},
+        {true, static_cast<std::size_t>(kEepromSize), 0, kEepromTransferBlocks},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.whole);
+        WindowRig rig;
+        rig.backups = true;
+        rig.Open();
+        rig.C().wholeBackup->setChecked(c.whole);
+        const EepromBytes previous = Pattern();
+        rig.radio.SetContents(previous);
+        int firstScale = 0;
+        QProgressBar* progress = rig.C().progress;
+        QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
+            if (value == 1 && firstScale == 0) firstScale = progress->maximum();
+        });
+        rig.W().Clone().OnWriteToRadio();
+        rig.WaitForRun();
+        EXPECT_EQ(rig.C().status->text(), "Write OK.");
+        EXPECT_EQ(firstScale, c.steps);
+        const std::vector<BackupEntry> list = ListBackups(rig.app.backupFolder.toStdString());
+        ASSERT_EQ(list.size(), 1u);
+        const std::vector<uint8_t> kept = FileBytes(list[0].path);
+        ASSERT_EQ(kept.size(), c.bytes);
+        EXPECT_TRUE(std::equal(kept.begin(), kept.end(), previous.begin() + c.first));
+    }
+}
+
+TEST(WindowBackup, TheChoicesAreKeptAcrossRuns)
 {
     WindowRig rig;
     QSettings settings(rig.File("settings.ini"), QSettings::IniFormat);
@@ -82,11 +120,18 @@ TEST(WindowBackup, TheChoiceIsKeptAcrossRuns)
     {
         MainWindow first(rig.app);
         EXPECT_TRUE(first.Controls().backupBeforeWrite->isChecked());  // on unless turned off
+        EXPECT_FALSE(first.Controls().wholeBackup->isChecked());       // off unless turned on
+        EXPECT_TRUE(first.Controls().wholeBackup->isEnabled());
+        first.Controls().wholeBackup->trigger();
         first.Controls().backupBeforeWrite->trigger();
+        // What a backup keeps cannot be chosen while none is taken.
+        EXPECT_FALSE(first.Controls().wholeBackup->isEnabled());
         first.reject();
     }
     MainWindow second(rig.app);
     EXPECT_FALSE(second.Controls().backupBeforeWrite->isChecked());
+    EXPECT_TRUE(second.Controls().wholeBackup->isChecked());
+    EXPECT_FALSE(second.Controls().wholeBackup->isEnabled());
     second.reject();
 }
 

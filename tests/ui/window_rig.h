@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <atomic>
 #include <clocale>
 #include <memory>
 
@@ -42,6 +43,8 @@ class GatedBackend : public HidBackend {
 public:
     GatedBackend(HidBackend& inner, ManualResetEvent& stop) : inner_(inner), stop_(stop) {}
     ManualResetEvent open;
+    // When positive: the user's Stop comes once this many more reports have gone to the radio.
+    std::atomic<int> stopAfter{-1};
 
     std::vector<HidInterfaceInfo> Enumerate() override { return inner_.Enumerate(); }
     std::unique_ptr<HidDevice> Open(const std::string& path, bool* permissionDenied = nullptr) override
@@ -65,7 +68,9 @@ private:
             // Bounded: a test that never lets the run go fails instead of hanging.
             for (int waited = 0; waited < 10000 && !gate_.open.IsSet() && !gate_.stop_.IsSet(); waited += 5)
                 gate_.open.Wait(5);
-            return inner_->WriteReport(report, length, timeoutMs);
+            const HidIo io = inner_->WriteReport(report, length, timeoutMs);
+            if (gate_.stopAfter.load() > 0 && gate_.stopAfter.fetch_sub(1) == 1) gate_.stop_.Set();
+            return io;
         }
         HidIo ReadReport(uint8_t* report, std::size_t length, int timeoutMs) override
         {

@@ -5,7 +5,7 @@
 
 #include "backups/backup_store.h"
 #include "gui/base/radio_job_runner.h"
-#include "operations/eeprom_operations.h"
+#include "operations/radio_gate.h"
 #include "operations/radio_operations.h"
 #include "reports/verify_report.h"
 
@@ -14,7 +14,10 @@ namespace qx {
 struct CloneController::Run {
     CloneRequest request;
     CloneOutcome outcome;
-    ops::WritePreparation prepared;  // a Write's first job: the backup and the identities it replaces
+    bool passing = false;  // a Write's second job: the window agreed, the backup and the blocks go
+    // A Write between its jobs: the radio claimed and read, nothing kept or sent. Dropping it
+    // lets the radio go.
+    std::unique_ptr<ops::OpenChange> open;
 };
 
 CloneController::CloneController(CloneEnvironment& environment, RadioJobRunner& runner, QObject* parent)
@@ -44,7 +47,7 @@ CloneController::~CloneController()
 
 CloneKind CloneController::RunningKind() const { return run_ ? run_->request.kind : CloneKind::None; }
 
-bool CloneController::IsWriting() const { return run_ && run_->outcome.sent; }
+bool CloneController::IsWriting() const { return run_ && run_->passing; }
 
 bool CloneController::Start(const CloneRequest& request)
 {
@@ -74,13 +77,25 @@ void CloneController::StartJob()
     // Another job took the runner first: the run ends at once, with nothing sent, rather than
     // leave the window waiting for an outcome that never comes.
     if (!started) {
+        run->open.reset();
         run->outcome.sent = false;
         Finish(kResultParameterError);
     }
 }
 
-// On the worker thread: a Write's first job reads the radio (and backs it up) before anything is
-// sent; the others run once, and a Verify writes its report (file work, kept off the window).
+namespace {
+
+ops::BackupKind BackupKindOf(const CloneRequest& request)
+{
+    if (request.backupFolder.empty()) return ops::BackupKind::None;
+    return request.wholeBackup ? ops::BackupKind::Whole : ops::BackupKind::Written;
+}
+
+}  // namespace
+
+// On the worker thread: a Write's first job claims and reads the radio before anything is kept
+// or sent, its second passes the gate with the window's consent; the others run once, and a
+// Verify writes its report (file work, kept off the window).
 CloneResult CloneController::Work(Run& run, CloneEnvironment& shared, RadioJobContext& context)
 {
     const CloneRequest& request = run.request;
@@ -88,23 +103,32 @@ CloneResult CloneController::Work(Run& run, CloneEnvironment& shared, RadioJobCo
     ModelConfig options = request.options;
     OperationContext ctx{shared, &options, &context.Progress(), {}};
     ctx.logDirectory = request.directory;
-    // The record as it was when the Write started, and a backup into the chosen folder (none:
-    // only the identities the radio holds are read first).
-    const ops::WriteRequest write{request.record,       request.adjustMode, !request.backupFolder.empty(),
-                                  request.backupFolder, kBackupBaseName,    shared.clock()};
     switch (request.kind) {
-    case CloneKind::Write:
-        if (!outcome.sent) {
-            context.Progress().SetRange(0, kEepromTransferBlocks);
-            run.prepared = ops::PrepareWrite(ctx, write);
-            outcome.backup = run.prepared.backup;
-            outcome.reason = run.prepared.reason;
-            return run.prepared.code;
-        } else {
-            const ops::WriteOutcome written = ops::FinishWrite(ctx, write, run.prepared);
-            outcome.reason = written.reason;
-            return written.code;
+    case CloneKind::Write: {
+        // Each step's own scale: a backup of the clone range is 77 blocks, of the EEPROM 410.
+        ctx.stage = [&context](const char*, int steps) { context.Progress().SetRange(0, steps); };
+        if (!run.passing) {
+            ops::BackupPlan plan;
+            plan.kind = BackupKindOf(request);
+            plan.folder = request.backupFolder;
+            plan.time = shared.clock();
+            run.open = std::make_unique<ops::OpenChange>(
+                ops::Open(ctx, ops::RadioChange::Record(request.record, request.adjustMode), std::move(plan)));
+            const ops::ChangeOutcome& found = run.open->Found();
+            outcome.backup = found.backup;
+            outcome.backup.eeprom.clear();  // the window needs what the radio holds, not its bytes
+            outcome.reason = found.reason;
+            return found.code;
         }
+        // The window has agreed (or nothing is replaced): this is the consent.
+        const ops::ChangeOutcome passed = ops::Pass(ctx, std::move(*run.open), ops::Consent::Replace());
+        run.open.reset();
+        outcome.backup = passed.backup;
+        outcome.backup.eeprom.clear();
+        outcome.sent = passed.sent;
+        outcome.reason = passed.reason;
+        return passed.code;
+    }
     case CloneKind::Read: {
         const auto read = std::make_unique<ops::ReadOutcome>(ops::Read(ctx));
         outcome.record = read->record;
@@ -131,26 +155,29 @@ CloneResult CloneController::Work(Run& run, CloneEnvironment& shared, RadioJobCo
 void CloneController::JobDone(CloneResult result)
 {
     Run& run = *run_;
-    if (run.request.kind != CloneKind::Write || run.outcome.sent || result != kResultOk) {
+    if (run.request.kind != CloneKind::Write || run.passing || result != kResultOk) {
         Finish(result);
         return;
     }
-    // The radio has been read (and backed up): the write itself, unless a stop was asked for
+    // The radio has been read and is still held: the write itself, unless a stop was asked for
     // meanwhile or the window says otherwise.
+    const std::vector<IdentityReplacement>& replaced = run.open->Found().replaced;
     WriteGo go = WriteGo::Stop;
     if (!environment_.stopEvent.IsSet()) {
         if (question_)
-            go = question_(run.prepared.replaced);
+            go = question_(replaced);
         else  // nobody to ask: another boat's identity stays, as without --force
-            go = run.prepared.replaced.empty() ? WriteGo::Write : WriteGo::KeepIdentity;
+            go = replaced.empty() ? WriteGo::Write : WriteGo::KeepIdentity;
     }
     if (environment_.stopEvent.IsSet()) go = WriteGo::Stop;
     if (go == WriteGo::Write) {
-        run.outcome.sent = true;
+        run.passing = true;
         emit writing();
         StartJob();
         return;
     }
+    // The radio goes free with nothing kept and nothing sent.
+    run.open.reset();
     run.outcome.identityKept = go == WriteGo::KeepIdentity;
     Finish(kResultUserCancel);
 }
@@ -158,6 +185,7 @@ void CloneController::JobDone(CloneResult result)
 void CloneController::Finish(CloneResult result)
 {
     const std::shared_ptr<Run> run = std::move(run_);
+    run->open.reset();
     run->outcome.code = result;
     if (result == kResultOk) run->outcome.reason.clear();
     emit finished(run->outcome);

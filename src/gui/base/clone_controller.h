@@ -1,7 +1,8 @@
 // The window's four clone commands (Read, Write, Verify, HandShake) as runs on the program's one
 // radio job runner. A run works on copies taken when it starts; its start, progress and outcome
-// come back as signals on the UI thread. A Write takes two jobs: the radio is read (and backed
-// up) first, then, once the window has agreed to any identity the write replaces, written.
+// come back as signals on the UI thread. A Write passes the gate in two jobs: the radio is
+// claimed and read first; then, once the window has agreed to any identity the write replaces,
+// backed up and written. Between them the run holds the radio.
 #pragma once
 
 #include <QObject>
@@ -36,6 +37,7 @@ struct CloneRequest {
     int32_t adjustMode = 0;
     std::string directory;     // the communication log, the ROM maps and the verify report
     std::string backupFolder;  // Write: the radio is backed up here first; "": not backed up
+    bool wholeBackup = false;  // Write: the backup keeps the whole EEPROM, not only what the write replaces
 };
 
 // What a run brought back.
@@ -75,7 +77,7 @@ public:
     // A run has started and its outcome has not come back (also between a Write's two jobs).
     bool IsRunning() const { return run_ != nullptr; }
     CloneKind RunningKind() const;
-    // A Write past its preparation: blocks may be reaching the radio.
+    // A Write past its question: the backup is being kept, or blocks are reaching the radio.
     bool IsWriting() const;
 
 signals:

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "operations/radio_claim.h"
+
 namespace qx {
 
 namespace {
@@ -24,6 +26,7 @@ namespace {
     QT_TRANSLATE_NOOP("qx::Core", "Radio and PC software are not matched."),
     QT_TRANSLATE_NOOP("qx::Core", "The system cannot find the COM Port specified."),
     QT_TRANSLATE_NOOP("qx::Core", "COM Port Access is denied."),
+    QT_TRANSLATE_NOOP("qx::Core", "The radio is in use by another program."),
     QT_TRANSLATE_NOOP("qx::Core", "Error"),
     QT_TRANSLATE_NOOP("qx::Core", "Open File Error."),
     QT_TRANSLATE_NOOP("qx::Core", "Read from File Error."),
@@ -63,5 +66,16 @@ QString IdentityQuestion(const std::vector<IdentityReplacement>& replaced)
 }
 
 QString ResultText(CloneResult result) { return CoreText(DescribeResult(result)); }
+
+QString FailureText(const CloneEnvironment& env, CloneResult result, const std::string& holder)
+{
+    QString text = ResultText(result);
+    if (result != kResultRadioInUse) return text;
+    // Which program to finish or close, when it can be told.
+    const std::string who = holder.empty() ? ops::FailureReason(env, result) : holder;
+    if (!who.empty())
+        text += "\n" + QCoreApplication::translate("qx::Core", "Program: %1").arg(QString::fromStdString(who));
+    return text;
+}
 
 }  // namespace qx

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "clone/clone_environment.h"
 #include "identity/radio_identity.h"
 #include "result/clone_result.h"
 
@@ -14,6 +15,9 @@ namespace qx {
 
 // DescribeResult's text for `result`, translated.
 QString ResultText(CloneResult result);
+// The same for a failed run's box; when another program holds the radio, also which one
+// (`holder`, as the run gave it; asked again when it gave none).
+QString FailureText(const CloneEnvironment& env, CloneResult result, const std::string& holder = {});
 // One of the core's fixed texts (listed in core_texts.cpp for the catalogs), translated.
 QString CoreText(const char* text);
 QString CoreText(const std::string& text);

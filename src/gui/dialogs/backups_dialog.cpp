@@ -2,23 +2,30 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
 #include "gui/base/core_texts.h"
 #include "gui/dialogs/eeprom_job.h"
+#include "operations/radio_gate.h"
 
 namespace qx {
 
 namespace {
 
-enum Column { kTimeColumn, kMmsiColumn, kSizeColumn, kFileColumn };
+enum Column { kTimeColumn, kMmsiColumn, kKindColumn, kSizeColumn, kFileColumn };
+
+// A burst of changes (a backup written through a temporary file) is listed once.
+constexpr int kRefreshDelayMs = 200;
 
 }  // namespace
 
@@ -46,7 +53,7 @@ BackupsDialog::BackupsDialog(QWidget* parent, AppContext& app, const ModelConfig
     statusRow->addWidget(status_, 1);
 
     progress_ = new QProgressBar(this);
-    progress_->setRange(0, kEepromTransferBlocks);
+    progress_->setRange(0, 100);  // each step sets its own scale
     progress_->setValue(0);
     progress_->setTextVisible(false);
     // The HandShake's answer reaches the status while the blocks still move.
@@ -62,9 +69,42 @@ BackupsDialog::BackupsDialog(QWidget* parent, AppContext& app, const ModelConfig
     layout->addWidget(progress_);
     layout->addWidget(BuildButtons());
 
+    // A backup written meanwhile (a write from the command line, a fleet run) shows up.
+    watcher_ = new QFileSystemWatcher(this);
+    auto* delay = new QTimer(this);
+    delay->setSingleShot(true);
+    delay->setInterval(kRefreshDelayMs);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, delay, qOverload<>(&QTimer::start));
+    connect(delay, &QTimer::timeout, this, &BackupsDialog::Refresh);
+    Watch();
+
     empty_->setVisible(backups_.empty());
     list_->setVisible(!backups_.empty());
     UpdateButtons();
+}
+
+void BackupsDialog::Watch()
+{
+    const QString folder = QString::fromStdString(folder_);
+    // A folder not made yet is watched once a restore has made it.
+    if (watcher_->directories().isEmpty() && QFileInfo(folder).isDir()) watcher_->addPath(folder);
+}
+
+void BackupsDialog::Refresh()
+{
+    if (busy_) {
+        refreshWanted_ = true;
+        return;
+    }
+    refreshWanted_ = false;
+    const BackupEntry* chosen = Chosen();
+    const std::string chosenPath = chosen != nullptr ? chosen->path : std::string();
+    backups_ = ListBackups(folder_);
+    FillList(chosenPath);
+    empty_->setVisible(backups_.empty());
+    list_->setVisible(!backups_.empty());
+    UpdateButtons();
+    Watch();
 }
 
 BackupsDialog::~BackupsDialog()
@@ -74,36 +114,49 @@ BackupsDialog::~BackupsDialog()
     if (busy_) app_.radioJobs.StopAndWait();
 }
 
-// One row a backup, in the order ListBackups gives (newest first); the newest is chosen.
 void BackupsDialog::BuildList()
 {
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("backupList"));
-    list_->setHeaderLabels({tr("Time"), tr("MMSI"), tr("Size"), tr("File")});
+    list_->setHeaderLabels({tr("Time"), tr("MMSI"), tr("Kind"), tr("Size"), tr("File")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A long path loses its middle, so that the file's own name stays in sight.
+    list_->setTextElideMode(Qt::ElideMiddle);
+    list_->setMinimumWidth(860);
+    FillList({});
+    connect(list_, &QTreeWidget::currentItemChanged, this, &BackupsDialog::UpdateButtons);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { DoOpen(); });
+}
+
+// One row a backup, in the order ListBackups gives (newest first); the backup at `chosenPath`
+// is chosen, else the newest.
+void BackupsDialog::FillList(const std::string& chosenPath)
+{
+    list_->clear();
+    QTreeWidgetItem* chosen = nullptr;
     for (std::size_t i = 0; i < backups_.size(); ++i) {
         const BackupEntry& b = backups_[i];
         auto* row = new QTreeWidgetItem(list_);
         row->setText(kTimeColumn, QString::fromStdString(BackupTimeText(b.time)));
         row->setText(kMmsiColumn, b.mmsi.empty() ? QStringLiteral("-") : QString::fromStdString(b.mmsi));
+        // What a restore of it replaces: the radio's whole memory, or only the settings a write
+        // sends.
+        row->setText(kKindColumn, b.Whole() ? tr("Whole EEPROM") : b.Usable() ? tr("Settings") : tr("Unknown"));
         row->setText(kSizeColumn, QString::number(b.size));
         row->setTextAlignment(kSizeColumn, Qt::AlignRight | Qt::AlignVCenter);
         row->setText(kFileColumn, QDir::toNativeSeparators(QString::fromStdString(b.path)));
         row->setToolTip(kFileColumn, row->text(kFileColumn));
         row->setData(kTimeColumn, Qt::UserRole, static_cast<qulonglong>(i));
+        if (b.path == chosenPath) chosen = row;
     }
-    // A long path loses its middle, so that the file's own name stays in sight.
-    list_->setTextElideMode(Qt::ElideMiddle);
-    for (int column : {kTimeColumn, kMmsiColumn, kSizeColumn}) {
+    for (int column : {kTimeColumn, kMmsiColumn, kKindColumn, kSizeColumn}) {
         list_->resizeColumnToContents(column);
         list_->setColumnWidth(column, list_->columnWidth(column) + 16);
     }
-    list_->setMinimumWidth(760);
-    if (!backups_.empty()) list_->setCurrentItem(list_->topLevelItem(0));
-    connect(list_, &QTreeWidget::currentItemChanged, this, &BackupsDialog::UpdateButtons);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { DoOpen(); });
+    if (chosen == nullptr && !backups_.empty()) chosen = list_->topLevelItem(0);
+    if (chosen != nullptr) list_->setCurrentItem(chosen);
 }
 
 QWidget* BackupsDialog::BuildButtons()
@@ -145,6 +198,7 @@ void BackupsDialog::SetBusy(bool busy)
     close_->setText(busy ? tr("Stop") : tr("Close"));
     UpdateButtons();
     MarkRadioBusy(app_, busy);
+    if (!busy && refreshWanted_) Refresh();
 }
 
 void BackupsDialog::DoOpen()
@@ -169,82 +223,115 @@ void BackupsDialog::DoRestore()
 {
     const BackupEntry* chosen = Chosen();
     if (busy_ || chosen == nullptr) return;
-    const QString question = tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's whole "
-                                "memory is replaced by it.")
-                                 .arg(QString::fromStdString(BackupTimeText(chosen->time)),
-                                      chosen->mmsi.empty() ? tr("none") : QString::fromStdString(chosen->mmsi));
+    const QString when = QString::fromStdString(BackupTimeText(chosen->time));
+    const QString mmsi = chosen->mmsi.empty() ? tr("none") : QString::fromStdString(chosen->mmsi);
+    const QString question =
+        chosen->Whole() ? tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's whole "
+                             "memory is replaced by it.")
+                              .arg(when, mmsi)
+                        : tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's settings are "
+                             "replaced by it.")
+                              .arg(when, mmsi);
     if (!app_.services.ConfirmRisk(this, question, tr("Restore to Radio"))) return;
 
     // The file is read now, whole, so that nothing is sent from a backup that is not one.
     std::vector<uint8_t> dump;
     std::string problem;
-    if (!LoadBackupDump(chosen->path, dump, problem)) {
+    int first = 0;
+    if (!LoadBackupDump(chosen->path, dump, problem, &first)) {
         ShowRestoreError(QString::fromStdString(problem), false);
         return;
     }
 
-    // What the radio holds now is kept first, as before every write.
-    status_->setText(tr("Backing up the radio..."));
+    // First what the radio holds now is read, while it is held for this restore; it is kept
+    // only once the restore goes on.
+    status_->setText(tr("Reading the radio..."));
     stopAsked_ = false;
     SetBusy(true);
-    auto made = std::make_shared<ops::WritePreparation>();
-    auto shared = std::make_shared<const std::vector<uint8_t>>(std::move(dump));
-    const LocalTime now = app_.clone.clock();
-    auto operation = [made, shared, folder = folder_, now](const OperationContext& run) {
-        *made = ops::PrepareRestore(run, *shared, folder, now);
-        return made->code;
-    };
-    auto done = [this, made, shared](CloneResult code) {
+    auto restore = std::make_shared<GateSteps>();
+    ops::BackupPlan plan;
+    plan.kind = ops::BackupKind::Written;  // what the restore replaces: the whole EEPROM or the clone range
+    plan.folder = folder_;
+    plan.time = app_.clone.clock();
+    auto done = [this, restore](CloneResult code) {
         if (code == kResultOk) {
-            RestoreAfterBackup(shared, *made);
+            RestoreAfterRead(restore);
             return;
         }
+        const std::string reason = restore->Reason();
+        restore->open.reset();
         SetBusy(false);
         progress_->setValue(0);
-        const std::string& problem = made->backup.problem;
-        ShowRestoreError(problem.empty() ? ResultText(code) : QString::fromStdString(problem), false);
+        ShowRestoreError(FailureText(app_.clone, code, reason), false);
         emit idle();
     };
-    if (!StartEepromJob(app_, this, progress_, options_, QString(), std::move(operation), std::move(done))) {
+    if (!StartOpenJob(app_, this, progress_, options_, restore, ops::RadioChange::Bytes(first, std::move(dump)),
+                      std::move(plan), std::move(done))) {
         SetBusy(false);
         status_->setText(tr("Ready."));
     }
 }
 
-void BackupsDialog::RestoreAfterBackup(const std::shared_ptr<const std::vector<uint8_t>>& dump,
-                                       const ops::WritePreparation& made)
+void BackupsDialog::RestoreAfterRead(const std::shared_ptr<GateSteps>& restore)
 {
     progress_->setValue(0);
-    // A Stop that came as the backup ended still counts: nothing has been sent yet.
+    // A Stop that came as the read ended still counts: nothing has been kept or sent yet.
     if (ending_ || stopAsked_) {
+        restore->open.reset();
         SetBusy(false);
         status_->setText(tr("User Cancel."));
         emit idle();
         return;
     }
-    if (!made.replaced.empty() &&
-        !app_.services.ConfirmRisk(this, IdentityQuestion(made.replaced), tr("Restore to Radio"))) {
+    const std::vector<IdentityReplacement>& replaced = restore->open->Found().replaced;
+    if (!replaced.empty() && !AskToReplace(IdentityQuestion(replaced))) {
+        // The radio goes free as it was, and no backup of it is kept.
+        restore->open.reset();
         SetBusy(false);
         status_->setText(tr("Restore cancelled: identity kept."));
         emit idle();
         return;
     }
     status_->setText(tr("Waiting for the radio..."));
-    auto operation = [dump, made](const OperationContext& run) { return ops::FinishRestore(run, *dump, made).code; };
-    auto done = [this](CloneResult code) {
-        SetBusy(false);
-        if (code == kResultOk)
-            status_->setText(tr("Restore OK."));
-        else
-            ShowRestoreError(ResultText(code), true);
-        progress_->setValue(0);
-        emit idle();
-    };
-    if (!StartEepromJob(app_, this, progress_, options_, tr("Restoring..."), std::move(operation), std::move(done))) {
+    auto done = [this, restore](CloneResult code) { RestoreDone(restore, code); };
+    if (!StartPassJob(app_, this, progress_, options_, tr("Restoring..."), restore, std::move(done))) {
+        restore->open.reset();
         SetBusy(false);
         status_->setText(tr("Ready."));
         emit idle();
     }
+}
+
+void BackupsDialog::RestoreDone(const std::shared_ptr<GateSteps>& restore, CloneResult code)
+{
+    restore->open.reset();
+    SetBusy(false);
+    progress_->setValue(0);
+    const ops::ChangeOutcome& passed = restore->passed;
+    if (code == kResultOk) {
+        // The way back from this restore, named while the user still looks.
+        const QString kept = QFileInfo(QString::fromStdString(passed.backup.path)).fileName();
+        status_->setText(kept.isEmpty() ? tr("Restore OK.")
+                                        : tr("Restore OK. The radio's previous contents were saved to %1.").arg(kept));
+    } else if (!passed.sent && !passed.backup.problem.empty()) {
+        ShowRestoreError(tr("No backup of the radio could be made, so nothing was written to it.\n%1")
+                             .arg(QString::fromStdString(passed.backup.problem)),
+                         false);
+    } else {
+        ShowRestoreError(FailureText(app_.clone, code, passed.reason), passed.sent);
+    }
+    // The backup taken before the restore joins the list.
+    Refresh();
+    emit idle();
+}
+
+bool BackupsDialog::AskToReplace(const QString& question)
+{
+    // The radio waits, claimed, while the user reads: no wait cursor over the question.
+    MarkRadioBusy(app_, false);
+    const bool yes = app_.services.ConfirmRisk(this, question, tr("Restore to Radio"));
+    MarkRadioBusy(app_, true);
+    return yes;
 }
 
 void BackupsDialog::OnCloseClicked()

@@ -1,5 +1,6 @@
 // The backups taken before every write to the radio: the list, newest first, from which one
-// is opened as a document or written back to the radio whole.
+// is opened as a document or written back to the radio (a whole EEPROM, or the clone range a
+// write backed up). The list follows the folder while the dialog is open.
 #pragma once
 
 #include <QString>
@@ -9,9 +10,10 @@
 #include "backups/backup_store.h"
 #include "files/model_config.h"
 #include "gui/base/app_context.h"
+#include "gui/dialogs/eeprom_job.h"
 #include "gui/dialogs/radio_job_dialog.h"
-#include "operations/radio_operations.h"
 
+class QFileSystemWatcher;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -29,10 +31,12 @@ public:
 
     // Accepts with the chosen backup's path (chosenPath).
     void DoOpen();
-    // Asks, backs the radio up (as every write does), asks again when the backup would replace
-    // the radio's identity, then writes the chosen backup's whole dump to the radio, each as a
-    // radio job: the outcome shows, and `idle` is signalled, when it comes back.
+    // Asks, reads the radio, asks again when the backup would replace the radio's identity, then
+    // backs up what the restore replaces (as every write does) and writes the chosen backup, each
+    // radio step as a radio job: the outcome shows, and `idle` is signalled, when it comes back.
     void DoRestore();
+    // Lists the folder again, keeping the chosen backup chosen (later, when a restore runs).
+    void Refresh();
 
     QString chosenPath() const { return chosenPath_; }
     QString statusText() const;
@@ -53,10 +57,14 @@ private:
     QPushButton* open_;
     QPushButton* restore_;
     QPushButton* close_;
-    bool ending_ = false;     // the dialog is going away: no more boxes
-    bool stopAsked_ = false;  // Stop was pressed during this restore
+    QFileSystemWatcher* watcher_;
+    bool ending_ = false;          // the dialog is going away: no more boxes
+    bool stopAsked_ = false;       // Stop was pressed during this restore
+    bool refreshWanted_ = false;   // the folder changed during a restore
 
     void BuildList();
+    void FillList(const std::string& chosenPath);
+    void Watch();
     QWidget* BuildButtons();
     const BackupEntry* Chosen() const;
     void UpdateButtons();
@@ -64,9 +72,12 @@ private:
     void OnCloseClicked();
     // `sent`: the transfer had started, so the radio may hold part of the backup.
     void ShowRestoreError(const QString& text, bool sent);
-    // After the radio's own backup: the question before another identity replaces its own,
-    // then the restore itself.
-    void RestoreAfterBackup(const std::shared_ptr<const std::vector<uint8_t>>& dump, const ops::WritePreparation& made);
+    // After the radio was read: the question before another identity replaces its own, then
+    // the backup and the restore itself.
+    void RestoreAfterRead(const std::shared_ptr<GateSteps>& restore);
+    void RestoreDone(const std::shared_ptr<GateSteps>& restore, CloneResult code);
+    // The question before the backup replaces an identity the radio holds; true on Yes.
+    bool AskToReplace(const QString& question);
 };
 
 }  // namespace qx

@@ -41,8 +41,12 @@ ConfigDialog::ConfigDialog(QWidget* parent, AppContext& app, ModelConfig& config
     const OkCancelButtons buttons = FrameWithOkCancel(*this, left);
     ok_ = buttons.ok;
     cancel_ = buttons.cancel;
-    ok_->setAutoDefault(false);
-    cancel_->setAutoDefault(false);
+    // No default button: every button here talks to the radio or closes the dialog, and an
+    // Enter meant for something else must do neither.
+    for (QPushButton* button : {enable_, disable_, check_, ok_, cancel_}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 
     link_ = std::make_unique<ops::TestModeLink>(app_.clone, config, app_.startDirectory.toStdString());
     app_.clone.stopEvent.Reset();
@@ -94,7 +98,8 @@ void ConfigDialog::TestModeHandShake(const QString& successText)
         if (code == kResultOk)
             app_.services.MessageBox(this, successText, tr("Write OK"), MsgButtons::Ok, MsgIcon::None);
         else
-            app_.services.MessageBox(this, ResultText(code), tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
+            app_.services.MessageBox(this, FailureText(app_.clone, code), tr("Write Error"), MsgButtons::Ok,
+                                     MsgIcon::Warning);
     });
 }
 
@@ -107,8 +112,13 @@ void ConfigDialog::DoCheck()
     if (busy_) return;
     app_.clone.stopEvent.Reset();
     RunHandShake([this](CloneResult code) {
-        if (code != kResultOk)
-            app_.services.MessageBox(this, ResultText(code), tr("Read Error"), MsgButtons::Ok, MsgIcon::Warning);
+        // Said either way: a check that says nothing looks like one that never ran.
+        if (code == kResultOk)
+            app_.services.MessageBox(this, tr("The radio answered: HandShake OK."), tr("Check"), MsgButtons::Ok,
+                                     MsgIcon::Information);
+        else
+            app_.services.MessageBox(this, FailureText(app_.clone, code), tr("Read Error"), MsgButtons::Ok,
+                                     MsgIcon::Warning);
     });
 }
 

@@ -12,7 +12,9 @@
 #include <memory>
 #include <string>
 
+#include "gui/base/backup_folder.h"
 #include "gui/base/core_texts.h"
+#include "gui/base/qt_window_services.h"
 
 namespace qx {
 
@@ -37,7 +39,7 @@ EpromToolsDialog::EpromToolsDialog(QWidget* parent, AppContext& app, ModelConfig
     status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance(tr("Verify Error!")) * 2);
 
     progress_ = new QProgressBar(this);
-    progress_->setRange(0, kEepromTransferBlocks);
+    progress_->setRange(0, kEepromTransferBlocks);  // each transfer sets its own scale
     progress_->setValue(0);
     progress_->setTextVisible(false);
     progress_->setMinimumWidth(320);
@@ -112,18 +114,21 @@ void EpromToolsDialog::ShowOpenFileError(const QString& path)
                              tr("Open File Error"), MsgButtons::Ok, MsgIcon::Warning);
 }
 
-void EpromToolsDialog::ShowFailure(const QString& caption, CloneResult code)
+void EpromToolsDialog::ShowFailure(const QString& caption, CloneResult code, const std::string& reason)
 {
-    app_.services.MessageBox(this, ResultText(code), caption, MsgButtons::Ok, MsgIcon::Information);
+    app_.services.MessageBox(this, FailureText(app_.clone, code, reason), caption, MsgButtons::Ok,
+                             MsgIcon::Information);
 }
 
 // The dump that "Write" and "Verify" work from. A file shorter than the EEPROM is refused: its
-// missing tail would otherwise be whatever an earlier operation left in the write image.
-bool EpromToolsDialog::ChooseDumpFile(std::vector<uint8_t>& bytes)
+// missing tail would otherwise be whatever an earlier operation left in the write image. One
+// to be written must be exactly the EEPROM: a longer one is no dump of this radio.
+bool EpromToolsDialog::ChooseDumpFile(std::vector<uint8_t>& bytes, bool exact)
 {
     const QString path = app_.services.ChooseOpenFile(this, DumpFileRequest());
     if (path.isEmpty()) return false;
-    const CloneResult code = LoadEepromFile(path.toStdString(), bytes);
+    const std::string file = ToNativePath(path);
+    const CloneResult code = exact ? LoadExactEepromFile(file, bytes) : LoadEepromFile(file, bytes);
     if (code == kResultOpenFileError) {
         ShowOpenFileError(path);
     } else if (code != kResultOk) {
@@ -136,18 +141,91 @@ void EpromToolsDialog::DoWrite()
 {
     if (busy_) return;
     std::vector<uint8_t> bytes;
-    if (!ChooseDumpFile(bytes)) return;
+    if (!ChooseDumpFile(bytes, true)) return;
+    // A dump replaces everything the radio holds: it is kept whole first, whether or not the
+    // window backs up before its own writes.
+    const QString folder = BackupFolder(app_);
+    if (folder.isEmpty()) {
+        app_.services.MessageBox(this,
+                                 tr("No backups folder: neither XDG_DATA_HOME nor HOME is set, so no backup can be "
+                                    "made and nothing was written to the radio."),
+                                 tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    }
+    ops::BackupPlan plan;
+    plan.kind = ops::BackupKind::Written;  // all 8192 bytes
+    plan.folder = ToNativePath(folder);
+    plan.time = app_.clone.clock();
 
-    Run(
-        tr("Writing..."), [bytes = std::move(bytes)](const OperationContext& run) { return WriteEeprom(run, bytes); },
-        [this](CloneResult code) {
-            if (code != kResultOk) {
-                SetStatus(tr("Write Error!"));
-                ShowFailure(tr("Write Error"), code);
-            } else {
-                SetStatus(tr("Write OK!"));
-            }
-        });
+    SetStatus(tr("Reading the radio..."));
+    SetBusy(true);
+    auto write = std::make_shared<GateSteps>();
+    auto done = [this, write](CloneResult code) {
+        if (code == kResultOk) {
+            WriteAfterRead(write);
+            return;
+        }
+        const std::string reason = write->Reason();
+        write->open.reset();
+        SetBusy(false);
+        SetStatus(tr("Write Error!"));
+        ShowFailure(tr("Write Error"), code, reason);
+        EmptyProgress();
+        emit idle();
+    };
+    if (!StartOpenJob(app_, this, progress_, config_, write, ops::RadioChange::Bytes(0, std::move(bytes)),
+                      std::move(plan), std::move(done))) {
+        SetBusy(false);
+        SetStatus(tr("Ready."));
+    }
+}
+
+void EpromToolsDialog::WriteAfterRead(const std::shared_ptr<GateSteps>& write)
+{
+    EmptyProgress();
+    const std::vector<IdentityReplacement>& replaced = write->open->Found().replaced;
+    if (!replaced.empty()) {
+        // The radio waits, claimed, while the user reads.
+        MarkRadioBusy(app_, false);
+        const bool yes = app_.services.ConfirmRisk(this, IdentityQuestion(replaced), tr("Write"));
+        MarkRadioBusy(app_, true);
+        if (!yes) {
+            // The radio goes free as it was, and no backup of it is kept.
+            write->open.reset();
+            SetBusy(false);
+            SetStatus(tr("Write cancelled: identity kept."));
+            emit idle();
+            return;
+        }
+    }
+    SetStatus(tr("Waiting for the radio..."));
+    auto done = [this, write](CloneResult code) { WriteDone(write, code); };
+    if (!StartPassJob(app_, this, progress_, config_, tr("Writing..."), write, std::move(done))) {
+        write->open.reset();
+        SetBusy(false);
+        SetStatus(tr("Ready."));
+        emit idle();
+    }
+}
+
+void EpromToolsDialog::WriteDone(const std::shared_ptr<GateSteps>& write, CloneResult code)
+{
+    SetBusy(false);
+    const ops::ChangeOutcome& passed = write->passed;
+    if (code == kResultOk) {
+        SetStatus(tr("Write OK!"));
+    } else if (!passed.sent && !passed.backup.problem.empty()) {
+        SetStatus(tr("Write Error!"));
+        app_.services.MessageBox(this,
+                                 tr("No backup of the radio could be made, so nothing was written to it.\n%1")
+                                     .arg(QString::fromStdString(passed.backup.problem)),
+                                 tr("Write Error"), MsgButtons::Ok, MsgIcon::Warning);
+    } else {
+        SetStatus(tr("Write Error!"));
+        ShowFailure(tr("Write Error"), code, passed.reason);
+    }
+    EmptyProgress();
+    emit idle();
 }
 
 void EpromToolsDialog::DoRead()
@@ -177,7 +255,7 @@ void EpromToolsDialog::DoVerify()
 {
     if (busy_) return;
     std::vector<uint8_t> bytes;
-    if (!ChooseDumpFile(bytes)) return;
+    if (!ChooseDumpFile(bytes, false)) return;
 
     // Written by the job, read by the outcome after the job has ended.
     auto differences = std::make_shared<int>(0);

@@ -1,9 +1,12 @@
 // The EEPROM tools: the radio's whole 8192-byte EEPROM written from, read into and verified
-// against raw ".Bin" dump files, with no decoding and nothing changed in the document.
+// against raw ".Bin" dump files, with no decoding and nothing changed in the document. A write
+// passes the gate: the radio is backed up whole first, and its identity replaced only on a Yes.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "gui/base/app_context.h"
@@ -50,14 +53,18 @@ private:
     QPushButton* cancel_;
 
     FileDialogRequest DumpFileRequest();
-    bool ChooseDumpFile(std::vector<uint8_t>& bytes);
+    // `exact`: the file must be a whole EEPROM, no longer (what "Write" sends).
+    bool ChooseDumpFile(std::vector<uint8_t>& bytes, bool exact);
     void SetStatus(const QString& text);
     void SetBusy(bool busy);
     using Operation = EepromOperation;
     void Run(const QString& afterHandShake, Operation operation, std::function<void(CloneResult)> then);
     void EmptyProgress();
     void ShowOpenFileError(const QString& path);
-    void ShowFailure(const QString& caption, CloneResult code);
+    void ShowFailure(const QString& caption, CloneResult code, const std::string& reason = {});
+    // "Write" between its two radio jobs: the identity question, then the backup and the write.
+    void WriteAfterRead(const std::shared_ptr<GateSteps>& write);
+    void WriteDone(const std::shared_ptr<GateSteps>& write, CloneResult code);
 };
 
 }  // namespace qx

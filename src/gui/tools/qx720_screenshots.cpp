@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "backends/radio_stack.h"
 #include "backups/backup_store.h"
@@ -34,7 +37,10 @@
 #include "gui/window/status_box.h"
 #include "model/channel_plan.h"
 #include "model/private_sets.h"
+#include "model/identity.h"
+#include "model/radio_image.h"
 #include "operations/backup_operations.h"
+#include "operations/radio_gate.h"
 #include "sim/virtual_adaptor.h"
 #include "sim/virtual_radio.h"
 
@@ -56,13 +62,28 @@ void Settle()
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
 
-// The real services, but file choosers answer at once and boxes never block the run.
+// The real services, but file choosers answer at once and boxes never block the run; a
+// question whose Yes cannot be taken back is shown for real, pictured and answered with Esc.
 class ToolServices : public qx::QtWindowServices {
 public:
     QString dumpFile;
-    qx::MsgAnswer MessageBox(QWidget*, const QString&, const QString&, qx::MsgButtons, qx::MsgIcon) override
+    QString questionShot;  // where the next such question's picture goes; empty: not shown
+    qx::MsgAnswer MessageBox(QWidget* parent, const QString& text, const QString& caption, qx::MsgButtons buttons,
+                             qx::MsgIcon icon) override
     {
-        return qx::MsgAnswer::Ok;
+        if (buttons != qx::MsgButtons::YesNoSafe || questionShot.isEmpty()) return qx::MsgAnswer::Ok;
+        const QString path = std::exchange(questionShot, QString());
+        QTimer::singleShot(200, [path] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr) return;
+            if (box->grab().save(path))
+                std::printf("%s\n", qPrintable(path));
+            else
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(box, &escape);
+        });
+        return qx::QtWindowServices::MessageBoxWithDetail(parent, text, {}, {}, caption, buttons, icon);
     }
     qx::MsgAnswer MessageBoxWithInfo(QWidget*, const QString&, const QString&, const QString&, qx::MsgButtons,
                                      qx::MsgIcon) override
@@ -71,6 +92,15 @@ public:
     }
     QString ChooseSaveFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
     QString ChooseOpenFile(QWidget*, const qx::FileDialogRequest&) override { return dumpFile; }
+};
+
+// A write of a record reports its blocks somewhere; here nobody watches them.
+class NoProgress : public qx::ProgressSink {
+public:
+    void SetRange(int, int) override {}
+    void SetStep(int) override {}
+    void Step() override {}
+    void SetPosition(int) override {}
 };
 
 // The virtual radio and the program-wide objects the windows and dialogs share.
@@ -111,7 +141,6 @@ bool ShowBoat(ToolRig& rig, qx::MainWindow& window)
     window.Timer()->stop();
     window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
     if (!window.Doc().Load(boat)) return false;
-    const auto& c = window.Controls();
     window.Channels().ShowBand(qx::kGroupPrivate);
     window.Channels().Lines()->item(9)->setSelected(true);
     window.OnTimerTick();
@@ -182,6 +211,28 @@ bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     poll.stop();
     ok = epromShot && ok;
 
+    // A dump of this boat written into a radio that holds another boat's MMSI: the question,
+    // then the dialog as the answer No leaves it.
+    auto dump = std::make_unique<qx::EepromBytes>();
+    dump->fill(0);
+    auto theirs = std::make_unique<qx::EepromBytes>(*dump);
+    const qx::IdentityBytes ours = *qx::PackMmsi("235012345");
+    const qx::IdentityBytes other = *qx::PackMmsi("257012345");
+    std::copy(ours.begin(), ours.end(), dump->begin() + qx::kAddrMmsi);
+    std::copy(other.begin(), other.end(), theirs->begin() + qx::kAddrMmsi);
+    (*dump)[qx::kAddrMmsiPresent] = 1;
+    (*theirs)[qx::kAddrMmsiPresent] = 1;
+    rig.radio.SetContents(*theirs);
+    QFile file(rig.services.dumpFile);
+    ok = file.open(QIODevice::WriteOnly) &&
+         file.write(reinterpret_cast<const char*>(dump->data()), qx::kEepromSize) == qx::kEepromSize && ok;
+    file.close();
+    rig.services.questionShot = out.filePath("eeprom-tools-question.png");
+    eprom.DoWrite();
+    while (eprom.isBusy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ok = rig.services.questionShot.isEmpty() && ok;
+    ok = Save(eprom, out, "eeprom-tools-kept.png") && ok;
+
     auto record = std::make_unique<qx::RadioSettings>(window.Doc().Record());
     qx::ConfigDialog configDialog(nullptr, rig.app, options, *record);
     configDialog.show();
@@ -199,7 +250,7 @@ bool ShootServiceDialogs(ToolRig& rig, qx::MainWindow& window, const QDir& out)
     return Save(about, out, "about-dialog.png") && ok;
 }
 
-// Three backups of the radio, as writes leave them, listed.
+// Three whole backups of the radio and the clone range a write keeps, listed.
 bool ShootBackups(ToolRig& rig, const QDir& out)
 {
     bool ok = true;
@@ -210,6 +261,16 @@ bool ShootBackups(ToolRig& rig, const QDir& out)
                                                       qx::LocalTime{2026, 12, 7, 9, minute, 3, 0});
         ok = made.result == qx::kResultOk && ok;
     }
+    // A Write to Radio keeps the clone range it replaces.
+    NoProgress progress;
+    qx::ops::BackupPlan plan;
+    plan.folder = rig.app.backupFolder.toStdString();
+    plan.time = qx::LocalTime{2026, 12, 7, 10, 2, 3, 0};
+    const qx::ops::ChangeOutcome written =
+        qx::ops::ChangeRadio(qx::OperationContext{rig.clone, &config, &progress, {}},
+                             qx::ops::RadioChange::Record(*rig.record, 0), plan, qx::ops::Consent::Replace());
+    if (!written.Ok()) std::fprintf(stderr, "the clone range backup failed: 0x%X\n", written.code);
+    ok = written.Ok() && ok;
     qx::BackupsDialog backupsDialog(nullptr, rig.app, config, rig.app.backupFolder);
     backupsDialog.show();
     Settle();

@@ -32,6 +32,8 @@ constexpr const char* kNothingWrittenInfo = QT_TRANSLATE_NOOP(
     "qx::CloneCommands", "Nothing was written to the radio: it was being backed up first.");
 constexpr const char* kNothingWrittenYetInfo = QT_TRANSLATE_NOOP(
     "qx::CloneCommands", "Nothing was written to the radio: the identities it holds were being read first.");
+constexpr const char* kNothingWrittenInUseInfo = QT_TRANSLATE_NOOP(
+    "qx::CloneCommands", "Nothing was written to the radio. Write again once the other program has finished.");
 constexpr const char* kTurnBackupOffInfo = QT_TRANSLATE_NOOP(
     "qx::CloneCommands", "To write without a backup, turn off File / Back up the radio before writing.");
 constexpr const char* kNoBackupFolder = QT_TRANSLATE_NOOP(
@@ -52,8 +54,8 @@ const char* StartText(CloneKind kind)
 }  // namespace
 
 CloneCommands::CloneCommands(AppContext& app, CloneDocument& document, CloneController& controller, StatusBox& status,
-                             ToolCommands& tools, const WindowClosing& closing, std::function<bool()> backupWanted,
-                             QWidget* window)
+                             ToolCommands& tools, const WindowClosing& closing,
+                             std::function<BackupChoice()> backupChoice, QWidget* window)
     : QObject(window),
       app_(app),
       document_(document),
@@ -61,7 +63,7 @@ CloneCommands::CloneCommands(AppContext& app, CloneDocument& document, CloneCont
       status_(status),
       tools_(tools),
       closing_(closing),
-      backupWanted_(std::move(backupWanted)),
+      backupChoice_(std::move(backupChoice)),
       window_(window)
 {
     controller_.SetWriteQuestion([this](const auto& replaced) { return AskToWrite(replaced); });
@@ -79,7 +81,7 @@ void CloneCommands::OnWriteToRadio()
 {
     // The identity check comes first, also while a write runs: a failing check stops nothing.
     if (!document_.CheckIdentities()) return;
-    if (!controller_.IsRunning() && backupWanted_() && BackupFolder(app_).isEmpty()) {
+    if (!controller_.IsRunning() && backupChoice_().wanted && BackupFolder(app_).isEmpty()) {
         // Writing without the backup the user asked for would take away the way back.
         app_.services.MessageBoxWithInfo(window_, tr(kNoBackupFolder), tr(kTurnBackupOffInfo), tr("Write Error"),
                                          MsgButtons::Ok, MsgIcon::Warning);
@@ -110,7 +112,11 @@ void CloneCommands::StartOrStop(CloneKind kind)
     request.options = document_.Config();
     request.adjustMode = app_.adjustMode;
     request.directory = ToNativePath(document_.StartDirectory());
-    if (kind == CloneKind::Write && backupWanted_()) request.backupFolder = ToNativePath(BackupFolder(app_));
+    if (kind == CloneKind::Write) {
+        const BackupChoice backup = backupChoice_();
+        if (backup.wanted) request.backupFolder = ToNativePath(BackupFolder(app_));
+        request.wholeBackup = backup.whole;
+    }
 
     app_.services.ShowWaitCursor();
     status_.SetStatusText(request.backupFolder.empty() ? tr(StartText(kind)) : tr("Backing up the radio..."));
@@ -137,13 +143,13 @@ void CloneCommands::ShowFailure(const CloneOutcome& outcome, const QString& capt
 {
     // A window that is closing shows no boxes: the user has left.
     if (closing_.closing) return;
-    const CloneResult result = outcome.code;
-    QString text = ResultText(outcome.code);
+    QString text = FailureText(app_.clone, outcome.code, outcome.reason);
     // "Radio is not detected!" alone would send the user looking for a cable fault.
     if (outcome.code == kResultRadioNotDetected && app_.clone.adaptor.PermissionDenied())
         text += "\n" + CoreText(kPermissionDeniedHint);
-    // The operating system's own words for an adaptor failure, for whoever looks into it.
-    const std::string& reason = outcome.reason;
+    // The operating system's own words for an adaptor failure, for whoever looks into it (the
+    // program holding the radio is in the text already).
+    const std::string reason = outcome.code == kResultRadioInUse ? std::string() : outcome.reason;
     const QString detail = reason.empty() ? QString() : tr("Reason: %1").arg(QString::fromStdString(reason));
     app_.services.MessageBoxWithDetail(window_, text, informative, detail, caption, MsgButtons::Ok, MsgIcon::Warning);
 }
@@ -219,6 +225,8 @@ void CloneCommands::FinishWrite(const CloneOutcome& outcome)
         ShowFailure(outcome, tr("Write Error"), info);
     } else if (outcome.code == kResultUserCancel) {
         // Stopped before the first block: nothing was written, and the user knows why.
+    } else if (outcome.code == kResultRadioInUse) {
+        ShowFailure(outcome, tr("Write Error"), tr(kNothingWrittenInUseInfo));
     } else if (outcome.backup.problem.empty()) {
         // The radio failed the read before the write: its own box, as for a write.
         ShowFailure(outcome, tr("Write Error"),

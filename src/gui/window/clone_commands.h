@@ -25,13 +25,19 @@ struct WindowClosing {
     bool Leaving() const { return asking || closing || closed; }
 };
 
+// File / Back up the radio before writing, and whether that backup keeps the whole EEPROM.
+struct BackupChoice {
+    bool wanted = true;
+    bool whole = false;
+};
+
 class CloneCommands : public QObject {
     Q_OBJECT
 
 public:
-    // `backupWanted`: File / Back up the radio before writing.
+    // `backupChoice`: the File menu's backup settings as they are now.
     CloneCommands(AppContext& app, CloneDocument& document, CloneController& controller, StatusBox& status,
-                  ToolCommands& tools, const WindowClosing& closing, std::function<bool()> backupWanted,
+                  ToolCommands& tools, const WindowClosing& closing, std::function<BackupChoice()> backupChoice,
                   QWidget* window);
 
     void OnWriteToRadio();
@@ -50,7 +56,7 @@ private:
     StatusBox& status_;
     ToolCommands& tools_;
     const WindowClosing& closing_;
-    std::function<bool()> backupWanted_;
+    std::function<BackupChoice()> backupChoice_;
     QWidget* window_;
 
     void StartOrStop(CloneKind kind);

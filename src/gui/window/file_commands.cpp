@@ -16,14 +16,9 @@ namespace qx {
 namespace {
 
 constexpr const char* kBackupSetting = "backupBeforeWrite";
+constexpr const char* kWholeBackupSetting = "wholeBackupBeforeWrite";
 
 }  // namespace
-
-QString BackupFolder(const AppContext& app)
-{
-    if (!app.backupFolder.isEmpty()) return app.backupFolder;
-    return FromNativePath(DefaultBackupFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
-}
 
 FileCommands::FileCommands(AppContext& app, CloneDocument& document, WindowDialogs& dialogs,
                            const CloneController& clone, QWidget* window)
@@ -65,6 +60,17 @@ bool FileCommands::BackupBeforeWriteSetting() const
 void FileCommands::OnBackupToggled(bool on)
 {
     if (app_.settings) app_.settings->setValue(kBackupSetting, on);
+}
+
+bool FileCommands::WholeBackupSetting() const
+{
+    // A write backs up what it replaces unless the user asks for more.
+    return app_.settings && app_.settings->value(kWholeBackupSetting, false).toBool();
+}
+
+void FileCommands::OnWholeBackupToggled(bool on)
+{
+    if (app_.settings) app_.settings->setValue(kWholeBackupSetting, on);
 }
 
 void FileCommands::OnBackups()

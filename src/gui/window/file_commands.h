@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "gui/base/backup_folder.h"
+
 namespace qx {
 
 class CloneController;
@@ -12,10 +14,6 @@ class CloneDocument;
 class WindowServices;
 struct AppContext;
 struct WindowDialogs;
-
-// Where the backups before writes go: the app context's folder, or the default one ("" when
-// neither XDG_DATA_HOME nor HOME is set).
-QString BackupFolder(const AppContext& app);
 
 class FileCommands : public QObject {
     Q_OBJECT
@@ -36,6 +34,10 @@ public:
     // File / Back up the radio before writing: kept across runs.
     bool BackupBeforeWriteSetting() const;
     void OnBackupToggled(bool on);
+    // File / Back up the whole EEPROM before a write (else only the range a write replaces):
+    // kept across runs.
+    bool WholeBackupSetting() const;
+    void OnWholeBackupToggled(bool on);
 
 private:
     AppContext& app_;

@@ -47,6 +47,7 @@ struct MainWindowControls {
     QAction* save = nullptr;
     QAction* saveAs = nullptr;
     QAction* backupBeforeWrite = nullptr;
+    QAction* wholeBackup = nullptr;
     QAction* backups = nullptr;
     QAction* exit = nullptr;
     QAction* undo = nullptr;

@@ -93,9 +93,9 @@ void MainWindow::BuildParts()
     controller_ = new CloneController(app_.clone, app_.radioJobs, this);
     files_ = new FileCommands(app_, doc_, dialogs_, *controller_, this);
     tools_ = new ToolCommands(app_.services, doc_, *controller_, *status_, *channels_, this);
-    clone_ = new CloneCommands(
-        app_, doc_, *controller_, *status_, *tools_, closing_, [this] { return ui_.backupBeforeWrite->isChecked(); },
-        this);
+    clone_ = new CloneCommands(app_, doc_, *controller_, *status_, *tools_, closing_, [this] {
+        return BackupChoice{ui_.backupBeforeWrite->isChecked(), ui_.wholeBackup->isChecked()};
+    }, this);
 }
 
 void MainWindow::BuildMenus()
@@ -196,6 +196,14 @@ void MainWindow::BuildFileMenu(QMenuBar* bar)
     ui_.backupBeforeWrite->setCheckable(true);
     ui_.backupBeforeWrite->setChecked(files_->BackupBeforeWriteSetting());
     connect(ui_.backupBeforeWrite, &QAction::toggled, files_, &FileCommands::OnBackupToggled);
+    ui_.wholeBackup = file->addAction(tr("Back up the whole &EEPROM before a write"));
+    ui_.wholeBackup->setObjectName("wholeBackup");
+    ui_.wholeBackup->setCheckable(true);
+    ui_.wholeBackup->setChecked(files_->WholeBackupSetting());
+    // What a backup keeps means nothing while no backup is taken.
+    ui_.wholeBackup->setEnabled(ui_.backupBeforeWrite->isChecked());
+    connect(ui_.backupBeforeWrite, &QAction::toggled, ui_.wholeBackup, &QAction::setEnabled);
+    connect(ui_.wholeBackup, &QAction::toggled, files_, &FileCommands::OnWholeBackupToggled);
     ui_.backups = file->addAction(tr("&Backups..."), files_, &FileCommands::OnBackups);
     file->addSeparator();
     ui_.exit = file->addAction(tr("E&xit"), this, &MainWindow::reject);
