@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -225,13 +225,13 @@ void BackupsDialog::DoRestore()
     if (busy_ || chosen == nullptr) return;
     const QString when = QString::fromStdString(BackupTimeText(chosen->time));
     const QString mmsi = chosen->mmsi.empty() ? tr("none") : QString::fromStdString(chosen->mmsi);
-    const QString question =
-        chosen->Whole() ? tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's whole "
-                             "memory is replaced by it.")
-                              .arg(when, mmsi)
-                        : tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's settings are "
-                             "replaced by it.")
-                              .arg(when, mmsi);
+    const QString question = chosen->Whole()
+                                 ? tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's whole "
+                                      "memory is replaced by it.")
+                                       .arg(when, mmsi)
+                                 : tr("Write the backup of %1 (MMSI %2) back to the radio? The radio's settings are "
+                                      "replaced by it.")
+                                       .arg(when, mmsi);
     if (!app_.services.ConfirmRisk(this, question, tr("Restore to Radio"))) return;
 
     // The file is read now, whole, so that nothing is sent from a backup that is not one.

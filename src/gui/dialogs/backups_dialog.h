@@ -58,9 +58,9 @@ private:
     QPushButton* restore_;
     QPushButton* close_;
     QFileSystemWatcher* watcher_;
-    bool ending_ = false;          // the dialog is going away: no more boxes
-    bool stopAsked_ = false;       // Stop was pressed during this restore
-    bool refreshWanted_ = false;   // the folder changed during a restore
+    bool ending_ = false;         // the dialog is going away: no more boxes
+    bool stopAsked_ = false;      // Stop was pressed during this restore
+    bool refreshWanted_ = false;  // the folder changed during a restore
 
     void BuildList();
     void FillList(const std::string& chosenPath);

@@ -36,8 +36,8 @@
 #include "gui/window/main_window.h"
 #include "gui/window/status_box.h"
 #include "model/channel_plan.h"
-#include "model/private_sets.h"
 #include "model/identity.h"
+#include "model/private_sets.h"
 #include "model/radio_image.h"
 #include "operations/backup_operations.h"
 #include "operations/radio_gate.h"
@@ -266,9 +266,9 @@ bool ShootBackups(ToolRig& rig, const QDir& out)
     qx::ops::BackupPlan plan;
     plan.folder = rig.app.backupFolder.toStdString();
     plan.time = qx::LocalTime{2026, 12, 7, 10, 2, 3, 0};
-    const qx::ops::ChangeOutcome written =
-        qx::ops::ChangeRadio(qx::OperationContext{rig.clone, &config, &progress, {}},
-                             qx::ops::RadioChange::Record(*rig.record, 0), plan, qx::ops::Consent::Replace());
+    const qx::ops::ChangeOutcome written = qx::ops::ChangeRadio(qx::OperationContext{rig.clone, &config, &progress, {}},
+                                                                qx::ops::RadioChange::Record(*rig.record, 0), plan,
+                                                                qx::ops::Consent::Replace());
     if (!written.Ok()) std::fprintf(stderr, "the clone range backup failed: 0x%X\n", written.code);
     ok = written.Ok() && ok;
     qx::BackupsDialog backupsDialog(nullptr, rig.app, config, rig.app.backupFolder);

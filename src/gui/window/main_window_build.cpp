@@ -93,9 +93,12 @@ void MainWindow::BuildParts()
     controller_ = new CloneController(app_.clone, app_.radioJobs, this);
     files_ = new FileCommands(app_, doc_, dialogs_, *controller_, this);
     tools_ = new ToolCommands(app_.services, doc_, *controller_, *status_, *channels_, this);
-    clone_ = new CloneCommands(app_, doc_, *controller_, *status_, *tools_, closing_, [this] {
-        return BackupChoice{ui_.backupBeforeWrite->isChecked(), ui_.wholeBackup->isChecked()};
-    }, this);
+    clone_ = new CloneCommands(
+        app_, doc_, *controller_, *status_, *tools_, closing_,
+        [this] {
+            return BackupChoice{ui_.backupBeforeWrite->isChecked(), ui_.wholeBackup->isChecked()};
+        },
+        this);
 }
 
 void MainWindow::BuildMenus()
