@@ -22,6 +22,7 @@ bool RefuseUsaModel(Context& ctx, const std::string& path, const RadioSettings& 
 
 int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& output)
 {
+    if (!OutputsApartFromInputs(ctx, {{output, "the CSV file"}}, {{file, "the clone file"}})) return kExitUsage;
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (RefuseUsaModel(ctx, file, record)) return kExitUsage;
@@ -42,6 +43,10 @@ int CmdChannelsExport(Context& ctx, const std::string& file, const std::string& 
 int CmdChannelsImport(Context& ctx, const std::string& file, const std::string& csv, const std::string& output,
                       bool allowEmpty)
 {
+    // The clone file itself is the default output: a changed copy of what was read is the point.
+    if (!OutputsApartFromInputs(ctx, {{output.empty() ? file : output, "the clone file written"}},
+                                {{csv, "the CSV file"}}))
+        return kExitUsage;
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
     if (RefuseUsaModel(ctx, file, record)) return kExitUsage;

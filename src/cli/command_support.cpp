@@ -55,6 +55,42 @@ bool SaveRecord(Context& ctx, const std::string& path, const RadioSettings& reco
     return false;
 }
 
+namespace {
+
+// Whether two names are one file: the same inode when both exist, else the same path once
+// links are followed and "." and ".." are gone.
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec) && !ec;
+    const fs::path left = fs::weakly_canonical(fs::absolute(a, ec), ec);
+    if (ec) return false;
+    const fs::path right = fs::weakly_canonical(fs::absolute(b, ec), ec);
+    return !ec && left == right;
+}
+
+}  // namespace
+
+std::vector<NamedFile> InputsWithRadio(const Context& ctx, std::vector<NamedFile> inputs)
+{
+    if (ctx.radio.kind == RadioOption::Kind::Virtual) inputs.push_back({ctx.radio.file, "the virtual radio's file"});
+    return inputs;
+}
+
+bool OutputsApartFromInputs(Context& ctx, const std::vector<NamedFile>& outputs, const std::vector<NamedFile>& inputs)
+{
+    for (const NamedFile& output : outputs) {
+        if (output.path.empty()) continue;
+        for (const NamedFile& input : inputs) {
+            if (input.path.empty() || !SameFile(output.path, input.path)) continue;
+            ctx.err << "qx720: " << output.path << " (" << output.role << ") is the same file as " << input.path << " ("
+                    << input.role << "): writing it would destroy what this command reads. Nothing was written.\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 std::unique_ptr<RadioSession> OpenSession(Context& ctx)
 {
     std::string error;

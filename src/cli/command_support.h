@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/radio_session.h"
@@ -26,6 +27,18 @@ bool LoadRecord(Context& ctx, const std::string& path, RadioSettings& record);
 // Saves a record as a clone file (atomically): false, with a message, when it cannot be written
 // (the caller exits with 1).
 bool SaveRecord(Context& ctx, const std::string& path, const RadioSettings& record);
+
+// A file a command names, and what it is to the user ("the clone file", "the report").
+struct NamedFile {
+    std::string path;
+    const char* role;
+};
+// The files a command reads: those given, and the virtual radio's file when the radio is one.
+std::vector<NamedFile> InputsWithRadio(const Context& ctx, std::vector<NamedFile> inputs);
+// False, after saying so, when an output is one of the inputs by any name (the same path, a
+// symbolic or hard link, "./"): writing it would destroy what the command reads. Nothing has been
+// written then; the caller exits with 2.
+bool OutputsApartFromInputs(Context& ctx, const std::vector<NamedFile>& outputs, const std::vector<NamedFile>& inputs);
 
 // Null, with a message, when the radio option cannot be opened.
 std::unique_ptr<RadioSession> OpenSession(Context& ctx);

@@ -29,6 +29,7 @@ bool LoadEepromArgument(Context& ctx, const std::string& path, std::vector<uint8
 
 int CmdEepromRead(Context& ctx, const std::string& file)
 {
+    if (!OutputsApartFromInputs(ctx, {{file, "the EEPROM file"}}, InputsWithRadio(ctx, {}))) return kExitUsage;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
     SaveDetail detail;

@@ -73,9 +73,10 @@ int CmdChecksum(Context& ctx, const std::string& file)
 
 int CmdExport(Context& ctx, const std::string& file, const std::string& output)
 {
+    const std::string path = output.empty() ? JoinPath(CurrentDirectory(), kFreqTableFileName) : output;
+    if (!OutputsApartFromInputs(ctx, {{path, "the frequency table"}}, {{file, "the clone file"}})) return kExitUsage;
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
-    const std::string path = output.empty() ? JoinPath(CurrentDirectory(), kFreqTableFileName) : output;
     if (!WriteFreqTable(path, record, SystemLocalTime())) {
         ctx.err << "Can't Create file:\n" << Absolute(path) << "\n";
         return kExitFailed;

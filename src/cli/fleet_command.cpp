@@ -10,6 +10,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "cli/command_support.h"
 #include "cli/fleet_board.h"
 #include "cli/interrupt_watch.h"
 #include "cli/radio_session.h"
@@ -352,6 +353,9 @@ std::vector<std::string> CheckBeforeTheRun(Context& ctx, const FleetArguments& a
 
 int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
 {
+    if (!OutputsApartFromInputs(ctx, {{args.logFile, "the fleet log"}},
+                                {{args.templateFile, "the template"}, {args.unitsFile, "the units file"}}))
+        return kExitUsage;
     std::string unitsText;
     if (!ReadUnitsFile(ctx, args.unitsFile, unitsText)) return kExitUsage;
     std::vector<FleetUnit> units;

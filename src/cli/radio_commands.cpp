@@ -70,6 +70,7 @@ int CmdHandShake(Context& ctx)
 
 int CmdRead(Context& ctx, const std::string& output)
 {
+    if (!OutputsApartFromInputs(ctx, {{output, "the clone file"}}, InputsWithRadio(ctx, {}))) return kExitUsage;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
     CliOperation run(ctx, *session);
@@ -142,9 +143,11 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const Backu
 
 int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPath)
 {
+    const std::string report = reportPath.empty() ? JoinPath(CurrentDirectory(), kVerifyReportFileName) : reportPath;
+    if (!OutputsApartFromInputs(ctx, {{report, "the verify report"}}, InputsWithRadio(ctx, {{file, "the clone file"}})))
+        return kExitUsage;
     RadioSettings pc;
     if (!LoadRecord(ctx, file, pc)) return kExitUsage;
-    const std::string report = reportPath.empty() ? JoinPath(CurrentDirectory(), kVerifyReportFileName) : reportPath;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
     CliOperation run(ctx, *session, pc.modelType);

@@ -243,5 +243,40 @@ TEST_F(FileCommands, DoctorReportsWhatItFinds)
     }
 }
 
+// An output that is one of the command's inputs, by whatever name, is refused before anything is
+// written: the clone file never becomes its own CSV.
+TEST_F(FileCommands, AnOutputThatIsAnInputByAnyNameIsRefused)
+{
+    ASSERT_EQ(Qx("defaults -o boat.dat --model eur-int --set uk").status, 0);
+    ASSERT_EQ(Qx("channels export boat.dat -o in.csv").status, 0);
+    Put("radio.bin", std::vector<uint8_t>(8192, 0));
+    fs::create_symlink(Path("boat.dat"), Path("link.dat"));
+    fs::create_hard_link(Path("boat.dat"), Path("hard.dat"));
+    const std::vector<uint8_t> boat = Bytes("boat.dat");
+    const std::vector<uint8_t> csv = Bytes("in.csv");
+    const std::vector<uint8_t> radio = Bytes("radio.bin");
+    const std::string virtualRadio = "--radio " + Quote("virtual:" + Path("radio.bin") + ",fast") + " ";
+    for (const std::string& command : std::vector<std::string>{
+             "channels export boat.dat -o boat.dat",
+             "channels export boat.dat -o ./hard.dat",
+             "channels export link.dat -o boat.dat",
+             "channels import boat.dat in.csv -o in.csv",
+             "channels import in.csv in.csv",
+             "export boat.dat -o link.dat",
+             virtualRadio + "verify boat.dat --report hard.dat",
+             virtualRadio + "read -o ./radio.bin",
+             virtualRadio + "eeprom read radio.bin",
+             virtualRadio + "fleet boat.dat in.csv --yes --log link.dat",
+         }) {
+        const ToolRun run = Qx(command);
+        EXPECT_EQ(run.status, 2) << command;
+        EXPECT_NE(run.err.find(") is the same file as "), std::string::npos) << command << ": " << run.err;
+        EXPECT_EQ(run.out, "") << command;
+    }
+    EXPECT_EQ(Bytes("boat.dat"), boat);
+    EXPECT_EQ(Bytes("in.csv"), csv);
+    EXPECT_EQ(Bytes("radio.bin"), radio);
+}
+
 }  // namespace
 }  // namespace qx::clitest
