@@ -37,10 +37,10 @@ std::unique_ptr<RadioStack> RadioStack::Open(const RadioOption& option, std::str
             return nullptr;
         }
         stack->backend_ = std::make_unique<VirtualHidBackend>(*stack->radio_);
-        // The virtual radio answers as soon as it is asked; the time-outs stay, so a silent or
-        // unplugged radio is noticed as late as a real one.
-        if (option.fast) timing.stopCheckMs = 0;
     }
+    // A virtual radio (or a test's own adaptors) answers as soon as it is asked; the time-outs
+    // stay, so a silent or unplugged radio is noticed as late as a real one.
+    if (option.fast) timing.stopCheckMs = 0;
     stack->Build(*stack->backend_, timing, SystemLocalTime);
     if (option.kind == RadioOption::Kind::Usb) stack->adaptor_->SetSelection(option.usb);
     stack->env_->radioName = [raw = stack.get()] { return raw->RadioName(); };

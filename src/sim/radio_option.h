@@ -17,7 +17,8 @@ struct RadioOption {
     int unplugAfter = -1;  // answers this many sentences, then the adaptor is gone
     int corruptEvery = 0;  // every Nth reply carries a wrong checksum
     bool silent = false;   // never answers
-    bool fast = false;     // no pause between command and reply (quick tests; set only for virtual radios)
+    bool fast = false;     // no pause between command and reply (quick tests: a virtual radio's option, or a
+                           // test's own USB backend)
 };
 
 // "usb", "usb:SERIAL", "usb:PATH" (a path starts with "/"), "usb:all" or
