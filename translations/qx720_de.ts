@@ -435,6 +435,14 @@ Bereich = %1</translation>
         <source>Name, second character</source>
         <translation>Name, zweites Zeichen</translation>
     </message>
+    <message>
+        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
+        <translation>RX läge bei %1 MHz, außerhalb von 136..174 MHz: Eine Klondatei mit diesem Kanal ließe sich nicht wieder öffnen. Wählen Sie Simplex oder für Duplex eine TX von höchstens 169,4 MHz.</translation>
+    </message>
+    <message>
+        <source>A clone file with this channel would not open again: it %1.</source>
+        <translation>Eine Klondatei mit diesem Kanal ließe sich nicht wieder öffnen: Er %1.</translation>
+    </message>
 </context>
 <context>
     <name>qx::CloneCommands</name>
@@ -652,6 +660,10 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>File is Modify. Do you want to save?</source>
         <translation>Die Datei wurde geändert. Möchten Sie speichern?</translation>
+    </message>
+    <message>
+        <source>This document cannot be saved as a clone file: %1, and such a file would not open again. Edit or remove that channel first.</source>
+        <translation>Dieses Dokument kann nicht als Klondatei gespeichert werden: %1, und eine solche Datei ließe sich nicht wieder öffnen. Ändern oder entfernen Sie zuerst diesen Kanal.</translation>
     </message>
 </context>
 <context>

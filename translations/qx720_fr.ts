@@ -435,6 +435,14 @@ Plage = %1</translation>
         <source>Name, second character</source>
         <translation>Nom, second caractère</translation>
     </message>
+    <message>
+        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
+        <translation>La RX serait à %1 MHz, hors de 136..174 MHz : un fichier de clonage avec ce canal ne s&apos;ouvrirait plus. Choisissez Simplex, ou pour Duplex une TX d&apos;au plus 169,4 MHz.</translation>
+    </message>
+    <message>
+        <source>A clone file with this channel would not open again: it %1.</source>
+        <translation>Un fichier de clonage avec ce canal ne s&apos;ouvrirait plus : il %1.</translation>
+    </message>
 </context>
 <context>
     <name>qx::CloneCommands</name>
@@ -652,6 +660,10 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>File is Modify. Do you want to save?</source>
         <translation>Le fichier a été modifié. Voulez-vous l&apos;enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This document cannot be saved as a clone file: %1, and such a file would not open again. Edit or remove that channel first.</source>
+        <translation>Ce document ne peut pas être enregistré comme fichier de clonage : %1, et un tel fichier ne s&apos;ouvrirait plus. Modifiez ou supprimez d&apos;abord ce canal.</translation>
     </message>
 </context>
 <context>

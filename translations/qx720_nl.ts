@@ -435,6 +435,14 @@ Bereik=%1</translation>
         <source>Name, second character</source>
         <translation>Naam, tweede teken</translation>
     </message>
+    <message>
+        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
+        <translation>RX zou %1 MHz zijn, buiten 136..174 MHz: een kloonbestand met dit kanaal zou niet meer opengaan. Kies Simplex, of voor Duplex een TX van hoogstens 169,4 MHz.</translation>
+    </message>
+    <message>
+        <source>A clone file with this channel would not open again: it %1.</source>
+        <translation>Een kloonbestand met dit kanaal zou niet meer opengaan: het %1.</translation>
+    </message>
 </context>
 <context>
     <name>qx::CloneCommands</name>
@@ -652,6 +660,10 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>File is Modify. Do you want to save?</source>
         <translation>Het bestand is gewijzigd. Wilt u het opslaan?</translation>
+    </message>
+    <message>
+        <source>This document cannot be saved as a clone file: %1, and such a file would not open again. Edit or remove that channel first.</source>
+        <translation>Dit document kan niet als kloonbestand worden opgeslagen: %1, en zo&apos;n bestand zou niet meer opengaan. Wijzig of verwijder eerst dat kanaal.</translation>
     </message>
 </context>
 <context>

@@ -17,34 +17,42 @@ bool InsideBand(double mhz) { return mhz >= 136.0 && mhz <= 174.0; }
 
 }  // namespace
 
+std::string ChannelEntryProblem(const ChannelEntry& e)
+{
+    // A name without its NUL runs on into the reserved byte after it; four or more characters
+    // fail either way, so looking at those four bytes is enough.
+    const char* nameBytes = reinterpret_cast<const char*>(&e) + offsetof(ChannelEntry, name);
+    const std::size_t nameLength = FieldText(nameBytes, sizeof e.name + 1).size();
+    char problem[128];
+    if (nameLength != 2 && nameLength != 3) {
+        std::snprintf(problem, sizeof problem, "has a name of %zu characters (2 or 3 needed)", nameLength);
+        return problem;
+    }
+    // Only a TX of 0 (give or take a rounding error) marks a receive-only entry.
+    if (!(std::fabs(e.txMHz) <= 0.0001) && !InsideBand(e.txMHz)) {
+        std::snprintf(problem, sizeof problem, "transmits on %.5f MHz, outside 136..174 MHz", e.txMHz);
+        return problem;
+    }
+    if (!InsideBand(e.rxMHz)) {
+        std::snprintf(problem, sizeof problem, "receives on %.5f MHz, outside 136..174 MHz", e.rxMHz);
+        return problem;
+    }
+    return {};
+}
+
 std::string CloneRecordProblem(const RadioSettings& record)
 {
     for (int i = 0; i < kChannelCount; ++i) {
         const ChannelEntry& e = record.channels[i];
         if (e.inUse == 0) continue;
-        // A name without its NUL runs on into the reserved byte after it; four or more
-        // characters fail either way, so looking at those four bytes is enough.
-        const char* nameBytes = reinterpret_cast<const char*>(&e) + offsetof(ChannelEntry, name);
-        const std::size_t nameLength = FieldText(nameBytes, sizeof e.name + 1).size();
-        const bool nameBad = nameLength != 2 && nameLength != 3;
-        // Only a TX of 0 (give or take a rounding error) marks a receive-only entry.
-        const bool txBad = !(std::fabs(e.txMHz) <= 0.0001) && !InsideBand(e.txMHz);
-        if (!nameBad && !txBad && InsideBand(e.rxMHz)) continue;
-
+        const std::string problem = ChannelEntryProblem(e);
+        if (problem.empty()) continue;
         char where[48];
         if (i >= kPrivateBlock)
             std::snprintf(where, sizeof where, "private channel %d", i - kPrivateBlock + 1);
         else
             std::snprintf(where, sizeof where, "channel entry %d", i);
-        char problem[160];
-        if (nameBad)
-            std::snprintf(problem, sizeof problem, "%s has a name of %zu characters (2 or 3 needed)", where,
-                          nameLength);
-        else if (txBad)
-            std::snprintf(problem, sizeof problem, "%s transmits on %.5f MHz, outside 136..174 MHz", where, e.txMHz);
-        else
-            std::snprintf(problem, sizeof problem, "%s receives on %.5f MHz, outside 136..174 MHz", where, e.rxMHz);
-        return problem;
+        return std::string(where) + " " + problem;
     }
     return {};
 }

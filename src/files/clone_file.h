@@ -16,6 +16,9 @@ bool CheckCloneRecord(const RadioSettings& record);
 // The same check, telling which entry fails it and why ("" when the record passes), for a
 // warning that points the user at the problem.
 std::string CloneRecordProblem(const RadioSettings& record);
+// The check for one in-use entry, as every channel editor applies it at OK: "" when it passes,
+// else why not ("receives on 174.60000 MHz, outside 136..174 MHz").
+std::string ChannelEntryProblem(const ChannelEntry& entry);
 
 // Reads a clone file into `document` after checking it: 0, 0x20002 (cannot open) or
 // 0x20005 (too short or failing the check). On failure nothing changes. On success the

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <random>
 
 #include "files/atomic_file.h"
 #include "files/clone_file.h"
@@ -250,4 +251,42 @@ TEST(CheckCloneRecord, ProblemNamesTheEntryAndTheCheck)
     EXPECT_EQ(CloneRecordProblem(r), "private channel 2 transmits on 100.00000 MHz, outside 136..174 MHz");
     r.channels[7].inUse = 1;
     EXPECT_EQ(CloneRecordProblem(r).rfind("channel entry 7 has a name", 0), 0u);
+}
+
+// Whatever an editor lets through (each channel passing the one-entry check, as the window's and
+// the page's editors apply it at OK) saves into a file that opens again as the same document.
+TEST(CloneFile, EveryDocumentTheEditorsAllowOpensAgainAsItWasSaved)
+{
+    TempDir dir;
+    std::mt19937 random(720);
+    std::uniform_real_distribution<double> mhz(130.0, 180.0);
+    std::uniform_int_distribution<int> pick(0, 1 << 20);
+    const char names[] = "0123456789ABCDEFLPS";
+    int refused = 0;
+    for (int round = 0; round < 200; ++round) {
+        RadioSettings record{};
+        ResetSettings(record, 1 + pick(random) % 2);
+        for (int slot = 0; slot < 1 + pick(random) % 40; ++slot) {
+            ChannelEntry entry{};
+            entry.inUse = 1;
+            entry.name[0] = names[pick(random) % (sizeof names - 1)];
+            entry.name[1] = names[pick(random) % (sizeof names - 1)];
+            entry.txMHz = std::round(mhz(random) / 0.00625) * 0.00625;
+            entry.rxMHz = pick(random) % 2 != 0 ? entry.txMHz + 4.6 : entry.txMHz;
+            entry.usageCode = static_cast<int8_t>(pick(random) % 36);
+            if (!ChannelEntryProblem(entry).empty()) {
+                ++refused;
+                continue;  // refused at OK: never in a document
+            }
+            record.channels[kPrivateBlock + slot] = entry;
+        }
+        ASSERT_EQ(CloneRecordProblem(record), "") << round;
+        ModelConfig config{};
+        const std::string path = dir.File("round.dat");
+        ASSERT_EQ(WriteCloneFile(path, record, config), kResultOk);
+        RadioSettings opened{};
+        ASSERT_EQ(ReadCloneRecord(path, opened), kResultOk) << round;
+        EXPECT_EQ(std::memcmp(&opened, &record, sizeof record), 0) << round;
+    }
+    EXPECT_GT(refused, 0) << "the editors' rule was never tried";
 }

@@ -115,6 +115,26 @@ TEST(ChannelSetupDialog, RxFollowsTheTxTextAndTheMode)
     EXPECT_EQ(rig.services.boxes.size(), 2u);
 }
 
+// A channel the clone file check refuses is refused at OK, so that a saved file always opens.
+TEST(ChannelSetupDialog, DuplexPastTheBandIsRefusedAtOk)
+{
+    ChannelRig rig;
+    for (const auto& [tx, accepted] : {std::pair{"169.4", true}, std::pair{"170.0", false}, std::pair{"174", false}}) {
+        ChannelSetupDialog dialog(rig.services, rig.document, rig.config, true);
+        rig.services.boxes.clear();
+        dialog.TxField()->setText(tx);
+        dialog.Duplex()->click();
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, accepted) << tx;
+        if (accepted) continue;
+        ASSERT_EQ(rig.services.boxes.size(), 1u) << tx;
+        EXPECT_TRUE(rig.services.boxes[0].text.startsWith("RX would be 17"))
+            << rig.services.boxes[0].text.toStdString();
+        EXPECT_EQ(dialog.Entry().inUse, 1);
+        EXPECT_DOUBLE_EQ(dialog.Entry().rxMHz, 157.85) << "the entry is untouched";
+    }
+}
+
 TEST(ChannelSetupDialog, EditModeWorksOnTheEntryInPlace)
 {
     ChannelRig rig;

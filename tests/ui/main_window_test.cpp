@@ -616,6 +616,37 @@ TEST(FileCommands, SaveAndSaveAs)
     EXPECT_EQ(rig.C().status->text(), "Save as file error.");
 }
 
+// A radio read with a channel the clone file check refuses is the user's data, but no clone file
+// is saved of it: such a file would never open again.
+TEST(FileCommands, ADocumentTheFileCheckRefusesIsNotSaved)
+{
+    WindowRig rig;
+    rig.Open();
+    RadioSettings radio{};
+    ResetSettings(radio, 1);
+    ChannelEntry& past = radio.channels[kPrivateBlock];
+    SetChannelName(past, "P1");
+    past.inUse = 1;
+    past.txMHz = 170.0;
+    past.rxMHz = 174.6;
+    RadioImage image{};
+    EncodeSettings(radio, 0, image);
+    EepromBytes contents{};
+    std::copy_n(image.begin(), contents.size(), contents.begin());
+    rig.radio.SetContents(contents);
+    rig.W().Clone().OnReadFromRadio();
+    rig.WaitForRun();
+    rig.services.boxes.clear();
+    rig.services.saveAnswers = {rig.File("past.dat")};
+    rig.W().Files().OnSaveAs();
+    ASSERT_FALSE(rig.services.boxes.empty());
+    EXPECT_TRUE(
+        rig.services.boxes.back().text.startsWith("This document cannot be saved as a clone file: private "
+                                                  "channel 1 receives on 174.6"))
+        << rig.services.boxes.back().text.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(rig.folder.File("past.dat")));
+}
+
 TEST(FileCommands, TitledDocumentsKeepTheirQuestionsWithACancel)
 {
     {

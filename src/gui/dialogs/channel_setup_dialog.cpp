@@ -18,6 +18,7 @@
 #include <cstdlib>
 
 #include "channels/channel_csv.h"
+#include "files/clone_file.h"
 #include "model/channel_plan.h"
 
 namespace qx {
@@ -212,13 +213,27 @@ void ChannelSetupDialog::OnSimplexClicked() { rx_->setText(tx_->text()); }
 void ChannelSetupDialog::accept()
 {
     if (!ValidateTx()) return;
-    if (entry_ != nullptr) {
-        entry_->txMHz = TxValue();
-        entry_->rxMHz = duplex_->isChecked() ? entry_->txMHz + kDuplexOffsetMHz : entry_->txMHz;
-        if (nameFirst_->currentIndex() >= 0) entry_->name[0] = nameFirst_->currentText().at(0).toLatin1();
-        if (nameSecond_->currentIndex() >= 0) entry_->name[1] = nameSecond_->currentText().at(0).toLatin1();
-        entry_->usageCode = static_cast<int8_t>(usage_->currentIndex() + kFirstPrivateUsageCode);
+    ChannelEntry candidate = entry_ != nullptr ? *entry_ : ChannelEntry{};
+    candidate.inUse = 1;
+    candidate.txMHz = TxValue();
+    candidate.rxMHz = duplex_->isChecked() ? candidate.txMHz + kDuplexOffsetMHz : candidate.txMHz;
+    if (nameFirst_->currentIndex() >= 0) candidate.name[0] = nameFirst_->currentText().at(0).toLatin1();
+    if (nameSecond_->currentIndex() >= 0) candidate.name[1] = nameSecond_->currentText().at(0).toLatin1();
+    candidate.usageCode = static_cast<int8_t>(usage_->currentIndex() + kFirstPrivateUsageCode);
+    // The rule the clone file check opens files by: a channel it refuses would make a file that
+    // never opens again (Duplex above 169.4 MHz puts RX past the band).
+    if (const std::string problem = ChannelEntryProblem(candidate); !problem.empty()) {
+        const QString text =
+            problem.rfind("receives", 0) == 0
+                ? tr("RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open "
+                     "again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.")
+                      .arg(FrequencyText(candidate.rxMHz).trimmed())
+                : tr("A clone file with this channel would not open again: it %1.")
+                      .arg(QString::fromStdString(problem));
+        services_.MessageBox(this, text, tr("Error"), MsgButtons::Ok, MsgIcon::None);
+        return;
     }
+    if (entry_ != nullptr) *entry_ = candidate;
     QDialog::accept();
 }
 

@@ -293,6 +293,15 @@ bool CloneDocument::PrepareToSave()
 {
     if (!CheckIdentities()) return false;
     CommitEdits();  // what is saved is what the controls show
+    // Saved only by the rule files are opened by: a file that never opens again is no save.
+    if (const std::string problem = CloneRecordProblem(record_); !problem.empty()) {
+        services_.MessageBox(boxParent_,
+                             tr("This document cannot be saved as a clone file: %1, and such a file would not open "
+                                "again. Edit or remove that channel first.")
+                                 .arg(QString::fromStdString(problem)),
+                             tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
     return true;
 }
 
