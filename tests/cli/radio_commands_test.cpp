@@ -221,7 +221,7 @@ TEST_F(RadioCommands, EepromReadThenVerifyAgreeAndCountDifferences)
 {
     const std::vector<uint8_t> contents = RandomBytes(8192, 11);
     Put("radio.bin", contents);
-    ToolRun read = Qx(RealTimedRadio() + " eeprom read dump.bin");
+    ToolRun read = Qx(Radio() + " eeprom read dump.bin");
     EXPECT_EQ(read.status, 0) << read.all();
     EXPECT_EQ(Bytes("dump.bin"), contents);
 
