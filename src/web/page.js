@@ -37,6 +37,8 @@
       $("progress").value = Math.min(Math.max(position, 0), progressMax);
     },
     onStage() {},
+    // The gate's backup: stored for good before the first block of a change is sent.
+    keepBackup: (bytes, mmsi) => qxBackups.add(bytes, mmsi),
   });
   delete window.qxWasmBase64;
 
@@ -77,7 +79,9 @@
   const describe = (code) => tr(call("qx_describe", ["number"], [code]));
 
   // --- messages --------------------------------------------------------------------------------
-  function ask(caption, text, buttons) {
+  // A modal message. `safe` is the answer of the button focused first, of Enter on it, of Esc
+  // and of closing the dialog.
+  function ask(caption, text, buttons, safe) {
     return new Promise((resolve) => {
       const dialog = $("question");
       $("question-caption").textContent = tr(caption);
@@ -90,14 +94,19 @@
         button.value = value;
         row.append(button);
       }
-      dialog.onclose = () => resolve(dialog.returnValue);
-      dialog.returnValue = buttons[buttons.length - 1][1];
+      dialog.oncancel = () => { dialog.returnValue = safe; };
+      dialog.onclose = () => resolve(dialog.returnValue || safe);
+      dialog.returnValue = safe;
       dialog.showModal();
-      row.firstChild.focus();
+      row.querySelector(`button[value="${safe}"]`).focus();
     });
   }
-  const box = (caption, text) => (selftest ? Promise.resolve() : ask(caption, text, [["OK", "ok"]]));
-  const question = async (caption, text) => (await ask(caption, text, [["Yes", "yes"], ["No", "no"]])) === "yes";
+  const box = (caption, text) => (selftest ? Promise.resolve() : ask(caption, text, [["OK", "ok"]], "ok"));
+  // Every question whose Yes writes a radio or replaces an identity: a reflex (Enter, Esc,
+  // closing) answers No, so another boat's MMSI is never written by accident.
+  const question = async (caption, text) => (await ask(caption, text, [["Yes", "yes"], ["No", "no"]], "no")) === "yes";
+  // A translated text with its %1, %2... filled in.
+  const trArgs = (text, ...values) => values.reduce((out, value, i) => out.replace(`%${i + 1}`, () => value), tr(text));
 
   function notice(text) {
     $("notice").hidden = !text;
@@ -208,6 +217,12 @@
   // Save as: the clone file goes to the browser's downloads.
   async function saveAs() {
     if (!(await identitiesMayGo())) return;
+    // Saved only by the rule files are opened by: a file that never opens again is no save.
+    const problem = call("qx_save_problem");
+    if (problem) {
+      setStatus("Save as file error.", true);
+      return box("Error", trArgs("This document cannot be saved as a clone file: %1, and such a file would not open again. Edit or remove that channel first.", problem));
+    }
     const name = doc.name || (doc.mmsi ? `${doc.mmsi}.dat` : "radio.dat");
     if (callNumber("qx_save_dat", ["string"], [name]) !== 0) return setStatus("Save as file error.", true);
     download(name, takeBytes("qx_file_bytes", "qx_file_length"), "application/octet-stream");
@@ -244,7 +259,8 @@
     setStatus("Open file OK.", true);
   });
   // The window's check of the typed identities before Save and Write: a number the radio would
-  // refuse stays in its field until it is mended.
+  // refuse stays in its field until it is mended. A number under a ticked "entry by user" box is
+  // never sent (the radio asks its user instead), so it is not checked.
   async function identitiesMayGo() {
     const check = json(call("qx_identity_check", ["number", "number", "string", "string"],
                             [$("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]));
@@ -301,7 +317,9 @@
       const problem = store($("channel-name-first").value + $("channel-name-second").value, Number($("channel-usage").value),
                             parseFloat($("channel-tx").value) || 0, $("channel-duplex").checked ? 1 : 0);
       if (!problem) return render(true);
-      await box("Error", problem);
+      // "TEXT with %1\nVALUE": the text in the user's language, the value filled in.
+      const cut = problem.lastIndexOf("\n");
+      await box("Error", problem.includes("%1") && cut > 0 ? trArgs(problem.slice(0, cut), problem.slice(cut + 1)) : problem);
     }
   }
 
@@ -352,7 +370,7 @@
     for (const id of ["connect", "virtual", "load-default", "open", "csv-import"]) $(id).disabled = !!busy;
     $("undo").disabled = !!busy || !doc.canUndo;
     $("redo").disabled = !!busy || !doc.canRedo;
-    document.querySelectorAll(".backups button").forEach((b) => { b.disabled = !!busy; });
+    document.querySelectorAll(".backups button").forEach((b) => { b.disabled = !!busy || !!b.dataset.unusable; });
   }
 
   function showPort(text, isVirtual) {
@@ -381,6 +399,25 @@
     updateCloneUi();
   }
 
+  // One run per radio: every run holds the browser's lock named after its radio, the question
+  // between a change's two steps included, so that another tab of this page never writes the
+  // same radio at once. The virtual radio lives in this tab alone.
+  const inUseText = "The adaptor is in use in another tab.";
+  const inUse = Symbol("in use");
+  const virtualLock = `qx720-virtual-radio:${Date.now().toString(36)}-${Math.random().toString(36).slice(2)}`;
+  const hex4 = (n) => n.toString(16).padStart(4, "0");
+  function radioLockName() {
+    if (virtualRadio) return virtualLock;
+    const listed = (qx.qxHid && qx.qxHid.listed) || [];
+    const found = listed.find((item) => item.device.opened) || listed[0];
+    const device = found ? found.device : adaptorId;
+    return `qx720-adaptor:${hex4(device.vendorId)}:${hex4(device.productId)}:${device.productName || ""}`;
+  }
+  function withRadioLock(work) {
+    if (!navigator.locks) return work();
+    return navigator.locks.request(radioLockName(), {ifAvailable: true}, (lock) => (lock ? work() : inUse));
+  }
+
   async function runCommand(kind, work) {
     if (busy) {
       if (busy === kind) callNumber("qx_stop");
@@ -388,10 +425,14 @@
     }
     busy = kind;
     updateCloneUi();
+    const caption = commands[kind] || "Restore";
     try {
-      await work();
+      if ((await withRadioLock(work)) === inUse) {
+        setStatus(inUseText);
+        await box(caption, inUseText);
+      }
     } catch (error) {
-      setStatus(`${commands[kind]}: ${error && error.message || error}`);
+      setStatus(`${tr(caption)}: ${error && error.message || error}`);
     } finally {
       busy = null;
       // An adaptor pulled during the command: gone, unless it is already back.
@@ -439,57 +480,68 @@
     return outcome;
   }
 
-  // The write: the identity check, the backup (stored before anything is sent), the question
-  // before a radio's identity is replaced, then the write.
+  // What a write keeps of the radio first: the clone range it replaces, the whole EEPROM when
+  // the user asks for it, or nothing (the self-test).
+  const backupKind = {written: 0, whole: 1, none: 2};
+  const unknownFormat = 0x20005;  // a restore of bytes that are no backup of this radio
+  const wholeKey = "qx720-clone.backup-whole";
+
+  // The write: the identity check, the radio read (what the write replaces), the question before
+  // a radio's identity is replaced, then the backup stored in this browser and the write.
   async function doWrite(store = true) {
     if (!(await identitiesMayGo())) return {code: -1};
     setStatus("Backing up the radio...");
-    const prepared = await awaitCall("qx_prepare_write");
-    const backupName = await keepBackup(prepared, store, "Write Error", "Write");
-    if (backupName === null) return prepared.code === 0 ? {code: -1} : prepared;
+    const kind = !store ? backupKind.none : $("backup-whole").checked ? backupKind.whole : backupKind.written;
+    const prepared = await awaitCall("qx_prepare_write", ["number"], [kind]);
+    const replace = await decide(prepared, "Write to Radio", "Write");
+    if (replace === null) return prepared.code === 0 ? {code: -1} : prepared;
     setStatus("Writing...");
-    const written = await awaitCall("qx_finish");
+    const written = await awaitCall("qx_finish", ["number"], [replace ? 1 : 0]);
+    showKept(written.backup, "The radio's previous contents were saved in this browser as %1.");
     if (written.code === 0) {
       setStatus("Write OK.", true);
       return written;
     }
     setStatus(written.code === 1 ? "User Cancel." : "Write Error.", true);
-    let info = "";
-    if (written.sent) info += "\n\nThe radio may now hold part of the new settings. Write again, or put back its previous contents.";
-    if (backupName) info += `\n\nThe radio's previous contents were saved in this browser as ${backupName}: Backups puts them back.`;
-    await box("Write Error", failureText(written) + info);
+    await box("Write Error", finishFailure(written,
+      "The radio may now hold part of the new settings. Write again, or put back its previous contents.",
+      "The radio's previous contents were saved in this browser as %1: Backups puts them back."));
     return written;
   }
 
-  // After the first step of a write or a restore: the backup stored in the browser before
-  // anything is sent, and the question before a radio's identity is replaced. The backup's
-  // name ("" when not stored), or null when the second step must not run.
-  async function keepBackup(prepared, store, caption, verb) {
+  // After the first step of a write or a restore: its failure, or the question before an
+  // identity the radio holds is replaced or cleared. null when the change goes no further
+  // (dropped: nothing kept, nothing sent), else whether the user said to replace them.
+  async function decide(prepared, caption, verb) {
     if (prepared.code !== 0) {
       setStatus(prepared.code === 1 ? "User Cancel." : `${verb} Error.`, true);
-      if (prepared.problem) await box(caption, `No backup of the radio could be made, so nothing was written to it.\n${prepared.problem}`);
-      else if (prepared.code !== 1) await box(caption, `${failureText(prepared)}\n\nNothing was written to the radio: it was being backed up first.`);
+      if (prepared.code !== 1) {
+        const radioFailed = prepared.code !== unknownFormat;
+        await box(`${verb} Error`, failureText(prepared) + (radioFailed ? `\n\n${tr("Nothing was written to the radio: it was being backed up first.")}` : ""));
+      }
       return null;
     }
-    let backupName = "";
-    if (store) {
-      try {
-        backupName = await qxBackups.add(takeBytes("qx_bytes", "qx_bytes_length"), prepared.mmsi || "");
-      } catch (error) {
-        setStatus(`${verb} Error.`, true);
-        await box(caption, `No backup of the radio could be made, so nothing was written to it.\n${error && error.message || error}`);
-        return null;
-      }
-    }
-    if (prepared.replaced.length > 0) {
-      const text = prepared.replaced.map((r) => (r.written.startsWith("no ")
-        ? `The radio holds ${r.held}. Write over it and clear it?` : `The radio holds ${r.held}. Write ${r.written} over it?`)).join("\n");
-      if (!(await question(verb === "Write" ? "Write to Radio" : verb, text))) {
-        setStatus("Write cancelled: identity kept.", true);
-        return null;
-      }
-    }
-    return backupName;
+    if (prepared.replaced.length === 0) return false;
+    const text = prepared.replaced.map((r) => (r.clears ? trArgs("The radio holds %1. Write over it and clear it?", r.held)
+                                                        : trArgs("The radio holds %1. Write %2 over it?", r.held, r.written))).join("\n");
+    if (await question(caption, text)) return true;
+    callNumber("qx_drop");
+    setStatus(verb === "Write" ? "Write cancelled: identity kept." : "Restore cancelled: identity kept.", true);
+    return null;
+  }
+  // Why a change's second step failed, and what the radio and this browser hold now.
+  function finishFailure(outcome, partly, keptText) {
+    if (outcome.problem) return trArgs("No backup of the radio could be made, so nothing was written to it.\n%1", outcome.problem);
+    let text = failureText(outcome);
+    if (outcome.sent) text += `\n\n${tr(partly)}`;
+    if (outcome.backup) text += `\n\n${trArgs(keptText, outcome.backup)}`;
+    return text;
+  }
+
+  // The backup a change has just taken, named under the list.
+  function showKept(name, text) {
+    $("backup-kept").hidden = !name;
+    $("backup-kept").textContent = name ? trArgs(text, name) : "";
   }
 
   let reportText = "";
@@ -534,44 +586,69 @@
   });
 
   // --- backups ---------------------------------------------------------------------------------
+  const wholeBytes = 8192, cloneRangeBytes = 1536;
+  try { $("backup-whole").checked = localStorage.getItem(wholeKey) === "1"; } catch (error) { /* no storage: the default */ }
+  $("backup-whole").addEventListener("change", () => {
+    try { localStorage.setItem(wholeKey, $("backup-whole").checked ? "1" : "0"); } catch (error) { /* kept for this visit */ }
+  });
+
   async function refreshBackups() {
     let list = [];
     try { list = await qxBackups.list(); } catch (error) { list = []; }
     const items = list.map((backup) => {
       const item = document.createElement("li");
+      const size = backup.bytes.length;
+      const kind = size >= wholeBytes ? "whole EEPROM" : size === cloneRangeBytes ? "clone range" : "";
+      item.dataset.kind = size >= wholeBytes ? "whole" : size === cloneRangeBytes ? "clone-range" : "unknown";
       const when = new Date(backup.time).toLocaleString();
-      item.append(`${backup.name} (${when}${backup.mmsi ? `, MMSI ${backup.mmsi}` : ""}) `);
+      item.append(`${backup.name} (${kind ? `${tr(kind)}, ` : ""}${when}${backup.mmsi ? `, MMSI ${backup.mmsi}` : ""})`);
       const save = document.createElement("button");
-      save.textContent = "Download";
-      save.setAttribute("aria-label", `Download ${backup.name}`);
+      save.textContent = tr("Download");
+      save.setAttribute("aria-label", `${tr("Download")} ${backup.name}`);
       save.addEventListener("click", () => download(backup.name, backup.bytes, "application/octet-stream"));
       const restore = document.createElement("button");
-      restore.textContent = "Restore";
-      restore.setAttribute("aria-label", `Restore ${backup.name} into the radio`);
-      restore.disabled = !!busy;
-      restore.addEventListener("click", () => runCommand("restore", async () => {
-        if (!connected) return box("Restore", describe(0x1000E));
-        if (!(await question("Restore", `Write ${backup.name} back into the radio? Everything it holds now is replaced.`))) return;
-        setStatus("Backing up the radio...");
-        const pointer = qx._malloc(backup.bytes.length);
-        qx.HEAPU8.set(backup.bytes, pointer);
-        let prepared;
-        try { prepared = await awaitCall("qx_prepare_restore", ["number", "number"], [pointer, backup.bytes.length]); } finally { qx._free(pointer); }
-        const backupName = await keepBackup(prepared, true, "Restore Error", "Restore");
-        if (backupName === null) return;
-        setStatus("Restoring...");
-        const restored = await awaitCall("qx_finish");
-        if (restored.code === 0) return setStatus("Restore OK.", true);
-        setStatus(restored.code === 1 ? "User Cancel." : "Restore Error.", true);
-        if (restored.code !== 1) {
-          await box("Restore Error", `${failureText(restored)}\n\nThe radio's contents before the restore were saved in this browser as ${backupName}.`);
-        }
-      }));
-      item.append(save, " ", restore);
+      restore.textContent = tr("Restore");
+      restore.setAttribute("aria-label", `${tr("Restore")} ${backup.name}`);
+      if (!kind) restore.dataset.unusable = "1";
+      restore.disabled = !!busy || !kind;
+      restore.addEventListener("click", () => runCommand("restore", () => restoreBackup(backup)));
+      const buttons = document.createElement("div");
+      buttons.className = "buttons";
+      buttons.append(save, restore);
+      item.append(buttons);
       return item;
     });
     $("backup-list").replaceChildren(...items);
-    if (items.length === 0) $("backup-list").append(Object.assign(document.createElement("li"), {textContent: "No backups yet."}));
+    if (items.length === 0) {
+      $("backup-list").append(Object.assign(document.createElement("li"), {textContent: tr("No backups yet. One is made before every write to the radio.")}));
+    }
+  }
+
+  // A backup back into the radio, exactly its bytes: the whole EEPROM, or the clone range. The
+  // radio is backed up first, as before every write.
+  async function restoreBackup(backup) {
+    if (!connected) return box("Restore", describe(0x1000E));
+    const whole = backup.bytes.length >= wholeBytes;
+    const asked = trArgs(whole ? "Write %1 back into the radio? Everything it holds now is replaced."
+                               : "Write %1 back into the radio? Its settings and identities are replaced; the rest of its EEPROM stays as it is.",
+                         backup.name);
+    if (!(await question("Restore", asked))) return;
+    setStatus("Backing up the radio...");
+    const pointer = qx._malloc(backup.bytes.length);
+    qx.HEAPU8.set(backup.bytes, pointer);
+    let prepared;
+    try { prepared = await awaitCall("qx_prepare_restore", ["number", "number"], [pointer, backup.bytes.length]); } finally { qx._free(pointer); }
+    const replace = await decide(prepared, "Restore", "Restore");
+    if (replace === null) return;
+    setStatus("Restoring...");
+    const restored = await awaitCall("qx_finish", ["number"], [replace ? 1 : 0]);
+    showKept(restored.backup, "The radio's contents before the restore were saved in this browser as %1.");
+    if (restored.code === 0) return setStatus("Restore OK.", true);
+    setStatus(restored.code === 1 ? "User Cancel." : "Restore Error.", true);
+    if (restored.code !== 1 || restored.sent) {
+      await box("Restore Error", finishFailure(restored, "The radio may now hold part of the backup. Restore it again to finish.",
+                                               "The radio's contents before the restore were saved in this browser as %1."));
+    }
   }
 
   // Leaving the page while a command runs would leave the radio partly written, and leaving

@@ -3,9 +3,10 @@
 // Every answer is JSON text the page parses; the radio calls are awaited by the page.
 #include <emscripten.h>
 
-#include <cstdio>
+#include <array>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "backups/backup_store.h"
 #include "identity/radio_identity.h"
 #include "model/radio_image.h"
+#include "operations/radio_gate.h"
 #include "operations/radio_operations.h"
 #include "result/clone_result.h"
 #include "sim/virtual_adaptor.h"
@@ -29,12 +31,25 @@ EM_JS(void, qx_page_progress, (int position, int maximum), {
 EM_JS(void, qx_page_stage, (const char* name, int blocks), {
     if (Module.onStage) Module.onStage(UTF8ToString(name), blocks);
 });
+// Stores a backup in the page's own storage and waits until it is there for good: 1 and the
+// backup's name in `answer`, or 0 and the browser's reason.
+// clang-format off
+EM_ASYNC_JS(int, qx_page_keep_backup, (const uint8_t* bytes, int length, const char* mmsi, char* answer, int capacity), {
+    const copy = HEAPU8.slice(bytes, bytes + length);
+    let kept = 1;
+    let text = "";
+    try {
+        text = String(await Module.keepBackup(copy, UTF8ToString(mmsi)));
+    } catch (error) {
+        kept = 0;
+        text = String(error && error.message || error || "");
+    }
+    stringToUTF8(text, answer, capacity);
+    return kept;
+});
+// clang-format on
 
 namespace {
-
-// The restore's backup goes through a folder of the module's in-memory file system: the bytes
-// are taken from there into the browser's storage, and the file is removed.
-const char kScratchBackups[] = "/tmp/backups";
 
 class PageProgress : public ProgressSink {
 public:
@@ -95,7 +110,7 @@ RadioLink& Link()
     return link;
 }
 
-// The bytes a call hands back (a backup), kept until the next such call.
+// The bytes a call hands back (the virtual radio's EEPROM), kept until the next such call.
 std::vector<uint8_t>& Bytes()
 {
     static std::vector<uint8_t> bytes;
@@ -112,7 +127,8 @@ JsonText Outcome(CloneResult code, const std::string& reason)
 JsonText Outcome(const ops::Outcome& outcome) { return Outcome(outcome.code, outcome.reason); }
 
 // One operation's context: the stack of the radio in use, the document's options, the page's
-// progress bar. A new operation starts with no stop request.
+// progress bar. A new operation starts with no stop request; the second step of a change keeps
+// a Stop asked for since its first.
 struct Run {
     ModelConfig options = Document().Config();
     OperationContext ctx{.env = Link().Stack().Environment(),
@@ -120,15 +136,21 @@ struct Run {
                          .progress = &Link().progress,
                          .stage = [](const char* name, int steps) { qx_page_stage(name, steps); }};
 
-    Run() { Link().Stack().StopEvent().Reset(); }
+    explicit Run(bool fresh = true)
+    {
+        if (fresh) Link().Stack().StopEvent().Reset();
+    }
 };
 
-// The first step of a write or a restore, until its second step or the next first step.
+// What the page keeps of the radio before a change: the clone range a write replaces, the
+// whole EEPROM, or nothing (the self-test).
+enum PageBackup { kBackupWritten = 0, kBackupWhole = 1, kBackupNone = 2 };
+
+// A change between its two steps: the radio held, what it replaces read, nothing kept or sent.
+// The page asks its question in between; the next first step or a drop lets it go.
 struct Pending {
-    bool restore = false;
-    ops::WriteRequest request;
-    ops::WritePreparation prepared;
-    std::vector<uint8_t> dump;
+    std::optional<ops::OpenChange> open;
+    std::string backupName;  // the name the page's storage gave the backup, once it is kept
 };
 std::unique_ptr<Pending>& Preparation()
 {
@@ -136,23 +158,55 @@ std::unique_ptr<Pending>& Preparation()
     return pending;
 }
 
-// What the first step found: its outcome, the identities a write would replace, and the
-// backup's bytes at qx_bytes() for the page to store before the second step.
-const char* Prepared(const Pending& pending)
+// The gate's plan for a change from the page: the backup goes to the browser's storage, after
+// the decision and before the first block is sent.
+ops::BackupPlan PagePlan(Pending& pending, int kind)
 {
-    JsonText json = Outcome(pending.prepared);
-    if (!pending.prepared.backup.problem.empty()) json.Field("problem", pending.prepared.backup.problem);
+    ops::BackupPlan plan;
+    plan.kind = kind == kBackupWhole ? ops::BackupKind::Whole
+                                     : (kind == kBackupNone ? ops::BackupKind::None : ops::BackupKind::Written);
+    plan.keep = [&pending](const std::vector<uint8_t>& bytes, int, const RadioIdentities& held) -> std::string {
+        std::array<char, 512> answer{};
+        const int kept = qx_page_keep_backup(bytes.data(), static_cast<int>(bytes.size()), held.mmsi.c_str(),
+                                             answer.data(), static_cast<int>(answer.size()));
+        if (kept == 1) {
+            pending.backupName = answer.data();
+            return {};
+        }
+        return answer[0] != '\0' ? std::string(answer.data()) : std::string("the browser did not store the backup");
+    };
+    return plan;
+}
+
+void ReplacedList(JsonText& json, const std::vector<IdentityReplacement>& replaced)
+{
     json.Key("replaced").Begin('[');
-    for (const IdentityReplacement& r : pending.prepared.replaced) {
+    for (const IdentityReplacement& r : replaced) {
         json.Begin()
             .Field("kind", r.kind == IdentityKind::Mmsi ? "MMSI" : "ATIS")
             .Field("held", IdentityText(r.kind, r.held))
             .Field("written", IdentityText(r.kind, r.written))
+            .Field("clears", r.written.empty())
             .End();
     }
     json.End(']');
-    json.Field("mmsi", pending.prepared.backup.radio.mmsi);
-    Bytes() = pending.prepared.backup.eeprom;
+}
+
+// Opens the change; the page gets what the first step found: its outcome, the identities the
+// change would replace and the MMSI the radio holds. A failed first step holds nothing.
+const char* OpenForPage(ops::RadioChange change, int kind)
+{
+    Preparation().reset();
+    Run run;
+    auto pending = std::make_unique<Pending>();
+    ops::BackupPlan plan = PagePlan(*pending, kind);
+    pending->open.emplace(ops::Open(run.ctx, std::move(change), std::move(plan)));
+    const ops::ChangeOutcome& found = pending->open->Found();
+    JsonText json = Outcome(found.code, found.reason);
+    if (!found.backup.problem.empty()) json.Field("problem", found.backup.problem);
+    ReplacedList(json, found.replaced);
+    json.Field("mmsi", found.backup.radio.mmsi);
+    if (found.Ok() && found.complete) Preparation() = std::move(pending);
     return Reply(json.End());
 }
 
@@ -208,47 +262,49 @@ EMSCRIPTEN_KEEPALIVE const char* qx_read()
     return Reply(json.End());
 }
 
-// The first step of a write: the radio's whole EEPROM (kept here, not in a file: the page
-// stores it), and what the write would replace.
-EMSCRIPTEN_KEEPALIVE const char* qx_prepare_write()
+// The first step of a write: the clone range the record replaces (or the whole EEPROM) read,
+// and the radio held until qx_finish or qx_drop.
+EMSCRIPTEN_KEEPALIVE const char* qx_prepare_write(int backupKind)
 {
-    Run run;
-    auto pending = std::make_unique<Pending>();
-    pending->request.record = Document().Record();
-    pending->request.adjustMode = Link().Stack().AdjustMode();
-    pending->request.time = SystemLocalTime();
-    pending->prepared = ops::PrepareWrite(run.ctx, pending->request);
-    Preparation() = std::move(pending);
-    return Prepared(*Preparation());
+    return OpenForPage(ops::RadioChange::Record(Document().Record(), Link().Stack().AdjustMode()), backupKind);
 }
 
-// The first step of a restore: the radio backed up as before every write.
+// The first step of a restore: a backup's bytes back where they came from. A whole backup
+// (8192 bytes) starts at address 0, a clone range backup (1536) at the clone range; anything
+// else is no backup of this radio.
 EMSCRIPTEN_KEEPALIVE const char* qx_prepare_restore(const uint8_t* bytes, int length)
 {
-    Run run;
-    auto pending = std::make_unique<Pending>();
-    pending->restore = true;
-    if (length < kEepromSize) {
-        pending->prepared.code = kResultUnknownFormat;
-    } else {
-        pending->dump.assign(bytes, bytes + kEepromSize);
-        pending->prepared = ops::PrepareRestore(run.ctx, pending->dump, kScratchBackups, SystemLocalTime());
-        if (!pending->prepared.backup.path.empty()) std::remove(pending->prepared.backup.path.c_str());
+    // Exactly one of a backup's two sizes, as every restore takes them.
+    const int first = length == kEepromSize || length == kCloneRangeBackupBytes
+                          ? BackupFirstAddress(static_cast<std::uintmax_t>(length))
+                          : -1;
+    if (first < 0) {
+        Preparation().reset();
+        JsonText json = Outcome(kResultUnknownFormat, {});
+        ReplacedList(json, {});
+        return Reply(json.End());
     }
-    Preparation() = std::move(pending);
-    return Prepared(*Preparation());
+    const std::size_t size = first == 0 ? kEepromSize : kCloneRangeBackupBytes;
+    return OpenForPage(ops::RadioChange::Bytes(first, std::vector<uint8_t>(bytes, bytes + size)), kBackupWritten);
 }
 
-// The second step of a write or a restore: only after a complete first one.
-EMSCRIPTEN_KEEPALIVE const char* qx_finish()
+// The second step, with the user's answer to the identity question (1: replace it). The
+// backup is kept first; nothing is kept or sent without a complete first step.
+EMSCRIPTEN_KEEPALIVE const char* qx_finish(int replace)
 {
     const std::unique_ptr<Pending> pending = std::move(Preparation());
-    if (!pending) return Reply(Outcome(kResultParameterError, {}).End());
-    Run run;
-    const ops::WriteOutcome written = pending->restore ? ops::FinishRestore(run.ctx, pending->dump, pending->prepared)
-                                                       : ops::FinishWrite(run.ctx, pending->request, pending->prepared);
-    return Reply(Outcome(written).Field("sent", written.sent).End());
+    if (!pending || !pending->open) return Reply(Outcome(kResultParameterError, {}).End());
+    Run run(false);
+    const ops::ChangeOutcome done = ops::Pass(run.ctx, std::move(*pending->open),
+                                              replace != 0 ? ops::Consent::Replace() : ops::Consent::Keep());
+    JsonText json = Outcome(done.code, done.reason);
+    json.Field("sent", done.sent).Field("refused", done.refused).Field("backup", pending->backupName);
+    if (!done.backup.problem.empty()) json.Field("problem", done.backup.problem);
+    return Reply(json.End());
 }
+
+// The user declined: the change goes, with nothing kept and nothing sent.
+EMSCRIPTEN_KEEPALIVE void qx_drop() { Preparation().reset(); }
 
 EMSCRIPTEN_KEEPALIVE const char* qx_verify()
 {

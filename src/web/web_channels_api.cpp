@@ -6,6 +6,7 @@
 #include <string>
 
 #include "channels/channel_csv.h"
+#include "files/clone_file.h"
 #include "model/channel_plan.h"
 #include "web/bridge_reply.h"
 #include "web/json_text.h"
@@ -40,8 +41,24 @@ std::string Fill(ChannelEntry& entry, const char* name, int usageCode, double tx
     entry.name[1] = text[1];
     entry.name[2] = '\0';
     entry.usageCode = static_cast<int8_t>(usageCode);
-    entry.txMHz = txMHz;
-    entry.rxMHz = duplex ? txMHz + kDuplexOffsetMHz : txMHz;
+    ChannelEntry candidate = entry;
+    candidate.inUse = 1;
+    candidate.txMHz = txMHz;
+    candidate.rxMHz = duplex ? txMHz + kDuplexOffsetMHz : txMHz;
+    // The rule the clone file check opens files by, as the window's dialog applies it at OK: a
+    // channel it refuses would make a file that never opens again.
+    if (const std::string problem = ChannelEntryProblem(candidate); !problem.empty()) {
+        if (problem.rfind("receives", 0) != 0)
+            return "A clone file with this channel would not open again: it %1.\n" + problem;
+        char rx[32];
+        std::snprintf(rx, sizeof rx, "%.5f", candidate.rxMHz);
+        return std::string(
+                   "RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open "
+                   "again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.\n") +
+               rx;
+    }
+    entry.txMHz = candidate.txMHz;
+    entry.rxMHz = candidate.rxMHz;
     return {};
 }
 

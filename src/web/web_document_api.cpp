@@ -181,7 +181,8 @@ EMSCRIPTEN_KEEPALIVE int qx_undo() { return Document().Undo() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int qx_redo() { return Document().Redo() ? 1 : 0; }
 
 // The window's check before a write: {} when the typed identities may go to the radio, else
-// the message's text with "%1" for the typed number, so that the page can translate it.
+// the message's text with "%1" for the typed number, so that the page can translate it. An
+// identity whose "entry by user" box is ticked is not sent at all, whatever its field holds.
 EMSCRIPTEN_KEEPALIVE const char* qx_identity_check(int mmsiByUser, int atisByUser, const char* mmsi, const char* atis)
 {
     const std::string m = mmsi, a = atis;
@@ -246,9 +247,14 @@ EMSCRIPTEN_KEEPALIVE unsigned qx_open_dat(const uint8_t* bytes, int length, cons
     return code;
 }
 
+// Why the document may not be saved as a clone file ("" when it may): the check files are
+// opened by, so that a saved file always opens.
+EMSCRIPTEN_KEEPALIVE const char* qx_save_problem() { return Reply(CloneRecordProblem(Document().Record())); }
+
 // Saves the document as a clone file; the bytes are then at qx_file_bytes().
 EMSCRIPTEN_KEEPALIVE unsigned qx_save_dat(const char* name)
 {
+    if (!CloneRecordProblem(Document().Record()).empty()) return kResultUnknownFormat;
     ModelConfig config = Document().Config();
     CloneResult code = WriteCloneFile(kScratchFile, Document().Record(), config);
     if (code == kResultOk && !ReadScratch(FileBytes())) code = kResultReadFileError;

@@ -25,26 +25,40 @@ export class Session {
     this.requests = [];
   }
 
-  // fake: null for a browser without WebHID, else the fake adaptor's options.
-  async open({query = "", fake = {granted: true}} = {}) {
+  // fake: null for a browser without WebHID, else the fake adaptor's options. init: a script
+  // run in the page before its own.
+  async open({query = "", fake = {granted: true}, init = ""} = {}) {
     this.browser = await puppeteer.launch({
       executablePath: this.options.chromium || "/usr/bin/chromium",
       headless: true,
       userDataDir: join(this.scratch, "profile"),
       args: ["--no-sandbox", "--no-first-run", "--disable-gpu", "--no-default-browser-check"],
     });
-    const page = this.page = await this.browser.newPage();
-    await page.setViewport({width: 1280, height: 1000});
+    const session = await this.browser.target().createCDPSession();
+    this.downloads = join(this.scratch, "downloads");
+    await session.send("Browser.setDownloadBehavior", {behavior: "allow", downloadPath: this.downloads});
     this.errors = [];
+    this.url = pathToFileURL(this.options.page).href;
+    this.page = await this.load(await this.browser.newPage(), {query, fake, init});
+    return this.page;
+  }
+
+  // Another tab of the same browser with the page: a view of this session on it (its own fake
+  // adaptor and radio, the same storage and locks).
+  async openTab({query = "", fake = {granted: true}, init = ""} = {}) {
+    const page = await this.load(await this.browser.newPage(), {query, fake, init});
+    return Object.create(this, {page: {value: page}});
+  }
+
+  async load(page, {query, fake, init}) {
+    await page.setViewport({width: 1280, height: 1000});
     page.on("pageerror", (error) => this.errors.push(error.message));
     await page.setRequestInterception(true);
     page.on("request", (request) => {
       this.requests.push(request.url());
       request.continue();
     });
-    const session = await this.browser.target().createCDPSession();
-    this.downloads = join(this.scratch, "downloads");
-    await session.send("Browser.setDownloadBehavior", {behavior: "allow", downloadPath: this.downloads});
+    if (init) await page.evaluateOnNewDocument(init);
     if (fake === null) {
       await page.evaluateOnNewDocument(() => {
         Object.defineProperty(Navigator.prototype, "hid", {get: () => undefined, configurable: true});
@@ -55,7 +69,6 @@ export class Session {
       const install = readFileSync(new URL("./fake_hid.js", import.meta.url), "utf8");
       await page.evaluateOnNewDocument(`${radioJs}\n${install}\nqxInstallFakeHid(${JSON.stringify(fake)}, "${radioWasm}");`);
     }
-    this.url = pathToFileURL(this.options.page).href;
     await page.goto(this.url + query);
     if (!query.includes("selftest")) await page.waitForFunction(() => window.qxReady === true, {timeout: kWait});
     return page;
@@ -87,14 +100,22 @@ export class Session {
     });
   }
 
+  // Both on every change rather than every frame, as waitStatus.
   async waitDialog(timeout = kWait) {
-    await this.page.waitForSelector("dialog[open]", {timeout});
+    await this.page.waitForFunction(() => document.querySelector("dialog[open]") !== null, {timeout, polling: "mutation"});
     return this.dialogText();
   }
 
   async answer(value) {
-    await this.page.click(`#question-buttons button[value="${value}"]`);
-    await this.page.waitForFunction(() => !document.getElementById("question").open, {timeout: kWait});
+    // The button's own click, not a mouse at its place: a dialog still being laid out on a busy
+    // machine would take the mouse's click elsewhere. Answered once the dialog closed or shows
+    // another message (the page may open its next one at once, before a look at the first).
+    const button = await this.page.$(`#question-buttons button[value="${value}"]`);
+    if (!button) throw new Error(`no button "${value}" in: ${await this.dialogText()}`);
+    await button.evaluate((b) => b.click());
+    await this.page.waitForFunction((b) => !document.getElementById("question").open || !b.isConnected,
+                                    {timeout: kWait, polling: "mutation"}, button);
+    await button.dispose();
   }
 
   click(selector) { return this.page.click(selector); }

@@ -9,6 +9,10 @@ import {Session, assert, assertEqual, parseArguments, kWait} from "./harness.mjs
 const {options, rest} = parseArguments(process.argv.slice(2));
 const kMmsiOffset = 0xa404;
 const kMmsiByUserOffset = 0x34;
+const kCloneFirst = 0x0100, kCloneEnd = 0x0700;  // what a write replaces, and its backup keeps
+const kInUse = "The adaptor is in use in another tab.";
+// The lock every tab of the page takes for the fake adaptor's runs.
+const kFakeAdaptorLock = "qx720-adaptor:0483:5750:QX720 clone adaptor (test)";
 
 function qx720(session, ...args) {
   return execFileSync(options.qx720, args, {cwd: session.scratch, encoding: "utf8", timeout: 30000});
@@ -41,6 +45,15 @@ async function fillRadio(session, recordPath) {
 const checksumShown = async (session) => (await session.text("#document-name")).match(/checksum (0x[0-9A-F]{8})/)[1];
 const channelCount = (session) => session.page.$$eval("#channel-list option", (o) => o.length);
 const backups = (session) => session.page.evaluate(async () => (await qxBackups.list()).map((b) => ({name: b.name, bytes: Array.from(b.bytes)})));
+const radioEeprom = (session) => session.page.evaluate(() => window.qxFake.eeprom());
+const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
+
+// A write whose document holds `mmsi` to a radio that holds another: its identity question.
+async function writeAsked(session, mmsi) {
+  await typeMmsi(session, mmsi);
+  await session.click("#write");
+  return session.waitDialog();
+}
 
 async function typeMmsi(session, mmsi) {
   if (await session.page.$eval("#mmsi-by-user", (e) => e.checked)) await session.click("#mmsi-by-user");
@@ -104,7 +117,9 @@ const cases = {
     const kept = await backups(session);
     assertEqual(kept.length, 1, "backups");
     assert(/^qx720-backup-\d{8}-\d{6}\.bin$/.test(kept[0].name), `backup name ${kept[0].name}`);
-    assertEqual(JSON.stringify(kept[0].bytes), JSON.stringify(before), "the backup against the radio's EEPROM before");
+    assert(same(kept[0].bytes, before.slice(kCloneFirst, kCloneEnd)), "the backup against the clone range before the write");
+    assertEqual(await session.text("#backup-kept"), `The radio's previous contents were saved in this browser as ${kept[0].name}.`,
+                "the backup named");
 
     const written = await session.page.evaluate(() => window.qxFake.eeprom());
     await typeMmsi(session, "257012345");
@@ -115,6 +130,158 @@ const cases = {
     await session.waitStatus("Write cancelled: identity kept.");
     assertEqual(JSON.stringify(await session.page.evaluate(() => window.qxFake.eeprom())), JSON.stringify(written),
                 "the radio after No");
+    assertEqual((await backups(session)).length, 1, "backups after No: a declined write keeps none");
+
+    // A backup the browser will not store: nothing is sent.
+    await session.page.evaluate(() => { qxBackups.add = async () => { throw new Error("the storage is full"); }; });
+    await writeAsked(session, "257012345");
+    await session.answer("yes");
+    assertEqual(await session.waitDialog(),
+                "Write Error: No backup of the radio could be made, so nothing was written to it.\nthe storage is full",
+                "the refused backup");
+    await session.answer("ok");
+    assert(same(await radioEeprom(session), written), "the radio after the refused backup");
+  },
+
+  // The identity question's safe answer is No: Enter, Esc and No keep the radio's MMSI, and
+  // nothing is written or kept; only Yes writes.
+  async identityQuestion(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    const before = await fillRadio(session, record);
+    const answers = [
+      ["Enter", () => session.page.keyboard.press("Enter")],
+      ["Escape", () => session.page.keyboard.press("Escape")],
+      ["No", () => session.click('#question-buttons button[value="no"]')],
+    ];
+    for (const [how, answer] of answers) {
+      const asked = await writeAsked(session, "235012345");
+      assert(asked.startsWith("Write to Radio: The radio holds MMSI 257012345") && asked.includes("Write MMSI 235012345"),
+             `${how}: question: ${asked}`);
+      assertEqual(await session.page.evaluate(() => document.activeElement.value), "no", `${how}: the focused button`);
+      await answer();
+      await session.waitStatus("Write cancelled: identity kept.");
+      assert(same(await radioEeprom(session), before), `${how}: the radio was written`);
+      assertEqual((await backups(session)).length, 0, `${how}: backups`);
+      assertEqual(await session.page.$eval("#backup-kept", (e) => e.hidden), true, `${how}: a backup named`);
+    }
+    await writeAsked(session, "235012345");
+    await session.answer("yes");
+    await session.waitStatus("Write OK.");
+    assertEqual(await session.page.evaluate(() => window.qxFake.mmsi()), "235012345", "the MMSI after Yes");
+    assertEqual((await backups(session)).length, 1, "backups after Yes");
+  },
+
+  // Either kind of backup goes back byte for byte: the clone range a write keeps by default, the
+  // whole EEPROM when the user asks for it (remembered for the next visit).
+  async restoreKinds(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    const kinds = [
+      {whole: false, size: kCloneEnd - kCloneFirst, kind: "clone range", data: "clone-range"},
+      {whole: true, size: 8192, kind: "whole EEPROM", data: "whole"},
+    ];
+    for (const row of kinds) {
+      const before = await fillRadio(session, record);
+      if (await session.page.$eval("#backup-whole", (e) => e.checked) !== row.whole) await session.click("#backup-whole");
+      await writeAsked(session, "235012345");
+      await session.answer("yes");
+      await session.waitStatus("Write OK.");
+      const [taken] = await backups(session);
+      assertEqual(taken.bytes.length, row.size, `${row.kind}: the backup's size`);
+      assert(same(taken.bytes, row.whole ? before : before.slice(kCloneFirst, kCloneEnd)), `${row.kind}: the backup's bytes`);
+      const item = await session.page.waitForFunction((name) =>
+        [...document.querySelectorAll("#backup-list li")].find((li) => li.textContent.startsWith(name)), {timeout: kWait}, taken.name);
+      assert((await item.evaluate((li) => li.textContent)).includes(`(${row.kind}, `), `${row.kind}: the list says so`);
+      assertEqual(await item.evaluate((li) => li.dataset.kind), row.data, `${row.kind}: the item's kind`);
+
+      await session.click(`.backups button[aria-label="Restore ${taken.name}"]`);
+      assert((await session.waitDialog()).startsWith(`Restore: Write ${taken.name} back into the radio?`), `${row.kind}: question`);
+      await session.answer("yes");
+      assert((await session.waitDialog()).startsWith("Restore: The radio holds MMSI 235012345"), `${row.kind}: identity question`);
+      await session.answer("yes");
+      await session.waitStatus("Restore OK.");
+      assert(same(await radioEeprom(session), before), `${row.kind}: the radio after the restore`);
+      const [beforeRestore] = await backups(session);
+      assertEqual(beforeRestore.bytes.length, row.size, `${row.kind}: the backup taken before the restore`);
+      assertEqual(await session.text("#backup-kept"),
+                  `The radio's contents before the restore were saved in this browser as ${beforeRestore.name}.`,
+                  `${row.kind}: the backup named`);
+    }
+    await session.page.reload();
+    await session.page.waitForFunction(() => window.qxReady === true, {timeout: kWait});
+    assert(await session.page.$eval("#backup-whole", (e) => e.checked), "the whole-EEPROM choice after a reload");
+  },
+
+  // One run per adaptor in the browser: while another holds its lock (a second tab at its
+  // write's question, or anyone else), a run is refused at once and nothing is sent.
+  async lock(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    const holders = [
+      ["another tab's write at its question", async () => {
+        const other = await session.openTab();
+        await fillRadio(other, record);
+        await writeAsked(other, "235012345");
+        return async () => {
+          await other.page.bringToFront();  // a click needs a page in view
+          await other.answer("no");
+          await other.waitStatus("Write cancelled: identity kept.");
+        };
+      }],
+      ["a lock held in this tab", async () => {
+        await session.page.evaluate((name) => new Promise((held) => {
+          navigator.locks.request(name, () => new Promise((release) => { window.releaseTestLock = release; held(); }));
+        }), kFakeAdaptorLock);
+        return () => session.page.evaluate(() => window.releaseTestLock());
+      }],
+    ];
+    for (const [holder, hold] of holders) {
+      const release = await hold();
+      await session.page.bringToFront();
+      const sent = await session.page.evaluate(() => window.qxFake.sentences);
+      await session.click("#read");
+      assertEqual(await session.waitDialog(), `Read From Radio: ${kInUse}`, `${holder}: the message`);
+      await session.answer("ok");
+      assertEqual(await session.status(), kInUse, `${holder}: the status`);
+      assertEqual(await session.page.evaluate(() => window.qxFake.sentences), sent, `${holder}: sentences sent`);
+      await release();
+      await session.page.bringToFront();
+      await session.click("#read");
+      await session.waitStatus("Read OK.");
+    }
+    // A browser without the locks goes on without them, whoever holds one elsewhere.
+    const release = await holders[1][1]();
+    const unlocked = await session.openTab({init: "delete Navigator.prototype.locks;"});
+    assertEqual(await unlocked.page.evaluate(() => "locks" in navigator), false, "the locks removed");
+    await unlocked.click("#handshake");
+    await unlocked.waitStatus("HandShake OK.");
+    await release();
+  },
+
+  // A number under a ticked "entry by user" box is not sent: it is neither refused nor named
+  // in the question, which asks about what the write really does.
+  async entryByUser(session) {
+    await session.open();
+    const rows = [
+      {radio: "", typed: "012345678", asked: null},
+      {radio: "257012345", typed: "235012345", asked: "Write to Radio: The radio holds MMSI 257012345 (Norway). Write over it and clear it?"},
+    ];
+    for (const row of rows) {
+      await fillRadio(session, defaults(session, `radio${row.radio}.dat`, "eur-int", "uk", row.radio));
+      await typeMmsi(session, row.typed);
+      await session.click("#mmsi-by-user");
+      await session.click("#write");
+      if (row.asked === null) {
+        await session.waitStatus("Write OK.");
+        assertEqual(await session.page.evaluate(() => window.qxFake.mmsi()), "", `${row.typed}: the radio's MMSI`);
+      } else {
+        assertEqual(await session.waitDialog(), row.asked, `${row.typed}: the question`);
+        await session.answer("no");
+        await session.waitStatus("Write cancelled: identity kept.");
+        assertEqual(await session.page.evaluate(() => window.qxFake.mmsi()), row.radio, `${row.typed}: the radio's MMSI`);
+      }
+    }
   },
 
   async verifyEurope(session) {
@@ -140,7 +307,8 @@ const cases = {
     await session.open();
     const before = await fillRadio(session, record);
     await typeMmsi(session, "235012345");
-    await session.page.evaluate(() => { window.qxFake.unplugAfter = 411 + 1 + 30; });
+    // The clone range backed up (a HandShake and 77 blocks), then 30 blocks of the write.
+    await session.page.evaluate(() => { window.qxFake.unplugAfter = 78 + 1 + 30; });
     await session.click("#write");
     const message = await session.waitDialog();
     assert(message.startsWith("Write Error: Radio is not detected!"), `message: ${message}`);
@@ -314,6 +482,17 @@ const cases = {
     await session.click("#channel-cancel");
     await session.page.waitForFunction(() => !document.getElementById("channel-dialog").open, {timeout: kWait});
     assertEqual(await channelCount(session), 0, "channels after a refused Add");
+    // Duplex past the band: the clone file check would refuse the file, so the dialog does.
+    await session.click("#channel-add");
+    await fill("M1", "170.0", true);
+    assertEqual(await session.waitDialog(),
+                "Error: RX would be 174.60000 MHz, outside 136..174 MHz: a clone file with this channel would not open again. " +
+                "Choose Simplex, or a TX of at most 169.4 MHz for Duplex.", "the refused Duplex");
+    await session.answer("ok");
+    await session.page.waitForSelector("#channel-dialog[open]", {timeout: kWait});
+    await session.click("#channel-cancel");
+    await session.page.waitForFunction(() => !document.getElementById("channel-dialog").open, {timeout: kWait});
+    assertEqual(await channelCount(session), 0, "channels after a refused Duplex");
 
     await session.click("#channel-add");
     await fill("M1", "156.0", false, 1);
