@@ -236,7 +236,8 @@ std::string RuntimeFolder()
 {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat given {};
-    if (runtime != nullptr && runtime[0] == '/' && ::stat(runtime, &given) == 0 && S_ISDIR(given.st_mode)) return runtime;
+    if (runtime != nullptr && runtime[0] == '/' && ::stat(runtime, &given) == 0 && S_ISDIR(given.st_mode))
+        return runtime;
     const std::string folder = "/tmp/qx720-" + std::to_string(::getuid());
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
     // Someone else's folder under that name is no place for this user's locks.

@@ -12,7 +12,7 @@ const std::string kHeader = std::string(kFleetLogHeader) + "\n";
 
 FleetLogEntry Ok(const std::string& unit)
 {
-    return {"2026-12-07 12:04:05", unit, "235000001", "", "OK", "0x0000ABCD", ""};
+    return {"2026-12-07 12:04:05", unit, "235000001", "", "OK", "0x0000ABCD", "", ""};
 }
 
 std::string Text(const std::string& path)
