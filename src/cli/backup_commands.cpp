@@ -114,26 +114,8 @@ int CmdRestore(Context& ctx, const std::string& file, const std::string& backupD
     plan.kind = ops::BackupKind::Written;
     plan.folder = folder;
     plan.time = SystemLocalTime();
-    plan.kept = [&](const BackupResult& kept) {
-        run.End();
-        if (!kept.path.empty()) ctx.out << "Backup " << kept.path << std::endl;
-    };
-    const ops::ChangeOutcome restored = ops::ChangeRadio(run.Get(), ops::RadioChange::Bytes(first, std::move(dump)),
-                                                         plan, force ? ops::Consent::Replace() : ops::Consent::Keep());
-    run.End();
-    if (restored.refused) {
-        ctx.err << "qx720: " << ReplacementRefusal(restored.replaced) << " (" << file
-                << "). Nothing was written to the radio; --force writes over it.\n";
-        return kExitFailed;
-    }
-    if (!restored.sent) {
-        const int status = Finish(ctx, *session, restored.code, restored.backup.problem, restored.reason);
-        ctx.err << "Nothing was written to the radio.\n";
-        return status;
-    }
-    const int status = Finish(ctx, *session, restored.code, {}, restored.reason);
-    if (status == kExitOk) ctx.out << "Restore OK.\n";
-    return status;
+    return ChangeRadioAndTell(ctx, *session, run, ops::RadioChange::Bytes(first, std::move(dump)), std::move(plan),
+                              force, file, "Restore OK.");
 }
 
 }  // namespace qx::cli

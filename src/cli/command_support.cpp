@@ -8,6 +8,7 @@
 #include "clone/hid_adaptor.h"
 #include "files/clone_file.h"
 #include "files/model_config.h"
+#include "identity/radio_identity.h"
 #include "operations/radio_claim.h"
 
 namespace qx::cli {
@@ -144,6 +145,32 @@ CliOperation::CliOperation(Context& ctx, RadioSession& session, int32_t modelTyp
         bar_.End();
         bar_.Begin(label, steps);
     };
+}
+
+int ChangeRadioAndTell(Context& ctx, RadioSession& session, CliOperation& run, ops::RadioChange change,
+                       ops::BackupPlan plan, bool force, const std::string& source, const char* done)
+{
+    // If the write goes wrong, the user knows where the radio's previous contents are.
+    plan.kept = [&](const BackupResult& kept) {
+        run.End();
+        if (!kept.path.empty()) ctx.out << "Backup " << kept.path << std::endl;
+    };
+    const ops::ChangeOutcome changed = ops::ChangeRadio(run.Get(), std::move(change), std::move(plan),
+                                                        force ? ops::Consent::Replace() : ops::Consent::Keep());
+    run.End();
+    if (changed.refused) {
+        ctx.err << "qx720: " << ReplacementRefusal(changed.replaced) << (source.empty() ? "" : " (" + source + ")")
+                << ". Nothing was written to the radio; --force writes over it.\n";
+        return kExitFailed;
+    }
+    if (!changed.sent) {
+        const int status = Finish(ctx, session, changed.code, changed.backup.problem, changed.reason);
+        ctx.err << "Nothing was written to the radio.\n";
+        return status;
+    }
+    const int status = Finish(ctx, session, changed.code, {}, changed.reason);
+    if (status == kExitOk) ctx.out << done << "\n";
+    return status;
 }
 
 CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,

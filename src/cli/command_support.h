@@ -13,6 +13,7 @@
 #include "files/model_config.h"
 #include "model/radio_settings.h"
 #include "operations/eeprom_operations.h"
+#include "operations/radio_gate.h"
 #include "result/clone_result.h"
 
 namespace qx::cli {
@@ -64,6 +65,13 @@ private:
     TerminalProgress bar_;
     OperationContext op_;
 };
+
+// One change of the radio through the gate, told as every writing command tells it: the backup
+// named as soon as it is kept (before the first block), a refusal naming both identities (and
+// `source` when given), then `done` on success. Replacing another identity needs `force`.
+// Returns the exit status.
+int ChangeRadioAndTell(Context& ctx, RadioSession& session, CliOperation& run, ops::RadioChange change,
+                       ops::BackupPlan plan, bool force, const std::string& source, const char* done);
 
 // One whole-EEPROM transfer with its own bar on stderr, ended before anything else is printed.
 CloneResult RunEepromTransfer(Context& ctx, RadioSession& session, const char* label,

@@ -68,26 +68,8 @@ int CmdEepromWrite(Context& ctx, const std::string& file, const std::string& bac
     plan.kind = ops::BackupKind::Written;
     plan.folder = folder;
     plan.time = SystemLocalTime();
-    plan.kept = [&](const BackupResult& kept) {
-        run.End();
-        if (!kept.path.empty()) ctx.out << "Backup " << kept.path << std::endl;
-    };
-    const ops::ChangeOutcome written = ops::ChangeRadio(run.Get(), ops::RadioChange::Bytes(0, std::move(bytes)), plan,
-                                                        force ? ops::Consent::Replace() : ops::Consent::Keep());
-    run.End();
-    if (written.refused) {
-        ctx.err << "qx720: " << ReplacementRefusal(written.replaced) << " (" << file
-                << "). Nothing was written to the radio; --force writes over it.\n";
-        return kExitFailed;
-    }
-    if (!written.sent) {
-        const int status = Finish(ctx, *session, written.code, written.backup.problem, written.reason);
-        ctx.err << "Nothing was written to the radio.\n";
-        return status;
-    }
-    const int status = Finish(ctx, *session, written.code, {}, written.reason);
-    if (status == kExitOk) ctx.out << "Write OK!\n";
-    return status;
+    return ChangeRadioAndTell(ctx, *session, run, ops::RadioChange::Bytes(0, std::move(bytes)), std::move(plan), force,
+                              file, "Write OK!");
 }
 
 int CmdEepromVerify(Context& ctx, const std::string& file)

@@ -117,28 +117,8 @@ int CmdWrite(Context& ctx, const std::string& file, bool adjustMode, const Backu
                                   : ops::BackupKind::Written;
     plan.folder = backupDir;
     plan.time = SystemLocalTime();
-    // The backup is named as soon as it is kept: if the write goes wrong, the user knows where
-    // the radio's previous contents are.
-    plan.kept = [&](const BackupResult& kept) {
-        run.End();
-        if (!kept.path.empty()) ctx.out << "Backup " << kept.path << std::endl;
-    };
-    const ops::ChangeOutcome written = ops::ChangeRadio(run.Get(), ops::RadioChange::Record(record, adjustMode ? 1 : 0),
-                                                        plan, force ? ops::Consent::Replace() : ops::Consent::Keep());
-    run.End();
-    if (written.refused) {
-        ctx.err << "qx720: " << ReplacementRefusal(written.replaced)
-                << ". Nothing was written to the radio; --force writes over it.\n";
-        return kExitFailed;
-    }
-    if (!written.sent) {
-        int status = Finish(ctx, *session, written.code, written.backup.problem, written.reason);
-        ctx.err << "Nothing was written to the radio.\n";
-        return status;
-    }
-    int status = Finish(ctx, *session, written.code, {}, written.reason);
-    if (status == kExitOk) ctx.out << "Write OK.\n";
-    return status;
+    return ChangeRadioAndTell(ctx, *session, run, ops::RadioChange::Record(record, adjustMode ? 1 : 0), std::move(plan),
+                              force, {}, "Write OK.");
 }
 
 int CmdVerify(Context& ctx, const std::string& file, const std::string& reportPath)

@@ -12,4 +12,13 @@ public:
     virtual void SetPosition(int position) = 0;
 };
 
+// For a run nobody watches.
+class NoProgress final : public ProgressSink {
+public:
+    void SetRange(int, int) override {}
+    void SetStep(int) override {}
+    void Step() override {}
+    void SetPosition(int) override {}
+};
+
 }  // namespace qx

@@ -22,14 +22,6 @@ namespace qx {
 
 namespace {
 
-class NoProgress : public ProgressSink {
-public:
-    void SetRange(int, int) override {}
-    void SetStep(int) override {}
-    void Step() override {}
-    void SetPosition(int) override {}
-};
-
 struct Outcome {
     const char* result = "FAILED";
     std::string message;

@@ -5,6 +5,7 @@
 
 #include "backups/backup_name.h"
 #include "clone/pc_clone.h"
+#include "clone/progress_sink.h"
 #include "files/atomic_file.h"
 #include "model/radio_image.h"
 #include "operations/eeprom_operations.h"
@@ -48,14 +49,6 @@ RadioChange RadioChange::Bytes(int first, std::vector<uint8_t> bytes)
 }
 
 namespace {
-
-class NoProgress : public ProgressSink {
-public:
-    void SetRange(int, int) override {}
-    void SetStep(int) override {}
-    void Step() override {}
-    void SetPosition(int) override {}
-};
 
 bool Fits(const RadioChange& change)
 {

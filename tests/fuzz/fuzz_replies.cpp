@@ -66,13 +66,6 @@ private:
     std::size_t size_;
 };
 
-struct NoProgress : ProgressSink {
-    void SetRange(int, int) override {}
-    void SetStep(int) override {}
-    void Step() override {}
-    void SetPosition(int) override {}
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)

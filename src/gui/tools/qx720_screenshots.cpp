@@ -95,13 +95,7 @@ public:
 };
 
 // A write of a record reports its blocks somewhere; here nobody watches them.
-class NoProgress : public qx::ProgressSink {
-public:
-    void SetRange(int, int) override {}
-    void SetStep(int) override {}
-    void Step() override {}
-    void SetPosition(int) override {}
-};
+using qx::NoProgress;
 
 // The virtual radio and the program-wide objects the windows and dialogs share.
 struct ToolRig {
