@@ -104,18 +104,23 @@ int CmdRestore(Context& ctx, const std::string& file, const std::string& backupD
         ctx.err << "Unknown File Format.\n" << problem << "\nNothing was written to the radio.\n";
         return kExitUsage;
     }
+    return WriteBytesKeepingWhatTheyReplace(ctx, first, std::move(dump), backupDir, force, file, "Restore OK.");
+}
+
+int WriteBytesKeepingWhatTheyReplace(Context& ctx, int first, std::vector<uint8_t> bytes, const std::string& backupDir,
+                                     bool force, const std::string& file, const char* done)
+{
     std::string folder;
     if (!ResolveBackupFolder(ctx, BackupChoice{false, backupDir}, folder)) return kExitUsage;
     auto session = OpenSession(ctx);
     if (!session) return kExitUsage;
-
     CliOperation run(ctx, *session);
     ops::BackupPlan plan;
     plan.kind = ops::BackupKind::Written;
     plan.folder = folder;
     plan.time = SystemLocalTime();
-    return ChangeRadioAndTell(ctx, *session, run, ops::RadioChange::Bytes(first, std::move(dump)), std::move(plan),
-                              force, file, "Restore OK.");
+    return ChangeRadioAndTell(ctx, *session, run, ops::RadioChange::Bytes(first, std::move(bytes)), std::move(plan),
+                              force, file, done);
 }
 
 }  // namespace qx::cli

@@ -57,19 +57,8 @@ int CmdEepromWrite(Context& ctx, const std::string& file, const std::string& bac
             ctx.err << file << ": cannot open the file\n";
         return kExitUsage;
     }
-    std::string folder;
-    if (!ResolveBackupFolder(ctx, BackupChoice{false, backupDir}, folder)) return kExitUsage;
-    auto session = OpenSession(ctx);
-    if (!session) return kExitUsage;
-
     // The whole EEPROM is kept first, and a dump of another boat goes on only with --force.
-    CliOperation run(ctx, *session);
-    ops::BackupPlan plan;
-    plan.kind = ops::BackupKind::Written;
-    plan.folder = folder;
-    plan.time = SystemLocalTime();
-    return ChangeRadioAndTell(ctx, *session, run, ops::RadioChange::Bytes(0, std::move(bytes)), std::move(plan), force,
-                              file, "Write OK!");
+    return WriteBytesKeepingWhatTheyReplace(ctx, 0, std::move(bytes), backupDir, force, file, "Write OK!");
 }
 
 int CmdEepromVerify(Context& ctx, const std::string& file)
