@@ -15,6 +15,7 @@
 #include "model/checksum.h"
 #include "model/identity.h"
 #include "model/radio_image.h"
+#include "operations/radio_claim.h"
 #include "operations/radio_gate.h"
 #include "operations/radio_operations.h"
 
@@ -98,6 +99,12 @@ private:
             Stage(std::strcmp(label, "Backing up") == 0 ? "Backup" : label, steps);
         };
 
+        // The radio is this unit's from its backup to its verify: nothing else writes it between.
+        const ops::RadioClaim claim = ops::ClaimRadio(ctx.env);
+        if (!claim.Ok()) {
+            outcome.message = claim.Holder();
+            return claim.Result();
+        }
         // What the write replaces is kept first (the whole EEPROM with --full-backup), so that it can
         // be undone; then the write, unless it would replace another boat's identity without --force.
         const RadioSettings record = UnitRecord(templ_, unit_);
