@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <set>
+#include <thread>
 
 #include "backups/backup_store.h"
 #include "clone/clone_fixture.h"
@@ -206,6 +208,9 @@ TEST_F(ParallelFleet, CtrlCStopsEveryRunningUnitAndStartsNoOther)
     hooks.unitProgress = [&](const FleetUnit&) -> std::unique_ptr<FleetUnitProgress> {
         ++started;
         return std::make_unique<CountingProgress>([&] {
+            // No unit gets far before all three are under way (a unit's transfer is short): a
+            // bounded wait, which only a hung run would reach the end of.
+            for (int i = 0; i < 2000 && started < 3; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
             if (started == 3 && !stop.exchange(true))
                 for (auto& [name, rig] : rigs) rig->stopEvent.Set();
         });
