@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev libssl-dev
   libbenchmark-dev
+  libcairo2-dev libpango1.0-dev poppler-utils
   xvfb xauth imagemagick
   desktop-file-utils appstream librsvg2-bin
   dpkg-dev file

@@ -166,6 +166,21 @@ void DefineFleet(CLI::App& command, Arguments& args)
                      "back up each radio's whole EEPROM, not just the part the write replaces");
 }
 
+void DefineSheet(CLI::App& command, Arguments& args)
+{
+    SheetArguments& sheet = args.sheet;
+    CloneFileArgument(command, args);
+    command.add_option("-o,--output", args.output, "PDF file to write")
+        ->required()
+        ->type_name("OUT.pdf")
+        ->check(kNamesSomething);
+    command.add_flag("--card", sheet.card, "the channel card instead of the commissioning sheet");
+    command.add_option("--paper", sheet.paper, "a4 (default) or letter")->check(CLI::IsMember({"a4", "letter"}));
+    command.add_option("--vessel", sheet.vessel, "the vessel's name (default a line to fill in)")->type_name("TEXT");
+    command.add_option("--call-sign", sheet.callSign, "the vessel's call sign (default a line to fill in)")
+        ->type_name("TEXT");
+}
+
 // clang-format off
 const CommandRow kCommands[] = {
     {"", "handshake", "HandShake with the radio", nullptr,
@@ -214,6 +229,8 @@ const CommandRow kCommands[] = {
      [](Context& c, const Arguments& a) { return CmdChannelsExport(c, a.file, a.output); }},
     {"channels", "import", "replace the private channels by a CSV file's rows", DefineChannelsImport,
      [](Context& c, const Arguments& a) { return CmdChannelsImport(c, a.file, a.csv, a.output, a.allowEmpty); }},
+    {"", "sheet", "a commissioning sheet or a channel card of a clone file, as PDF", DefineSheet,
+     [](Context& c, const Arguments& a) { return CmdSheet(c, a.file, a.output, a.sheet); }},
     {"", "fleet", "write one template to many radios, each with its own MMSI and ATIS ID", DefineFleet,
      [](Context& c, const Arguments& a) { return CmdFleet(c, a.fleet, std::cin); }},
 };

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/fleet_command.h"
+#include "cli/sheet_command.h"
 
 namespace qx::cli {
 
@@ -24,6 +25,7 @@ struct Arguments {
     bool json = false;
     bool allowEmpty = false;
     FleetArguments fleet;
+    SheetArguments sheet;
 };
 
 struct CommandRow {
