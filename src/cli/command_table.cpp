@@ -164,6 +164,11 @@ void DefineFleet(CLI::App& command, Arguments& args)
     command.add_flag("--force", fleet.force, "write over a radio that holds another MMSI");
     command.add_flag("--full-backup", fleet.fullBackup,
                      "back up each radio's whole EEPROM, not just the part the write replaces");
+    command
+        .add_option("--sheets", fleet.sheetsDir,
+                    "write each unit's commissioning sheet (UNIT.pdf) into DIR after its verified write")
+        ->type_name("DIR")
+        ->check(kNamesSomething);
 }
 
 void DefineSheet(CLI::App& command, Arguments& args)

@@ -14,12 +14,14 @@
 #include "cli/fleet_board.h"
 #include "cli/interrupt_watch.h"
 #include "cli/radio_session.h"
+#include "cli/sheet_pdf.h"
 #include "cli/terminal_progress.h"
 #include "files/atomic_file.h"
 #include "files/clone_file.h"
 #include "fleet/fleet_log.h"
 #include "fleet/fleet_run.h"
 #include "identity/maritime_identity.h"
+#include "reports/sheet_layout.h"
 
 namespace qx::cli {
 
@@ -166,6 +168,36 @@ FleetAnswer Ask(Context& ctx, std::istream& in, const FleetUnit& unit)
 }
 
 // The backup folder, made when missing, must take files before any radio is read for one.
+bool PrepareSheetsFolder(const std::string& folder, std::string& problem)
+{
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    std::string reason;
+    if (!fs::is_directory(folder, ec) || !MayCreateFilesIn(folder, reason)) {
+        problem = "--sheets " + folder + ": no sheet can be saved in the folder" +
+                  (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    return true;
+}
+
+// The commissioning sheet of a unit that was written and verified, as UNIT.pdf.
+std::string WriteUnitSheet(const std::string& folder, const FleetUnit& unit, const RadioSettings& record,
+                           const LocalTime& verified)
+{
+    SheetOptions options;
+    options.programVersion = QX_VERSION;
+    options.printed = verified;
+    options.writtenAndVerified = verified;
+    const std::string pdf = SheetPdf(BuildCommissioningSheet(record, options));
+    if (pdf.empty()) return "the PDF could not be made";
+    SaveDetail detail;
+    const std::string path = JoinPath(folder, unit.name + ".pdf");
+    if (SaveFileAtomically(path, pdf.data(), pdf.size(), &detail) != kResultOk)
+        return path + (detail.reason.empty() ? "" : ": " + detail.reason);
+    return {};
+}
+
 bool PrepareBackupFolder(const std::string& folder, std::string& problem)
 {
     std::error_code ec;
@@ -343,6 +375,8 @@ std::vector<std::string> CheckBeforeTheRun(Context& ctx, const FleetArguments& a
     if (!ReadFleetLogOk(args.logFile, loggedOk, problem)) problems.push_back(problem);
     if (problems.empty()) CheckRadios(ctx, args, pool, problems);
     if (problems.empty() && !PrepareBackupFolder(args.backupDir, problem)) problems.push_back(problem);
+    if (problems.empty() && !args.sheetsDir.empty() && !PrepareSheetsFolder(args.sheetsDir, problem))
+        problems.push_back(problem);
     if (problems.empty() && logLock.Take(args.logFile, problem) != FleetLogLock::Outcome::Held)
         problems.push_back(problem);
     if (problems.empty() && !ReadFleetLogOk(args.logFile, loggedOk, problem)) problems.push_back(problem);
@@ -379,6 +413,10 @@ int CmdFleet(Context& ctx, const FleetArguments& args, std::istream& in)
     options.backupDir = args.backupDir;
     options.force = args.force;
     options.fullBackup = args.fullBackup;
+    if (!args.sheetsDir.empty())
+        hooks.sheet = [&args](const FleetUnit& unit, const RadioSettings& record, const LocalTime& verified) {
+            return WriteUnitSheet(args.sheetsDir, unit, record, verified);
+        };
     options.jobs = args.jobs;
     options.radios = static_cast<int>(pool.Size());
     FleetSummary summary = RunFleet(templ, units, loggedOk, options, hooks);

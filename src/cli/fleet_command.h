@@ -16,6 +16,7 @@ struct FleetArguments {
     bool yes = false;         // no question before each unit
     bool force = false;       // write over a radio that holds another MMSI
     bool fullBackup = false;  // back up the whole EEPROM of each radio
+    std::string sheetsDir;    // a commissioning sheet per unit (UNIT.pdf) after its verified write; "": none
     int jobs = 1;             // units programmed at the same time (above 1 needs yes)
 };
 

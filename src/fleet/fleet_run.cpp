@@ -161,6 +161,10 @@ private:
             return kResultOk;
         }
         outcome.result = "OK";
+        // The radio is written and verified whatever becomes of its sheet: said beside the OK.
+        if (hooks_.sheet)
+            if (const std::string problem = hooks_.sheet(unit_, record, hooks_.clock()); !problem.empty())
+                outcome.message = "(the sheet was not written: " + problem + ")";
         return kResultOk;
     }
 };

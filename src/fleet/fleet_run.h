@@ -62,6 +62,10 @@ struct FleetHooks {
     // Why the output that `report` writes to failed (a closed pipe); "" while it works. After a
     // failure no unit is started; those in hand are finished and logged.
     std::function<std::string()> outputProblem;
+    // After a unit's verified write: its commissioning sheet (`record` as written, `verified` the
+    // time of the check); "" when kept, else why not. Empty: no sheets. Called from the units'
+    // own threads in a run of several.
+    std::function<std::string(const FleetUnit&, const RadioSettings& record, const LocalTime& verified)> sheet;
     // A transfer of `blocks` blocks is about to step `progress`.
     std::function<void(const char* label, int blocks)> stage;
     ProgressSink* progress = nullptr;

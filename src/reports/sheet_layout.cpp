@@ -590,8 +590,12 @@ SheetDocument BuildCommissioningSheet(const RadioSettings& record, const SheetOp
     AddRadio(flow, record);
     AddPrivateChannels(flow, record);
     if (options.writtenAndVerified) {
+        // A line of its own: the label is wider than the fields' label column.
         flow.y += 2.0;
-        AddField(flow, "Written and verified", TimeText(*options.writtenAndVerified), 1);
+        flow.Ensure(kRowMm);
+        flow.Text(flow.Left(), flow.y, flow.Width(), kRowMm,
+                  "Written and verified: " + TimeText(*options.writtenAndVerified), kLabel);
+        flow.y += kRowMm;
     }
     AddSignatures(flow);
     AddFooters(doc, options);

@@ -105,6 +105,22 @@ TEST_F(SheetCommand, CardHoldsTheEnabledGroupsChannels)
         EXPECT_EQ(text.find(absent), std::string::npos) << absent;
 }
 
+// A fleet run's sheets: one per unit written and verified, with its own identities.
+TEST_F(SheetCommand, AFleetWritesASheetPerVerifiedUnit)
+{
+    PutRecord("t.dat", Typical());
+    const std::string units = "unit,mmsi\nA,235000001\nB,235000002\n";
+    Put("units.csv", std::vector<uint8_t>(units.begin(), units.end()));
+    const ToolRun run = Qx("--radio " + Quote("virtual:" + Path("radio-{unit}.bin") + ",fast") +
+                           " fleet t.dat units.csv --yes --jobs 2 --sheets sheets");
+    ASSERT_EQ(run.status, 0) << run.all();
+    for (const auto& [unit, mmsi] : {std::pair{"A", "235000001"}, std::pair{"B", "235000002"}}) {
+        const std::string text = Poppler("pdftotext", std::string("sheets/") + unit + ".pdf");
+        EXPECT_NE(text.find(mmsi), std::string::npos) << unit << ": " << text;
+        EXPECT_NE(text.find("Written and verified: "), std::string::npos) << unit;
+    }
+}
+
 TEST_F(SheetCommand, RefusesWhatItCannotReadOrWrite)
 {
     PutRecord("t.dat", Typical());

@@ -152,7 +152,7 @@ TEST(SheetLayout, TypicalRecordFitsOnePageOfEitherPaper)
         EXPECT_EQ(doc.pages.size(), 1u);
         const std::vector<std::string> texts = Texts(doc);
         for (const char* text : {"235012345", "9235012345", "M1", "M2", "157.8500", "161.4250", "Morning Star", "MXYZ9",
-                                 "2026-12-08 14:29", "INT, USA, Private"})
+                                 "Written and verified: 2026-12-08 14:29", "INT, USA, Private"})
             EXPECT_TRUE(Holds(texts, text)) << text;
     }
 }
