@@ -1343,6 +1343,18 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druckvorsc&amp;hau...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
         <source>&amp;Language (after a restart)</source>
         <translation>&amp;Sprache (nach Neustart)</translation>
     </message>
@@ -1404,6 +1416,86 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>qx::PrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>The printer could not be used.</source>
+        <translation>Der Drucker konnte nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>An den Drucker gesendet.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>channel-card.pdf</source>
+        <translation>kanalkarte.pdf</translation>
+    </message>
+    <message>
+        <source>commissioning-sheet.pdf</source>
+        <translation>inbetriebnahmeprotokoll.pdf</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Datei kann nicht erstellt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>qx::SheetDialog</name>
+    <message>
+        <source>&amp;Commissioning sheet</source>
+        <translation>&amp;Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Channel c&amp;ard</source>
+        <translation>&amp;Kanalkarte</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel name:</source>
+        <translation>&amp;Schiffsname:</translation>
+    </message>
+    <message>
+        <source>Call &amp;sign:</source>
+        <translation>&amp;Rufzeichen:</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Schiffsname</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Left empty, they are lines to fill in by hand.</source>
+        <translation>Leer gelassen, werden daraus Linien zum Ausfüllen von Hand.</translation>
     </message>
 </context>
 <context>
@@ -1704,6 +1796,248 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>qx::WebPrint</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Schiffsname</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Print commissioning sheet</source>
+        <translation>Inbetriebnahmeprotokoll drucken</translation>
+    </message>
+    <message>
+        <source>Print channel card</source>
+        <translation>Kanalkarte drucken</translation>
+    </message>
+</context>
+<context>
+    <name>qx::Sheet</name>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Channel card</source>
+        <translation>Kanalkarte</translation>
+    </message>
+    <message>
+        <source>QX720 commissioning record</source>
+        <translation>QX720-Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>QX720 channel card</source>
+        <translation>QX720-Kanalkarte</translation>
+    </message>
+    <message>
+        <source>%1, printed %2</source>
+        <translation>%1, gedruckt %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Vessel</source>
+        <translation>Schiff</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Schiffsname</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Identities</source>
+        <translation>Kennungen</translation>
+    </message>
+    <message>
+        <source>ship station</source>
+        <translation>Schiffsfunkstelle</translation>
+    </message>
+    <message>
+        <source>handheld VHF with DSC</source>
+        <translation>Handfunkgerät mit DSC</translation>
+    </message>
+    <message>
+        <source>group of ships</source>
+        <translation>Schiffsgruppe</translation>
+    </message>
+    <message>
+        <source>coast station</source>
+        <translation>Küstenfunkstelle</translation>
+    </message>
+    <message>
+        <source>search-and-rescue aircraft</source>
+        <translation>SAR-Luftfahrzeug</translation>
+    </message>
+    <message>
+        <source>craft associated with a parent ship</source>
+        <translation>Beiboot eines Mutterschiffs</translation>
+    </message>
+    <message>
+        <source>aid to navigation</source>
+        <translation>Navigationshilfe</translation>
+    </message>
+    <message>
+        <source>man overboard device</source>
+        <translation>Mann-über-Bord-Gerät</translation>
+    </message>
+    <message>
+        <source>(not allocated)</source>
+        <translation>(nicht zugeteilt)</translation>
+    </message>
+    <message>
+        <source>entry by user</source>
+        <translation>Eingabe durch Benutzer</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>not a valid ATIS ID</source>
+        <translation>keine gültige ATIS-ID</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Channel groups</source>
+        <translation>Kanalgruppen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>PLL steps</source>
+        <translation>PLL-Schritte</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <translation>Prüfsumme</translation>
+    </message>
+    <message>
+        <source>Private channels (%1)</source>
+        <translation>Private Kanäle (%1)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>TX MHz</source>
+        <translation>TX MHz</translation>
+    </message>
+    <message>
+        <source>RX MHz</source>
+        <translation>RX MHz</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Verwendung</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Merkmale</translation>
+    </message>
+    <message>
+        <source>1 W only</source>
+        <translation>nur 1 W</translation>
+    </message>
+    <message>
+        <source>RX only</source>
+        <translation>nur RX</translation>
+    </message>
+    <message>
+        <source>1 W ATIS</source>
+        <translation>1 W ATIS</translation>
+    </message>
+    <message>
+        <source>RX ATIS</source>
+        <translation>RX ATIS</translation>
+    </message>
+    <message>
+        <source>PTT high</source>
+        <translation>PTT hoch</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Dealer</source>
+        <translation>Händler</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigner</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1</source>
+        <translation>Geschrieben und geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>INT (international)</source>
+        <translation>INT (international)</translation>
+    </message>
+    <message>
+        <source>CAN (Canada)</source>
+        <translation>CAN (Kanada)</translation>
+    </message>
+    <message>
+        <source>Private channels</source>
+        <translation>Private Kanäle</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>WX (weather, receive only)</source>
+        <translation>WX (Wetter, nur Empfang)</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>No channel group is enabled.</source>
+        <translation>Keine Kanalgruppe ist eingeschaltet.</translation>
     </message>
 </context>
 </TS>

@@ -1343,6 +1343,18 @@ Saisissez exactement 9 chiffres.</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Exporter en P&amp;DF...</translation>
+    </message>
+    <message>
         <source>&amp;Language (after a restart)</source>
         <translation>&amp;Langue (après redémarrage)</translation>
     </message>
@@ -1404,6 +1416,86 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>qx::PrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>The printer could not be used.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être utilisée.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>Envoyé à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>channel-card.pdf</source>
+        <translation>carte-des-canaux.pdf</translation>
+    </message>
+    <message>
+        <source>commissioning-sheet.pdf</source>
+        <translation>fiche-de-mise-en-service.pdf</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Impossible de créer le fichier&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>qx::SheetDialog</name>
+    <message>
+        <source>&amp;Commissioning sheet</source>
+        <translation>&amp;Fiche de mise en service</translation>
+    </message>
+    <message>
+        <source>Channel c&amp;ard</source>
+        <translation>&amp;Carte des canaux</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel name:</source>
+        <translation>&amp;Nom du navire&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Call &amp;sign:</source>
+        <translation>&amp;Indicatif d&apos;appel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Nom du navire</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Indicatif d&apos;appel</translation>
+    </message>
+    <message>
+        <source>Left empty, they are lines to fill in by hand.</source>
+        <translation>Laissés vides, ce sont des lignes à remplir à la main.</translation>
     </message>
 </context>
 <context>
@@ -1704,6 +1796,252 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>Restore</source>
         <translation>Restaurer</translation>
+    </message>
+</context>
+<context>
+    <name>qx::WebPrint</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Nom du navire</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Indicatif d’appel</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Print commissioning sheet</source>
+        <translation>Imprimer la fiche de mise en service</translation>
+    </message>
+    <message>
+        <source>Print channel card</source>
+        <translation>Imprimer la carte des canaux</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre US</translation>
+    </message>
+</context>
+<context>
+    <name>qx::Sheet</name>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Fiche de mise en service</translation>
+    </message>
+    <message>
+        <source>Channel card</source>
+        <translation>Carte des canaux</translation>
+    </message>
+    <message>
+        <source>QX720 commissioning record</source>
+        <translation>Fiche de mise en service QX720</translation>
+    </message>
+    <message>
+        <source>QX720 channel card</source>
+        <translation>Carte des canaux QX720</translation>
+    </message>
+    <message>
+        <source>%1, printed %2</source>
+        <translation>%1, imprimé le %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Vessel</source>
+        <translation>Navire</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Nom du navire</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Indicatif d&apos;appel</translation>
+    </message>
+    <message>
+        <source>Identities</source>
+        <translation>Identités</translation>
+    </message>
+    <message>
+        <source>ship station</source>
+        <translation>station de navire</translation>
+    </message>
+    <message>
+        <source>handheld VHF with DSC</source>
+        <translation>VHF portable avec ASN</translation>
+    </message>
+    <message>
+        <source>group of ships</source>
+        <translation>groupe de navires</translation>
+    </message>
+    <message>
+        <source>coast station</source>
+        <translation>station côtière</translation>
+    </message>
+    <message>
+        <source>search-and-rescue aircraft</source>
+        <translation>aéronef de recherche et sauvetage</translation>
+    </message>
+    <message>
+        <source>craft associated with a parent ship</source>
+        <translation>embarcation rattachée à un navire</translation>
+    </message>
+    <message>
+        <source>aid to navigation</source>
+        <translation>aide à la navigation</translation>
+    </message>
+    <message>
+        <source>man overboard device</source>
+        <translation>balise homme à la mer</translation>
+    </message>
+    <message>
+        <source>(not allocated)</source>
+        <translation>(non attribué)</translation>
+    </message>
+    <message>
+        <source>entry by user</source>
+        <translation>saisie par l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non défini</translation>
+    </message>
+    <message>
+        <source>not a valid ATIS ID</source>
+        <translation>pas un identifiant ATIS valide</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Channel groups</source>
+        <translation>Groupes de canaux</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>PLL steps</source>
+        <translation>Pas PLL</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <translation>Somme de contrôle</translation>
+    </message>
+    <message>
+        <source>Private channels (%1)</source>
+        <translation>Canaux privés (%1)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>TX MHz</source>
+        <translation>TX MHz</translation>
+    </message>
+    <message>
+        <source>RX MHz</source>
+        <translation>RX MHz</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>1 W only</source>
+        <translation>1 W seulement</translation>
+    </message>
+    <message>
+        <source>RX only</source>
+        <translation>RX seulement</translation>
+    </message>
+    <message>
+        <source>1 W ATIS</source>
+        <translation>1 W ATIS</translation>
+    </message>
+    <message>
+        <source>RX ATIS</source>
+        <translation>RX ATIS</translation>
+    </message>
+    <message>
+        <source>PTT high</source>
+        <translation>PTT haut</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Dealer</source>
+        <translation>Revendeur</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1</source>
+        <translation>Écrit et vérifié : %1</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Can</translation>
+    </message>
+    <message>
+        <source>INT (international)</source>
+        <translation>INT (international)</translation>
+    </message>
+    <message>
+        <source>CAN (Canada)</source>
+        <translation>CAN (Canada)</translation>
+    </message>
+    <message>
+        <source>Private channels</source>
+        <translation>Canaux privés</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privé</translation>
+    </message>
+    <message>
+        <source>WX (weather, receive only)</source>
+        <translation>WX (météo, réception seule)</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>No channel group is enabled.</source>
+        <translation>Aucun groupe de canaux n&apos;est activé.</translation>
     </message>
 </context>
 </TS>

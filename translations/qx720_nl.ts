@@ -1343,6 +1343,18 @@ Gebruik precies 9 cijfers.</translation>
         <translation>A&amp;fsluiten</translation>
     </message>
     <message>
+        <source>&amp;Print...</source>
+        <translation>Af&amp;drukken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Afdruk&amp;voorbeeld...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>&amp;PDF exporteren...</translation>
+    </message>
+    <message>
         <source>&amp;Language (after a restart)</source>
         <translation>&amp;Taal (na herstart)</translation>
     </message>
@@ -1404,6 +1416,86 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>Error</source>
         <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>qx::PrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exporteren</translation>
+    </message>
+    <message>
+        <source>The printer could not be used.</source>
+        <translation>De printer kon niet worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>Naar de printer verzonden.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>channel-card.pdf</source>
+        <translation>kanaalkaart.pdf</translation>
+    </message>
+    <message>
+        <source>commissioning-sheet.pdf</source>
+        <translation>ingebruiknameverslag.pdf</translation>
+    </message>
+    <message>
+        <source>Can&apos;t Create file:
+%1</source>
+        <translation>Kan bestand niet maken:
+%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>qx::SheetDialog</name>
+    <message>
+        <source>&amp;Commissioning sheet</source>
+        <translation>&amp;Ingebruiknameverslag</translation>
+    </message>
+    <message>
+        <source>Channel c&amp;ard</source>
+        <translation>&amp;Kanaalkaart</translation>
+    </message>
+    <message>
+        <source>&amp;Vessel name:</source>
+        <translation>&amp;Scheepsnaam:</translation>
+    </message>
+    <message>
+        <source>Call &amp;sign:</source>
+        <translation>&amp;Roepnaam:</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Scheepsnaam</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Roepnaam</translation>
+    </message>
+    <message>
+        <source>Left empty, they are lines to fill in by hand.</source>
+        <translation>Leeg gelaten worden het lijnen om met de hand in te vullen.</translation>
     </message>
 </context>
 <context>
@@ -1704,6 +1796,248 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>Restore</source>
         <translation>Terugzetten</translation>
+    </message>
+</context>
+<context>
+    <name>qx::WebPrint</name>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Scheepsnaam</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Roepnaam</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Print commissioning sheet</source>
+        <translation>Inbedrijfstellingsrapport afdrukken</translation>
+    </message>
+    <message>
+        <source>Print channel card</source>
+        <translation>Kanaalkaart afdrukken</translation>
+    </message>
+</context>
+<context>
+    <name>qx::Sheet</name>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Inbedrijfstellingsrapport</translation>
+    </message>
+    <message>
+        <source>Channel card</source>
+        <translation>Kanaalkaart</translation>
+    </message>
+    <message>
+        <source>QX720 commissioning record</source>
+        <translation>QX720-inbedrijfstellingsrapport</translation>
+    </message>
+    <message>
+        <source>QX720 channel card</source>
+        <translation>QX720-kanaalkaart</translation>
+    </message>
+    <message>
+        <source>%1, printed %2</source>
+        <translation>%1, afgedrukt %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>Vessel</source>
+        <translation>Schip</translation>
+    </message>
+    <message>
+        <source>Vessel name</source>
+        <translation>Scheepsnaam</translation>
+    </message>
+    <message>
+        <source>Call sign</source>
+        <translation>Roepnaam</translation>
+    </message>
+    <message>
+        <source>Identities</source>
+        <translation>Identiteiten</translation>
+    </message>
+    <message>
+        <source>ship station</source>
+        <translation>scheepsstation</translation>
+    </message>
+    <message>
+        <source>handheld VHF with DSC</source>
+        <translation>handmarifoon met DSC</translation>
+    </message>
+    <message>
+        <source>group of ships</source>
+        <translation>groep schepen</translation>
+    </message>
+    <message>
+        <source>coast station</source>
+        <translation>kuststation</translation>
+    </message>
+    <message>
+        <source>search-and-rescue aircraft</source>
+        <translation>SAR-luchtvaartuig</translation>
+    </message>
+    <message>
+        <source>craft associated with a parent ship</source>
+        <translation>vaartuig bij een moederschip</translation>
+    </message>
+    <message>
+        <source>aid to navigation</source>
+        <translation>navigatiehulpmiddel</translation>
+    </message>
+    <message>
+        <source>man overboard device</source>
+        <translation>man-over-boordapparaat</translation>
+    </message>
+    <message>
+        <source>(not allocated)</source>
+        <translation>(niet toegewezen)</translation>
+    </message>
+    <message>
+        <source>entry by user</source>
+        <translation>invoer door gebruiker</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>niet ingesteld</translation>
+    </message>
+    <message>
+        <source>not a valid ATIS ID</source>
+        <translation>geen geldige ATIS-ID</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Channel groups</source>
+        <translation>Kanaalgroepen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>PLL steps</source>
+        <translation>PLL-stappen</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <translation>Controlesom</translation>
+    </message>
+    <message>
+        <source>Private channels (%1)</source>
+        <translation>Privékanalen (%1)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>TX MHz</source>
+        <translation>TX MHz</translation>
+    </message>
+    <message>
+        <source>RX MHz</source>
+        <translation>RX MHz</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Gebruik</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Kenmerken</translation>
+    </message>
+    <message>
+        <source>1 W only</source>
+        <translation>alleen 1 W</translation>
+    </message>
+    <message>
+        <source>RX only</source>
+        <translation>alleen RX</translation>
+    </message>
+    <message>
+        <source>1 W ATIS</source>
+        <translation>1 W ATIS</translation>
+    </message>
+    <message>
+        <source>RX ATIS</source>
+        <translation>RX ATIS</translation>
+    </message>
+    <message>
+        <source>PTT high</source>
+        <translation>PTT hoog</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Handtekening</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Dealer</source>
+        <translation>Dealer</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigenaar</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1</source>
+        <translation>Geschreven en gecontroleerd: %1</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>INT (international)</source>
+        <translation>INT (internationaal)</translation>
+    </message>
+    <message>
+        <source>CAN (Canada)</source>
+        <translation>CAN (Canada)</translation>
+    </message>
+    <message>
+        <source>Private channels</source>
+        <translation>Privékanalen</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privé</translation>
+    </message>
+    <message>
+        <source>WX (weather, receive only)</source>
+        <translation>WX (weer, alleen ontvangst)</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (vervolg)</translation>
+    </message>
+    <message>
+        <source>No channel group is enabled.</source>
+        <translation>Geen kanaalgroep ingeschakeld.</translation>
     </message>
 </context>
 </TS>

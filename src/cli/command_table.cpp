@@ -182,6 +182,8 @@ void DefineSheet(CLI::App& command, Arguments& args)
     command.add_flag("--card", sheet.card, "the channel card instead of the commissioning sheet");
     command.add_option("--paper", sheet.paper, "a4 (default) or letter")->check(CLI::IsMember({"a4", "letter"}));
     command.add_option("--vessel", sheet.vessel, "the vessel's name (default a line to fill in)")->type_name("TEXT");
+    command.add_option("--lang", sheet.language, "en (default), de, nl or fr")
+        ->check(CLI::IsMember({"en", "de", "nl", "fr"}));
     command.add_option("--call-sign", sheet.callSign, "the vessel's call sign (default a line to fill in)")
         ->type_name("TEXT");
 }

@@ -21,6 +21,7 @@ int CmdSheet(Context& ctx, const std::string& file, const std::string& output, c
     RadioSettings record;
     if (!LoadRecord(ctx, file, record)) return kExitUsage;
 
+    options.language = SheetLanguageKnown(sheet.language) ? sheet.language : "en";
     options.vesselName = sheet.vessel;
     options.callSign = sheet.callSign;
     options.programVersion = QX_VERSION;

@@ -11,6 +11,7 @@ struct SheetArguments {
     std::string paper = "a4";
     std::string vessel;
     std::string callSign;
+    std::string language = "en";  // en, de, nl or fr: texts, dates and decimal marks
     bool card = false;
 };
 

@@ -12,6 +12,7 @@
 #include "model/checksum.h"
 #include "model/frequency.h"
 #include "reports/report_text.h"
+#include "reports/sheet_catalog.h"
 
 namespace qx {
 
@@ -63,8 +64,42 @@ double CharacterEms(std::string_view c, const TextStyle& style)
 
 double LineHeightMm(double sizePt) { return sizePt * kMmPerPt * 1.5; }
 
+// The language of the sheet being laid out, for the helpers below: each layout sets it for its
+// own thread (fleet units lay out their sheets at once).
+thread_local std::string tLanguage = "en";
+
+struct LanguageScope {
+    std::string saved = tLanguage;
+    explicit LanguageScope(const std::string& language) { tLanguage = language; }
+    ~LanguageScope() { tLanguage = saved; }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
+
+// A text of the sheet in its language.
+std::string T(std::string_view english) { return SheetText(tLanguage, english); }
+// The same with %1, %2 filled in.
+std::string T(std::string_view english, const std::string& first, const std::string& second = {})
+{
+    std::string text = T(english);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
+    if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
+    return text;
+}
+
+// Decimal commas everywhere but in English.
+std::string LocalNumber(std::string text)
+{
+    if (tLanguage != "en") std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// The date and time as the language writes them.
 std::string TimeText(const LocalTime& t)
 {
+    if (tLanguage == "de") return FormatText("%02d.%02d.%04d %02d:%02d", t.day, t.month, t.year, t.hour, t.minute);
+    if (tLanguage == "nl") return FormatText("%d-%d-%04d %02d:%02d", t.day, t.month, t.year, t.hour, t.minute);
+    if (tLanguage == "fr") return FormatText("%02d/%02d/%04d %02d:%02d", t.day, t.month, t.year, t.hour, t.minute);
     return FormatText("%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
 }
 
@@ -75,7 +110,7 @@ std::string MHzText(double mhz)
     if (!std::isfinite(mhz) || std::fabs(mhz) > 1e6) return "?";
     std::string text = FormatText("%.5f", mhz);
     if (text.back() == '0') text.pop_back();
-    return text;
+    return LocalNumber(text);
 }
 
 std::string TrimBlanks(std::string_view text)
@@ -116,17 +151,17 @@ std::string FlagsText(const ChannelEntry& entry)
     for (const Flag& f : kFlags) {
         if (entry.*f.field == 0) continue;
         if (!out.empty()) out += ", ";
-        out += f.text;
+        out += T(f.text);
     }
     return out;
 }
 
-const char* StepText(int32_t step)
+std::string StepText(int32_t step)
 {
     switch (step) {
-    case 1: return "12.5 kHz";
+    case 1: return LocalNumber("12.5 kHz");
     case 2: return "25 kHz";
-    default: return "6.25 kHz";
+    default: return LocalNumber("6.25 kHz");
     }
 }
 
@@ -152,7 +187,7 @@ constexpr GroupSwitch kGroupSwitches[] = {
 std::string IdentityMidText(int mid, bool allocated, const std::string& administration)
 {
     if (mid < 0) return {};
-    return MidLabel(mid) + (allocated ? ", " + administration : " (not allocated)");
+    return MidLabel(mid) + (allocated ? ", " + administration : " " + T("(not allocated)"));
 }
 
 // Places items page by page, top to bottom, starting a new page when the next block would
@@ -229,7 +264,7 @@ private:
 SheetDocument NewDocument(const SheetOptions& options, std::string title)
 {
     SheetDocument doc;
-    doc.title = std::move(title);
+    doc.title = T(title);
     if (options.paper == PaperSize::Letter) {
         doc.widthMm = 215.9;
         doc.heightMm = 279.4;
@@ -268,13 +303,13 @@ void AddFooters(SheetDocument& doc, const SheetOptions& options)
         text.width = width * 0.7;
         text.height = height;
         text.style = style;
-        text.text = FitText(program + " " + kDash + " " + doc.title + ", printed " + TimeText(options.printed), style,
-                            text.width);
+        text.text = FitText(program + " " + kDash + " " + T("%1, printed %2", doc.title, TimeText(options.printed)),
+                            style, text.width);
         items.push_back(text);
         text.x = left + width * 0.7;
         text.width = width * 0.3;
         text.style = right;
-        text.text = FormatText("Page %d of %d", i + 1, count);
+        text.text = T("Page %1 of %2", std::to_string(i + 1), std::to_string(count));
         items.push_back(text);
     }
 }
@@ -282,7 +317,9 @@ void AddFooters(SheetDocument& doc, const SheetOptions& options)
 // The title line and a heavy rule; the program and the date on the right.
 void AddTitle(Flow& flow, const std::string& title, const std::string& rightTop, const std::string& rightBottom)
 {
-    const TextStyle titleStyle{16.0, true, false, TextAlign::Left};
+    // Smaller rather than cut, for the longer titles of other languages.
+    TextStyle titleStyle{16.0, true, false, TextAlign::Left};
+    while (titleStyle.sizePt > 11.0 && TextWidthMm(title, titleStyle) > flow.Width() * 0.6) titleStyle.sizePt -= 1.0;
     const TextStyle small{8.5, false, false, TextAlign::Right};
     const double top = flow.y;
     flow.Text(flow.Left(), top, flow.Width() * 0.6, 10.0, title, titleStyle);
@@ -305,7 +342,7 @@ void AddHeading(Flow& flow, const std::string& text, double keep)
 {
     flow.Ensure(9.0 + keep);
     flow.y += 2.0;
-    flow.Text(flow.Left(), flow.y, flow.Width(), 5.5, text, kHeading);
+    flow.Text(flow.Left(), flow.y, flow.Width(), 5.5, T(text), kHeading);
     flow.y += 5.8;
     flow.Rule(flow.Left(), flow.y, flow.Width(), 0.25);
     flow.y += 1.2;
@@ -318,7 +355,7 @@ void AddField(Flow& flow, const std::string& label, const std::string& value, in
     const std::vector<std::string> lines = WrapText(value, kBody, width, maxLines);
     const double height = kRowMm * std::max<std::size_t>(1, lines.size());
     flow.Ensure(height);
-    flow.Text(flow.Left(), flow.y, kLabelMm, kRowMm, label, kLabel);
+    flow.Text(flow.Left(), flow.y, kLabelMm, kRowMm, T(label), kLabel);
     for (std::size_t i = 0; i < lines.size(); ++i)
         flow.Text(flow.Left() + kLabelMm, flow.y + kRowMm * i, width, kRowMm, lines[i], kBody);
     flow.y += height;
@@ -330,7 +367,7 @@ void AddFillIn(Flow& flow, const std::string& label, const std::string& value)
     const double height = 8.0;
     flow.Ensure(height);
     const double width = flow.Width() - kLabelMm;
-    flow.Text(flow.Left(), flow.y + 2.0, kLabelMm, kRowMm, label, kLabel);
+    flow.Text(flow.Left(), flow.y + 2.0, kLabelMm, kRowMm, T(label), kLabel);
     if (value.empty()) {
         flow.Rule(flow.Left() + kLabelMm, flow.y + height - 0.5, width, 0.2);
     } else {
@@ -349,7 +386,7 @@ void AddIdentity(Flow& flow, const std::string& label, const std::string& number
     const std::vector<std::string> lines = WrapText(about, kBody, width, 3);
     const double height = kRowMm * std::max<std::size_t>(1, lines.size());
     flow.Ensure(height);
-    flow.Text(flow.Left(), flow.y, kLabelMm, kRowMm, label, kLabel);
+    flow.Text(flow.Left(), flow.y, kLabelMm, kRowMm, T(label), kLabel);
     if (number.empty())
         flow.Rule(flow.Left() + kLabelMm, flow.y + kRowMm - 0.5, numberMm - 4.0, 0.2);  // to write it in by hand
     else
@@ -366,12 +403,12 @@ void AddIdentities(Flow& flow, const RadioSettings& record)
     std::string about;
     if (!mmsi.empty()) {
         const MmsiInfo info = ClassifyMmsi(mmsi);
-        about = MmsiKindText(info.kind);
+        about = T(MmsiKindText(info.kind));
         const std::string mid = IdentityMidText(info.mid, info.allocated, info.administration);
         if (!mid.empty()) about += ", " + mid;
     }
-    if (record.mmsiByUser != 0) about += about.empty() ? "entry by user" : "; entry by user";
-    if (mmsi.empty() && record.mmsiByUser == 0) about = "not set";
+    if (record.mmsiByUser != 0) about += about.empty() ? T("entry by user") : "; " + T("entry by user");
+    if (mmsi.empty() && record.mmsiByUser == 0) about = T("not set");
     AddIdentity(flow, "MMSI", mmsi, about);
 
     const std::string atis = PrintableText(AtisText(record));
@@ -381,17 +418,17 @@ void AddIdentities(Flow& flow, const RadioSettings& record)
         const AtisInfo info = ClassifyAtis(atis);
         number = info.atis.empty() ? "9" + atis : info.atis;
         about = IdentityMidText(info.mid, info.allocated, info.administration);
-        if (info.atis.empty()) about = "not a valid ATIS ID";
+        if (info.atis.empty()) about = T("not a valid ATIS ID");
     }
-    if (record.atisByUser != 0) about += about.empty() ? "entry by user" : "; entry by user";
-    if (atis.empty() && record.atisByUser == 0) about = "not set";
+    if (record.atisByUser != 0) about += about.empty() ? T("entry by user") : "; " + T("entry by user");
+    if (atis.empty() && record.atisByUser == 0) about = T("not set");
     AddIdentity(flow, "ATIS ID", number, about);
 }
 
 void AddRadio(Flow& flow, const RadioSettings& record)
 {
     AddHeading(flow, "Radio", 4 * kRowMm);
-    std::string model = IsEuropeModel(record) ? "Europe" : "USA";
+    std::string model = IsEuropeModel(record) ? T("Europe") : "USA";
     const std::string names = TrimBlanks(PrintableText(FieldText(record.brandName)) + " " +
                                          PrintableText(FieldText(record.modelName)));
     if (!names.empty()) model += " (" + names + ")";
@@ -400,12 +437,12 @@ void AddRadio(Flow& flow, const RadioSettings& record)
     for (const GroupSwitch& g : kGroupSwitches) {
         if (record.*g.field == 0) continue;
         if (!groups.empty()) groups += ", ";
-        groups += g.shortName;
+        groups += T(g.shortName);
     }
-    AddField(flow, "Channel groups", groups.empty() ? "none" : groups);
+    AddField(flow, "Channel groups", groups.empty() ? T("none") : groups);
     AddField(flow, "PLL steps", std::string("TX ") + StepText(record.txStep) + ", RX " + StepText(record.rxStep), 1);
     flow.Ensure(kRowMm);
-    flow.Text(flow.Left(), flow.y, kLabelMm, kRowMm, "Checksum", kLabel);
+    flow.Text(flow.Left(), flow.y, kLabelMm, kRowMm, T("Checksum"), kLabel);
     flow.Text(flow.Left() + kLabelMm, flow.y, flow.Width() - kLabelMm, kRowMm, ChecksumHex(SettingsChecksum(record)),
               kNumber);
     flow.y += kRowMm;
@@ -425,9 +462,9 @@ void AddPrivateChannels(Flow& flow, const RadioSettings& record)
     TextStyle mono = cell;
     mono.monospace = true;
     const double rowMm = 4.4;
-    AddHeading(flow, FormatText("Private channels (%d)", count), count > 0 ? 2 * rowMm : kRowMm);
+    AddHeading(flow, T("Private channels (%1)", std::to_string(count)), count > 0 ? 2 * rowMm : kRowMm);
     if (count == 0) {
-        AddField(flow, "", "none");
+        AddField(flow, "", T("none"));
         return;
     }
     static constexpr Column kColumns[] = {
@@ -437,7 +474,7 @@ void AddPrivateChannels(Flow& flow, const RadioSettings& record)
     auto header = [&] {
         double x = flow.Left();
         for (const Column& c : kColumns) {
-            flow.Cell(x, flow.y, flow.Width() * c.share, rowMm, c.heading, head, true);
+            flow.Cell(x, flow.y, flow.Width() * c.share, rowMm, T(c.heading), head, true);
             x += flow.Width() * c.share;
         }
         flow.y += rowMm;
@@ -475,10 +512,10 @@ void AddSignatures(Flow& flow)
     const char* who[] = {"Dealer", "Owner"};
     for (int b = 0; b < 2; ++b) {
         const double x = flow.Left() + b * (blockMm + gap);
-        flow.Text(x, flow.y, blockMm, 6.0, who[b], kHeading);
+        flow.Text(x, flow.y, blockMm, 6.0, T(who[b]), kHeading);
         for (std::size_t r = 0; r < std::size(rows); ++r) {
             const double base = flow.y + 7.0 + lineGap * (r + 1);
-            flow.Text(x, base - 5.0, 22.0, 4.5, rows[r], kBody);
+            flow.Text(x, base - 5.0, 22.0, 4.5, T(rows[r]), kBody);
             flow.Rule(x + 22.0, base, blockMm - 22.0, 0.2);
         }
     }
@@ -514,6 +551,11 @@ std::vector<CardRow> GroupRows(const RadioSettings& record, int group)
 }
 
 }  // namespace
+
+bool SheetLanguageKnown(std::string_view language)
+{
+    return language == "en" || language == "de" || language == "nl" || language == "fr";
+}
 
 bool PaperSizeFromName(std::string_view name, PaperSize& paper)
 {
@@ -577,10 +619,11 @@ std::vector<std::string> WrapText(std::string_view text, const TextStyle& style,
 
 SheetDocument BuildCommissioningSheet(const RadioSettings& record, const SheetOptions& options)
 {
+    const LanguageScope language(options.language);
     SheetDocument doc = NewDocument(options, "Commissioning record");
     Flow flow(doc);
     const std::string program = PrintableText(options.programName + " " + options.programVersion);
-    AddTitle(flow, "QX720 commissioning record", program, TimeText(options.printed));
+    AddTitle(flow, T("QX720 commissioning record"), program, TimeText(options.printed));
 
     AddHeading(flow, "Vessel", 16.0);
     AddFillIn(flow, "Vessel name", options.vesselName);
@@ -594,7 +637,7 @@ SheetDocument BuildCommissioningSheet(const RadioSettings& record, const SheetOp
         flow.y += 2.0;
         flow.Ensure(kRowMm);
         flow.Text(flow.Left(), flow.y, flow.Width(), kRowMm,
-                  "Written and verified: " + TimeText(*options.writtenAndVerified), kLabel);
+                  T("Written and verified: %1", TimeText(*options.writtenAndVerified)), kLabel);
         flow.y += kRowMm;
     }
     AddSignatures(flow);
@@ -604,6 +647,7 @@ SheetDocument BuildCommissioningSheet(const RadioSettings& record, const SheetOp
 
 SheetDocument BuildChannelCard(const RadioSettings& record, const SheetOptions& options)
 {
+    const LanguageScope language(options.language);
     SheetDocument doc = NewDocument(options, "Channel card");
     Flow flow(doc);
 
@@ -625,7 +669,7 @@ SheetDocument BuildChannelCard(const RadioSettings& record, const SheetOptions& 
     double columnTop = 0;
     int column = 0;
     auto startPage = [&] {
-        AddTitle(flow, "QX720 channel card", who, ids);
+        AddTitle(flow, T("QX720 channel card"), who, ids);
         columnTop = flow.y;
         column = 0;
     };
@@ -647,7 +691,7 @@ SheetDocument BuildChannelCard(const RadioSettings& record, const SheetOptions& 
         flow.y += kRowMm + 0.6;
         double cx = x;
         for (std::size_t c = 0; c < std::size(kShares); ++c) {
-            flow.Cell(cx, flow.y, columnWidth * kShares[c], kRowMm, kHeads[c], head);
+            flow.Cell(cx, flow.y, columnWidth * kShares[c], kRowMm, T(kHeads[c]), head);
             cx += columnWidth * kShares[c];
         }
         flow.y += kRowMm;
@@ -662,9 +706,9 @@ SheetDocument BuildChannelCard(const RadioSettings& record, const SheetOptions& 
         any = true;
         if (flow.y > columnTop) flow.y += 2.0;
         room(4);  // a heading is never left alone at the foot of a column
-        groupHeader(g.title);
+        groupHeader(T(g.title));
         for (const CardRow& r : rows) {
-            if (room(1)) groupHeader(std::string(g.title) + " (continued)");
+            if (room(1)) groupHeader(T("%1 (continued)", T(g.title)));
             const std::string texts[] = {r.channel, r.tx, r.rx, r.usage};
             double cx = columnLeft();
             for (std::size_t c = 0; c < std::size(kShares); ++c) {
@@ -674,7 +718,7 @@ SheetDocument BuildChannelCard(const RadioSettings& record, const SheetOptions& 
             flow.y += kRowMm;
         }
     }
-    if (!any) flow.Text(flow.Left(), flow.y, flow.Width(), kRowMm * 1.5, "No channel group is enabled.", kBody);
+    if (!any) flow.Text(flow.Left(), flow.y, flow.Width(), kRowMm * 1.5, T("No channel group is enabled."), kBody);
     AddFooters(doc, options);
     return doc;
 }

@@ -16,6 +16,8 @@ enum class PaperSize { A4, Letter };
 
 // "a4" or "letter"; false for anything else.
 bool PaperSizeFromName(std::string_view name, PaperSize& paper);
+// The languages a sheet is printed in: "en", "de", "nl", "fr".
+bool SheetLanguageKnown(std::string_view language);
 
 enum class TextAlign { Left, Center, Right };
 
@@ -63,6 +65,8 @@ struct SheetOptions {
     std::string programVersion;
     LocalTime printed;
     std::optional<LocalTime> writtenAndVerified;  // set after a verified write
+    // "en", "de", "nl" or "fr": the texts (from the catalogs), dates and decimal marks.
+    std::string language = "en";
 };
 
 // The commissioning record of one radio: identities, model, groups, steps, private channels,

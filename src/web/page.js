@@ -281,6 +281,60 @@
     setStatus(`Imported the private channels of ${file.name}.`, true);
   });
 
+  // --- printing --------------------------------------------------------------------------------
+  // The core lays the sheet and the card out in millimetres; the page only draws that and hands
+  // it to the browser's print (and its Save as PDF).
+  function drawItem(item) {
+    const element = document.createElement("div");
+    const place = (x, y, width, height) => Object.assign(element.style, {left: `${x}mm`, top: `${y}mm`, width: `${width}mm`, height: `${height}mm`});
+    if (item.kind === "rule") {
+      // Cairo strokes a line centred on its path: so does this bar.
+      const length = Math.hypot(item.width, item.height);
+      place(item.x, item.y - item.lineMm / 2, length, item.lineMm);
+      element.className = "rule";
+      element.style.transform = `rotate(${Math.atan2(item.height, item.width)}rad)`;
+      return element;
+    }
+    place(item.x, item.y, item.width, item.height);
+    const style = item.style;
+    element.className = `${style.monospace ? "mono" : "sans"}${item.shaded ? " shaded" : ""}`;
+    Object.assign(element.style, {fontSize: `${style.sizePt}pt`, fontWeight: style.bold ? "bold" : "normal", textAlign: style.align,
+                                  lineHeight: `${item.height}mm`});
+    if (item.kind === "cell") {
+      const line = item.border ? item.lineMm : 0;
+      Object.assign(element.style, {border: item.border ? `${line}mm solid #000` : "none", padding: `0 ${sheetPadding - line}mm`,
+                                    lineHeight: `${Math.max(item.height - 2 * line, 0)}mm`});
+    }
+    element.textContent = item.text;
+    return element;
+  }
+  let sheetPadding = 1;
+  // Fills the print view; false (and a message) when the core refused the options.
+  function fillPrintView(card) {
+    const sheet = json(call("qx_sheet", ["number", "string", "string", "string", "string", "string"],
+                            [card ? 1 : 0, $("print-paper").value, $("print-vessel").value.trim(), $("print-call-sign").value.trim(),
+                             document.querySelector("h1 small").textContent.trim(), language]));
+    if (sheet.error) {
+      box("Print", sheet.error);
+      return false;
+    }
+    sheetPadding = sheet.paddingMm;
+    $("print-page-size").textContent = `@page { size: ${sheet.widthMm}mm ${sheet.heightMm}mm; margin: 0; }`;
+    $("print-view").replaceChildren(...sheet.pages.map((page) => {
+      const element = document.createElement("div");
+      element.className = "sheet-page";
+      Object.assign(element.style, {width: `${sheet.widthMm}mm`, height: `${sheet.heightMm}mm`});
+      element.append(...page.items.map(drawItem));
+      return element;
+    }));
+    return true;
+  }
+  for (const [id, card] of [["print-sheet", false], ["print-card", true]]) {
+    $(id).addEventListener("click", () => {
+      if (fillPrintView(card)) window.print();
+    });
+  }
+
   // --- private channels ------------------------------------------------------------------------
   const usages = json(call("qx_private_usages"));
   $("channel-name-first").replaceChildren(...[...usages.nameChars].map((c) => new Option(c)));

@@ -105,6 +105,31 @@ TEST_F(SheetCommand, CardHoldsTheEnabledGroupsChannels)
         EXPECT_EQ(text.find(absent), std::string::npos) << absent;
 }
 
+// Each language's texts, date and decimal mark, from the catalogs.
+TEST_F(SheetCommand, EachLanguageHasItsTextsDatesAndNumbers)
+{
+    PutRecord("t.dat", Typical());
+    struct Case {
+        const char* language;
+        std::vector<std::string> holds;
+    };
+    const Case cases[] = {
+        {"en", {"Call sign", "Channel groups", "157.8500", "Private channels (3)"}},
+        {"de", {"Rufzeichen", "Kanalgruppen", "157,8500", "Private Kanäle (3)", "Schiffsfunkstelle"}},
+        {"nl", {"Roepnaam", "Kanaalgroepen", "157,8500", "Privékanalen (3)"}},
+        {"fr", {"Indicatif d'appel", "Groupes de canaux", "157,8500", "Canaux privés (3)", "station de navire"}},
+    };
+    for (const Case& c : cases) {
+        const std::string pdf = std::string("t-") + c.language + ".pdf";
+        ASSERT_EQ(Qx("sheet t.dat -o " + pdf + " --lang " + c.language).status, 0) << c.language;
+        const std::string text = Poppler("pdftotext", pdf);
+        for (const std::string& piece : c.holds)
+            EXPECT_NE(text.find(piece), std::string::npos) << c.language << ": " << piece;
+        EXPECT_NE(Poppler("pdfinfo", pdf).find("Pages: 1 "), std::string::npos) << c.language;
+    }
+    EXPECT_EQ(Qx("sheet t.dat -o x.pdf --lang es").status, 2);
+}
+
 // A fleet run's sheets: one per unit written and verified, with its own identities.
 TEST_F(SheetCommand, AFleetWritesASheetPerVerifiedUnit)
 {

@@ -2,7 +2,7 @@
 // --fake-js F.js --fake-wasm F.wasm --qx720 PATH CASE. Every case has its own browser profile
 // and scratch folder; nothing is fetched and no port is opened.
 import {execFileSync} from "node:child_process";
-import {readFileSync, writeFileSync} from "node:fs";
+import {existsSync, readFileSync, writeFileSync} from "node:fs";
 import {join} from "node:path";
 import {Session, assert, assertEqual, parseArguments, kWait} from "./harness.mjs";
 
@@ -539,6 +539,57 @@ const cases = {
     assertEqual(await session.text("#atis"), "257012345", "from MMSI");
     await session.click("#undo");
     assertEqual(await session.text("#atis"), "", "the ATIS ID after undo");
+  },
+
+  // The print view through the browser's own print: the sheet holds the document and nothing
+  // of the controls, the card the enabled groups, Letter gives Letter pages.
+  async print(session) {
+    if (!existsSync("/usr/bin/pdftotext") || !existsSync("/usr/bin/pdfinfo")) {
+      console.log("skipped: no pdftotext");
+      return;
+    }
+    const page = await session.open({query: "?radio=virtual", fake: {granted: false}});
+    await loadDefault(session, 2, "UK");
+    await typeMmsi(session, "235012345");
+    await page.type("#print-vessel", "Sea Breeze");
+    await page.type("#print-call-sign", "MZZX7");
+    await page.select("#band", "Private");
+    const privateNames = (await page.$$eval("#channel-list option", (o) => o.map((e) => e.textContent))).map((line) => line.split(",")[0].trim());
+    assert(privateNames.length >= 2, `private channels: ${privateNames}`);
+    assert(!(await page.$eval("#print-view", (e) => e.offsetParent !== null || e.getClientRects().length > 0)), "the print view on screen");
+    await page.evaluate(() => { window.printCalls = 0; window.print = () => { window.printCalls += 1; }; });
+    const printed = async (button, name) => {
+      const before = await page.evaluate(() => window.printCalls);
+      await session.click(button);
+      assertEqual(await page.evaluate(() => window.printCalls), before + 1, `window.print from ${button}`);
+      const path = join(session.scratch, name);
+      await page.pdf({path, preferCSSPageSize: true, printBackground: true});
+      const info = execFileSync("/usr/bin/pdfinfo", [path], {encoding: "utf8"});
+      return {text: execFileSync("/usr/bin/pdftotext", ["-layout", path, "-"], {encoding: "utf8"}),
+              pages: Number(info.match(/^Pages:\s+(\d+)/m)[1]), size: info.match(/^Page size:\s+([\d.]+) x ([\d.]+)/m).slice(1, 3).map(Number)};
+    };
+    const controls = ["Read From Radio", "Connect adaptor...", "Load Default", "Print commissioning sheet", "Backups"];
+    const sheet = await printed("#print-sheet", "sheet.pdf");
+    for (const text of ["235012345", "Sea Breeze", "MZZX7", "QX720 commissioning record", ...privateNames])
+      assert(sheet.text.includes(text), `the sheet lacks "${text}":\n${sheet.text}`);
+    for (const text of controls) assert(!sheet.text.includes(text), `the sheet shows the control "${text}"`);
+    assertEqual(sheet.pages, 1, "the typical sheet's pages");
+    // In points, within the rounding of Chromium's PDF.
+    const sized = (size, width, height) => Math.abs(size[0] - width) < 1 && Math.abs(size[1] - height) < 1;
+    assert(sized(sheet.size, 595.3, 841.9), `A4 page size: ${sheet.size}`);
+
+    // Without the USA group the card has no USA channels.
+    await session.click('#groups input[data-group="1"]');
+    const card = await printed("#print-card", "card.pdf");
+    for (const text of ["QX720 channel card", "INT (", "156.8000", ...privateNames]) assert(card.text.includes(text), `the card lacks "${text}":\n${card.text}`);
+    assert(!card.text.includes("USA ("), "the card shows the USA group, switched off");
+    for (const text of controls) assert(!card.text.includes(text), `the card shows the control "${text}"`);
+
+    await page.select("#print-paper", "letter");
+    const letter = await printed("#print-sheet", "letter.pdf");
+    assert(sized(letter.size, 612, 792), `Letter page size: ${letter.size}`);
+    assertEqual(letter.pages, 1, "the Letter sheet's pages");
+    assert(letter.text.includes("235012345"), "the Letter sheet's MMSI");
   },
 
   // The window's catalogs in the page: the browser's language, or ?lang=.
