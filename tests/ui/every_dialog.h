@@ -16,6 +16,7 @@
 #include "gui/dialogs/eeprom_tools_dialog.h"
 #include "gui/dialogs/feature_setup_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
+#include "gui/dialogs/sheet_dialog.h"
 #include "gui/dialogs/user_dialog.h"
 #include "model/radio_settings.h"
 
@@ -35,6 +36,7 @@ inline std::vector<std::unique_ptr<QDialog>> EveryDialog(DialogRig& rig, ModelCo
     dialogs.push_back(std::make_unique<BackupsDialog>(nullptr, rig.app, config, rig.File("backups")));
     dialogs.push_back(std::make_unique<ChannelSetupDialog>(rig.services, record, config, true));
     dialogs.push_back(std::make_unique<ModelWizardDialog>(rig.services, &record, &config));
+    dialogs.push_back(std::make_unique<SheetDialog>(nullptr, QStringLiteral("Print")));
     return dialogs;
 }
 

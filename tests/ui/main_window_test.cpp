@@ -839,7 +839,8 @@ TEST(MainWindowMenus, TextsAndOrderAreExact)
     QStringList items;
     for (QAction* a : rig.C().menuBar->actions()[0]->menu()->actions())
         if (!a->isSeparator()) items << test::Shown(a);
-    EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Back up the radio before writing",
+    EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Print...", "Print Preview...",
+                                  "Export PDF...", "Back up the radio before writing",
                                   "Back up the whole EEPROM before a write", "Backups...", "Exit"}));
     // No default button: a stray Enter never writes the radio.
     for (QPushButton* button : rig.W().findChildren<QPushButton*>()) EXPECT_FALSE(button->isDefault());

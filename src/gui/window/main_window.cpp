@@ -1,5 +1,7 @@
 #include "gui/window/main_window.h"
 
+#include "gui/window/print_commands.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,6 +130,7 @@ void MainWindow::BindClone()
     // At once: no edit may slip in before a read takes over.
     connect(controller_, &CloneController::started, this, &MainWindow::UpdateCloneUi);
     connect(controller_, &CloneController::finished, this, &MainWindow::UpdateCloneUi);
+    connect(controller_, &CloneController::finished, print_, &PrintCommands::NoteFinished);
     // Any job on the radio, the service dialogs' too, keeps the other radio tools waiting.
     connect(&app_.radioJobs, &RadioJobRunner::runningChanged, this, &MainWindow::UpdateCloneUi);
 }

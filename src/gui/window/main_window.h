@@ -34,6 +34,7 @@ class AdaptorStatus;
 class ChannelPanel;
 class FeaturePanel;
 class FileCommands;
+class PrintCommands;
 class IdentityBox;
 class StatusBox;
 class ToolCommands;
@@ -49,6 +50,9 @@ struct MainWindowControls {
     QAction* backupBeforeWrite = nullptr;
     QAction* wholeBackup = nullptr;
     QAction* backups = nullptr;
+    QAction* print = nullptr;
+    QAction* printPreview = nullptr;
+    QAction* exportPdf = nullptr;
     QAction* exit = nullptr;
     QAction* undo = nullptr;
     QAction* redo = nullptr;
@@ -85,6 +89,7 @@ public:
     FileCommands& Files() { return *files_; }
     ToolCommands& Tools() { return *tools_; }
     CloneCommands& Clone() { return *clone_; }
+    PrintCommands& Printing() { return *print_; }
     // The parts of the page.
     IdentityBox& Identity() { return *identity_; }
     ChannelPanel& Channels() { return *channels_; }
@@ -136,6 +141,7 @@ private:
     FileCommands* files_ = nullptr;
     ToolCommands* tools_ = nullptr;
     CloneCommands* clone_ = nullptr;
+    PrintCommands* print_ = nullptr;
 
     // Building (main_window_build.cpp).
     void BuildParts();

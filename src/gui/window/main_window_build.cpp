@@ -20,6 +20,7 @@
 #include "gui/window/file_commands.h"
 #include "gui/window/identity_box.h"
 #include "gui/window/main_window.h"
+#include "gui/window/print_commands.h"
 #include "gui/window/status_box.h"
 #include "gui/window/tool_commands.h"
 
@@ -92,6 +93,7 @@ void MainWindow::BuildParts()
                                  [this](int group) { return features_->GroupShown(group); });
     controller_ = new CloneController(app_.clone, app_.radioJobs, this);
     files_ = new FileCommands(app_, doc_, dialogs_, *controller_, this);
+    print_ = new PrintCommands(app_, doc_, dialogs_, *status_, this);
     tools_ = new ToolCommands(app_.services, doc_, *controller_, *status_, *channels_, this);
     clone_ = new CloneCommands(
         app_, doc_, *controller_, *status_, *tools_, closing_,
@@ -193,6 +195,14 @@ void MainWindow::BuildFileMenu(QMenuBar* bar)
     ui_.open = file->addAction(tr("&Open"), files_, &FileCommands::OnOpen);
     ui_.save = file->addAction(tr("&Save"), files_, &FileCommands::OnSave);
     ui_.saveAs = file->addAction(tr("Save &as"), files_, &FileCommands::OnSaveAs);
+    file->addSeparator();
+    ui_.print = file->addAction(tr("&Print..."), print_, &PrintCommands::OnPrint);
+    ui_.printPreview = file->addAction(tr("Print Pre&view..."), print_, &PrintCommands::OnPrintPreview);
+    ui_.exportPdf = file->addAction(tr("Export P&DF..."), print_, &PrintCommands::OnExportPdf);
+    ui_.print->setObjectName("print");
+    ui_.printPreview->setObjectName("printPreview");
+    ui_.exportPdf->setObjectName("exportPdf");
+    SetStandardShortcut(ui_.print, QKeySequence::Print, "Ctrl+P");
     file->addSeparator();
     ui_.backupBeforeWrite = file->addAction(tr("Back up the radio before &writing"));
     ui_.backupBeforeWrite->setObjectName("backupBeforeWrite");
