@@ -1,5 +1,7 @@
 #include "model/radio_image.h"
 
+#include <memory>
+
 #include <cstring>
 
 #include "model/frequency.h"
@@ -180,6 +182,13 @@ int DecodeSettings(const RadioImage& image, int32_t modelType, RadioSettings& re
         SetMmsiText(record, UnpackMmsi(GetIdentity(image, kAddrMmsi)));
     }
     return 0;
+}
+
+std::vector<uint8_t> EncodedCloneRange(const RadioSettings& record)
+{
+    auto image = std::make_unique<RadioImage>();
+    EncodeSettings(record, 0, *image);
+    return {image->begin() + kCloneFirst, image->begin() + kCloneLast + 1};
 }
 
 }  // namespace qx

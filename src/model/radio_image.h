@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "model/radio_settings.h"
 
@@ -63,6 +64,9 @@ void ApplyGroupMask(uint8_t mask, RadioSettings& record);
 
 // Fills the write image from a record. Always returns 0.
 int EncodeSettings(const RadioSettings& record, int32_t adjustMode, RadioImage& writeImage);
+// The clone range (0x0100..0x06FF) a Write of `record` puts on the radio (adjust mode 0): what
+// tells whether the radio holds a document, whatever else its file keeps.
+std::vector<uint8_t> EncodedCloneRange(const RadioSettings& record);
 // Fills a record from the read image. Always returns 0. A channel count above 100 (an erased
 // EEPROM reads 0xFF) decodes only the first 100 records.
 int DecodeSettings(const RadioImage& readImage, int32_t modelType, RadioSettings& record);

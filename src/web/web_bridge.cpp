@@ -21,6 +21,7 @@
 #include "sim/virtual_radio.h"
 #include "web/bridge_reply.h"
 #include "web/json_text.h"
+#include "web/verified_write.h"
 #include "web/web_document.h"
 
 namespace qx::web {
@@ -150,8 +151,19 @@ enum PageBackup { kBackupWritten = 0, kBackupWhole = 1, kBackupNone = 2 };
 // The page asks its question in between; the next first step or a drop lets it go.
 struct Pending {
     std::optional<ops::OpenChange> open;
+    bool record = false;     // a Write of the document, not a restore
     std::string backupName;  // the name the page's storage gave the backup, once it is kept
 };
+}  // namespace
+
+VerifiedWriteState& VerifiedWrite()
+{
+    static VerifiedWriteState state;
+    return state;
+}
+
+namespace {
+
 std::unique_ptr<Pending>& Preparation()
 {
     static std::unique_ptr<Pending> pending;
@@ -199,6 +211,7 @@ const char* OpenForPage(ops::RadioChange change, int kind)
     Preparation().reset();
     Run run;
     auto pending = std::make_unique<Pending>();
+    pending->record = change.IsRecord();
     ops::BackupPlan plan = PagePlan(*pending, kind);
     pending->open.emplace(ops::Open(run.ctx, std::move(change), std::move(plan)));
     const ops::ChangeOutcome& found = pending->open->Found();
@@ -297,6 +310,9 @@ EMSCRIPTEN_KEEPALIVE const char* qx_finish(int replace)
     Run run(false);
     const ops::ChangeOutcome done = ops::Pass(run.ctx, std::move(*pending->open),
                                               replace != 0 ? ops::Consent::Replace() : ops::Consent::Keep());
+    // What a Write put on the radio, for the sheet's "Written and verified" once a Verify finds it.
+    VerifiedWrite() = {};
+    if (pending->record && done.Ok()) VerifiedWrite().sent = EncodedCloneRange(Document().Record());
     JsonText json = Outcome(done.code, done.reason);
     json.Field("sent", done.sent).Field("refused", done.refused).Field("backup", pending->backupName);
     if (!done.backup.problem.empty()) json.Field("problem", done.backup.problem);
@@ -317,6 +333,9 @@ EMSCRIPTEN_KEEPALIVE const char* qx_verify()
     const ops::VerifyOutcome verified = ops::Verify(run.ctx, request);
     JsonText json = Outcome(verified);
     if (verified.Ok()) json.Field("report", verified.reportText).Field("same", verified.comparison == 0);
+    if (verified.Ok() && verified.comparison == 0 && !VerifiedWrite().sent.empty() &&
+        VerifiedWrite().sent == EncodedCloneRange(request.record))
+        VerifiedWrite().verified = request.time;
     return Reply(json.End());
 }
 

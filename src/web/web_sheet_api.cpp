@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "model/radio_image.h"
 #include "reports/sheet_layout.h"
 #include "web/bridge_reply.h"
 #include "web/json_text.h"
+#include "web/verified_write.h"
 #include "web/web_document.h"
 
 namespace qx::web {
@@ -93,6 +95,8 @@ EMSCRIPTEN_KEEPALIVE const char* qx_sheet(int card, const char* paper, const cha
     options.programVersion = version;
     options.printed = SystemLocalTime();
     const RadioSettings& record = Document().Record();
+    if (VerifiedWrite().verified && VerifiedWrite().sent == EncodedCloneRange(record))
+        options.writtenAndVerified = VerifiedWrite().verified;
     return Reply(SheetJson(card ? BuildChannelCard(record, options) : BuildCommissioningSheet(record, options)));
 }
 

@@ -590,6 +590,15 @@ const cases = {
     assert(sized(letter.size, 612, 792), `Letter page size: ${letter.size}`);
     assertEqual(letter.pages, 1, "the Letter sheet's pages");
     assert(letter.text.includes("235012345"), "the Letter sheet's MMSI");
+    assert(!letter.text.includes("Written and verified"), "verified before any write");
+
+    // A Write, then a Verify that finds it on the radio: the sheet says so.
+    await session.click("#write");
+    await session.waitStatus("Write OK.");
+    await session.click("#verify");
+    await session.waitStatus("Verify OK.");
+    const verified = await printed("#print-sheet", "verified.pdf");
+    assert(verified.text.includes("Written and verified: "), `the verified write:\n${verified.text}`);
   },
 
   // The window's catalogs in the page: the browser's language, or ?lang=.

@@ -50,19 +50,6 @@ PrintCommands::PrintCommands(AppContext& app, CloneDocument& document, WindowDia
 {
 }
 
-namespace {
-
-// What a Write of `record` puts on the radio: the clone range it encodes to. Whether the sheet's
-// document is the one written is a question of what the radio holds, not of the file's bytes.
-std::vector<uint8_t> SentBy(const RadioSettings& record)
-{
-    auto image = std::make_unique<RadioImage>();
-    EncodeSettings(record, 0, *image);
-    return {image->begin() + kCloneFirst, image->begin() + kCloneLast + 1};
-}
-
-}  // namespace
-
 SheetDocument PrintCommands::Build(const SheetChoice& choice, PaperSize paper) const
 {
     SheetOptions options;
@@ -75,7 +62,7 @@ SheetDocument PrintCommands::Build(const SheetChoice& choice, PaperSize paper) c
     const std::string language = ChosenLanguage(app_.settings).toStdString();
     if (SheetLanguageKnown(language)) options.language = language;
     const RadioSettings& record = document_.Record();
-    if (verified_ && !written_.empty() && SentBy(record) == written_) options.writtenAndVerified = verified_;
+    if (verified_ && !written_.empty() && EncodedCloneRange(record) == written_) options.writtenAndVerified = verified_;
     return choice.card ? BuildChannelCard(record, options) : BuildCommissioningSheet(record, options);
 }
 
@@ -84,9 +71,9 @@ void PrintCommands::NoteFinished(const CloneOutcome& outcome)
     if (outcome.kind == CloneKind::Write) {
         verified_.reset();
         written_.clear();
-        if (outcome.code == kResultOk) written_ = SentBy(document_.Record());
+        if (outcome.code == kResultOk) written_ = EncodedCloneRange(document_.Record());
     } else if (outcome.kind == CloneKind::Verify && outcome.code == kResultOk && outcome.comparison == 0 &&
-               !written_.empty() && SentBy(document_.Record()) == written_) {
+               !written_.empty() && EncodedCloneRange(document_.Record()) == written_) {
         verified_ = app_.services.Now();
     }
 }
