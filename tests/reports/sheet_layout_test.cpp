@@ -8,23 +8,14 @@
 #include "model/frequency.h"
 #include "model/private_sets.h"
 #include "reports/sheet_layout.h"
+#include "support/records.h"
 
 namespace qx {
 namespace {
 
-constexpr int kUkSet = 1;
 const std::string kEllipsis = "\xE2\x80\xA6";
 
-RadioSettings UkRecord()
-{
-    RadioSettings r;
-    ResetSettings(r, 1);
-    LoadPrivateSet(kUkSet, r);
-    SetMmsiText(r, "235012345");
-    SetAtisText(r, "235012345");
-    r.mmsiByUser = r.atisByUser = 0;
-    return r;
-}
+RadioSettings UkRecord() { return test::UkWithIdentities(); }
 
 // Every group switched on and the private block full but for one entry, with every flag set
 // and names from files that are not text.

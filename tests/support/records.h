@@ -1,6 +1,8 @@
 // Small record builders shared by the test suites.
 #pragma once
 
+#include "model/identity.h"
+#include "model/private_sets.h"
 #include "model/radio_settings.h"
 
 namespace qx::test {
@@ -28,6 +30,18 @@ inline RadioSettings EuropeWithChannels(int count, char prefix = '1')
         const double mhz = 156.025 + i * 0.025;
         r.channels[kPrivateBlock + i] = InUseChannel(name, mhz, mhz, 13);
     }
+    return r;
+}
+
+// The typical Europe record: the UK private channel set, a ship's MMSI and its ATIS ID.
+inline RadioSettings UkWithIdentities()
+{
+    RadioSettings r;
+    ResetSettings(r, 1);
+    LoadPrivateSet(1, r);  // the UK set
+    SetMmsiText(r, "235012345");
+    SetAtisText(r, "235012345");
+    r.mmsiByUser = r.atisByUser = 0;
     return r;
 }
 

@@ -25,18 +25,7 @@ namespace {
 
 using test::WindowRig;
 
-constexpr int kUkSet = 1;
-
-RadioSettings UkRecord()
-{
-    RadioSettings r;
-    ResetSettings(r, 1);
-    LoadPrivateSet(kUkSet, r);
-    SetMmsiText(r, "235012345");
-    SetAtisText(r, "235012345");
-    r.mmsiByUser = r.atisByUser = 0;
-    return r;
-}
+RadioSettings UkRecord() { return test::UkWithIdentities(); }
 
 QStringList PrivateNames(const RadioSettings& r)
 {
