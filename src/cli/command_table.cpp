@@ -42,16 +42,22 @@ void NumberAndJson(CLI::App& command, Arguments& args)
     command.add_flag("--json", args.json, "one JSON object");
 }
 
+// --backup DIR of a command that backs the radio up before it changes it.
+void BackupFolderOption(CLI::App& command, Arguments& args, const std::string& what)
+{
+    command
+        .add_option("--backup", args.backup,
+                    "keep the backup of " + what +
+                        " in DIR (default $XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
+        ->type_name("DIR")
+        ->check(kNamesSomething);
+}
+
 void DefineWrite(CLI::App& command, Arguments& args)
 {
     CloneFileArgument(command, args);
     command.add_flag("--adjust-mode", args.adjustMode, "set the adjust mode flag (EEPROM byte 0x2FF = 1)");
-    command
-        .add_option("--backup", args.backup,
-                    "keep the backup of the radio's EEPROM taken before the write in DIR (default "
-                    "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
-        ->type_name("DIR")
-        ->check(kNamesSomething);
+    BackupFolderOption(command, args, "the radio's EEPROM taken before the write");
     command.add_flag("--no-backup", args.noBackup, "write without first backing up the radio");
     command.add_flag("--force", args.force, "write over a radio that holds another MMSI or ATIS ID");
     command.add_flag("--full-backup", args.fullBackup,
@@ -61,12 +67,7 @@ void DefineWrite(CLI::App& command, Arguments& args)
 void DefineEepromWrite(CLI::App& command, Arguments& args)
 {
     EepromFileArgument(command, args);
-    command
-        .add_option("--backup", args.backup,
-                    "keep the backup of the radio's whole EEPROM taken before the write in DIR (default "
-                    "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
-        ->type_name("DIR")
-        ->check(kNamesSomething);
+    BackupFolderOption(command, args, "the radio's whole EEPROM taken before the write");
     command.add_flag("--force", args.force, "write a dump whose MMSI or ATIS ID replaces the radio's");
 }
 
@@ -75,12 +76,7 @@ void DefineRestore(CLI::App& command, Arguments& args)
     command.add_option("file", args.file, "a backup: a whole EEPROM, or the part of it a write replaced")
         ->required()
         ->type_name("BACKUP.bin");
-    command
-        .add_option("--backup", args.backup,
-                    "keep the backup of what the restore replaces in DIR (default "
-                    "$XDG_DATA_HOME/qx720/backups or ~/.local/share/qx720/backups)")
-        ->type_name("DIR")
-        ->check(kNamesSomething);
+    BackupFolderOption(command, args, "what the restore replaces");
     command.add_flag("--force", args.force, "restore a backup whose MMSI or ATIS ID replaces the radio's");
 }
 

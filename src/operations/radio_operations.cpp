@@ -19,26 +19,17 @@ void Settle(const OperationContext& ctx, CloneResult code, Outcome& outcome)
     outcome.reason = FailureReason(ctx.env, code);
 }
 
-// One clone run on `record`, with the communication log when the options ask for it (it
-// closes with the run). `adjustMode` is the value a write encodes, taken by the front end before
-// the run started: the program's own may change meanwhile, on another thread. Other runs do not
-// use it.
-enum class Run { HandShake, Write, Read };
+// One clone run that reads `record` (or only shakes hands), with the communication log when the
+// options ask for it (it closes with the run). Writes are the gate's alone (radio_gate.cpp).
+enum class Run { HandShake, Read };
 
-CloneResult CloneRun(const OperationContext& ctx, RadioSettings& record, Run what, int32_t adjustMode)
+CloneResult CloneRun(const OperationContext& ctx, RadioSettings& record, Run what)
 {
     const RadioClaim claim = ClaimRadio(ctx.env);
     if (!claim.Ok()) return claim.Result();
-    CloneEnvironment environment{ctx.env.adaptor, ctx.env.stopEvent, ctx.env.writeImage, ctx.env.readImage,
-                                 adjustMode,      ctx.env.clock,     ctx.env.timing};
-    CPcClone clone(environment, CloneBinding{&record, ctx.options, ctx.progress, ctx.logDirectory});
+    CPcClone clone(ctx.env, CloneBinding{&record, ctx.options, ctx.progress, ctx.logDirectory});
     clone.OpenCommLog();
-    switch (what) {
-    case Run::Write: return clone.WriteRadio();
-    case Run::Read: return clone.ReadRadio();
-    case Run::HandShake: break;
-    }
-    return clone.HandShake();
+    return what == Run::Read ? clone.ReadRadio() : clone.HandShake();
 }
 
 void Stage(const OperationContext& ctx, const char* name, int steps)
@@ -52,7 +43,7 @@ Outcome HandShake(const OperationContext& ctx)
 {
     RadioSettings unused{};
     Outcome out;
-    Settle(ctx, CloneRun(ctx, unused, Run::HandShake, 0), out);
+    Settle(ctx, CloneRun(ctx, unused, Run::HandShake), out);
     return out;
 }
 
@@ -60,7 +51,7 @@ ReadOutcome Read(const OperationContext& ctx)
 {
     ReadOutcome out;
     Stage(ctx, "Reading", kCloneSteps);
-    const CloneResult code = CloneRun(ctx, out.record, Run::Read, 0);
+    const CloneResult code = CloneRun(ctx, out.record, Run::Read);
     if (code == kResultOk)
         out.fileCheckProblem = CloneRecordProblem(out.record);
     else
@@ -73,7 +64,7 @@ VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
 {
     VerifyOutcome out;
     Stage(ctx, "Reading", kCloneSteps);
-    const CloneResult code = CloneRun(ctx, out.radio, Run::Read, 0);
+    const CloneResult code = CloneRun(ctx, out.radio, Run::Read);
     if (code != kResultOk) {
         VerifyOutcome failed;
         Settle(ctx, code, failed);
@@ -94,7 +85,7 @@ ReadBackOutcome ReadBack(const OperationContext& ctx)
     Stage(ctx, "Verifying", kCloneSteps);
     RadioSettings scratch{};
     ReadBackOutcome out;
-    Settle(ctx, CloneRun(ctx, scratch, Run::Read, 0), out);
+    Settle(ctx, CloneRun(ctx, scratch, Run::Read), out);
     if (!out.Ok()) return out;
     for (int address = kCloneFirst; address <= kCloneLast; ++address)
         if (ctx.env.writeImage[address] != ctx.env.readImage[address]) ++out.differences;
