@@ -455,9 +455,15 @@ CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& reco
         outcome.problems.push_back(path + ": larger than 4 MiB, which no list of 100 channels is");
         return outcome;
     }
+    return ImportChannelsCsvBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), record,
+                                  allowEmpty);
+}
+
+CsvFileImport ImportChannelsCsvBytes(std::string_view bytes, RadioSettings& record, bool allowEmpty)
+{
+    CsvFileImport outcome;
     RadioSettings imported = record;
-    if (!ImportChannelsCsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), imported,
-                           outcome.problems, allowEmpty, &outcome.sharedNames)) {
+    if (!ImportChannelsCsv(bytes, imported, outcome.problems, allowEmpty, &outcome.sharedNames)) {
         outcome.noRows = outcome.problems.size() == 1 && outcome.problems[0].find(kNoChannelRows) != std::string::npos;
         return outcome;
     }

@@ -68,5 +68,8 @@ struct CsvFileImport {
     std::vector<SharedName> sharedNames;  // imported all the same, with a warning
 };
 CsvFileImport ImportChannelsCsvFile(const std::string& path, RadioSettings& record, bool allowEmpty = false);
+// The same for a file's bytes that came another way (the page's file chooser): every byte,
+// a NUL or a Windows-1252 letter among them, is taken as the file would give it.
+CsvFileImport ImportChannelsCsvBytes(std::string_view bytes, RadioSettings& record, bool allowEmpty = false);
 
 }  // namespace qx

@@ -51,7 +51,6 @@ int CmdDiff(Context& ctx, const std::string& fileA, const std::string& fileB, bo
 int CmdDoctor(Context& ctx);
 
 // Names accepted by defaults and plan.
-int ModelTypeFromName(const std::string& name);   // -1 when unknown
 int PrivateSetFromName(const std::string& name);  // -1 when unknown
 int PlanGroupFromName(const std::string& name);   // -1 when unknown
 

@@ -7,6 +7,7 @@
 #include "cli/command_support.h"
 #include "cli/identity_commands.h"
 #include "cli/record_view.h"
+#include "editing/document_editor.h"
 #include "files/atomic_file.h"
 #include "files/clone_file.h"
 #include "model/channel_plan.h"
@@ -15,14 +16,6 @@
 #include "reports/freq_table.h"
 
 namespace qx::cli {
-
-int ModelTypeFromName(const std::string& name)
-{
-    if (name == "usa") return 0;
-    if (name == "eur-int") return 1;
-    if (name == "eur-int-usa") return 2;
-    return -1;
-}
 
 int PrivateSetFromName(const std::string& name)
 {
@@ -47,16 +40,14 @@ int PlanGroupFromName(const std::string& name)
 
 int CmdDefaults(Context& ctx, const std::string& output, const std::string& model, const std::string& set)
 {
-    const int modelType = ModelTypeFromName(model);
+    const ModelVariantInfo* variant = VariantNamed(model);
     const int setIndex = PrivateSetFromName(set);
-    if (modelType < 0 || setIndex < 0) {
-        ctx.err << "unknown " << (modelType < 0 ? "model \"" + model : "set \"" + set) << "\"\n";
+    if (variant == nullptr || setIndex < 0) {
+        ctx.err << "unknown " << (variant == nullptr ? "model \"" + model : "set \"" + set) << "\"\n";
         return kExitUsage;
     }
     // As the model wizard's OK builds it: the set only for the European models.
-    RadioSettings record;
-    ResetSettings(record, modelType);
-    if (modelType == 1 || modelType == 2) LoadPrivateSet(setIndex, record);
+    const RadioSettings record = DefaultState(variant->variant, setIndex).record;
 
     if (!SaveRecord(ctx, output, record)) return kExitFailed;
     ctx.out << "Saved " << output << " (" << PrivateChannelCount(record) << " private channels)\n";

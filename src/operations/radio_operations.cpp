@@ -2,6 +2,7 @@
 
 #include "clone/pc_clone.h"
 #include "files/clone_file.h"
+#include "model/model_variant.h"
 #include "model/radio_image.h"
 #include "operations/eeprom_operations.h"
 #include "operations/radio_claim.h"
@@ -70,7 +71,7 @@ VerifyOutcome Verify(const OperationContext& ctx, const VerifyRequest& request)
         Settle(ctx, code, failed);
         return failed;
     }
-    const bool europe = ctx.options != nullptr && ctx.options->modelType != 0;
+    const bool europe = ctx.options != nullptr && VariantOfType(ctx.options->modelType).europe;
     const RadioSettings expected = AsTheRadioHoldsIt(request.record, europe);
     int flags = 0;
     out.reportText = VerifyReportText(expected, out.radio, europe, request.time, &flags);

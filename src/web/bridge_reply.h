@@ -6,6 +6,14 @@
 
 #include "web/json_text.h"
 
+// The page's calls; natively (the parity test) they are plain functions.
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#define QX_EXPORT EMSCRIPTEN_KEEPALIVE
+#else
+#define QX_EXPORT
+#endif
+
 namespace qx::web {
 
 inline const char* Reply(const std::string& text)

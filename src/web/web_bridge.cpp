@@ -269,7 +269,7 @@ EMSCRIPTEN_KEEPALIVE const char* qx_read()
     const ops::ReadOutcome read = ops::Read(run.ctx);
     JsonText json = Outcome(read);
     if (read.Ok()) {
-        Document().ReplaceWithRead(read.record);
+        Document().TakeRead(read.record);
         json.Field("problem", read.fileCheckProblem);
     }
     return Reply(json.End());
@@ -279,6 +279,7 @@ EMSCRIPTEN_KEEPALIVE const char* qx_read()
 // and the radio held until qx_finish or qx_drop.
 EMSCRIPTEN_KEEPALIVE const char* qx_prepare_write(int backupKind)
 {
+    Document().editor.CommitEdits();  // what is written is what the controls show
     return OpenForPage(ops::RadioChange::Record(Document().Record(), Link().Stack().AdjustMode()), backupKind);
 }
 
@@ -326,6 +327,7 @@ EMSCRIPTEN_KEEPALIVE const char* qx_verify()
 {
     Run run;
     ops::VerifyRequest request;
+    Document().editor.CommitEdits();
     request.record = Document().Record();
     request.time = SystemLocalTime();
     // The record's own model decides how the radio's channels compare.

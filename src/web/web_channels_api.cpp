@@ -1,68 +1,71 @@
-// The private channels under the channel setup dialog's rules: Add after the selected line,
-// Edit in place, Remove closing the gap, each one undoable step.
-#include <emscripten.h>
-
-#include <cstdio>
-#include <string>
-
+// The channel list the page shows, and the private channels under the editor's rules: Add after
+// the selected line, Edit in place, Remove closing the gap, each one undoable step.
 #include "channels/channel_csv.h"
-#include "files/clone_file.h"
 #include "model/channel_plan.h"
+#include "model/model_variant.h"
 #include "web/bridge_reply.h"
-#include "web/json_text.h"
 #include "web/web_document.h"
 
 namespace qx::web {
 namespace {
 
-constexpr int kMaxPrivateLines = 99;  // "Add" stops one short of the block's 100 entries
-constexpr double kDuplexOffsetMHz = 4.6;
-constexpr const char* kSecondNameChars = "0123456789";
+// Groups in the band list's order, with the record's switch of each.
+struct Band {
+    const char* name;
+    int group;
+    int32_t RadioSettings::*enabled;
+};
+constexpr Band kBands[] = {
+    {"INT", kGroupInt, &RadioSettings::intEnabled},
+    {"USA", kGroupUsa, &RadioSettings::usaEnabled},
+    {"CAN", kGroupCan, &RadioSettings::canEnabled},
+    {"INT_Narrow", kGroupIntNarrow, &RadioSettings::intNarrowEnabled},
+    {"USA_Narrow", kGroupUsaNarrow, &RadioSettings::usaNarrowEnabled},
+    {"CAN_Narrow", kGroupCanNarrow, &RadioSettings::canNarrowEnabled},
+    {"WX", kGroupWx, &RadioSettings::wxEnabled},
+    {"Private", kGroupPrivate, &RadioSettings::privateEnabled},
+};
 
-std::string InvalidTx()
+// The WX and private groups follow the model, as the window shows them.
+bool Shown(const RadioSettings& record, const Band& band)
 {
-    char range[160];
-    std::snprintf(range, sizeof range, "%3.4f - %3.4f", kPrivateTxLowMHz, kPrivateTxHighMHz);
-    return std::string("Invalid Tx Frequency.\nFrequency=0.00625*N.\nRange=") + range;
+    if (band.group == kGroupWx) return VariantOf(record).weather;
+    if (band.group == kGroupPrivate) return VariantOf(record).privateChannels;
+    return record.*band.enabled != 0;
 }
 
-// The dialog's fields into an entry; "" when they pass, else the dialog's message.
-std::string Fill(ChannelEntry& entry, const char* name, int usageCode, double txMHz, int duplex)
+const char* Refusal(const EditRefusal& refusal)
 {
-    if (!IsPrivateTxMHz(txMHz)) return InvalidTx();
-    const std::string text = name;
-    const std::string_view first = kPrivateNameChars;
-    const std::string_view second = kSecondNameChars;
-    if (text.size() != 2 || first.find(text[0]) == std::string_view::npos ||
-        second.find(text[1]) == std::string_view::npos)
-        return "A private channel's name is one of " + std::string(first) + " and a digit.";
-    if (usageCode < kFirstPrivateUsageCode || usageCode > kLastPrivateUsageCode) usageCode = kFirstPrivateUsageCode;
-    entry.name[0] = text[0];
-    entry.name[1] = text[1];
-    entry.name[2] = '\0';
-    entry.usageCode = static_cast<int8_t>(usageCode);
-    ChannelEntry candidate = entry;
-    candidate.inUse = 1;
-    candidate.txMHz = txMHz;
-    candidate.rxMHz = duplex ? txMHz + kDuplexOffsetMHz : txMHz;
-    // The rule the clone file check opens files by, as the window's dialog applies it at OK: a
-    // channel it refuses would make a file that never opens again.
-    if (const std::string problem = ChannelEntryProblem(candidate); !problem.empty()) {
-        if (problem.rfind("receives", 0) != 0)
-            return "A clone file with this channel would not open again: it %1.\n" + problem;
-        char rx[32];
-        std::snprintf(rx, sizeof rx, "%.5f", candidate.rxMHz);
-        return std::string(
-                   "RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open "
-                   "again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.\n") +
-               rx;
-    }
-    entry.txMHz = candidate.txMHz;
-    entry.rxMHz = candidate.rxMHz;
-    return {};
+    // The message with "%1", then a line with its argument, for the page to translate.
+    return Reply(refusal ? refusal.text + (refusal.arg.empty() ? "" : "\n" + refusal.arg) : std::string());
+}
+
+PrivateChannelFields Fields(const char* name, int usageCode, const char* tx, int duplex)
+{
+    return {name, usageCode, tx, duplex != 0};
 }
 
 }  // namespace
+
+void ChannelBands(JsonText& json, const RadioSettings& record)
+{
+    json.Key("groups").Begin();
+    for (const Band& band : kBands) json.Field(band.name, Shown(record, band));
+    json.End().Key("bands").Begin('[');
+    for (const Band& band : kBands) {
+        if (!Shown(record, band)) continue;
+        json.Begin().Field("name", band.name).Key("lines").Begin('[');
+        if (band.group == kGroupPrivate) {
+            for (int p = 0; p < PrivateListLength(record); ++p)
+                json.Text(FormatPrivateLine(record.channels[kPrivateBlock + p]));
+        } else {
+            for (const ChannelPlanRow& row : PlanRows(band.group, kChannelListMaxRows)) json.Text(FormatPlanLine(row));
+        }
+        json.End(']').End();
+    }
+    json.End(']');
+}
+
 }  // namespace qx::web
 
 using namespace qx;
@@ -71,16 +74,16 @@ using namespace qx::web;
 extern "C" {
 
 // The usage names a private channel may carry, from the first usage code on.
-EMSCRIPTEN_KEEPALIVE const char* qx_private_usages()
+QX_EXPORT const char* qx_private_usages()
 {
     JsonText json;
     json.Begin().Field("first", kFirstPrivateUsageCode).Field("nameChars", kPrivateNameChars);
-    json.Field("digits", kSecondNameChars).Key("names").Begin('[');
+    json.Field("digits", kPrivateNameDigits).Key("names").Begin('[');
     for (int code = kFirstPrivateUsageCode; code <= kLastPrivateUsageCode; ++code) json.Text(UsageName(code));
     return Reply(json.End(']').End().Str());
 }
 
-EMSCRIPTEN_KEEPALIVE const char* qx_private_entry(int position)
+QX_EXPORT const char* qx_private_entry(int position)
 {
     const RadioSettings& record = Document().Record();
     JsonText json;
@@ -95,47 +98,39 @@ EMSCRIPTEN_KEEPALIVE const char* qx_private_entry(int position)
     return Reply(json.End().Str());
 }
 
-// A new channel after the selected line (at the end without one): "" or the message.
-EMSCRIPTEN_KEEPALIVE const char* qx_private_add(int selected, const char* name, int usageCode, double txMHz, int duplex)
+// A new channel after the selected line (at the end without one): "" or the refusal.
+QX_EXPORT const char* qx_private_add(int selected, const char* name, int usageCode, const char* tx, int duplex)
 {
-    RadioSettings record = Document().Record();
-    const int n = PrivateListLength(record);
-    if (n >= kMaxPrivateLines) return Reply("Channel Number Limit!");
-    // The blank of a new entry: in use, everything else zero.
-    ChannelEntry entry{};
-    entry.inUse = 1;
-    const std::string problem = Fill(entry, name, usageCode, txMHz, duplex);
-    if (!problem.empty()) return Reply(problem);
-    const int at = selected < 0 || selected >= n - 1 ? n : selected + 1;
-    ChannelEntry* block = &record.channels[kPrivateBlock];
-    for (int i = n - 1; i >= at; --i) block[i + 1] = block[i];
-    block[at] = entry;
-    Document().Change(record);
-    return Reply("");
+    return Refusal(Document().editor.AddPrivateChannel(selected, Fields(name, usageCode, tx, duplex)));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* qx_private_edit(int position, const char* name, int usageCode, double txMHz,
-                                                 int duplex)
+QX_EXPORT const char* qx_private_edit(int position, const char* name, int usageCode, const char* tx, int duplex)
 {
-    RadioSettings record = Document().Record();
-    if (position < 0 || position >= PrivateListLength(record)) return Reply("Please Select a Channel First!");
-    const std::string problem = Fill(record.channels[kPrivateBlock + position], name, usageCode, txMHz, duplex);
-    if (!problem.empty()) return Reply(problem);
-    Document().Change(record);
-    return Reply("");
+    return Refusal(Document().editor.EditPrivateChannel(position, Fields(name, usageCode, tx, duplex)));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* qx_private_remove(int position)
+QX_EXPORT const char* qx_private_remove(int position)
 {
-    RadioSettings record = Document().Record();
-    const int n = PrivateListLength(record);
-    if (n == 0) return Reply("NO Channel!");
-    if (position < 0 || position >= n) return Reply("Please Select a Channel!");
-    ChannelEntry* block = &record.channels[kPrivateBlock];
-    for (int i = position + 1; i <= n - 1; ++i) block[i - 1] = block[i];
-    block[n - 1].inUse = 0;
-    Document().Change(record);
-    return Reply("");
+    return Refusal(Document().editor.RemovePrivateChannel(position));
+}
+
+QX_EXPORT const char* qx_csv_export() { return Reply(ExportChannelsCsv(Document().Record())); }
+
+// Replaces the private channels by a CSV file's bytes, as `qx720 channels import` takes the
+// file: {"ok", "count", "problems" (the first 20), "more", "shared"}.
+QX_EXPORT const char* qx_csv_import(const uint8_t* bytes, int length)
+{
+    constexpr std::size_t kProblemsShown = 20;
+    const CsvFileImport outcome = Document().editor.ImportCsv(
+        std::string_view(reinterpret_cast<const char*>(bytes), length > 0 ? static_cast<std::size_t>(length) : 0));
+    JsonText json;
+    json.Begin().Field("ok", outcome.imported).Field("count", PrivateListLength(Document().Record()));
+    json.Key("problems").Begin('[');
+    for (std::size_t i = 0; i < outcome.problems.size() && i < kProblemsShown; ++i) json.Text(outcome.problems[i]);
+    const std::size_t more = outcome.problems.size() > kProblemsShown ? outcome.problems.size() - kProblemsShown : 0;
+    json.End(']').Field("more", static_cast<int>(more)).Key("shared").Begin('[');
+    for (const SharedName& shared : outcome.sharedNames) json.Text(SharedNameText(shared));
+    return Reply(json.End(']').End().Str());
 }
 
 }  // extern "C"

@@ -1,86 +1,25 @@
 #include "web/web_document.h"
 
-#include "model/private_sets.h"
-
 namespace qx::web {
 
-namespace {
-// Each step holds a whole record (43816 bytes): a bound keeps the page's memory small.
-constexpr std::size_t kMaxHistory = 200;
-}  // namespace
+WebDocument::WebDocument() { editor.Reset(DefaultState(ModelVariant::Usa, -1)); }
 
-WebDocument::WebDocument() { LoadDefault(0); }
-
-void WebDocument::StartHistory()
+ModelConfig WebDocument::Config() const
 {
-    history_.assign(1, record_);
-    position_ = 0;
+    ModelConfig config{};
+    ResetModelConfig(config);
+    config.modelType = editor.State().modelType;
+    config.europeanSet = editor.State().europeanSet;
+    config.untitled = untitled ? 1 : 0;
+    config.modified = editor.IsModified() ? 1 : 0;
+    return config;
 }
 
-void WebDocument::Change(const RadioSettings& record)
+void WebDocument::TakeRead(const RadioSettings& record)
 {
-    history_.resize(position_ + 1);
-    history_.push_back(record);
-    if (history_.size() > kMaxHistory) history_.erase(history_.begin());
-    position_ = history_.size() - 1;
-    record_ = record;
-    config_.modified = 1;
-}
-
-void WebDocument::LoadDefault(int32_t modelType, int setIndex)
-{
-    ResetModelConfig(config_);
-    config_.modelType = modelType;
-    ResetSettings(record_, modelType);
-    if ((modelType == 1 || modelType == 2) && setIndex >= 0 && setIndex < kPrivateSetCount) {
-        LoadPrivateSet(setIndex, record_);
-        config_.europeanSet = setIndex;
-    }
-    config_.untitled = 1;
-    config_.modified = 0;
-    name_.clear();
-    StartHistory();
-}
-
-void WebDocument::ReplaceWithRead(const RadioSettings& record)
-{
-    record_ = record;
-    config_.untitled = 1;
-    config_.modified = 1;
-    name_.clear();
-    StartHistory();
-}
-
-void WebDocument::ReplaceWithFile(const RadioSettings& record, const std::string& name)
-{
-    record_ = record;
-    config_.untitled = 0;
-    config_.modified = 0;
-    name_ = name;
-    StartHistory();
-}
-
-void WebDocument::MarkSaved(const std::string& name)
-{
-    config_.untitled = 0;
-    config_.modified = 0;
-    name_ = name;
-}
-
-bool WebDocument::Undo()
-{
-    if (!CanUndo()) return false;
-    record_ = history_[--position_];
-    config_.modified = 1;
-    return true;
-}
-
-bool WebDocument::Redo()
-{
-    if (!CanRedo()) return false;
-    record_ = history_[++position_];
-    config_.modified = 1;
-    return true;
+    editor.TakeRead(record);
+    untitled = true;
+    name.clear();
 }
 
 WebDocument& Document()

@@ -1,7 +1,8 @@
 // The layers of the program, kept by reading every #include under src/: the core never
-// includes Qt, hidapi or a front end; the window's document never includes the window or the
-// dialogs; the dialogs never include the window; the page, the window and the command line
-// never include one another.
+// includes Qt, hidapi or a front end; the editor includes only the core below it; the window's
+// document never includes the window or the dialogs; the dialogs never include the window; the
+// page, the window and the command line never include one another. And no front end compares
+// a model type as a number: the model's table decides.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -43,7 +44,7 @@ bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfin
 std::string Layer(const std::string& path)
 {
     for (const char* layer : {"gui/base/", "gui/document/", "gui/dialogs/", "gui/window/", "gui/tools/", "gui/", "cli/",
-                              "web/", "backends/"})
+                              "web/", "backends/", "editing/"})
         if (StartsWith(path, layer)) return layer;
     return "core";
 }
@@ -57,11 +58,13 @@ std::string Broken(const std::string& file, const std::string& target)
     const std::string to = Layer(target);
     // hidapi's own header; the project's backend header wraps it for whoever builds the stack.
     const bool hidapi = target == "hidapi.h" || StartsWith(target, "hidapi/");
-    if (from == "core") {
+    if (from == "core" || from == "editing/") {
         if (IsQt(target)) return "the core includes Qt";
         if (hidapi) return "the core includes hidapi";
-        if (to != "core") return "the core includes a front end or a backend";
+        if (to != "core" && to != from) return "the core includes a front end, a backend or the editor";
     }
+    // The editor works on documents, never on a radio: the operations are the front ends' to call.
+    if (from == "editing/" && StartsWith(target, "operations/")) return "the editor runs an operation";
     if (hidapi && from != "backends/") return "only the hidapi backend includes hidapi";
     // What a user asks of a radio goes through the operations: nothing else runs a clone.
     if (target == "clone/pc_clone.h" && !StartsWith(file, "clone/") && !StartsWith(file, "operations/"))
@@ -116,6 +119,32 @@ TEST(Layers, TheRulesCatchWhatTheyName)
     EXPECT_NE(Broken("cli/eeprom_commands.cpp", "operations/radio_writes.h"), "");
     EXPECT_NE(Broken("gui/dialogs/eeprom_tools_dialog.cpp", "operations/radio_writes.h"), "");
     EXPECT_EQ(Broken("operations/radio_gate.cpp", "operations/radio_writes.h"), "");
+    EXPECT_NE(Broken("editing/document_editor.cpp", "QString"), "");
+    EXPECT_NE(Broken("editing/document_editor.cpp", "operations/radio_gate.h"), "");
+    EXPECT_NE(Broken("editing/document_editor.cpp", "web/json_text.h"), "");
+    EXPECT_NE(Broken("fleet/fleet_run.cpp", "editing/document_editor.h"), "");
+    EXPECT_EQ(Broken("editing/document_editor.cpp", "channels/channel_csv.h"), "");
+    EXPECT_EQ(Broken("web/web_document.cpp", "editing/document_editor.h"), "");
+    EXPECT_EQ(Broken("gui/document/clone_document.cpp", "editing/document_editor.h"), "");
+}
+
+// A model type compared as a number outside the model's table: adding a variant would have to
+// find every such place.
+TEST(Layers, NoModelTypeIsComparedAsANumberOutsideTheModel)
+{
+    const std::regex compared(R"((modelType|ModelType\(\))\s*(==|!=|<|>)\s*\d|\d\s*(==|!=)\s*\w*modelType)");
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(QX_SOURCE_DIR)) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp" && ext != ".js")) continue;
+        const std::string file = fs::relative(entry.path(), QX_SOURCE_DIR).generic_string();
+        if (StartsWith(file, "model/")) continue;
+        std::ifstream in(entry.path());
+        std::string text;
+        for (int line = 1; std::getline(in, text); ++line)
+            if (std::regex_search(text, compared)) found.push_back(file + ":" + std::to_string(line) + ": " + text);
+    }
+    EXPECT_EQ(found, std::vector<std::string>());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "gui/dialogs/model_wizard_dialog.h"
 
+#include "editing/document_editor.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -11,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editing/document_editor.h"
 #include "gui/base/app_version.h"
 #include "model/private_sets.h"
 
@@ -73,8 +76,8 @@ ModelWizardDialog::ModelWizardDialog(WindowServices& services, RadioSettings* sc
     connect(buttons, &QDialogButtonBox::accepted, this, &ModelWizardDialog::accept);
     root->addWidget(buttons);
 
-    const int stored = config_ != nullptr ? config_->modelType : 0;
-    (stored == 0 ? usa_ : stored == 1 ? eurInt_ : eurIntUsa_)->setChecked(true);
+    const ModelVariant stored = VariantOfType(config_ != nullptr ? config_->modelType : 0).variant;
+    (stored == ModelVariant::Usa ? usa_ : stored == ModelVariant::EuropeInt ? eurInt_ : eurIntUsa_)->setChecked(true);
     {
         QSignalBlocker block(sets_);
         sets_->setCurrentIndex(kPrivateSetNone);
@@ -84,18 +87,17 @@ ModelWizardDialog::ModelWizardDialog(WindowServices& services, RadioSettings* sc
     UpdateSetControls();
 }
 
-int ModelWizardDialog::ChosenModelType() const
+ModelVariant ModelWizardDialog::ChosenVariant() const
 {
-    if (usa_->isChecked()) return 0;
-    if (eurInt_->isChecked()) return 1;
-    return 2;
+    if (usa_->isChecked()) return ModelVariant::Usa;
+    return eurInt_->isChecked() ? ModelVariant::EuropeInt : ModelVariant::EuropeIntUsa;
 }
 
 void ModelWizardDialog::UpdateSetControls()
 {
-    const bool europe = !usa_->isChecked();
-    sets_->setEnabled(europe);
-    preview_->setEnabled(europe);
+    const bool sets = VariantInfo(ChosenVariant()).privateSets;
+    sets_->setEnabled(sets);
+    preview_->setEnabled(sets);
 }
 
 void ModelWizardDialog::OnModelClicked() { UpdateSetControls(); }
@@ -119,13 +121,10 @@ void ModelWizardDialog::accept()
         QDialog::reject();
         return;
     }
-    const int modelType = ChosenModelType();
-    config_->modelType = modelType;
-    ResetSettings(*scratch_, modelType);
-    if (modelType == 1 || modelType == 2) {
-        config_->europeanSet = sets_->currentIndex();
-        LoadPrivateSet(config_->europeanSet, *scratch_);
-    }
+    const DocumentState defaults = DefaultState(ChosenVariant(), sets_->currentIndex(), config_->europeanSet);
+    *scratch_ = defaults.record;
+    config_->modelType = defaults.modelType;
+    config_->europeanSet = defaults.europeanSet;
     QDialog::accept();
 }
 

@@ -5,6 +5,7 @@
 
 #include "files/model_config.h"
 #include "gui/base/window_services.h"
+#include "model/model_variant.h"
 #include "model/radio_settings.h"
 
 class QComboBox;
@@ -45,7 +46,7 @@ private:
     QComboBox* sets_ = nullptr;
     QListWidget* preview_ = nullptr;
 
-    int ChosenModelType() const;
+    ModelVariant ChosenVariant() const;
     void UpdateSetControls();
 };
 

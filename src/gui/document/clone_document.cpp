@@ -1,11 +1,8 @@
 #include "gui/document/clone_document.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QUndoCommand>
-#include <algorithm>
-#include <array>
 #include <cstring>
-#include <memory>
 
 #include "files/clone_file.h"
 #include "gui/base/core_texts.h"
@@ -17,74 +14,38 @@ namespace qx {
 
 namespace {
 
-// Each step keeps two whole records (about 88 KB): a hundred steps stay under 9 MB.
-constexpr int kHistorySteps = 100;
-
 bool PathFits(const QString& path) { return ToNativePath(path).size() <= kMaxPathChars; }
 
-int Slot(IdentityKind which) { return which == IdentityKind::Mmsi ? 0 : 1; }
-
-std::string RecordIdentity(const RadioSettings& record, IdentityKind which)
-{
-    return which == IdentityKind::Mmsi ? MmsiText(record) : AtisText(record);
-}
-
-// The identity as the field shows it: what the record holds, also a number the radio would
-// refuse (from an old file, a hand-made one or a radio's damaged memory), so that it can be
-// seen and mended instead of being written unseen.
-std::string ShownIdentity(const RadioSettings& record, IdentityKind which) { return RecordIdentity(record, which); }
-
-bool LeftToUser(const RadioSettings& record, IdentityKind which)
-{
-    return (which == IdentityKind::Mmsi ? record.mmsiByUser : record.atisByUser) != 0;
-}
-
-// A valid identity as the window has always stored it (the first 10 bytes cleared, the digits
-// and their NUL); an empty one clears those bytes.
-void StoreIdentity(RadioSettings& record, IdentityKind which, const std::string& digits)
-{
-    char* field = which == IdentityKind::Mmsi ? record.mmsiText : record.atisText;
-    // The field's terminating zero is among the ten bytes cleared first.
-    std::memset(field, 0, 10);
-    std::copy_n(digits.data(), std::min<std::size_t>(digits.size(), 9), field);
-}
-
 }  // namespace
-
-// One step of the history: the state before and after it.
-class DocumentStep : public QUndoCommand {
-public:
-    DocumentStep(CloneDocument& document, const QString& text, const DocumentState& after)
-        : QUndoCommand(text), document_(document), before_(document.State()), after_(after)
-    {
-    }
-    void undo() override { document_.Apply(before_); }
-    void redo() override { document_.Apply(after_); }
-
-private:
-    CloneDocument& document_;
-    DocumentState before_;
-    DocumentState after_;
-};
 
 CloneDocument::CloneDocument(WindowServices& services, const QString& startDirectory, QObject* parent)
     : QObject(parent), services_(services), startDirectory_(startDirectory)
 {
-    std::memset(&record_, 0, sizeof record_);
     std::memset(&config_, 0, sizeof config_);
-    history_.setUndoLimit(kHistorySteps);
-    // A step, an undo or a redo decides anew: undoing back to the saved state clears the mark.
-    connect(&history_, &QUndoStack::indexChanged, this, [this] {
-        marked_ = false;
-        if (history_.index() < readIndex_) {
-            proposedName_.clear();  // the read is undone: its name no longer fits
-            readIndex_ = -1;
-        }
-        UpdateModified();
-    });
+    editor_.recordChanged = [this](bool resetView) { emit recordChanged(resetView); };
+    editor_.stateChanged = [this] {
+        // The read is undone: its name no longer fits.
+        if (editor_.Index() < readIndex_) proposedName_.clear(), readIndex_ = 0;
+        emit stateChanged();
+    };
 }
 
-CloneDocument::~CloneDocument() { history_.blockSignals(true); }
+const ModelConfig& CloneDocument::Config() const
+{
+    config_.modelType = editor_.State().modelType;
+    config_.europeanSet = editor_.State().europeanSet;
+    return config_;
+}
+
+QString CloneDocument::Text(const std::string& english, const std::string& arg)
+{
+    const QString text = QCoreApplication::translate("qx::Editing", english.c_str());
+    return arg.empty() ? text : text.arg(QCoreApplication::translate("qx::Editing", arg.c_str()));
+}
+
+QString CloneDocument::UndoText() const { return Text(editor_.UndoName().text, editor_.UndoName().arg); }
+
+QString CloneDocument::RedoText() const { return Text(editor_.RedoName().text, editor_.RedoName().arg); }
 
 void CloneDocument::Start(const QString& stateFilePath)
 {
@@ -95,19 +56,16 @@ void CloneDocument::Start(const QString& stateFilePath)
     config_.uiReadOnly = 0;
     untitled_ = true;
     readOnly_ = config_.readOnlyFile == 1;
-    ResetSettings(record_, config_.modelType);
-    NormalizeSteps(record_);
-    StartHistory();
-    modified_ = false;
-    emit recordChanged(true);
-    emit stateChanged();
+    DocumentState state{{}, config_.modelType, config_.europeanSet};
+    ResetSettings(state.record, config_.modelType);
+    editor_.Reset(state);
 }
 
 bool CloneDocument::SaveState(const QString& stateFilePath) const
 {
     // The state file keeps the document's state where it always has.
-    ModelConfig state = config_;
-    state.modified = modified_ ? 1 : 0;
+    ModelConfig state = Config();
+    state.modified = IsModified() ? 1 : 0;
     state.untitled = untitled_ ? 1 : 0;
     state.readOnlyFile = readOnly_ ? 1 : 0;
     return WriteStateFile(ToNativePath(stateFilePath), state);
@@ -127,224 +85,49 @@ void CloneDocument::SetListPlace(int bandIndex, int listPosition)
     config_.listPosition = listPosition;
 }
 
-void CloneDocument::NormalizeSteps(RadioSettings& record)
-{
-    const ControlValues shown = ValuesOf(record);
-    record.txStep = shown.txStep;
-    record.rxStep = shown.rxStep;
-}
-
-void CloneDocument::CommitEdits()
-{
-    CommitIdentities();
-    StoreValues(ValuesOf(record_), record_);
-}
-
-DocumentState CloneDocument::State() const
-{
-    DocumentState state;
-    state.record = record_;
-    state.modelType = config_.modelType;
-    state.europeanSet = config_.europeanSet;
-    return state;
-}
-
-void CloneDocument::Apply(const DocumentState& state)
-{
-    record_ = state.record;
-    NormalizeSteps(record_);
-    config_.modelType = state.modelType;
-    config_.europeanSet = state.europeanSet;
-    const bool reset = resetNextView_;
-    resetNextView_ = false;
-    emit recordChanged(reset);
-    emit stateChanged();  // the title may name the record's model
-}
-
-void CloneDocument::SetModified(bool modified)
-{
-    if (modified_ == modified) return;
-    modified_ = modified;
-    emit stateChanged();
-}
-
 void CloneDocument::SetUntitled(bool untitled)
 {
     untitled_ = untitled;
     emit stateChanged();
 }
 
-void CloneDocument::StartHistory()
+void CloneDocument::Message(const QString& text)
 {
-    history_.clear();
-    history_.setClean();
-}
-
-void CloneDocument::MarkModified()
-{
-    marked_ = true;
-    UpdateModified();
-}
-
-void CloneDocument::UpdateModified() { SetModified(marked_ || !history_.isClean() || entries_[0] || entries_[1]); }
-
-void CloneDocument::NewRecord()
-{
-    entries_[0].reset();
-    entries_[1].reset();
-    proposedName_.clear();
-    readIndex_ = -1;
-    marked_ = false;
-}
-
-void CloneDocument::TypeIdentity(IdentityKind which, const QString& text)
-{
-    const std::string typed = text.toLatin1().toStdString();
-    // Typed back to what the record holds: no edit after all.
-    if (typed == ShownIdentity(record_, which))
-        entries_[Slot(which)].reset();
-    else
-        entries_[Slot(which)] = typed;
-    UpdateModified();
-}
-
-QString CloneDocument::IdentityEntry(IdentityKind which) const
-{
-    const auto& entry = entries_[Slot(which)];
-    return QString::fromLatin1(entry ? entry->c_str() : ShownIdentity(record_, which).c_str());
-}
-
-void CloneDocument::SetIdentityByUser(IdentityKind which, bool byUser)
-{
-    // A valid number typed into the field is kept as its own step; one the radio would refuse
-    // goes with the field.
-    CommitIdentities();
-    if (byUser) entries_[Slot(which)].reset();
-    ControlValues values = ValuesOf(record_);
-    (which == IdentityKind::Mmsi ? values.mmsiByUser : values.atisByUser) = byUser;
-    Edit(values);
-}
-
-void CloneDocument::Edit(const ControlValues& values)
-{
-    CommitEdits();
-    const ControlValues before = ValuesOf(record_);
-    ControlValues wanted = values;
-    // The identities come from their fields alone.
-    wanted.mmsi = before.mmsi;
-    wanted.atis = before.atis;
-    auto after = std::make_unique<RadioSettings>(record_);
-    StoreValues(wanted, *after);
-    const auto groups = [](const ControlValues& v) {
-        return std::array<bool, 7>{v.usaModel, v.usa, v.intl, v.can, v.usaNarrow, v.intNarrow, v.canNarrow};
-    };
-    Change(ChangeText(record_, *after), *after, groups(before) != groups(wanted));
-    MarkModified();
-}
-
-void CloneDocument::Undo()
-{
-    CommitEdits();
-    history_.undo();
-}
-
-void CloneDocument::Redo()
-{
-    CommitEdits();
-    history_.redo();
-}
-
-void CloneDocument::CommitIdentities()
-{
-    for (IdentityKind which : {IdentityKind::Mmsi, IdentityKind::Atis}) {
-        auto& entry = entries_[Slot(which)];
-        if (!entry || (!entry->empty() && !IsValidId(*entry))) continue;  // the radio would refuse it
-        auto after = std::make_unique<RadioSettings>(record_);
-        StoreIdentity(*after, which, *entry);
-        entry.reset();
-        if (!Change(which == IdentityKind::Mmsi ? tr("MMSI") : tr("ATIS ID"), *after)) UpdateModified();
-    }
+    services_.MessageBox(boxParent_, text, tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
 }
 
 bool CloneDocument::CheckIdentities()
 {
-    CommitIdentities();
-    const struct {
-        IdentityKind which;
-        const char* refusal;
-    } checks[] = {
-        {IdentityKind::Mmsi, QT_TR_NOOP("Invalid MMIS ID:%1\nMake sure 9 digitals.")},
-        {IdentityKind::Atis, QT_TR_NOOP("Invalid ATIS ID:%1\nMake sure 9 digitals.")},
-    };
-    for (const auto& check : checks) {
-        // What is typed, else what the record holds: neither may reach a file or a radio when
-        // the radio would refuse it.
-        const auto& entry = entries_[Slot(check.which)];
-        const std::string text = entry ? *entry : RecordIdentity(record_, check.which);
-        if (text.empty() || IsValidId(text) || LeftToUser(record_, check.which)) continue;
-        services_.MessageBox(boxParent_, tr(check.refusal).arg(QString::fromLatin1(text.c_str())), tr("Error"),
-                             MsgButtons::Ok, MsgIcon::Stop);
-        return false;
-    }
-    return true;
+    const std::optional<IdentityRefusal> refused = editor_.RefusedIdentity();
+    if (refused) Message(Text(refused->text).arg(QString::fromLatin1(refused->number.c_str())));
+    return !refused;
 }
 
 bool CloneDocument::PrepareToSave()
 {
     if (!CheckIdentities()) return false;
-    CommitEdits();  // what is saved is what the controls show
+    editor_.CommitEdits();  // what is saved is what the controls show
     // Saved only by the rule files are opened by: a file that never opens again is no save.
-    if (const std::string problem = CloneRecordProblem(record_); !problem.empty()) {
-        services_.MessageBox(boxParent_,
-                             tr("This document cannot be saved as a clone file: %1, and such a file would not open "
-                                "again. Edit or remove that channel first.")
-                                 .arg(QString::fromStdString(problem)),
-                             tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
+    if (const std::string problem = CloneRecordProblem(Record()); !problem.empty()) {
+        Message(tr("This document cannot be saved as a clone file: %1, and such a file would not open "
+                   "again. Edit or remove that channel first.")
+                    .arg(QString::fromStdString(problem)));
         return false;
     }
     return true;
 }
-
-bool CloneDocument::Change(const QString& text, const RadioSettings& after, bool resetView)
-{
-    DocumentState state = State();
-    state.record = after;
-    return Change(text, state, resetView);
-}
-
-bool CloneDocument::Change(const QString& text, const DocumentState& after, bool resetView)
-{
-    // The record is the clone file's byte image, padding included: the bytes decide.
-    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
-    if (std::memcmp(&record_, &after.record, sizeof after.record) == 0 && config_.modelType == after.modelType &&
-        config_.europeanSet == after.europeanSet)
-        return false;
-    PushStep(text, after, resetView);
-    return true;
-}
-
-void CloneDocument::PushStep(const QString& text, const DocumentState& after, bool resetView)
-{
-    resetNextView_ = resetView;  // for the step's first redo, as it is pushed
-    history_.push(new DocumentStep(*this, text, after));
-    resetNextView_ = false;
-}
-
-// ---------------------------------------------------------------------------------------
-// Title
 
 QString CloneDocument::ShownPath() const
 {
     QString path = FromNativePath(ClonePath(config_));
     if (startDirectory_.isEmpty()) return path;
     const int at = path.lastIndexOf(startDirectory_, -1, Qt::CaseSensitive);
-    if (at < 0) return path;
-    return path.mid(at + startDirectory_.size());
+    return at < 0 ? path : path.mid(at + startDirectory_.size());
 }
 
 QString CloneDocument::IdentityCaption() const
 {
-    return IsUntitled() ? QString::fromLatin1(FieldText(record_.modelName).c_str()) : QString();
+    return IsUntitled() ? QString::fromLatin1(FieldText(Record().modelName).c_str()) : QString();
 }
 
 QString CloneDocument::Title(const QString& version) const
@@ -353,13 +136,8 @@ QString CloneDocument::Title(const QString& version) const
     QString title = ShownPath();
     if (IsReadOnly()) title += tr("(Read only)");
     if (IsModified()) title += "*";
-    title += " - ";
-    title += config_.modelType == 0 ? "QX720USA" : "QX720EUR";
-    return title + " " + version;
+    return title + " - " + VariantOfType(Config().modelType).titleName + " " + version;
 }
-
-// ---------------------------------------------------------------------------------------
-// Files
 
 FileDialogRequest CloneDocument::CloneFileRequest() const
 {
@@ -377,11 +155,9 @@ bool CloneDocument::SaveTo(const QString& path)
     // Saving replaces the file through a temporary one, which would also replace a file the
     // user has made read-only; such a file counts as one that cannot be written.
     if (QFileInfo::exists(path) && !services_.MayWriteFile(path)) return false;
-    if (WriteCloneFile(ToNativePath(path), record_, config_) != kResultOk) return false;
-    history_.setClean();
-    marked_ = false;
-    UpdateModified();
-    emit stateChanged();
+    Config();  // the model the history holds
+    if (WriteCloneFile(ToNativePath(path), Record(), config_) != kResultOk) return false;
+    editor_.MarkSaved();
     return true;
 }
 
@@ -413,13 +189,12 @@ bool CloneDocument::SaveOffer()
         }
     } else {
         if (!PrepareToSave()) return false;
-        // The modified mark goes, even if the command is cancelled next.
         if (SaveTo(FromNativePath(ClonePath(config_)))) return true;
         failure = tr("Save file error.");
     }
     // The user asked for the edits to be kept: going on silently would throw them away.
     emit status(failure, true);
-    services_.MessageBox(boxParent_, failure, tr("Error"), MsgButtons::Ok, MsgIcon::Stop);
+    Message(failure);
     return false;
 }
 
@@ -445,8 +220,10 @@ void CloneDocument::Open()
 
 bool CloneDocument::Load(const QString& path)
 {
-    const CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), record_, config_)
-                                              : kResultOpenFileError;
+    DocumentState state;
+    ModelConfig config = config_;
+    const CloneResult result =
+        PathFits(path) ? LoadCloneFile(ToNativePath(path), state.record, config) : kResultOpenFileError;
     if (result != kResultOk) {
         const QString message = ResultText(result);
         emit status(message, false);
@@ -455,14 +232,14 @@ bool CloneDocument::Load(const QString& path)
         return false;
     }
     emit status(tr("Open file OK."), true);
-    // A new file starts a new history: its steps cannot be undone into another file.
-    NormalizeSteps(record_);
+    config_ = config;
     readOnly_ = config_.readOnlyFile == 1;
-    NewRecord();
-    StartHistory();
-    modified_ = false;
-    SetUntitled(false);
-    emit recordChanged(true);
+    untitled_ = false;
+    proposedName_.clear();
+    // A new file starts a new history: its steps cannot be undone into another file.
+    state.modelType = config_.modelType;
+    state.europeanSet = config_.europeanSet;
+    editor_.Reset(state);
     return true;
 }
 
@@ -484,44 +261,32 @@ void CloneDocument::SaveAs()
 bool CloneDocument::LoadDefault(const DocumentState& defaults)
 {
     if (!AskToSave(tr("File is modified. Do you want to save?"))) return false;
-    // The defaults exist in no file yet: closing or opening another file offers to save them,
-    // and no undo makes them the saved file again.
-    NewRecord();
-    if (!Change(tr("Load Default"), defaults, true)) emit recordChanged(true);
-    history_.resetClean();
-    MarkModified();
-    SetUntitled(true);
+    proposedName_.clear();
+    untitled_ = true;
+    editor_.LoadDefault(defaults);
     return true;
 }
 
 bool CloneDocument::OpenUntitled(const RadioSettings& record, const QString& statusText)
 {
     if (!AskToSave(tr("Do you want to save?"))) return false;
-    NewRecord();
-    record_ = record;
-    NormalizeSteps(record_);
-    StartHistory();
-    history_.resetClean();
-    MarkModified();
-    SetUntitled(true);
-    emit recordChanged(true);
+    proposedName_.clear();
+    untitled_ = true;
+    editor_.ResetModified(record);
     emit status(statusText, true);
     return true;
 }
 
 void CloneDocument::TakeRead(const RadioSettings& record)
 {
-    NewRecord();
-    // The record read as it is shown anew, whatever was in view before.
-    if (!Change(tr("Read from Radio"), record, true)) emit recordChanged(true);
-    // Even the same bytes again count: the document now stands for the radio, not the file.
-    MarkModified();
     SetClonePath(config_, "");
     readOnly_ = false;
-    SetUntitled(true);
-    const std::string mmsi = MmsiText(record_);
+    untitled_ = true;
+    readIndex_ = 0;
+    editor_.TakeRead(record);
+    const std::string mmsi = MmsiText(Record());
     proposedName_ = QString::fromLatin1(IsValidId(mmsi) ? (mmsi + ".dat").c_str() : "radio.dat");
-    readIndex_ = history_.index();
+    readIndex_ = editor_.Index();
 }
 
 bool CloneDocument::CloseSteps(const QString& stateFilePath)
