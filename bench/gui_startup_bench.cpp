@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUndoStack>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -117,14 +116,20 @@ MainWindow* gWindow = nullptr;
 
 void BM_FillChannelList(benchmark::State& state, const char* band)
 {
-    QComboBox* bands = gWindow->Channels().Bands();
+    auto named = [](auto* widget, const char* name) { return widget->accessibleName() == name; };
+    QComboBox* bands = nullptr;
+    for (QComboBox* box : gWindow->findChildren<QComboBox*>())
+        if (named(box, "Band")) bands = box;
+    QListWidget* lines = nullptr;
+    for (QListWidget* list : gWindow->findChildren<QListWidget*>())
+        if (named(list, "Channel list")) lines = list;
     bands->setCurrentIndex(bands->findText(band));
     if (bands->currentText() != band) {
         state.SkipWithError("band not offered");
         return;
     }
     for (auto _ : state) gWindow->Channels().FillChannelList();
-    state.counters["lines"] = gWindow->Channels().Lines()->count();
+    state.counters["lines"] = lines->count();
 }
 
 // A private channel edit as the window makes it: one step of the history, the view refreshed.
@@ -135,17 +140,17 @@ void BM_UndoableEdit(benchmark::State& state)
     int n = 0;
     for (auto _ : state) {
         edited->channels[kPrivateBlock].txMHz = 156.0 + 0.025 * (++n % 100);
-        doc.Change("Edit private channel", *edited);
+        doc.Editor().Change({"Edit private channel", {}}, *edited);
     }
-    state.counters["steps"] = doc.History().count();
+    state.counters["steps"] = static_cast<double>(doc.Editor().Index());
 }
 
 void BM_UndoRedo(benchmark::State& state)
 {
-    QUndoStack& history = gWindow->Doc().History();
+    DocumentEditor& editor = gWindow->Doc().Editor();
     for (auto _ : state) {
-        history.undo();
-        history.redo();
+        editor.Undo();
+        editor.Redo();
     }
 }
 
@@ -156,14 +161,14 @@ void MeasureHistoryMemory(MainWindow& window)
     auto edited = std::make_unique<RadioSettings>(doc.Record());
     const long before = StatusKb("VmRSS:");
     int steps = 0;
-    for (int i = 0; i < 1000 && doc.History().count() < doc.History().undoLimit(); ++i, ++steps) {
+    for (int i = 0; i < 1000 && doc.Editor().Index() < DocumentEditor::kHistorySteps; ++i, ++steps) {
         edited->channels[kPrivateBlock + 1].txMHz = 156.0 + 0.025 * (i % 100) + 0.00625 * (i / 100);
-        doc.Change("Edit private channel", *edited);
+        doc.Editor().Change({"Edit private channel", {}}, *edited);
     }
     const long after = StatusKb("VmRSS:");
-    std::printf("History of %d steps (the limit): %.1f MB more resident memory\n", doc.History().count(),
+    std::printf("History of %zu steps (the limit): %.1f MB more resident memory\n", doc.Editor().Index(),
                 (after - before) / 1024.0);
-    doc.History().clear();
+    doc.Editor().Reset(doc.Editor().State());
 }
 
 }  // namespace
@@ -196,7 +201,7 @@ int main(int argc, char** argv)
         e.usageCode = static_cast<int8_t>(11 + i % 25);
         e.inUse = 1;
     }
-    window.Doc().Change("Full", doc, true);
+    window.Doc().Editor().Change({"Full", {}}, doc, true);
     MeasureHistoryMemory(window);
 
     for (const char* band : {"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "Private"})
@@ -210,7 +215,7 @@ int main(int argc, char** argv)
         if (!usa) {
             auto usaRecord = std::make_unique<RadioSettings>(gWindow->Doc().Record());
             usaRecord->modelType = 0;
-            gWindow->Doc().Change("Model", *usaRecord, true);
+            gWindow->Doc().Editor().Change({"Model", {}}, *usaRecord, true);
             usa = true;
         }
         BM_FillChannelList(state, "WX");

@@ -218,7 +218,6 @@ bool DocumentEditor::Change(const StepName& name, const DocumentState& after, bo
     step->before = state_;
     step->after = after;
     NormalizeSteps(step->after.record);
-    step->resetView = resetView;
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(index_), steps_.end());
     if (clean_ && *clean_ > index_) clean_.reset();  // the saved state was among the redone steps
     steps_.push_back(std::move(step));
@@ -395,7 +394,7 @@ bool DocumentEditor::Undo()
     if (!CanUndo()) return false;
     const Step& step = *steps_[--index_];
     marked_ = false;
-    Apply(step.before, step.resetView);
+    Apply(step.before, false);  // an undo keeps the view where it is
     UpdateModified();
     return true;
 }
@@ -406,7 +405,7 @@ bool DocumentEditor::Redo()
     if (!CanRedo()) return false;
     const Step& step = *steps_[index_++];
     marked_ = false;
-    Apply(step.after, step.resetView);
+    Apply(step.after, false);
     UpdateModified();
     return true;
 }

@@ -147,7 +147,6 @@ private:
     struct Step {
         StepName name;
         DocumentState before, after;
-        bool resetView = false;
     };
 
     DocumentState state_{};

@@ -1,6 +1,7 @@
 // Everyone can reach every control: every focusable widget of the window and of each dialog
 // has a name a screen reader announces (its own text, its label's, or an accessible name),
 // never a box's caption for a field, and every menu item has an underlined letter.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <functional>
 #include <memory>
 
 #include "../support/records.h"
@@ -20,11 +22,7 @@
 namespace qx {
 namespace {
 
-QString AnnouncedName(QWidget* widget)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face != nullptr ? face->text(QAccessible::Name) : QString();
-}
+using test::AnnouncedName;
 
 // The focusable widgets of `top` that a screen reader would not name, and the menu items
 // without a mnemonic.
@@ -64,10 +62,42 @@ TEST(Accessibility, EveryControlOfTheWindowHasANameAndEveryMenuItemAMnemonic)
     rig.services.openAnswers = {rig.SaveRecord(test::EuropeWithChannels(2), "named.dat")};
     rig.W().Files().OnOpen();
     EXPECT_EQ(Unreachable(&rig.W()), QStringList());
-    EXPECT_EQ(AnnouncedName(rig.C().mmsi), "MMSI");
-    EXPECT_EQ(AnnouncedName(rig.C().atis), "ATIS ID");
-    EXPECT_EQ(AnnouncedName(rig.C().txStep), "TX PLL step");
-    EXPECT_EQ(AnnouncedName(rig.C().channels), "Channel list");
+    // By object name here: the names are what is tested.
+    const std::pair<const char*, const char*> named[] = {
+        {"mmsi", "MMSI"}, {"atis", "ATIS ID"}, {"txStep", "TX PLL step"}, {"channels", "Channel list"}};
+    for (const auto& [object, name] : named) {
+        QWidget* widget = rig.W().findChild<QWidget*>(object);
+        ASSERT_NE(widget, nullptr) << object;
+        EXPECT_EQ(AnnouncedName(widget), name) << object;
+    }
+}
+
+// The tests' lookups stop a test at a name the window has not, or has twice.
+TEST(Accessibility, TheTestsLookupsRefuseAMissingOrSharedName)
+{
+    test::WindowRig rig;
+    rig.Open();
+    const struct {
+        std::function<void()> lookup;
+        const char* says;
+    } cases[] = {
+        {[&] { rig.Find<QCheckBox>("Weather"); }, "the window has no QCheckBox named \"Weather\""},
+        // The model's radio button is no check box.
+        {[&] { rig.Find<QCheckBox>("Europe"); }, "the window has no QCheckBox named \"Europe\""},
+        // The model's USA and the USA channel group.
+        {[&] { rig.Find<QAbstractButton>("USA"); }, "the window has 2 QAbstractButton named \"USA\": a test must"},
+        // A menu item goes by its object name, not its text.
+        {[&] { rig.Action("Save"); }, "the window has no menu item with the object name \"Save\""},
+        {[&] { rig.Only<QLabel>(); }, ": a test must name exactly one"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.says);
+        EXPECT_NONFATAL_FAILURE(EXPECT_THROW(c.lookup(), test::LookupFailed), c.says);
+    }
+    // What the window does have, once.
+    EXPECT_EQ(rig.Find<QCheckBox>("USA")->objectName(), "usa");
+    EXPECT_EQ(rig.Find<QRadioButton>("USA")->objectName(), "modelUsa");
+    EXPECT_EQ(rig.Action("save")->text(), "&Save");
 }
 
 TEST(Accessibility, EveryDialogToo)
@@ -104,7 +134,7 @@ TEST(SmallScreens, TheControlsScrollOnlyWhenTheWindowDoesNotFit)
     EXPECT_LE(rig.W().width(), whole.width() / 2);
     EXPECT_LE(rig.W().height(), whole.height() / 2);
     rig.W().show();
-    QWidget* last = rig.C().readButton;  // bottom right: the control furthest out of sight
+    QWidget* last = rig.Find<QPushButton>("Read From Radio");  // bottom right: the control furthest out of sight
     ASSERT_TRUE(scroll->widget()->isAncestorOf(last));
     scroll->ensureWidgetVisible(last);
     const QRect seen = scroll->viewport()->rect();

@@ -50,7 +50,7 @@ struct TwoAdaptors : WindowRig {
             chooser.okButton()->click();
             return chooser.result();
         };
-        W().Controls().chooseAdaptor->trigger();
+        Action("chooseAdaptor")->trigger();
     }
 };
 
@@ -59,22 +59,22 @@ TEST(AdaptorChooser, SeveralAdaptorsAreCountedAndOneIsChosen)
     TwoAdaptors rig;
     rig.Open();
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().usbStatus->text(), "2 adaptors");
-    EXPECT_EQ(rig.C().status->text(), "2 clone adaptors are connected: choose one with Clone / Adaptor...");
-    EXPECT_EQ(Shown(rig.C().chooseAdaptor), "Adaptor...");
+    EXPECT_EQ(rig.W().Adaptor().Text(), "2 adaptors");
+    EXPECT_EQ(rig.W().Status().Text(), "2 clone adaptors are connected: choose one with Clone / Adaptor...");
+    EXPECT_EQ(Shown(rig.Action("chooseAdaptor")), "Adaptor...");
     // No guess: a HandShake reaches neither radio.
     rig.W().Clone().OnHandShake();
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.SentenceCount() + rig.second.SentenceCount(), 0);
 
     rig.Choose("/dev/hidraw-second");
-    EXPECT_EQ(rig.C().usbStatus->text(), "Detected");
-    EXPECT_EQ(rig.C().usbStatus->toolTip(),
+    EXPECT_EQ(rig.W().Adaptor().Text(), "Detected");
+    EXPECT_EQ(rig.W().Adaptor().ToolTip(),
               "Clone adaptor: /dev/hidraw-second, serial B2, bus 1, port 1.2 (chosen with Clone / Adaptor...)");
-    EXPECT_EQ(rig.C().status->text(), "Clone adaptor: /dev/hidraw-second, serial B2, bus 1, port 1.2");
+    EXPECT_EQ(rig.W().Status().Text(), "Clone adaptor: /dev/hidraw-second, serial B2, bus 1, port 1.2");
     rig.W().Clone().OnHandShake();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "HandShake OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "HandShake OK.");
     EXPECT_GT(rig.second.SentenceCount(), 0);
     EXPECT_EQ(rig.radio.SentenceCount(), 0);
     const std::vector<std::string> opened = rig.backend.OpenedPaths();
@@ -87,21 +87,21 @@ TEST(AdaptorChooser, AnUnpluggedChoiceIsWaitedForNotMovedToTheOtherAdaptor)
     rig.Open();
     rig.Ticks(1);
     rig.Choose("/dev/hidraw-second");
-    ASSERT_EQ(rig.C().usbStatus->text(), "Detected");
+    ASSERT_EQ(rig.W().Adaptor().Text(), "Detected");
 
     rig.second.Unplug();
     rig.Ticks(2);
-    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
-    EXPECT_TRUE(rig.C().status->text().startsWith("The chosen clone adaptor (/dev/hidraw-second, serial B2"))
-        << rig.C().status->text().toStdString();
-    EXPECT_TRUE(rig.C().usbStatus->toolTip().contains("is not connected"));
+    EXPECT_EQ(rig.W().Adaptor().Text(), "--------");
+    EXPECT_TRUE(rig.W().Status().Text().startsWith("The chosen clone adaptor (/dev/hidraw-second, serial B2"))
+        << rig.W().Status().Text().toStdString();
+    EXPECT_TRUE(rig.W().Adaptor().ToolTip().contains("is not connected"));
     rig.W().Clone().OnHandShake();
     rig.WaitForRun();
     EXPECT_EQ(rig.radio.SentenceCount(), 0) << "the only adaptor left is not the chosen one";
 
     rig.second.Plug();
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().usbStatus->text(), "Detected");
+    EXPECT_EQ(rig.W().Adaptor().Text(), "Detected");
 
     // Choosing again offers the one in use first, and Cancel changes nothing.
     rig.W().Dialogs().run = [](QDialog& dialog) {
@@ -110,7 +110,7 @@ TEST(AdaptorChooser, AnUnpluggedChoiceIsWaitedForNotMovedToTheOtherAdaptor)
         EXPECT_TRUE(chooser.okButton()->isEnabled());
         return static_cast<int>(QDialog::Rejected);
     };
-    rig.W().Controls().chooseAdaptor->trigger();
+    rig.Action("chooseAdaptor")->trigger();
     EXPECT_EQ(rig.adaptor.OpenInterface().path, "/dev/hidraw-second");
 }
 

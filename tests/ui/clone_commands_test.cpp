@@ -18,29 +18,32 @@ using test::WindowRig;
 // After every worker the clone controls read idle.
 void ExpectIdle(WindowRig& rig)
 {
-    const auto& c = rig.C();
     EXPECT_FALSE(rig.W().Clone().IsRunning());
     EXPECT_FALSE(rig.radioJobs.IsRunning());
     EXPECT_EQ(rig.W().Clone().RunningKind(), CloneKind::None);
-    EXPECT_EQ(c.writeButton->text(), "Write to Radio");
-    EXPECT_TRUE(c.writeButton->isEnabled());
-    EXPECT_TRUE(c.readButton->isEnabled());
-    const std::pair<QAction*, const char*> items[] = {{c.readFromRadio, "Read from Radio"},
-                                                      {c.writeToRadio, "Write to Radio"},
-                                                      {c.verify, "Verify"},
-                                                      {c.handShake, "HandShake"}};
+    // Found by their idle captions: a button still reading "Stop" fails here.
+    EXPECT_TRUE(rig.Find<QPushButton>("Write to Radio")->isEnabled());
+    EXPECT_TRUE(rig.Find<QPushButton>("Read From Radio")->isEnabled());
+    const std::pair<QAction*, const char*> items[] = {{rig.Action("menuReadFromRadio"), "Read from Radio"},
+                                                      {rig.Action("menuWriteToRadio"), "Write to Radio"},
+                                                      {rig.Action("menuVerify"), "Verify"},
+                                                      {rig.Action("menuHandShake"), "HandShake"}};
     for (const auto& [action, text] : items) {
         EXPECT_EQ(test::Shown(action), text);
         EXPECT_TRUE(action->isEnabled()) << text;
     }
-    EXPECT_TRUE(c.configDialog->isEnabled());
-    EXPECT_TRUE(c.epromTools->isEnabled());
-    for (QAction* action : {c.open, c.loadDefault, c.featureSetup}) EXPECT_TRUE(action->isEnabled());
-    for (QWidget* control : std::initializer_list<QWidget*>{c.edit, c.add, c.remove, c.mmsiByUser, c.atisByUser, c.usa,
-                                                            c.intl, c.can, c.modelUsa, c.txStep})
+    EXPECT_TRUE(rig.Action("configDialog")->isEnabled());
+    EXPECT_TRUE(rig.Action("epromTools")->isEnabled());
+    for (QAction* action : {rig.Action("open"), rig.Action("loadDefault"), rig.Action("featureSetup")})
+        EXPECT_TRUE(action->isEnabled());
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             rig.Find<QPushButton>("Edit"), rig.Find<QPushButton>("Add"), rig.Find<QPushButton>("Remove"),
+             rig.Find<QCheckBox>("MMSI entry by user"), rig.Find<QCheckBox>("ATIS entry by user"),
+             rig.Find<QCheckBox>("USA"), rig.Find<QCheckBox>("INT"), rig.Find<QCheckBox>("CAN"),
+             rig.Find<QRadioButton>("USA"), rig.Find<QComboBox>("TX PLL step")})
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_EQ(rig.services.waitCursorDepth, 0);
-    EXPECT_EQ(c.progress->value(), 0);
+    EXPECT_EQ(rig.Only<QProgressBar>()->value(), 0);
 }
 
 // The window's document as a Europe record with three private channels on the 6.25 kHz raster.
@@ -66,12 +69,12 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
 {
     WindowRig rig;
     rig.Open();
-    rig.Type(rig.C().mmsi, "211234567");
-    rig.C().mmsiByUser->click();  // off: the MMSI is programmed
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "211234567");
+    rig.Find<QCheckBox>("MMSI entry by user")->click();  // off: the MMSI is programmed
     rig.W().Clone().OnWriteToRadio();
     EXPECT_TRUE(rig.W().Clone().IsRunning());
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
     EXPECT_EQ(rig.W().Status().Countdown(), 10);
     EXPECT_TRUE(rig.services.boxes.empty());
     ExpectIdle(rig);
@@ -80,7 +83,7 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
 
     rig.W().Clone().OnVerify();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Verify OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Verify OK.");
     EXPECT_TRUE(rig.services.boxes.empty());
     EXPECT_TRUE(rig.services.openedTextFiles.isEmpty());
     EXPECT_TRUE(QFile::exists(rig.File("Verify.txt")));
@@ -88,7 +91,7 @@ TEST(CloneWorkers, WriteThenVerifyIsOk)
 
     rig.W().Clone().OnHandShake();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "HandShake OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "HandShake OK.");
     ExpectIdle(rig);
 }
 
@@ -98,10 +101,10 @@ TEST(CloneWorkers, VerifyDifferenceOpensTheReport)
     rig.Open();
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
-    rig.C().usaNarrow->click();  // the PC now differs from the radio
+    rig.Find<QCheckBox>("USA_narrow")->click();  // the PC now differs from the radio
     rig.W().Clone().OnVerify();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Verify Error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Verify Error.");
     EXPECT_EQ(rig.services.openedTextFiles, QStringList({rig.File("Verify.txt")}));
     EXPECT_TRUE(rig.services.boxes.empty());
     ExpectIdle(rig);
@@ -114,22 +117,22 @@ TEST(CloneWorkers, ReadReplacesTheDocumentAndStatusReturnsAfterTenTicks)
     LoadEuropeDocument(rig);
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
-    ASSERT_EQ(rig.C().status->text(), "Write OK.");
+    ASSERT_EQ(rig.W().Status().Text(), "Write OK.");
 
     // Back to the defaults, then read the radio's channels back.
     rig.services.openAnswers = {};
     auto cleared = std::make_unique<RadioSettings>(rig.W().Doc().Record());
     cleared->channels[kPrivateBlock].inUse = 0;
-    rig.W().Doc().Change("Edit", *cleared);
+    rig.W().Doc().Editor().Change({"Edit", {}}, *cleared);
     rig.W().Files().OnSave();  // an unmodified document
     ASSERT_FALSE(rig.W().Doc().IsModified());
     rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Read OK.");
     EXPECT_EQ(rig.W().Doc().IsModified(), true);
     // A read is a document of its own: Save cannot put this radio into eur.dat.
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
-    EXPECT_FALSE(rig.C().save->isEnabled());
+    EXPECT_FALSE(rig.Action("save")->isEnabled());
     EXPECT_EQ(PrivateChannelCount(rig.W().Doc().Record()), 3);
     EXPECT_EQ(ChannelName(rig.W().Doc().Record().channels[kPrivateBlock + 2]), "A5");
     rig.SelectBand("Private");
@@ -137,9 +140,9 @@ TEST(CloneWorkers, ReadReplacesTheDocumentAndStatusReturnsAfterTenTicks)
     ExpectIdle(rig);
 
     rig.Ticks(9);
-    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Read OK.");
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().status->text(), "Ready.");
+    EXPECT_EQ(rig.W().Status().Text(), "Ready.");
 }
 
 TEST(CloneWorkers, WriteSendsTheDocumentAsItWasWhenItStarted)
@@ -149,13 +152,13 @@ TEST(CloneWorkers, WriteSendsTheDocumentAsItWasWhenItStarted)
     LoadEuropeDocument(rig);
     rig.W().Clone().OnWriteToRadio();
     // Once "Writing..." shows, the worker has taken its copy: edits made now are too late.
-    while (rig.C().status->text() != "Writing...") QCoreApplication::processEvents();
+    while (rig.W().Status().Text() != "Writing...") QCoreApplication::processEvents();
     auto late = std::make_unique<RadioSettings>(rig.W().Doc().Record());
     late->channels[kPrivateBlock + 3] = late->channels[kPrivateBlock];
     SetChannelName(late->channels[kPrivateBlock + 3], "M2");
-    rig.W().Doc().Change("Add private channel", *late);
+    rig.W().Doc().Editor().Change({"Add private channel", {}}, *late);
     rig.WaitForRun();
-    ASSERT_EQ(rig.C().status->text(), "Write OK.");
+    ASSERT_EQ(rig.W().Status().Text(), "Write OK.");
     EXPECT_EQ(rig.radio.Contents()[kAddrChannelCount], 3);
 }
 
@@ -164,12 +167,13 @@ TEST(CloneWorkers, SecondClickOnWriteStopsIt)
     WindowRig rig;
     rig.Open();
     const EepromBytes before = rig.radio.Contents();
-    rig.C().writeButton->click();
-    rig.C().writeButton->click();  // reads "Stop" by now
+    auto* write = rig.Find<QPushButton>("Write to Radio");
+    write->click();
+    write->click();  // reads "Stop" by now
     rig.WaitForRun();
     // Stopped while the radio was being read first: nothing was written, no box to say so.
     EXPECT_TRUE(rig.services.boxes.empty());
-    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
+    EXPECT_EQ(rig.W().Status().Text(), "User Cancel.");
     EXPECT_EQ(rig.radio.Contents(), before);
     ExpectIdle(rig);
 }
@@ -178,27 +182,29 @@ TEST(CloneWorkers, ControlsWhileRunning)
 {
     WindowRig rig;
     rig.Open();
+    auto* writeButton = rig.Find<QPushButton>("Write to Radio");
+    auto* readButton = rig.Find<QPushButton>("Read From Radio");
     rig.W().Clone().OnReadFromRadio();
     // Let the worker's first call (the busy state of the controls) through, then look.
-    while (test::Shown(rig.C().readFromRadio) != "Stop Read") QCoreApplication::processEvents();
-    EXPECT_FALSE(rig.C().writeButton->isEnabled());
-    EXPECT_TRUE(rig.C().readButton->isEnabled());  // as Stop
-    EXPECT_EQ(rig.C().readButton->text(), "Stop");
-    EXPECT_FALSE(rig.C().writeToRadio->isEnabled());
-    EXPECT_FALSE(rig.C().verify->isEnabled());
-    EXPECT_FALSE(rig.C().handShake->isEnabled());
-    EXPECT_TRUE(rig.C().readFromRadio->isEnabled());
+    while (test::Shown(rig.Action("menuReadFromRadio")) != "Stop Read") QCoreApplication::processEvents();
+    EXPECT_FALSE(writeButton->isEnabled());
+    EXPECT_TRUE(readButton->isEnabled());  // as Stop
+    EXPECT_EQ(readButton->text(), "Stop");
+    EXPECT_FALSE(rig.Action("menuWriteToRadio")->isEnabled());
+    EXPECT_FALSE(rig.Action("menuVerify")->isEnabled());
+    EXPECT_FALSE(rig.Action("menuHandShake")->isEnabled());
+    EXPECT_TRUE(rig.Action("menuReadFromRadio")->isEnabled());
     // The service tools that talk to the radio wait for the adaptor to be free.
-    EXPECT_FALSE(rig.C().configDialog->isEnabled());
-    EXPECT_FALSE(rig.C().epromTools->isEnabled());
+    EXPECT_FALSE(rig.Action("configDialog")->isEnabled());
+    EXPECT_FALSE(rig.Action("epromTools")->isEnabled());
     // Feature Setup edits the document, which the read's end replaces.
-    EXPECT_FALSE(rig.C().featureSetup->isEnabled());
-    rig.C().readButton->click();  // Stop
+    EXPECT_FALSE(rig.Action("featureSetup")->isEnabled());
+    readButton->click();  // Stop
     rig.WaitForRun();
     EXPECT_EQ(rig.services.Texts(), QStringList({"User Cancel."}));
     EXPECT_EQ(rig.services.boxes[0].caption, "Read");
-    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
-    EXPECT_EQ(rig.C().readButton->text(), "Read From Radio");
+    EXPECT_EQ(rig.W().Status().Text(), "User Cancel.");
+    EXPECT_EQ(readButton->text(), "Read From Radio");
     ExpectIdle(rig);
 }
 
@@ -209,7 +215,7 @@ TEST(CloneWorkers, AnyJobOnTheRadioKeepsTheServiceToolsWaiting)
     WindowRig rig;
     rig.Open();
     ASSERT_TRUE(rig.radioJobs.Start(nullptr, nullptr, [](RadioJobContext&) { return kResultOk; }, {}));
-    for (QAction* action : {rig.C().configDialog, rig.C().epromTools, rig.C().backups})
+    for (QAction* action : {rig.Action("configDialog"), rig.Action("epromTools"), rig.Action("backups")})
         EXPECT_FALSE(action->isEnabled()) << test::Shown(action).toStdString();
     QElapsedTimer clock;  // bounded: a job that never ends fails the test
     clock.start();
@@ -224,7 +230,7 @@ TEST(CloneWorkers, StoppedVerifyAndHandShake)
     rig.W().Clone().OnVerify();
     rig.W().Clone().OnVerify();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
+    EXPECT_EQ(rig.W().Status().Text(), "User Cancel.");
     EXPECT_TRUE(rig.services.boxes.empty());
     ExpectIdle(rig);
 
@@ -233,7 +239,7 @@ TEST(CloneWorkers, StoppedVerifyAndHandShake)
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].caption, "HandShake Error.");
-    EXPECT_EQ(rig.C().status->text(), "Readt.");
+    EXPECT_EQ(rig.W().Status().Text(), "Readt.");
     EXPECT_EQ(rig.W().Status().Countdown(), 0);
     ExpectIdle(rig);
 }
@@ -249,7 +255,7 @@ TEST(CloneWorkers, NoAdaptorLeavesTheDocumentUnchanged)
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Radio is not detected!");
     EXPECT_EQ(rig.services.boxes[0].caption, "Read Error");
-    EXPECT_EQ(rig.C().status->text(), "Read Error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Read Error.");
     EXPECT_EQ(std::memcmp(&before, &rig.W().Doc().Record(), sizeof before), 0);
     EXPECT_EQ(rig.W().Doc().IsModified(), false);
     ExpectIdle(rig);
@@ -257,7 +263,7 @@ TEST(CloneWorkers, NoAdaptorLeavesTheDocumentUnchanged)
     rig.W().Clone().OnVerify();
     rig.WaitForRun();
     EXPECT_EQ(rig.services.boxes.back().caption, "Verify Error");
-    EXPECT_EQ(rig.C().status->text(), "Verify Error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Verify Error.");
     ExpectIdle(rig);
 }
 
@@ -266,8 +272,8 @@ TEST(CloneWorkers, RefusedAdaptorNamesTheFix)
     WindowRig rig(/*adaptorRefused=*/true);
     rig.Open();
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
-    EXPECT_TRUE(rig.C().status->text().contains("70-qx720-clone.rules"));
+    EXPECT_EQ(rig.W().Adaptor().Text(), "--------");
+    EXPECT_TRUE(rig.W().Status().Text().contains("70-qx720-clone.rules"));
     rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
     ASSERT_EQ(rig.services.boxes.size(), 1u);
@@ -280,20 +286,20 @@ TEST(CloneWorkers, InvalidMmsiNeitherStartsNorStopsAWrite)
 {
     WindowRig rig;
     rig.Open();
-    rig.C().mmsiByUser->click();
-    rig.Type(rig.C().mmsi, "12345");
+    rig.Find<QCheckBox>("MMSI entry by user")->click();
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "12345");
     rig.W().Clone().OnWriteToRadio();
     EXPECT_FALSE(rig.W().Clone().IsRunning());
     EXPECT_EQ(rig.services.Texts(), QStringList({"Invalid MMIS ID:12345\nMake sure 9 digitals."}));
 
-    rig.Type(rig.C().mmsi, "");
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "");
     rig.W().Clone().OnWriteToRadio();
     ASSERT_TRUE(rig.W().Clone().IsRunning());
-    rig.Type(rig.C().mmsi, "12345");
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "12345");
     rig.W().Clone().OnWriteToRadio();  // refused again; the write goes on
     EXPECT_FALSE(rig.stopEvent.IsSet());
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
     EXPECT_EQ(rig.services.boxes.size(), 2u);
     ExpectIdle(rig);
 }
@@ -306,7 +312,7 @@ TEST(CloneWorkers, ClosingDuringAWriteEndsCleanly)
     ResetSettings(record, 0);
     rig.services.openAnswers = {rig.SaveRecord(record, "w.dat")};
     rig.W().Files().OnOpen();
-    rig.C().can->click();
+    rig.Find<QCheckBox>("CAN")->click();
     rig.services.answers = {MsgAnswer::No};
     rig.W().Clone().OnWriteToRadio();
     rig.W().reject();
@@ -324,18 +330,18 @@ TEST(CloneWorkers, EnterInATextFieldStartsAWriteAfterTheIdentityCheck)
     WindowRig rig;
     rig.Open();
     rig.W().show();
-    rig.C().mmsiByUser->click();
-    rig.Type(rig.C().mmsi, "1234");
+    rig.Find<QCheckBox>("MMSI entry by user")->click();
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "1234");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(rig.C().mmsi, &enter);
+    QCoreApplication::sendEvent(rig.Find<QLineEdit>("MMSI"), &enter);
     EXPECT_FALSE(rig.W().Clone().IsRunning());
     EXPECT_EQ(rig.services.Texts(), QStringList({"Invalid MMIS ID:1234\nMake sure 9 digitals."}));
-    rig.Type(rig.C().mmsi, "211234567");
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "211234567");
     QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(rig.C().mmsi, &again);
+    QCoreApplication::sendEvent(rig.Find<QLineEdit>("MMSI"), &again);
     EXPECT_TRUE(rig.W().Clone().IsRunning());
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
 }
 
 TEST(CloneWorkers, AdjustModeReachesTheRadio)
@@ -365,7 +371,7 @@ TEST(CloneWorkers, ReadOfAnErasedRadioKeepsItAndWarnsAfterReadOk)
     rig.radio.Fill(0xFF);
     rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Read OK.");
     EXPECT_EQ(rig.W().Doc().IsModified(), true);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].caption, "Read OK.");

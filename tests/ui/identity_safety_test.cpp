@@ -44,19 +44,23 @@ void LeaveField(QLineEdit* field)
 // A document whose MMSI is typed as the user types it, and the field left.
 void TypeMmsi(WindowRig& rig, const QString& mmsi)
 {
-    if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
-    WindowRig::Type(rig.C().mmsi, mmsi);
-    LeaveField(rig.C().mmsi);
+    if (rig.Find<QCheckBox>("MMSI entry by user")->isChecked()) rig.Find<QCheckBox>("MMSI entry by user")->click();
+    WindowRig::Type(rig.Find<QLineEdit>("MMSI"), mmsi);
+    LeaveField(rig.Find<QLineEdit>("MMSI"));
 }
 
 TEST(StrayKeys, EnterWritesOnlyFromTheIdentityFields)
 {
     WindowRig rig;
     rig.Open();
-    rig.C().modelEurope->click();
-    const std::initializer_list<QWidget*> controls = {rig.C().can,        rig.C().modelEurope, rig.C().band,
-                                                      rig.C().txStep,     rig.C().channels,    rig.C().add,
-                                                      rig.C().writeButton};
+    rig.Find<QRadioButton>("Europe")->click();
+    const std::initializer_list<QWidget*> controls = {rig.Find<QCheckBox>("CAN"),
+                                                      rig.Find<QRadioButton>("Europe"),
+                                                      rig.Find<QComboBox>("Band"),
+                                                      rig.Find<QComboBox>("TX PLL step"),
+                                                      rig.Find<QListWidget>("Channel list"),
+                                                      rig.Find<QPushButton>("Add"),
+                                                      rig.Find<QPushButton>("Write to Radio")};
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
         PressEnter(control);
@@ -67,11 +71,11 @@ TEST(StrayKeys, EnterWritesOnlyFromTheIdentityFields)
     // The identity field's own Enter writes, through the identity check.
     TypeMmsi(rig, "235012345");
     rig.services.boxes.clear();
-    PressEnter(rig.C().mmsi);
+    PressEnter(rig.Find<QLineEdit>("MMSI"));
     EXPECT_TRUE(rig.W().Clone().IsRunning());
-    PressEnter(rig.C().mmsi);  // a second Enter is no Stop
+    PressEnter(rig.Find<QLineEdit>("MMSI"));  // a second Enter is no Stop
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
 }
 
 TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
@@ -91,7 +95,7 @@ TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
               "The radio holds MMSI 257012345 (Norway). Write MMSI 235012345 (United Kingdom of Great Britain and "
               "Northern Ireland) over it?");
     EXPECT_EQ(rig.services.boxes[0].buttons, MsgButtons::YesNoSafe);
-    EXPECT_EQ(rig.C().status->text(), "Write cancelled: identity kept.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write cancelled: identity kept.");
     EXPECT_EQ(rig.radio.Contents(), norway);
     EXPECT_TRUE(ListBackups(rig.app.backupFolder.toStdString()).empty());  // a declined write keeps none
     EXPECT_FALSE(rig.W().Clone().IsRunning());
@@ -100,22 +104,22 @@ TEST(IdentityQuestion, AWriteAsksBeforeReplacingTheRadiosMmsi)
     rig.services.answers = {MsgAnswer::Yes};
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
     EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "235012345");
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     rig.radio.SetContents(EepromBytes{});
-    rig.C().backupBeforeWrite->setChecked(false);
+    rig.Action("backupBeforeWrite")->setChecked(false);
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
     EXPECT_EQ(rig.services.boxes.size(), 2u);
 
     // Without backups the radio's identity is read all the same; clearing it asks too.
     rig.radio.SetContents(norway);
-    WindowRig::Type(rig.C().mmsi, "");  // the document now holds no MMSI...
-    LeaveField(rig.C().mmsi);
-    rig.C().mmsiByUser->click();  // ...and leaves it to the radio's user
+    WindowRig::Type(rig.Find<QLineEdit>("MMSI"), "");  // the document now holds no MMSI...
+    LeaveField(rig.Find<QLineEdit>("MMSI"));
+    rig.Find<QCheckBox>("MMSI entry by user")->click();  // ...and leaves it to the radio's user
     rig.services.answers = {MsgAnswer::No};
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
@@ -133,10 +137,10 @@ TEST(ReadIsUntitled, SaveCannotPutTheRadioIntoTheOpenedFile)
     rig.radio.SetContents(RadioHolding("235012345"));
     rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Read OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Read OK.");
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
-    EXPECT_FALSE(rig.C().save->isEnabled());
-    EXPECT_EQ(rig.C().mmsi->text(), "235012345");
+    EXPECT_FALSE(rig.Action("save")->isEnabled());
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "235012345");
     rig.W().Files().OnSaveAs();
     ASSERT_EQ(rig.services.saveRequests.size(), 1u);
     EXPECT_EQ(rig.services.saveRequests[0].name, "235012345.dat");
@@ -144,21 +148,9 @@ TEST(ReadIsUntitled, SaveCannotPutTheRadioIntoTheOpenedFile)
     rig.radio.SetContents(EepromBytes{});
     rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().mmsi->text(), "");  // nothing left from the radio before
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "");  // nothing left from the radio before
     rig.W().Files().OnSaveAs();
     EXPECT_EQ(rig.services.saveRequests.back().name, "radio.dat");
-}
-
-TEST(IdentityHints, TheRadiosRefusalComesFirstInRed)
-{
-    const IdentityAdvice coast = AdviseIdentity(IdentityField::Mmsi, "002350123");
-    EXPECT_TRUE(coast.refused);
-    EXPECT_EQ(coast.text, "The radio refuses this number: a coast station's MMSI starts with 00.");
-    EXPECT_TRUE(AdviseIdentity(IdentityField::Atis, "012345678").refused);
-    const IdentityAdvice handheld = AdviseIdentity(IdentityField::Mmsi, "200012345");
-    EXPECT_TRUE(handheld.warning);
-    EXPECT_FALSE(handheld.refused);
-    EXPECT_FALSE(AdviseIdentity(IdentityField::Mmsi, "235012345").warning);
 }
 
 }  // namespace

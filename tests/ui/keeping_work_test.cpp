@@ -70,7 +70,7 @@ TEST(SaveQuestion, EscAfterAReadAsksAndCancelKeepsEverything)
     rig.W().show();
     rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
-    ASSERT_EQ(rig.C().status->text(), "Read OK.");
+    ASSERT_EQ(rig.W().Status().Text(), "Read OK.");
     const RadioSettings read = rig.W().Doc().Record();
 
     rig.services.answers = {MsgAnswer::Cancel};
@@ -95,7 +95,7 @@ TEST(SaveQuestion, CancelWhileAWriteRunsLetsItFinishAndEscCannotStopIt)
     WindowRig rig;
     rig.Open();
     rig.W().show();
-    rig.C().canNarrow->click();
+    rig.Find<QCheckBox>("CAN_narrow")->click();
     rig.W().Clone().OnWriteToRadio();
     ASSERT_TRUE(rig.W().Clone().IsRunning());
     PressKey(&rig.W(), Qt::Key_Escape);  // ignored while the write runs
@@ -105,7 +105,7 @@ TEST(SaveQuestion, CancelWhileAWriteRunsLetsItFinishAndEscCannotStopIt)
     EXPECT_FALSE(rig.W().HasClosed());
     EXPECT_FALSE(rig.stopEvent.IsSet());
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
     EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
 
     // Esc works again once the write is over.
@@ -118,7 +118,7 @@ TEST(SaveQuestion, YesOnUntitledWorkRunsSaveAsAndACancelledChooserKeepsTheWindow
 {
     WindowRig rig;
     rig.Open();
-    rig.C().intNarrow->click();
+    rig.Find<QCheckBox>("INT_narrow")->click();
     rig.services.answers = {MsgAnswer::Yes};
     rig.W().reject();  // Yes, then the chooser is cancelled
     EXPECT_FALSE(rig.W().HasClosed());
@@ -142,8 +142,8 @@ TEST(SaveQuestion, TypingIsAnEditEvenWithoutLeavingTheField)
     ResetSettings(record, 0);
     record.mmsiByUser = 0;
     const QString path = OpenRecord(rig, record, "typed.dat");
-    ASSERT_TRUE(rig.C().mmsi->isEnabled());
-    Type(rig.C().mmsi, "211234567");
+    ASSERT_TRUE(rig.Find<QLineEdit>("MMSI")->isEnabled());
+    Type(rig.Find<QLineEdit>("MMSI"), "211234567");
     EXPECT_EQ(rig.W().windowTitle(), "/typed.dat* - QX720USA V1.10");
 
     rig.services.answers = {MsgAnswer::Yes};
@@ -158,7 +158,7 @@ TEST(SaveQuestion, OpenAndLoadDefaultAskForUntitledWork)
 {
     WindowRig rig;
     rig.Open();
-    rig.C().can->click();
+    rig.Find<QCheckBox>("CAN")->click();
     const RadioSettings edited = rig.W().Doc().Record();
 
     // Open: Cancel shows no chooser; No goes on to it.
@@ -175,13 +175,13 @@ TEST(SaveQuestion, OpenAndLoadDefaultAskForUntitledWork)
     rig.W().Files().OnLoadDefault();
     EXPECT_EQ(std::memcmp(&edited, &rig.W().Doc().Record(), sizeof edited), 0);
     EXPECT_EQ(rig.W().Doc().Config().modelType, 0);
-    EXPECT_TRUE(rig.C().modelUsa->isChecked());
+    EXPECT_TRUE(rig.Find<QRadioButton>("USA")->isChecked());
     EXPECT_EQ(rig.services.Texts(), QStringList(3, "Do you want to save?"));
 
     // No: the defaults come, and they are unsaved work of their own.
     rig.services.answers = {MsgAnswer::No};
     rig.W().Files().OnLoadDefault();
-    EXPECT_TRUE(rig.C().modelEurope->isChecked());
+    EXPECT_TRUE(rig.Find<QRadioButton>("Europe")->isChecked());
     rig.services.boxes.clear();
     rig.W().reject();
     EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
@@ -203,8 +203,8 @@ TEST(EnterKey, OnTheChannelListEditsTheChannelAndNeverWrites)
         d.reject();
         return d.result();
     };
-    PressKey(rig.C().channels, Qt::Key_Return);
-    PressKey(rig.C().channels, Qt::Key_Enter);
+    PressKey(rig.Find<QListWidget>("Channel list"), Qt::Key_Return);
+    PressKey(rig.Find<QListWidget>("Channel list"), Qt::Key_Enter);
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(rig.W().Doc().Config().listPosition, 1);
     EXPECT_FALSE(rig.W().Clone().IsRunning());
@@ -212,13 +212,13 @@ TEST(EnterKey, OnTheChannelListEditsTheChannelAndNeverWrites)
     // A plan line answers as a double click does.
     rig.SelectBand("INT");
     rig.SelectLine(0);
-    PressKey(rig.C().channels, Qt::Key_Return);
+    PressKey(rig.Find<QListWidget>("Channel list"), Qt::Key_Return);
     EXPECT_EQ(rig.services.Texts(), QStringList({"Only Private Channel Can be Modified!"}));
     EXPECT_FALSE(rig.W().Clone().IsRunning());
 
     // A focused push button takes Enter itself.
     rig.SelectBand("Private");
-    PressKey(rig.C().add, Qt::Key_Return);
+    PressKey(rig.Find<QPushButton>("Add"), Qt::Key_Return);
     EXPECT_EQ(opened, 3);
     EXPECT_FALSE(rig.W().Clone().IsRunning());
 }
@@ -241,16 +241,16 @@ TEST(PartlyWritten, AFailedOrStoppedWriteSaysWhatTheRadioMayHold)
     const QString info = rig.services.boxes[0].informative;
     EXPECT_TRUE(info.startsWith("The radio may now hold part of the new settings.")) << info.toStdString();
     EXPECT_TRUE(info.simplified().contains("Service / Eprom Tools")) << info.toStdString();
-    EXPECT_EQ(rig.C().status->text(), "Write Error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write Error.");
 
     // Stopped by the user once blocks go to the radio.
     rig.radio.Plug();
     rig.Ticks(1);
-    rig.C().writeButton->click();
+    rig.Find<QPushButton>("Write to Radio")->click();
     rig.RunToWriteStage();
     rig.gate.stopAfter = 5;  // the HandShake and four blocks
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
+    EXPECT_EQ(rig.W().Status().Text(), "User Cancel.");
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_EQ(rig.services.boxes[1].text, "User Cancel.");
     EXPECT_EQ(rig.services.boxes[1].informative, info);
@@ -275,7 +275,7 @@ TEST(MenuKeys, EveryMenuAndItemHasAMnemonicAndTheMainCommandsHaveKeys)
         return at < 0 || at + 1 >= a->text().size() ? QChar() : a->text()[at + 1].toLower();
     };
     QSet<QChar> titles;
-    for (QAction* menu : rig.C().menuBar->actions()) {
+    for (QAction* menu : rig.Only<QMenuBar>()->actions()) {
         const QChar key = mnemonic(menu);
         EXPECT_FALSE(key.isNull()) << test::Shown(menu).toStdString();
         titles.insert(key);
@@ -291,24 +291,23 @@ TEST(MenuKeys, EveryMenuAndItemHasAMnemonicAndTheMainCommandsHaveKeys)
     }
     EXPECT_EQ(titles.size(), 6);
 
-    const auto& c = rig.C();
     auto expectStandard = [](QAction* action, QKeySequence::StandardKey key, const char* fallback) {
         const QList<QKeySequence> platform = QKeySequence::keyBindings(key);
         EXPECT_EQ(action->shortcut(), platform.isEmpty() ? QKeySequence(fallback) : platform.first())
             << test::Shown(action).toStdString();
     };
-    expectStandard(c.open, QKeySequence::Open, "Ctrl+O");
-    expectStandard(c.save, QKeySequence::Save, "Ctrl+S");
-    expectStandard(c.undo, QKeySequence::Undo, "Ctrl+Z");
-    expectStandard(c.redo, QKeySequence::Redo, "Ctrl+Shift+Z");
-    expectStandard(c.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
-    expectStandard(c.exit, QKeySequence::Quit, "Ctrl+Q");
+    expectStandard(rig.Action("open"), QKeySequence::Open, "Ctrl+O");
+    expectStandard(rig.Action("save"), QKeySequence::Save, "Ctrl+S");
+    expectStandard(rig.Action("undo"), QKeySequence::Undo, "Ctrl+Z");
+    expectStandard(rig.Action("redo"), QKeySequence::Redo, "Ctrl+Shift+Z");
+    expectStandard(rig.Action("saveAs"), QKeySequence::SaveAs, "Ctrl+Shift+S");
+    expectStandard(rig.Action("exit"), QKeySequence::Quit, "Ctrl+Q");
 
     // Read and Write have keys of their own, which collide with nothing and are not Close.
     QList<QKeySequence> all;
-    for (QAction* menu : c.menuBar->actions())
+    for (QAction* menu : rig.Only<QMenuBar>()->actions())
         for (QAction* item : menu->menu()->actions()) all += item->shortcuts();
-    for (QAction* action : {c.readFromRadio, c.writeToRadio}) {
+    for (QAction* action : {rig.Action("menuReadFromRadio"), rig.Action("menuWriteToRadio")}) {
         ASSERT_FALSE(action->shortcut().isEmpty()) << test::Shown(action).toStdString();
         EXPECT_EQ(all.count(action->shortcut()), 1);
         EXPECT_FALSE(QKeySequence::keyBindings(QKeySequence::Close).contains(action->shortcut()));
@@ -325,11 +324,11 @@ TEST(ReportWithoutViewer, VerifyAndFreqTableNameTheFullPath)
     rig.services.viewerWorks = false;
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
-    rig.C().usaNarrow->click();  // the PC now differs from the radio
+    rig.Find<QCheckBox>("USA_narrow")->click();  // the PC now differs from the radio
     rig.W().Clone().OnVerify();
     rig.WaitForRun();
     const QString report = rig.File("Verify.txt");
-    EXPECT_EQ(rig.C().status->text(), "Verify Error. Report: " + report);
+    EXPECT_EQ(rig.W().Status().Text(), "Verify Error. Report: " + report);
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].caption, "Verify Error");
     EXPECT_TRUE(rig.services.boxes[0].text.contains(report)) << rig.services.boxes[0].text.toStdString();
@@ -337,7 +336,7 @@ TEST(ReportWithoutViewer, VerifyAndFreqTableNameTheFullPath)
 
     rig.W().Tools().OnExportFreqTable();
     const QString table = rig.File("FreqTabl.txt");
-    EXPECT_EQ(rig.C().status->text(), "Report: " + table);
+    EXPECT_EQ(rig.W().Status().Text(), "Report: " + table);
     ASSERT_EQ(rig.services.boxes.size(), 2u);
     EXPECT_TRUE(rig.services.boxes[1].text.contains(table));
 }
@@ -348,23 +347,23 @@ TEST(IdentityBox, FieldsFollowTheirBoxesFromTheStartAndAfterOpen)
 {
     WindowRig rig;
     rig.Open();
-    const auto& c = rig.C();
-    ASSERT_TRUE(c.mmsiByUser->isChecked() || c.atisByUser->isChecked());  // else this proves nothing
-    EXPECT_EQ(c.mmsi->isEnabled(), !c.mmsiByUser->isChecked());
-    EXPECT_EQ(c.atis->isEnabled(), !c.atisByUser->isChecked());
+    ASSERT_TRUE(rig.Find<QCheckBox>("MMSI entry by user")->isChecked() ||
+                rig.Find<QCheckBox>("ATIS entry by user")->isChecked());  // else this proves nothing
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->isEnabled(), !rig.Find<QCheckBox>("MMSI entry by user")->isChecked());
+    EXPECT_EQ(rig.Find<QLineEdit>("ATIS ID")->isEnabled(), !rig.Find<QCheckBox>("ATIS entry by user")->isChecked());
 
     RadioSettings record;
     ResetSettings(record, 0);
     record.mmsiByUser = 0;
     record.atisByUser = 1;
     OpenRecord(rig, record, "ids.dat");
-    EXPECT_TRUE(c.mmsi->isEnabled());
-    EXPECT_FALSE(c.atis->isEnabled());
+    EXPECT_TRUE(rig.Find<QLineEdit>("MMSI")->isEnabled());
+    EXPECT_FALSE(rig.Find<QLineEdit>("ATIS ID")->isEnabled());
     record.mmsiByUser = 1;
     record.atisByUser = 0;
     OpenRecord(rig, record, "ids2.dat");
-    EXPECT_FALSE(c.mmsi->isEnabled());
-    EXPECT_TRUE(c.atis->isEnabled());
+    EXPECT_FALSE(rig.Find<QLineEdit>("MMSI")->isEnabled());
+    EXPECT_TRUE(rig.Find<QLineEdit>("ATIS ID")->isEnabled());
 }
 
 TEST(IdentityBox, AnEmptyCaptionKeepsItsRoom)
@@ -378,18 +377,18 @@ TEST(IdentityBox, AnEmptyCaptionKeepsItsRoom)
     };
     settle();
     const QSize size = rig.W().size();
-    const QPoint field = rig.C().mmsi->mapTo(&rig.W(), QPoint(0, 0));
-    const QRect box = rig.C().identityBox->geometry();
-    ASSERT_EQ(rig.C().identityBox->title(), "QX720");
+    const QPoint field = rig.Find<QLineEdit>("MMSI")->mapTo(&rig.W(), QPoint(0, 0));
+    const QRect box = rig.W().Identity().geometry();
+    ASSERT_EQ(rig.W().Identity().title(), "QX720");
 
     RadioSettings record;
     ResetSettings(record, 0);
     OpenRecord(rig, record, "caption.dat");
     settle();
-    ASSERT_EQ(rig.C().identityBox->title(), "");
+    ASSERT_EQ(rig.W().Identity().title(), "");
     EXPECT_EQ(rig.W().size(), size);
-    EXPECT_EQ(rig.C().identityBox->geometry(), box);
-    EXPECT_EQ(rig.C().mmsi->mapTo(&rig.W(), QPoint(0, 0)), field);
+    EXPECT_EQ(rig.W().Identity().geometry(), box);
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->mapTo(&rig.W(), QPoint(0, 0)), field);
 }
 
 // --- 7: editing while a Read runs -----------------------------------------------------------
@@ -399,7 +398,6 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
     WindowRig rig;
     rig.Open();
     rig.W().show();
-    const auto& c = rig.C();
     OpenRecord(rig, EuropeWithPrivate(2), "mine.dat");
     rig.SelectBand("Private");
     rig.SelectLine(0);
@@ -417,23 +415,32 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
 
     rig.W().Clone().OnReadFromRadio();
     ASSERT_TRUE(rig.W().Clone().IsRunning());
-    for (QAction* action : {c.open, c.loadDefault, c.featureSetup})
+    for (QAction* action : {rig.Action("open"), rig.Action("loadDefault"), rig.Action("featureSetup")})
         EXPECT_FALSE(action->isEnabled()) << test::Shown(action).toStdString();
     const std::initializer_list<QWidget*> editors = {
-        c.edit, c.add,       c.remove,    c.mmsiByUser, c.mmsi,     c.atisByUser,  c.atis,   c.usa,   c.intl,
-        c.can,  c.usaNarrow, c.intNarrow, c.canNarrow,  c.modelUsa, c.modelEurope, c.txStep, c.rxStep};
+        rig.Find<QPushButton>("Edit"),     rig.Find<QPushButton>("Add"),
+        rig.Find<QPushButton>("Remove"),   rig.Find<QCheckBox>("MMSI entry by user"),
+        rig.Find<QLineEdit>("MMSI"),       rig.Find<QCheckBox>("ATIS entry by user"),
+        rig.Find<QLineEdit>("ATIS ID"),    rig.Find<QCheckBox>("USA"),
+        rig.Find<QCheckBox>("INT"),        rig.Find<QCheckBox>("CAN"),
+        rig.Find<QCheckBox>("USA_narrow"), rig.Find<QCheckBox>("INT_narrow"),
+        rig.Find<QCheckBox>("CAN_narrow"), rig.Find<QRadioButton>("USA"),
+        rig.Find<QRadioButton>("Europe"),  rig.Find<QComboBox>("TX PLL step"),
+        rig.Find<QComboBox>("RX PLL step")};
     for (QWidget* control : editors) EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     // Reading the document stays possible: saving it, looking through the bands.
-    for (QAction* action : {c.save, c.saveAs, c.exportFreqTable, c.viewCheckSum}) EXPECT_TRUE(action->isEnabled());
-    EXPECT_TRUE(c.band->isEnabled());
-    EXPECT_TRUE(c.channels->isEnabled());
+    for (QAction* action :
+         {rig.Action("save"), rig.Action("saveAs"), rig.Action("exportFreqTable"), rig.Action("viewCheckSum")})
+        EXPECT_TRUE(action->isEnabled());
+    EXPECT_TRUE(rig.Find<QComboBox>("Band")->isEnabled());
+    EXPECT_TRUE(rig.Find<QListWidget>("Channel list")->isEnabled());
 
     // Reached by other ways, the commands do nothing either.
     rig.services.openAnswers = {other};
     rig.W().Files().OnOpen();
     rig.W().Files().OnLoadDefault();
     rig.W().Channels().OnChannelDoubleClicked();
-    PressKey(c.channels, Qt::Key_Return);
+    PressKey(rig.Find<QListWidget>("Channel list"), Qt::Key_Return);
     rig.W().Channels().OnEdit();
     rig.W().Channels().OnAdd();
     rig.W().Channels().OnRemove();
@@ -443,21 +450,23 @@ TEST(EditingDuringRead, CommandsThatReplaceOrEditTheDocumentWaitForTheRead)
     EXPECT_TRUE(rig.services.boxes.empty());
 
     rig.WaitForRun();
-    ASSERT_EQ(c.status->text(), "Read OK.");
+    ASSERT_EQ(rig.W().Status().Text(), "Read OK.");
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
-    for (QAction* action : {c.open, c.loadDefault, c.featureSetup}) EXPECT_TRUE(action->isEnabled());
+    for (QAction* action : {rig.Action("open"), rig.Action("loadDefault"), rig.Action("featureSetup")})
+        EXPECT_TRUE(action->isEnabled());
     for (QWidget* control : editors) {
-        if (control == c.mmsi || control == c.atis) continue;  // these follow their boxes
+        if (control == rig.Find<QLineEdit>("MMSI") || control == rig.Find<QLineEdit>("ATIS ID"))
+            continue;  // these follow their boxes
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     }
-    EXPECT_EQ(c.mmsi->isEnabled(), !c.mmsiByUser->isChecked());
-    EXPECT_EQ(c.atis->isEnabled(), !c.atisByUser->isChecked());
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->isEnabled(), !rig.Find<QCheckBox>("MMSI entry by user")->isChecked());
+    EXPECT_EQ(rig.Find<QLineEdit>("ATIS ID")->isEnabled(), !rig.Find<QCheckBox>("ATIS entry by user")->isChecked());
 
     // A write only reads the document: everything stays available.
     rig.W().Clone().OnWriteToRadio();
-    EXPECT_TRUE(c.open->isEnabled());
-    EXPECT_TRUE(c.add->isEnabled());
-    EXPECT_TRUE(c.mmsiByUser->isEnabled());
+    EXPECT_TRUE(rig.Action("open")->isEnabled());
+    EXPECT_TRUE(rig.Find<QPushButton>("Add")->isEnabled());
+    EXPECT_TRUE(rig.Find<QCheckBox>("MMSI entry by user")->isEnabled());
     rig.WaitForRun();
 }
 

@@ -75,26 +75,26 @@ TEST(MainWindowStart, FirstRunShowsTheUsaDefaultsUntitled)
     WindowRig rig;
     rig.Open();
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
-    EXPECT_EQ(rig.C().identityBox->title(), "QX720");
-    EXPECT_FALSE(rig.C().save->isEnabled());
-    EXPECT_TRUE(rig.C().modelUsa->isChecked());
-    EXPECT_TRUE(rig.C().wx->isChecked());
-    EXPECT_FALSE(rig.C().privateGroup->isChecked());
-    EXPECT_FALSE(rig.C().wx->isEnabled());
-    EXPECT_FALSE(rig.C().privateGroup->isEnabled());
-    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
-    EXPECT_EQ(rig.C().status->text(), "Ready");
-    EXPECT_EQ(rig.C().optionLine->text(), "");
-    EXPECT_EQ(rig.C().txStep->currentText(), "6.25KHz");
-    EXPECT_EQ(rig.C().rxStep->currentText(), "12.5KHz");
+    EXPECT_EQ(rig.W().Identity().title(), "QX720");
+    EXPECT_FALSE(rig.Action("save")->isEnabled());
+    EXPECT_TRUE(rig.Find<QRadioButton>("USA")->isChecked());
+    EXPECT_TRUE(rig.Find<QCheckBox>("WX Channels")->isChecked());
+    EXPECT_FALSE(rig.Find<QCheckBox>("Private")->isChecked());
+    EXPECT_FALSE(rig.Find<QCheckBox>("WX Channels")->isEnabled());
+    EXPECT_FALSE(rig.Find<QCheckBox>("Private")->isEnabled());
+    EXPECT_EQ(rig.W().Adaptor().Text(), "--------");
+    EXPECT_EQ(rig.W().Status().Text(), "Ready");
+    EXPECT_EQ(rig.W().Status().OptionText(), "");
+    EXPECT_EQ(rig.Find<QComboBox>("TX PLL step")->currentText(), "6.25KHz");
+    EXPECT_EQ(rig.Find<QComboBox>("RX PLL step")->currentText(), "12.5KHz");
     EXPECT_EQ(rig.W().Doc().IsModified(), false);
 
     // The first tick finds the virtual adaptor.
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().usbStatus->text(), "Detected");
+    EXPECT_EQ(rig.W().Adaptor().Text(), "Detected");
     rig.radio.Unplug();
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+    EXPECT_EQ(rig.W().Adaptor().Text(), "--------");
 }
 
 TEST(MainWindowStart, AVirtualRadioSaysSoInTheUsbPortStatus)
@@ -103,10 +103,10 @@ TEST(MainWindowStart, AVirtualRadioSaysSoInTheUsbPortStatus)
     rig.app.virtualRadio = true;  // QX720Clone --radio virtual:FILE
     rig.Open();
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().usbStatus->text(), "Virtual");
+    EXPECT_EQ(rig.W().Adaptor().Text(), "Virtual");
     rig.radio.Unplug();
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().usbStatus->text(), "--------");
+    EXPECT_EQ(rig.W().Adaptor().Text(), "--------");
 }
 
 TEST(MainWindowStart, StateFileChoosesTheModelAndIsWrittenFirstAtClose)
@@ -118,10 +118,10 @@ TEST(MainWindowStart, StateFileChoosesTheModelAndIsWrittenFirstAtClose)
     stored.logoFlag = 1;
     ASSERT_TRUE(WriteStateFile(rig.app.stateFilePath.toStdString(), stored));
     rig.Open();
-    EXPECT_TRUE(rig.C().modelEurope->isChecked());
-    EXPECT_TRUE(rig.C().privateGroup->isChecked());
-    EXPECT_TRUE(rig.C().can->isChecked());
-    EXPECT_EQ(rig.C().optionLine->text(), "");  // service options start off at every run
+    EXPECT_TRUE(rig.Find<QRadioButton>("Europe")->isChecked());
+    EXPECT_TRUE(rig.Find<QCheckBox>("Private")->isChecked());
+    EXPECT_TRUE(rig.Find<QCheckBox>("CAN")->isChecked());
+    EXPECT_EQ(rig.W().Status().OptionText(), "");  // service options start off at every run
 
     rig.W().reject();
     EXPECT_TRUE(rig.W().HasClosed());
@@ -140,10 +140,10 @@ TEST(MainWindowTitle, ShowsShortenedPathReadOnlyModifiedAndModel)
     ResetSettings(record, 0);
     OpenFile(rig, rig.SaveRecord(record, "boat.dat"));
     EXPECT_EQ(rig.W().windowTitle(), "/boat.dat - QX720USA V1.10");
-    EXPECT_EQ(rig.C().identityBox->title(), "");
-    EXPECT_TRUE(rig.C().save->isEnabled());
+    EXPECT_EQ(rig.W().Identity().title(), "");
+    EXPECT_TRUE(rig.Action("save")->isEnabled());
 
-    rig.C().intl->click();
+    rig.Find<QCheckBox>("INT")->click();
     EXPECT_EQ(rig.W().windowTitle(), "/boat.dat* - QX720USA V1.10");
 
     // Read only file, and the model type the options remember (Load Default chose Europe)
@@ -187,12 +187,12 @@ TEST(MainWindowTitle, StatusCountdownReturnsToReadyAndRestarts)
     rig.Open();
     rig.W().Status().SetStatus("Open file OK.");
     rig.Ticks(9);
-    EXPECT_EQ(rig.C().status->text(), "Open file OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Open file OK.");
     rig.W().Status().SetStatus("Save file OK.");
     rig.Ticks(9);
-    EXPECT_EQ(rig.C().status->text(), "Save file OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Save file OK.");
     rig.Ticks(1);
-    EXPECT_EQ(rig.C().status->text(), "Ready.");
+    EXPECT_EQ(rig.W().Status().Text(), "Ready.");
 }
 
 // --- Showing and gathering ------------------------------------------------------------------
@@ -206,14 +206,14 @@ TEST(MainWindowDocument, KeepsA25KHzStepAndMapsOddStepsTo625)
     record.txStep = 2;
     record.rxStep = 7;
     OpenFile(rig, rig.SaveRecord(record, "steps.dat"));
-    EXPECT_EQ(rig.C().txStep->currentText(), "25KHz");
-    EXPECT_EQ(rig.C().rxStep->currentText(), "6.25KHz");
+    EXPECT_EQ(rig.Find<QComboBox>("TX PLL step")->currentText(), "25KHz");
+    EXPECT_EQ(rig.Find<QComboBox>("RX PLL step")->currentText(), "6.25KHz");
     EXPECT_EQ(rig.W().Doc().Record().txStep, 2);
     EXPECT_EQ(rig.W().Doc().Record().rxStep, 0);
     EXPECT_EQ(rig.W().Doc().IsModified(), false);
 
     // Changing a list changes the document at once.
-    rig.C().txStep->setCurrentIndex(1);
+    rig.Find<QComboBox>("TX PLL step")->setCurrentIndex(1);
     EXPECT_EQ(rig.W().windowTitle(), "/steps.dat* - QX720USA V1.10");
     EXPECT_EQ(rig.W().Doc().Record().txStep, 1);
 }
@@ -226,9 +226,9 @@ TEST(MainWindowDocument, ModelType2ShowsEuropeAndGathersAs1)
     ResetSettings(record, 2);
     record.wxEnabled = 1;  // not consulted
     OpenFile(rig, rig.SaveRecord(record, "eur.dat"));
-    EXPECT_TRUE(rig.C().modelEurope->isChecked());
-    EXPECT_FALSE(rig.C().wx->isChecked());
-    rig.W().Doc().CommitEdits();
+    EXPECT_TRUE(rig.Find<QRadioButton>("Europe")->isChecked());
+    EXPECT_FALSE(rig.Find<QCheckBox>("WX Channels")->isChecked());
+    rig.W().Doc().Editor().CommitEdits();
     EXPECT_EQ(rig.W().Doc().Record().modelType, 1);
     EXPECT_EQ(rig.W().Doc().Record().wxEnabled, 0);
     EXPECT_EQ(rig.W().Doc().Record().privateEnabled, 1);
@@ -243,22 +243,22 @@ TEST(MainWindowDocument, IdentityFieldsShowExactlyWhatTheDocumentHolds)
     SetMmsiText(record, "123456789");
     SetAtisText(record, "12345");  // not a valid identity: shown as it is, to be mended
     record.mmsiByUser = 1;
-    rig.Type(rig.C().atis, "987654321");
+    rig.Type(rig.Find<QLineEdit>("ATIS ID"), "987654321");
     OpenFile(rig, rig.SaveRecord(record, "ids.dat"));
-    EXPECT_EQ(rig.C().mmsi->text(), "123456789");
-    EXPECT_EQ(rig.C().atis->text(), "12345");  // nothing left from before the file was opened
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "123456789");
+    EXPECT_EQ(rig.Find<QLineEdit>("ATIS ID")->text(), "12345");  // nothing left from before the file was opened
     EXPECT_EQ(rig.W().Doc().IsModified(), false);
-    EXPECT_TRUE(rig.C().mmsiByUser->isChecked());
-    EXPECT_FALSE(rig.C().mmsi->isEnabled());  // the field follows its box from the start
+    EXPECT_TRUE(rig.Find<QCheckBox>("MMSI entry by user")->isChecked());
+    EXPECT_FALSE(rig.Find<QLineEdit>("MMSI")->isEnabled());  // the field follows its box from the start
 
-    rig.Type(rig.C().mmsi, "");        // an emptied field clears the identity, as it shows
-    rig.W().Doc().CommitIdentities();  // the field's editing finished
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "");  // an emptied field clears the identity, as it shows
+    rig.W().Doc().Editor().CommitIdentities();          // the field's editing finished
     EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "");
 
-    rig.C().mmsiByUser->click();
-    EXPECT_TRUE(rig.C().mmsi->isEnabled());
-    rig.C().mmsiByUser->click();
-    EXPECT_FALSE(rig.C().mmsi->isEnabled());
+    rig.Find<QCheckBox>("MMSI entry by user")->click();
+    EXPECT_TRUE(rig.Find<QLineEdit>("MMSI")->isEnabled());
+    rig.Find<QCheckBox>("MMSI entry by user")->click();
+    EXPECT_FALSE(rig.Find<QLineEdit>("MMSI")->isEnabled());
 }
 
 TEST(MainWindowDocument, ARefusedNumberStaysShownModifiedAndIsNeverSaved)
@@ -271,13 +271,13 @@ TEST(MainWindowDocument, ARefusedNumberStaysShownModifiedAndIsNeverSaved)
     const QString path = rig.SaveRecord(record, "boat.dat");
     OpenFile(rig, path);
     QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
-    rig.Type(rig.C().mmsi, "235012345");
-    QCoreApplication::sendEvent(rig.C().mmsi, &tab);
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "235012345");
+    QCoreApplication::sendEvent(rig.Find<QLineEdit>("MMSI"), &tab);
     for (const QString& refused : {QString("002350123"), QString("12345")}) {
         SCOPED_TRACE(refused.toStdString());
-        rig.Type(rig.C().mmsi, refused);
-        QCoreApplication::sendEvent(rig.C().mmsi, &tab);
-        EXPECT_EQ(rig.C().mmsi->text(), refused);
+        rig.Type(rig.Find<QLineEdit>("MMSI"), refused);
+        QCoreApplication::sendEvent(rig.Find<QLineEdit>("MMSI"), &tab);
+        EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), refused);
         EXPECT_EQ(rig.W().windowTitle(), "/boat.dat* - QX720USA V1.10");
         rig.services.saveAnswers = {rig.File("other.dat")};
         rig.W().Files().OnSaveAs();
@@ -286,7 +286,7 @@ TEST(MainWindowDocument, ARefusedNumberStaysShownModifiedAndIsNeverSaved)
         EXPECT_EQ(rig.services.boxes[0].text, "Invalid MMIS ID:" + refused + "\nMake sure 9 digitals.");
         EXPECT_TRUE(rig.services.saveRequests.empty());
         EXPECT_FALSE(QFile::exists(rig.File("other.dat")));
-        EXPECT_NE(rig.C().status->text(), "Save as file OK.");
+        EXPECT_NE(rig.W().Status().Text(), "Save as file OK.");
         rig.services.boxes.clear();
     }
     // The file still holds the opened record; the accepted number is one undo step.
@@ -294,7 +294,7 @@ TEST(MainWindowDocument, ARefusedNumberStaysShownModifiedAndIsNeverSaved)
     ModelConfig config{};
     ASSERT_EQ(LoadCloneFile(path.toStdString(), saved, config), kResultOk);
     EXPECT_EQ(MmsiText(saved), "");
-    EXPECT_EQ(test::Shown(rig.C().undo), "Undo MMSI");
+    EXPECT_EQ(test::Shown(rig.Action("undo")), "Undo MMSI");
 }
 
 TEST(MainWindowDocument, LeavingAnIdentityFieldUnchangedMarksNothing)
@@ -305,13 +305,13 @@ TEST(MainWindowDocument, LeavingAnIdentityFieldUnchangedMarksNothing)
     ResetSettings(record, 0);
     OpenFile(rig, rig.SaveRecord(record, "tab.dat"));
     QFocusEvent deactivate(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QCoreApplication::sendEvent(rig.C().atis, &deactivate);
+    QCoreApplication::sendEvent(rig.Find<QLineEdit>("ATIS ID"), &deactivate);
     QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(rig.C().atis, &tab);
-    QCoreApplication::sendEvent(rig.C().mmsi, &tab);
+    QCoreApplication::sendEvent(rig.Find<QLineEdit>("ATIS ID"), &tab);
+    QCoreApplication::sendEvent(rig.Find<QLineEdit>("MMSI"), &tab);
     EXPECT_EQ(rig.W().Doc().IsModified(), false);
     EXPECT_EQ(rig.W().windowTitle(), "/tab.dat - QX720USA V1.10");
-    EXPECT_FALSE(rig.C().undo->isEnabled());
+    EXPECT_FALSE(rig.Action("undo")->isEnabled());
 }
 
 // --- Identity check -------------------------------------------------------------------------
@@ -320,27 +320,27 @@ TEST(IdentityCheck, RefusesInMmsiThenAtisOrder)
 {
     WindowRig rig;
     rig.Open();
-    if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
-    if (rig.C().atisByUser->isChecked()) rig.C().atisByUser->click();
-    rig.Type(rig.C().mmsi, "12345");
-    rig.Type(rig.C().atis, "012345678");
+    if (rig.Find<QCheckBox>("MMSI entry by user")->isChecked()) rig.Find<QCheckBox>("MMSI entry by user")->click();
+    if (rig.Find<QCheckBox>("ATIS entry by user")->isChecked()) rig.Find<QCheckBox>("ATIS entry by user")->click();
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "12345");
+    rig.Type(rig.Find<QLineEdit>("ATIS ID"), "012345678");
     EXPECT_FALSE(rig.W().Doc().CheckIdentities());
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Invalid MMIS ID:12345\nMake sure 9 digitals.");
     EXPECT_EQ(rig.services.boxes[0].caption, "Error");
     EXPECT_EQ(rig.services.boxes[0].icon, MsgIcon::Stop);
 
-    rig.Type(rig.C().mmsi, "");  // empty passes
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "");  // empty passes
     EXPECT_FALSE(rig.W().Doc().CheckIdentities());
     EXPECT_EQ(rig.services.boxes.back().text, "Invalid ATIS ID:012345678\nMake sure 9 digitals.");
 
-    rig.C().atisByUser->click();  // a field entered by the user is not looked at
-    EXPECT_EQ(rig.C().atis->text(), "");
-    rig.Type(rig.C().mmsi, "12345678A");
-    rig.C().mmsiByUser->click();
+    rig.Find<QCheckBox>("ATIS entry by user")->click();  // a field entered by the user is not looked at
+    EXPECT_EQ(rig.Find<QLineEdit>("ATIS ID")->text(), "");
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "12345678A");
+    rig.Find<QCheckBox>("MMSI entry by user")->click();
     EXPECT_TRUE(rig.W().Doc().CheckIdentities());
-    rig.C().mmsiByUser->click();
-    rig.Type(rig.C().mmsi, "123456789");
+    rig.Find<QCheckBox>("MMSI entry by user")->click();
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "123456789");
     EXPECT_TRUE(rig.W().Doc().CheckIdentities());
     EXPECT_EQ(rig.services.boxes.size(), 2u);
 }
@@ -351,27 +351,30 @@ TEST(ChannelList, BandOrderIsFixedAndFollowsTheBoxes)
 {
     WindowRig rig;
     rig.Open();
-    for (QCheckBox* box : {rig.C().canNarrow, rig.C().usaNarrow, rig.C().intNarrow}) box->click();
-    rig.C().privateGroup->setChecked(true);
+    for (QCheckBox* box :
+         {rig.Find<QCheckBox>("CAN_narrow"), rig.Find<QCheckBox>("USA_narrow"), rig.Find<QCheckBox>("INT_narrow")})
+        box->click();
+    rig.Find<QCheckBox>("Private")->setChecked(true);
     rig.W().Channels().FillBandList();
     EXPECT_EQ(rig.Bands(),
               QStringList({"INT", "USA", "CAN", "INT_Narrow", "USA_Narrow", "CAN_Narrow", "WX", "Private"}));
 
-    rig.C().intl->click();
+    rig.Find<QCheckBox>("INT")->click();
     EXPECT_EQ(rig.Bands().first(), "USA");
-    EXPECT_EQ(rig.C().band->currentIndex(), 0);
+    EXPECT_EQ(rig.Find<QComboBox>("Band")->currentIndex(), 0);
     EXPECT_EQ(rig.W().Channels().CurrentGroup(), kGroupUsa);
     EXPECT_EQ(rig.Lines().size(), static_cast<int>(PlanRows(kGroupUsa).size()));
 
     // Europe swaps WX for Private.
-    rig.C().modelEurope->click();
+    rig.Find<QRadioButton>("Europe")->click();
     EXPECT_FALSE(rig.Bands().contains("WX"));
     EXPECT_TRUE(rig.Bands().contains("Private"));
-    EXPECT_TRUE(rig.C().privateGroup->isChecked());
+    EXPECT_TRUE(rig.Find<QCheckBox>("Private")->isChecked());
 
-    for (QCheckBox* box : {rig.C().usa, rig.C().can, rig.C().usaNarrow, rig.C().intNarrow, rig.C().canNarrow})
+    for (QCheckBox* box : {rig.Find<QCheckBox>("USA"), rig.Find<QCheckBox>("CAN"), rig.Find<QCheckBox>("USA_narrow"),
+                           rig.Find<QCheckBox>("INT_narrow"), rig.Find<QCheckBox>("CAN_narrow")})
         box->click();
-    rig.C().privateGroup->setChecked(false);
+    rig.Find<QCheckBox>("Private")->setChecked(false);
     rig.W().Channels().FillBandList();
     rig.W().Channels().FillChannelList();
     EXPECT_TRUE(rig.Bands().isEmpty());
@@ -535,7 +538,7 @@ TEST(FileCommands, OpenFailuresShowTheirTextInStatusAndBox)
     const std::vector<char> before(reinterpret_cast<const char*>(&rig.W().Doc().Record()),
                                    reinterpret_cast<const char*>(&rig.W().Doc().Record()) + sizeof(RadioSettings));
     OpenFile(rig, rig.File("missing.dat"));
-    EXPECT_EQ(rig.C().status->text(), "Open File Error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Open File Error.");
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     EXPECT_EQ(rig.services.boxes[0].text, "Open File Error.");
     EXPECT_EQ(rig.services.boxes[0].caption, "Error");
@@ -544,7 +547,7 @@ TEST(FileCommands, OpenFailuresShowTheirTextInStatusAndBox)
     RadioSettings bad = EuropeRecord({"L1"});
     bad.channels[kPrivateBlock].rxMHz = 174.1;
     OpenFile(rig, rig.SaveRecord(bad, "bad.dat"));
-    EXPECT_EQ(rig.C().status->text(), "Unknown File Format.");
+    EXPECT_EQ(rig.W().Status().Text(), "Unknown File Format.");
     EXPECT_EQ(rig.W().Status().Countdown(), 10);
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
     EXPECT_EQ(std::memcmp(before.data(), &rig.W().Doc().Record(), sizeof(RadioSettings)), 0);
@@ -565,9 +568,9 @@ TEST(FileCommands, SaveOnAReadOnlyFileFailsAndLeavesItAlone)
     const QString path = rig.SaveRecord(record, "locked.dat");
     std::filesystem::permissions(path.toStdString(), std::filesystem::perms::owner_read);
     OpenFile(rig, path);
-    rig.C().can->click();
+    rig.Find<QCheckBox>("CAN")->click();
     rig.W().Files().OnSave();
-    EXPECT_EQ(rig.C().status->text(), "Save file error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Save file error.");
     EXPECT_EQ(rig.W().Doc().IsModified(), true);
     RadioSettings onDisk;
     ASSERT_EQ(ReadCloneRecord(path.toStdString(), onDisk), kResultOk);
@@ -587,33 +590,33 @@ TEST(FileCommands, SaveAndSaveAs)
     WindowRig rig;
     rig.Open();
     rig.W().Files().OnSave();  // untitled: nothing
-    EXPECT_EQ(rig.C().status->text(), "Ready");
+    EXPECT_EQ(rig.W().Status().Text(), "Ready");
 
     rig.W().Files().OnSaveAs();  // cancelled: nothing changes
-    EXPECT_EQ(rig.C().status->text(), "Ready");
-    EXPECT_FALSE(rig.C().save->isEnabled());
+    EXPECT_EQ(rig.W().Status().Text(), "Ready");
+    EXPECT_FALSE(rig.Action("save")->isEnabled());
 
-    rig.Type(rig.C().mmsi, "211234567");
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "211234567");
     rig.services.saveAnswers = {rig.File("new.dat")};
     rig.W().Files().OnSaveAs();
-    EXPECT_EQ(rig.C().status->text(), "Save as file OK.");
-    EXPECT_TRUE(rig.C().save->isEnabled());
+    EXPECT_EQ(rig.W().Status().Text(), "Save as file OK.");
+    EXPECT_TRUE(rig.Action("save")->isEnabled());
     EXPECT_EQ(rig.W().windowTitle(), "/new.dat - QX720USA V1.10");
     RadioSettings onDisk;
     ASSERT_EQ(ReadCloneRecord(rig.folder.File("new.dat"), onDisk), kResultOk);
     EXPECT_EQ(MmsiText(onDisk), "211234567");
     EXPECT_EQ(std::memcmp(&onDisk, &rig.W().Doc().Record(), sizeof onDisk), 0);
 
-    rig.C().usaNarrow->click();
+    rig.Find<QCheckBox>("USA_narrow")->click();
     rig.W().Files().OnSave();
-    EXPECT_EQ(rig.C().status->text(), "Save file OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Save file OK.");
     EXPECT_EQ(rig.W().windowTitle(), "/new.dat - QX720USA V1.10");
     ASSERT_EQ(ReadCloneRecord(rig.folder.File("new.dat"), onDisk), kResultOk);
     EXPECT_EQ(onDisk.usaNarrowEnabled, 1);
 
     rig.services.saveAnswers = {rig.File("no-such-folder/x.dat")};
     rig.W().Files().OnSaveAs();
-    EXPECT_EQ(rig.C().status->text(), "Save as file error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Save as file error.");
 }
 
 // A radio read with a channel the clone file check refuses is the user's data, but no clone file
@@ -665,7 +668,7 @@ TEST(FileCommands, TitledDocumentsKeepTheirQuestionsWithACancel)
         ResetSettings(record, 0);
         const QString path = rig.SaveRecord(record, "b.dat");
         OpenFile(rig, path);
-        rig.C().can->click();
+        rig.Find<QCheckBox>("CAN")->click();
         rig.W().Files().OnOpen();  // answered No, chooser cancelled
         EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?"}));
         EXPECT_EQ(rig.services.boxes[0].caption, "WARNING");
@@ -692,9 +695,9 @@ TEST(FileCommands, AFailedSaveOfferKeepsTheEdits)
     test::WriteAll(rig.folder.File("gone/d.dat"), &record, sizeof record);
     OpenFile(rig, rig.File("gone/d.dat"));
     std::filesystem::remove_all(rig.folder.File("gone"));
-    rig.C().can->click();
+    rig.Find<QCheckBox>("CAN")->click();
     ASSERT_EQ(rig.W().Doc().IsModified(), true);
-    const int edited = rig.C().can->isChecked() ? 1 : 0;
+    const int edited = rig.Find<QCheckBox>("CAN")->isChecked() ? 1 : 0;
     ASSERT_NE(edited, record.canEnabled);
 
     // Open: Yes to save, the save fails: the failure shows and no file is chosen.
@@ -704,7 +707,7 @@ TEST(FileCommands, AFailedSaveOfferKeepsTheEdits)
     EXPECT_EQ(rig.services.Texts(), QStringList({"Do you want to save?", "Save file error."}));
     EXPECT_EQ(rig.services.boxes[1].caption, "Error");
     EXPECT_EQ(rig.services.openRequests.size(), 1u);  // only the first open above
-    EXPECT_EQ(rig.C().status->text(), "Save file error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Save file error.");
     EXPECT_EQ(rig.W().Doc().Record().canEnabled, edited);
 
     // Load Default: the wizard's OK, Yes to save, the save fails: the document stays.
@@ -740,7 +743,7 @@ TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
     RadioSettings record;
     ResetSettings(record, 0);
     OpenFile(rig, rig.SaveRecord(record, "c.dat"));
-    rig.C().can->click();
+    rig.Find<QCheckBox>("CAN")->click();
 
     rig.W().Dialogs().run = [](QDialog& d) {
         d.reject();
@@ -760,10 +763,10 @@ TEST(FileCommands, LoadDefaultAsksOnlyAfterTheWizardsOk)
     rig.W().Files().OnLoadDefault();
     EXPECT_EQ(rig.services.Texts(), QStringList({"File is modified. Do you want to save?"}));
     EXPECT_EQ(rig.W().windowTitle(), "QX720 V1.10");
-    EXPECT_FALSE(rig.C().save->isEnabled());
+    EXPECT_FALSE(rig.Action("save")->isEnabled());
     EXPECT_EQ(rig.W().Doc().IsModified(), true);  // the defaults are in no file yet
     EXPECT_EQ(rig.W().Doc().Config().modelType, 1);
-    EXPECT_TRUE(rig.C().modelEurope->isChecked());
+    EXPECT_TRUE(rig.Find<QRadioButton>("Europe")->isChecked());
     rig.SelectBand("Private");
     EXPECT_EQ(rig.Lines().size(), 2);
 
@@ -819,7 +822,7 @@ TEST(HelpMenu, CtrlOpensTheUserDialogWhoseOkRefreshesTheOptionLine)
     EXPECT_EQ(about, 2);
     rig.W().OnAbout();
     EXPECT_EQ(user, 1);
-    EXPECT_EQ(rig.C().optionLine->text(), "Logo;Save RomMap;");
+    EXPECT_EQ(rig.W().Status().OptionText(), "Logo;Save RomMap;");
 
     rig.W().Dialogs().featureSetup = [](QWidget*, AppContext&, ModelConfig&, RadioSettings& doc) {
         std::strcpy(doc.modelName, "QX720X");
@@ -834,10 +837,10 @@ TEST(MainWindowMenus, TextsAndOrderAreExact)
     WindowRig rig;
     rig.Open();
     QStringList menus;
-    for (QAction* a : rig.C().menuBar->actions()) menus << test::Shown(a);
+    for (QAction* a : rig.Only<QMenuBar>()->actions()) menus << test::Shown(a);
     EXPECT_EQ(menus, QStringList({"File", "Edit", "Clone", "Tools", "Service", "Help"}));
     QStringList items;
-    for (QAction* a : rig.C().menuBar->actions()[0]->menu()->actions())
+    for (QAction* a : rig.Only<QMenuBar>()->actions()[0]->menu()->actions())
         if (!a->isSeparator()) items << test::Shown(a);
     EXPECT_EQ(items, QStringList({"Load Default", "Open", "Save", "Save as", "Print...", "Print Preview...",
                                   "Export PDF...", "Back up the radio before writing",

@@ -111,15 +111,14 @@ TEST(WindowPrinting, TheFileMenuOffersPrintPreviewAndPdfByName)
 {
     WindowRig rig;
     rig.Open();
-    const MainWindowControls& c = rig.C();
-    ASSERT_NE(c.print, nullptr);
-    ASSERT_NE(c.printPreview, nullptr);
-    ASSERT_NE(c.exportPdf, nullptr);
-    QMenu* file = rig.C().menuBar->actions()[0]->menu();
+    QAction* print = rig.Action("print");
+    QAction* printPreview = rig.Action("printPreview");
+    QAction* exportPdf = rig.Action("exportPdf");
+    QMenu* file = rig.Only<QMenuBar>()->actions()[0]->menu();
     ASSERT_NE(file, nullptr);
-    EXPECT_TRUE(file->actions().contains(c.print));
-    EXPECT_TRUE(file->actions().contains(c.printPreview));
-    EXPECT_TRUE(file->actions().contains(c.exportPdf));
+    EXPECT_TRUE(file->actions().contains(print));
+    EXPECT_TRUE(file->actions().contains(printPreview));
+    EXPECT_TRUE(file->actions().contains(exportPdf));
     // What a screen reader announces for each item of the menu.
     QStringList announced;
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(file);
@@ -232,10 +231,10 @@ TEST(WindowPrinting, AVerifiedWriteIsOnTheSheetAndGoesWithTheNextChange)
     EXPECT_FALSE(sheetText("written.pdf").contains("Written and veri")) << "written, not yet verified";
     rig.W().Clone().OnVerify();
     rig.WaitForRun();
-    ASSERT_EQ(rig.C().status->text(), "Verify OK.");
+    ASSERT_EQ(rig.W().Status().Text(), "Verify OK.");
     const QString verified = sheetText("verified.pdf");
     EXPECT_TRUE(verified.contains("Written and veri")) << verified.toStdString();
-    rig.C().usaNarrow->click();  // the document is no longer what the radio holds
+    rig.Find<QCheckBox>("USA_narrow")->click();  // the document is no longer what the radio holds
     EXPECT_FALSE(sheetText("changed.pdf").contains("Written and veri"));
 }
 

@@ -162,9 +162,9 @@ TEST(Languages, TheWindowShowsItsMenusTranslatedWithDistinctAccessKeys)
         InLanguage language(code);
         test::WindowRig rig;
         rig.Open();
-        EXPECT_NE(test::Shown(rig.C().menuBar->actions()[0]), "File");
-        EXPECT_NE(rig.C().saveAs->text(), "Save &as");
-        ExpectDistinctAccessKeys(rig.C().menuBar);
+        EXPECT_NE(test::Shown(rig.Only<QMenuBar>()->actions()[0]), "File");
+        EXPECT_NE(rig.Action("saveAs")->text(), "Save &as");
+        ExpectDistinctAccessKeys(rig.Only<QMenuBar>());
         EXPECT_EQ(Crowded(&rig.W()), QStringList());
     }
 }

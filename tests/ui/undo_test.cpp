@@ -15,7 +15,6 @@
 #include "gui/dialogs/channel_setup_dialog.h"
 #include "gui/dialogs/model_wizard_dialog.h"
 #include "gui/document/clone_document.h"
-#include "gui/document/control_values.h"
 #include "model/identity.h"
 #include "window_rig.h"
 
@@ -34,7 +33,7 @@ void OpenRecord(WindowRig& rig, const RadioSettings& record, const char* name = 
     rig.W().Files().OnOpen();
 }
 
-QString UndoText(WindowRig& rig) { return test::Shown(rig.C().undo); }
+QString UndoText(WindowRig& rig) { return test::Shown(rig.Action("undo")); }
 
 // Types into a field as a user does (the field's own text edit, not a program's).
 void Type(QLineEdit* field, const QString& text)
@@ -57,7 +56,7 @@ void ExpectUndoRedo(WindowRig& rig, const RadioSettings& before, const QString& 
     EXPECT_EQ(UndoText(rig), "Undo " + name);
     rig.W().Files().OnUndo();
     EXPECT_TRUE(Same(rig.W().Doc().Record(), before));
-    EXPECT_EQ(test::Shown(rig.C().redo), "Redo " + name);
+    EXPECT_EQ(test::Shown(rig.Action("redo")), "Redo " + name);
     rig.W().Files().OnRedo();
     EXPECT_TRUE(Same(rig.W().Doc().Record(), after));
 }
@@ -73,23 +72,23 @@ TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
     doc.Start(QString::fromStdString(folder.File("state.Bin")));
     EXPECT_TRUE(doc.IsUntitled());
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_FALSE(doc.History().canUndo());
+    EXPECT_FALSE(doc.Editor().CanUndo());
 
     const RadioSettings start = doc.Record();
     RadioSettings edited = start;
     edited.canEnabled = edited.canEnabled ? 0 : 1;
-    EXPECT_FALSE(doc.Change("Nothing", start));  // no change, no step
-    ASSERT_TRUE(doc.Change("CAN channels", edited));
+    EXPECT_FALSE(doc.Editor().Change({"Nothing", {}}, start));  // no change, no step
+    ASSERT_TRUE(doc.Editor().Change({"CAN channels", {}}, edited));
     EXPECT_TRUE(doc.IsModified());
 
     // Saved: clean. Undo leaves the saved state (modified), redo comes back to it (clean).
     services.saveAnswers = {QString::fromStdString(folder.File("a.dat"))};
     doc.SaveAs();
     EXPECT_FALSE(doc.IsModified());
-    doc.History().undo();
+    doc.Editor().Undo();
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(Same(doc.Record(), start));
-    doc.History().redo();
+    doc.Editor().Redo();
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(Same(doc.Record(), edited));
 
@@ -98,8 +97,8 @@ TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
     SetMmsiText(fromRadio, "235012345");
     doc.TakeRead(fromRadio);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.History().undoText(), "Read from Radio");
-    doc.History().undo();
+    EXPECT_EQ(doc.UndoText(), "Read from Radio");
+    doc.Editor().Undo();
     EXPECT_TRUE(Same(doc.Record(), edited));
     EXPECT_FALSE(doc.IsModified());
 
@@ -110,7 +109,7 @@ TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
     ASSERT_TRUE(doc.LoadDefault(defaults));
     EXPECT_TRUE(doc.IsUntitled());
     EXPECT_EQ(doc.Config().modelType, 1);
-    doc.History().undo();
+    doc.Editor().Undo();
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.Config().modelType, 0);  // the model the options remember comes back too
 
@@ -120,8 +119,8 @@ TEST(CloneDocumentHistory, StepsCleanStateAndNewHistoryWithoutAWindow)
     services.answers = {MsgAnswer::No};
     services.openAnswers = {QString::fromStdString(folder.File("b.dat"))};
     doc.Open();
-    EXPECT_FALSE(doc.History().canUndo());
-    EXPECT_FALSE(doc.History().canRedo());
+    EXPECT_FALSE(doc.Editor().CanUndo());
+    EXPECT_FALSE(doc.Editor().CanRedo());
     EXPECT_FALSE(doc.IsModified());
     // The start, the read, the defaults and the opened file are shown from the first band on;
     // the steps and their undo kept the view.
@@ -142,23 +141,23 @@ TEST(CloneDocumentHistory, ControlEditsAreOneStepEachAndTheStateFileKeepsTheDocu
     doc.Start(state);
     redraws.clear();
 
-    ControlValues values = ValuesOf(doc.Record());
+    DocumentControls values = doc.Editor().Controls();
     values.can = !values.can;
-    doc.Edit(values);
-    EXPECT_EQ(doc.History().undoText(), "CAN channels");
+    doc.Editor().Edit(values);
+    EXPECT_EQ(doc.UndoText(), "CAN channels");
     values.txStep = 2;
-    doc.Edit(values);
-    EXPECT_EQ(doc.History().undoText(), "TX PLL step");
+    doc.Editor().Edit(values);
+    EXPECT_EQ(doc.UndoText(), "TX PLL step");
     EXPECT_EQ(doc.Record().txStep, 2);
     // A valid number still being typed is kept when its box is ticked; a refused one goes.
-    doc.SetIdentityByUser(IdentityKind::Mmsi, false);
-    doc.TypeIdentity(IdentityKind::Mmsi, "211234567");
-    doc.TypeIdentity(IdentityKind::Atis, "12345");
-    doc.SetIdentityByUser(IdentityKind::Mmsi, true);
-    EXPECT_EQ(doc.History().undoText(), "MMSI entry by user");
+    doc.Editor().SetIdentityByUser(IdentityKind::Mmsi, false);
+    doc.Editor().TypeIdentity(IdentityKind::Mmsi, "211234567");
+    doc.Editor().TypeIdentity(IdentityKind::Atis, "12345");
+    doc.Editor().SetIdentityByUser(IdentityKind::Mmsi, true);
+    EXPECT_EQ(doc.UndoText(), "MMSI entry by user");
     EXPECT_EQ(MmsiText(doc.Record()), "211234567");
-    doc.SetIdentityByUser(IdentityKind::Atis, true);
-    EXPECT_EQ(doc.IdentityEntry(IdentityKind::Atis), QString::fromStdString(AtisText(doc.Record())));
+    doc.Editor().SetIdentityByUser(IdentityKind::Atis, true);
+    EXPECT_EQ(QString::fromStdString(doc.Editor().IdentityEntry(IdentityKind::Atis)), QString::fromStdString(AtisText(doc.Record())));
     EXPECT_EQ(redraws, std::vector<bool>({true, false, false, false, false, false}));
 
     // Modified and untitled are the document's; the state file gets them where it keeps them.
@@ -182,51 +181,49 @@ TEST(WindowUndo, ControlsAreOneStepEachWithTheirNames)
     WindowRig rig;
     rig.Open();
     OpenRecord(rig, EuropeWith(2));
-    EXPECT_FALSE(rig.C().undo->isEnabled());
+    EXPECT_FALSE(rig.Action("undo")->isEnabled());
 
     RadioSettings before = rig.W().Doc().Record();
-    rig.C().can->click();
+    rig.Find<QCheckBox>("CAN")->click();
     ExpectUndoRedo(rig, before, "CAN channels");
 
     before = rig.W().Doc().Record();
-    rig.C().modelUsa->click();
+    rig.Find<QRadioButton>("USA")->click();
     ExpectUndoRedo(rig, before, "Model");
-    EXPECT_TRUE(rig.C().modelUsa->isChecked());
+    EXPECT_TRUE(rig.Find<QRadioButton>("USA")->isChecked());
     rig.W().Files().OnUndo();
-    EXPECT_TRUE(rig.C().modelEurope->isChecked());  // the controls follow the record
+    EXPECT_TRUE(rig.Find<QRadioButton>("Europe")->isChecked());  // the controls follow the record
 
     before = rig.W().Doc().Record();
-    rig.C().txStep->setCurrentIndex(2);
+    rig.Find<QComboBox>("TX PLL step")->setCurrentIndex(2);
     ExpectUndoRedo(rig, before, "TX PLL step");
 
     before = rig.W().Doc().Record();
-    rig.C().mmsiByUser->click();
+    rig.Find<QCheckBox>("MMSI entry by user")->click();
     ExpectUndoRedo(rig, before, "MMSI entry by user");
 
     // Typing is one step when the field is left, not one per key.
     before = rig.W().Doc().Record();
-    Type(rig.C().mmsi, "235012345");
+    Type(rig.Find<QLineEdit>("MMSI"), "235012345");
     EXPECT_EQ(UndoText(rig), "Undo MMSI entry by user");  // not a step per key
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(rig.C().mmsi, &leave);
+    QCoreApplication::sendEvent(rig.Find<QLineEdit>("MMSI"), &leave);
     ExpectUndoRedo(rig, before, "MMSI");
     rig.W().Files().OnUndo();
-    EXPECT_EQ(rig.C().mmsi->text(), "");  // the field shows the record without the typed MMSI
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "");  // the field shows the record without the typed MMSI
 
     // A number still being typed survives another control's step and its undo.
-    rig.Type(rig.C().mmsi, "2350");
-    rig.C().intNarrow->click();
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "2350");
+    rig.Find<QCheckBox>("INT_narrow")->click();
     rig.W().Files().OnUndo();
-    EXPECT_EQ(rig.C().mmsi->text(), "2350");
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "2350");
 
     // "from MMSI" is one step too.
-    rig.Type(rig.C().mmsi, "235012345");
-    if (rig.C().atisByUser->isChecked()) rig.C().atisByUser->click();
-    rig.W().Doc().CommitIdentities();  // the field's editing finished
+    rig.Type(rig.Find<QLineEdit>("MMSI"), "235012345");
+    if (rig.Find<QCheckBox>("ATIS entry by user")->isChecked()) rig.Find<QCheckBox>("ATIS entry by user")->click();
+    rig.W().Doc().Editor().CommitIdentities();  // the field's editing finished
     before = rig.W().Doc().Record();
-    auto* fromMmsi = rig.W().findChild<QToolButton*>("atisFromMmsi");
-    ASSERT_NE(fromMmsi, nullptr);
-    fromMmsi->click();
+    rig.Find<QToolButton>("from MMSI")->click();
     ExpectUndoRedo(rig, before, "ATIS ID");
 }
 
@@ -235,22 +232,22 @@ TEST(WindowUndo, ATypedIdentityIsKeptByRedoAndOtherCommands)
     WindowRig rig;
     rig.Open();
     OpenRecord(rig, EuropeWith(2));
-    if (rig.C().mmsiByUser->isChecked()) rig.C().mmsiByUser->click();
-    rig.C().can->click();
+    if (rig.Find<QCheckBox>("MMSI entry by user")->isChecked()) rig.Find<QCheckBox>("MMSI entry by user")->click();
+    rig.Find<QCheckBox>("CAN")->click();
     rig.W().Files().OnUndo();
-    Type(rig.C().mmsi, "235012345");  // then Edit / Redo from the menu: the field never lost focus
+    Type(rig.Find<QLineEdit>("MMSI"), "235012345");  // then Edit / Redo from the menu: the field never lost focus
     rig.W().Files().OnRedo();
-    EXPECT_EQ(rig.C().mmsi->text(), "235012345");
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "235012345");
     EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "235012345");
     EXPECT_EQ(UndoText(rig), "Undo MMSI");  // its own step; what was to redo gave way to it
 
-    Type(rig.C().mmsi, "211234567");
+    Type(rig.Find<QLineEdit>("MMSI"), "211234567");
     rig.W().Dialogs().featureSetup = [](QWidget*, AppContext&, ModelConfig&, RadioSettings& doc) {
         std::strcpy(doc.modelName, "QX720X");
         return int(QDialog::Accepted);
     };
     rig.W().OnFeatureSetup();
-    EXPECT_EQ(rig.C().mmsi->text(), "211234567");
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "211234567");
     EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "211234567");
 }
 
@@ -265,11 +262,11 @@ TEST(WindowUndo, NoNumberIsLeftFromTheLastFile)
     RadioSettings second = EuropeWith(1);  // holds no MMSI
     second.mmsiByUser = 0;
     OpenRecord(rig, second, "second.dat");
-    EXPECT_EQ(rig.C().mmsi->text(), "");
-    rig.C().intNarrow->click();
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "");
+    rig.Find<QCheckBox>("INT_narrow")->click();
     EXPECT_EQ(UndoText(rig), "Undo INT_narrow channels");
     rig.W().Files().OnUndo();
-    EXPECT_EQ(rig.C().mmsi->text(), "");
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "");
     rig.W().reject();
     EXPECT_TRUE(rig.services.boxes.empty());  // nothing the user did is unsaved: no question
 }
@@ -304,7 +301,7 @@ TEST(WindowUndo, PrivateChannelCommandsKeepTheListInView)
     EXPECT_EQ(rig.Lines().size(), 3);
     EXPECT_EQ(UndoText(rig), "Undo Remove private channel");
     rig.W().Files().OnUndo();
-    EXPECT_EQ(rig.C().band->currentText(), "Private");  // undo keeps the band in view
+    EXPECT_EQ(rig.Find<QComboBox>("Band")->currentText(), "Private");  // undo keeps the band in view
     EXPECT_EQ(rig.Lines().size(), 4);
 }
 
@@ -314,11 +311,11 @@ TEST(WindowUndo, SavingMarksCleanAndOpeningStartsANewHistory)
     rig.Open();
     OpenRecord(rig, EuropeWith(1));
     const QString title = rig.W().windowTitle();
-    rig.C().usaNarrow->click();
+    rig.Find<QCheckBox>("USA_narrow")->click();
     EXPECT_TRUE(rig.W().windowTitle().contains('*'));
     rig.W().Files().OnSave();
     EXPECT_EQ(rig.W().windowTitle(), title);
-    rig.C().intNarrow->click();
+    rig.Find<QCheckBox>("INT_narrow")->click();
     rig.W().Files().OnUndo();  // back to what was saved: no modified mark, no save question
     EXPECT_EQ(rig.W().windowTitle(), title);
     EXPECT_EQ(rig.W().Doc().IsModified(), false);
@@ -327,8 +324,8 @@ TEST(WindowUndo, SavingMarksCleanAndOpeningStartsANewHistory)
 
     rig.services.answers = {MsgAnswer::No};
     OpenRecord(rig, EuropeWith(2), "other.dat");
-    EXPECT_FALSE(rig.C().undo->isEnabled());
-    EXPECT_FALSE(rig.C().redo->isEnabled());
+    EXPECT_FALSE(rig.Action("undo")->isEnabled());
+    EXPECT_FALSE(rig.Action("redo")->isEnabled());
     EXPECT_EQ(UndoText(rig), "Undo");
 }
 
@@ -346,7 +343,7 @@ TEST(WindowUndo, LoadDefaultFeatureSetupAndReadAreUndoable)
         return wizard.result();
     };
     rig.W().Files().OnLoadDefault();
-    EXPECT_TRUE(rig.C().modelUsa->isChecked());
+    EXPECT_TRUE(rig.Find<QRadioButton>("USA")->isChecked());
     ExpectUndoRedo(rig, before, "Load Default");
     rig.W().Files().OnUndo();
 
@@ -362,7 +359,7 @@ TEST(WindowUndo, LoadDefaultFeatureSetupAndReadAreUndoable)
     before = rig.W().Doc().Record();
     rig.W().Clone().OnReadFromRadio();
     rig.WaitForRun();
-    ASSERT_EQ(rig.C().status->text(), "Read OK.");
+    ASSERT_EQ(rig.W().Status().Text(), "Read OK.");
     const EepromBytes radio = rig.radio.Contents();
     ExpectUndoRedo(rig, before, "Read from Radio");
     EXPECT_EQ(rig.radio.Contents(), radio);
@@ -372,15 +369,15 @@ TEST(WindowUndo, NotWhileAReadRuns)
 {
     WindowRig rig;
     rig.Open();
-    rig.C().can->click();
-    ASSERT_TRUE(rig.C().undo->isEnabled());
+    rig.Find<QCheckBox>("CAN")->click();
+    ASSERT_TRUE(rig.Action("undo")->isEnabled());
     rig.W().Clone().OnReadFromRadio();
-    EXPECT_FALSE(rig.C().undo->isEnabled());
+    EXPECT_FALSE(rig.Action("undo")->isEnabled());
     const RadioSettings during = rig.W().Doc().Record();
     rig.W().Files().OnUndo();
     EXPECT_TRUE(Same(rig.W().Doc().Record(), during));
     rig.WaitForRun();
-    EXPECT_TRUE(rig.C().undo->isEnabled());
+    EXPECT_TRUE(rig.Action("undo")->isEnabled());
 }
 
 }  // namespace

@@ -50,17 +50,17 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
     WindowRig rig;
     rig.backups = true;
     rig.Open();
-    EXPECT_TRUE(rig.C().backupBeforeWrite->isChecked());
+    EXPECT_TRUE(rig.Action("backupBeforeWrite")->isChecked());
     const EepromBytes previous = Pattern();
     rig.radio.SetContents(previous);
 
     rig.W().Clone().OnWriteToRadio();
-    EXPECT_EQ(rig.C().status->text(), "Backing up the radio...");
+    EXPECT_EQ(rig.W().Status().Text(), "Backing up the radio...");
     // The second stage shows once the backup is made.
     rig.RunToWriteStage();
-    EXPECT_EQ(rig.C().status->text(), "Writing...");
+    EXPECT_EQ(rig.W().Status().Text(), "Writing...");
     rig.WaitForRun();
-    EXPECT_EQ(rig.C().status->text(), "Write OK.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
     const std::vector<BackupEntry> list = ListBackups(rig.app.backupFolder.toStdString());
     ASSERT_EQ(list.size(), 1u);
     // What the write replaces: the clone range, as the radio held it.
@@ -70,7 +70,7 @@ TEST(WindowBackup, AWriteFirstKeepsTheRadioAsItWas)
     EXPECT_NE(rig.radio.Contents(), previous);  // and then the write went on
 
     // Turned off: the next write makes no backup.
-    rig.C().backupBeforeWrite->setChecked(false);
+    rig.Action("backupBeforeWrite")->setChecked(false);
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     EXPECT_EQ(ListBackups(rig.app.backupFolder.toStdString()).size(), 1u);
@@ -92,17 +92,17 @@ TEST(WindowBackup, TheWholeEepromIsKeptOnlyWhenAskedFor)
         WindowRig rig;
         rig.backups = true;
         rig.Open();
-        rig.C().wholeBackup->setChecked(c.whole);
+        rig.Action("wholeBackup")->setChecked(c.whole);
         const EepromBytes previous = Pattern();
         rig.radio.SetContents(previous);
         int firstScale = 0;
-        QProgressBar* progress = rig.C().progress;
+        QProgressBar* progress = rig.Only<QProgressBar>();
         QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
             if (value == 1 && firstScale == 0) firstScale = progress->maximum();
         });
         rig.W().Clone().OnWriteToRadio();
         rig.WaitForRun();
-        EXPECT_EQ(rig.C().status->text(), "Write OK.");
+        EXPECT_EQ(rig.W().Status().Text(), "Write OK.");
         EXPECT_EQ(firstScale, c.steps);
         const std::vector<BackupEntry> list = ListBackups(rig.app.backupFolder.toStdString());
         ASSERT_EQ(list.size(), 1u);
@@ -119,19 +119,19 @@ TEST(WindowBackup, TheChoicesAreKeptAcrossRuns)
     rig.app.settings = &settings;
     {
         MainWindow first(rig.app);
-        EXPECT_TRUE(first.Controls().backupBeforeWrite->isChecked());  // on unless turned off
-        EXPECT_FALSE(first.Controls().wholeBackup->isChecked());       // off unless turned on
-        EXPECT_TRUE(first.Controls().wholeBackup->isEnabled());
-        first.Controls().wholeBackup->trigger();
-        first.Controls().backupBeforeWrite->trigger();
+        EXPECT_TRUE(test::Action(first, "backupBeforeWrite")->isChecked());  // on unless turned off
+        EXPECT_FALSE(test::Action(first, "wholeBackup")->isChecked());       // off unless turned on
+        EXPECT_TRUE(test::Action(first, "wholeBackup")->isEnabled());
+        test::Action(first, "wholeBackup")->trigger();
+        test::Action(first, "backupBeforeWrite")->trigger();
         // What a backup keeps cannot be chosen while none is taken.
-        EXPECT_FALSE(first.Controls().wholeBackup->isEnabled());
+        EXPECT_FALSE(test::Action(first, "wholeBackup")->isEnabled());
         first.reject();
     }
     MainWindow second(rig.app);
-    EXPECT_FALSE(second.Controls().backupBeforeWrite->isChecked());
-    EXPECT_TRUE(second.Controls().wholeBackup->isChecked());
-    EXPECT_FALSE(second.Controls().wholeBackup->isEnabled());
+    EXPECT_FALSE(test::Action(second, "backupBeforeWrite")->isChecked());
+    EXPECT_TRUE(test::Action(second, "wholeBackup")->isChecked());
+    EXPECT_FALSE(test::Action(second, "wholeBackup")->isEnabled());
     second.reject();
 }
 
@@ -152,7 +152,7 @@ TEST(WindowBackup, NoBackupNoWrite)
     EXPECT_EQ(rig.services.boxes[0].caption, "Write Error");
     EXPECT_TRUE(
         rig.services.boxes[0].text.startsWith("No backup of the radio could be made, so nothing was written to it.\n"));
-    EXPECT_EQ(rig.C().status->text(), "Write Error.");
+    EXPECT_EQ(rig.W().Status().Text(), "Write Error.");
 }
 
 TEST(WindowBackup, ARadioThatFailsTheBackupGetsItsOwnBox)
@@ -203,6 +203,7 @@ TEST(WindowBackup, StoppedDuringTheBackupWritesNothingAndKeepsNoBackup)
     WindowRig rig;
     rig.backups = true;
     rig.Open();
+    auto* writeButton = rig.Find<QPushButton>("Write to Radio");
     rig.radio.SetContents(Pattern());
     rig.W().Clone().OnWriteToRadio();
     rig.W().Clone().OnWriteToRadio();  // Stop, before the radio has sent a block
@@ -210,8 +211,8 @@ TEST(WindowBackup, StoppedDuringTheBackupWritesNothingAndKeepsNoBackup)
     EXPECT_EQ(rig.radio.Contents(), Pattern());
     EXPECT_TRUE(ListBackups(rig.app.backupFolder.toStdString()).empty());
     EXPECT_TRUE(rig.services.boxes.empty());  // the user stopped it: no box
-    EXPECT_EQ(rig.C().status->text(), "User Cancel.");
-    EXPECT_EQ(rig.C().writeButton->text(), "Write to Radio");
+    EXPECT_EQ(rig.W().Status().Text(), "User Cancel.");
+    EXPECT_EQ(writeButton->text(), "Write to Radio");
 }
 
 TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
@@ -222,7 +223,7 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
     RadioSettings record = EuropeWith(2);
     SetMmsiText(record, "235012345");
     record.mmsiByUser = 0;
-    rig.W().Doc().Change("Edit", record);
+    rig.W().Doc().Editor().Change({"Edit", {}}, record);
     rig.W().Clone().OnWriteToRadio();
     rig.WaitForRun();
     const std::string folder = rig.app.backupFolder.toStdString();
@@ -235,7 +236,7 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
     RadioSettings other = EuropeWith(0);
     SetMmsiText(other, "211234567");
     other.mmsiByUser = 0;
-    rig.W().Doc().Change("Edit", other);
+    rig.W().Doc().Editor().Change({"Edit", {}}, other);
 
     QString shownFolder;
     rig.W().Dialogs().backups = [&](QWidget*, AppContext&, const ModelConfig&, const QString& f, QString& open) {
@@ -246,13 +247,13 @@ TEST(WindowBackup, BackupsOpensADumpAsAnUntitledDocument)
     rig.services.answers = {MsgAnswer::No};  // the unsaved document is dropped
     rig.W().Files().OnBackups();
     EXPECT_EQ(shownFolder, rig.app.backupFolder);
-    EXPECT_EQ(rig.C().mmsi->text(), "235012345");
+    EXPECT_EQ(rig.Find<QLineEdit>("MMSI")->text(), "235012345");
     EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "235012345");
     EXPECT_EQ(PrivateListLength(rig.W().Doc().Record()), 2);
-    EXPECT_TRUE(rig.C().modelEurope->isChecked());
+    EXPECT_TRUE(rig.Find<QRadioButton>("Europe")->isChecked());
     EXPECT_TRUE(rig.W().Doc().IsUntitled());
     EXPECT_EQ(rig.W().Doc().IsModified(), true);
-    EXPECT_FALSE(rig.C().undo->isEnabled());
+    EXPECT_FALSE(rig.Action("undo")->isEnabled());
 }
 
 TEST(WindowChannelsCsv, ExportThenImportIsOneUndoableStep)
@@ -263,7 +264,7 @@ TEST(WindowChannelsCsv, ExportThenImportIsOneUndoableStep)
     const QString csv = rig.File("channels.csv");
     rig.services.saveAnswers = {csv};
     rig.W().Tools().OnExportChannels();
-    EXPECT_EQ(rig.C().status->text(), "Exported 3 private channels.");
+    EXPECT_EQ(rig.W().Status().Text(), "Exported 3 private channels.");
     const std::vector<uint8_t> written = FileBytes(csv.toStdString());
     EXPECT_EQ(std::string(written.begin(), written.end()), ExportChannelsCsv(rig.W().Doc().Record()));
 
@@ -272,11 +273,11 @@ TEST(WindowChannelsCsv, ExportThenImportIsOneUndoableStep)
     const RadioSettings before = rig.W().Doc().Record();
     rig.services.openAnswers = {csv};
     rig.W().Tools().OnImportChannels();
-    EXPECT_EQ(rig.C().status->text(), "Imported 3 private channels.");
+    EXPECT_EQ(rig.W().Status().Text(), "Imported 3 private channels.");
     EXPECT_EQ(PrivateListLength(rig.W().Doc().Record()), 3);
-    EXPECT_EQ(rig.C().band->currentText(), "Private");  // the imported channels in view
-    EXPECT_EQ(rig.C().channels->count(), 3);
-    EXPECT_EQ(test::Shown(rig.C().undo), "Undo Import Channels (CSV)");
+    EXPECT_EQ(rig.Find<QComboBox>("Band")->currentText(), "Private");  // the imported channels in view
+    EXPECT_EQ(rig.Find<QListWidget>("Channel list")->count(), 3);
+    EXPECT_EQ(test::Shown(rig.Action("undo")), "Undo Import Channels (CSV)");
     rig.W().Files().OnUndo();
     EXPECT_EQ(std::memcmp(&before, &rig.W().Doc().Record(), sizeof before), 0);
 }
@@ -328,7 +329,7 @@ TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)
     rig.services.openAnswers = {csv};
     rig.W().Tools().OnImportChannels();
     EXPECT_EQ(std::memcmp(&before, &rig.W().Doc().Record(), sizeof before), 0);
-    EXPECT_FALSE(rig.C().undo->isEnabled());
+    EXPECT_FALSE(rig.Action("undo")->isEnabled());
     ASSERT_EQ(rig.services.boxes.size(), 1u);
     const test::RecordedBox& box = rig.services.boxes[0];
     EXPECT_EQ(box.caption, "Import Channels");
@@ -341,7 +342,7 @@ TEST(WindowChannelsCsv, AnImportWithErrorsShowsThemAllAndChangesNothing)
     // A USA-model document has no private channels to take them.
     auto usa = std::make_unique<RadioSettings>(rig.W().Doc().Record());
     usa->modelType = 0;
-    rig.W().Doc().Change("Model", *usa);
+    rig.W().Doc().Editor().Change({"Model", {}}, *usa);
     rig.W().Tools().OnImportChannels();
     EXPECT_EQ(rig.services.boxes.back().text, "A USA-model record has no private channels.");
 }

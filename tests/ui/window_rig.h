@@ -2,6 +2,9 @@
 // directory; its timer is stopped so tests drive the ticks themselves.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +22,8 @@
 #include <atomic>
 #include <clocale>
 #include <memory>
+#include <source_location>
+#include <stdexcept>
 
 #include "../support/temp_dir.h"
 #include "backends/radio_stack.h"
@@ -87,66 +94,73 @@ private:
     ManualResetEvent& stop_;
 };
 
-// Every control of the window in one place: its own menus and buttons and its parts' widgets.
-struct WindowControls : MainWindowControls {
-    QLabel* optionLine = nullptr;
-    QGroupBox* identityBox = nullptr;
-    QCheckBox* mmsiByUser = nullptr;
-    QLineEdit* mmsi = nullptr;
-    QCheckBox* atisByUser = nullptr;
-    QLineEdit* atis = nullptr;
-    QComboBox* band = nullptr;
-    QListWidget* channels = nullptr;
-    QPushButton* edit = nullptr;
-    QPushButton* add = nullptr;
-    QPushButton* remove = nullptr;
-    QRadioButton* modelUsa = nullptr;
-    QRadioButton* modelEurope = nullptr;
-    QLabel* usbStatus = nullptr;
-    QCheckBox* usa = nullptr;
-    QCheckBox* intl = nullptr;
-    QCheckBox* can = nullptr;
-    QCheckBox* privateGroup = nullptr;
-    QCheckBox* usaNarrow = nullptr;
-    QCheckBox* intNarrow = nullptr;
-    QCheckBox* canNarrow = nullptr;
-    QCheckBox* wx = nullptr;
-    QComboBox* txStep = nullptr;
-    QComboBox* rxStep = nullptr;
-    QLabel* status = nullptr;
-    QProgressBar* progress = nullptr;
+// How tests find their way around the window, much as a user would:
+// - a control by its type and the name a screen reader announces for it (its own text without
+//   the '&', its label's, or its accessible name);
+// - a menu item by its object name, the same in every language and whatever its text says
+//   at the moment ("Undo MMSI", "Stop Read");
+// - the few widgets that have neither, by being the only one of their type, or, when they are
+//   no control (the identity hints), by their object name;
+// - anything else through the window's parts (the status line, the document, ...).
 
-    explicit WindowControls(MainWindow& window) : MainWindowControls(window.Controls())
-    {
-        optionLine = window.Status().OptionLine();
-        status = window.Status().StatusLine();
-        progress = window.Status().Progress();
-        identityBox = &window.Identity();
-        mmsiByUser = window.Identity().MmsiByUser();
-        mmsi = window.Identity().Mmsi();
-        atisByUser = window.Identity().AtisByUser();
-        atis = window.Identity().Atis();
-        band = window.Channels().Bands();
-        channels = window.Channels().Lines();
-        edit = window.Channels().EditButton();
-        add = window.Channels().AddButton();
-        remove = window.Channels().RemoveButton();
-        usbStatus = window.Adaptor().Indicator();
-        const FeaturePanel::Controls& f = window.Features().Widgets();
-        modelUsa = f.modelUsa;
-        modelEurope = f.modelEurope;
-        usa = f.usa;
-        intl = f.intl;
-        can = f.can;
-        privateGroup = f.privateGroup;
-        usaNarrow = f.usaNarrow;
-        intNarrow = f.intNarrow;
-        canNarrow = f.canNarrow;
-        wx = f.wx;
-        txStep = f.txStep;
-        rxStep = f.rxStep;
-    }
+// Thrown once a failed lookup is reported: the test cannot go on without the control.
+struct LookupFailed : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
+
+// What a screen reader announces for `widget`.
+inline QString AnnouncedName(QWidget* widget)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
+}
+
+// The one match, or the test fails at the caller's line and stops.
+template <class T>
+T* OneOf(const QList<T*>& found, const QString& what, const std::source_location& at)
+{
+    if (found.size() == 1) return found.front();
+    const std::string message = QString("the window has %1 %2%3")
+                                    .arg(found.isEmpty() ? QString("no") : QString::number(found.size()), what,
+                                         found.isEmpty() ? QString() : QString(": a test must name exactly one"))
+                                    .toStdString();
+    ADD_FAILURE_AT(at.file_name(), static_cast<int>(at.line())) << message;
+    throw LookupFailed(message);
+}
+
+template <class T>
+T* Find(QWidget& top, const QString& name, std::source_location at = std::source_location::current())
+{
+    QList<T*> found;
+    for (T* widget : top.findChildren<T*>())
+        if (AnnouncedName(widget) == name) found << widget;
+    return OneOf(found, QString("%1 named \"%2\"").arg(T::staticMetaObject.className(), name), at);
+}
+
+template <class T>
+T* Only(QWidget& top, std::source_location at = std::source_location::current())
+{
+    return OneOf(top.findChildren<T*>(), QString("widgets of type %1").arg(T::staticMetaObject.className()), at);
+}
+
+// The menu bar's menus and their items, submenus' too.
+inline void AddMenuItems(const QList<QAction*>& actions, QList<QAction*>& items)
+{
+    for (QAction* action : actions) {
+        items << action;
+        if (action->menu() != nullptr) AddMenuItems(action->menu()->actions(), items);
+    }
+}
+
+inline QAction* Action(QWidget& window, const QString& name, std::source_location at = std::source_location::current())
+{
+    QList<QAction*> items;
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>()) AddMenuItems(bar->actions(), items);
+    QList<QAction*> found;
+    for (QAction* item : items)
+        if (item->objectName() == name) found << item;
+    return OneOf(found, QString("menu item with the object name \"%1\"").arg(name), at);
+}
 
 // A menu item's text as the user reads it: without the mnemonic marks.
 inline QString Shown(const QAction* action)
@@ -174,7 +188,6 @@ struct WindowRig {
                    QString::fromStdString(folder.File("QX720Clone.Bin")),
                    radioJobs};
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowControls> controls;
     // Whether Write backs the radio up first; off for tests of other subjects (a backup reads
     // the whole EEPROM).
     bool backups = false;
@@ -201,9 +214,8 @@ struct WindowRig {
     MainWindow& Open()
     {
         window = std::make_unique<MainWindow>(app);
-        controls = std::make_unique<WindowControls>(*window);
         window->Timer()->stop();
-        window->Controls().backupBeforeWrite->setChecked(backups);
+        Action("backupBeforeWrite")->setChecked(backups);
         return *window;
     }
     MainWindow& W() { return *window; }
@@ -214,7 +226,21 @@ struct WindowRig {
         while (window->Clone().IsRunning()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         gate.open.Reset();
     }
-    const WindowControls& C() { return *controls; }
+    // The lookups above, in the rig's window.
+    template <class T>
+    T* Find(const QString& name, std::source_location at = std::source_location::current())
+    {
+        return test::Find<T>(*window, name, at);
+    }
+    template <class T>
+    T* Only(std::source_location at = std::source_location::current())
+    {
+        return test::Only<T>(*window, at);
+    }
+    QAction* Action(const QString& name, std::source_location at = std::source_location::current())
+    {
+        return test::Action(*window, name, at);
+    }
     QString File(const char* name) const { return QString::fromStdString(folder.File(name)); }
 
     void Ticks(int n)
@@ -240,28 +266,32 @@ struct WindowRig {
     }
     void SelectBand(const QString& text)
     {
-        int at = C().band->findText(text);
+        auto* band = Find<QComboBox>("Band");
+        int at = band->findText(text);
         ASSERT_GE(at, 0) << text.toStdString();
-        C().band->setCurrentIndex(at);
+        band->setCurrentIndex(at);
     }
     void SelectLine(int row)
     {
+        auto* channels = Find<QListWidget>("Channel list");
         if (row < 0) {
-            C().channels->clearSelection();
+            channels->clearSelection();
             return;
         }
-        C().channels->item(row)->setSelected(true);
+        channels->item(row)->setSelected(true);
     }
     QStringList Lines()
     {
+        auto* channels = Find<QListWidget>("Channel list");
         QStringList lines;
-        for (int i = 0; i < C().channels->count(); ++i) lines << C().channels->item(i)->text();
+        for (int i = 0; i < channels->count(); ++i) lines << channels->item(i)->text();
         return lines;
     }
     QStringList Bands()
     {
+        auto* band = Find<QComboBox>("Band");
         QStringList bands;
-        for (int i = 0; i < C().band->count(); ++i) bands << C().band->itemText(i);
+        for (int i = 0; i < band->count(); ++i) bands << band->itemText(i);
         return bands;
     }
     // Saves a record as a clone file in the start directory.

@@ -127,12 +127,12 @@ std::vector<EntryPoint> EntryPoints()
              RadioSettings record = test::EuropeWithChannels(2);
              SetMmsiText(record, kOurs);
              record.mmsiByUser = 0;
-             rig.W().Doc().Change("Edit", record);
+             rig.W().Doc().Editor().Change({"Edit", {}}, record);
          },
          [](GateRig& rig) {
              rig.W().Clone().OnWriteToRadio();
              rig.WaitForRun();
-             return rig.C().status->text();
+             return rig.W().Status().Text();
          }},
         {"Backups / Restore to Radio", 1, "Restore OK.", "Restore cancelled: identity kept.", "Restore failed.",
          "Restore Error", static_cast<std::size_t>(kEepromSize),

@@ -1,6 +1,8 @@
 // Renders the pictures in docs/: the main window, a write to the virtual radio in progress,
 // the editing dialogs, the service tools, the backups and the refused-adaptor hint.
 // Usage: qx720_screenshots <output folder>
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -34,7 +36,6 @@
 #include "gui/dialogs/user_dialog.h"
 #include "gui/window/channel_panel.h"
 #include "gui/window/main_window.h"
-#include "gui/window/status_box.h"
 #include "model/channel_plan.h"
 #include "model/identity.h"
 #include "model/private_sets.h"
@@ -55,6 +56,19 @@ bool Save(QWidget& widget, const QDir& folder, const char* name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// The widget of `top` that a screen reader announces as `name`: the tool finds what it
+// works with as a user would, in any language.
+template <class T>
+T* Named(QWidget& top, const QString& name)
+{
+    for (T* widget : top.findChildren<T*>()) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        if (face != nullptr && face->text(QAccessible::Name) == name) return widget;
+    }
+    std::fprintf(stderr, "no control named \"%s\"\n", qPrintable(name));
+    return nullptr;
 }
 
 void Settle()
@@ -136,7 +150,9 @@ bool ShowBoat(ToolRig& rig, qx::MainWindow& window)
     window.Dialogs().run = [](QDialog&) { return int(QDialog::Rejected); };
     if (!window.Doc().Load(boat)) return false;
     window.Channels().ShowBand(qx::kGroupPrivate);
-    window.Channels().Lines()->item(9)->setSelected(true);
+    auto* lines = Named<QListWidget>(window, QCoreApplication::translate("qx::ChannelPanel", "Channel list"));
+    if (lines == nullptr || lines->count() <= 9) return false;
+    lines->item(9)->setSelected(true);
     window.OnTimerTick();
     window.show();
     Settle();
@@ -147,15 +163,21 @@ bool ShowBoat(ToolRig& rig, qx::MainWindow& window)
 bool ShootMainWindow(ToolRig& rig, qx::MainWindow& window, const QDir& out)
 {
     if (!ShowBoat(rig, window)) return false;
-    const auto& c = window.Controls();
     bool ok = Save(window, out, "main-window.png");
 
     qx::RadioFaults slow;
     slow.replyDelayMs = 25;  // slow enough to catch the progress bar half way
     rig.radio.SetFaults(slow);
-    c.backupBeforeWrite->setChecked(false);  // the picture shows the write itself
+    // Menu items go by their object names, the same in every language.
+    auto* backup = window.findChild<QAction*>("backupBeforeWrite");
+    auto* progress = window.findChild<QProgressBar*>();  // the window's only one
+    if (backup == nullptr || progress == nullptr) {
+        window.reject();
+        return false;
+    }
+    backup->setChecked(false);  // the picture shows the write itself
     window.Clone().OnWriteToRadio();
-    while (window.Clone().IsRunning() && window.Status().Progress()->value() < 40) QCoreApplication::processEvents();
+    while (window.Clone().IsRunning() && progress->value() < 40) QCoreApplication::processEvents();
     Settle();
     ok = Save(window, out, "clone-progress.png") && ok;
     window.reject();

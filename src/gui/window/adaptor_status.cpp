@@ -21,6 +21,10 @@ AdaptorStatus::AdaptorStatus(CHidAdaptor& adaptor, bool virtualRadio, QWidget* p
     layout->addWidget(label_);
 }
 
+QString AdaptorStatus::Text() const { return label_->text(); }
+
+QString AdaptorStatus::ToolTip() const { return label_->toolTip(); }
+
 void AdaptorStatus::Tick(bool running)
 {
     if (!adaptor_.IsPresent()) adaptor_.Discover();

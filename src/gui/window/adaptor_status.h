@@ -21,7 +21,9 @@ public:
     // `virtualRadio`: the adaptor is a virtual radio, and says so.
     AdaptorStatus(CHidAdaptor& adaptor, bool virtualRadio, QWidget* parent = nullptr);
 
-    QLabel* Indicator() const { return label_; }
+    // What the box shows ("Detected", "--------", ...) and its tooltip's explanation.
+    QString Text() const;
+    QString ToolTip() const;
 
     // The one-second tick: looks for the adaptor when none is open. While a clone run goes,
     // the status line is left to it.

@@ -23,7 +23,6 @@ namespace qx {
 
 namespace {
 
-constexpr int kMaxPrivateLines = 99;  // "Add" stops one short of the block's 100 entries
 
 }  // namespace
 
@@ -118,6 +117,8 @@ int ChannelPanel::CurrentGroup() const
     return band_->currentData().toInt();
 }
 
+int ChannelPanel::BandIndex() const { return band_->currentIndex(); }
+
 void ChannelPanel::FillChannelList()
 {
     channels_->clear();
@@ -186,7 +187,7 @@ bool ChannelPanel::MayEditPrivateChannels()
 {
     // During a Read the result would land in the document the read brings.
     if (!editable_) return false;
-    document_.CommitEdits();  // a typed identity becomes its own step first
+    document_.Editor().CommitEdits();  // a typed identity becomes its own step first
     if (CurrentGroup() == kGroupPrivate) return true;
     Refuse(tr("Only Private Channel Can be Modified!"));
     return false;
@@ -197,13 +198,16 @@ void ChannelPanel::Refuse(const QString& text)
     services_.MessageBox(window(), text, tr("Error"), MsgButtons::Ok, MsgIcon::None);
 }
 
-void ChannelPanel::Edited(const QString& step, const RadioSettings& after)
+bool ChannelPanel::Edited(const EditRefusal& refusal)
 {
-    document_.Change(step, after);
-    document_.MarkModified();
+    if (refusal) {
+        Refuse(CloneDocument::Text(refusal.text, refusal.arg));
+        return false;
+    }
     // The list is shown anew, without a selected line.
     channels_->clearSelection();
     channels_->setCurrentRow(-1);
+    return true;
 }
 
 void ChannelPanel::OpenPrivateChannel(bool fromEditButton)
@@ -223,8 +227,8 @@ void ChannelPanel::OpenPrivateChannel(bool fromEditButton)
     auto edited = std::make_unique<RadioSettings>(document_.Record());
     ChannelSetupDialog dialog(services_, *edited, document_.Config(), false, window());
     if (dialogs_.run(dialog) != QDialog::Accepted) return;
-    Edited(tr("Edit private channel"), *edited);
-    WarnSharedNames(selected);
+    if (Edited(document_.Editor().SetPrivateEntry(selected, edited->channels[kPrivateBlock + selected])))
+        WarnSharedNames(selected);
 }
 
 void ChannelPanel::OnChannelDoubleClicked() { OpenPrivateChannel(false); }
@@ -234,52 +238,21 @@ void ChannelPanel::OnEdit() { OpenPrivateChannel(true); }
 void ChannelPanel::OnAdd()
 {
     if (!MayEditPrivateChannels()) return;
-    const int n = channels_->count();
-    if (n >= kMaxPrivateLines) {
-        Refuse(tr("Channel Number Limit!"));
+    if (channels_->count() >= kMaxPrivateLines) {
+        Refuse(CloneDocument::Text("Channel Number Limit!"));
         return;
     }
-    int s = SelectedChannel();
-    if (s < 0 || s >= n) s = n - 1;
-
     document_.SetBandIndex(kGroupPrivate);
     auto edited = std::make_unique<RadioSettings>(document_.Record());
     ChannelSetupDialog dialog(services_, *edited, document_.Config(), true, window());
     if (dialogs_.run(dialog) != QDialog::Accepted) return;
-
-    ChannelEntry* block = &edited->channels[kPrivateBlock];
-    if (n == 0) {
-        block[0] = dialog.Entry();
-    } else if (s == n - 1) {
-        block[n] = dialog.Entry();
-    } else {
-        for (int i = n - 1; i >= s + 1; --i) block[i + 1] = block[i];
-        block[s + 1] = dialog.Entry();
-    }
-    Edited(tr("Add private channel"), *edited);
-    WarnSharedNames(n == 0 ? 0 : s == n - 1 ? n : s + 1);
+    int placed = 0;
+    if (Edited(document_.Editor().AddPrivateEntry(SelectedChannel(), dialog.Entry(), &placed))) WarnSharedNames(placed);
 }
 
 void ChannelPanel::OnRemove()
 {
-    if (!MayEditPrivateChannels()) return;
-    const int n = channels_->count();
-    if (n == 0) {
-        Refuse(tr("NO Channel!"));
-        return;
-    }
-    const int s = SelectedChannel();
-    if (s < 0) {
-        Refuse(tr("Please Select a Channel!"));
-        return;
-    }
-    auto edited = std::make_unique<RadioSettings>(document_.Record());
-    ChannelEntry* block = &edited->channels[kPrivateBlock];
-    if (s < n - 1) {
-        for (int i = s + 1; i <= n - 1; ++i) block[i - 1] = block[i];
-    }
-    block[n - 1].inUse = 0;
-    Edited(tr("Remove private channel"), *edited);
+    if (MayEditPrivateChannels()) Edited(document_.Editor().RemovePrivateChannel(SelectedChannel()));
 }
 
 }  // namespace qx

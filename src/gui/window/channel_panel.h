@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <functional>
 
+#include "editing/private_channels.h"
 #include "model/radio_settings.h"
 
 class QComboBox;
@@ -25,15 +26,11 @@ public:
     ChannelPanel(CloneDocument& document, WindowServices& services, WindowDialogs& dialogs,
                  std::function<bool(int group)> groupShown, QWidget* parent = nullptr);
 
-    QComboBox* Bands() const { return band_; }
-    QListWidget* Lines() const { return channels_; }
-    QPushButton* EditButton() const { return edit_; }
-    QPushButton* AddButton() const { return add_; }
-    QPushButton* RemoveButton() const { return remove_; }
-
     // The ticked groups in their fixed order, from the first.
     void FillBandList();
     int CurrentGroup() const;
+    // The band's place in the list, -1 when none.
+    int BandIndex() const;
     void FillChannelList();
     // The selected line, -1 when none.
     int SelectedChannel() const;
@@ -69,8 +66,8 @@ private:
     bool MayEditPrivateChannels();
     void OpenPrivateChannel(bool fromEditButton);
     void Refuse(const QString& text);
-    // A channel command's step; the list then shows its band with no line selected.
-    void Edited(const QString& step, const RadioSettings& after);
+    // After an edit of the private channels: its refusal shown, or the list without a selection.
+    bool Edited(const EditRefusal& refusal);
     // After Add or Edit: a warning when the channel at list `position` shares its name.
     void WarnSharedNames(int position);
 };

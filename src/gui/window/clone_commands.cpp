@@ -105,7 +105,7 @@ void CloneCommands::StartOrStop(CloneKind kind)
     if (closing_.closing || closing_.closed || app_.radioJobs.IsRunning()) return;
 
     // The run's own copies: Write sends what the document holds now, Verify compares with it.
-    if (kind != CloneKind::HandShake && document_.IsModified()) document_.CommitEdits();
+    if (kind != CloneKind::HandShake && document_.IsModified()) document_.Editor().CommitEdits();
     CloneRequest request;
     request.kind = kind;
     if (kind != CloneKind::Read) request.record = document_.Record();

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "gui/document/clone_document.h"
-#include "gui/document/control_values.h"
 #include "model/channel_plan.h"
 
 namespace qx {
@@ -100,17 +99,18 @@ QWidget* FeaturePanel::BuildFeatureBox()
 
 void FeaturePanel::Show(const RadioSettings& record)
 {
-    const ControlValues v = ValuesOf(record);
+    const DocumentControls v = ControlsOf(record);
+    const ModelVariantInfo& model = VariantInfo(v.model);
     ui_.usa->setChecked(v.usa);
     ui_.intl->setChecked(v.intl);
     ui_.can->setChecked(v.can);
     ui_.usaNarrow->setChecked(v.usaNarrow);
     ui_.intNarrow->setChecked(v.intNarrow);
     ui_.canNarrow->setChecked(v.canNarrow);
-    ui_.modelUsa->setChecked(v.usaModel);
-    ui_.modelEurope->setChecked(!v.usaModel);
-    ui_.wx->setChecked(v.usaModel);
-    ui_.privateGroup->setChecked(!v.usaModel);
+    ui_.modelUsa->setChecked(!model.europe);
+    ui_.modelEurope->setChecked(model.europe);
+    ui_.wx->setChecked(model.weather);
+    ui_.privateGroup->setChecked(model.privateChannels);
     QSignalBlocker blockTx(ui_.txStep);
     QSignalBlocker blockRx(ui_.rxStep);
     ui_.txStep->setCurrentIndex(v.txStep);
@@ -146,8 +146,8 @@ bool FeaturePanel::GroupShown(int group) const
 // box's.
 void FeaturePanel::PushEdit()
 {
-    ControlValues v = ValuesOf(document_.Record());
-    v.usaModel = ui_.modelUsa->isChecked();
+    DocumentControls v = ControlsOf(document_.Record());
+    v.model = PanelVariant(ui_.modelEurope->isChecked());
     v.usa = ui_.usa->isChecked();
     v.intl = ui_.intl->isChecked();
     v.can = ui_.can->isChecked();
@@ -156,7 +156,7 @@ void FeaturePanel::PushEdit()
     v.canNarrow = ui_.canNarrow->isChecked();
     v.txStep = ui_.txStep->currentIndex();
     v.rxStep = ui_.rxStep->currentIndex();
-    document_.Edit(v);
+    document_.Editor().Edit(v);
 }
 
 }  // namespace qx

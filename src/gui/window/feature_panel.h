@@ -21,6 +21,12 @@ public:
     // `between`: what stands between the model box and the feature box (the adaptor's status).
     FeaturePanel(CloneDocument& document, QWidget* between, QWidget* parent = nullptr);
 
+    void Show(const RadioSettings& record);
+    void SetEditable(bool editable);
+    // Whether the channel plan's `group` is ticked.
+    bool GroupShown(int group) const;
+
+private:
     struct Controls {
         QRadioButton* modelUsa = nullptr;
         QRadioButton* modelEurope = nullptr;
@@ -35,14 +41,7 @@ public:
         QComboBox* txStep = nullptr;
         QComboBox* rxStep = nullptr;
     };
-    const Controls& Widgets() const { return ui_; }
 
-    void Show(const RadioSettings& record);
-    void SetEditable(bool editable);
-    // Whether the channel plan's `group` is ticked.
-    bool GroupShown(int group) const;
-
-private:
     CloneDocument& document_;
     Controls ui_;
 

@@ -91,12 +91,12 @@ void FileCommands::OnBackups()
 
 void FileCommands::OnUndo()
 {
-    if (!IsReading()) document_.Undo();
+    if (!IsReading()) document_.Editor().Undo();
 }
 
 void FileCommands::OnRedo()
 {
-    if (!IsReading()) document_.Redo();
+    if (!IsReading()) document_.Editor().Redo();
 }
 
 }  // namespace qx

@@ -8,15 +8,40 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "gui/document/clone_document.h"
-#include "gui/document/control_values.h"
 #include "gui/window/identity_hint.h"
+#include "identity/identity_advice.h"
 
 namespace qx {
+
+namespace {
+
+// At most nine characters, and a number pasted with spaces or dashes is taken as its digits;
+// the ATIS field takes digits only.
+class IdentityValidator : public QValidator {
+public:
+    IdentityValidator(bool digitsOnly, QObject* parent) : QValidator(parent), digitsOnly_(digitsOnly) {}
+    State validate(QString& input, int& pos) const override
+    {
+        const QString typed = QString::fromStdString(TypedIdentity(input.toStdString()));
+        if (typed != input) {
+            pos = static_cast<int>(QString::fromStdString(TypedIdentity(input.left(pos).toStdString())).size());
+            input = typed;
+        }
+        for (QChar c : input)
+            if (digitsOnly_ && (c < '0' || c > '9')) return Invalid;
+        return input.size() <= 9 ? Acceptable : Invalid;
+    }
+
+private:
+    bool digitsOnly_;
+};
+
+}  // namespace
 
 namespace {
 
@@ -43,9 +68,11 @@ IdentityBox::IdentityBox(CloneDocument& document, QWidget* parent) : QGroupBox(p
     atisByUser_->setObjectName("atisByUser");
     atis_ = new QLineEdit;
     atis_->setObjectName("atis");
-    atis_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), atis_));
+    mmsi_->setValidator(new IdentityValidator(false, mmsi_));
+    atis_->setValidator(new IdentityValidator(true, atis_));
     for (QLineEdit* field : {mmsi_, atis_}) {
-        field->setMaxLength(9);
+        // Room for a pasted "235 012 345": the validator takes it as its nine digits.
+        field->setMaxLength(31);
         field->setFont(fixed);
         field->setFixedWidth(QFontMetrics(fixed).horizontalAdvance("0000000000") + 16);
         field->installEventFilter(this);
@@ -54,14 +81,14 @@ IdentityBox::IdentityBox(CloneDocument& document, QWidget* parent) : QGroupBox(p
     grid->addWidget(mmsi_, 0, 1);
     grid->addWidget(Hint(tr("Please enter the 9 digital MMSI number.")), 0, 2);
     // Under each field, the administration its number belongs to, or why it looks wrong.
-    grid->addWidget(new IdentityHint(mmsi_, IdentityField::Mmsi), 1, 1, 1, 2);
+    grid->addWidget(new IdentityHint(mmsi_, IdentityKind::Mmsi), 1, 1, 1, 2);
     grid->addWidget(atisByUser_, 2, 0);
     auto* atisRow = new QHBoxLayout;
     atisRow->addWidget(atis_);
     auto* fromMmsi = new AtisFromMmsiButton(mmsi_, atis_);
     connect(fromMmsi, &AtisFromMmsiButton::filled, this, [this] {
-        document_.TypeIdentity(IdentityKind::Atis, atis_->text());
-        document_.CommitIdentities();
+        document_.Editor().TypeIdentity(IdentityKind::Atis, atis_->text().toLatin1().toStdString());
+        document_.Editor().CommitIdentities();
     });
     atisRow->addWidget(fromMmsi);
     atisRow->addStretch();
@@ -71,7 +98,7 @@ IdentityBox::IdentityBox(CloneDocument& document, QWidget* parent) : QGroupBox(p
     atisHints->addWidget(Hint(tr("Please enter the last 9 numbers of the 10 digit ATIS ID.")));
     atisHints->addWidget(Hint(tr("The initial \"9\" is entered automatically.")));
     grid->addLayout(atisHints, 2, 2);
-    grid->addWidget(new IdentityHint(atis_, IdentityField::Atis), 3, 1, 1, 2);
+    grid->addWidget(new IdentityHint(atis_, IdentityKind::Atis), 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);
     // Screen readers announce the fields by what they hold, not by the box's caption.
     mmsi_->setAccessibleName(tr("MMSI"));
@@ -97,13 +124,13 @@ void IdentityBox::Connect()
     // Typing is an edit at once: Esc or a close with the cursor still in the field must not
     // pass for an unchanged document.
     connect(mmsi_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { document_.TypeIdentity(IdentityKind::Mmsi, text); });
+            [this](const QString& text) { document_.Editor().TypeIdentity(IdentityKind::Mmsi, text.toLatin1().toStdString()); });
     connect(atis_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { document_.TypeIdentity(IdentityKind::Atis, text); });
+            [this](const QString& text) { document_.Editor().TypeIdentity(IdentityKind::Atis, text.toLatin1().toStdString()); });
     connect(mmsiByUser_, &QCheckBox::clicked, this,
-            [this](bool on) { document_.SetIdentityByUser(IdentityKind::Mmsi, on); });
+            [this](bool on) { document_.Editor().SetIdentityByUser(IdentityKind::Mmsi, on); });
     connect(atisByUser_, &QCheckBox::clicked, this,
-            [this](bool on) { document_.SetIdentityByUser(IdentityKind::Atis, on); });
+            [this](bool on) { document_.Editor().SetIdentityByUser(IdentityKind::Atis, on); });
     for (QLineEdit* field : {mmsi_, atis_})
         connect(field, &QLineEdit::returnPressed, this, &IdentityBox::writeRequested);
 }
@@ -111,13 +138,13 @@ void IdentityBox::Connect()
 void IdentityBox::ShowIdentity(QLineEdit* field, IdentityKind which)
 {
     // Exactly what the document holds: its entry being typed, its valid identity, or nothing.
-    const QString text = document_.IdentityEntry(which);
+    const QString text = QString::fromLatin1(document_.Editor().IdentityEntry(which).c_str());
     if (field->text() != text) field->setText(text);
 }
 
 void IdentityBox::Show()
 {
-    const ControlValues values = ValuesOf(document_.Record());
+    const DocumentControls values = ControlsOf(document_.Record());
     atisByUser_->setChecked(values.atisByUser);
     ShowIdentity(atis_, IdentityKind::Atis);
     mmsiByUser_->setChecked(values.mmsiByUser);
@@ -153,7 +180,7 @@ bool IdentityBox::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && (watched == mmsi_ || watched == atis_)) {
         // Leaving the field counts; the window losing activation (a box, another program) does not.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) document_.CommitIdentities();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) document_.Editor().CommitIdentities();
     }
     return QGroupBox::eventFilter(watched, event);
 }

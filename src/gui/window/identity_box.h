@@ -19,11 +19,6 @@ class IdentityBox : public QGroupBox {
 public:
     explicit IdentityBox(CloneDocument& document, QWidget* parent = nullptr);
 
-    QCheckBox* MmsiByUser() const { return mmsiByUser_; }
-    QLineEdit* Mmsi() const { return mmsi_; }
-    QCheckBox* AtisByUser() const { return atisByUser_; }
-    QLineEdit* Atis() const { return atis_; }
-
     // Exactly what the document holds; the fields follow their boxes.
     void Show();
     // The caption (the model's name for an untitled document); the fields stay where they are

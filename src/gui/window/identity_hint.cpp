@@ -2,67 +2,12 @@
 
 #include <QEvent>
 
+#include "identity/identity_advice.h"
 #include "identity/maritime_identity.h"
 
 namespace qx {
 
-namespace {
-
-IdentityAdvice FromInfo(bool complete, const std::string& administration, const std::vector<std::string>& warnings)
-{
-    IdentityAdvice advice;
-    if (!complete) return advice;
-    QStringList lines;
-    for (const std::string& w : warnings) lines << QString::fromStdString(w);
-    advice.warning = !lines.isEmpty();
-    advice.text = advice.warning ? lines.front() : QString::fromStdString(administration);
-    advice.toolTip = advice.warning ? lines.join('\n') : advice.text;
-    return advice;
-}
-
-bool NineDigits(const QString& text)
-{
-    if (text.size() != 9) return false;
-    for (QChar c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-// Why the radio would not take nine digits, in its own terms; empty when it would.
-QString Refusal(IdentityField field, const QString& digits)
-{
-    if (!digits.startsWith('0')) return {};
-    if (field == IdentityField::Atis) return IdentityHint::tr("an ATIS ID cannot start with 90");
-    return digits.startsWith("00") ? IdentityHint::tr("a coast station's MMSI starts with 00")
-                                   : IdentityHint::tr("a group's MMSI starts with 0");
-}
-
-}  // namespace
-
-IdentityAdvice AdviseIdentity(IdentityField field, const QString& text)
-{
-    // An incomplete number says nothing yet; the window's check speaks when it matters.
-    if (!NineDigits(text)) return {};
-    const std::string digits = text.toStdString();
-    IdentityAdvice advice;
-    if (field == IdentityField::Mmsi) {
-        MmsiInfo info = ClassifyMmsi(digits);
-        advice = FromInfo(true, info.administration, info.warnings);
-    } else {
-        AtisInfo info = ClassifyAtis(digits);
-        advice = FromInfo(true, info.administration, info.warnings);
-    }
-    const QString refusal = Refusal(field, text);
-    if (!refusal.isEmpty()) {
-        advice.refused = true;
-        advice.warning = true;
-        advice.text = IdentityHint::tr("The radio refuses this number: %1.").arg(refusal);
-        advice.toolTip = advice.text + "\n" + advice.toolTip;
-    }
-    return advice;
-}
-
-IdentityHint::IdentityHint(QLineEdit* field, IdentityField kind, QWidget* parent)
+IdentityHint::IdentityHint(QLineEdit* field, IdentityKind kind, QWidget* parent)
     : QLabel(parent), field_(field), kind_(kind)
 {
     setObjectName(field->objectName() + "Hint");
@@ -76,12 +21,19 @@ IdentityHint::IdentityHint(QLineEdit* field, IdentityField kind, QWidget* parent
 
 void IdentityHint::Update()
 {
-    const IdentityAdvice advice = AdviseIdentity(kind_, field_->text());
+    const IdentityAdvice advice = AdviseIdentity(kind_, field_->text().toStdString());
     warning_ = advice.warning;
     refused_ = advice.refused;
-    fullText_ = advice.text;
+    fullText_ = QString::fromStdString(advice.text);
+    QString detail = QString::fromStdString(advice.detail);
+    if (refused_) {
+        // The radio's refusal in the user's language; the warnings after it are the table's.
+        const QString said = tr("The radio refuses this number: %1.").arg(tr(advice.refusal.c_str()));
+        detail.replace(0, static_cast<int>(advice.text.size()), said);
+        fullText_ = said;
+    }
     Elide();
-    setToolTip(advice.toolTip);
+    setToolTip(detail);
     // Colours that stay readable in light and dark themes: red for what the radio refuses,
     // orange for advice it would still take.
     setStyleSheet(refused_ ? "color: #d00000;" : warning_ ? "color: #c05000;" : "");

@@ -8,20 +8,9 @@
 #include <QString>
 #include <QToolButton>
 
+#include "identity/radio_identity.h"
+
 namespace qx {
-
-struct IdentityAdvice {
-    QString text;     // the administration, or the first warning; empty while incomplete
-    QString toolTip;  // every warning, one per line, or the administration in full
-    bool warning = false;
-    bool refused = false;  // the radio itself would not take the number: said first, in red
-};
-
-enum class IdentityField { Mmsi, Atis };
-
-// What the label says for a field's text (9 digits for both fields; the ATIS field holds the
-// digits after the "9").
-IdentityAdvice AdviseIdentity(IdentityField field, const QString& text);
 
 class IdentityHint : public QLabel {
     Q_OBJECT
@@ -29,7 +18,7 @@ class IdentityHint : public QLabel {
 public:
     // Follows `field` as it changes. Takes the width its layout gives and elides the rest, so
     // a long administration never widens the window.
-    IdentityHint(QLineEdit* field, IdentityField kind, QWidget* parent = nullptr);
+    IdentityHint(QLineEdit* field, IdentityKind kind, QWidget* parent = nullptr);
 
     bool IsWarning() const { return warning_; }
     bool IsRefusal() const { return refused_; }
@@ -43,7 +32,7 @@ private:
     void Elide();
 
     QLineEdit* field_;
-    IdentityField kind_;
+    IdentityKind kind_;
     QString fullText_;
     bool warning_ = false;
     bool refused_ = false;

@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
-#include <QUndoStack>
 #include <memory>
 
 #include "gui/base/accessible_names.h"
@@ -113,11 +112,7 @@ void MainWindow::BindDocument()
         else
             status_->SetStatusText(text);
     });
-    QUndoStack* history = &doc_.History();
-    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
-        connect(history, signal, this, &MainWindow::UpdateUndoActions);
-    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
-        connect(history, signal, this, &MainWindow::UpdateUndoActions);
+    connect(&doc_, &CloneDocument::stateChanged, this, &MainWindow::UpdateUndoActions);
     connect(identity_, &IdentityBox::writeRequested, this, [this] {
         // Enter never stops a running write, which a second Enter would leave half written.
         if (!clone_->IsRunning()) clone_->OnWriteToRadio();
@@ -139,7 +134,6 @@ MainWindow::~MainWindow()
 {
     // The document outlives nothing of the window: it must not call back into it now.
     disconnect(&doc_, nullptr, this, nullptr);
-    disconnect(&doc_.History(), nullptr, this, nullptr);
     // Normally the close steps have already waited for the run; this covers a window
     // destroyed without being closed: no question and no second job from here.
     closing_.closing = true;
@@ -183,11 +177,11 @@ void MainWindow::UpdateEditControls()
 void MainWindow::UpdateUndoActions()
 {
     const bool editable = clone_->RunningKind() != CloneKind::Read;
-    QUndoStack& history = doc_.History();
-    ui_.undo->setEnabled(editable && history.canUndo());
-    ui_.redo->setEnabled(editable && history.canRedo());
-    ui_.undo->setText(history.canUndo() ? tr("&Undo %1").arg(history.undoText()) : tr("&Undo"));
-    ui_.redo->setText(history.canRedo() ? tr("&Redo %1").arg(history.redoText()) : tr("&Redo"));
+    const DocumentEditor& editor = doc_.Editor();
+    ui_.undo->setEnabled(editable && editor.CanUndo());
+    ui_.redo->setEnabled(editable && editor.CanRedo());
+    ui_.undo->setText(editor.CanUndo() ? tr("&Undo %1").arg(doc_.UndoText()) : tr("&Undo"));
+    ui_.redo->setText(editor.CanRedo() ? tr("&Redo %1").arg(doc_.RedoText()) : tr("&Redo"));
 }
 
 void MainWindow::UpdateCloneUi()
@@ -261,13 +255,13 @@ void MainWindow::OnSystemAbout() { dialogs_.about(this, app_); }
 void MainWindow::OnFeatureSetup()
 {
     if (clone_->RunningKind() == CloneKind::Read) return;  // the read's end would drop the change
-    doc_.CommitEdits();
+    doc_.Editor().CommitEdits();
     // The dialog edits a copy: its OK makes one undoable step.
     auto edited = std::make_unique<RadioSettings>(doc_.Record());
     ModelConfig options = doc_.Config();
     if (dialogs_.featureSetup(this, app_, options, *edited) != QDialog::Accepted) return;
-    doc_.Change(tr("Feature Setup"), *edited);
-    doc_.MarkModified();
+    doc_.Editor().Change({"Feature Setup", {}}, *edited);
+    doc_.Editor().MarkModified();
 }
 
 // The service dialogs read the options and the record; they change neither.
@@ -289,8 +283,8 @@ void MainWindow::OnEpromTools()
 
 bool MainWindow::RunCloseSteps()
 {
-    doc_.SetBandIndex(channels_->Bands()->currentIndex());
-    if (!doc_.IsUntitled()) doc_.CommitEdits();
+    doc_.SetBandIndex(channels_->BandIndex());
+    if (!doc_.IsUntitled()) doc_.Editor().CommitEdits();
     return doc_.CloseSteps(app_.stateFilePath);
 }
 

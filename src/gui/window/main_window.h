@@ -13,18 +13,10 @@
 #include "gui/window/window_dialogs.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QKeyEvent;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
 class QMenuBar;
-class QProgressBar;
 class QPushButton;
-class QRadioButton;
 class QScrollArea;
 class QTimer;
 
@@ -39,41 +31,6 @@ class IdentityBox;
 class StatusBox;
 class ToolCommands;
 
-// The window's own menus and buttons, for whoever drives it from outside (tests, the
-// screenshot tool); the parts below give theirs.
-struct MainWindowControls {
-    QMenuBar* menuBar = nullptr;
-    QAction* loadDefault = nullptr;
-    QAction* open = nullptr;
-    QAction* save = nullptr;
-    QAction* saveAs = nullptr;
-    QAction* backupBeforeWrite = nullptr;
-    QAction* wholeBackup = nullptr;
-    QAction* backups = nullptr;
-    QAction* print = nullptr;
-    QAction* printPreview = nullptr;
-    QAction* exportPdf = nullptr;
-    QAction* exit = nullptr;
-    QAction* undo = nullptr;
-    QAction* redo = nullptr;
-    QAction* writeToRadio = nullptr;
-    QAction* readFromRadio = nullptr;
-    QAction* verify = nullptr;
-    QAction* handShake = nullptr;
-    QAction* chooseAdaptor = nullptr;
-    QAction* exportFreqTable = nullptr;
-    QAction* viewCheckSum = nullptr;
-    QAction* exportChannels = nullptr;
-    QAction* importChannels = nullptr;
-    QAction* about = nullptr;
-    QAction* featureSetup = nullptr;
-    QAction* configDialog = nullptr;
-    QAction* epromTools = nullptr;
-
-    QPushButton* writeButton = nullptr;
-    QPushButton* readButton = nullptr;
-};
-
 class MainWindow : public QDialog {
     Q_OBJECT
 
@@ -82,7 +39,6 @@ public:
     ~MainWindow() override;
 
     CloneDocument& Doc() { return doc_; }
-    const MainWindowControls& Controls() const { return ui_; }
     WindowDialogs& Dialogs() { return dialogs_; }
     QTimer* Timer() const { return timer_; }
     // The command objects behind the menus and buttons.
@@ -126,7 +82,28 @@ private:
     CloneDocument doc_;
     WindowDialogs dialogs_;
     WindowClosing closing_;
-    MainWindowControls ui_;
+    // The menu items and buttons whose state follows the document and the clone runs.
+    struct Controls {
+        QMenuBar* menuBar = nullptr;
+        QAction* loadDefault = nullptr;
+        QAction* open = nullptr;
+        QAction* save = nullptr;
+        QAction* backupBeforeWrite = nullptr;
+        QAction* wholeBackup = nullptr;
+        QAction* backups = nullptr;
+        QAction* undo = nullptr;
+        QAction* redo = nullptr;
+        QAction* writeToRadio = nullptr;
+        QAction* readFromRadio = nullptr;
+        QAction* verify = nullptr;
+        QAction* handShake = nullptr;
+        QAction* importChannels = nullptr;
+        QAction* featureSetup = nullptr;
+        QAction* configDialog = nullptr;
+        QAction* epromTools = nullptr;
+        QPushButton* writeButton = nullptr;
+        QPushButton* readButton = nullptr;
+    } ui_;
     QTimer* timer_ = nullptr;
     QWidget* content_ = nullptr;     // the controls' page
     QScrollArea* scroll_ = nullptr;  // around the page on a screen too small for it

@@ -108,12 +108,9 @@ void MainWindow::BuildMenus()
     auto* bar = new QMenuBar(this);
     ui_.menuBar = bar;
 
-    // Mnemonics and shortcuts for the keyboard; the texts stay those of the classic menus.
+    // Mnemonics and shortcuts for the keyboard; the texts stay those of the classic menus. Each
+    // item has an object name, by which tests and the screenshot tool find it in any language.
     BuildFileMenu(bar);
-    SetStandardShortcut(ui_.open, QKeySequence::Open, "Ctrl+O");
-    SetStandardShortcut(ui_.save, QKeySequence::Save, "Ctrl+S");
-    SetStandardShortcut(ui_.saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
-    SetStandardShortcut(ui_.exit, QKeySequence::Quit, "Ctrl+Q");
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     ui_.undo = edit->addAction(tr("&Undo"), files_, &FileCommands::OnUndo);
@@ -128,12 +125,13 @@ void MainWindow::BuildMenus()
     BuildCloneMenu(bar);
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
-    ui_.exportFreqTable = tools->addAction(tr("&Export Freq Table"), tools_, &ToolCommands::OnExportFreqTable);
-    ui_.viewCheckSum = tools->addAction(tr("View &CheckSum"), tools_, &ToolCommands::OnViewCheckSum);
+    tools->addAction(tr("&Export Freq Table"), tools_, &ToolCommands::OnExportFreqTable)
+        ->setObjectName("exportFreqTable");
+    tools->addAction(tr("View &CheckSum"), tools_, &ToolCommands::OnViewCheckSum)->setObjectName("viewCheckSum");
     tools->addSeparator();
-    ui_.exportChannels = tools->addAction(tr("Export Cha&nnels (CSV)..."), tools_, &ToolCommands::OnExportChannels);
+    tools->addAction(tr("Export Cha&nnels (CSV)..."), tools_, &ToolCommands::OnExportChannels)
+        ->setObjectName("exportChannels");
     ui_.importChannels = tools->addAction(tr("&Import Channels (CSV)..."), tools_, &ToolCommands::OnImportChannels);
-    ui_.exportChannels->setObjectName("exportChannels");
     ui_.importChannels->setObjectName("importChannels");
 
     // The service commands have no place in the classic menus; they get their own.
@@ -141,9 +139,12 @@ void MainWindow::BuildMenus()
     ui_.featureSetup = service->addAction(tr("&Feature Setup..."), this, &MainWindow::OnFeatureSetup);
     ui_.configDialog = service->addAction(tr("&Config..."), this, &MainWindow::OnConfig);
     ui_.epromTools = service->addAction(tr("&Eprom Tools..."), this, &MainWindow::OnEpromTools);
+    ui_.featureSetup->setObjectName("featureSetup");
+    ui_.configDialog->setObjectName("configDialog");
+    ui_.epromTools->setObjectName("epromTools");
 
     QMenu* help = bar->addMenu(tr("&Help"));
-    ui_.about = help->addAction(tr("&About"), this, &MainWindow::OnAbout);
+    help->addAction(tr("&About"), this, &MainWindow::OnAbout)->setObjectName("about");
     BuildLanguageMenu(help);
 }
 
@@ -155,9 +156,8 @@ void MainWindow::BuildCloneMenu(QMenuBar* bar)
     ui_.verify = clone->addAction(tr("&Verify"), clone_, &CloneCommands::OnVerify);
     ui_.handShake = clone->addAction(tr("&HandShake"), clone_, &CloneCommands::OnHandShake);
     clone->addSeparator();
-    ui_.chooseAdaptor = clone->addAction(tr("&Adaptor..."), this,
-                                         [this] { adaptor_->Choose(dialogs_.run, clone_->IsRunning()); });
-    ui_.chooseAdaptor->setObjectName("chooseAdaptor");
+    clone->addAction(tr("&Adaptor..."), this, [this] { adaptor_->Choose(dialogs_.run, clone_->IsRunning()); })
+        ->setObjectName("chooseAdaptor");
     // Writing overwrites the radio: its key takes two modifiers, and never Ctrl+W (close).
     ui_.writeToRadio->setShortcut(QKeySequence("Ctrl+Shift+W"));
     ui_.readFromRadio->setShortcut(QKeySequence("Ctrl+R"));
@@ -194,15 +194,20 @@ void MainWindow::BuildFileMenu(QMenuBar* bar)
     ui_.loadDefault = file->addAction(tr("&Load Default"), files_, &FileCommands::OnLoadDefault);
     ui_.open = file->addAction(tr("&Open"), files_, &FileCommands::OnOpen);
     ui_.save = file->addAction(tr("&Save"), files_, &FileCommands::OnSave);
-    ui_.saveAs = file->addAction(tr("Save &as"), files_, &FileCommands::OnSaveAs);
+    QAction* saveAs = file->addAction(tr("Save &as"), files_, &FileCommands::OnSaveAs);
+    ui_.loadDefault->setObjectName("loadDefault");
+    ui_.open->setObjectName("open");
+    ui_.save->setObjectName("save");
+    saveAs->setObjectName("saveAs");
+    SetStandardShortcut(ui_.open, QKeySequence::Open, "Ctrl+O");
+    SetStandardShortcut(ui_.save, QKeySequence::Save, "Ctrl+S");
+    SetStandardShortcut(saveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
     file->addSeparator();
-    ui_.print = file->addAction(tr("&Print..."), print_, &PrintCommands::OnPrint);
-    ui_.printPreview = file->addAction(tr("Print Pre&view..."), print_, &PrintCommands::OnPrintPreview);
-    ui_.exportPdf = file->addAction(tr("Export P&DF..."), print_, &PrintCommands::OnExportPdf);
-    ui_.print->setObjectName("print");
-    ui_.printPreview->setObjectName("printPreview");
-    ui_.exportPdf->setObjectName("exportPdf");
-    SetStandardShortcut(ui_.print, QKeySequence::Print, "Ctrl+P");
+    QAction* print = file->addAction(tr("&Print..."), print_, &PrintCommands::OnPrint);
+    file->addAction(tr("Print Pre&view..."), print_, &PrintCommands::OnPrintPreview)->setObjectName("printPreview");
+    file->addAction(tr("Export P&DF..."), print_, &PrintCommands::OnExportPdf)->setObjectName("exportPdf");
+    print->setObjectName("print");
+    SetStandardShortcut(print, QKeySequence::Print, "Ctrl+P");
     file->addSeparator();
     ui_.backupBeforeWrite = file->addAction(tr("Back up the radio before &writing"));
     ui_.backupBeforeWrite->setObjectName("backupBeforeWrite");
@@ -218,8 +223,11 @@ void MainWindow::BuildFileMenu(QMenuBar* bar)
     connect(ui_.backupBeforeWrite, &QAction::toggled, ui_.wholeBackup, &QAction::setEnabled);
     connect(ui_.wholeBackup, &QAction::toggled, files_, &FileCommands::OnWholeBackupToggled);
     ui_.backups = file->addAction(tr("&Backups..."), files_, &FileCommands::OnBackups);
+    ui_.backups->setObjectName("backups");
     file->addSeparator();
-    ui_.exit = file->addAction(tr("E&xit"), this, &MainWindow::reject);
+    QAction* exit = file->addAction(tr("E&xit"), this, &MainWindow::reject);
+    exit->setObjectName("exit");
+    SetStandardShortcut(exit, QKeySequence::Quit, "Ctrl+Q");
 }
 
 void MainWindow::BuildPage()

@@ -80,7 +80,7 @@ void PrintCommands::NoteFinished(const CloneOutcome& outcome)
 
 bool PrintCommands::Ask(const QString& caption, SheetChoice& choice)
 {
-    document_.CommitEdits();
+    document_.Editor().CommitEdits();
     SheetDialog dialog(window_, caption, last_);
     if (dialogs_.run(dialog) != QDialog::Accepted) return false;
     choice = last_ = dialog.Choice();

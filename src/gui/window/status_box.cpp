@@ -44,6 +44,8 @@ void StatusBox::SetStatus(const QString& text)
 
 void StatusBox::SetStatusText(const QString& text) { status_->setText(text); }
 
+QString StatusBox::Text() const { return status_->text(); }
+
 void StatusBox::Tick()
 {
     if (countdown_ <= 0) return;
@@ -57,6 +59,8 @@ void StatusBox::ShowOptions(const ModelConfig& options)
     if (options.romMapFlag == 1) text += tr("Save RomMap;");
     options_->setText(text);
 }
+
+QString StatusBox::OptionText() const { return options_->text(); }
 
 void StatusBox::SetProgressRange(int minimum, int maximum) { progress_->setRange(minimum, maximum); }
 

@@ -17,20 +17,20 @@ class StatusBox : public QGroupBox {
 public:
     explicit StatusBox(QWidget* parent = nullptr);
 
-    QLabel* StatusLine() const { return status_; }
-    QLabel* OptionLine() const { return options_; }
-    QProgressBar* Progress() const { return progress_; }
-
     // Also arms the ten-tick countdown back to "Ready.".
     void SetStatus(const QString& text);
     // Without the countdown; a countdown left from an earlier message goes on.
     void SetStatusText(const QString& text);
+    // The status line as it reads now.
+    QString Text() const;
     // A countdown left from an earlier message must not put "Ready." over a running job.
     void StopCountdown() { countdown_ = 0; }
     int Countdown() const { return countdown_; }
     // The one-second tick.
     void Tick();
     void ShowOptions(const ModelConfig& options);
+    // The service options that are on, as the line at the right names them.
+    QString OptionText() const;
 
     // The running job's progress.
     void SetProgressRange(int minimum, int maximum);

@@ -86,7 +86,7 @@ FileDialogRequest ToolCommands::CsvFileRequest() const
 
 void ToolCommands::OnExportChannels()
 {
-    document_.CommitEdits();
+    document_.Editor().CommitEdits();
     if (!HasPrivateChannels(tr("Export Channels"))) return;
     const QString path = services_.ChooseSaveFile(window_, CsvFileRequest());
     if (path.isEmpty()) return;
@@ -103,12 +103,11 @@ void ToolCommands::OnExportChannels()
 void ToolCommands::OnImportChannels()
 {
     if (clone_.RunningKind() == CloneKind::Read) return;  // the read's end would replace the imported channels
-    document_.CommitEdits();
+    document_.Editor().CommitEdits();
     if (!HasPrivateChannels(tr("Import Channels"))) return;
     const QString path = services_.ChooseOpenFile(window_, CsvFileRequest());
     if (path.isEmpty()) return;
-    auto imported = std::make_unique<RadioSettings>(document_.Record());
-    const CsvFileImport outcome = ImportChannelsCsvFile(ToNativePath(path), *imported);
+    const CsvFileImport outcome = document_.Editor().ImportCsvFile(ToNativePath(path));
     if (!outcome.imported) {
         QStringList all;
         for (const std::string& problem : outcome.problems) all << QString::fromStdString(problem);
@@ -120,10 +119,7 @@ void ToolCommands::OnImportChannels()
                                        MsgIcon::Warning);
         return;
     }
-    // The imported channels in view.
-    channels_.ShowBand(kGroupPrivate);
-    document_.Change(tr("Import Channels (CSV)"), *imported);
-    document_.MarkModified();
+    channels_.ShowBand(kGroupPrivate);  // the imported channels in view
     status_.SetStatus(tr("Imported %1 private channels.").arg(PrivateListLength(document_.Record())));
     if (!outcome.sharedNames.empty()) {
         QStringList shared;
