@@ -714,7 +714,7 @@ Geben Sie genau 9 Ziffern ein.</translation>
     </message>
 </context>
 <context>
-    <name>qx::ControlValues</name>
+    <name>qx::Editing</name>
     <message>
         <source>MMSI</source>
         <translation>MMSI</translation>
@@ -744,6 +744,10 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <translation>RX-PLL-Schritt</translation>
     </message>
     <message>
+        <source>%1 channels</source>
+        <translation>%1-Kanäle</translation>
+    </message>
+    <message>
         <source>USA</source>
         <translation>USA</translation>
     </message>
@@ -768,12 +772,84 @@ Geben Sie genau 9 Ziffern ein.</translation>
         <translation>CAN_narrow</translation>
     </message>
     <message>
-        <source>%1 channels</source>
-        <translation>%1-Kanäle</translation>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Änderung</translation>
+        <source>Load Default</source>
+        <translation>Standardwerte laden</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Vom Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>Add private channel</source>
+        <translation>Privaten Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit private channel</source>
+        <translation>Privaten Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove private channel</source>
+        <translation>Privaten Kanal entfernen</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>Kanäle importieren (CSV)</translation>
+    </message>
+    <message>
+        <source>Feature Setup</source>
+        <translation>Funktionen einrichten</translation>
+    </message>
+    <message>
+        <source>Invalid MMIS ID:%1
+Make sure 9 digitals.</source>
+        <translation>Ungültige MMSI: %1
+Geben Sie genau 9 Ziffern ein.</translation>
+    </message>
+    <message>
+        <source>Invalid ATIS ID:%1
+Make sure 9 digitals.</source>
+        <translation>Ungültige ATIS ID: %1
+Geben Sie genau 9 Ziffern ein.</translation>
+    </message>
+    <message>
+        <source>Channel Number Limit!</source>
+        <translation>Maximale Kanalanzahl erreicht!</translation>
+    </message>
+    <message>
+        <source>NO Channel!</source>
+        <translation>Kein Kanal vorhanden!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel!</source>
+        <translation>Bitte wählen Sie einen Kanal aus!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel First!</source>
+        <translation>Bitte wählen Sie zuerst einen Kanal aus!</translation>
+    </message>
+    <message>
+        <source>Invalid Tx Frequency.
+Frequency=0.00625*N.
+Range=%1</source>
+        <translation>Ungültige TX-Frequenz.
+Frequenz = 0.00625*N.
+Bereich = %1</translation>
+    </message>
+    <message>
+        <source>A private channel&apos;s name is one of %1 and a digit.</source>
+        <translation>Der Name eines privaten Kanals ist eines von %1 und eine Ziffer.</translation>
+    </message>
+    <message>
+        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
+        <translation>RX läge bei %1 MHz, außerhalb von 136..174 MHz: Eine Klondatei mit diesem Kanal ließe sich nicht wieder öffnen. Wählen Sie Simplex oder für Duplex eine TX von höchstens 169,4 MHz.</translation>
+    </message>
+    <message>
+        <source>A clone file with this channel would not open again: it %1.</source>
+        <translation>Eine Klondatei mit diesem Kanal ließe sich nicht wieder öffnen: Er %1.</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1872,286 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Three steps</source>
+        <translation>Drei Schritte</translation>
+    </message>
+    <message>
+        <source>1. Connect the adaptor</source>
+        <translation>1. Adapter anschließen</translation>
+    </message>
+    <message>
+        <source>Plug the clone adaptor into this computer and the radio, then choose it in the browser&apos;s list.</source>
+        <translation>Stecken Sie den Klon-Adapter an diesen Computer und an das Funkgerät und wählen Sie ihn dann in der Liste des Browsers aus.</translation>
+    </message>
+    <message>
+        <source>2. Read the radio</source>
+        <translation>2. Funkgerät lesen</translation>
+    </message>
+    <message>
+        <source>Copies what the radio holds into this page; the radio itself is not changed.</source>
+        <translation>Übernimmt den Inhalt des Funkgeräts in diese Seite; das Funkgerät selbst bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>3. Check and write</source>
+        <translation>3. Prüfen und schreiben</translation>
+    </message>
+    <message>
+        <source>Check the identities and channels below, then write them to the radio, which is backed up first.</source>
+        <translation>Prüfen Sie unten die Kennungen und Kanäle und schreiben Sie sie dann ins Funkgerät, das vorher gesichert wird.</translation>
+    </message>
+    <message>
+        <source>No radio has been read yet</source>
+        <translation>Es wurde noch kein Funkgerät gelesen</translation>
+    </message>
+    <message>
+        <source>Read the radio (step 2) to see and change what it holds, or start from a clone file or from a model&apos;s defaults.</source>
+        <translation>Lesen Sie das Funkgerät (Schritt 2), um seinen Inhalt zu sehen und zu ändern, oder beginnen Sie mit einer Klondatei oder den Standardwerten eines Modells.</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Datei öffnen...</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>For dealers and service: the radio&apos;s link, its model and channel groups, the synthesizer steps and the EEPROM.</source>
+        <translation>Für Händler und Service: die Verbindung zum Funkgerät, Modell und Kanalgruppen, die Synthesizer-Schritte und das EEPROM.</translation>
+    </message>
+    <message>
+        <source>Radio link and EEPROM</source>
+        <translation>Verbindung zum Funkgerät und EEPROM</translation>
+    </message>
+    <message>
+        <source>No adaptor chosen.</source>
+        <translation>Kein Adapter gewählt.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Es wurde nichts importiert:</translation>
+    </message>
+    <message>
+        <source>The last write was interrupted</source>
+        <translation>Der letzte Schreibvorgang wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>Write again</source>
+        <translation>Erneut schreiben</translation>
+    </message>
+    <message>
+        <source>Restore again</source>
+        <translation>Erneut wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore the backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>%1 wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>A write to the radio began at %1 and did not finish: the page was closed or reloaded, or the browser stopped. The radio may be half written and may not work as it should. Write again, or put back the backup taken just before: %2.</source>
+        <translation>Ein Schreibvorgang ins Funkgerät begann am %1 und wurde nicht beendet: Die Seite wurde geschlossen oder neu geladen, oder der Browser wurde beendet. Das Funkgerät ist möglicherweise nur halb beschrieben und arbeitet vielleicht nicht richtig. Schreiben Sie erneut oder schreiben Sie die kurz vorher angelegte Sicherung zurück: %2.</translation>
+    </message>
+    <message>
+        <source>A restore of %1 into the radio began at %2 and did not finish: the page was closed or reloaded, or the browser stopped. The radio may be half written and may not work as it should. Restore again, or put back the backup taken just before: %3.</source>
+        <translation>Eine Wiederherstellung von %1 ins Funkgerät begann am %2 und wurde nicht beendet: Die Seite wurde geschlossen oder neu geladen, oder der Browser wurde beendet. Das Funkgerät ist möglicherweise nur halb beschrieben und arbeitet vielleicht nicht richtig. Stellen Sie erneut wieder her oder schreiben Sie die kurz vorher angelegte Sicherung zurück: %3.</translation>
+    </message>
+    <message>
+        <source>The document that was being written (%1) is no longer open in this page. Open its clone file again, or make the same settings again, then press Write again; or restore the backup.</source>
+        <translation>Das Dokument, das geschrieben wurde (%1), ist in dieser Seite nicht mehr geöffnet. Öffnen Sie seine Klondatei erneut oder nehmen Sie dieselben Einstellungen noch einmal vor und drücken Sie dann „Erneut schreiben“; oder stellen Sie die Sicherung wieder her.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is no longer in this browser.</source>
+        <translation>Die Sicherung %1 ist nicht mehr in diesem Browser.</translation>
+    </message>
+    <message>
+        <source>This browser may delete the backups kept here: in a private window when it closes, otherwise when the disk runs low. Each backup is therefore also downloaded as it is made: keep those files.</source>
+        <translation>Dieser Browser löscht die hier abgelegten Sicherungen möglicherweise: in einem privaten Fenster beim Schließen, sonst wenn der Speicherplatz knapp wird. Jede Sicherung wird deshalb beim Anlegen auch heruntergeladen: Bewahren Sie diese Dateien auf.</translation>
+    </message>
+    <message>
+        <source>This browser does not store backups here (%1), so the radio cannot be written from this page.</source>
+        <translation>Dieser Browser speichert hier keine Sicherungen (%1), daher kann das Funkgerät von dieser Seite aus nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>the browser did not store the backup</source>
+        <translation>der Browser hat die Sicherung nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 herunterladen</translation>
+    </message>
+    <message>
+        <source>Delete backup</source>
+        <translation>Sicherung löschen</translation>
+    </message>
+    <message>
+        <source>Delete the backup %1 from this browser? It cannot be brought back.</source>
+        <translation>Die Sicherung %1 aus diesem Browser löschen? Sie lässt sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>Download all (ZIP)</source>
+        <translation>Alle herunterladen (ZIP)</translation>
+    </message>
+    <message>
+        <source>Connect adaptor...</source>
+        <translation>Adapter verbinden...</translation>
+    </message>
+    <message>
+        <source>Virtual radio</source>
+        <translation>Virtuelles Funkgerät</translation>
+    </message>
+    <message>
+        <source>Export channels (CSV)</source>
+        <translation>Kanäle exportieren (CSV)</translation>
+    </message>
+    <message>
+        <source>Import channels (CSV)</source>
+        <translation>Kanäle importieren (CSV)</translation>
+    </message>
+    <message>
+        <source>Import channels</source>
+        <translation>Kanäle importieren</translation>
+    </message>
+    <message>
+        <source>Imported the private channels of %1.</source>
+        <translation>Die privaten Kanäle aus %1 wurden importiert.</translation>
+    </message>
+    <message>
+        <source>ATIS ID (9 + the last 9 digits)</source>
+        <translation>ATIS-ID (9 + die letzten 9 Ziffern)</translation>
+    </message>
+    <message>
+        <source>Please enter the last 9 numbers of the 10 digit ATIS ID. The initial &quot;9&quot; is entered automatically.</source>
+        <translation>Bitte geben Sie die letzten 9 Ziffern der 10-stelligen ATIS-ID ein. Die führende „9“ wird automatisch eingetragen.</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>US-Letter</translation>
+    </message>
+    <message>
+        <source>Verify report</source>
+        <translation>Prüfbericht</translation>
+    </message>
+    <message>
+        <source>Download Verify.txt</source>
+        <translation>Verify.txt herunterladen</translation>
+    </message>
+    <message>
+        <source>Model and Radio Feature</source>
+        <translation>Modell und Funktionen des Funkgeräts</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Model for Load Default</source>
+        <translation>Modell für „Standard laden“</translation>
+    </message>
+    <message>
+        <source>European private channel set for Load Default</source>
+        <translation>Europäischer Satz privater Kanäle für „Standard laden“</translation>
+    </message>
+    <message>
+        <source>Clone file to open</source>
+        <translation>Zu öffnende Klondatei</translation>
+    </message>
+    <message>
+        <source>Channel CSV file to import</source>
+        <translation>Zu importierende CSV-Kanaldatei</translation>
+    </message>
+    <message>
+        <source>Channels of the band</source>
+        <translation>Kanäle des Bands</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 Adapter</translation>
+    </message>
+    <message>
+        <source>The rule (saved as %1):</source>
+        <translation>Die Regel (gespeichert als %1):</translation>
+    </message>
+    <message>
+        <source>Then run: %1</source>
+        <translation>Führen Sie dann aus: %1</translation>
+    </message>
+    <message>
+        <source>The browser said: %1</source>
+        <translation>Der Browser meldete: %1</translation>
+    </message>
+    <message>
+        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again.</source>
+        <translation>Warnung: Der Inhalt des Funkgeräts besteht die Prüfung für Klondateien nicht (%1); eine daraus gespeicherte Klondatei lässt sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>The browser did not open its device chooser: %1</source>
+        <translation>Der Browser hat seine Geräteauswahl nicht geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>This browser cannot reach USB devices (it has no WebHID). Open this file in Chrome, Edge, Opera or Brave on a desktop computer, or use the desktop program QX720Clone. &quot;Virtual radio&quot; works here too.</source>
+        <translation>Dieser Browser kann keine USB-Geräte ansprechen (er hat kein WebHID). Öffnen Sie diese Datei in Chrome, Edge, Opera oder Brave auf einem Desktop-Computer, oder verwenden Sie das Desktop-Programm QX720Clone. „Virtuelles Funkgerät“ funktioniert auch hier.</translation>
+    </message>
+    <message>
+        <source>Restore Error.</source>
+        <translation>Wiederherstellungsfehler.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Großbritannien</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dänemark</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finnland</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norwegen</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Schweden</translation>
+    </message>
+    <message>
+        <source>Holland</source>
+        <translation>Niederlande</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgien</translation>
     </message>
 </context>
 <context>

@@ -714,7 +714,7 @@ Saisissez exactement 9 chiffres.</translation>
     </message>
 </context>
 <context>
-    <name>qx::ControlValues</name>
+    <name>qx::Editing</name>
     <message>
         <source>MMSI</source>
         <translation>MMSI</translation>
@@ -744,6 +744,10 @@ Saisissez exactement 9 chiffres.</translation>
         <translation>Pas PLL RX</translation>
     </message>
     <message>
+        <source>%1 channels</source>
+        <translation>Canaux %1</translation>
+    </message>
+    <message>
         <source>USA</source>
         <translation>USA</translation>
     </message>
@@ -768,12 +772,84 @@ Saisissez exactement 9 chiffres.</translation>
         <translation>CAN_narrow</translation>
     </message>
     <message>
-        <source>%1 channels</source>
-        <translation>Canaux %1</translation>
+        <source>Edit</source>
+        <translation>Modifier</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Modification</translation>
+        <source>Load Default</source>
+        <translation>Chargement des valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Lecture de la radio</translation>
+    </message>
+    <message>
+        <source>Add private channel</source>
+        <translation>Ajout d&apos;un canal privé</translation>
+    </message>
+    <message>
+        <source>Edit private channel</source>
+        <translation>Modification d&apos;un canal privé</translation>
+    </message>
+    <message>
+        <source>Remove private channel</source>
+        <translation>Suppression d&apos;un canal privé</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>Importation de canaux (CSV)</translation>
+    </message>
+    <message>
+        <source>Feature Setup</source>
+        <translation>Réglage des fonctions</translation>
+    </message>
+    <message>
+        <source>Invalid MMIS ID:%1
+Make sure 9 digitals.</source>
+        <translation>MMSI non valide : %1
+Saisissez exactement 9 chiffres.</translation>
+    </message>
+    <message>
+        <source>Invalid ATIS ID:%1
+Make sure 9 digitals.</source>
+        <translation>ATIS ID non valide : %1
+Saisissez exactement 9 chiffres.</translation>
+    </message>
+    <message>
+        <source>Channel Number Limit!</source>
+        <translation>Nombre maximal de canaux atteint !</translation>
+    </message>
+    <message>
+        <source>NO Channel!</source>
+        <translation>Aucun canal !</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel!</source>
+        <translation>Sélectionnez un canal !</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel First!</source>
+        <translation>Sélectionnez d&apos;abord un canal !</translation>
+    </message>
+    <message>
+        <source>Invalid Tx Frequency.
+Frequency=0.00625*N.
+Range=%1</source>
+        <translation>Fréquence TX non valide.
+Fréquence = 0.00625*N.
+Plage = %1</translation>
+    </message>
+    <message>
+        <source>A private channel&apos;s name is one of %1 and a digit.</source>
+        <translation>Le nom d&apos;un canal privé est l&apos;un de %1 suivi d&apos;un chiffre.</translation>
+    </message>
+    <message>
+        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
+        <translation>La RX serait à %1 MHz, hors de 136..174 MHz : un fichier de clonage avec ce canal ne s&apos;ouvrirait plus. Choisissez Simplex, ou pour Duplex une TX d&apos;au plus 169,4 MHz.</translation>
+    </message>
+    <message>
+        <source>A clone file with this channel would not open again: it %1.</source>
+        <translation>Un fichier de clonage avec ce canal ne s&apos;ouvrirait plus : il %1.</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1872,282 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>Restore</source>
         <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Three steps</source>
+        <translation>Trois étapes</translation>
+    </message>
+    <message>
+        <source>1. Connect the adaptor</source>
+        <translation>1. Brancher l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>Plug the clone adaptor into this computer and the radio, then choose it in the browser&apos;s list.</source>
+        <translation>Branchez l&apos;adaptateur de clonage sur cet ordinateur et sur la radio, puis choisissez-le dans la liste du navigateur.</translation>
+    </message>
+    <message>
+        <source>2. Read the radio</source>
+        <translation>2. Lire la radio</translation>
+    </message>
+    <message>
+        <source>Copies what the radio holds into this page; the radio itself is not changed.</source>
+        <translation>Copie le contenu de la radio dans cette page&#xa0;; la radio elle-même n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>3. Check and write</source>
+        <translation>3. Vérifier et écrire</translation>
+    </message>
+    <message>
+        <source>Check the identities and channels below, then write them to the radio, which is backed up first.</source>
+        <translation>Vérifiez les identités et les canaux ci-dessous, puis écrivez-les dans la radio, qui est d&apos;abord sauvegardée.</translation>
+    </message>
+    <message>
+        <source>No radio has been read yet</source>
+        <translation>Aucune radio n&apos;a encore été lue</translation>
+    </message>
+    <message>
+        <source>Read the radio (step 2) to see and change what it holds, or start from a clone file or from a model&apos;s defaults.</source>
+        <translation>Lisez la radio (étape 2) pour voir et modifier son contenu, ou partez d&apos;un fichier de clonage ou des valeurs par défaut d&apos;un modèle.</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>For dealers and service: the radio&apos;s link, its model and channel groups, the synthesizer steps and the EEPROM.</source>
+        <translation>Pour les revendeurs et le service&#xa0;: la liaison avec la radio, son modèle et ses groupes de canaux, les pas du synthétiseur et l&apos;EEPROM.</translation>
+    </message>
+    <message>
+        <source>Radio link and EEPROM</source>
+        <translation>Liaison avec la radio et EEPROM</translation>
+    </message>
+    <message>
+        <source>No adaptor chosen.</source>
+        <translation>Aucun adaptateur choisi.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Rien n&apos;a été importé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The last write was interrupted</source>
+        <translation>La dernière écriture a été interrompue</translation>
+    </message>
+    <message>
+        <source>Write again</source>
+        <translation>Écrire à nouveau</translation>
+    </message>
+    <message>
+        <source>Restore again</source>
+        <translation>Restaurer à nouveau</translation>
+    </message>
+    <message>
+        <source>Restore the backup</source>
+        <translation>Restaurer la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restaurer %1</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>A write to the radio began at %1 and did not finish: the page was closed or reloaded, or the browser stopped. The radio may be half written and may not work as it should. Write again, or put back the backup taken just before: %2.</source>
+        <translation>Une écriture dans la radio a commencé le %1 et ne s&apos;est pas terminée&#xa0;: la page a été fermée ou rechargée, ou le navigateur s&apos;est arrêté. La radio est peut-être à moitié écrite et risque de ne pas fonctionner correctement. Écrivez à nouveau, ou remettez la sauvegarde faite juste avant&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>A restore of %1 into the radio began at %2 and did not finish: the page was closed or reloaded, or the browser stopped. The radio may be half written and may not work as it should. Restore again, or put back the backup taken just before: %3.</source>
+        <translation>Une restauration de %1 dans la radio a commencé le %2 et ne s&apos;est pas terminée&#xa0;: la page a été fermée ou rechargée, ou le navigateur s&apos;est arrêté. La radio est peut-être à moitié écrite et risque de ne pas fonctionner correctement. Restaurez à nouveau, ou remettez la sauvegarde faite juste avant&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The document that was being written (%1) is no longer open in this page. Open its clone file again, or make the same settings again, then press Write again; or restore the backup.</source>
+        <translation>Le document en cours d&apos;écriture (%1) n&apos;est plus ouvert dans cette page. Ouvrez à nouveau son fichier de clonage, ou refaites les mêmes réglages, puis appuyez sur «&#xa0;Écrire à nouveau&#xa0;»&#xa0;; ou restaurez la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is no longer in this browser.</source>
+        <translation>La sauvegarde %1 n&apos;est plus dans ce navigateur.</translation>
+    </message>
+    <message>
+        <source>This browser may delete the backups kept here: in a private window when it closes, otherwise when the disk runs low. Each backup is therefore also downloaded as it is made: keep those files.</source>
+        <translation>Ce navigateur peut effacer les sauvegardes conservées ici&#xa0;: dans une fenêtre privée à sa fermeture, sinon quand le disque est presque plein. Chaque sauvegarde est donc aussi téléchargée au moment où elle est faite&#xa0;: gardez ces fichiers.</translation>
+    </message>
+    <message>
+        <source>This browser does not store backups here (%1), so the radio cannot be written from this page.</source>
+        <translation>Ce navigateur n&apos;enregistre pas de sauvegardes ici (%1)&#xa0;: la radio ne peut donc pas être écrite depuis cette page.</translation>
+    </message>
+    <message>
+        <source>the browser did not store the backup</source>
+        <translation>le navigateur n&apos;a pas enregistré la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Télécharger %1</translation>
+    </message>
+    <message>
+        <source>Delete backup</source>
+        <translation>Supprimer la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Delete the backup %1 from this browser? It cannot be brought back.</source>
+        <translation>Supprimer la sauvegarde %1 de ce navigateur&#xa0;? Elle ne pourra pas être récupérée.</translation>
+    </message>
+    <message>
+        <source>Download all (ZIP)</source>
+        <translation>Tout télécharger (ZIP)</translation>
+    </message>
+    <message>
+        <source>Connect adaptor...</source>
+        <translation>Connecter l&apos;adaptateur...</translation>
+    </message>
+    <message>
+        <source>Virtual radio</source>
+        <translation>Radio virtuelle</translation>
+    </message>
+    <message>
+        <source>Export channels (CSV)</source>
+        <translation>Exporter les canaux (CSV)</translation>
+    </message>
+    <message>
+        <source>Import channels (CSV)</source>
+        <translation>Importer les canaux (CSV)</translation>
+    </message>
+    <message>
+        <source>Import channels</source>
+        <translation>Importer les canaux</translation>
+    </message>
+    <message>
+        <source>Imported the private channels of %1.</source>
+        <translation>Les canaux privés de %1 ont été importés.</translation>
+    </message>
+    <message>
+        <source>ATIS ID (9 + the last 9 digits)</source>
+        <translation>ID ATIS (9 + les 9 derniers chiffres)</translation>
+    </message>
+    <message>
+        <source>Please enter the last 9 numbers of the 10 digit ATIS ID. The initial &quot;9&quot; is entered automatically.</source>
+        <translation>Saisissez les 9 derniers chiffres de l&apos;ID ATIS à 10 chiffres. Le «&#xa0;9&#xa0;» initial est ajouté automatiquement.</translation>
+    </message>
+    <message>
+        <source>Verify report</source>
+        <translation>Rapport de vérification</translation>
+    </message>
+    <message>
+        <source>Download Verify.txt</source>
+        <translation>Télécharger Verify.txt</translation>
+    </message>
+    <message>
+        <source>Model and Radio Feature</source>
+        <translation>Modèle et fonctions de la radio</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Model for Load Default</source>
+        <translation>Modèle pour les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>European private channel set for Load Default</source>
+        <translation>Jeu européen de canaux privés pour les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Clone file to open</source>
+        <translation>Fichier de clonage à ouvrir</translation>
+    </message>
+    <message>
+        <source>Channel CSV file to import</source>
+        <translation>Fichier CSV de canaux à importer</translation>
+    </message>
+    <message>
+        <source>Channels of the band</source>
+        <translation>Canaux de la bande</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 adaptateurs</translation>
+    </message>
+    <message>
+        <source>The rule (saved as %1):</source>
+        <translation>La règle (enregistrée sous %1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Then run: %1</source>
+        <translation>Puis exécutez&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The browser said: %1</source>
+        <translation>Le navigateur a répondu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again.</source>
+        <translation>Attention&#xa0;: le contenu de la radio ne passe pas le contrôle des fichiers de clonage (%1)&#xa0;; un fichier de clonage enregistré à partir de lui ne s&apos;ouvrira plus.</translation>
+    </message>
+    <message>
+        <source>The browser did not open its device chooser: %1</source>
+        <translation>Le navigateur n&apos;a pas ouvert son sélecteur de périphériques&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This browser cannot reach USB devices (it has no WebHID). Open this file in Chrome, Edge, Opera or Brave on a desktop computer, or use the desktop program QX720Clone. &quot;Virtual radio&quot; works here too.</source>
+        <translation>Ce navigateur ne peut pas accéder aux périphériques USB (il n&apos;a pas WebHID). Ouvrez ce fichier dans Chrome, Edge, Opera ou Brave sur un ordinateur de bureau, ou utilisez le programme QX720Clone. «&#xa0;Radio virtuelle&#xa0;» fonctionne aussi ici.</translation>
+    </message>
+    <message>
+        <source>Restore Error.</source>
+        <translation>Erreur de restauration.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Danemark</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finlande</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norvège</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Suède</translation>
+    </message>
+    <message>
+        <source>Holland</source>
+        <translation>Pays-Bas</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Belgique</translation>
     </message>
 </context>
 <context>

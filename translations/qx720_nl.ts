@@ -714,7 +714,7 @@ Gebruik precies 9 cijfers.</translation>
     </message>
 </context>
 <context>
-    <name>qx::ControlValues</name>
+    <name>qx::Editing</name>
     <message>
         <source>MMSI</source>
         <translation>MMSI</translation>
@@ -744,6 +744,10 @@ Gebruik precies 9 cijfers.</translation>
         <translation>RX PLL-stap</translation>
     </message>
     <message>
+        <source>%1 channels</source>
+        <translation>%1-kanalen</translation>
+    </message>
+    <message>
         <source>USA</source>
         <translation>USA</translation>
     </message>
@@ -768,12 +772,84 @@ Gebruik precies 9 cijfers.</translation>
         <translation>CAN_narrow</translation>
     </message>
     <message>
-        <source>%1 channels</source>
-        <translation>%1-kanalen</translation>
-    </message>
-    <message>
         <source>Edit</source>
         <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>Standaard laden</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Van marifoon lezen</translation>
+    </message>
+    <message>
+        <source>Add private channel</source>
+        <translation>Privékanaal toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit private channel</source>
+        <translation>Privékanaal bewerken</translation>
+    </message>
+    <message>
+        <source>Remove private channel</source>
+        <translation>Privékanaal verwijderen</translation>
+    </message>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>Kanalen importeren (CSV)</translation>
+    </message>
+    <message>
+        <source>Feature Setup</source>
+        <translation>Functie-instellingen</translation>
+    </message>
+    <message>
+        <source>Invalid MMIS ID:%1
+Make sure 9 digitals.</source>
+        <translation>Ongeldig MMSI: %1
+Gebruik precies 9 cijfers.</translation>
+    </message>
+    <message>
+        <source>Invalid ATIS ID:%1
+Make sure 9 digitals.</source>
+        <translation>Ongeldig ATIS ID: %1
+Gebruik precies 9 cijfers.</translation>
+    </message>
+    <message>
+        <source>Channel Number Limit!</source>
+        <translation>Maximumaantal kanalen bereikt!</translation>
+    </message>
+    <message>
+        <source>NO Channel!</source>
+        <translation>Geen kanaal!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel!</source>
+        <translation>Selecteer een kanaal!</translation>
+    </message>
+    <message>
+        <source>Please Select a Channel First!</source>
+        <translation>Selecteer eerst een kanaal!</translation>
+    </message>
+    <message>
+        <source>Invalid Tx Frequency.
+Frequency=0.00625*N.
+Range=%1</source>
+        <translation>Ongeldige Tx-frequentie.
+Frequentie=0.00625*N.
+Bereik=%1</translation>
+    </message>
+    <message>
+        <source>A private channel&apos;s name is one of %1 and a digit.</source>
+        <translation>De naam van een privékanaal is een van %1 en een cijfer.</translation>
+    </message>
+    <message>
+        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
+        <translation>RX zou %1 MHz zijn, buiten 136..174 MHz: een kloonbestand met dit kanaal zou niet meer opengaan. Kies Simplex, of voor Duplex een TX van hoogstens 169,4 MHz.</translation>
+    </message>
+    <message>
+        <source>A clone file with this channel would not open again: it %1.</source>
+        <translation>Een kloonbestand met dit kanaal zou niet meer opengaan: het %1.</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1872,286 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>Restore</source>
         <translation>Terugzetten</translation>
+    </message>
+    <message>
+        <source>Three steps</source>
+        <translation>Drie stappen</translation>
+    </message>
+    <message>
+        <source>1. Connect the adaptor</source>
+        <translation>1. Adapter aansluiten</translation>
+    </message>
+    <message>
+        <source>Plug the clone adaptor into this computer and the radio, then choose it in the browser&apos;s list.</source>
+        <translation>Sluit de kloonadapter aan op deze computer en op de marifoon en kies hem daarna in de lijst van de browser.</translation>
+    </message>
+    <message>
+        <source>2. Read the radio</source>
+        <translation>2. Marifoon lezen</translation>
+    </message>
+    <message>
+        <source>Copies what the radio holds into this page; the radio itself is not changed.</source>
+        <translation>Neemt de inhoud van de marifoon over in deze pagina; de marifoon zelf verandert niet.</translation>
+    </message>
+    <message>
+        <source>3. Check and write</source>
+        <translation>3. Controleren en schrijven</translation>
+    </message>
+    <message>
+        <source>Check the identities and channels below, then write them to the radio, which is backed up first.</source>
+        <translation>Controleer hieronder de identiteiten en kanalen en schrijf ze daarna naar de marifoon, waarvan eerst een back-up wordt gemaakt.</translation>
+    </message>
+    <message>
+        <source>No radio has been read yet</source>
+        <translation>Er is nog geen marifoon gelezen</translation>
+    </message>
+    <message>
+        <source>Read the radio (step 2) to see and change what it holds, or start from a clone file or from a model&apos;s defaults.</source>
+        <translation>Lees de marifoon (stap 2) om de inhoud te zien en te wijzigen, of begin met een kloonbestand of met de standaardwaarden van een model.</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Bestand openen...</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Geavanceerd</translation>
+    </message>
+    <message>
+        <source>For dealers and service: the radio&apos;s link, its model and channel groups, the synthesizer steps and the EEPROM.</source>
+        <translation>Voor dealers en service: de verbinding met de marifoon, het model en de kanaalgroepen, de synthesizerstappen en het EEPROM.</translation>
+    </message>
+    <message>
+        <source>Radio link and EEPROM</source>
+        <translation>Verbinding met de marifoon en EEPROM</translation>
+    </message>
+    <message>
+        <source>No adaptor chosen.</source>
+        <translation>Geen adapter gekozen.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... en nog %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Er is niets geïmporteerd:</translation>
+    </message>
+    <message>
+        <source>The last write was interrupted</source>
+        <translation>De laatste schrijfopdracht is onderbroken</translation>
+    </message>
+    <message>
+        <source>Write again</source>
+        <translation>Opnieuw schrijven</translation>
+    </message>
+    <message>
+        <source>Restore again</source>
+        <translation>Opnieuw terugzetten</translation>
+    </message>
+    <message>
+        <source>Restore the backup</source>
+        <translation>Back-up terugzetten</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>%1 terugzetten</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Verbergen</translation>
+    </message>
+    <message>
+        <source>A write to the radio began at %1 and did not finish: the page was closed or reloaded, or the browser stopped. The radio may be half written and may not work as it should. Write again, or put back the backup taken just before: %2.</source>
+        <translation>Een schrijfopdracht naar de marifoon begon op %1 en is niet voltooid: de pagina werd gesloten of opnieuw geladen, of de browser stopte. De marifoon kan half beschreven zijn en werkt dan misschien niet goed. Schrijf opnieuw, of zet de back-up terug die vlak daarvoor is gemaakt: %2.</translation>
+    </message>
+    <message>
+        <source>A restore of %1 into the radio began at %2 and did not finish: the page was closed or reloaded, or the browser stopped. The radio may be half written and may not work as it should. Restore again, or put back the backup taken just before: %3.</source>
+        <translation>Het terugzetten van %1 in de marifoon begon op %2 en is niet voltooid: de pagina werd gesloten of opnieuw geladen, of de browser stopte. De marifoon kan half beschreven zijn en werkt dan misschien niet goed. Zet opnieuw terug, of zet de back-up terug die vlak daarvoor is gemaakt: %3.</translation>
+    </message>
+    <message>
+        <source>The document that was being written (%1) is no longer open in this page. Open its clone file again, or make the same settings again, then press Write again; or restore the backup.</source>
+        <translation>Het document dat werd geschreven (%1) is niet meer geopend in deze pagina. Open het kloonbestand opnieuw of maak dezelfde instellingen opnieuw en druk dan op ‘Opnieuw schrijven’; of zet de back-up terug.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is no longer in this browser.</source>
+        <translation>De back-up %1 staat niet meer in deze browser.</translation>
+    </message>
+    <message>
+        <source>This browser may delete the backups kept here: in a private window when it closes, otherwise when the disk runs low. Each backup is therefore also downloaded as it is made: keep those files.</source>
+        <translation>Deze browser kan de hier bewaarde back-ups verwijderen: in een privévenster bij het sluiten, anders als de schijf vol raakt. Elke back-up wordt daarom bij het maken ook gedownload: bewaar die bestanden.</translation>
+    </message>
+    <message>
+        <source>This browser does not store backups here (%1), so the radio cannot be written from this page.</source>
+        <translation>Deze browser bewaart hier geen back-ups (%1), dus kan de marifoon niet vanuit deze pagina worden beschreven.</translation>
+    </message>
+    <message>
+        <source>the browser did not store the backup</source>
+        <translation>de browser heeft de back-up niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 downloaden</translation>
+    </message>
+    <message>
+        <source>Delete backup</source>
+        <translation>Back-up verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete the backup %1 from this browser? It cannot be brought back.</source>
+        <translation>De back-up %1 uit deze browser verwijderen? Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Download all (ZIP)</source>
+        <translation>Alles downloaden (ZIP)</translation>
+    </message>
+    <message>
+        <source>Connect adaptor...</source>
+        <translation>Adapter verbinden...</translation>
+    </message>
+    <message>
+        <source>Virtual radio</source>
+        <translation>Virtuele marifoon</translation>
+    </message>
+    <message>
+        <source>Export channels (CSV)</source>
+        <translation>Kanalen exporteren (CSV)</translation>
+    </message>
+    <message>
+        <source>Import channels (CSV)</source>
+        <translation>Kanalen importeren (CSV)</translation>
+    </message>
+    <message>
+        <source>Import channels</source>
+        <translation>Kanalen importeren</translation>
+    </message>
+    <message>
+        <source>Imported the private channels of %1.</source>
+        <translation>De privékanalen uit %1 zijn geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>ATIS ID (9 + the last 9 digits)</source>
+        <translation>ATIS-ID (9 + de laatste 9 cijfers)</translation>
+    </message>
+    <message>
+        <source>Please enter the last 9 numbers of the 10 digit ATIS ID. The initial &quot;9&quot; is entered automatically.</source>
+        <translation>Voer de laatste 9 cijfers van de 10-cijferige ATIS-ID in. De eerste ‘9’ wordt automatisch ingevuld.</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Verify report</source>
+        <translation>Controlerapport</translation>
+    </message>
+    <message>
+        <source>Download Verify.txt</source>
+        <translation>Verify.txt downloaden</translation>
+    </message>
+    <message>
+        <source>Model and Radio Feature</source>
+        <translation>Model en functies van de marifoon</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Model for Load Default</source>
+        <translation>Model voor ‘Standaard laden’</translation>
+    </message>
+    <message>
+        <source>European private channel set for Load Default</source>
+        <translation>Europese set privékanalen voor ‘Standaard laden’</translation>
+    </message>
+    <message>
+        <source>Clone file to open</source>
+        <translation>Te openen kloonbestand</translation>
+    </message>
+    <message>
+        <source>Channel CSV file to import</source>
+        <translation>Te importeren CSV-bestand met kanalen</translation>
+    </message>
+    <message>
+        <source>Channels of the band</source>
+        <translation>Kanalen van de band</translation>
+    </message>
+    <message>
+        <source>%1 adaptors</source>
+        <translation>%1 adapters</translation>
+    </message>
+    <message>
+        <source>The rule (saved as %1):</source>
+        <translation>De regel (opgeslagen als %1):</translation>
+    </message>
+    <message>
+        <source>Then run: %1</source>
+        <translation>Voer daarna uit: %1</translation>
+    </message>
+    <message>
+        <source>The browser said: %1</source>
+        <translation>De browser meldde: %1</translation>
+    </message>
+    <message>
+        <source>Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again.</source>
+        <translation>Waarschuwing: wat de marifoon bevat, doorstaat de controle voor kloonbestanden niet (%1); een daaruit opgeslagen kloonbestand gaat niet meer open.</translation>
+    </message>
+    <message>
+        <source>The browser did not open its device chooser: %1</source>
+        <translation>De browser heeft zijn apparaatkeuze niet geopend: %1</translation>
+    </message>
+    <message>
+        <source>This browser cannot reach USB devices (it has no WebHID). Open this file in Chrome, Edge, Opera or Brave on a desktop computer, or use the desktop program QX720Clone. &quot;Virtual radio&quot; works here too.</source>
+        <translation>Deze browser kan geen USB-apparaten bereiken (hij heeft geen WebHID). Open dit bestand in Chrome, Edge, Opera of Brave op een desktopcomputer, of gebruik het desktopprogramma QX720Clone. ‘Virtuele marifoon’ werkt ook hier.</translation>
+    </message>
+    <message>
+        <source>Restore Error.</source>
+        <translation>Fout bij terugzetten.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>VK</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Denemarken</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finland</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Noorwegen</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Zweden</translation>
+    </message>
+    <message>
+        <source>Holland</source>
+        <translation>Nederland</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>België</translation>
     </message>
 </context>
 <context>
