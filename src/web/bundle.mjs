@@ -1,9 +1,10 @@
 // Makes the one self-contained page: the template with its styles, the module's script, the
-// WebAssembly (base64, handed to the module so that it never fetches anything), the window's
+// WebAssembly (gzipped and base64, handed to the module so that it never fetches anything), the window's
 // translation catalogs as tables of source text and translation, and the page's scripts
 // inlined. Usage: node bundle.mjs SOURCE_DIR MODULE.js MODULE.wasm OUT.html VERSION
 import {readFileSync, readdirSync, writeFileSync, renameSync} from "node:fs";
 import {join} from "node:path";
+import {gzipSync} from "node:zlib";
 
 const [source, moduleJs, moduleWasm, out, version] = process.argv.slice(2);
 const read = (name) => readFileSync(join(source, name), "utf8");
@@ -49,7 +50,8 @@ const parts = {
   "/*UDEV_RULE*/": safe(JSON.stringify(udevRule)),
   "/*STYLE*/": read("page.css"),
   "/*MODULE*/": safe(readFileSync(moduleJs, "utf8")),
-  "/*WASM*/": readFileSync(moduleWasm).toString("base64"),
+  // Gzipped: the page unpacks it with the browser's DecompressionStream.
+  "/*WASM*/": gzipSync(readFileSync(moduleWasm), {level: 9}).toString("base64"),
   "/*PAGE*/": safe(read("backup_store.js") + "\n" + read("page.js")),
   "@VERSION@": version,
 };

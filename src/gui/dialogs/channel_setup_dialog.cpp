@@ -18,24 +18,11 @@
 #include <cstdlib>
 
 #include "channels/channel_csv.h"
+#include "editing/private_channels.h"
 #include "files/clone_file.h"
 #include "model/channel_plan.h"
 
 namespace qx {
-
-namespace {
-
-constexpr double kDuplexOffsetMHz = 4.6;
-constexpr const char* kSecondNameChars = "0123456789";
-
-}  // namespace
-
-double AtofText(const QString& text)
-{
-    // The program runs with the "C" numeric locale, so strtod reads exactly as atof does.
-    const QByteArray bytes = text.left(31).toLatin1();
-    return std::strtod(bytes.constData(), nullptr);
-}
 
 QString FrequencyText(double mhz)
 {
@@ -71,7 +58,7 @@ QLayout* ChannelSetupDialog::BuildNameRow(const QFont& fixed)
     nameFirst_ = new QComboBox;
     nameSecond_ = new QComboBox;
     for (char c : kPrivateNameChars) nameFirst_->addItem(QString(QChar::fromLatin1(c)));
-    for (const char* c = kSecondNameChars; *c; ++c) nameSecond_->addItem(QString(QChar::fromLatin1(*c)));
+    for (const char* c = kPrivateNameDigits; *c; ++c) nameSecond_->addItem(QString(QChar::fromLatin1(*c)));
     // Announced by what they choose, not by the letter they show.
     nameFirst_->setAccessibleName(tr("Name, first character"));
     nameSecond_->setAccessibleName(tr("Name, second character"));
@@ -184,7 +171,9 @@ void ChannelSetupDialog::ShowEntry()
         code >= kFirstPrivateUsageCode && code <= kLastPrivateUsageCode ? code - kFirstPrivateUsageCode : 0);
 }
 
-double ChannelSetupDialog::TxValue() const { return AtofText(tx_->text()); }
+// A decimal comma is taken as the point; anything that is no number is refused, never read as
+// the number in front of it ("157,85" is not 157).
+double ChannelSetupDialog::TxValue() const { return TxFromText(tx_->text().left(31).toStdString()); }
 
 bool ChannelSetupDialog::ValidateTx()
 {
@@ -222,15 +211,9 @@ void ChannelSetupDialog::accept()
     candidate.usageCode = static_cast<int8_t>(usage_->currentIndex() + kFirstPrivateUsageCode);
     // The rule the clone file check opens files by: a channel it refuses would make a file that
     // never opens again (Duplex above 169.4 MHz puts RX past the band).
-    if (const std::string problem = ChannelEntryProblem(candidate); !problem.empty()) {
-        const QString text =
-            problem.rfind("receives", 0) == 0
-                ? tr("RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open "
-                     "again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.")
-                      .arg(FrequencyText(candidate.rxMHz).trimmed())
-                : tr("A clone file with this channel would not open again: it %1.")
-                      .arg(QString::fromStdString(problem));
-        services_.MessageBox(this, text, tr("Error"), MsgButtons::Ok, MsgIcon::None);
+    if (const EditRefusal refusal = PrivateEntryRefusal(candidate)) {
+        services_.MessageBox(this, tr(refusal.text.c_str()).arg(QString::fromStdString(refusal.arg)), tr("Error"),
+                             MsgButtons::Ok, MsgIcon::None);
         return;
     }
     if (entry_ != nullptr) *entry_ = candidate;

@@ -73,8 +73,6 @@ private:
     double TxValue() const;
 };
 
-// The text as a number the way atof reads it: leading blanks, the longest valid prefix, 0 for none.
-double AtofText(const QString& text);
 // "%8.5f".
 QString FrequencyText(double mhz);
 
