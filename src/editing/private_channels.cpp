@@ -1,6 +1,5 @@
 #include "editing/private_channels.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -21,25 +20,19 @@ std::string EditRefusal::English() const
 
 double TxFromText(std::string_view text)
 {
-    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-    std::string number(text);
-    while (!number.empty() && (number.back() == ' ' || number.back() == '\t')) number.pop_back();
+    // Read as the dialog always has (atof: leading blanks, the longest number in front, at most
+    // 31 characters), except that a comma after the whole megahertz is the decimal sign of the
+    // user's language: "157,85" is 157.85, never 157.
+    std::string number(text.substr(0, 31));
     const auto start = number.find_first_not_of(" \t");
-    if (start == std::string::npos || number.size() > 32) return kNone;
-    number.erase(0, start);
-    // One comma is the decimal sign of the user's language; a point and a comma together are
-    // thousands and decimals, which no frequency of this radio needs.
-    const auto comma = number.find(',');
-    if (comma != std::string::npos) {
-        if (number.find(',', comma + 1) != std::string::npos || number.find('.') != std::string::npos) return kNone;
+    if (start == std::string::npos) return std::numeric_limits<double>::quiet_NaN();
+    const auto comma = number.find(',', start);
+    if (comma != std::string::npos && comma > start &&
+        number.find_first_not_of("0123456789", start) == comma)
         number[comma] = '.';
-    }
-    if (number.find_first_not_of("0123456789.") != std::string::npos) return kNone;
-    errno = 0;
     char* end = nullptr;
-    const double mhz = std::strtod(number.c_str(), &end);
-    if (end != number.c_str() + number.size() || errno != 0) return kNone;
-    return mhz;
+    const double mhz = std::strtod(number.c_str() + start, &end);
+    return end == number.c_str() + start ? std::numeric_limits<double>::quiet_NaN() : mhz;
 }
 
 EditRefusal TxRefusal(double tx)

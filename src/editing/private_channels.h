@@ -29,8 +29,8 @@ inline constexpr const char* kPrivateNameDigits = "0123456789";
 // "Add" stops one short of the block's 100 entries.
 inline constexpr int kMaxPrivateLines = 99;
 
-// The TX text as a frequency: a decimal point or one decimal comma, nothing else after the
-// number; NaN when it is none.
+// The TX text as a frequency: the number in front (a decimal point, or a comma after the whole
+// megahertz); NaN when there is none.
 double TxFromText(std::string_view text);
 
 // "Invalid Tx Frequency..." with the range, when `tx` is no private channel's TX.
