@@ -240,8 +240,8 @@ void DocumentEditor::Edit(const DocumentControls& controls)
     RadioSettings after = state_.record;
     StoreControls(controls, after);
     const auto groups = [](const DocumentControls& c) {
-        return std::array<bool, 7>{VariantInfo(c.model).europe, c.usa, c.intl, c.can, c.usaNarrow, c.intNarrow,
-                                   c.canNarrow};
+        return std::array<bool, 7>{
+            VariantInfo(c.model).europe, c.usa, c.intl, c.can, c.usaNarrow, c.intNarrow, c.canNarrow};
     };
     Change(ChangeName(state_.record, after), after, groups(before) != groups(controls));
     // A control clicked to what it already showed still counts as an edit.

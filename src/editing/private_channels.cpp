@@ -27,8 +27,7 @@ double TxFromText(std::string_view text)
     const auto start = number.find_first_not_of(" \t");
     if (start == std::string::npos) return std::numeric_limits<double>::quiet_NaN();
     const auto comma = number.find(',', start);
-    if (comma != std::string::npos && comma > start &&
-        number.find_first_not_of("0123456789", start) == comma)
+    if (comma != std::string::npos && comma > start && number.find_first_not_of("0123456789", start) == comma)
         number[comma] = '.';
     char* end = nullptr;
     const double mhz = std::strtod(number.c_str() + start, &end);
@@ -47,12 +46,14 @@ EditRefusal PrivateEntryRefusal(const ChannelEntry& entry)
 {
     const std::string problem = ChannelEntryProblem(entry);
     if (problem.empty()) return {};
-    if (problem.rfind("receives", 0) != 0) return {"A clone file with this channel would not open again: it %1.", problem};
+    if (problem.rfind("receives", 0) != 0)
+        return {"A clone file with this channel would not open again: it %1.", problem};
     char rx[32];
     std::snprintf(rx, sizeof rx, "%.5f", entry.rxMHz);
-    return {"RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose "
-            "Simplex, or a TX of at most 169.4 MHz for Duplex.",
-            rx};
+    return {
+        "RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose "
+        "Simplex, or a TX of at most 169.4 MHz for Duplex.",
+        rx};
 }
 
 EditRefusal FillPrivateChannel(ChannelEntry& entry, const PrivateChannelFields& fields)

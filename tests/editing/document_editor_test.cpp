@@ -22,7 +22,7 @@ TEST(TypedIdentity, SpacesAndDashesAreDroppedOnlyFromDigits)
         const char* typed;
         const char* taken;
     } cases[] = {
-        {"235 012 345", "235012345"}, {"235-012-345", "235012345"}, {" 235012345 ", "235012345"},
+        {"235 012 345", "235012345"}, {"235-012-345", "235012345"},   {" 235012345 ", "235012345"},
         {"23501234a", "23501234a"},   {"235 01a 345", "235 01a 345"}, {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(TypedIdentity(c.typed), c.taken) << c.typed;
@@ -122,7 +122,8 @@ TEST(DocumentEditor, PrivateChannelsFollowTheDialogsRules)
     EXPECT_FALSE(editor.AddPrivateChannel(-1, {"M2", 13, "156.025", true}));
     EXPECT_EQ(PrivateListLength(editor.Record()), 2);
     EXPECT_DOUBLE_EQ(editor.Record().channels[kPrivateBlock + 1].rxMHz, 156.025 + kDuplexOffsetMHz);
-    EXPECT_EQ(editor.AddPrivateChannel(0, {"A1", 12, "157.001", false}).English().rfind("Invalid Tx Frequency.", 0), 0u);
+    EXPECT_EQ(editor.AddPrivateChannel(0, {"A1", 12, "157.001", false}).English().rfind("Invalid Tx Frequency.", 0),
+              0u);
     EXPECT_EQ(editor.AddPrivateChannel(0, {"Z1", 12, "157.0", false}).text,
               "A private channel's name is one of %1 and a digit.");
     EXPECT_EQ(editor.EditPrivateChannel(0, {"A1", 12, "173.0", true}).text.rfind("RX would be %1 MHz", 0), 0u);

@@ -20,8 +20,8 @@
 
 extern "C" {
 const char* qx_document();
-void qx_set_controls(int usaModel, int groups, int txStep, int rxStep, int mmsiByUser, int atisByUser,
-                     const char* mmsi, const char* atis);
+void qx_set_controls(int usaModel, int groups, int txStep, int rxStep, int mmsiByUser, int atisByUser, const char* mmsi,
+                     const char* atis);
 void qx_commit_identities();
 void qx_load_default(int modelType, int setIndex);
 int qx_undo();
@@ -46,10 +46,7 @@ struct PageControls {
     int groups = 0, tx = 0, rx = 0;
     bool mmsiByUser = false, atisByUser = false;
     std::string mmsi, atis;
-    void Send() const
-    {
-        qx_set_controls(usa, groups, tx, rx, mmsiByUser, atisByUser, mmsi.c_str(), atis.c_str());
-    }
+    void Send() const { qx_set_controls(usa, groups, tx, rx, mmsiByUser, atisByUser, mmsi.c_str(), atis.c_str()); }
 };
 
 PageControls PageNow()
@@ -73,7 +70,8 @@ std::string PageUndoName()
     const Json doc = Json::parse(qx_document());
     if (!doc["canUndo"].get<bool>()) return "";
     std::string text = doc["undoText"];
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, doc["undoArg"].get<std::string>());
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, doc["undoArg"].get<std::string>());
     return text;
 }
 
@@ -153,7 +151,8 @@ TEST(Parity, TheWindowAndThePageEditAlike)
              c.tx = 2;
              c.Send();
          }},
-        {"add channels", [](CloneDocument& d) {
+        {"add channels",
+         [](CloneDocument& d) {
              WindowAdd(d, -1, {"A1", 12, "157,85", false});
              WindowAdd(d, 0, {"M2", 13, "156.025", true});
          },
@@ -175,7 +174,8 @@ TEST(Parity, TheWindowAndThePageEditAlike)
              const Json out = Json::parse(qx_csv_import(reinterpret_cast<const uint8_t*>(csv.data()), int(csv.size())));
              EXPECT_TRUE(out["ok"].get<bool>()) << out.dump();
          }},
-        {"change the model", [](CloneDocument& d) {
+        {"change the model",
+         [](CloneDocument& d) {
              DocumentControls c = d.Editor().Controls();
              c.model = ModelVariant::Usa;
              d.Editor().Edit(c);
@@ -185,7 +185,8 @@ TEST(Parity, TheWindowAndThePageEditAlike)
              c.usa = true;
              c.Send();
          }},
-        {"undo twice and redo once", [](CloneDocument& d) {
+        {"undo twice and redo once",
+         [](CloneDocument& d) {
              d.Editor().Undo();
              d.Editor().Undo();
              d.Editor().Redo();
@@ -195,9 +196,8 @@ TEST(Parity, TheWindowAndThePageEditAlike)
              qx_undo();
              qx_redo();
          }},
-        {"load the UK defaults", [](CloneDocument& d) {
-             d.LoadDefault(DefaultState(ModelVariant::EuropeIntUsa, 1, d.Config().europeanSet));
-         },
+        {"load the UK defaults",
+         [](CloneDocument& d) { d.LoadDefault(DefaultState(ModelVariant::EuropeIntUsa, 1, d.Config().europeanSet)); },
          [] { qx_load_default(2, 1); }},
         {"undo the defaults", [](CloneDocument& d) { d.Editor().Undo(); }, [] { qx_undo(); }},
     };

@@ -222,8 +222,8 @@ bool CloneDocument::Load(const QString& path)
 {
     DocumentState state;
     ModelConfig config = config_;
-    const CloneResult result =
-        PathFits(path) ? LoadCloneFile(ToNativePath(path), state.record, config) : kResultOpenFileError;
+    const CloneResult result = PathFits(path) ? LoadCloneFile(ToNativePath(path), state.record, config)
+                                              : kResultOpenFileError;
     if (result != kResultOk) {
         const QString message = ResultText(result);
         emit status(message, false);
