@@ -1,4 +1,5 @@
-// Renders docs/web-page.png: the page in headless Chromium against its virtual radio, after a
+// Renders docs/page-first-*.png, the first screen in English and German on a desktop and a
+// phone, and docs/web-page.png: the page in headless Chromium against its virtual radio, after a
 // write (with its backup) and a verify. Usage: node scripts/web-screenshot.mjs [BUILD_DIR] [OUT_DIR]
 import {join, resolve} from "node:path";
 import {Session} from "../tests/web/harness.mjs";
@@ -10,8 +11,25 @@ const session = new Session({
   "fake-js": join(build, "tests/web/qx720-fake-radio.js"),
   "fake-wasm": join(build, "tests/web/qx720-fake-radio.wasm"),
 });
+// The first screen as a first-time user sees it: an adaptor in reach but not yet chosen.
+async function firstScreens() {
+  for (const lang of ["en", "de"]) {
+    const tab = lang === "en" ? await session.open({fake: {granted: false}}) : (await session.openTab({query: `?lang=${lang}`, fake: {granted: false}})).page;
+    for (const [width, height] of [[1280, 800], [375, 812]]) {
+      await tab.setViewport({width, height});
+      await tab.screenshot({path: join(out, `page-first-${lang}-${width}.png`)});
+    }
+    if (lang !== "en") await tab.close();
+  }
+}
+
 try {
-  const page = await session.open({query: "?radio=virtual", fake: {granted: false}});
+  await firstScreens();
+  const page = await session.page.browser().newPage().then(async (fresh) => {
+    await session.page.close();
+    session.page = await session.load(fresh, {query: "?radio=virtual", fake: {granted: false}, init: ""});
+    return session.page;
+  });
   await page.select("#default-model", "1");
   await page.evaluate(() => {
     const select = document.getElementById("default-set");

@@ -17,20 +17,53 @@
   const catalog = catalogs[language] || {};
   const tr = (text) => catalog[text] ?? text;
   document.documentElement.lang = language;
-  function translatePage() {
-    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
-    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-      const text = node.nodeValue.trim();
-      if (text && catalog[text]) node.nodeValue = node.nodeValue.replace(text, catalog[text]);
+  // Every text and accessible name on the page goes through the catalog: the page's own at the
+  // start, and whatever a script puts in later (a status, a port, a dialog's buttons), as it
+  // arrives. A text is looked up as one line with its spaces collapsed, as the catalog holds it;
+  // a text already translated is left alone, so that nothing is translated twice.
+  const translatedAttributes = ["aria-label", "title", "placeholder", "alt"];
+  const translations = new Set(Object.values(catalog));
+  const lookUp = (text) => {
+    const key = text.replace(/\s+/g, " ").trim();
+    return key && !translations.has(key) && catalog[key] !== undefined && catalog[key] !== key ? catalog[key] : null;
+  };
+  function translateNode(node) {
+    if (node.nodeType === Node.TEXT_NODE) {
+      if (!node.parentElement || node.parentElement.closest("#print-view")) return;  // the core's layout, in the page's language
+      const translated = lookUp(node.nodeValue);
+      if (translated !== null) node.nodeValue = node.nodeValue.replace(/\S[\s\S]*\S|\S/, translated);
+      return;
     }
-    for (const element of document.querySelectorAll("[aria-label]")) element.setAttribute("aria-label", tr(element.getAttribute("aria-label")));
+    if (node.nodeType !== Node.ELEMENT_NODE) return;
+    for (const element of [node, ...node.querySelectorAll("*")]) {
+      for (const name of translatedAttributes) translateAttribute(element, name);
+    }
+    const walker = document.createTreeWalker(node, NodeFilter.SHOW_TEXT);
+    for (let text = walker.nextNode(); text; text = walker.nextNode()) translateNode(text);
   }
-  if (language !== "en") translatePage();
+  if (language !== "en") {
+    translateNode(document.head.querySelector("title"));
+    translateNode(document.body);
+    new MutationObserver((records) => {
+      for (const record of records) {
+        if (record.type === "attributes") translateAttribute(record.target, record.attributeName);
+        else if (record.type === "characterData") translateNode(record.target);
+        else record.addedNodes.forEach(translateNode);
+      }
+    }).observe(document.body, {subtree: true, childList: true, characterData: true, attributes: true, attributeFilter: translatedAttributes});
+  }
+  function translateAttribute(element, name) {
+    const translated = element.hasAttribute(name) ? lookUp(element.getAttribute(name)) : null;
+    if (translated !== null) element.setAttribute(name, translated);
+  }
 
   const bytesOf = (base64) => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  // The module travels gzipped (a third of its size); the browser unpacks it without a fetch.
+  const unpacked = async (bytes) =>
+    new Uint8Array(await new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer());
   let progressMax = 100;
   const qx = await createQx720({
-    wasmBinary: bytesOf(window.qxWasmBase64),
+    wasmBinary: await unpacked(bytesOf(window.qxWasmBase64)),
     onProgress(position, maximum) {
       progressMax = Math.max(maximum, 1);
       $("progress").max = progressMax;
@@ -38,7 +71,7 @@
     },
     onStage() {},
     // The gate's backup: stored for good before the first block of a change is sent.
-    keepBackup: (bytes, mmsi) => qxBackups.add(bytes, mmsi),
+    keepBackup: (bytes, mmsi) => keepBackup(bytes, mmsi),
   });
   delete window.qxWasmBase64;
 
@@ -133,11 +166,17 @@
   // --- the document ----------------------------------------------------------------------------
   const identityFields = {mmsi: $("mmsi"), atis: $("atis")};
   let doc = null;
+  // Until a read, a file or the defaults, the page shows no document: the defaults it holds
+  // would pass for the user's radio.
+  let shown = false;
+  // The document is just what a read, a file or the defaults gave: dropping it loses nothing
+  // the radio or a file does not hold.
+  let untouched = true;
 
   function showHint(which) {
     const hint = json(call("qx_identity_hint", ["number", "string"], [which === "atis" ? 1 : 0, identityFields[which].value]));
     const element = $(`${which}-hint`);
-    element.textContent = hint.refusal ? tr("The radio refuses this number: %1.").replace("%1", tr(hint.refusal)) : hint.text;
+    element.textContent = hint.refusal ? tr("The radio refuses this number: %1.").replace("%1", tr(hint.refusal)) : tr(hint.text);
     element.title = hint.detail || "";
     element.className = "hint" + (hint.refused ? " refused" : hint.warning ? " warning" : "");
   }
@@ -149,7 +188,7 @@
     for (const which of ["mmsi", "atis"]) {
       const field = identityFields[which];
       if (!keepTyped) field.value = doc[which];
-      field.disabled = doc[`${which}ByUser`];
+      field.disabled = doc[`${which}ByUser`] || !!busy;
       $(`${which}-by-user`).checked = doc[`${which}ByUser`];
       showHint(which);
     }
@@ -165,11 +204,30 @@
     band.replaceChildren(...doc.bands.map((b) => new Option(b.name, b.name)));
     if (doc.bands.some((b) => b.name === kept)) band.value = kept;
     renderChannels();
+    // The step an undo or a redo would take, named as the window's Edit menu names it.
+    const stepName = (text, arg) => trArgs(text, tr(arg));
+    $("undo").title = doc.canUndo ? `${tr("Undo")}: ${stepName(doc.undoText, doc.undoArg)}` : "";
+    $("redo").title = doc.canRedo ? `${tr("Redo")}: ${stepName(doc.redoText, doc.redoArg)}` : "";
     $("undo").disabled = !doc.canUndo || busy;
     $("redo").disabled = !doc.canRedo || busy;
     const name = doc.name || doc.modelName;
-    $("document-name").textContent = `${name}${doc.modified ? " *" : ""}  (checksum 0x${doc.checksum.toString(16).toUpperCase().padStart(8, "0")})`;
-    if (!selftest) document.title = `${name}${doc.modified ? "*" : ""} - QX720 Clone`;
+    $("document-name").textContent = shown ? `${name}${doc.modified ? " *" : ""}` : "";
+    $("checksum").textContent = `${tr("CheckSum")} 0x${doc.checksum.toString(16).toUpperCase().padStart(8, "0")}`;
+    document.body.classList.toggle("empty", !shown);
+    $("no-document").hidden = shown;
+    if (!selftest) document.title = shown ? `${name}${doc.modified ? "*" : ""} - QX720 Clone` : "QX720 Clone";
+    updateCloneUi();
+  }
+  // An edit by the user: from now on, dropping the document asks first.
+  function edited() {
+    untouched = false;
+    render(true);
+  }
+  // A new document from a read, a file or the defaults.
+  function showNew() {
+    shown = true;
+    untouched = true;
+    render();
   }
 
   function renderChannels() {
@@ -183,15 +241,32 @@
     call("qx_set_controls", ["number", "number", "number", "number", "number", "number", "string", "string"],
          [$("model-usa").checked ? 1 : 0, groups, Number($("tx-step").value), Number($("rx-step").value),
           $("mmsi-by-user").checked ? 1 : 0, $("atis-by-user").checked ? 1 : 0, identityFields.mmsi.value, identityFields.atis.value]);
-    render(true);
+    edited();
   }
 
   for (const which of ["mmsi", "atis"]) {
+    // A number pasted as "235 012 345" or "235-012-345" is its nine digits: the field has no
+    // length limit of its own, which would cut the pasted text before its spaces are gone.
     identityFields[which].addEventListener("input", () => {
-      identityFields[which].value = identityFields[which].value.replace(/\D/g, "");
+      const field = identityFields[which];
+      const caret = field.value.slice(0, field.selectionStart ?? field.value.length).replace(/\D/g, "").length;
+      const digits = field.value.replace(/\D/g, "").slice(0, 9);
+      if (digits !== field.value) {
+        field.value = digits;
+        field.setSelectionRange(Math.min(caret, digits.length), Math.min(caret, digits.length));
+      }
       pushControls();
     });
+    // As in the window: Enter in an identity field writes the radio, and never stops a
+    // running write, which a second Enter would leave half written.
+    identityFields[which].addEventListener("keydown", (event) => {
+      if (event.key !== "Enter" || event.isComposing) return;
+      event.preventDefault();
+      if (!busy && !$("write").disabled) runCommand("write", () => doWrite());
+    });
     $(`${which}-by-user`).addEventListener("change", () => pushControls());
+    // Leaving the field makes a valid number (or an emptied field) one step, as in the window.
+    identityFields[which].addEventListener("change", () => { callNumber("qx_commit_identities"); render(true); });
   }
   for (const id of ["model-usa", "model-europe", "tx-step", "rx-step"]) $(id).addEventListener("change", () => pushControls());
   for (const box of document.querySelectorAll("#groups input[data-group]")) box.addEventListener("change", () => pushControls());
@@ -201,50 +276,63 @@
     if (!atis) return;
     identityFields.atis.value = atis;
     pushControls();
+    callNumber("qx_commit_identities");
+    render(true);
   });
-  $("undo").addEventListener("click", () => { callNumber("qx_undo"); render(); });
-  $("redo").addEventListener("click", () => { callNumber("qx_redo"); render(); });
+  $("undo").addEventListener("click", () => { callNumber("qx_undo"); untouched = false; render(); });
+  $("redo").addEventListener("click", () => { callNumber("qx_redo"); untouched = false; render(); });
   document.addEventListener("keydown", (event) => {
     if (!(event.ctrlKey || event.metaKey) || busy || event.target.tagName === "INPUT") return;
     const key = event.key.toLowerCase();
     if (key === "z" || key === "y") {
       event.preventDefault();
       callNumber(key === "z" && !event.shiftKey ? "qx_undo" : "qx_redo");
+      untouched = false;
       render();
     }
   });
 
   // Save as: the clone file goes to the browser's downloads.
   async function saveAs() {
-    if (!(await identitiesMayGo())) return;
+    if (!(await identitiesMayGo())) return false;
     // Saved only by the rule files are opened by: a file that never opens again is no save.
     const problem = call("qx_save_problem");
     if (problem) {
       setStatus("Save as file error.", true);
-      return box("Error", trArgs("This document cannot be saved as a clone file: %1, and such a file would not open again. Edit or remove that channel first.", problem));
+      await box("Error", trArgs("This document cannot be saved as a clone file: %1, and such a file would not open again. Edit or remove that channel first.", problem));
+      return false;
     }
     const name = doc.name || (doc.mmsi ? `${doc.mmsi}.dat` : "radio.dat");
-    if (callNumber("qx_save_dat", ["string"], [name]) !== 0) return setStatus("Save as file error.", true);
+    if (callNumber("qx_save_dat", ["string"], [name]) !== 0) {
+      setStatus("Save as file error.", true);
+      return false;
+    }
     download(name, takeBytes("qx_file_bytes", "qx_file_length"), "application/octet-stream");
     setStatus("Save as file OK.", true);
     render(true);
+    return true;
   }
-  // The window's offer before another document takes the place of a changed one from a file;
-  // an untitled document (defaults, a read) is never offered.
-  async function offerSave(text) {
-    if (!doc.untitled && doc.modified && (await question("WARNING", text))) await saveAs();
+  // The window's question before another document takes the place of one holding edits no
+  // file has: Yes saves first, No goes on, Cancel stops. Its safe answer (Enter, Esc) is
+  // Cancel, which loses nothing. A titled document keeps its command's own question.
+  async function mayDrop(titledQuestion) {
+    if (!doc.modified || untouched) return true;
+    const answer = await ask("WARNING", doc.untitled ? "Do you want to save?" : titledQuestion,
+                             [["Yes", "yes"], ["No", "no"], ["Cancel", "cancel"]], "cancel");
+    if (answer === "yes") return saveAs();
+    return answer === "no";
   }
   $("load-default").addEventListener("click", async () => {
-    if (busy) return;
-    await offerSave("File is modified. Do you want to save?");
+    if (busy || !(await mayDrop("File is modified. Do you want to save?")) || busy) return;
     call("qx_load_default", ["number", "number"], [Number($("default-model").value), Number($("default-set").value)]);
-    render();
+    showNew();
   });
   $("open").addEventListener("click", async () => {
-    if (busy) return;
-    await offerSave("Do you want to save?");
+    if (busy || !(await mayDrop("Do you want to save?")) || busy) return;
     $("open-file").click();
   });
+  $("start-default").addEventListener("click", () => $("load-default").click());
+  $("start-open").addEventListener("click", () => $("open").click());
   $("open-file").addEventListener("change", async () => {
     const file = $("open-file").files[0];
     $("open-file").value = "";
@@ -255,7 +343,7 @@
       setStatus(describe(code), true);
       return box("Error", describe(code));
     }
-    render();
+    showNew();
     setStatus("Open file OK.", true);
   });
   // The window's check of the typed identities before Save and Write: a number the radio would
@@ -275,10 +363,26 @@
     const file = $("csv-file").files[0];
     $("csv-file").value = "";
     if (!file) return;
-    const outcome = json(call("qx_csv_import", ["string"], [await file.text()]));
-    if (!outcome.ok) return box("Import channels", `Nothing was imported:\n${outcome.problems.join("\n")}`);
-    render(true);
-    setStatus(`Imported the private channels of ${file.name}.`, true);
+    // The file's own bytes, as the command line reads them: the core decides what a NUL byte or
+    // a Windows-1252 letter means. The zero after them costs nothing.
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    if (busy) return;
+    const pointer = qx._malloc(bytes.length + 1);
+    let outcome;
+    try {
+      qx.HEAPU8.set(bytes, pointer);
+      qx.HEAPU8[pointer + bytes.length] = 0;
+      outcome = json(call("qx_csv_import", ["number", "number"], [pointer, bytes.length]));
+    } finally { qx._free(pointer); }
+    // The first problems, and how many more: ten thousand bad lines make no box of ten
+    // thousand lines.
+    const listed = [...(outcome.problems || [])];
+    if (outcome.more > 0) listed.push(trArgs("... and %1 more.", String(outcome.more)));
+    if (!outcome.ok) return box("Import channels", `${tr("Nothing was imported:")}\n${listed.join("\n")}`);
+    edited();
+    setStatus(trArgs("Imported the private channels of %1.", file.name), true);
+    const shared = outcome.shared || [];
+    if (shared.length > 0) await box("Import channels", shared.join("\n"));
   });
 
   // --- printing --------------------------------------------------------------------------------
@@ -342,7 +446,7 @@
   $("channel-usage").replaceChildren(...usages.names.map((name, i) => new Option(name.trim(), usages.first + i)));
   const frequencyText = (mhz) => mhz.toFixed(5);
   const showRx = () => {
-    const tx = parseFloat($("channel-tx").value) || 0;
+    const tx = parseFloat($("channel-tx").value.trim().replace(",", ".")) || 0;
     $("channel-rx").textContent = frequencyText($("channel-duplex").checked ? tx + 4.6 : tx);
   };
   for (const id of ["channel-tx", "channel-duplex", "channel-simplex"]) $(id).addEventListener("input", showRx);
@@ -368,9 +472,10 @@
       dialog.showModal();
       await new Promise((resolve) => { dialog.onclose = resolve; });
       if (dialog.returnValue !== "ok") return;
+      // The TX as typed ("157,85" too): the core reads it, and refuses what is no frequency.
       const problem = store($("channel-name-first").value + $("channel-name-second").value, Number($("channel-usage").value),
-                            parseFloat($("channel-tx").value) || 0, $("channel-duplex").checked ? 1 : 0);
-      if (!problem) return render(true);
+                            $("channel-tx").value.trim(), $("channel-duplex").checked ? 1 : 0);
+      if (!problem) return edited();
       // "TEXT with %1\nVALUE": the text in the user's language, the value filled in.
       const cut = problem.lastIndexOf("\n");
       await box("Error", problem.includes("%1") && cut > 0 ? trArgs(problem.slice(0, cut), problem.slice(cut + 1)) : problem);
@@ -378,13 +483,13 @@
   }
 
   async function mayEditChannels() {
-    if (busy === "read") return false;
+    if (busy) return false;
     if ($("band").value === "Private") return true;
     await box("Error", "Only Private Channel Can be Modified!");
     return false;
   }
   const selectedChannel = () => $("channel-list").selectedIndex;
-  const privateArgs = ["string", "number", "number", "number"];
+  const privateArgs = ["string", "number", "string", "number"];
   async function editChannel() {
     if (!(await mayEditChannels())) return;
     const position = selectedChannel();
@@ -406,7 +511,7 @@
     if (!(await mayEditChannels())) return;
     const problem = call("qx_private_remove", ["number"], [selectedChannel()]);
     if (problem) return box("Error", problem);
-    render(true);
+    edited();
   });
 
   // --- the radio -------------------------------------------------------------------------------
@@ -415,20 +520,36 @@
   let connected = false;
   let virtualRadio = false;
 
+  // The three steps, each open once it can be done; and while the radio works, nothing that
+  // changes the document: a read takes its place, a write sends what it held at the start.
+  const documentControls = ["load-default", "default-model", "default-set", "open", "start-open", "start-default", "csv-import",
+                            "mmsi-by-user", "atis-by-user", "from-mmsi", "model-usa", "model-europe", "tx-step", "rx-step",
+                            "channel-edit", "channel-add", "channel-remove"];
   function updateCloneUi() {
+    const needsDocument = {read: false, handshake: false, write: true, verify: true};
     for (const [id, label] of Object.entries(commands)) {
       const button = $(id);
       button.textContent = tr(busy === id ? "Stop" : label);
-      button.disabled = busy ? busy !== id : !connected;
+      button.disabled = busy ? busy !== id : !connected || (needsDocument[id] && !shown);
     }
-    for (const id of ["connect", "virtual", "load-default", "open", "csv-import"]) $(id).disabled = !!busy;
+    const step = !connected ? "connect" : !shown ? "read" : "write";
+    for (const [name, open] of [["connect", true], ["read", connected], ["write", connected && shown]]) {
+      $(`step-${name}`).classList.toggle("closed", !open);
+      if (name === step) $(`step-${name}`).setAttribute("aria-current", "step");
+      else $(`step-${name}`).removeAttribute("aria-current");
+    }
+    for (const id of ["connect", "virtual", ...documentControls]) $(id).disabled = !!busy;
+    for (const box of document.querySelectorAll("#groups input[data-group]")) box.disabled = !!busy;
+    for (const which of ["mmsi", "atis"]) identityFields[which].disabled = !!busy || !!(doc && doc[`${which}ByUser`]);
+    for (const id of ["save", "freq-table", "csv-export"]) $(id).disabled = !shown;
+    $("csv-import").disabled = !!busy || !shown;
     $("undo").disabled = !!busy || !doc.canUndo;
     $("redo").disabled = !!busy || !doc.canRedo;
     document.querySelectorAll(".backups button").forEach((b) => { b.disabled = !!busy || !!b.dataset.unusable; });
   }
 
   function showPort(text, isVirtual) {
-    $("port").textContent = text;
+    $("port").textContent = tr(text);
     $("port").classList.toggle("virtual", !!isVirtual);
   }
 
@@ -440,14 +561,14 @@
     if (virtualRadio) {
       showPort("Virtual", true);
     } else if (found.found) {
-      showPort(found.adaptors > 1 ? `${found.adaptors} adaptors` : "Detected");
+      showPort(found.adaptors > 1 ? trArgs("%1 adaptors", found.adaptors) : "Detected");
       notice("");
     } else {
       showPort("--------");
       if (found.permissionDenied) {
-        notice(`${found.hint}\n\nThe rule (saved as /etc/udev/rules.d/70-qx720-clone.rules):\n${udevRule}\n\n` +
-               "Then run: sudo udevadm control --reload && sudo udevadm trigger" +
-               (found.reason ? `\n\nThe browser said: ${found.reason}` : ""));
+        notice(`${tr(found.hint)}\n\n${trArgs("The rule (saved as %1):", "/etc/udev/rules.d/70-qx720-clone.rules")}\n${udevRule}\n\n` +
+               trArgs("Then run: %1", "sudo udevadm control --reload && sudo udevadm trigger") +
+               (found.reason ? `\n\n${trArgs("The browser said: %1", found.reason)}` : ""));
       }
     }
     updateCloneUi();
@@ -487,6 +608,7 @@
       }
     } catch (error) {
       setStatus(`${tr(caption)}: ${error && error.message || error}`);
+      showInterrupted();  // a change broken off by a fault of the page: its record says what to do
     } finally {
       busy = null;
       // An adaptor pulled during the command: gone, unless it is already back.
@@ -528,9 +650,9 @@
       return setStatus("Read Error.", true);
     }
     setStatus("Read OK.", true);
-    render();
+    showNew();
     if (outcome.problem)
-      await box("Read OK.", `Warning: what the radio holds fails the clone file check (${outcome.problem}), so a clone file saved from it will not open again.`);
+      await box("Read OK.", trArgs("Warning: what the radio holds fails the clone file check (%1), so a clone file saved from it will not open again.", outcome.problem));
     return outcome;
   }
 
@@ -544,22 +666,26 @@
   // a radio's identity is replaced, then the backup stored in this browser and the write.
   async function doWrite(store = true) {
     if (!(await identitiesMayGo())) return {code: -1};
+    if (store && !(await storageTakesBackup("Write"))) return {code: -1};
     setStatus("Backing up the radio...");
     const kind = !store ? backupKind.none : $("backup-whole").checked ? backupKind.whole : backupKind.written;
     const prepared = await awaitCall("qx_prepare_write", ["number"], [kind]);
     const replace = await decide(prepared, "Write to Radio", "Write");
     if (replace === null) return prepared.code === 0 ? {code: -1} : prepared;
     setStatus("Writing...");
-    const written = await awaitCall("qx_finish", ["number"], [replace ? 1 : 0]);
+    changing = {kind: "write", checksum: doc.checksum, document: doc.name || doc.modelName, lock: radioLockName()};
+    const written = await awaitCall("qx_finish", ["number"], [replace ? 1 : 0]).finally(() => { changing = null; });
     showKept(written.backup, "The radio's previous contents were saved in this browser as %1.");
     if (written.code === 0) {
       setStatus("Write OK.", true);
+      forgetChange();
       return written;
     }
     setStatus(written.code === 1 ? "User Cancel." : "Write Error.", true);
     await box("Write Error", finishFailure(written,
       "The radio may now hold part of the new settings. Write again, or put back its previous contents.",
       "The radio's previous contents were saved in this browser as %1: Backups puts them back."));
+    forgetChange();
     return written;
   }
 
@@ -618,7 +744,11 @@
   $("report-download").addEventListener("click", () => download("Verify.txt", reportText.replace(/\n/g, "\r\n"), "text/plain"));
 
   $("handshake").addEventListener("click", () => runCommand("handshake", doHandShake));
-  $("read").addEventListener("click", () => runCommand("read", doRead));
+  $("read").addEventListener("click", async () => {
+    // A click on Stop stops at once; a new read first asks about the edits it would replace.
+    if (!busy && !(await mayDrop("Do you want to save?"))) return;
+    runCommand("read", doRead);
+  });
   $("write").addEventListener("click", () => runCommand("write", () => doWrite()));
   $("verify").addEventListener("click", () => runCommand("verify", doVerify));
 
@@ -627,9 +757,9 @@
     virtualRadio = false;
     $("virtual").setAttribute("aria-pressed", "false");
     try {
-      await qx.qxHid.request(adaptorId.vendorId, adaptorId.productId);
+      if (!(await qx.qxHid.request(adaptorId.vendorId, adaptorId.productId))) setStatus("No adaptor chosen.");
     } catch (error) {
-      setStatus(`The browser did not open its device chooser: ${error.message}`);
+      setStatus(trArgs("The browser did not open its device chooser: %1", error.message));
     }
     await discover();
   });
@@ -646,6 +776,112 @@
     try { localStorage.setItem(wholeKey, $("backup-whole").checked ? "1" : "0"); } catch (error) { /* kept for this visit */ }
   });
 
+  // Where the browser does not keep this page's storage for good (a private window, a refusal),
+  // the user is told before any write, and every backup also goes to the downloads as it is made.
+  let storageKept = false;
+  const storageAnswer = (async () => {
+    storageKept = await qxBackups.persist();
+    showStorage(storageKept ? "" : "This browser may delete the backups kept here: in a private window when it closes, " +
+                                    "otherwise when the disk runs low. Each backup is therefore also downloaded as it is made: keep those files.");
+    try {
+      await qxBackups.check();
+    } catch (error) {
+      showStorage(trArgs("This browser does not store backups here (%1), so the radio cannot be written from this page.",
+                         storageReason(error)));
+    }
+    return storageKept;
+  })();
+  function showStorage(text) {
+    $("backup-storage").hidden = !text;
+    $("backup-storage").textContent = tr(text);
+  }
+  const storageReason = (error) => String(error && error.message || error || tr("the browser did not store the backup"));
+  // Whether a backup can be stored now, asked before the radio is read for one: a refusal
+  // comes at once, with nothing sent.
+  async function storageTakesBackup(verb) {
+    try {
+      await qxBackups.check();
+      return true;
+    } catch (error) {
+      setStatus(`${verb} Error.`, true);
+      await box(`${verb} Error`, trArgs("No backup of the radio could be made, so nothing was written to it.\n%1", storageReason(error)));
+      return false;
+    }
+  }
+
+  // A change under way is written down in the page's storage once its backup is kept, just
+  // before the first block goes to the radio, and forgotten when it ends and the user has been
+  // told how: a record found at the start is a write that a reload or a crash broke off.
+  const changeKey = "qx720-clone.write-in-progress";
+  let changing = null;
+  async function keepBackup(bytes, mmsi) {
+    const name = await qxBackups.add(bytes, mmsi);
+    if (changing) {
+      try { localStorage.setItem(changeKey, JSON.stringify({...changing, backup: name, time: Date.now()})); } catch (error) { /* not kept */ }
+    }
+    if (!(await storageAnswer)) download(name, bytes, "application/octet-stream");
+    return name;
+  }
+  function forgetChange() {
+    try { localStorage.removeItem(changeKey); } catch (error) { /* nothing kept */ }
+    $("interrupted").hidden = true;
+  }
+  async function showInterrupted() {
+    let change = null;
+    try { change = JSON.parse(localStorage.getItem(changeKey) || "null"); } catch (error) { change = null; }
+    if (!change || !change.backup) return;
+    // Still running in another tab of this browser: not broken off.
+    if (navigator.locks && change.lock && (await navigator.locks.query()).held.some((lock) => lock.name === change.lock)) return;
+    const when = new Date(change.time).toLocaleString(language);
+    const restoring = change.kind === "restore";
+    $("interrupted-text").textContent = restoring
+      ? trArgs("A restore of %1 into the radio began at %2 and did not finish: the page was closed or reloaded, or the browser stopped. " +
+               "The radio may be half written and may not work as it should. Restore again, or put back the backup taken just before: %3.",
+               change.source, when, change.backup)
+      : trArgs("A write to the radio began at %1 and did not finish: the page was closed or reloaded, or the browser stopped. " +
+               "The radio may be half written and may not work as it should. Write again, or put back the backup taken just before: %2.",
+               when, change.backup);
+    $("interrupted-write").textContent = tr(restoring ? "Restore again" : "Write again");
+    $("interrupted-restore").textContent = trArgs("Restore %1", change.backup);
+    $("interrupted").hidden = false;
+    $("interrupted-write").onclick = async () => {
+      if (busy) return;
+      if (restoring) return restoreNamed(change.source);
+      // The document is not kept across a reload: the same settings again (the same checksum),
+      // from its file or by hand, are what may be written again.
+      if (doc.checksum !== change.checksum) {
+        return box("Write again", trArgs("The document that was being written (%1) is no longer open in this page. Open its clone " +
+                                         "file again, or make the same settings again, then press Write again; or restore the backup.",
+                                         change.document));
+      }
+      return runCommand("write", () => doWrite());
+    };
+    $("interrupted-restore").onclick = () => restoreNamed(change.backup);
+  }
+  async function restoreNamed(name) {
+    if (busy) return;
+    let backup = null;
+    try { backup = await qxBackups.get(name); } catch (error) { backup = null; }
+    if (!backup) return box("Restore", trArgs("The backup %1 is no longer in this browser.", name));
+    return runCommand("restore", () => restoreBackup(backup));
+  }
+  $("interrupted-dismiss").addEventListener("click", forgetChange);
+
+  // A backup goes only when the user says so; the safe answer keeps it.
+  async function deleteBackup(name) {
+    if (busy || !(await question("Delete backup", trArgs("Delete the backup %1 from this browser? It cannot be brought back.", name)))) return;
+    try {
+      await qxBackups.remove(name);
+    } catch (error) {
+      await box("Error", storageReason(error));
+    }
+    refreshBackups();
+  }
+  $("backup-download-all").addEventListener("click", async () => {
+    const list = await qxBackups.list();
+    if (list.length > 0) download("qx720-backups.zip", qxBackups.zip(list), "application/zip");
+  });
+
   async function refreshBackups() {
     let list = [];
     try { list = await qxBackups.list(); } catch (error) { list = []; }
@@ -654,25 +890,31 @@
       const size = backup.bytes.length;
       const kind = size >= wholeBytes ? "whole EEPROM" : size === cloneRangeBytes ? "clone range" : "";
       item.dataset.kind = size >= wholeBytes ? "whole" : size === cloneRangeBytes ? "clone-range" : "unknown";
-      const when = new Date(backup.time).toLocaleString();
+      const when = new Date(backup.time).toLocaleString(language);
       item.append(`${backup.name} (${kind ? `${tr(kind)}, ` : ""}${when}${backup.mmsi ? `, MMSI ${backup.mmsi}` : ""})`);
       const save = document.createElement("button");
       save.textContent = tr("Download");
-      save.setAttribute("aria-label", `${tr("Download")} ${backup.name}`);
+      save.setAttribute("aria-label", trArgs("Download %1", backup.name));
       save.addEventListener("click", () => download(backup.name, backup.bytes, "application/octet-stream"));
       const restore = document.createElement("button");
       restore.textContent = tr("Restore");
-      restore.setAttribute("aria-label", `${tr("Restore")} ${backup.name}`);
+      restore.setAttribute("aria-label", trArgs("Restore %1", backup.name));
       if (!kind) restore.dataset.unusable = "1";
       restore.disabled = !!busy || !kind;
       restore.addEventListener("click", () => runCommand("restore", () => restoreBackup(backup)));
+      const remove = document.createElement("button");
+      remove.textContent = tr("Delete");
+      remove.setAttribute("aria-label", trArgs("Delete %1", backup.name));
+      remove.disabled = !!busy;
+      remove.addEventListener("click", () => deleteBackup(backup.name));
       const buttons = document.createElement("div");
       buttons.className = "buttons";
-      buttons.append(save, restore);
+      buttons.append(save, restore, remove);
       item.append(buttons);
       return item;
     });
     $("backup-list").replaceChildren(...items);
+    $("backup-download-all").disabled = !!busy || items.length === 0;
     if (items.length === 0) {
       $("backup-list").append(Object.assign(document.createElement("li"), {textContent: tr("No backups yet. One is made before every write to the radio.")}));
     }
@@ -687,6 +929,7 @@
                                : "Write %1 back into the radio? Its settings and identities are replaced; the rest of its EEPROM stays as it is.",
                          backup.name);
     if (!(await question("Restore", asked))) return;
+    if (!(await storageTakesBackup("Restore"))) return;
     setStatus("Backing up the radio...");
     const pointer = qx._malloc(backup.bytes.length);
     qx.HEAPU8.set(backup.bytes, pointer);
@@ -695,26 +938,36 @@
     const replace = await decide(prepared, "Restore", "Restore");
     if (replace === null) return;
     setStatus("Restoring...");
-    const restored = await awaitCall("qx_finish", ["number"], [replace ? 1 : 0]);
+    changing = {kind: "restore", source: backup.name, lock: radioLockName()};
+    const restored = await awaitCall("qx_finish", ["number"], [replace ? 1 : 0]).finally(() => { changing = null; });
     showKept(restored.backup, "The radio's contents before the restore were saved in this browser as %1.");
-    if (restored.code === 0) return setStatus("Restore OK.", true);
+    if (restored.code === 0) {
+      forgetChange();
+      return setStatus("Restore OK.", true);
+    }
     setStatus(restored.code === 1 ? "User Cancel." : "Restore Error.", true);
     if (restored.code !== 1 || restored.sent) {
       await box("Restore Error", finishFailure(restored, "The radio may now hold part of the backup. Restore it again to finish.",
                                                "The radio's contents before the restore were saved in this browser as %1."));
     }
+    forgetChange();
   }
 
   // Leaving the page while a command runs would leave the radio partly written, and leaving
-  // loses a changed document from a file (as the window, it asks nothing for an untitled one):
-  // the browser asks first.
+  // loses edits no file holds: the browser asks first.
   window.addEventListener("beforeunload", (event) => {
-    if (!busy && !(doc && doc.modified && !doc.untitled)) return;
+    if (!busy && !(doc && doc.modified && !untouched)) return;
     event.preventDefault();
     event.returnValue = "";
   });
 
   // --- start -----------------------------------------------------------------------------------
+  // The dealer's controls stay folded away until someone opens them, and then stay open.
+  const advancedKey = "qx720-clone.advanced-open";
+  try { $("advanced").open = localStorage.getItem(advancedKey) === "1"; } catch (error) { /* no storage: closed */ }
+  $("advanced").addEventListener("toggle", () => {
+    try { localStorage.setItem(advancedKey, $("advanced").open ? "1" : "0"); } catch (error) { /* kept for this visit */ }
+  });
   const sets = json(call("qx_private_sets"));
   $("default-set").replaceChildren(...sets.map((name, index) => new Option(name, index)));
   $("default-set").value = sets.length - 1;  // "None", as the wizard starts
@@ -722,8 +975,8 @@
   updateCloneUi();
   refreshBackups();
   if (!navigator.hid) {
-    notice("This browser cannot reach USB devices (it has no WebHID). Open this file in Chrome, Edge, Opera or " +
-           "Brave on a desktop computer, or use the desktop program QX720Clone. \"Virtual radio\" works here too.");
+    notice(tr("This browser cannot reach USB devices (it has no WebHID). Open this file in Chrome, Edge, Opera or " +
+              "Brave on a desktop computer, or use the desktop program QX720Clone. \"Virtual radio\" works here too."));
   } else {
     navigator.hid.addEventListener("connect", () => { if (!virtualRadio) discover(); });
     navigator.hid.addEventListener("disconnect", () => {
@@ -736,6 +989,8 @@
     $("virtual").setAttribute("aria-pressed", "true");
   }
   if (virtualRadio || navigator.hid) await discover();
+  await showInterrupted();
+  await storageAnswer;  // what the browser keeps is said before the page is ready to write
 
   if (selftest) {
     const started = performance.now();

@@ -42,7 +42,7 @@ async function fillRadio(session, recordPath) {
   return page.evaluate(() => window.qxFake.eeprom());
 }
 
-const checksumShown = async (session) => (await session.text("#document-name")).match(/checksum (0x[0-9A-F]{8})/)[1];
+const checksumShown = async (session) => (await session.text("#checksum")).match(/(0x[0-9A-F]{8})/)[1];
 const channelCount = (session) => session.page.$$eval("#channel-list option", (o) => o.length);
 const backups = (session) => session.page.evaluate(async () => (await qxBackups.list()).map((b) => ({name: b.name, bytes: Array.from(b.bytes)})));
 const radioEeprom = (session) => session.page.evaluate(() => window.qxFake.eeprom());
@@ -55,7 +55,20 @@ async function writeAsked(session, mmsi) {
   return session.waitDialog();
 }
 
+// The page shows no document until a read, a file or the defaults: these start from the defaults.
+async function showDocument(session) {
+  if (!(await session.page.$eval("#no-document", (e) => e.hidden))) await session.click("#start-default");
+  await session.page.waitForFunction(() => document.getElementById("no-document").hidden, {timeout: kWait});
+}
+
+// A click on a dealer's control, under Advanced.
+async function advancedClick(session, selector) {
+  await session.page.$eval("#advanced", (e) => { e.open = true; });
+  await session.click(selector);
+}
+
 async function typeMmsi(session, mmsi) {
+  await showDocument(session);
   if (await session.page.$eval("#mmsi-by-user", (e) => e.checked)) await session.click("#mmsi-by-user");
   await session.page.$eval("#mmsi", (e) => { e.value = ""; });
   await session.page.type("#mmsi", mmsi);
@@ -68,6 +81,160 @@ async function loadDefault(session, model, set) {
     select.value = [...select.options].find((o) => o.textContent === name).value;
   }, set);
   await session.click("#load-default");
+}
+
+// The page's own look: a click in the page, wherever the control is laid out.
+const press = (page, selector) => page.$eval(selector, (e) => e.click());
+const waitText = (page, selector, text) => page.waitForFunction((s, t) => document.querySelector(s).textContent === t,
+                                                                   {timeout: kWait, polling: "mutation"}, selector, text);
+const waitOpenDialog = (page) => page.waitForFunction(() => document.querySelector("dialog[open]") !== null,
+                                                      {timeout: kWait, polling: "mutation"});
+const answerIn = (page, value) => page.$eval(`#question-buttons button[value="${value}"]`, (b) => b.click());
+
+// A catalog as the page gets it: every finished entry by its English, whatever its context.
+function catalogOf(language) {
+  const xml = readFileSync(new URL(`../../translations/qx720_${language}.ts`, import.meta.url), "utf8");
+  const entities = {lt: "<", gt: ">", quot: '"', apos: "'", amp: "&"};
+  const unescape = (text) => text.replace(/&(lt|gt|quot|apos|amp);/g, (whole, name) => entities[name]);
+  const table = new Map();
+  for (const [, body] of xml.matchAll(/<message>([\s\S]*?)<\/message>/g)) {
+    const from = body.match(/<source>([\s\S]*?)<\/source>/), to = body.match(/<translation>([\s\S]*?)<\/translation>/);
+    if (from && to && !table.has(unescape(from[1]))) table.set(unescape(from[1]), unescape(to[1]));
+  }
+  return table;
+}
+
+// Every text the page shows and every name and description a screen reader gives, as it
+// stands. The radio's own labels (its channel lines, usages and name characters, as its
+// display shows them), the typed identities and the print view are data, not the page's words.
+async function shownTexts(page) {
+  const data = "#channel-list, #channel-usage, #channel-name-first, #channel-name-second, #band, #print-view";
+  const {texts, dataTexts} = await page.evaluate((data) => {
+    const shown = (e) => (e.closest("dialog") ? e.closest("dialog").open : e.checkVisibility());
+    const texts = [], dataTexts = [];
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      const element = node.parentElement, text = node.nodeValue.trim();
+      if (!text || ["SCRIPT", "STYLE"].includes(element.tagName)) continue;
+      if (element.closest(data)) dataTexts.push(text);
+      else if (shown(element.tagName === "OPTION" ? element.closest("select") : element)) texts.push(text);
+    }
+    for (const element of document.querySelectorAll("[aria-label], [title], [placeholder], [alt]")) {
+      if (!shown(element) || element.closest("#print-view")) continue;
+      for (const name of ["aria-label", "title", "placeholder", "alt"]) if (element.getAttribute(name)) texts.push(element.getAttribute(name));
+    }
+    return {texts, dataTexts};
+  }, data);
+  const oneLine = (text) => text.replace(/\s+/g, " ").trim();
+  const excluded = new Set(dataTexts.map(oneLine));
+  const walk = (node) => {
+    for (const text of [node.name, node.description]) if (text && !excluded.has(oneLine(text))) texts.push(oneLine(text));
+    (node.children || []).forEach(walk);
+  };
+  walk(await page.accessibility.snapshot({interestingOnly: true}));
+  return texts;
+}
+
+// The page walked through its states: the first screen (with a notice of an interrupted write),
+// Advanced open, after a Read, a message, the channel dialog, an MMSI's hint, after a write with
+// its backup listed, the identity question and the backup's delete question. What it showed,
+// state by state.
+async function walkPage(tab, catalog) {
+  const page = tab.page, t = (text) => catalog.get(text) ?? text;
+  const seen = [];
+  const look = async (state) => { for (const text of await shownTexts(page)) seen.push({state, text}); };
+  // A question on the way (one the page asks before dropping a document, or before replacing an
+  // identity): looked at, then answered with the button that goes on.
+  const goOn = async (state) => {
+    if (!(await page.$("#question[open]"))) return;
+    await look(state);
+    await page.$eval("#question-buttons", (row) => row.querySelector('[value="yes"], [value="discard"], [value="ok"]').click());
+  };
+  await look("first screen");
+  await page.$eval("#advanced", (e) => { e.open = true; });
+  await look("Advanced open");
+  await press(page, "#read");
+  await waitText(page, "#status", t("Read OK."));
+  await look("after a Read");
+  await page.select("#band", await page.$eval("#band", (e) => e.options[0].value));
+  await press(page, "#channel-edit");
+  await waitOpenDialog(page);
+  await look("a message");
+  await answerIn(page, "ok");
+  await page.select("#default-model", "1");
+  await page.select("#default-set", "0");
+  await press(page, "#load-default");
+  const privateBand = "#band option[value=Private]";
+  await page.waitForFunction((band) => document.querySelector(band) || document.querySelector("#question[open]"),
+                             {timeout: kWait, polling: "mutation"}, privateBand);
+  await goOn("the question before Load Default");
+  await page.waitForSelector(privateBand, {timeout: kWait});
+  await page.select("#band", "Private");
+  await press(page, "#channel-add");
+  await page.waitForSelector("#channel-dialog[open]", {timeout: kWait});
+  await look("the channel dialog");
+  await press(page, "#channel-cancel");
+  const typeMmsi = (mmsi) => page.evaluate((mmsi) => {
+    if (document.getElementById("mmsi-by-user").checked) document.getElementById("mmsi-by-user").click();
+    const field = document.getElementById("mmsi");
+    field.value = mmsi;
+    field.dispatchEvent(new Event("input"));
+  }, mmsi);
+  await typeMmsi("257012345");
+  await look("an MMSI typed");
+  await press(page, "#write");
+  await page.waitForFunction((ok) => document.getElementById("status").textContent === ok || document.querySelector("#question[open]"),
+                             {timeout: kWait, polling: "mutation"}, t("Write OK."));
+  await goOn("a question before the write");
+  await waitText(page, "#status", t("Write OK."));
+  await page.waitForSelector("#backup-list button", {timeout: kWait});
+  await look("after a write, its backup listed");
+  await typeMmsi("235012345");
+  await press(page, "#write");
+  await page.waitForSelector("#question[open]", {timeout: kWait});
+  await look("the identity question");
+  await answerIn(page, "no");
+  await waitText(page, "#status", t("Write cancelled: identity kept."));
+  await press(page, "#backup-list li button:last-of-type");
+  await waitOpenDialog(page);
+  await look("the delete question");
+  await answerIn(page, "no");
+  return seen;
+}
+
+// Words that are the same in every language here: the radio's terms, its models, units.
+const kRadioTerms = ["MMSI", "ATIS", "USA", "INT", "CAN", "WX", "PLL", "EUR", "QX720", "EEPROM", "USB", "CSV", "ZIP", "MHz", "KHz",
+                     "Tx", "Rx", "ID", "OK", "HandShake", "narrow"];
+
+// The page in `language` walked as in English: a text that holds a word only the English page
+// and catalogs use, and no catalog of that language, is English left over.
+async function noEnglishLeft(session, language) {
+  const english = catalogOf(language), none = new Map();
+  const record = JSON.stringify({kind: "write", checksum: 1, document: "radio.dat", backup: "qx720-backup-20260101-120000.bin",
+                                 time: Date.UTC(2026, 0, 1, 12)});
+  const interrupted = `if (!sessionStorage.getItem("seen")) { sessionStorage.setItem("seen", "1"); localStorage.setItem("qx720-clone.write-in-progress", ${JSON.stringify(record)}); }`;
+  await session.open({query: "?radio=virtual&lang=en", fake: {granted: false}, init: interrupted});
+  const inEnglish = await walkPage(session, none);
+  const other = await session.openTab({query: `?radio=virtual&lang=${language}`, fake: {granted: false}, init: interrupted});
+  assertEqual(await other.page.evaluate(() => document.documentElement.lang), language, "the page's language");
+  assert(await other.page.$eval("#interrupted", (e) => !e.hidden), "the notice of the interrupted write");
+  const shown = await walkPage(other, english);
+
+  // Names of files, paths and numbers in hexadecimal are no words of any language; the names of
+  // the administrations an MMSI belongs to are the ITU table's, as it gives them.
+  const administrations = readFileSync(new URL("../../data/mid.tsv", import.meta.url), "utf8").split("\n")
+                              .filter((line) => /^\d/.test(line)).map((line) => line.split("\t")[1].trim())
+                              .sort((a, b) => b.length - a.length);
+  const words = (text) => (administrations.reduce((rest, name) => rest.split(name).join(" "), text).replace(/QX720 Clone/g, " ").replace(/\S+\.(bin|dat|csv|zip|txt|rules)\b|\/\S+|\b0x[0-9A-F]+\b/gi, " ")
+                               .match(/\p{L}[\p{L}'’]+/gu) || []).map((word) => word.toLowerCase());
+  const englishWords = new Set([...inEnglish.map((s) => s.text), ...english.keys()].flatMap(words));
+  const ownWords = new Set([...english.values(), ...kRadioTerms].flatMap(words));
+  const left = new Map();
+  for (const {state, text} of shown) {
+    const foreign = words(text).filter((word) => englishWords.has(word) && !ownWords.has(word));
+    if (foreign.length > 0 && !left.has(text)) left.set(text, `${state}: "${text}" (${foreign.join(", ")})`);
+  }
+  assertEqual([...left.values()].join("\n"), "", `English in the ${language} page`);
 }
 
 const cases = {
@@ -183,7 +350,7 @@ const cases = {
     ];
     for (const row of kinds) {
       const before = await fillRadio(session, record);
-      if (await session.page.$eval("#backup-whole", (e) => e.checked) !== row.whole) await session.click("#backup-whole");
+      if (await session.page.$eval("#backup-whole", (e) => e.checked) !== row.whole) await advancedClick(session, "#backup-whole");
       await writeAsked(session, "235012345");
       await session.answer("yes");
       await session.waitStatus("Write OK.");
@@ -208,6 +375,8 @@ const cases = {
                   `The radio's contents before the restore were saved in this browser as ${beforeRestore.name}.`,
                   `${row.kind}: the backup named`);
     }
+    // The typed MMSI is in no file: the browser asks before the reload drops it.
+    session.page.once("dialog", (dialog) => dialog.accept());
     await session.page.reload();
     await session.page.waitForFunction(() => window.qxReady === true, {timeout: kWait});
     assert(await session.page.$eval("#backup-whole", (e) => e.checked), "the whole-EEPROM choice after a reload");
@@ -254,7 +423,7 @@ const cases = {
     const release = await holders[1][1]();
     const unlocked = await session.openTab({init: "delete Navigator.prototype.locks;"});
     assertEqual(await unlocked.page.evaluate(() => "locks" in navigator), false, "the locks removed");
-    await unlocked.click("#handshake");
+    await advancedClick(unlocked, "#handshake");
     await unlocked.waitStatus("HandShake OK.");
     await release();
   },
@@ -295,7 +464,7 @@ const cases = {
     await session.waitStatus("Verify OK.");
     assert((await session.text("#report")).includes("PRI=1"), "the verify report shown");
     // One group more in the page than in the radio.
-    await session.click('#groups input[data-group="3"]');
+    await advancedClick(session, '#groups input[data-group="3"]');
     await session.click("#verify");
     await session.waitStatus("Verify Error.");
   },
@@ -404,7 +573,7 @@ const cases = {
     assert((await session.text("#document-name")).startsWith("norway.dat"), "the document's name");
 
     // A changed document from a file: the window's offer before another one takes its place.
-    await session.click('#groups input[data-group="2"]');
+    await advancedClick(session, '#groups input[data-group="2"]');
     await session.click("#load-default");
     assertEqual(await session.waitDialog(), "WARNING: File is modified. Do you want to save?", "the offer");
     await session.answer("no");
@@ -522,7 +691,7 @@ const cases = {
     await typeMmsi(session, "012345678");
     assertEqual(await session.text("#mmsi-hint"), "The radio refuses this number: a group's MMSI starts with 0.", "hint");
     assert(await session.page.$eval("#mmsi-hint", (e) => e.classList.contains("refused")), "the refusal in red");
-    await session.click('#groups input[data-group="2"]');  // another edit keeps the typed number
+    await advancedClick(session, '#groups input[data-group="2"]');  // another edit keeps the typed number
     assertEqual(await session.text("#mmsi"), "012345678", "the field after another edit");
     await session.click("#write");
     assertEqual(await session.waitDialog(), "Error: Invalid MMIS ID:012345678\nMake sure 9 digitals.", "Write");
@@ -579,7 +748,7 @@ const cases = {
     assert(sized(sheet.size, 595.3, 841.9), `A4 page size: ${sheet.size}`);
 
     // Without the USA group the card has no USA channels.
-    await session.click('#groups input[data-group="1"]');
+    await advancedClick(session, '#groups input[data-group="1"]');
     const card = await printed("#print-card", "card.pdf");
     for (const text of ["QX720 channel card", "INT (", "156.8000", ...privateNames]) assert(card.text.includes(text), `the card lacks "${text}":\n${card.text}`);
     assert(!card.text.includes("USA ("), "the card shows the USA group, switched off");
@@ -612,7 +781,7 @@ const cases = {
                 german("The radio refuses this number: %1.").replace("%1", german("a coast station&apos;s MMSI starts with 00")),
                 "the refusal");
     assertEqual(await session.page.evaluate(() => document.documentElement.lang), "de", "the page's language");
-    await session.click("#handshake");
+    await advancedClick(session, "#handshake");
     await session.waitStatus(german("HandShake OK."));
   },
 
@@ -621,6 +790,7 @@ const cases = {
     const page = await session.open({query: "?radio=virtual", fake: {granted: false}});
     await loadDefault(session, 1, "UK");
     await page.select("#band", "Private");
+    await page.$eval("#advanced", (e) => { e.open = true; });
     const unnamed = [];
     for (const control of await page.$$("input:not([hidden]), select, button, textarea, progress")) {
       const visible = await control.evaluate((e) => e.offsetParent !== null || e.closest("dialog") !== null);
@@ -632,6 +802,233 @@ const cases = {
     await page.setViewport({width: 360, height: 740});
     const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
     assert(overflow <= 0, `the page is ${overflow} px wider than a phone`);
+  },
+
+  // The first screen leads: each step opens once it can be done, the page holds no document
+  // until one is read, opened or loaded, and the dealer's controls stay folded until opened.
+  async firstScreen(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    const page = await session.open({fake: {granted: false}});
+    const state = () => page.evaluate(() => ({
+      read: !document.getElementById("read").disabled,
+      write: !document.getElementById("write").disabled,
+      verify: !document.getElementById("verify").disabled,
+      current: document.querySelector(".steps li[aria-current=step]").id,
+      empty: !document.getElementById("no-document").hidden,
+      fields: document.getElementById("mmsi").offsetParent !== null,
+    }));
+    const expect = async (wanted, when) => {
+      const actual = await state();
+      for (const [key, value] of Object.entries(wanted)) assertEqual(actual[key], value, `${when}: ${key}`);
+    };
+    await expect({read: false, write: false, verify: false, current: "step-connect", empty: true, fields: false}, "first visit");
+    assertEqual(await page.$eval("#advanced", (e) => e.open), false, "Advanced at first");
+    // The status is one live region, inside none other: said once.
+    assertEqual(await page.$eval("#status", (e) => [e.getAttribute("role"),
+                                                    !!e.parentElement.closest("[aria-live], [role=status], [role=alert], [role=log], output")].join()),
+                "status,false", "the status's live region");
+
+    // A closed chooser: the status says so, and nothing is connected.
+    await page.evaluate(() => {
+      window.realRequest = navigator.hid.requestDevice;
+      navigator.hid.requestDevice = async () => [];
+    });
+    await session.click("#connect");
+    await session.waitStatus("No adaptor chosen.");
+    await expect({read: false, current: "step-connect"}, "after a closed chooser");
+    await page.evaluate(() => { navigator.hid.requestDevice = window.realRequest; });
+    await session.click("#connect");
+    await page.waitForFunction(() => document.getElementById("port").textContent === "Detected", {timeout: kWait});
+    await expect({read: true, write: false, verify: false, current: "step-read", empty: true}, "the adaptor chosen");
+
+    // Advanced, once opened, stays open on the next visit.
+    await session.click("#advanced summary");
+    await page.reload();
+    await page.waitForFunction(() => window.qxReady === true, {timeout: kWait});
+    assertEqual(await page.$eval("#advanced", (e) => e.open), true, "Advanced after a reload");
+
+    await session.click("#connect");
+    await page.waitForFunction(() => document.getElementById("port").textContent === "Detected", {timeout: kWait});
+    await fillRadio(session, record);
+    await session.click("#read");
+    await session.waitStatus("Read OK.");
+    await expect({read: true, write: true, verify: true, current: "step-write", empty: false, fields: true}, "after the read");
+  },
+
+  // Load Default, Open and Read ask before they drop edits no file holds, as the window asks:
+  // Cancel (also Enter and Esc) keeps them, No goes on, Yes saves first. Leaving asks too.
+  async noWorkLost(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    const norway = defaults(session, "norway.dat", "eur-int-usa", "norway");
+    const page = await session.open();
+    await fillRadio(session, record);
+    // A read to its end: its status, and the command's button back.
+    const read = async () => {
+      await page.$eval("#status", (e) => { e.textContent = ""; });
+      await session.click("#read");
+      await session.waitStatus("Read OK.");
+      await page.waitForFunction(() => document.getElementById("read").textContent === "Read From Radio", {timeout: kWait});
+    };
+    await read();
+    // What a read gave is on the radio: neither a new read nor leaving asks about it.
+    const asked = [];
+    page.on("dialog", async (dialog) => {
+      asked.push(dialog.type());
+      await dialog.accept();
+    });
+    await read();
+    await page.reload();
+    await page.waitForFunction(() => window.qxReady === true, {timeout: kWait});
+    assertEqual(asked.join(), "", "questions on leaving a document just read");
+    await fillRadio(session, record);  // the reload made a new fake radio
+    await read();
+
+    const question = "WARNING: Do you want to save?";
+    const mmsi = () => session.text("#mmsi");
+    const rows = [
+      {command: "#load-default", answer: () => page.keyboard.press("Enter"), kept: true},
+      {command: "#read", answer: () => page.keyboard.press("Escape"), kept: true},
+      {command: "#open", answer: () => session.answer("cancel"), kept: true},
+      {command: "#open", answer: () => session.answer("no"), file: norway, name: "norway.dat"},
+      {command: "#load-default", answer: () => session.answer("yes"), saved: "norway.dat", titled: true, name: "QX720"},
+      {command: "#read", answer: () => session.answer("no"), mmsi: "257012345"},
+    ];
+    for (const row of rows) {
+      await typeMmsi(session, "235012345");
+      const sent = await page.evaluate(() => window.qxFake.sentences);
+      await session.click(row.command);
+      assertEqual(await session.waitDialog(), row.titled ? "WARNING: File is modified. Do you want to save?" : question, `${row.command}: the question`);
+      assertEqual(await page.evaluate(() => document.activeElement.value), "cancel", `${row.command}: the focused answer`);
+      const chooser = row.file ? page.waitForFileChooser({timeout: kWait}) : null;
+      await row.answer();
+      if (row.kept) {
+        await page.waitForFunction(() => !document.getElementById("question").open, {timeout: kWait});
+        assertEqual(await mmsi(), "235012345", `${row.command}: the edit after Cancel`);
+        assertEqual(await page.evaluate(() => window.qxFake.sentences), sent, `${row.command}: sentences after Cancel`);
+        continue;
+      }
+      if (chooser) await (await chooser).accept([row.file]);
+      if (row.saved) {
+        const saved = await session.downloaded(row.saved);
+        assertEqual(saved.toString("latin1", kMmsiOffset, kMmsiOffset + 9), "235012345", `${row.command}: the saved MMSI`);
+      }
+      if (row.mmsi) await page.waitForFunction(() => document.getElementById("read").textContent === "Read From Radio" &&
+                                                       document.getElementById("status").textContent === "Read OK.", {timeout: kWait});
+      if (row.name) {
+        await page.waitForFunction((name) => document.getElementById("document-name").textContent.startsWith(name), {timeout: kWait}, row.name);
+      }
+      if (row.mmsi) assertEqual(await mmsi(), row.mmsi, `${row.command}: the MMSI read`);
+    }
+    // A read is a step: Undo gives back the edited document it replaced.
+    await session.click("#undo");
+    assertEqual(await mmsi(), "235012345", "the edit after undoing the read");
+
+    await page.goto("about:blank", {timeout: kWait});
+    assertEqual(asked.join(), "beforeunload", "the question on leaving an edit");
+  },
+
+  // While the radio works nothing changes the document; everything is back afterwards.
+  async lockedDuringRun(session) {
+    const page = await session.open({query: "?radio=virtual", fake: {granted: false}});
+    await loadDefault(session, 1, "UK");
+    await page.select("#band", "Private");
+    await page.select("#channel-list", "0");
+    await typeMmsi(session, "235012345");  // and Undo has a step
+    await page.$eval("#advanced", (e) => { e.open = true; });
+    const controls = ["#mmsi", "#atis", "#mmsi-by-user", "#atis-by-user", "#from-mmsi", "#model-usa", "#model-europe",
+                      '#groups input[data-group="0"]', '#groups input[data-group="5"]', "#tx-step", "#rx-step", "#channel-edit",
+                      "#channel-add", "#channel-remove", "#load-default", "#default-model", "#open", "#csv-import", "#undo", "#connect"];
+    const enabled = () => page.evaluate((list) => list.filter((s) => !document.querySelector(s).disabled), controls);
+    const typeAtis = async () => {
+      if (await page.$eval("#atis-by-user", (e) => e.checked)) await session.click("#atis-by-user");
+    };
+    await typeAtis();
+    assertEqual((await enabled()).join(" "), controls.join(" "), "enabled before a run");
+    for (const command of ["#read", "#write"]) {
+      await session.click(command);
+      if (command === "#read") await session.answer("no");  // the typed MMSI is in no file
+      await page.waitForFunction(() => document.getElementById("progress").value > 5, {timeout: kWait});
+      assertEqual((await enabled()).join(" "), "", `enabled during ${command}`);
+      // Nor by the keyboard: Enter on a channel, Ctrl+Z.
+      await page.$eval("#channel-list", (e) => e.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter", bubbles: true})));
+      await page.evaluate(() => document.dispatchEvent(new KeyboardEvent("keydown", {key: "z", ctrlKey: true, bubbles: true})));
+      assertEqual(await page.$eval("#channel-dialog", (e) => e.open), false, `${command}: the channel dialog`);
+      await session.waitStatus(command === "#read" ? "Read OK." : "Write OK.");
+      if (command === "#read") {
+        await typeMmsi(session, "235012345");
+        await typeAtis();
+      }
+      assertEqual((await enabled()).join(" "), controls.join(" "), `enabled after ${command}`);
+    }
+  },
+
+  // Identities pasted with spaces or dashes are their digits; Enter in a field writes the radio,
+  // and an Enter during the write does not stop it.
+  async identityEntry(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    const page = await session.open();
+    await fillRadio(session, record);
+    await typeMmsi(session, "");
+    if (await page.$eval("#atis-by-user", (e) => e.checked)) await session.click("#atis-by-user");
+    const rows = [
+      {field: "#mmsi", pasted: "235 012 345", value: "235012345"},
+      {field: "#mmsi", pasted: "257-012-345", value: "257012345", hint: "Norway"},
+      {field: "#mmsi", pasted: " MMSI: 2350 1234 5 ", value: "235012345"},
+      {field: "#mmsi", pasted: "2350123456789", value: "235012345"},
+      {field: "#atis", pasted: "257 012 345", value: "257012345"},
+    ];
+    for (const row of rows) {
+      await page.$eval(row.field, (e) => { e.focus(); e.select(); });
+      // As a paste: one insertion of the whole text, under the field's own editing rules.
+      await page.evaluate((text) => document.execCommand("insertText", false, text), row.pasted);
+      assertEqual(await session.text(row.field), row.value, `"${row.pasted}" into ${row.field}`);
+      if (row.hint) assertEqual(await session.text(`${row.field}-hint`), row.hint, `"${row.pasted}": the hint`);
+    }
+    await page.focus("#mmsi");
+    await page.keyboard.press("Enter");
+    await session.waitStatus("Writing...");
+    await page.$eval("#mmsi", (e) => e.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter", bubbles: true})));
+    await session.waitStatus("Write OK.");
+    assertEqual(await page.evaluate(() => window.qxFake.mmsi()), "235012345", "the MMSI written on Enter");
+  },
+
+  // The channel dialog takes the TX as typed, a decimal comma too; a CSV import's problems are
+  // listed, the first twenty and how many more; every channel's line is shown whole.
+  async channelRules(session) {
+    const page = await session.open({query: "?radio=virtual", fake: {granted: false}});
+    await loadDefault(session, 2, "None");
+    await page.select("#band", "Private");
+    await session.click("#channel-add");
+    await page.waitForSelector("#channel-dialog[open]", {timeout: kWait});
+    await page.$eval("#channel-tx", (e) => { e.value = "157,85"; e.dispatchEvent(new Event("input")); });
+    assertEqual(await session.text("#channel-rx"), "157.85000", "the RX shown for a decimal comma");
+    await session.click("#channel-ok");
+    await page.waitForFunction(() => document.querySelectorAll("#channel-list option").length === 1, {timeout: kWait});
+    assert((await session.text("#channel-list option")).includes("157.8500"), "the channel added with a decimal comma");
+
+    const bad = join(session.scratch, "bad.csv");
+    const rows = Array.from({length: 30}, (_, i) => `M${i % 10},nothing,here`);
+    writeFileSync(bad, ["Name,Usage,TX MHz", ...rows].join("\r\n") + "\r\n", "latin1");
+    await session.uploadTo("#csv-file", bad);
+    const told = await session.waitDialog();
+    const lines = told.split("\n");
+    assert(told.startsWith("Import channels: Nothing was imported:"), `the message: ${told}`);
+    assertEqual(lines.length, 1 + 20 + 1, `the message's lines: ${told}`);
+    // At least one problem a row: ten or more beyond the twenty shown.
+    const more = lines[lines.length - 1].match(/^\.\.\. and (\d+) more\.$/);
+    assert(more && Number(more[1]) >= 10, `the last line: ${lines[lines.length - 1]}`);
+    await session.answer("ok");
+    assertEqual(await channelCount(session), 1, "private channels after the refused CSV");
+
+    await loadDefault(session, 2, "All");
+    for (const width of [1280, 375]) {
+      await page.setViewport({width, height: 812});
+      for (const band of await page.$$eval("#band option", (o) => o.map((e) => e.value))) {
+        await page.select("#band", band);
+        const clipped = await page.$$eval("#channel-list option", (o) => o.filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.textContent));
+        assertEqual(clipped.join(" | "), "", `${band} at ${width} px: lines cut`);
+      }
+    }
   },
 
   async noWebHid(session) {
@@ -649,6 +1046,144 @@ const cases = {
     assert(notice.includes('KERNEL=="hidraw*", ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5750", TAG+="uaccess"'),
            `the rule's lines: ${notice}`);
     assertEqual(await session.text("#port"), "--------", "port");
+  },
+  // Every visible text and accessible name in the user's language, in each state of the page.
+  languageDe: (session) => noEnglishLeft(session, "de"),
+  languageNl: (session) => noEnglishLeft(session, "nl"),
+  languageFr: (session) => noEnglishLeft(session, "fr"),
+
+  // Where the browser does not promise to keep the page's storage, the page says so before any
+  // write, and every backup also arrives as a download, byte for byte, as it is made.
+  async backupStorage(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    const rows = [
+      {what: "kept", init: "navigator.storage.persisted = async () => false; navigator.storage.persist = async () => true;", kept: true},
+      {what: "refused", init: "navigator.storage.persisted = async () => false; navigator.storage.persist = async () => false;", kept: false},
+      {what: "no storage manager", init: 'Object.defineProperty(Navigator.prototype, "storage", {get: () => undefined, configurable: true});',
+       kept: false},
+    ];
+    for (const [i, row] of rows.entries()) {
+      const tab = i === 0 ? (await session.open({init: row.init}), session) : await session.openTab({init: row.init});
+      await tab.page.bringToFront();
+      const warning = await tab.page.$eval("#backup-storage", (e) => (e.hidden ? "" : e.textContent));
+      assertEqual(warning.startsWith("This browser may delete the backups kept here"), !row.kept, `${row.what}: the warning before a write`);
+      await fillRadio(tab, record);
+      await showDocument(tab);
+      await press(tab.page, "#write");
+      await tab.waitStatus("Write OK.");
+      const [taken] = await backups(tab);
+      assert(taken, `${row.what}: no backup`);
+      if (row.kept) {
+        assert(!existsSync(join(session.downloads, taken.name)), `${row.what}: the backup downloaded as well`);
+      } else {
+        assert(same([...(await session.downloaded(taken.name))], taken.bytes), `${row.what}: the downloaded backup's bytes`);
+      }
+    }
+  },
+
+  // A backup goes only on the user's Yes; "Download all" is one ZIP holding each backup as it is.
+  async backupList(session) {
+    const record = defaults(session, "held.dat", "usa", "none");
+    await session.open();
+    await fillRadio(session, record);
+    await showDocument(session);
+    for (const [i, whole] of [false, true].entries()) {
+      if (await session.page.$eval("#backup-whole", (e) => e.checked) !== whole) await press(session.page, "#backup-whole");
+      await press(session.page, "#write");
+      // The status of the write before may still stand: the list tells this write's end.
+      await session.page.waitForFunction((n) => document.querySelectorAll("#backup-list li .buttons").length === n,
+                                         {timeout: kWait, polling: "mutation"}, i + 1);
+      await session.waitStatus("Write OK.");
+    }
+    const kept = await backups(session);
+    assertEqual(kept.map((b) => b.bytes.length).sort().join(), [kCloneEnd - kCloneFirst, 8192].sort().join(), "the backups' sizes");
+    await session.page.waitForFunction(() => document.querySelectorAll("#backup-list li").length === 2, {timeout: kWait});
+
+    await press(session.page, "#backup-download-all");
+    const zipped = join(session.scratch, "all.zip");
+    writeFileSync(zipped, await session.downloaded("qx720-backups.zip"));
+    if (existsSync("/usr/bin/python3")) {
+      // Python's own reader: the CRCs checked, each file's name and bytes.
+      const listed = JSON.parse(execFileSync("/usr/bin/python3", ["-c",
+        "import json, sys, zipfile\nz = zipfile.ZipFile(sys.argv[1])\nassert z.testzip() is None\n" +
+        "print(json.dumps({i.filename: list(z.read(i)) for i in z.infolist()}))", zipped], {encoding: "utf8"}));
+      assertEqual(Object.keys(listed).sort().join(), kept.map((b) => b.name).sort().join(), "the ZIP's files");
+      for (const backup of kept) assert(same(listed[backup.name], backup.bytes), `${backup.name} in the ZIP`);
+    } else {
+      console.log("skipped the ZIP's reading: no python3");
+    }
+
+    const deleteButton = `.backups button[aria-label="Delete ${kept[0].name}"]`;
+    for (const [how, answer] of [["Escape", () => session.page.keyboard.press("Escape")], ["No", () => session.answer("no")]]) {
+      await press(session.page, deleteButton);
+      assertEqual(await session.waitDialog(), `Delete backup: Delete the backup ${kept[0].name} from this browser? It cannot be brought back.`,
+                  `${how}: the question`);
+      assertEqual(await session.page.evaluate(() => document.activeElement.value), "no", `${how}: the focused answer`);
+      await answer();
+      await session.page.waitForFunction(() => !document.getElementById("question").open, {timeout: kWait});
+      assertEqual((await backups(session)).length, 2, `${how}: backups`);
+    }
+    await press(session.page, deleteButton);
+    await session.waitDialog();
+    await session.answer("yes");
+    await session.page.waitForFunction(() => document.querySelectorAll("#backup-list li").length === 1, {timeout: kWait});
+    assertEqual((await backups(session)).map((b) => b.name).join(), kept[1].name, "the backup left");
+  },
+
+  // A browser that will not store a backup: the write is refused before anything goes to the
+  // radio, and the page has said so from the start.
+  async storageCheck(session) {
+    const full = 'IDBObjectStore.prototype.put = IDBObjectStore.prototype.add = function () { throw new DOMException("the disk is full", "QuotaExceededError"); };';
+    await session.open({init: full});
+    await fillRadio(session, defaults(session, "held.dat", "usa", "none"));
+    await showDocument(session);
+    assert((await session.text("#backup-storage")).startsWith("This browser does not store backups here (the disk is full)"),
+           `the warning: ${await session.text("#backup-storage")}`);
+    await press(session.page, "#write");
+    assertEqual(await session.waitDialog(), "Write Error: No backup of the radio could be made, so nothing was written to it.\nthe disk is full",
+                "the refusal");
+    assertEqual(await session.page.evaluate(() => window.qxFake.sentences), 0, "sentences sent to the radio");
+    await session.answer("ok");
+    await session.waitStatus("Write Error.");
+  },
+
+  // A reload part way through a write: the page says so when it is back, Write again explains
+  // why it cannot, and the backup taken before the write puts the radio back.
+  async interruptedWrite(session) {
+    const record = defaults(session, "held.dat", "eur-int", "uk", "257012345");
+    await session.open();
+    const before = await fillRadio(session, record);
+    await press(session.page, "#read");
+    await session.waitStatus("Read OK.");
+    await press(session.page, "#write");
+    await session.waitStatus("Writing...");
+    await session.page.waitForFunction(() => document.getElementById("progress").value > 5, {timeout: kWait});
+    const partly = await radioEeprom(session);
+    session.page.once("dialog", (dialog) => dialog.accept());  // the browser's question on leaving
+    await session.page.reload();
+    await session.page.waitForFunction(() => window.qxReady === true, {timeout: kWait});
+    await session.page.evaluate((bytes) => window.qxFake.setEeprom(new Uint8Array(bytes)), partly);  // the radio as the write left it
+    const [taken] = await backups(session);
+    assert(same(taken.bytes, before.slice(kCloneFirst, kCloneEnd)), "the backup taken before the write");
+    assert(await session.page.$eval("#interrupted", (e) => !e.hidden), "the notice after the reload");
+    const notice = await session.text("#interrupted-text");
+    assert(notice.includes("did not finish") && notice.includes("half written") && notice.includes(taken.name), `notice: ${notice}`);
+
+    await press(session.page, "#interrupted-write");
+    assert((await session.waitDialog()).startsWith("Write again: The document that was being written"), "Write again, no document");
+    await session.answer("ok");
+    await press(session.page, "#interrupted-restore");
+    assert((await session.waitDialog()).startsWith(`Restore: Write ${taken.name} back into the radio?`), "the restore's question");
+    await session.answer("yes");
+    await session.page.waitForFunction(() => document.getElementById("status").textContent === "Restore OK." ||
+                                              document.getElementById("question").open, {timeout: kWait, polling: "mutation"});
+    if (await session.page.$("#question[open]")) await session.answer("yes");  // an identity the half write changed
+    await session.waitStatus("Restore OK.");
+    assert(same(await radioEeprom(session), before), "the radio after the restore");
+    assert(await session.page.$eval("#interrupted", (e) => e.hidden), "the notice after the restore");
+    await session.page.reload();
+    await session.page.waitForFunction(() => window.qxReady === true, {timeout: kWait});
+    assert(await session.page.$eval("#interrupted", (e) => e.hidden), "the notice after another reload");
   },
 };
 

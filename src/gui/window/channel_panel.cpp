@@ -23,7 +23,6 @@ namespace qx {
 
 namespace {
 
-
 }  // namespace
 
 ChannelPanel::ChannelPanel(CloneDocument& document, WindowServices& services, WindowDialogs& dialogs,

@@ -8,8 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "gui/document/clone_document.h"
@@ -123,10 +123,12 @@ void IdentityBox::Connect()
 {
     // Typing is an edit at once: Esc or a close with the cursor still in the field must not
     // pass for an unchanged document.
-    connect(mmsi_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { document_.Editor().TypeIdentity(IdentityKind::Mmsi, text.toLatin1().toStdString()); });
-    connect(atis_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { document_.Editor().TypeIdentity(IdentityKind::Atis, text.toLatin1().toStdString()); });
+    connect(mmsi_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        document_.Editor().TypeIdentity(IdentityKind::Mmsi, text.toLatin1().toStdString());
+    });
+    connect(atis_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        document_.Editor().TypeIdentity(IdentityKind::Atis, text.toLatin1().toStdString());
+    });
     connect(mmsiByUser_, &QCheckBox::clicked, this,
             [this](bool on) { document_.Editor().SetIdentityByUser(IdentityKind::Mmsi, on); });
     connect(atisByUser_, &QCheckBox::clicked, this,
@@ -180,7 +182,8 @@ bool IdentityBox::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && (watched == mmsi_ || watched == atis_)) {
         // Leaving the field counts; the window losing activation (a box, another program) does not.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) document_.Editor().CommitIdentities();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            document_.Editor().CommitIdentities();
     }
     return QGroupBox::eventFilter(watched, event);
 }
