@@ -43,8 +43,8 @@ TEST(ChannelSetupDialog, AcceptsTheBandEndsAndTheRasterOnly)
         bool valid;
     };
     for (Case c : {Case{"136", true}, Case{"174", true}, Case{"156.8", true}, Case{"156.80625", true},
-                   Case{" 157.85abc", true}, Case{"157,85", true}, Case{"135.99375", false}, Case{"174.00625", false}, Case{"156.803", false},
-                   Case{"", false}, Case{"abc", false}, Case{"nan", false}}) {
+                   Case{" 157.85abc", true}, Case{"157,85", true}, Case{"135.99375", false}, Case{"174.00625", false},
+                   Case{"156.803", false}, Case{"", false}, Case{"abc", false}, Case{"nan", false}}) {
         rig.services.boxes.clear();
         dialog.TxField()->setText(c.text);
         EXPECT_EQ(dialog.ValidateTx(), c.valid) << c.text;

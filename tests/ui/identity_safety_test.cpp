@@ -153,5 +153,32 @@ TEST(ReadIsUntitled, SaveCannotPutTheRadioIntoTheOpenedFile)
     EXPECT_EQ(rig.services.saveRequests.back().name, "radio.dat");
 }
 
+// A number pasted as it is printed on a licence: its digits, in both fields; anything else
+// stays the field's to refuse (the ATIS field takes digits only).
+TEST(PastedIdentities, AreTakenAsTheirDigits)
+{
+    WindowRig rig;
+    rig.Open();
+    const struct {
+        const char* field;
+        const char* pasted;
+        const char* shown;
+    } cases[] = {
+        {"MMSI", "235 012 345", "235012345"},
+        {"MMSI", "235-012-345", "235012345"},
+        {"ATIS ID", "211 234 567", "211234567"},
+        {"ATIS ID", "21123456x", ""},
+        {"MMSI", "1234567890", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.pasted);
+        auto* field = rig.Find<QLineEdit>(c.field);
+        field->setEnabled(true);
+        field->clear();
+        field->insert(c.pasted);  // as a paste inserts
+        EXPECT_EQ(field->text(), c.shown);
+    }
+}
+
 }  // namespace
 }  // namespace qx

@@ -252,7 +252,7 @@ TEST(MainWindowDocument, IdentityFieldsShowExactlyWhatTheDocumentHolds)
     EXPECT_FALSE(rig.Find<QLineEdit>("MMSI")->isEnabled());  // the field follows its box from the start
 
     rig.Type(rig.Find<QLineEdit>("MMSI"), "");  // an emptied field clears the identity, as it shows
-    rig.W().Doc().Editor().CommitIdentities();          // the field's editing finished
+    rig.W().Doc().Editor().CommitIdentities();  // the field's editing finished
     EXPECT_EQ(MmsiText(rig.W().Doc().Record()), "");
 
     rig.Find<QCheckBox>("MMSI entry by user")->click();

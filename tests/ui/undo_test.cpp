@@ -157,7 +157,8 @@ TEST(CloneDocumentHistory, ControlEditsAreOneStepEachAndTheStateFileKeepsTheDocu
     EXPECT_EQ(doc.UndoText(), "MMSI entry by user");
     EXPECT_EQ(MmsiText(doc.Record()), "211234567");
     doc.Editor().SetIdentityByUser(IdentityKind::Atis, true);
-    EXPECT_EQ(QString::fromStdString(doc.Editor().IdentityEntry(IdentityKind::Atis)), QString::fromStdString(AtisText(doc.Record())));
+    EXPECT_EQ(QString::fromStdString(doc.Editor().IdentityEntry(IdentityKind::Atis)),
+              QString::fromStdString(AtisText(doc.Record())));
     EXPECT_EQ(redraws, std::vector<bool>({true, false, false, false, false, false}));
 
     // Modified and untitled are the document's; the state file gets them where it keeps them.
