@@ -25,7 +25,10 @@ CloneDocument::CloneDocument(WindowServices& services, const QString& startDirec
     editor_.recordChanged = [this](bool resetView) { emit recordChanged(resetView); };
     editor_.stateChanged = [this] {
         // The read is undone: its name no longer fits.
-        if (editor_.Index() < readIndex_) proposedName_.clear(), readIndex_ = 0;
+        if (editor_.Index() < readIndex_) {
+            proposedName_.clear();
+            readIndex_ = 0;
+        }
         emit stateChanged();
     };
 }
