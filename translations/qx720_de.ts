@@ -2153,6 +2153,10 @@ Bereich = %1</translation>
         <source>Belgium</source>
         <translation>Belgien</translation>
     </message>
+    <message>
+        <source>Backups may not be kept in this browser: each one is also downloaded.</source>
+        <translation>Dieser Browser behält die Sicherungen vielleicht nicht: Jede wird auch heruntergeladen.</translation>
+    </message>
 </context>
 <context>
     <name>qx::WebPrint</name>

@@ -2149,6 +2149,10 @@ Plage = %1</translation>
         <source>Belgium</source>
         <translation>Belgique</translation>
     </message>
+    <message>
+        <source>Backups may not be kept in this browser: each one is also downloaded.</source>
+        <translation>Ce navigateur risque de ne pas garder les sauvegardes&#xa0;: chacune est aussi téléchargée.</translation>
+    </message>
 </context>
 <context>
     <name>qx::WebPrint</name>

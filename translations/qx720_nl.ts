@@ -2153,6 +2153,10 @@ Bereik=%1</translation>
         <source>Belgium</source>
         <translation>België</translation>
     </message>
+    <message>
+        <source>Backups may not be kept in this browser: each one is also downloaded.</source>
+        <translation>Deze browser bewaart de back-ups misschien niet: elke back-up wordt ook gedownload.</translation>
+    </message>
 </context>
 <context>
     <name>qx::WebPrint</name>

@@ -782,18 +782,24 @@
   const storageAnswer = (async () => {
     storageKept = await qxBackups.persist();
     showStorage(storageKept ? "" : "This browser may delete the backups kept here: in a private window when it closes, " +
-                                    "otherwise when the disk runs low. Each backup is therefore also downloaded as it is made: keep those files.");
+                                    "otherwise when the disk runs low. Each backup is therefore also downloaded as it is made: keep those files.",
+                storageKept ? "" : "Backups may not be kept in this browser: each one is also downloaded.");
     try {
       await qxBackups.check();
     } catch (error) {
-      showStorage(trArgs("This browser does not store backups here (%1), so the radio cannot be written from this page.",
-                         storageReason(error)));
+      const text = trArgs("This browser does not store backups here (%1), so the radio cannot be written from this page.", storageReason(error));
+      showStorage(text, text);
     }
     return storageKept;
   })();
-  function showStorage(text) {
-    $("backup-storage").hidden = !text;
-    $("backup-storage").textContent = tr(text);
+  // In the backups, and in short beside Write, where it is read before the first write.
+  function showStorage(text, short) {
+    for (const [id, shown] of [["backup-storage", text], ["write-storage", short]]) {
+      $(id).hidden = !shown;
+      $(id).textContent = shown ? tr(shown) : "";
+    }
+    if (short) $("write").setAttribute("aria-describedby", "write-storage");
+    else $("write").removeAttribute("aria-describedby");
   }
   const storageReason = (error) => String(error && error.message || error || tr("the browser did not store the backup"));
   // Whether a backup can be stored now, asked before the radio is read for one: a refusal

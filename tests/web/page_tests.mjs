@@ -95,7 +95,8 @@ const answerIn = (page, value) => page.$eval(`#question-buttons button[value="${
 function catalogOf(language) {
   const xml = readFileSync(new URL(`../../translations/qx720_${language}.ts`, import.meta.url), "utf8");
   const entities = {lt: "<", gt: ">", quot: '"', apos: "'", amp: "&"};
-  const unescape = (text) => text.replace(/&(lt|gt|quot|apos|amp);/g, (whole, name) => entities[name]);
+  const unescape = (text) => text.replace(/&(#x[0-9a-f]+|#[0-9]+|lt|gt|quot|apos|amp);/gi, (whole, name) =>
+    (name[0] === "#" ? String.fromCodePoint(Number(name[1].toLowerCase() === "x" ? `0${name.slice(1)}` : name.slice(1))) : entities[name]));
   const table = new Map();
   for (const [, body] of xml.matchAll(/<message>([\s\S]*?)<\/message>/g)) {
     const from = body.match(/<source>([\s\S]*?)<\/source>/), to = body.match(/<translation>([\s\S]*?)<\/translation>/);
@@ -1067,6 +1068,8 @@ const cases = {
       await tab.page.bringToFront();
       const warning = await tab.page.$eval("#backup-storage", (e) => (e.hidden ? "" : e.textContent));
       assertEqual(warning.startsWith("This browser may delete the backups kept here"), !row.kept, `${row.what}: the warning before a write`);
+      assertEqual(await tab.page.$eval("#write-storage", (e) => (e.hidden ? "" : e.textContent)),
+                  row.kept ? "" : "Backups may not be kept in this browser: each one is also downloaded.", `${row.what}: the word beside Write`);
       await fillRadio(tab, record);
       await showDocument(tab);
       await press(tab.page, "#write");
