@@ -41,7 +41,7 @@ function timeCommand(page, button, status) {
 
 const size = statSync(options.page).size;
 const wasm = statSync(join(build, "src/web/qx720-clone-module.wasm")).size;
-console.log(`file         qx720-clone.html ${(size / 1e6).toFixed(3)} MB (${size} bytes; WebAssembly ${wasm} bytes before base64)`);
+console.log(`file         qx720-clone.html ${(size / 1e6).toFixed(3)} MB (${size} bytes; WebAssembly ${wasm} bytes, gzipped and in base64 in the page)`);
 
 const ready = [];
 for (let i = 0; i < repetitions; ++i) {
