@@ -341,28 +341,8 @@
         <translation>Bitte wählen Sie zuerst einen Kanal aus!</translation>
     </message>
     <message>
-        <source>Edit private channel</source>
-        <translation>Privaten Kanal bearbeiten</translation>
-    </message>
-    <message>
         <source>Channel Number Limit!</source>
         <translation>Maximale Kanalanzahl erreicht!</translation>
-    </message>
-    <message>
-        <source>Add private channel</source>
-        <translation>Privaten Kanal hinzufügen</translation>
-    </message>
-    <message>
-        <source>NO Channel!</source>
-        <translation>Kein Kanal vorhanden!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel!</source>
-        <translation>Bitte wählen Sie einen Kanal aus!</translation>
-    </message>
-    <message>
-        <source>Remove private channel</source>
-        <translation>Privaten Kanal entfernen</translation>
     </message>
 </context>
 <context>
@@ -434,14 +414,6 @@ Bereich = %1</translation>
     <message>
         <source>Name, second character</source>
         <translation>Name, zweites Zeichen</translation>
-    </message>
-    <message>
-        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
-        <translation>RX läge bei %1 MHz, außerhalb von 136..174 MHz: Eine Klondatei mit diesem Kanal ließe sich nicht wieder öffnen. Wählen Sie Simplex oder für Duplex eine TX von höchstens 169,4 MHz.</translation>
-    </message>
-    <message>
-        <source>A clone file with this channel would not open again: it %1.</source>
-        <translation>Eine Klondatei mit diesem Kanal ließe sich nicht wieder öffnen: Er %1.</translation>
     </message>
 </context>
 <context>
@@ -590,26 +562,6 @@ Der vorherige Inhalt des Funkgeräts wurde in %1 gesichert: Datei&#xa0;/&#xa0;Si
 <context>
     <name>qx::CloneDocument</name>
     <message>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <source>ATIS ID</source>
-        <translation>ATIS ID</translation>
-    </message>
-    <message>
-        <source>Invalid MMIS ID:%1
-Make sure 9 digitals.</source>
-        <translation>Ungültige MMSI: %1
-Geben Sie genau 9 Ziffern ein.</translation>
-    </message>
-    <message>
-        <source>Invalid ATIS ID:%1
-Make sure 9 digitals.</source>
-        <translation>Ungültige ATIS ID: %1
-Geben Sie genau 9 Ziffern ein.</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -648,14 +600,6 @@ Geben Sie genau 9 Ziffern ein.</translation>
     <message>
         <source>File is modified. Do you want to save?</source>
         <translation>Die Datei wurde geändert. Möchten Sie speichern?</translation>
-    </message>
-    <message>
-        <source>Load Default</source>
-        <translation>Standardwerte laden</translation>
-    </message>
-    <message>
-        <source>Read from Radio</source>
-        <translation>Vom Funkgerät lesen</translation>
     </message>
     <message>
         <source>File is Modify. Do you want to save?</source>
@@ -1658,10 +1602,6 @@ Bereich = %1</translation>
     <message>
         <source>Nothing was imported: %1 has problems.</source>
         <translation>Nichts importiert: %1 enthält Fehler.</translation>
-    </message>
-    <message>
-        <source>Import Channels (CSV)</source>
-        <translation>Kanäle importieren (CSV)</translation>
     </message>
     <message>
         <source>Imported %1 private channels.</source>

@@ -341,28 +341,8 @@
         <translation>Sélectionnez d&apos;abord un canal&#xa0;!</translation>
     </message>
     <message>
-        <source>Edit private channel</source>
-        <translation>Modification d&apos;un canal privé</translation>
-    </message>
-    <message>
         <source>Channel Number Limit!</source>
         <translation>Nombre maximal de canaux atteint&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Add private channel</source>
-        <translation>Ajout d&apos;un canal privé</translation>
-    </message>
-    <message>
-        <source>NO Channel!</source>
-        <translation>Aucun canal&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel!</source>
-        <translation>Sélectionnez un canal&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Remove private channel</source>
-        <translation>Suppression d&apos;un canal privé</translation>
     </message>
 </context>
 <context>
@@ -434,14 +414,6 @@ Plage = %1</translation>
     <message>
         <source>Name, second character</source>
         <translation>Nom, second caractère</translation>
-    </message>
-    <message>
-        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
-        <translation>La RX serait à %1 MHz, hors de 136..174 MHz : un fichier de clonage avec ce canal ne s&apos;ouvrirait plus. Choisissez Simplex, ou pour Duplex une TX d&apos;au plus 169,4 MHz.</translation>
-    </message>
-    <message>
-        <source>A clone file with this channel would not open again: it %1.</source>
-        <translation>Un fichier de clonage avec ce canal ne s&apos;ouvrirait plus : il %1.</translation>
     </message>
 </context>
 <context>
@@ -590,26 +562,6 @@ Le contenu précédent de la radio a été sauvegardé dans %1&#xa0;: Fichier&#x
 <context>
     <name>qx::CloneDocument</name>
     <message>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <source>ATIS ID</source>
-        <translation>ATIS ID</translation>
-    </message>
-    <message>
-        <source>Invalid MMIS ID:%1
-Make sure 9 digitals.</source>
-        <translation>MMSI non valide&#xa0;: %1
-Saisissez exactement 9 chiffres.</translation>
-    </message>
-    <message>
-        <source>Invalid ATIS ID:%1
-Make sure 9 digitals.</source>
-        <translation>ATIS ID non valide&#xa0;: %1
-Saisissez exactement 9 chiffres.</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -648,14 +600,6 @@ Saisissez exactement 9 chiffres.</translation>
     <message>
         <source>File is modified. Do you want to save?</source>
         <translation>Le fichier a été modifié. Voulez-vous l&apos;enregistrer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Load Default</source>
-        <translation>Chargement des valeurs par défaut</translation>
-    </message>
-    <message>
-        <source>Read from Radio</source>
-        <translation>Lecture de la radio</translation>
     </message>
     <message>
         <source>File is Modify. Do you want to save?</source>
@@ -1658,10 +1602,6 @@ Plage = %1</translation>
     <message>
         <source>Nothing was imported: %1 has problems.</source>
         <translation>Rien n&apos;a été importé&#xa0;: %1 comporte des erreurs.</translation>
-    </message>
-    <message>
-        <source>Import Channels (CSV)</source>
-        <translation>Importation de canaux (CSV)</translation>
     </message>
     <message>
         <source>Imported %1 private channels.</source>

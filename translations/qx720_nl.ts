@@ -341,28 +341,8 @@
         <translation>Selecteer eerst een kanaal!</translation>
     </message>
     <message>
-        <source>Edit private channel</source>
-        <translation>Privékanaal bewerken</translation>
-    </message>
-    <message>
         <source>Channel Number Limit!</source>
         <translation>Maximumaantal kanalen bereikt!</translation>
-    </message>
-    <message>
-        <source>Add private channel</source>
-        <translation>Privékanaal toevoegen</translation>
-    </message>
-    <message>
-        <source>NO Channel!</source>
-        <translation>Geen kanaal!</translation>
-    </message>
-    <message>
-        <source>Please Select a Channel!</source>
-        <translation>Selecteer een kanaal!</translation>
-    </message>
-    <message>
-        <source>Remove private channel</source>
-        <translation>Privékanaal verwijderen</translation>
     </message>
 </context>
 <context>
@@ -434,14 +414,6 @@ Bereik=%1</translation>
     <message>
         <source>Name, second character</source>
         <translation>Naam, tweede teken</translation>
-    </message>
-    <message>
-        <source>RX would be %1 MHz, outside 136..174 MHz: a clone file with this channel would not open again. Choose Simplex, or a TX of at most 169.4 MHz for Duplex.</source>
-        <translation>RX zou %1 MHz zijn, buiten 136..174 MHz: een kloonbestand met dit kanaal zou niet meer opengaan. Kies Simplex, of voor Duplex een TX van hoogstens 169,4 MHz.</translation>
-    </message>
-    <message>
-        <source>A clone file with this channel would not open again: it %1.</source>
-        <translation>Een kloonbestand met dit kanaal zou niet meer opengaan: het %1.</translation>
     </message>
 </context>
 <context>
@@ -590,26 +562,6 @@ De vorige inhoud van de marifoon is bewaard in %1: Bestand&#xa0;/&#xa0;Back-ups.
 <context>
     <name>qx::CloneDocument</name>
     <message>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <source>ATIS ID</source>
-        <translation>ATIS ID</translation>
-    </message>
-    <message>
-        <source>Invalid MMIS ID:%1
-Make sure 9 digitals.</source>
-        <translation>Ongeldig MMSI: %1
-Gebruik precies 9 cijfers.</translation>
-    </message>
-    <message>
-        <source>Invalid ATIS ID:%1
-Make sure 9 digitals.</source>
-        <translation>Ongeldig ATIS ID: %1
-Gebruik precies 9 cijfers.</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fout</translation>
     </message>
@@ -648,14 +600,6 @@ Gebruik precies 9 cijfers.</translation>
     <message>
         <source>File is modified. Do you want to save?</source>
         <translation>Het bestand is gewijzigd. Wilt u het opslaan?</translation>
-    </message>
-    <message>
-        <source>Load Default</source>
-        <translation>Standaard laden</translation>
-    </message>
-    <message>
-        <source>Read from Radio</source>
-        <translation>Van marifoon lezen</translation>
     </message>
     <message>
         <source>File is Modify. Do you want to save?</source>
@@ -1658,10 +1602,6 @@ Bereik=%1</translation>
     <message>
         <source>Nothing was imported: %1 has problems.</source>
         <translation>Niets geïmporteerd: %1 bevat fouten.</translation>
-    </message>
-    <message>
-        <source>Import Channels (CSV)</source>
-        <translation>Kanalen importeren (CSV)</translation>
     </message>
     <message>
         <source>Imported %1 private channels.</source>

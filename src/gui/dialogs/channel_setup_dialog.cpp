@@ -212,8 +212,10 @@ void ChannelSetupDialog::accept()
     // The rule the clone file check opens files by: a channel it refuses would make a file that
     // never opens again (Duplex above 169.4 MHz puts RX past the band).
     if (const EditRefusal refusal = PrivateEntryRefusal(candidate)) {
-        services_.MessageBox(this, tr(refusal.text.c_str()).arg(QString::fromStdString(refusal.arg)), tr("Error"),
-                             MsgButtons::Ok, MsgIcon::None);
+        // The editor's refusal, in the words its catalog context gives it.
+        const QString text = QCoreApplication::translate("qx::Editing", refusal.text.c_str());
+        services_.MessageBox(this, text.arg(QString::fromStdString(refusal.arg)), tr("Error"), MsgButtons::Ok,
+                             MsgIcon::None);
         return;
     }
     if (entry_ != nullptr) *entry_ = candidate;
