@@ -18,6 +18,7 @@ packages=(
   lintian
   clang-format
   emscripten chromium
+  python3
 )
 # Node and npm for the browser tests: a node that did not come from Debian brings its own npm,
 # and Debian's npm would not install beside it.
